@@ -1,0 +1,99 @@
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+#include "connection/threadleitura.h"
+#include "forms/panelform.h"
+#include "link/threadcom.h"
+#include "panel/anchorlayout.h"
+
+std::atomic<bool> connected {false};
+// Fresh at load time, so the watchdog starts green.
+qint64 lastReportTime = QDateTime::currentMSecsSinceEpoch();
+bool splitConfigPending = false;
+QNetworkAccessManager* networkManager = nullptr;
+ThreadLeitura* pollingThread = nullptr;
+ThreadCOM* linkWorker = nullptr;
+
+// Registers the compiled-in images once; the static library would otherwise
+// drop them at link time.
+static void initResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(done)
+}
+
+QString settingsPathFor(const QString& applicationDir, const QStringList& arguments)
+{
+    if (arguments.size() <= 1) {
+        return applicationDir + QStringLiteral("/settings.ini");
+    }
+    return applicationDir + QStringLiteral("/settings") + arguments.at(1) + QStringLiteral(".ini");
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    initResources();
+    ui = new PanelForm;
+    ui->build(this);
+
+    networkManager = new QNetworkAccessManager(this);
+    connect(networkManager, &QNetworkAccessManager::finished, this, &MainWindow::recebeRespostaRede);
+    connect(&splitBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkSplit);
+    connect(&busyRotBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkBusyRot);
+
+    settingsPath = settingsPathFor(QCoreApplication::applicationDirPath(), QCoreApplication::arguments());
+
+    pollingThread = new ThreadLeitura(this);
+    linkWorker = new ThreadCOM(this);
+
+    resize(1015, 293);
+    anchorLayout = new C4SAnchorLayout(this);
+    QCoreApplication::instance()->installEventFilter(this);
+    setEnabled(true);
+    connect(ui->actionConnect_to_Merax, &QAction::triggered, this, &MainWindow::openCom);
+    connect(ui->actionDisconnect, &QAction::triggered, this, &MainWindow::closeCom);
+
+    applySettings();
+    registerAnchoredWidgets();
+}
+
+MainWindow::~MainWindow()
+{
+    // Normally main() has stopped the threads already; a window destroyed any
+    // other way (tests, an exception-free early exit) must not outlive them.
+    stopThreads();
+    QCoreApplication::instance()->removeEventFilter(this);
+    delete ui;
+    ui = nullptr;
+    delete anchorLayout;
+    anchorLayout = nullptr;
+}
+
+void MainWindow::stopThreads()
+{
+    delete pollingThread;
+    pollingThread = nullptr;
+    delete linkWorker;
+    linkWorker = nullptr;
+}
+
+QString MainWindow::deviceAddressForLink() const
+{
+    QMutexLocker lock(&deviceAddressMutex);
+    return deviceAddress;
+}
+
+void MainWindow::setDeviceAddress(const QString& address)
+{
+    QMutexLocker lock(&deviceAddressMutex);
+    deviceAddress = address;
+}

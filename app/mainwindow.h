@@ -1,0 +1,192 @@
+#ifndef ZAREL_MAINWINDOW_H
+#define ZAREL_MAINWINDOW_H
+
+#include <QColor>
+#include <QHostInfo>
+#include <QMainWindow>
+#include <QMutex>
+#include <QNetworkRequest>
+#include <QString>
+#include <QTimer>
+
+#include <atomic>
+
+#include "link/devicestate.h"
+#include "panel/paintcache.h"
+
+class C4SAnchorLayout;
+class PanelForm;
+class QKeyEvent;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QPushButton;
+class QResizeEvent;
+class ThreadCOM;
+class ThreadLeitura;
+
+// The panel window and hub of the program. Its members are defined in the
+// folder of their concern: app/ (life cycle, settings), connection/ (connect,
+// polling, watchdog), link/ (commands, reports), panel/ (switching, split,
+// GPIO, rendering, colours, scaling), dialogs/ (the menu slots that open them).
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /* settings */
+    void applySettings();
+    void setUseIpDirectly(bool useDirectly);
+    QString settingsFilePath() const { return settingsPath; }
+
+    /* link */
+    void sendCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
+    void resolveHost();
+    // The link worker's thread-safe view of deviceAddress.
+    QString deviceAddressForLink() const;
+    void setDeviceAddress(const QString& address);
+
+    /* colours */
+    void saveGpioColors();
+
+    /* rendering helpers */
+    void setRingStyle(QWidget* widget);
+    void setColourStyle(QWidget* widget, const QColor& colour);
+
+    // Stops and joins the polling thread and the link worker, so nothing of
+    // theirs reaches this window afterwards. Safe to call more than once.
+    static void stopThreads();
+
+    QString hostText;
+    QString deviceAddress;
+    QString devicePort;
+    bool useIpDirectly = false;
+    QTimer splitBlinkTimer;
+    QTimer busyRotBlinkTimer;
+    QColor gpioColors[16];
+    C4SAnchorLayout* anchorLayout = nullptr;
+    PanelForm* ui = nullptr;
+    QString settingsPath;
+
+    DeviceState deviceState;
+    PaintCache paintCache;
+
+public Q_SLOTS:
+    /* polling and watchdog */
+    void callEnviar();
+    void checkCOMTimeout(MainWindow* w);
+
+    /* unused hooks kept for the device's older HTTP interface */
+    void callReceber(MainWindow* w);
+    void enviaRequestSlot(QNetworkRequest req);
+    void enviaRequestsGlobal(QNetworkRequest req);
+
+    /* split and blinking */
+    void blinkSplit();
+    void blinkBusyRot();
+
+    /* status reports */
+    void recebeRespostaRede(QNetworkReply* rep);
+    void processaPDRLan(MainWindow* w, QString res);
+
+    /* connection */
+    void lookedUp(QHostInfo host);
+    void hostInfoResults(QHostInfo host);
+    void openCom();
+    void closeCom();
+
+    /* keyboard */
+    void keyPressEvent(QKeyEvent* event) override;
+
+private Q_SLOTS:
+    void processaPDR(MainWindow* w);
+    void on_botaoTecla1_clicked();
+
+    /* switching */
+    void enviaComutacao(signed char pos);
+    void on_botaoTecla1_pressed();
+    void on_botaoTecla2_pressed();
+    void on_botaoTecla3_pressed();
+    void on_botaoTecla4_pressed();
+    void on_botaoTecla5_pressed();
+    void on_botaoTecla6_pressed();
+    void on_botaoTecla7_pressed();
+    void on_botaoTecla8_pressed();
+    void on_botaoTecla9_pressed();
+    void on_botaoTecla10_pressed();
+    void on_botaoTecla11_pressed();
+    void on_botaoTecla12_pressed();
+    void on_botaoRelease_pressed();
+    void on_botaoTeclaRTX_pressed();
+    void on_botaoTeclaRX1_pressed();
+    void on_botaoTeclaRX2_pressed();
+    void on_botaoTeclaRX3_pressed();
+    void on_botaoTeclaRX4_pressed();
+    void on_botaoSplit_clicked();
+
+    /* GPIO and view toggles */
+    void on_actionGPIO_triggered();
+    void on_actionSkyrail_WF_triggered();
+    void on_botaoGPO1_pressed();
+    void on_botaoGPO2_pressed();
+    void on_botaoGPO3_pressed();
+    void on_botaoGPO4_pressed();
+    void on_botaoGPO5_pressed();
+    void on_botaoGPO6_pressed();
+    void on_botaoGPO7_pressed();
+    void on_botaoGPO8_pressed();
+
+    /* rendering */
+    void clearUI(MainWindow* w);
+    void updateUI(MainWindow* w);
+
+    /* GPIO colours */
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void auxEFGPIOsColors(QObject* object, QEvent* e, QPushButton* b, QColor* c);
+
+    /* layout and scaling */
+    void updateUISize();
+    void resizeAllTexts(short size);
+
+    /* dialogs */
+    void on_actionAbout_triggered();
+    void on_actionAbout_Quorvan_triggered();
+    void on_actionLabels_triggered();
+    void on_actionLAN_Settings_triggered();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void registerAnchoredWidgets();
+    void placeLogo();
+    void toggleGpo(int index);
+    void toggleView(bool checked, QWidget* frame, const QString& key);
+
+    // Guards deviceAddress against the link worker's reads.
+    mutable QMutex deviceAddressMutex;
+};
+
+// settings.ini beside the program, or settings<first argument>.ini.
+QString settingsPathFor(const QString& applicationDir, const QStringList& arguments);
+
+// Sets a widget's font to a pixel size, keeping family, weight and the rest.
+void setFontPixelSize(QWidget* widget, int size);
+
+// The window size for the view options: 990 wide; 391, 351 or 293 high.
+QSize designWindowSize(bool gpioView, bool skyrailView);
+
+// Where the logo stands, in design coordinates, for a window design size.
+QRect logoRectFor(const QSize& windowSize);
+
+/* globals, one per process */
+extern std::atomic<bool> connected;
+extern qint64 lastReportTime;
+extern bool splitConfigPending;
+extern QNetworkAccessManager* networkManager;
+extern ThreadLeitura* pollingThread;
+extern ThreadCOM* linkWorker;
+
+#endif // ZAREL_MAINWINDOW_H

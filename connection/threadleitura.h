@@ -1,0 +1,28 @@
+#ifndef ZAREL_THREADLEITURA_H
+#define ZAREL_THREADLEITURA_H
+
+#include <QThread>
+
+#include <atomic>
+
+class MainWindow;
+
+// The polling thread: asks the window for a status request about every
+// 160 ms while connected, and for a watchdog check on every 80 ms cycle.
+class ThreadLeitura : public QThread
+{
+public:
+    explicit ThreadLeitura(MainWindow* owner);
+    ~ThreadLeitura() override;
+
+protected:
+    void run() override;
+
+private:
+    qint64 lastPollTime = 0;
+    qint64 currentTime = 0;
+    std::atomic<bool> stopRequested {false};
+    MainWindow* owner;
+};
+
+#endif // ZAREL_THREADLEITURA_H

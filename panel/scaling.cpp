@@ -1,0 +1,119 @@
+// Layout and scaling: the three design sizes, proportional re-placement on
+// every resize and caption pixel sizes that follow the window's width.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/mainwindow.h"
+#include "forms/panelform.h"
+#include "panel/anchorlayout.h"
+
+void setFontPixelSize(QWidget* widget, int size)
+{
+    QFont font = widget->font();
+    font.setPixelSize(static_cast<short>(size));
+    widget->setFont(font);
+}
+
+QSize designWindowSize(bool gpioView, bool skyrailView)
+{
+    if (gpioView) {
+        return QSize(990, 391);
+    }
+    return QSize(990, skyrailView ? 351 : 293);
+}
+
+QRect logoRectFor(const QSize& windowSize)
+{
+    // The design rectangle (800, 270) sits below the central area of the two
+    // shorter windows; there the logo takes the free corner right of the
+    // frames and under the antenna frame, at its design size.
+    if (windowSize.height() >= 391) {
+        return QRect(800, 270, 141, 61);
+    }
+    if (windowSize.height() >= 351) {
+        return QRect(800, 200, 141, 61);
+    }
+    return QRect(800, 184, 141, 61);
+}
+
+void MainWindow::registerAnchoredWidgets()
+{
+    QWidget* const fixed[] = {ui->frame, ui->frame_GPIs, ui->frame_RTX, ui->botaoTeclaRTX};
+    for (QWidget* widget : fixed) {
+        anchorLayout->anchorWidget(AnchorScale, AnchorScale, AnchorScale, AnchorScale, widget);
+    }
+    const auto anchorAll = [this](auto* const* widgets, int count) {
+        for (int i = 0; i < count; ++i) {
+            anchorLayout->anchorWidget(AnchorScale, AnchorScale, AnchorScale, AnchorScale, widgets[i]);
+        }
+    };
+    anchorAll(ui->rxButtons, 4);
+    anchorAll(&ui->labelSkyrail, 1);
+    anchorAll(ui->gpiButtons, 8);
+    anchorAll(ui->gpiLabels, 8);
+    anchorAll(ui->gpoButtons, 8);
+    anchorAll(ui->gpoLabels, 8);
+    anchorAll(ui->busyButtons, 12);
+    anchorAll(ui->rotorButtons, 8);
+    anchorAll(ui->antennaButtons, 12);
+    QWidget* const tail[] = {ui->botaoSplit, ui->botaoPower, ui->botaoSend, ui->botaoRelease};
+    anchorAll(tail, 4);
+    anchorAll(ui->antennaLabels, 12);
+    QWidget* const headings[] = {ui->label_Quorvan, ui->label, ui->label_2, ui->labelID};
+    anchorAll(headings, 4);
+}
+
+void MainWindow::updateUISize()
+{
+    const QSize size = designWindowSize(ui->actionGPIO->isChecked(), ui->actionSkyrail_WF->isChecked());
+    resize(size);
+    anchorLayout->rebase();
+    placeLogo();
+}
+
+// The logo's design place lies below the central area of the two shorter
+// windows, so it gets a place of its own for each design size, scaled like
+// every other widget.
+void MainWindow::placeLogo()
+{
+    const QRect reference = anchorLayout->referenceRectangle();
+    ui->label_Quorvan->setGeometry(
+        scaleDesignRect(logoRectFor(reference.size()), width(), height(), reference.width(), reference.height()));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (anchorLayout == nullptr) {
+        return;
+    }
+    anchorLayout->relayout();
+    placeLogo();
+    resizeAllTexts(baseTextSize(width()));
+}
+
+void MainWindow::resizeAllTexts(short size)
+{
+    const auto apply = [](auto* const* widgets, int count, int pixels) {
+        for (int i = 0; i < count; ++i) {
+            setFontPixelSize(widgets[i], pixels);
+        }
+    };
+    apply(ui->busyButtons, 12, size - 1);
+    apply(ui->antennaButtons, 12, size + 1);
+    QWidget* const commands[] = {ui->botaoRelease, ui->botaoSplit, ui->botaoSend, ui->botaoPower};
+    apply(commands, 4, size);
+    apply(ui->rotorButtons, 8, size - 1);
+    apply(ui->antennaLabels, 12, size);
+    apply(&ui->botaoTeclaRTX, 1, size);
+    apply(ui->rxButtons, 4, size);
+    setFontPixelSize(ui->labelSkyrail, size + 3);
+    setFontPixelSize(ui->label, size + 3);
+    setFontPixelSize(ui->label_2, size - 2);
+    apply(ui->gpiLabels, 8, size);
+    apply(ui->gpoLabels, 8, size);
+    apply(ui->gpiButtons, 8, size);
+    apply(ui->gpoButtons, 8, size);
+    setFontPixelSize(ui->labelID, size + 8);
+}

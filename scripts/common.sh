@@ -1,0 +1,12 @@
+# Shared by the run and test scripts.
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 fonts-dejavu-core)
+JOBS="$(nproc 2>/dev/null || echo 2)"
+
+# build DIR [CMAKE OPTIONS...]
+build() {
+    local dir=$1
+    shift
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$JOBS"
+}

@@ -1,0 +1,67 @@
+#ifndef ZAREL_TESTSUPPORT_H
+#define ZAREL_TESTSUPPORT_H
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QStringList>
+#include <QTest>
+
+#include <cstring>
+#include <vector>
+
+#include "app/mainwindow.h"
+
+namespace testsupport {
+
+// Warnings that mean a broken form: a slot whose object name is wrong.
+inline QStringList& capturedWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+inline void captureMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg) {
+        capturedWarnings().append(message);
+    }
+    if (type != QtDebugMsg) {
+        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+}
+
+// The settings file of this test's profile, beside the test executable.
+inline QString profileSettingsPath(const char* profile)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/settings") + QString::fromUtf8(profile) +
+        QStringLiteral(".ini");
+}
+
+// Runs a Qt Test class inside an application whose first argument is the
+// settings profile, so each test executable has a settings file of its own and
+// Qt Test's own options never reach the window's command line.
+template<class TestClass>
+int runWithProfile(int argc, char** argv, const char* profile)
+{
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    std::vector<char*> appArgs {argv[0], const_cast<char*>(profile), nullptr};
+    int appArgc = 2;
+    QApplication app(appArgc, appArgs.data());
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    qRegisterMetaType<MainWindow*>("MainWindow*");
+    qInstallMessageHandler(captureMessages);
+    TestClass test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace testsupport
+
+#define ZAREL_TEST_MAIN(TestClass, profile)                                                                            \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        return testsupport::runWithProfile<TestClass>(argc, argv, profile);                                            \
+    }
+
+#endif // ZAREL_TESTSUPPORT_H
