@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+
+#include <QStatusBar>
 
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
@@ -96,4 +99,10 @@ void MainWindow::setDeviceAddress(const QString& address)
 {
     QMutexLocker lock(&deviceAddressMutex);
     deviceAddress = address;
+}
+
+void MainWindow::reportSettingsWriteFailure()
+{
+    ui->statusBar->showMessage(
+        tr("Settings NOT saved: %1 is read-only or the disk is full.").arg(QDir::toNativeSeparators(settingsPath)));
 }

@@ -51,6 +51,9 @@ public:
     /* colours */
     void saveGpioColors();
 
+    // Status-bar notice that the settings file could not be written.
+    void reportSettingsWriteFailure();
+
     /* rendering helpers */
     void setRingStyle(QWidget* widget);
     void setColourStyle(QWidget* widget, const QColor& colour);
@@ -164,6 +167,12 @@ private:
     void placeLogo();
     void toggleGpo(int index);
     void toggleView(bool checked, QWidget* frame, const QString& key);
+
+    /* settings work: private helpers */
+
+    /* link work: private helpers */
+
+    /* panel work: private helpers */
 
     // Guards deviceAddress against the link worker's reads.
     mutable QMutex deviceAddressMutex;
