@@ -1,13 +1,14 @@
 // Command datagrams towards the device.
 #include "app/mainwindow.h"
+#include "link/command.h"
 
-// Placeholder until the link lands.
+// Placeholder until the link lands: frames and taps, queues nothing yet.
 void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 third)
 {
-    Q_UNUSED(type)
-    Q_UNUSED(first)
-    Q_UNUSED(second)
-    Q_UNUSED(third)
+    if (!connected) {
+        return;
+    }
+    tapCommand(frameCommand(type, first, second, third));
 }
 
 // The device's older HTTP interface is not used: every command is a datagram.

@@ -1,0 +1,62 @@
+#include "link/command.h"
+
+int commandArgumentCount(quint8 type)
+{
+    switch (type) {
+    case 2:
+    case 6:
+        return 1;
+    case 3:
+        return 3;
+    case 4:
+    case 5:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+QByteArray frameCommand(quint8 type, quint8 first, quint8 second, quint8 third)
+{
+    const quint8 arguments[3] = {first, second, third};
+    const int count = commandArgumentCount(type);
+    QByteArray payload;
+    payload.reserve(3 + count);
+    payload.append(static_cast<char>(0xFE));
+    payload.append(static_cast<char>(type));
+    for (int i = 0; i < count; ++i) {
+        payload.append(static_cast<char>(arguments[i]));
+    }
+    payload.append(static_cast<char>(0xFD));
+    return payload;
+}
+
+quint16 commandPort(const QString& portText)
+{
+    return static_cast<quint16>(portText.toInt(nullptr, 10));
+}
+
+bool isValidPort(const QString& portText)
+{
+    bool ok = false;
+    const int port = portText.toInt(&ok, 10);
+    return ok && port >= 1 && port <= 65535;
+}
+
+static CommandTap& commandTap()
+{
+    static CommandTap tap;
+    return tap;
+}
+
+void setCommandTap(CommandTap tap)
+{
+    commandTap() = std::move(tap);
+}
+
+void tapCommand(const QByteArray& payload)
+{
+    if (commandTap()) {
+        commandTap()(payload);
+    }
+}

@@ -1,0 +1,43 @@
+#ifndef ZAREL_COMMAND_H
+#define ZAREL_COMMAND_H
+
+// Command datagrams towards the Merax. Each is one UDP payload:
+//
+//   FE <type> <argument bytes> FD
+//
+// with 0, 1, 2 or 3 raw argument bytes fixed by the type:
+//
+//   type 1  status request      FE 01 FD
+//   type 2  antenna p (15=none) FE 02 p FD            e.g. Ant 12: FE 02 0B FD
+//   type 3  split on / off      FE 03 01 rx tx FD     / FE 03 00 00 00 FD
+//   type 4  GPO g on/off        FE 04 g v FD
+//   type 5  receiver n          FE 05 n 00 FD         e.g. RX 4: FE 05 04 00 FD
+//   type 6  RTX                 FE 06 01 FD
+//
+// Types 0 and 7..255 carry no arguments. The device confirms nothing; the
+// next status report shows the outcome.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// Number of argument bytes that a command type carries.
+int commandArgumentCount(quint8 type);
+
+// Frames one command; arguments beyond the type's count are not sent.
+QByteArray frameCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
+
+// Destination port from the port text: base-10 toInt taken as 16 bits,
+// 0 when the text is not a number.
+quint16 commandPort(const QString& portText);
+
+// A port the operator may configure: a base-10 number from 1 to 65535.
+bool isValidPort(const QString& portText);
+
+// Test seam: sees every command payload that sendCommand queues.
+using CommandTap = std::function<void(const QByteArray& payload)>;
+void setCommandTap(CommandTap tap);
+void tapCommand(const QByteArray& payload);
+
+#endif // ZAREL_COMMAND_H
