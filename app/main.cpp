@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/mainwindow.h"
+#include "app/termination.h"
 
 int main(int argc, char* argv[])
 {
@@ -11,11 +12,13 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     qRegisterMetaType<MainWindow*>("MainWindow*");
+    catchTerminationSignals();
 
     int exitCode = 0;
     {
         MainWindow window;
         window.show();
+        closeOnTerminationSignals(&window);
         exitCode = app.exec();
         // The threads post to the window: join them before it goes.
         MainWindow::stopThreads();

@@ -22,17 +22,6 @@ QNetworkAccessManager* networkManager = nullptr;
 ThreadLeitura* pollingThread = nullptr;
 ThreadCOM* linkWorker = nullptr;
 
-// Registers the compiled-in images once; the static library would otherwise
-// drop them at link time.
-static void initResources()
-{
-    static const bool done = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(done)
-}
-
 QString settingsPathFor(const QString& applicationDir, const QStringList& arguments)
 {
     if (arguments.size() <= 1) {
@@ -44,7 +33,6 @@ QString settingsPathFor(const QString& applicationDir, const QStringList& argume
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    initResources();
     ui = new PanelForm;
     ui->build(this);
 

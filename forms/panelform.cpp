@@ -15,6 +15,17 @@
 
 #include "forms/panelstyle.h"
 
+// Registers the compiled-in images once; the static library would otherwise
+// drop them at link time.
+static void initResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(done)
+}
+
 namespace {
 
 QString tr(const char* text)
@@ -111,6 +122,7 @@ QString numbered(const char* stem, int n)
 
 void PanelForm::build(QMainWindow* mainWindow)
 {
+    initResources();
     if (mainWindow->objectName().isEmpty()) {
         mainWindow->setObjectName(QStringLiteral("mainWindow"));
     }

@@ -25,16 +25,18 @@ QSize designWindowSize(bool gpioView, bool skyrailView)
 
 QRect logoRectFor(const QSize& windowSize)
 {
-    // The design rectangle (800, 270) sits below the central area of the two
-    // shorter windows; there the logo takes the free corner right of the
-    // frames and under the antenna frame, at its design size.
+    // The logo's design place (800, 270) reaches below the central area once
+    // the menu, tool and status bars are taken off, so each design size has a
+    // place of its own where the logo is whole and overlaps nothing: right of
+    // the GPIO frame, right of the radio frame, or (with both frames hidden)
+    // slightly smaller under the rotor lamps.
     if (windowSize.height() >= 391) {
-        return QRect(800, 270, 141, 61);
+        return QRect(800, 250, 141, 61);
     }
     if (windowSize.height() >= 351) {
         return QRect(800, 200, 141, 61);
     }
-    return QRect(800, 184, 141, 61);
+    return QRect(30, 166, 131, 56);
 }
 
 void MainWindow::registerAnchoredWidgets()

@@ -3,10 +3,16 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 fonts-dejavu-core)
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
-# build DIR [CMAKE OPTIONS...]
+# build DIR [TARGET...]: configures (warnings are errors) and builds.
 build() {
     local dir=$1
     shift
-    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j "$JOBS"
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAREL_WERROR=ON -DZAREL_TESTS=ON >/dev/null
+    if [ $# -gt 0 ]; then
+        local targets=()
+        for target in "$@"; do targets+=(--target "$target"); done
+        cmake --build "$dir" -j "$JOBS" "${targets[@]}"
+    else
+        cmake --build "$dir" -j "$JOBS"
+    fi
 }
