@@ -12,8 +12,9 @@ bool markedReadOnly(const QString& path)
     if (!QFileInfo::exists(path)) {
         return false;
     }
+    // Not WriteUser: Qt fills that one in by asking the system.
     const QFileDevice::Permissions writeBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return (QFile::permissions(path) & writeBits) == 0;
 }
 
@@ -45,5 +46,13 @@ bool SettingsStore::sync()
         return false;
     }
     store.sync();
+    if (store.status() == QSettings::FormatError) {
+        // QSettings keeps reporting a flaw of the file as it was read, even
+        // after writing it out cleanly. A fresh view shares the pending
+        // changes, retries any that are still unwritten and says how that went.
+        QSettings fresh(store.fileName(), QSettings::IniFormat);
+        fresh.sync();
+        return fresh.status() == QSettings::NoError;
+    }
     return store.status() == QSettings::NoError;
 }

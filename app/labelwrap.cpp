@@ -1,0 +1,36 @@
+#include "app/labelwrap.h"
+
+#include <QHostInfo>
+
+QString wrapLabelText(const QString& text)
+{
+    const QChar lineFeed(QLatin1Char('\n'));
+    QString wrapped = text;
+    int lastLineFeed = 0;
+    // The length grows with every insertion; an inserted line feed sits at the
+    // position already passed, so it never counts as the caption's own.
+    for (int i = 0; i < wrapped.size(); ++i) {
+        if (wrapped.at(i) == lineFeed) {
+            lastLineFeed = i;
+        }
+        const bool breakHere = lastLineFeed == 0 ? (i == 5 || i == 11) : i == lastLineFeed + 6;
+        if (breakHere) {
+            wrapped.insert(i, lineFeed);
+        }
+    }
+    return wrapped;
+}
+
+QString hostFromSetting(const QString& setting)
+{
+    static const QString prefix = QStringLiteral("http://");
+    return setting.startsWith(prefix) ? setting.mid(prefix.size()) : setting;
+}
+
+QString addressFromLookup(const QHostInfo& info)
+{
+    if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
+        return QStringLiteral("error");
+    }
+    return info.addresses().constFirst().toString();
+}

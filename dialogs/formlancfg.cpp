@@ -1,0 +1,91 @@
+#include "dialogs/formlancfg.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/labelwrap.h"
+#include "app/mainwindow.h"
+#include "app/messages.h"
+#include "app/settingsstore.h"
+#include "forms/lanform.h"
+#include "link/command.h"
+
+QString lanSettingsProblem(const QString& host, const QString& port)
+{
+    if (hostFromSetting(host).trimmed().isEmpty()) {
+        return QCoreApplication::translate("formLanCFG", "Enter the Merax's IP address or host name.");
+    }
+    if (!isValidPort(port)) {
+        return QCoreApplication::translate("formLanCFG", "The port must be a number from 1 to 65535.");
+    }
+    return QString();
+}
+
+formLanCFG::formLanCFG(QWidget* parent, MainWindow* window)
+    : QDialog(parent)
+    , mainWindow(window)
+    , ui(new LanForm)
+{
+    ui->build(this);
+    // OK must not hide the dialog before the entries are checked:
+    // on_buttonBox_accepted accepts once they are stored.
+    disconnect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Merax LAN Settings"));
+    loadSettings();
+    if (mainWindow->useIpDirectly) {
+        ui->radioButton->setChecked(true);
+    }
+}
+
+formLanCFG::~formLanCFG()
+{
+    delete ui;
+}
+
+void formLanCFG::loadSettings()
+{
+    SettingsStore settings(mainWindow->settingsFilePath());
+    ui->lineEditIP->setText(settings.value(QStringLiteral("IP")).toString());
+    ui->lineEditPort->setText(settings.value(QStringLiteral("PORT")).toString());
+}
+
+bool formLanCFG::saveSettings()
+{
+    SettingsStore settings(mainWindow->settingsFilePath());
+    // Stored as typed; the "http://" prefix goes only when applied.
+    settings.setValue(QStringLiteral("IP"), ui->lineEditIP->text());
+    settings.setValue(QStringLiteral("PORT"), ui->lineEditPort->text());
+    if (!settings.sync()) {
+        mainWindow->reportSettingsWriteFailure();
+        return false;
+    }
+    mainWindow->applySettings();
+    return true;
+}
+
+void formLanCFG::on_buttonBox_accepted()
+{
+    const QString problem = lanSettingsProblem(ui->lineEditIP->text(), ui->lineEditPort->text());
+    if (!problem.isEmpty()) {
+        messages::warning(this, QStringLiteral("Merax LAN Settings"), problem);
+        return;
+    }
+    // Stays open when the file cannot be written, so the entries are not lost.
+    if (saveSettings()) {
+        // Hides; the dialog is deleted once the button box has delivered its signal.
+        accept();
+    }
+}
+
+void formLanCFG::on_radioButton_clicked()
+{
+    // A lone radio button only switches on: Qt would let a second click
+    // clear it, but the choice is made here and not taken back.
+    if (!ui->radioButton->isChecked()) {
+        ui->radioButton->setChecked(true);
+    }
+    mainWindow->setUseIpDirectly(ui->radioButton->isChecked());
+}
