@@ -11,6 +11,7 @@
 
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
+#include "link/linklock.h"
 #include "link/threadcom.h"
 #include "panel/anchorlayout.h"
 
@@ -71,21 +72,26 @@ MainWindow::~MainWindow()
 
 void MainWindow::stopThreads()
 {
-    delete pollingThread;
+    // The polling thread first: it feeds the worker's queue through callEnviar.
+    // Each pointer is cleared before its thread is joined, so a late queued
+    // poll finds no worker and is dropped.
+    ThreadLeitura* polling = pollingThread;
     pollingThread = nullptr;
-    delete linkWorker;
+    delete polling;
+    ThreadCOM* worker = linkWorker;
     linkWorker = nullptr;
+    delete worker;
 }
 
 QString MainWindow::deviceAddressForLink() const
 {
-    QMutexLocker lock(&deviceAddressMutex);
+    LinkLocker lock(&deviceAddressMutex);
     return deviceAddress;
 }
 
 void MainWindow::setDeviceAddress(const QString& address)
 {
-    QMutexLocker lock(&deviceAddressMutex);
+    LinkLocker lock(&deviceAddressMutex);
     deviceAddress = address;
 }
 

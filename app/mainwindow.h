@@ -168,11 +168,19 @@ private:
     void toggleGpo(int index);
     void toggleView(bool checked, QWidget* frame, const QString& key);
 
-    /* settings work: private helpers */
+    /* connection */
+    // The host lookup that resolveHost started and that has not answered yet:
+    // one at a time, so a dead name server does not pile lookups up.
+    int pendingHostLookup = -1;
 
-    /* link work: private helpers */
-
-    /* panel work: private helpers */
+    /* rendering */
+    // Every panel style change goes through here: Qt re-polishes a widget on
+    // each setStyleSheet, even with the same text, so unchanged looks are skipped.
+    void applyPanelStyle(QWidget* widget, const QString& text);
+    void paintLooks(const PanelLooks& looks);
+    PanelFlags panelFlags() const;
+    void showStatus(const QString& text);
+    void selectReceiver(quint8 receiver);
 
     // Guards deviceAddress against the link worker's reads.
     mutable QMutex deviceAddressMutex;

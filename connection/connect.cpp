@@ -1,19 +1,111 @@
 // Connect, disconnect and host resolution.
+#include <QAction>
+#include <QHostAddress>
+#include <QStatusBar>
+#ifndef QT_NO_SSL
+#include <QSslConfiguration>
+#endif
+
+#include <atomic>
+
 #include "app/mainwindow.h"
+#include "app/messages.h"
+#include "app/settingsstore.h"
+#include "connection/hostlookup.h"
+#include "forms/panelform.h"
+#include "link/command.h"
+#include "link/linklog.h"
 
-// Placeholders until the link lands.
-void MainWindow::openCom() { }
+namespace {
+std::atomic<int> lookupsStarted {0};
+} // namespace
 
-void MainWindow::closeCom() { }
+int hostLookupsStarted()
+{
+    return lookupsStarted.load();
+}
 
-void MainWindow::resolveHost() { }
+void MainWindow::openCom()
+{
+    if (deviceAddress == QLatin1String("error")) {
+        messages::warning(this, tr("Zarel"), tr("Could not find host address. Check LAN Settings!"));
+        return;
+    }
+    // A hand-edited file may hold anything here; port 0 or a wrapped number
+    // would send every command nowhere, or somewhere else.
+    if (!isValidPort(devicePort)) {
+        messages::warning(
+            this, tr("Zarel"),
+            tr("The device port \"%1\" is not a number from 1 to 65535. Check LAN Settings!").arg(devicePort));
+        return;
+    }
+    SettingsStore store(settingsPath);
+    ui->actionConnect_to_Merax->setEnabled(false);
+#ifndef QT_NO_SSL
+    // Loads the TLS support now rather than on first use.
+    QSslConfiguration::defaultConfiguration();
+#endif
+    connected = true;
+    store.setValue(QStringLiteral("CONNECTED"), 1);
+    ui->statusBar->showMessage(tr("LAN enabled"));
+    ui->actionLAN_Settings->setEnabled(false);
+    // The link does not depend on the file: connected either way.
+    if (!store.sync()) {
+        reportSettingsWriteFailure();
+    }
+}
+
+void MainWindow::closeCom()
+{
+    SettingsStore store(settingsPath);
+    connected = false;
+    store.setValue(QStringLiteral("CONNECTED"), 0);
+    ui->actionConnect_to_Merax->setEnabled(true);
+    ui->actionLAN_Settings->setEnabled(true);
+    ui->statusBar->showMessage(tr("Disconnected"));
+    if (!store.sync()) {
+        reportSettingsWriteFailure();
+    }
+}
+
+void MainWindow::resolveHost()
+{
+    if (useIpDirectly) {
+        setDeviceAddress(hostText);
+        return;
+    }
+    // The send that asked goes on with the current address; the answer serves
+    // the following sends.
+    if (pendingHostLookup != -1) {
+        return;
+    }
+    ++lookupsStarted;
+    pendingHostLookup = QHostInfo::lookupHost(hostText, this, SLOT(hostInfoResults(QHostInfo)));
+}
 
 void MainWindow::hostInfoResults(QHostInfo host)
 {
-    Q_UNUSED(host)
+    if (host.lookupId() == pendingHostLookup) {
+        pendingHostLookup = -1;
+    }
+    // A lookup that succeeds without an address is as useless as a failed one.
+    if (host.error() != QHostInfo::NoError || host.addresses().isEmpty()) {
+        ui->statusBar->showMessage(QStringLiteral("HOST error: check LAN Settings!"));
+        setDeviceAddress(QStringLiteral("error"));
+        return;
+    }
+    const QString address = host.addresses().constFirst().toString();
+    setDeviceAddress(address);
+    qCDebug(lcConnection).noquote() << "Traduzida SLOT" << address;
 }
 
 void MainWindow::lookedUp(QHostInfo host)
 {
-    Q_UNUSED(host)
+    if (host.error() != QHostInfo::NoError) {
+        qCDebug(lcConnection).noquote() << host.errorString();
+        return;
+    }
+    for (const QHostAddress& address : host.addresses()) {
+        qCDebug(lcConnection).noquote() << address.toString();
+    }
 }

@@ -1,11 +1,43 @@
 #include "connection/threadleitura.h"
 
-// Placeholder until the polling thread lands.
+#include <QDateTime>
+
+#include "app/mainwindow.h"
+#include "link/linklock.h"
+
 ThreadLeitura::ThreadLeitura(MainWindow* ownerWindow)
-    : owner(ownerWindow)
+    : QThread(nullptr)
+    , owner(ownerWindow)
 {
+    // The watchdog invocation carries the window by this type name; main()
+    // registers it too, this covers windows built elsewhere (tests).
+    qRegisterMetaType<MainWindow*>("MainWindow*");
+    start(QThread::InheritPriority);
 }
 
-ThreadLeitura::~ThreadLeitura() = default;
+ThreadLeitura::~ThreadLeitura()
+{
+    stopRequested = true;
+    wait();
+    markHandOverAcquire(this);
+}
 
-void ThreadLeitura::run() { }
+void ThreadLeitura::run()
+{
+    lastPollTime = QDateTime::currentMSecsSinceEpoch();
+    for (;;) {
+        QThread::msleep(80);
+        if (connected) {
+            currentTime = QDateTime::currentMSecsSinceEpoch();
+            if (currentTime - lastPollTime > 150) {
+                lastPollTime = currentTime;
+                QMetaObject::invokeMethod(owner, "callEnviar", Qt::QueuedConnection);
+            }
+        }
+        if (stopRequested) {
+            markHandOverRelease(this);
+            return;
+        }
+        QMetaObject::invokeMethod(owner, "checkCOMTimeout", Qt::QueuedConnection, Q_ARG(MainWindow*, owner));
+    }
+}

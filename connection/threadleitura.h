@@ -9,10 +9,13 @@ class MainWindow;
 
 // The polling thread: asks the window for a status request about every
 // 160 ms while connected, and for a watchdog check on every 80 ms cycle.
+// It touches no widget and no socket; both requests are queued invocations
+// that run on the GUI thread.
 class ThreadLeitura : public QThread
 {
 public:
     explicit ThreadLeitura(MainWindow* owner);
+    // Returns once run() has ended; its last cycle posts nothing more.
     ~ThreadLeitura() override;
 
 protected:

@@ -1,14 +1,26 @@
 // Command datagrams towards the device.
+#include <QHostAddress>
+#include <QNetworkDatagram>
+
 #include "app/mainwindow.h"
 #include "link/command.h"
+#include "link/threadcom.h"
 
-// Placeholder until the link lands: frames and taps, queues nothing yet.
 void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 third)
 {
     if (!connected) {
         return;
     }
-    tapCommand(frameCommand(type, first, second, third));
+    resolveHost();
+    const QByteArray payload = frameCommand(type, first, second, third);
+    tapCommand(payload);
+    // "error" or a host name gives a null address; the worker holds the queue
+    // on "error" and otherwise writes without effect.
+    const QNetworkDatagram datagram(payload, QHostAddress(deviceAddress), commandPort(devicePort));
+    // After shutdown a poll may still be queued for this window: drop it.
+    if (linkWorker) {
+        linkWorker->enqueueDatagram(datagram);
+    }
 }
 
 // The device's older HTTP interface is not used: every command is a datagram.

@@ -14,6 +14,12 @@ class QUdpSocket;
 
 // The link worker: paces outgoing command datagrams at one per 90 ms cycle
 // and hands every datagram the device sends back to the status parser.
+//
+// The object and its socket belong to the GUI thread; only run() executes in
+// the worker thread. QUdpSocket is not thread-safe, so run() only decides
+// that a datagram is due and the GUI thread writes it (writeNext); a new
+// write is not asked for while the previous one waits, so a busy GUI thread
+// never causes a burst.
 class ThreadCOM : public QThread
 {
     Q_OBJECT
@@ -22,8 +28,11 @@ public:
     explicit ThreadCOM(MainWindow* w);
     ~ThreadCOM() override;
 
+    // Queues a datagram under the replacement rule (link/linkqueue.h).
     void enqueueDatagram(const QNetworkDatagram& datagram);
     qint64 lastSendTimeLocked();
+    // Datagrams waiting to be written.
+    int queuedDatagramCount();
 
 public Q_SLOTS:
     void receiveUDP();
@@ -32,13 +41,22 @@ public Q_SLOTS:
 protected:
     void run() override;
 
+private Q_SLOTS:
+    void writeNext();
+
 private:
+    bool sendDue();
+
+    // Before the first write: the worker's creation, so a report that comes
+    // unasked shows the time since start-up rather than since 1970.
     qint64 lastSendTime = 0;
     QList<QNetworkDatagram> datagramQueue;
     MainWindow* mainWindow;
     std::atomic<bool> stopRequested {false};
     QMutex queueMutex;
     QUdpSocket* udpSocket = nullptr;
+    // Set by run() when it asks the GUI thread for a write, cleared by the write.
+    std::atomic<bool> writePending {false};
 };
 
 #endif // ZAREL_THREADCOM_H

@@ -1,20 +1,57 @@
-// The operator's GPIO button colours.
-#include "app/mainwindow.h"
+// The operator's GPIO button colours: a right press on a GPI or GPO button
+// picks its colour, kept in memory and in the settings file.
+#include <QMouseEvent>
+#include <QPushButton>
 
-// Placeholders until colours land.
+#include "app/mainwindow.h"
+#include "app/settingsstore.h"
+#include "forms/panelform.h"
+#include "panel/colourkeys.h"
+#include "panel/colourpicker.h"
+
+// Installed on the application, so it sees every event of the program; it
+// never consumes one.
 bool MainWindow::eventFilter(QObject* object, QEvent* event)
 {
-    Q_UNUSED(object)
-    Q_UNUSED(event)
+    if (event->type() != QEvent::MouseButtonPress || ui == nullptr) {
+        return false;
+    }
+    for (int i = 0; i < 8; ++i) {
+        auxEFGPIOsColors(object, event, ui->gpiButtons[i], &gpioColors[i]);
+    }
+    for (int i = 0; i < 8; ++i) {
+        auxEFGPIOsColors(object, event, ui->gpoButtons[i], &gpioColors[8 + i]);
+    }
     return false;
 }
 
 void MainWindow::auxEFGPIOsColors(QObject* object, QEvent* e, QPushButton* b, QColor* c)
 {
-    Q_UNUSED(object)
-    Q_UNUSED(e)
-    Q_UNUSED(b)
-    Q_UNUSED(c)
+    if (object != b || e->type() != QEvent::MouseButtonPress) {
+        return;
+    }
+    if (static_cast<QMouseEvent*>(e)->button() != Qt::RightButton) {
+        return;
+    }
+    // Always starts from white, not from the button's colour. A lit button
+    // takes the new colour at the next repaint.
+    const QColor chosen = pickColour(Qt::white);
+    if (chosen.isValid()) {
+        *c = chosen;
+        saveGpioColors();
+    }
 }
 
-void MainWindow::saveGpioColors() { }
+void MainWindow::saveGpioColors()
+{
+    SettingsStore store(settingsPath);
+    for (int k = 0; k < 16; ++k) {
+        const int components[] = {gpioColors[k].red(), gpioColors[k].green(), gpioColors[k].blue()};
+        for (int component = 0; component < 3; ++component) {
+            store.setValue(gpioColourKey(k, component), components[component]);
+        }
+    }
+    if (!store.sync()) {
+        reportSettingsWriteFailure();
+    }
+}

@@ -1,10 +1,21 @@
 // GPO toggles and the two view toggles.
-#include "app/mainwindow.h"
+#include <QAction>
+#include <QFrame>
 
-// Placeholders until GPIO lands.
+#include "app/mainwindow.h"
+#include "app/settingsstore.h"
+#include "forms/panelform.h"
+#include "panel/switchlogic.h"
+
+// The device's report is the only record of an output: nothing changes here
+// until it reports the new state.
 void MainWindow::toggleGpo(int index)
 {
-    Q_UNUSED(index)
+    if (!connected) {
+        return;
+    }
+    const DeviceCommand c = gpoToggleCommand(deviceState, index);
+    sendCommand(c.type, c.first, c.second, c.third);
 }
 
 void MainWindow::on_botaoGPO1_pressed()
@@ -40,13 +51,25 @@ void MainWindow::on_botaoGPO8_pressed()
     toggleGpo(7);
 }
 
+// Shows or hides a frame, fits the window to what is visible and remembers
+// the choice at once.
 void MainWindow::toggleView(bool checked, QWidget* frame, const QString& key)
 {
-    Q_UNUSED(checked)
-    Q_UNUSED(frame)
-    Q_UNUSED(key)
+    frame->setVisible(checked);
+    updateUISize();
+    SettingsStore store(settingsPath);
+    store.setValue(key, checked);
+    if (!store.sync()) {
+        reportSettingsWriteFailure();
+    }
 }
 
-void MainWindow::on_actionGPIO_triggered() { }
+void MainWindow::on_actionGPIO_triggered()
+{
+    toggleView(ui->actionGPIO->isChecked(), ui->frame_GPIs, QStringLiteral("GPI"));
+}
 
-void MainWindow::on_actionSkyrail_WF_triggered() { }
+void MainWindow::on_actionSkyrail_WF_triggered()
+{
+    toggleView(ui->actionSkyrail_WF->isChecked(), ui->frame_RTX, QStringLiteral("SK"));
+}

@@ -1,9 +1,45 @@
 #ifndef ZAREL_PAINTCACHE_H
 #define ZAREL_PAINTCACHE_H
 
-// Placeholder: what the renderer remembers between repaints.
+#include <QColor>
+
+#include <array>
+
+#include "panel/panellooks.h"
+#include "panel/panelstyles.h"
+
+class QPushButton;
+
+// What the renderer remembers between repaints: the indicator widgets in
+// painting order, the style texts of the GPIO colours (rebuilt only when a
+// colour changes) and the two blink phases.
 struct PaintCache
 {
+    std::array<QPushButton*, indicator::Count> widgets {};
+    bool widgetsKnown = false;
+
+    // Style texts for colours; refreshes the entries whose colour changed.
+    const ColourStyles& colourStyles(const QColor* colours)
+    {
+        for (int k = 0; k < 16; ++k) {
+            if (!stylesKnown || !(styledColours[k] == colours[k])) {
+                styledColours[k] = colours[k];
+                styles[k] = colourStyleText(colours[k]);
+            }
+        }
+        stylesKnown = true;
+        return styles;
+    }
+
+    // SPLIT blink phase: false at start, kept across set-ups.
+    bool splitBlinkPhase = false;
+    // Rotor blink phase: true at start, kept for the life of the window.
+    bool rotorBlinkPhase = true;
+
+private:
+    QColor styledColours[16];
+    ColourStyles styles;
+    bool stylesKnown = false;
 };
 
 #endif // ZAREL_PAINTCACHE_H

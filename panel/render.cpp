@@ -1,26 +1,102 @@
 // Painting the panel from the device state.
-#include "app/mainwindow.h"
+//
+// The wanted look of every indicator is worked out first (panel/panellooks.h)
+// and only the widgets whose look differs get a new style sheet. The result is
+// the same as resetting every indicator and lighting it again, without paying
+// Qt's re-polish for each of them several times a second.
+#include <algorithm>
 
-// Placeholders until rendering lands.
+#include <QAction>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/mainwindow.h"
+#include "forms/panelform.h"
+#include "panel/panelstyles.h"
+
+void MainWindow::applyPanelStyle(QWidget* widget, const QString& text)
+{
+    // The widget's own text is always the truth, whoever set it last.
+    if (widget->styleSheet() != text) {
+        widget->setStyleSheet(text);
+    }
+}
+
+void MainWindow::paintLooks(const PanelLooks& looks)
+{
+    if (!paintCache.widgetsKnown) {
+        auto& widgets = paintCache.widgets;
+        std::copy(ui->antennaButtons, ui->antennaButtons + 12, widgets.begin() + indicator::Antenna);
+        std::copy(ui->busyButtons, ui->busyButtons + 12, widgets.begin() + indicator::Busy);
+        widgets[indicator::Split] = ui->botaoSplit;
+        widgets[indicator::Send] = ui->botaoSend;
+        std::copy(ui->rotorButtons, ui->rotorButtons + 8, widgets.begin() + indicator::Rotor);
+        widgets[indicator::Rtx] = ui->botaoTeclaRTX;
+        std::copy(ui->rxButtons, ui->rxButtons + 4, widgets.begin() + indicator::Rx);
+        std::copy(ui->gpiButtons, ui->gpiButtons + 8, widgets.begin() + indicator::Gpi);
+        std::copy(ui->gpoButtons, ui->gpoButtons + 8, widgets.begin() + indicator::Gpo);
+        paintCache.widgetsKnown = true;
+    }
+    for (int k = 0; k < indicator::Count; ++k) {
+        if (!looks[k].isNull()) {
+            applyPanelStyle(paintCache.widgets[k], looks[k]);
+        }
+    }
+}
+
+PanelFlags MainWindow::panelFlags() const
+{
+    PanelFlags flags;
+    flags.splitConfigPending = splitConfigPending;
+    flags.rotorBlinkRunning = busyRotBlinkTimer.isActive();
+    return flags;
+}
+
 void MainWindow::clearUI(MainWindow* w)
 {
-    Q_UNUSED(w)
+    MainWindow* const target = w != nullptr ? w : this;
+    target->paintLooks(clearedLooks(target->panelFlags()));
 }
 
 void MainWindow::updateUI(MainWindow* w)
 {
-    Q_UNUSED(w)
+    MainWindow* const target = w != nullptr ? w : this;
+    target->paintLooks(
+        litLooks(target->deviceState, target->paintCache.colourStyles(target->gpioColors), target->panelFlags()));
+    if (!connected) {
+        target->ui->actionConnect_to_Merax->setEnabled(true);
+        target->ui->actionLAN_Settings->setEnabled(true);
+    }
 }
 
-void MainWindow::blinkBusyRot() { }
+void MainWindow::blinkBusyRot()
+{
+    if (paintCache.rotorBlinkPhase) {
+        for (int i = 0; i < 8; ++i) {
+            if (deviceState.rotorStates & (1u << i)) {
+                applyPanelStyle(ui->rotorButtons[i], panelAlarmStyle());
+            }
+        }
+        paintCache.rotorBlinkPhase = false;
+    } else {
+        for (QPushButton* rotor : ui->rotorButtons) {
+            applyPanelStyle(rotor, panelIdleStyle());
+        }
+        paintCache.rotorBlinkPhase = true;
+    }
+}
 
 void MainWindow::setRingStyle(QWidget* widget)
 {
-    Q_UNUSED(widget)
+    applyPanelStyle(widget, panelRingStyle());
 }
 
 void MainWindow::setColourStyle(QWidget* widget, const QColor& colour)
 {
-    Q_UNUSED(widget)
-    Q_UNUSED(colour)
+    applyPanelStyle(widget, colourStyleText(colour));
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    ui->statusBar->showMessage(text, 0);
 }

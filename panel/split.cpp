@@ -1,7 +1,50 @@
-// Split operation: set-up, cancel and switching off.
+// Split operation: set-up, cancel and switching off. Whether split is on is
+// the device's word (report field 1); the panel only asks.
+#include <QPushButton>
+
 #include "app/mainwindow.h"
+#include "forms/panelform.h"
+#include "panel/panelstyles.h"
+#include "panel/switchlogic.h"
 
-// Placeholders until split lands.
-void MainWindow::on_botaoSplit_clicked() { }
+void MainWindow::on_botaoSplit_clicked()
+{
+    switch (splitClickAction(deviceState, splitConfigPending)) {
+    case SplitClick::TurnOff:
+        // SPLIT keeps its red look until the next repaint.
+        splitBlinkTimer.stop();
+        splitConfigPending = false;
+        deviceState.splitActive = 0;
+        sendCommand(3, 0, 0, 0);
+        showStatus(tr("Split disabled"));
+        break;
+    case SplitClick::BeginSetup:
+        splitBlinkTimer.start(400);
+        splitConfigPending = true;
+        showStatus(tr("Choose the RX position:"));
+        setRingStyle(ui->botaoSplit);
+        break;
+    case SplitClick::CancelSetup:
+        // The last blink look stays until the next repaint makes SPLIT idle.
+        splitConfigPending = false;
+        splitBlinkTimer.stop();
+        showStatus(tr("Split config cancelled!"));
+        break;
+    }
+}
 
-void MainWindow::blinkSplit() { }
+// Alternates SPLIT between idle and ring while set-up waits for the receive
+// antenna. The phase carries over from one set-up to the next.
+void MainWindow::blinkSplit()
+{
+    if (!splitConfigPending) {
+        return;
+    }
+    if (paintCache.splitBlinkPhase) {
+        applyPanelStyle(ui->botaoSplit, panelIdleStyle());
+        paintCache.splitBlinkPhase = false;
+    } else {
+        setRingStyle(ui->botaoSplit);
+        paintCache.splitBlinkPhase = true;
+    }
+}

@@ -2,11 +2,24 @@
 #include <QKeyEvent>
 
 #include "app/mainwindow.h"
+#include "panel/switchlogic.h"
 
-// Placeholders until switching lands.
+// Every antenna choice, by button, RELEASE or F-key, ends here. The panel's
+// copy of the state changes at once, even while the link is down; only the
+// command waits for the link.
 void MainWindow::enviaComutacao(signed char pos)
 {
-    Q_UNUSED(pos)
+    const AntennaChoice choice = chooseAntenna(deviceState, splitConfigPending, pos);
+    const DeviceCommand& c = choice.command;
+    sendCommand(c.type, c.first, c.second, c.third);
+    if (choice.completesSplitSetup) {
+        showStatus(tr("Split configured succesfuly!"));
+        splitConfigPending = false;
+        splitBlinkTimer.stop();
+    }
+    if (choice.repaint) {
+        updateUI(this);
+    }
 }
 
 void MainWindow::on_botaoTecla1_pressed()
@@ -65,17 +78,49 @@ void MainWindow::on_botaoRelease_pressed()
 // The press has already acted.
 void MainWindow::on_botaoTecla1_clicked() { }
 
-void MainWindow::on_botaoTeclaRTX_pressed() { }
+// The radio buttons light only from the device's report, so nothing is
+// repainted here.
+void MainWindow::on_botaoTeclaRTX_pressed()
+{
+    if (connected) {
+        sendCommand(6, 1);
+    }
+}
 
-void MainWindow::on_botaoTeclaRX1_pressed() { }
+void MainWindow::selectReceiver(quint8 receiver)
+{
+    if (!connected) {
+        return;
+    }
+    sendCommand(5, receiver, 0);
+    deviceState.selectedRx = receiver;
+    deviceState.reportsToSkip += 2;
+}
 
-void MainWindow::on_botaoTeclaRX2_pressed() { }
+void MainWindow::on_botaoTeclaRX1_pressed()
+{
+    selectReceiver(1);
+}
+void MainWindow::on_botaoTeclaRX2_pressed()
+{
+    selectReceiver(2);
+}
+void MainWindow::on_botaoTeclaRX3_pressed()
+{
+    selectReceiver(3);
+}
+void MainWindow::on_botaoTeclaRX4_pressed()
+{
+    selectReceiver(4);
+}
 
-void MainWindow::on_botaoTeclaRX3_pressed() { }
-
-void MainWindow::on_botaoTeclaRX4_pressed() { }
-
+// F1..F12 pick Ant 1..12, whatever the modifiers, once per auto-repeat too.
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    Q_UNUSED(event)
+    const int key = event->key();
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+        enviaComutacao(static_cast<signed char>(key - Qt::Key_F1));
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

@@ -1,0 +1,57 @@
+#include "panel/switchlogic.h"
+
+namespace {
+
+DeviceCommand command(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0)
+{
+    DeviceCommand c;
+    c.type = type;
+    c.first = first;
+    c.second = second;
+    c.third = third;
+    return c;
+}
+
+} // namespace
+
+AntennaChoice chooseAntenna(DeviceState& state, bool splitConfigPending, signed char position)
+{
+    const auto pos = static_cast<quint8>(position);
+    // Reports already on their way describe the old state.
+    ++state.reportsToSkip;
+    AntennaChoice choice;
+    if (splitConfigPending) {
+        // The choice names the receive antenna; the device's next report turns split on.
+        choice.command = command(3, 1, pos, state.selectedAntenna);
+        choice.completesSplitSetup = true;
+        return choice;
+    }
+    if (state.splitActive == 1) {
+        if (pos == state.selectedAntenna) {
+            // Choosing the transmit antenna ends split.
+            state.splitActive = 0;
+            choice.command = command(3, 0, 0, 0);
+            return choice;
+        }
+        state.splitRxAntenna = pos;
+    } else {
+        state.selectedAntenna = pos;
+    }
+    choice.command = command(2, pos);
+    choice.repaint = true;
+    return choice;
+}
+
+SplitClick splitClickAction(const DeviceState& state, bool splitConfigPending)
+{
+    if (state.splitActive != 0) {
+        return SplitClick::TurnOff;
+    }
+    return splitConfigPending ? SplitClick::CancelSetup : SplitClick::BeginSetup;
+}
+
+DeviceCommand gpoToggleCommand(const DeviceState& state, int index)
+{
+    const bool on = (state.gpoStates >> index) & 1u;
+    return command(4, static_cast<quint8>(index), on ? 0 : 1);
+}

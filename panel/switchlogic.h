@@ -1,0 +1,36 @@
+#ifndef ZAREL_SWITCHLOGIC_H
+#define ZAREL_SWITCHLOGIC_H
+
+#include <QtGlobal>
+
+#include "link/devicestate.h"
+
+// One command for the device: a type and up to three argument bytes.
+struct DeviceCommand
+{
+    quint8 type = 0;
+    quint8 first = 0;
+    quint8 second = 0;
+    quint8 third = 0;
+};
+
+// What an antenna choice (button, F-key or RELEASE) means in the current split
+// state. Updates the panel's copy of the device state at once, including one
+// more report to skip, so the panel shows the choice before the device does.
+struct AntennaChoice
+{
+    DeviceCommand command; // sent only while connected
+    bool completesSplitSetup = false; // ends set-up mode: message, blinking stops
+    bool repaint = false;
+};
+AntennaChoice chooseAntenna(DeviceState& state, bool splitConfigPending, signed char position);
+
+// What a click on SPLIT does. Split on is tested first, so a click always
+// turns a running split off, even while set-up is pending.
+enum class SplitClick { TurnOff, BeginSetup, CancelSetup };
+SplitClick splitClickAction(const DeviceState& state, bool splitConfigPending);
+
+// A GPO press asks for the opposite of the output's last reported state.
+DeviceCommand gpoToggleCommand(const DeviceState& state, int index);
+
+#endif // ZAREL_SWITCHLOGIC_H

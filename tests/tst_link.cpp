@@ -1,0 +1,340 @@
+#include <QElapsedTimer>
+#include <QNetworkDatagram>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QUdpSocket>
+
+#include "forms/panelform.h"
+#include "link/threadcom.h"
+#include "testsupport.h"
+
+namespace {
+
+const char* const profile = "link_loop";
+const QByteArray poll = QByteArray::fromHex("FE01FD");
+const QByteArray example("3.0.0.0.1.0.FE.1.FF.F.0.0.FF");
+
+// A stand-in for the device on 127.0.0.1: records what arrives, and answers
+// each status request with `answer` when one is set.
+class Peer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Arrival
+    {
+        QByteArray payload;
+        qint64 at;
+        quint16 senderPort;
+    };
+
+    Peer()
+    {
+        socket.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        clock.start();
+        connect(&socket, &QUdpSocket::readyRead, this, &Peer::readAll);
+    }
+
+    quint16 port() const { return socket.localPort(); }
+
+    QList<Arrival> arrivals;
+    QByteArray answer;
+
+Q_SIGNALS:
+    void arrived();
+
+private:
+    void readAll()
+    {
+        while (socket.hasPendingDatagrams()) {
+            const QNetworkDatagram datagram = socket.receiveDatagram();
+            arrivals.append({datagram.data(), clock.elapsed(), static_cast<quint16>(datagram.senderPort())});
+            if (!answer.isEmpty() && datagram.data() == poll) {
+                socket.writeDatagram(answer, datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));
+            }
+            emit arrived();
+        }
+    }
+
+    QUdpSocket socket;
+    QElapsedTimer clock;
+};
+
+QStringList payloadsOf(const QList<Peer::Arrival>& arrivals)
+{
+    QStringList hex;
+    for (const Peer::Arrival& arrival : arrivals) {
+        hex.append(QString::fromLatin1(arrival.payload.toHex().toUpper()));
+    }
+    return hex;
+}
+
+} // namespace
+
+// The link end to end over loopback: the window, its polling thread and its
+// link worker against a fake device.
+class TestLink : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void nothingSentWhileDisconnected();
+    void pollsWhileConnected();
+    void queuedDatagramsLeaveOnePerCycle();
+    void errorAddressHoldsQueue();
+    void answeredPollUpdatesPanel();
+    void datagramFromAnotherSenderIsParsed();
+    void burstIsReadCompletely();
+    void garbageFloodDoesNotStall();
+    void writeToClosedPortKeepsReceiving();
+    void shutdownWithWritesWaiting();
+
+private:
+    QNetworkDatagram toPeer(const QByteArray& payload) const;
+    quint16 workerPort();
+    void waitForQuiet(QSignalSpy& spy);
+
+    Peer* peer = nullptr;
+    MainWindow* window = nullptr;
+};
+
+void TestLink::init()
+{
+    connected = false;
+    peer = new Peer;
+    const QString path = testsupport::profileSettingsPath(profile);
+    QFile::remove(path);
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("IP"), QStringLiteral("127.0.0.1"));
+        settings.setValue(QStringLiteral("PORT"), QString::number(peer->port()));
+        settings.setValue(QStringLiteral("IPdir"), true);
+    }
+    window = new MainWindow;
+    QCOMPARE(window->deviceAddress, QStringLiteral("127.0.0.1"));
+    QCOMPARE(window->devicePort, QString::number(peer->port()));
+    QVERIFY(window->useIpDirectly);
+}
+
+void TestLink::cleanup()
+{
+    delete window;
+    window = nullptr;
+    delete peer;
+    peer = nullptr;
+    connected = false;
+    QFile::remove(testsupport::profileSettingsPath(profile));
+}
+
+QNetworkDatagram TestLink::toPeer(const QByteArray& payload) const
+{
+    return QNetworkDatagram(payload, QHostAddress(QHostAddress::LocalHost), peer->port());
+}
+
+// The worker's local port, learnt as the device learns it: from a datagram.
+quint16 TestLink::workerPort()
+{
+    const int before = peer->arrivals.size();
+    linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE0601FD")));
+    if (!QTest::qWaitFor([&] { return peer->arrivals.size() > before; }, 2000)) {
+        return 0;
+    }
+    return peer->arrivals.last().senderPort;
+}
+
+// Waits until nothing has arrived for 300 ms (at most 3 s).
+void TestLink::waitForQuiet(QSignalSpy& spy)
+{
+    QElapsedTimer deadline;
+    deadline.start();
+    while (spy.wait(300) && deadline.elapsed() < 3000) { }
+}
+
+void TestLink::nothingSentWhileDisconnected()
+{
+    QSignalSpy arrived(peer, &Peer::arrived);
+    window->sendCommand(2, 3);
+    window->sendCommand(1);
+    QMetaObject::invokeMethod(window, "callEnviar");
+    QCOMPARE(linkWorker->queuedDatagramCount(), 0);
+    // Several polling cycles pass without a datagram.
+    QVERIFY(!arrived.wait(500));
+}
+
+void TestLink::pollsWhileConnected()
+{
+    QSignalSpy arrived(peer, &Peer::arrived);
+    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
+    QVERIFY(connected);
+    QTRY_VERIFY_WITH_TIMEOUT(peer->arrivals.size() >= 7, 4000);
+
+    const QList<Peer::Arrival> polls = peer->arrivals.mid(0, 7);
+    for (const Peer::Arrival& arrival : polls) {
+        QCOMPARE(arrival.payload.toHex(' '), poll.toHex(' '));
+    }
+    const qint64 average = (polls.last().at - polls.first().at) / (polls.size() - 1);
+    QVERIFY2(average >= 100 && average <= 400, qPrintable(QStringLiteral("average %1 ms").arg(average)));
+
+    QVERIFY(QMetaObject::invokeMethod(window, "closeCom"));
+    QVERIFY(!connected);
+    // What was queued before the disconnect may still leave; then nothing.
+    waitForQuiet(arrived);
+    const int afterDisconnect = peer->arrivals.size();
+    QVERIFY(!arrived.wait(500));
+    QCOMPARE(peer->arrivals.size(), afterDisconnect);
+}
+
+void TestLink::queuedDatagramsLeaveOnePerCycle()
+{
+    // Queued straight into the worker: no polls, since not connected.
+    linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE0601FD")));
+    linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE050400FD")));
+    QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 2, 2000);
+    QCOMPARE(payloadsOf(peer->arrivals), (QStringList {"FE0601FD", "FE050400FD"}));
+    const qint64 gap = peer->arrivals.at(1).at - peer->arrivals.at(0).at;
+    QVERIFY2(gap >= 60 && gap <= 300, qPrintable(QStringLiteral("gap %1 ms").arg(gap)));
+}
+
+void TestLink::errorAddressHoldsQueue()
+{
+    QSignalSpy arrived(peer, &Peer::arrived);
+    window->setDeviceAddress(QStringLiteral("error"));
+    const QStringList commands {"FE040300FD", "FE040400FD", "FE040500FD", "FE040600FD", "FE040700FD"};
+    for (const QString& hex : commands) {
+        linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex(hex.toLatin1())));
+    }
+    QVERIFY(!arrived.wait(400));
+    QCOMPARE(linkWorker->queuedDatagramCount(), 5);
+
+    window->setDeviceAddress(QStringLiteral("127.0.0.1"));
+    QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 5, 3000);
+    QCOMPARE(payloadsOf(peer->arrivals), commands);
+    for (int i = 1; i < peer->arrivals.size(); ++i) {
+        const qint64 gap = peer->arrivals.at(i).at - peer->arrivals.at(i - 1).at;
+        QVERIFY2(gap >= 60, qPrintable(QStringLiteral("gap %1 ms").arg(gap)));
+    }
+}
+
+void TestLink::answeredPollUpdatesPanel()
+{
+    peer->answer = example;
+    window->deviceState.selectedAntenna = 9;
+    lastReportTime = 0;
+    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
+    QTRY_VERIFY_WITH_TIMEOUT(window->ui->statusBar->currentMessage().startsWith(QStringLiteral("Ping: ")), 3000);
+    QCOMPARE(int(window->deviceState.selectedAntenna), 3);
+    QCOMPARE(int(window->deviceState.gpoStates), 1);
+    QVERIFY(lastReportTime > 0);
+    bool isNumber = false;
+    const int ping = window->ui->statusBar->currentMessage().mid(6).toInt(&isNumber);
+    QVERIFY(isNumber);
+    QVERIFY2(ping >= 0 && ping < 1000, qPrintable(QString::number(ping)));
+}
+
+void TestLink::datagramFromAnotherSenderIsParsed()
+{
+    const quint16 port = workerPort();
+    QVERIFY(port != 0);
+    QUdpSocket stranger;
+    QVERIFY(stranger.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    stranger.writeDatagram(QByteArray("7.0.0.0.0.1.FF.3.FF.F.0.0.FF\0junk", 34), QHostAddress(QHostAddress::LocalHost),
+                           port);
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 7, 2000);
+    QCOMPARE(int(window->deviceState.gpoStates), 3);
+    QCOMPARE(int(window->deviceState.rxActive), 1);
+}
+
+void TestLink::burstIsReadCompletely()
+{
+    const quint16 port = workerPort();
+    QVERIFY(port != 0);
+    QUdpSocket stranger;
+    QVERIFY(stranger.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    // Every valid report counts one down: all of them must be read.
+    const int burst = 60;
+    window->deviceState.reportsToSkip = burst;
+    for (int i = 0; i < burst; ++i) {
+        stranger.writeDatagram(QByteArray("1.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.reportsToSkip), 0, 3000);
+    QCOMPARE(int(window->deviceState.selectedAntenna), 0);
+    stranger.writeDatagram(QByteArray("5.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 5, 2000);
+}
+
+void TestLink::garbageFloodDoesNotStall()
+{
+    const quint16 port = workerPort();
+    QVERIFY(port != 0);
+    QUdpSocket stranger;
+    QVERIFY(stranger.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    QRandomGenerator generator(7);
+    QByteArray garbage(2 * 65000, Qt::Uninitialized);
+    for (char& byte : garbage) {
+        byte = "0123456789ABCDEF.\xff\x00"[generator.bounded(19)];
+    }
+    QElapsedTimer clock;
+    clock.start();
+    // Datagrams up to the largest size, of any bytes, dots and digits
+    // included, as fast as the loopback takes them; the kernel drops most,
+    // the rest are read and parsed.
+    for (int round = 0; round < 20; ++round) {
+        for (int i = 0; i < 25; ++i) {
+            stranger.writeDatagram(garbage.mid(generator.bounded(65000), generator.bounded(1, 65000)),
+                                   QHostAddress(QHostAddress::LocalHost), port);
+        }
+        QCoreApplication::processEvents();
+    }
+    stranger.writeDatagram(QByteArray("A.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 10, 5000);
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestLink::writeToClosedPortKeepsReceiving()
+{
+    const quint16 port = workerPort();
+    QVERIFY(port != 0);
+    quint16 closedPort = 0;
+    {
+        QUdpSocket gone;
+        QVERIFY(gone.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        closedPort = gone.localPort();
+    }
+    // Refused writes must not leave the socket deaf.
+    for (int i = 0; i < 3; ++i) {
+        linkWorker->enqueueDatagram(
+            QNetworkDatagram(QByteArray::fromHex("FE040300FD"), QHostAddress(QHostAddress::LocalHost), closedPort));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(linkWorker->queuedDatagramCount(), 0, 2000);
+    QUdpSocket stranger;
+    QVERIFY(stranger.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    stranger.writeDatagram(QByteArray("6.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 6, 2000);
+}
+
+void TestLink::shutdownWithWritesWaiting()
+{
+    for (int i = 0; i < 10; ++i) {
+        linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE040300FD")));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!peer->arrivals.isEmpty(), 2000);
+    // Joins both threads; writes still waiting are dropped with the worker.
+    delete window;
+    window = nullptr;
+    QVERIFY(linkWorker == nullptr);
+    QVERIFY(pollingThread == nullptr);
+    const int sent = peer->arrivals.size();
+    QSignalSpy arrived(peer, &Peer::arrived);
+    QVERIFY(!arrived.wait(300));
+    QVERIFY(sent < 10);
+    QCOMPARE(peer->arrivals.size(), sent);
+}
+
+ZAREL_TEST_MAIN(TestLink, profile)
+#include "tst_link.moc"
