@@ -1,7 +1,140 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the panel.
+# The demo: installs what is missing, builds, starts the Merax simulator on
+# loopback with its activity script, and starts the panel on a demo settings
+# profile (settingsdemo.ini beside the program; the operator's settings.ini is
+# never touched). Choose File > Connect to Merax and the panel comes alive.
+# Closing the panel stops the simulator.
+#
+# Without a display (no DISPLAY or WAYLAND_DISPLAY) the same command runs the
+# demo on a virtual X display, connects by itself, lets the simulator's
+# activity run for a few seconds and saves a picture of the live panel.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}"
-build "$ROOT/build"
-exec "$ROOT/build/zarel" "$@"
+
+headless=0
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    headless=1
+fi
+packages=("${BUILD_PACKAGES[@]}")
+[ "$headless" = 1 ] && packages+=(xvfb xauth)
+bash "$ROOT/scripts/install-deps.sh" "${packages[@]}"
+build "$ROOT/build" zarel merax-sim zarel-snapshot
+
+# The simulator picks a free loopback port and tells which.
+simlog="$(mktemp)"
+"$ROOT/build/tools/merax-sim/merax-sim" --listen 127.0.0.1 --port 0 --activity >"$simlog" 2>&1 &
+simpid=$!
+trap 'kill "$simpid" 2>/dev/null || true; wait "$simpid" 2>/dev/null || true; rm -f "$simlog"' EXIT
+port=""
+for _ in $(seq 1 100); do
+    port="$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$simlog" | head -n 1)"
+    [ -n "$port" ] && break
+    kill -0 "$simpid" 2>/dev/null || { cat "$simlog" >&2; exit 1; }
+    sleep 0.1
+done
+[ -n "$port" ] || { echo "the simulator did not start" >&2; cat "$simlog" >&2; exit 1; }
+echo "merax-sim listening on 127.0.0.1:$port"
+
+# The demo profile: captions and colours on first use; the address and port of
+# this run's simulator every time.
+profile="$ROOT/build/settingsdemo.ini"
+if [ ! -f "$profile" ]; then
+    cat >"$profile" <<INI
+[General]
+K1=160M DIPOL
+K2=80M  INV-V
+K3=40M  VERT
+K4=20M  YAGI
+K5=15M  YAGI
+K6=10M  YAGI
+K7=RX   LOOP
+K8=BEV  NE
+K9=BEV  SW
+K10=LOG  PER
+K11=DUMMYLOAD
+K12=SPARE
+GPI1=DOOR
+GPI2=RAIN
+GPI3=LIMIT
+GPI4=PTT
+GPI5=ALARM
+GPI6=TEMP
+GPI7=WIND
+GPI8=MAINS
+GPO1=AMP
+GPO2=FAN
+GPO3=LIGHT
+GPO4=PRE  AMP
+GPO5=TUNER
+GPO6=HEAT
+GPO7=BEEP
+GPO8=AUX
+ID=DEMO STATION  -  merax-sim on loopback
+GPI=true
+SK=true
+IPdir=true
+GPI1R=255
+GPI1G=160
+GPI1B=47
+GPI2R=80
+GPI2G=160
+GPI2B=255
+GPI3R=255
+GPI3G=60
+GPI3B=60
+GPI4R=255
+GPI4G=0
+GPI4B=0
+GPI5R=255
+GPI5G=200
+GPI5B=0
+GPI6R=120
+GPI6G=220
+GPI6B=120
+GPI7R=160
+GPI7G=200
+GPI7B=255
+GPI8R=255
+GPI8G=255
+GPI8B=255
+GPO1R=0
+GPO1G=200
+GPO1B=0
+GPO2R=80
+GPO2G=200
+GPO2B=255
+GPO3R=255
+GPO3G=230
+GPO3B=120
+GPO4R=200
+GPO4G=30
+GPO4B=30
+GPO5R=255
+GPO5G=160
+GPO5B=47
+GPO6R=255
+GPO6G=90
+GPO6B=0
+GPO7R=220
+GPO7G=120
+GPO7B=255
+GPO8R=0
+GPO8G=0
+GPO8B=128
+IP=127.0.0.1
+PORT=$port
+INI
+else
+    sed -i -e "s/^IP=.*/IP=127.0.0.1/" -e "s/^PORT=.*/PORT=$port/" "$profile"
+fi
+
+if [ "$headless" = 1 ]; then
+    shot="$ROOT/demo-screenshot.png"
+    echo "No display: running the demo on a virtual display."
+    xvfb-run -a -s "-screen 0 1280x800x24" \
+        "$ROOT/build/zarel-snapshot" --profile demo --connect --wait 6000 --output "$shot"
+    echo "The live panel, connected to the simulator: $shot"
+else
+    echo "Choose File > Connect to Merax to go live."
+    "$ROOT/build/zarel" demo
+fi

@@ -1,12 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite.
+# Installs what is missing, builds and runs the whole test suite: the normal
+# build (warnings are errors) with the format check and every test, the same
+# suite under AddressSanitizer + UndefinedBehaviorSanitizer and under
+# ThreadSanitizer, and a 60 s fuzz run of the status report parser.
+# Set ZAREL_QUICK=1 to run only the normal build and its tests.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" clang-format
 
-echo "== build (warnings are errors)"
-build "$ROOT/build" -DZAREL_WERROR=ON
-echo "== format"
+stage() {
+    echo
+    echo "== $1 ($(date +%T))"
+}
+
+stage "build (warnings are errors)"
+build "$ROOT/build"
+stage "format"
 cmake --build "$ROOT/build" --target check-format
-echo "== tests"
+stage "tests"
 (cd "$ROOT/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+
+if [ "${ZAREL_QUICK:-0}" != 1 ]; then
+    stage "sanitizers"
+    bash "$ROOT/scripts/run-sanitizers.sh"
+    stage "fuzzing"
+    bash "$ROOT/scripts/run-fuzz.sh"
+fi
+stage "done"

@@ -1,7 +1,50 @@
+// merax-sim: a stand-in Merax on UDP, for training and testing without the
+// hardware. See --help.
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "simoptions.h"
+#include "simserver.h"
+#include "unixsignals.h"
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("merax-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulates a Merax antenna switch on UDP: answers status requests (FE 01 FD) with a report and carries "
+        "out antenna, split, GPO, RX and RTX commands. Prints \"listening on ADDRESS:PORT\" once bound, and a "
+        "counter summary when it ends (SIGINT, SIGTERM or --quit-after)."));
+    parser.addHelpOption();
+    addSimOptions(parser);
+    parser.process(app);
+
+    SimOptions options;
+    QString error;
+    if (!readSimOptions(parser, options, error)) {
+        std::fprintf(stderr, "merax-sim: %s\n", qPrintable(error));
+        return 1;
+    }
+
+    SimServer server(options);
+    UnixSignalWatcher watcher;
+    QObject::connect(&watcher, &UnixSignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
+    QObject::connect(&watcher, &UnixSignalWatcher::silenceToggleRequested, &server, &SimServer::toggleSilent);
+    if (!server.start(error)) {
+        std::fprintf(stderr, "merax-sim: %s\n", qPrintable(error));
+        return 1;
+    }
+    if (options.quitAfterMs >= 0) {
+        QTimer::singleShot(options.quitAfterMs, &app, &QCoreApplication::quit);
+    }
+
+    const int code = app.exec();
+    printLine(server.summary());
+    return code;
 }

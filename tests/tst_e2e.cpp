@@ -1,0 +1,326 @@
+// The whole panel against the device simulator on loopback: the real main
+// window, its threads and socket, and the real merax-sim process.
+#include <QAction>
+#include <QDateTime>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+
+#include <memory>
+
+#include "forms/panelform.h"
+#include "link/linkclock.h"
+#include "testsupport.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+namespace {
+
+const char profile[] = "e2e";
+
+const QString idleStyle = QStringLiteral(
+    "background-color: QLinearGradient( x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #565656, stop: 0.1 #525252, stop: 0.5 "
+    "#4e4e4e, stop: 0.9 #4a4a4a, stop: 1 #464646);");
+const QString selectedStyle = QStringLiteral("background-color:  rgb(255, 255, 255); color:  rgb(0, 0, 0);");
+const QString alarmStyle = QStringLiteral("background-color: rgb(255, 0, 0);");
+const QString powerGreen = QStringLiteral("background-color: rgb(0, 220, 0);color: rgb(0,0,0);border-style: inset");
+
+// A running merax-sim on a free loopback port.
+class Simulator
+{
+public:
+    explicit Simulator(const QStringList& options)
+    {
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        process.start(qEnvironmentVariable("MERAX_SIM_BIN"),
+                      QStringList {"--listen", "127.0.0.1", "--port", "0", "--log"} + options);
+    }
+
+    ~Simulator()
+    {
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    // Reads the port the simulator announces; 0 when it did not start.
+    quint16 waitForPort()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 10000) {
+            process.waitForReadyRead(100);
+            output += process.readAllStandardOutput();
+            const int at = output.indexOf("listening on 127.0.0.1:");
+            const int end = output.indexOf('\n', at);
+            if (at >= 0 && end > at) {
+                return output.mid(at + 23, end - at - 23).trimmed().toUShort();
+            }
+        }
+        return 0;
+    }
+
+    // Everything the simulator has logged so far.
+    const QByteArray& log()
+    {
+        output += process.readAllStandardOutput();
+        return output;
+    }
+
+    // How many status requests the simulator has logged so far.
+    int polls() { return log().count("FE 01 FD"); }
+
+    void toggleAnswering() { ::kill(static_cast<pid_t>(process.processId()), SIGUSR1); }
+
+    QProcess process;
+    QByteArray output;
+};
+
+void writeSettings(quint16 port)
+{
+    QSettings settings(testsupport::profileSettingsPath(profile), QSettings::IniFormat);
+    settings.setValue("IP", "127.0.0.1");
+    settings.setValue("PORT", QString::number(port));
+    settings.setValue("IPdir", true);
+    settings.setValue("GPI", true);
+    settings.setValue("SK", true);
+    for (int n = 1; n <= 8; ++n) {
+        // Inputs light orange, outputs dark red.
+        settings.setValue(QStringLiteral("GPI%1R").arg(n), 255);
+        settings.setValue(QStringLiteral("GPI%1G").arg(n), 160);
+        settings.setValue(QStringLiteral("GPI%1B").arg(n), 47);
+        settings.setValue(QStringLiteral("GPO%1R").arg(n), 200);
+        settings.setValue(QStringLiteral("GPO%1G").arg(n), 30);
+        settings.setValue(QStringLiteral("GPO%1B").arg(n), 30);
+    }
+}
+
+int litCount(QPushButton* const* buttons, int count, const QString& style)
+{
+    int lit = 0;
+    for (int i = 0; i < count; ++i) {
+        lit += buttons[i]->styleSheet() == style ? 1 : 0;
+    }
+    return lit;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void followsTheDevice();
+    void pressesReachTheDevice();
+    void splitPair();
+    void outputToggle();
+    void activityBringsThePanelAlive();
+    void watchdogClearsAndRecovers();
+    void disconnectStopsPolls();
+
+private:
+    // Starts a simulator with the options, then a connected panel on it.
+    bool startPanel(const QStringList& simOptions);
+    // Waits until the device's next report has been applied.
+    bool nextReportApplied();
+
+    std::unique_ptr<Simulator> sim;
+    std::unique_ptr<MainWindow> window;
+};
+
+bool TestEndToEnd::startPanel(const QStringList& simOptions)
+{
+    sim = std::make_unique<Simulator>(simOptions);
+    const quint16 port = sim->waitForPort();
+    if (port == 0) {
+        return false;
+    }
+    writeSettings(port);
+    window = std::make_unique<MainWindow>();
+    window->show();
+    window->ui->actionConnect_to_Merax->trigger();
+    return connected;
+}
+
+bool TestEndToEnd::nextReportApplied()
+{
+    const qint64 before = lastReportTime;
+    QElapsedTimer timer;
+    timer.start();
+    while (lastReportTime == before && timer.elapsed() < 5000) {
+        QTest::qWait(10);
+    }
+    return lastReportTime != before;
+}
+
+void TestEndToEnd::init()
+{
+    if (qEnvironmentVariableIsEmpty("MERAX_SIM_BIN")) {
+        QSKIP("MERAX_SIM_BIN is not set");
+    }
+    QFile::remove(testsupport::profileSettingsPath(profile));
+    connected = false;
+    splitConfigPending = false;
+    lastReportTime = QDateTime::currentMSecsSinceEpoch();
+}
+
+void TestEndToEnd::cleanup()
+{
+    linkclock::setNow({});
+    if (window) {
+        window->ui->actionDisconnect->trigger();
+    }
+    // Threads before the window, as the program does.
+    MainWindow::stopThreads();
+    window.reset();
+    sim.reset();
+    connected = false;
+    splitConfigPending = false;
+    QFile::remove(testsupport::profileSettingsPath(profile));
+}
+
+void TestEndToEnd::followsTheDevice()
+{
+    QVERIFY(startPanel({"--initial-antenna", "4"}));
+    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("LAN enabled"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), selectedStyle, 5000);
+    QTRY_VERIFY(window->ui->statusBar->currentMessage().startsWith(QLatin1String("Ping: ")));
+    QCOMPARE(window->ui->botaoPower->styleSheet(), powerGreen);
+    QCOMPARE(litCount(window->ui->antennaButtons, 12, selectedStyle), 1);
+    QCOMPARE(window->ui->botaoSplit->styleSheet(), idleStyle);
+    QVERIFY(!window->ui->actionConnect_to_Merax->isEnabled());
+    QVERIFY(!window->ui->actionLAN_Settings->isEnabled());
+}
+
+void TestEndToEnd::pressesReachTheDevice()
+{
+    QVERIFY(startPanel({}));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla1->styleSheet(), selectedStyle, 5000);
+
+    // A press lights the key at once; the device's own report confirms it.
+    QTest::mousePress(window->ui->botaoTecla7, Qt::LeftButton);
+    QCOMPARE(window->ui->botaoTecla7->styleSheet(), selectedStyle);
+    QTest::mouseRelease(window->ui->botaoTecla7, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(sim->log().contains("FE 02 06 FD"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.reportsToSkip), 0, 5000);
+    QVERIFY(nextReportApplied());
+    QCOMPARE(int(window->deviceState.selectedAntenna), 6);
+    QCOMPARE(window->ui->botaoTecla7->styleSheet(), selectedStyle);
+    QCOMPARE(litCount(window->ui->antennaButtons, 12, selectedStyle), 1);
+
+    // F9 is Ant 9.
+    QTest::keyClick(window.get(), Qt::Key_F9);
+    QTRY_VERIFY_WITH_TIMEOUT(sim->log().contains("FE 02 08 FD"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.reportsToSkip), 0, 5000);
+    QVERIFY(nextReportApplied());
+    QCOMPARE(int(window->deviceState.selectedAntenna), 8);
+    QCOMPARE(window->ui->botaoTecla9->styleSheet(), selectedStyle);
+}
+
+void TestEndToEnd::splitPair()
+{
+    QVERIFY(startPanel({"--initial-antenna", "1"}));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla1->styleSheet(), selectedStyle, 5000);
+    QTest::mouseClick(window->ui->botaoSplit, Qt::LeftButton);
+    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Choose the RX position:"));
+    QTest::mousePress(window->ui->botaoTecla5, Qt::LeftButton);
+    QTest::mouseRelease(window->ui->botaoTecla5, Qt::LeftButton);
+    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Split configured succesfuly!"));
+    // Transmit on Ant 1 (ring), receive on Ant 5 (white), SPLIT red.
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSplit->styleSheet(), alarmStyle, 5000);
+    QTRY_COMPARE(window->ui->botaoTecla5->styleSheet(), selectedStyle);
+    QVERIFY(window->ui->botaoTecla1->styleSheet().contains(QLatin1String("border: 2px solid")));
+    QVERIFY(sim->log().contains("FE 03 01 04 00 FD"));
+
+    // SPLIT again turns it off on the device.
+    QTest::mouseClick(window->ui->botaoSplit, Qt::LeftButton);
+    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Split disabled"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSplit->styleSheet(), idleStyle, 5000);
+    QTRY_VERIFY(sim->log().contains("FE 03 00 00 00 FD"));
+}
+
+void TestEndToEnd::outputToggle()
+{
+    QVERIFY(startPanel({}));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet(), powerGreen, 5000);
+    QVERIFY(nextReportApplied());
+    QCOMPARE(window->ui->botaoGPO3->styleSheet(), idleStyle);
+    QTest::mousePress(window->ui->botaoGPO3, Qt::LeftButton);
+    QTest::mouseRelease(window->ui->botaoGPO3, Qt::LeftButton);
+    const QString lit = QStringLiteral("background-color: rgb(200, 30, 30); color:  rgb(0, 0, 0);");
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoGPO3->styleSheet(), lit, 5000);
+    QVERIFY(sim->log().contains("FE 04 02 01 FD"));
+    // Pressed again, the output goes off.
+    QTest::mousePress(window->ui->botaoGPO3, Qt::LeftButton);
+    QTest::mouseRelease(window->ui->botaoGPO3, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoGPO3->styleSheet(), idleStyle, 5000);
+    QVERIFY(sim->log().contains("FE 04 02 00 FD"));
+}
+
+void TestEndToEnd::activityBringsThePanelAlive()
+{
+    // The simulator's activity cycle, fast: 24 steps of 250 ms.
+    QVERIFY(startPanel({"--activity", "--activity-step", "250"}));
+    const QString gpiLit = QStringLiteral("background-color: rgb(255, 160, 47); color:  rgb(0, 0, 0);");
+    QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->busyButtons, 12, alarmStyle) > 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->gpiButtons, 8, gpiLit) > 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSend->styleSheet(), alarmStyle, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->rotorButtons, 8, alarmStyle) > 0, 10000);
+    // The end-stop phase blinks the rotor lamps on the 600 ms timer.
+    QTRY_VERIFY_WITH_TIMEOUT(window->busyRotBlinkTimer.isActive(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->ui->botaoRotor1->styleSheet() == alarmStyle, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->busyRotBlinkTimer.isActive(), 10000);
+}
+
+void TestEndToEnd::watchdogClearsAndRecovers()
+{
+#ifdef Q_OS_UNIX
+    QVERIFY(startPanel({"--initial-antenna", "3"}));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla3->styleSheet(), selectedStyle, 5000);
+    sim->toggleAnswering(); // the device falls silent
+    const int pollsBefore = sim->polls();
+    QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > pollsBefore + 2, 5000); // still polled, no longer answering
+    const qint64 last = lastReportTime;
+    QTest::qWait(300);
+    QCOMPARE(lastReportTime, last);
+
+    // Seven seconds pass without a report.
+    const qint64 offset = 7100;
+    linkclock::setNow([offset] { return QDateTime::currentMSecsSinceEpoch() + offset; });
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet().startsWith(QLatin1String("background-color: "
+                                                                                            "QLinearGradient")),
+                              true, 5000);
+    QCOMPARE(window->ui->botaoTecla3->styleSheet(), idleStyle);
+    QVERIFY(connected); // still connected: it recovers by itself
+
+    sim->toggleAnswering(); // the device answers again
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet(), powerGreen, 5000);
+    QTRY_COMPARE(window->ui->botaoTecla3->styleSheet(), selectedStyle);
+#else
+    QSKIP("needs Unix signals to silence the simulator");
+#endif
+}
+
+void TestEndToEnd::disconnectStopsPolls()
+{
+    QVERIFY(startPanel({}));
+    QTRY_VERIFY_WITH_TIMEOUT(sim->polls() >= 3, 5000);
+    window->ui->actionDisconnect->trigger();
+    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Disconnected"));
+    // Polls already queued may still leave; then nothing more.
+    QTest::qWait(400);
+    const int after = sim->polls();
+    QTest::qWait(600);
+    QCOMPARE(sim->polls(), after);
+}
+
+ZAREL_TEST_MAIN(TestEndToEnd, "e2e")
+#include "tst_e2e.moc"

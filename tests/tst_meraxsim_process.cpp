@@ -1,0 +1,320 @@
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUdpSocket>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+namespace {
+
+const QByteArray statusRequest = QByteArray::fromHex("FE01FD");
+
+// One running merax-sim, stopped by the destructor if a test leaves it.
+class Simulator
+{
+public:
+    ~Simulator()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    // Starts on a free port and reads the port it prints; 0 when that fails.
+    quint16 start(const QStringList& arguments)
+    {
+        process.start(qEnvironmentVariable("MERAX_SIM_BIN"), QStringList {"--port", "0"} + arguments);
+        if (!waitForOutput("\n")) {
+            return 0;
+        }
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^listening on 127\\.0\\.0\\.1:(\\d+)\n")).match(output);
+        return m.hasMatch() ? quint16(m.captured(1).toUInt()) : 0;
+    }
+
+    bool waitForOutput(const QString& text, int ms = 5000)
+    {
+        QDeadlineTimer deadline(ms);
+        for (;;) {
+            output += QString::fromLocal8Bit(process.readAllStandardOutput());
+            if (output.contains(text)) {
+                return true;
+            }
+            if (deadline.hasExpired() || !process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
+                output += QString::fromLocal8Bit(process.readAllStandardOutput());
+                return output.contains(text);
+            }
+        }
+    }
+
+    // Stops the simulator as an operator would and returns its exit code.
+    int stop()
+    {
+#ifdef Q_OS_UNIX
+        process.terminate(); // SIGTERM
+#else
+        process.kill();
+#endif
+        if (!process.waitForFinished(5000)) {
+            return -1;
+        }
+        output += QString::fromLocal8Bit(process.readAllStandardOutput());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QProcess process;
+    QString output;
+};
+
+// Sends one datagram and waits up to ms for a reply; empty when none came.
+QByteArray exchange(QUdpSocket& socket, quint16 port, const QByteArray& payload, int ms = 3000)
+{
+    while (socket.hasPendingDatagrams()) {
+        socket.receiveDatagram(); // stale replies belong to earlier questions
+    }
+    socket.writeDatagram(payload, QHostAddress(QHostAddress::LocalHost), port);
+    QDeadlineTimer deadline(ms);
+    while (!socket.hasPendingDatagrams() && !deadline.hasExpired()) {
+        socket.waitForReadyRead(int(qBound<qint64>(1, deadline.remainingTime(), 50)));
+    }
+    return socket.hasPendingDatagrams() ? socket.receiveDatagram().data() : QByteArray();
+}
+
+QStringList fields(const QByteArray& report)
+{
+    return QString::fromLatin1(report).split(QLatin1Char('.'));
+}
+
+} // namespace
+
+class TestMeraxSimProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void commandShowsInNextReport_data();
+    void commandShowsInNextReport();
+    void logAndSummary();
+    void silentUntilToggled();
+    void silentAfterThenResume();
+    void delayedReport();
+    void seededLossRepeats();
+    void activityChangesReports();
+    void vanishedClientDoesNotStopIt();
+    void quitAfter();
+    void badStart_data();
+    void badStart();
+
+private:
+    QUdpSocket m_socket;
+};
+
+void TestMeraxSimProcess::init()
+{
+    QVERIFY(!qEnvironmentVariableIsEmpty("MERAX_SIM_BIN"));
+    if (m_socket.state() != QAbstractSocket::BoundState) {
+        QVERIFY(m_socket.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    }
+}
+
+void TestMeraxSimProcess::commandShowsInNextReport_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("power-up") << QStringList {} << QByteArray() << "0.0.0.0.1.0.FF.0.FF.F.0.0.FF";
+    QTest::newRow("Ant 12 at start") << QStringList {"--initial-antenna", "12"} << QByteArray()
+                                     << "B.0.0.0.1.0.FF.0.FF.F.0.0.FF";
+    QTest::newRow("Ant 6") << QStringList {} << QByteArray::fromHex("FE0205FD") << "5.0.0.0.1.0.FF.0.FF.F.0.0.FF";
+    QTest::newRow("RX 2") << QStringList {} << QByteArray::fromHex("FE050200FD") << "0.0.0.0.0.1.FF.0.FF.F.0.0.FF";
+}
+
+void TestMeraxSimProcess::commandShowsInNextReport()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, command);
+    QFETCH(QString, report);
+
+    Simulator sim;
+    const quint16 port = sim.start(arguments);
+    QVERIFY2(port != 0, qPrintable(sim.output));
+    if (!command.isEmpty()) {
+        QVERIFY(exchange(m_socket, port, command, 0).isEmpty());
+    }
+    // The command and the request travel the same path in order.
+    QCOMPARE(QString::fromLatin1(exchange(m_socket, port, statusRequest)), report);
+    QCOMPARE(sim.stop(), 0);
+}
+
+void TestMeraxSimProcess::logAndSummary()
+{
+    Simulator sim;
+    const quint16 port = sim.start({"--log"});
+    QVERIFY(port != 0);
+    exchange(m_socket, port, QByteArray::fromHex("FE0203FD"), 0);
+    exchange(m_socket, port, QByteArray(60000, 'x'), 0);
+    exchange(m_socket, port, QByteArray(), 0);
+    QCOMPARE(fields(exchange(m_socket, port, statusRequest)).value(0), QStringLiteral("3"));
+
+    const QString from = QStringLiteral("127.0.0.1:%1 -> ").arg(m_socket.localPort());
+    QVERIFY2(sim.waitForOutput(from + "FE 01 FD status request\n"), qPrintable(sim.output));
+    QVERIFY(sim.output.contains(from + "FE 02 03 FD antenna 4\n"));
+    QVERIFY(sim.output.contains(from +
+                                "78 78 78 78 78 78 78 78 78 78 78 78 78 78 78 78 ... (60000 bytes) "
+                                "malformed: wrong start byte\n"));
+    QVERIFY(sim.output.contains(from + "malformed: empty\n"));
+    QCOMPARE(sim.stop(), 0);
+    QVERIFY2(sim.output.endsWith("requests 1, commands 1, malformed 2, replies 1, lost 0, ignored while silent 0\n"),
+             qPrintable(sim.output));
+}
+
+void TestMeraxSimProcess::silentUntilToggled()
+{
+    Simulator sim;
+    const quint16 port = sim.start({"--silent"});
+    QVERIFY(port != 0);
+    QVERIFY(exchange(m_socket, port, statusRequest, 500).isEmpty());
+    QVERIFY(exchange(m_socket, port, QByteArray::fromHex("FE0207FD"), 0).isEmpty());
+#ifdef Q_OS_UNIX
+    ::kill(pid_t(sim.process.processId()), SIGUSR1);
+    QVERIFY(sim.waitForOutput("answering again\n"));
+    // The antenna command sent while silent never reached the device.
+    QCOMPARE(fields(exchange(m_socket, port, statusRequest)).value(0), QStringLiteral("0"));
+#endif
+    QCOMPARE(sim.stop(), 0);
+    QVERIFY(sim.output.contains("ignored while silent 2\n"));
+}
+
+void TestMeraxSimProcess::silentAfterThenResume()
+{
+    Simulator sim;
+    const quint16 port = sim.start({"--silent-after", "0.3", "--resume-after", "0.4"});
+    QVERIFY(port != 0);
+    QVERIFY(!exchange(m_socket, port, statusRequest).isEmpty());
+    QVERIFY(sim.waitForOutput("silent\n"));
+    QVERIFY(exchange(m_socket, port, statusRequest, 100).isEmpty());
+    QVERIFY(sim.waitForOutput("answering again\n"));
+    QVERIFY(!exchange(m_socket, port, statusRequest).isEmpty());
+    QCOMPARE(sim.stop(), 0);
+}
+
+void TestMeraxSimProcess::delayedReport()
+{
+    Simulator sim;
+    const quint16 port = sim.start({"--delay", "300"});
+    QVERIFY(port != 0);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!exchange(m_socket, port, statusRequest).isEmpty());
+    QVERIFY2(clock.elapsed() >= 290, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(sim.stop(), 0);
+}
+
+void TestMeraxSimProcess::seededLossRepeats()
+{
+    constexpr int requests = 40;
+    QStringList patterns;
+    for (int run = 0; run < 2; ++run) {
+        Simulator sim;
+        const quint16 port = sim.start({"--loss", "50", "--seed", "7", "--log"});
+        QVERIFY(port != 0);
+        for (int i = 0; i < requests; ++i) {
+            m_socket.writeDatagram(statusRequest, QHostAddress(QHostAddress::LocalHost), port);
+        }
+        // Datagrams on the loopback keep their order: the last one closes the run.
+        m_socket.writeDatagram(QByteArray::fromHex("FE0203FD"), QHostAddress(QHostAddress::LocalHost), port);
+        QVERIFY(sim.waitForOutput("antenna 4\n"));
+        QCOMPARE(sim.stop(), 0);
+        QString pattern;
+        for (const QString& line : sim.output.split('\n')) {
+            if (line.contains("status request")) {
+                pattern += line.endsWith("(report lost)") ? 'x' : '.';
+            }
+        }
+        QCOMPARE(pattern.size(), requests);
+        QVERIFY2(pattern.contains('x') && pattern.contains('.'), qPrintable(pattern));
+        QVERIFY(sim.output.contains(QStringLiteral("lost %1,").arg(pattern.count('x'))));
+        patterns << pattern;
+    }
+    QCOMPARE(patterns.at(1), patterns.at(0));
+}
+
+void TestMeraxSimProcess::activityChangesReports()
+{
+    Simulator sim;
+    const quint16 port = sim.start({"--activity"});
+    QVERIFY(port != 0);
+    const QByteArray first = exchange(m_socket, port, statusRequest);
+    QCOMPARE(fields(first).size(), 13);
+    QByteArray later = first;
+    QDeadlineTimer deadline(5000);
+    while (later == first && !deadline.hasExpired()) {
+        QTest::qWait(100);
+        later = exchange(m_socket, port, statusRequest);
+    }
+    QVERIFY(later != first);
+    QCOMPARE(fields(later).value(12), QStringLiteral("FF"));
+    QCOMPARE(sim.stop(), 0);
+}
+
+void TestMeraxSimProcess::vanishedClientDoesNotStopIt()
+{
+    Simulator sim;
+    const quint16 port = sim.start({"--delay", "100"});
+    QVERIFY(port != 0);
+    {
+        // Its report arrives after it has gone; some systems then report the refusal on the next read.
+        QUdpSocket gone;
+        QVERIFY(gone.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        gone.writeDatagram(statusRequest, QHostAddress(QHostAddress::LocalHost), port);
+    }
+    QTest::qWait(200);
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(!exchange(m_socket, port, statusRequest).isEmpty());
+    }
+    QCOMPARE(sim.stop(), 0);
+}
+
+void TestMeraxSimProcess::quitAfter()
+{
+    Simulator sim;
+    QVERIFY(sim.start({"--quit-after", "0.2"}) != 0);
+    QVERIFY(sim.process.waitForFinished(5000));
+    QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.process.exitCode(), 0);
+    QVERIFY(sim.waitForOutput("requests 0, commands 0, malformed 0"));
+}
+
+void TestMeraxSimProcess::badStart_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("port too high") << QStringList {"--port", "70000"} << "--port";
+    QTest::newRow("unknown option") << QStringList {"--bogus"} << "bogus";
+    QTest::newRow("address not local") << QStringList {"--listen", "192.0.2.1"} << "cannot listen";
+}
+
+void TestMeraxSimProcess::badStart()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    QProcess process;
+    process.start(qEnvironmentVariable("MERAX_SIM_BIN"), arguments);
+    QVERIFY(process.waitForFinished(5000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(!process.readAllStandardOutput().contains("listening"));
+    QVERIFY(QString::fromLocal8Bit(process.readAllStandardError()).contains(message));
+}
+
+QTEST_GUILESS_MAIN(TestMeraxSimProcess)
+#include "tst_meraxsim_process.moc"

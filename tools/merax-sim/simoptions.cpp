@@ -1,0 +1,94 @@
+#include "simoptions.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+
+namespace {
+
+// Whole milliseconds from a seconds text such as "7" or "0.5".
+bool readSeconds(const QCommandLineParser& parser, const QString& name, int& ms, QString& error)
+{
+    if (!parser.isSet(name)) {
+        return true;
+    }
+    bool ok = false;
+    const double seconds = parser.value(name).toDouble(&ok);
+    if (!ok || !std::isfinite(seconds) || seconds < 0 || seconds > 86400.0 * 24) {
+        error = QStringLiteral("--%1 needs a number of seconds, got \"%2\"").arg(name, parser.value(name));
+        return false;
+    }
+    ms = int(std::lround(seconds * 1000));
+    return true;
+}
+
+bool readInt(const QCommandLineParser& parser, const QString& name, int low, int high, int& value, QString& error)
+{
+    if (!parser.isSet(name)) {
+        return true;
+    }
+    bool ok = false;
+    const int v = parser.value(name).toInt(&ok, 10);
+    if (!ok || v < low || v > high) {
+        error = QStringLiteral("--%1 needs a whole number from %2 to %3, got \"%4\"")
+                    .arg(name)
+                    .arg(low)
+                    .arg(high)
+                    .arg(parser.value(name));
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+} // namespace
+
+void addSimOptions(QCommandLineParser& parser)
+{
+    parser.addOptions({
+        {"listen", "Address to listen on (default 127.0.0.1).", "address", "127.0.0.1"},
+        {"port", "UDP port to listen on (default 4001; 0 picks a free one).", "port", "4001"},
+        {"activity", "Scripted activity: inputs, busy antennas, sending and rotors change in a 24 s cycle."},
+        {"activity-step", "Milliseconds per step of the activity cycle (default 1000).", "ms", "1000"},
+        {"silent", "Start without answering (SIGUSR1 toggles answering)."},
+        {"silent-after", "Stop answering after this many seconds.", "seconds"},
+        {"resume-after", "Answer again this many seconds after falling silent.", "seconds"},
+        {"delay", "Delay every report by this many milliseconds.", "ms", "0"},
+        {"loss", "Lose this percentage of the reports at random.", "percent", "0"},
+        {"seed", "Seed of the random losses (default 1).", "number", "1"},
+        {"log", "Print a line for every datagram received."},
+        {"initial-antenna", "Antenna connected at start: 1 to 12, 0 for none (default 1).", "n", "1"},
+        {"quit-after", "Quit after this many seconds.", "seconds"},
+    });
+}
+
+bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QString& error)
+{
+    SimOptions o;
+    const QString address = parser.value("listen");
+    if (!o.listen.setAddress(address)) {
+        error = QStringLiteral("--listen needs an IP address, got \"%1\"").arg(address);
+        return false;
+    }
+    int port = o.port;
+    int antenna = 1;
+    int seed = 1;
+    if (!readInt(parser, "port", 0, 65535, port, error) || !readInt(parser, "delay", 0, 60000, o.delayMs, error) ||
+        !readInt(parser, "activity-step", 10, 60000, o.activityStepMs, error) ||
+        !readInt(parser, "loss", 0, 100, o.lossPercent, error) ||
+        !readInt(parser, "seed", 0, 2147483647, seed, error) ||
+        !readInt(parser, "initial-antenna", 0, 12, antenna, error) ||
+        !readSeconds(parser, "silent-after", o.silentAfterMs, error) ||
+        !readSeconds(parser, "resume-after", o.resumeAfterMs, error) ||
+        !readSeconds(parser, "quit-after", o.quitAfterMs, error)) {
+        return false;
+    }
+    o.port = quint16(port);
+    o.seed = quint32(seed);
+    o.initialAntenna = antenna == 0 ? 15 : quint8(antenna - 1);
+    o.activity = parser.isSet("activity");
+    o.silent = parser.isSet("silent");
+    o.log = parser.isSet("log");
+    options = o;
+    return true;
+}

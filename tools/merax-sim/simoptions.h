@@ -1,0 +1,35 @@
+#ifndef MERAXSIM_SIMOPTIONS_H
+#define MERAXSIM_SIMOPTIONS_H
+
+#include <QHostAddress>
+#include <QString>
+
+class QCommandLineParser;
+
+constexpr quint16 defaultSimPort = 4001;
+
+struct SimOptions
+{
+    QHostAddress listen = QHostAddress(QHostAddress::LocalHost);
+    quint16 port = defaultSimPort; // 0: the system picks one
+    bool activity = false;
+    int activityStepMs = 1000; // the activity cycle's pace
+    bool silent = false;
+    int silentAfterMs = -1; // < 0: never
+    int resumeAfterMs = -1; // counted from the moment the device falls silent
+    int quitAfterMs = -1;
+    int delayMs = 0;
+    int lossPercent = 0;
+    quint32 seed = 1;
+    bool log = false;
+    quint8 initialAntenna = 0; // index: 0..11, 15 = none
+};
+
+// Declares every option of the simulator (not --help).
+void addSimOptions(QCommandLineParser& parser);
+
+// Reads the options of a parsed command line; false with a message for the
+// operator when a value is unusable.
+bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QString& error);
+
+#endif // MERAXSIM_SIMOPTIONS_H

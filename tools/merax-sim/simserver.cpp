@@ -1,0 +1,156 @@
+#include "simserver.h"
+
+#include <QNetworkDatagram>
+
+#include <cstdio>
+
+namespace {
+
+QString addressText(const QHostAddress& address)
+{
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    if (isV4) {
+        return QHostAddress(v4).toString();
+    }
+    return QStringLiteral("[%1]").arg(address.toString());
+}
+
+} // namespace
+
+void printLine(const QString& line)
+{
+    std::fputs(line.toLocal8Bit().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+SimServer::SimServer(const SimOptions& options, QObject* parent)
+    : QObject(parent)
+    , m_options(options)
+    , m_socket(this)
+    , m_activityTimer(this)
+    , m_silentTimer(this)
+    , m_resumeTimer(this)
+    , m_random(options.seed)
+{
+    m_device.state().antenna = options.initialAntenna;
+    connect(&m_socket, &QUdpSocket::readyRead, this, &SimServer::readPending);
+
+    m_activityTimer.setInterval(m_options.activityStepMs);
+    connect(&m_activityTimer, &QTimer::timeout, this, &SimServer::nextActivityStep);
+
+    m_silentTimer.setSingleShot(true);
+    connect(&m_silentTimer, &QTimer::timeout, this, [this] { setSilent(true); });
+    m_resumeTimer.setSingleShot(true);
+    connect(&m_resumeTimer, &QTimer::timeout, this, [this] { setSilent(false); });
+}
+
+bool SimServer::start(QString& error)
+{
+    if (!m_socket.bind(m_options.listen, m_options.port)) {
+        error = QStringLiteral("cannot listen on %1:%2: %3")
+                    .arg(addressText(m_options.listen))
+                    .arg(m_options.port)
+                    .arg(m_socket.errorString());
+        return false;
+    }
+    printLine(QStringLiteral("listening on %1:%2").arg(addressText(m_socket.localAddress())).arg(m_socket.localPort()));
+    if (m_options.activity) {
+        m_device.applyActivity(activityFrame(m_activityStep));
+        m_activityTimer.start();
+    }
+    if (m_options.silent) {
+        setSilent(true);
+    } else if (m_options.silentAfterMs >= 0) {
+        m_silentTimer.start(m_options.silentAfterMs);
+    }
+    return true;
+}
+
+void SimServer::setSilent(bool silent)
+{
+    m_silentTimer.stop();
+    m_resumeTimer.stop();
+    if (silent == m_silent) {
+        return;
+    }
+    m_silent = silent;
+    printLine(silent ? QStringLiteral("silent") : QStringLiteral("answering again"));
+    if (silent && m_options.resumeAfterMs >= 0) {
+        m_resumeTimer.start(m_options.resumeAfterMs);
+    }
+}
+
+QString SimServer::summary() const
+{
+    return QStringLiteral("requests %1, commands %2, malformed %3, replies %4, lost %5, ignored while silent %6")
+        .arg(m_device.requests())
+        .arg(m_device.commands())
+        .arg(m_device.malformed())
+        .arg(m_replies)
+        .arg(m_lost)
+        .arg(m_ignoredWhileSilent);
+}
+
+void SimServer::readPending()
+{
+    // Drain everything: a notification may stand for many datagrams.
+    while (m_socket.hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = m_socket.receiveDatagram();
+        if (!datagram.isValid()) {
+            break; // e.g. a refused earlier reply; the next notification picks up the rest
+        }
+        handle(datagram);
+    }
+}
+
+void SimServer::handle(const QNetworkDatagram& datagram)
+{
+    const QByteArray data = datagram.data();
+    QString from = QStringLiteral("%1:%2 -> ").arg(addressText(datagram.senderAddress())).arg(datagram.senderPort());
+    if (!data.isEmpty()) {
+        from += hexDump(data) + QLatin1Char(' ');
+    }
+    if (m_silent) {
+        // As if the cable were pulled: nothing is carried out.
+        ++m_ignoredWhileSilent;
+        if (m_options.log) {
+            printLine(from + QStringLiteral("(silent, ignored)"));
+        }
+        return;
+    }
+    const MeraxDevice::Outcome outcome = m_device.handle(data);
+    bool lost = false;
+    if (!outcome.reply.isEmpty()) {
+        lost = m_options.lossPercent > 0 && int(m_random.bounded(100u)) < m_options.lossPercent;
+        if (lost) {
+            ++m_lost;
+        } else {
+            sendReply(outcome.reply, datagram.senderAddress(), quint16(datagram.senderPort()));
+        }
+    }
+    if (m_options.log) {
+        printLine(from + outcome.meaning + (lost ? QStringLiteral(" (report lost)") : QString()));
+    }
+}
+
+void SimServer::sendReply(const QByteArray& reply, const QHostAddress& address, quint16 port)
+{
+    const auto write = [this, reply, address, port] {
+        if (m_socket.writeDatagram(reply, address, port) == reply.size()) {
+            ++m_replies;
+        }
+    };
+    if (m_options.delayMs > 0) {
+        QTimer::singleShot(m_options.delayMs, this, write);
+    } else {
+        write();
+    }
+}
+
+void SimServer::nextActivityStep()
+{
+    m_activityStep = (m_activityStep + 1) % activityStepCount;
+    m_device.applyActivity(activityFrame(m_activityStep));
+}

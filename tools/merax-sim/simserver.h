@@ -1,0 +1,58 @@
+#ifndef MERAXSIM_SIMSERVER_H
+#define MERAXSIM_SIMSERVER_H
+
+#include <QObject>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include "meraxdevice.h"
+#include "simoptions.h"
+
+class QNetworkDatagram;
+
+// Puts a MeraxDevice on a UDP port: every datagram goes to the device, every
+// report goes back to the sender, shaped by the silence, delay and loss
+// options. Operator-facing lines go to stdout, flushed at once so scripts
+// can follow them.
+class SimServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SimServer(const SimOptions& options, QObject* parent = nullptr);
+
+    // Binds and prints "listening on ADDRESS:PORT".
+    bool start(QString& error);
+
+    void setSilent(bool silent);
+    bool isSilent() const { return m_silent; }
+    void toggleSilent() { setSilent(!m_silent); }
+
+    const MeraxDevice& device() const { return m_device; }
+    QString summary() const;
+
+private:
+    void readPending();
+    void handle(const QNetworkDatagram& datagram);
+    void sendReply(const QByteArray& reply, const QHostAddress& address, quint16 port);
+    void nextActivityStep();
+
+    SimOptions m_options;
+    MeraxDevice m_device;
+    QUdpSocket m_socket;
+    QTimer m_activityTimer;
+    QTimer m_silentTimer;
+    QTimer m_resumeTimer;
+    QRandomGenerator m_random;
+    int m_activityStep = 0;
+    bool m_silent = false;
+    quint64 m_replies = 0;
+    quint64 m_lost = 0;
+    quint64 m_ignoredWhileSilent = 0;
+};
+
+// Writes one line to stdout and flushes it.
+void printLine(const QString& line);
+
+#endif // MERAXSIM_SIMSERVER_H
