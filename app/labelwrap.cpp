@@ -1,7 +1,5 @@
 #include "app/labelwrap.h"
 
-#include <QHostInfo>
-
 QString wrapLabelText(const QString& text)
 {
     const QChar lineFeed(QLatin1Char('\n'));
@@ -19,18 +17,4 @@ QString wrapLabelText(const QString& text)
         }
     }
     return wrapped;
-}
-
-QString hostFromSetting(const QString& setting)
-{
-    static const QString prefix = QStringLiteral("http://");
-    return setting.startsWith(prefix) ? setting.mid(prefix.size()) : setting;
-}
-
-QString addressFromLookup(const QHostInfo& info)
-{
-    if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
-        return QStringLiteral("error");
-    }
-    return info.addresses().constFirst().toString();
 }

@@ -44,6 +44,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     settingsPath = settingsPathFor(QCoreApplication::applicationDirPath(), QCoreApplication::arguments());
 
+    // One pair of threads per process: a second window takes them over.
+    stopThreads();
     pollingThread = new ThreadLeitura(this);
     linkWorker = new ThreadCOM(this);
 
@@ -61,8 +63,11 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     // Normally main() has stopped the threads already; a window destroyed any
-    // other way (tests, an exception-free early exit) must not outlive them.
-    stopThreads();
+    // other way must not outlive its threads, nor stop another window's.
+    if ((pollingThread != nullptr && pollingThread->window() == this) ||
+        (linkWorker != nullptr && linkWorker->window() == this)) {
+        stopThreads();
+    }
     QCoreApplication::instance()->removeEventFilter(this);
     delete ui;
     ui = nullptr;

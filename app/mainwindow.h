@@ -81,7 +81,7 @@ public Q_SLOTS:
     void callEnviar();
     void checkCOMTimeout(MainWindow* w);
 
-    /* unused hooks kept for the device's older HTTP interface */
+    /* unused: every command and report travels as a UDP datagram */
     void callReceber(MainWindow* w);
     void enviaRequestSlot(QNetworkRequest req);
     void enviaRequestsGlobal(QNetworkRequest req);
@@ -172,6 +172,9 @@ private:
     // The host lookup that resolveHost started and that has not answered yet:
     // one at a time, so a dead name server does not pile lookups up.
     int pendingHostLookup = -1;
+    void cancelHostLookup();
+    static const QString& hostErrorText();
+    void showHostError();
 
     /* rendering */
     // Every panel style change goes through here: Qt re-polishes a widget on

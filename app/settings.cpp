@@ -9,16 +9,10 @@
 #include "app/labelwrap.h"
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
+#include "connection/hostlookup.h"
+#include "forms/formhelpers.h"
 #include "forms/panelform.h"
-
-namespace {
-
-QString numberedKey(const char* stem, int n)
-{
-    return QString::fromLatin1(stem) + QString::number(n);
-}
-
-} // namespace
+#include "panel/colourkeys.h"
 
 void MainWindow::applySettings()
 {
@@ -26,13 +20,13 @@ void MainWindow::applySettings()
     const auto text = [&settings](const QString& key) { return settings.value(key).toString(); };
 
     for (int n = 1; n <= 12; ++n) {
-        ui->antennaButtons[n - 1]->setText(wrapLabelText(text(numberedKey("K", n))));
+        ui->antennaButtons[n - 1]->setText(wrapLabelText(text(numbered("K", n))));
     }
     for (int n = 1; n <= 8; ++n) {
-        ui->gpiButtons[n - 1]->setText(wrapLabelText(text(numberedKey("GPI", n))));
+        ui->gpiButtons[n - 1]->setText(wrapLabelText(text(numbered("GPI", n))));
     }
     for (int n = 1; n <= 8; ++n) {
-        ui->gpoButtons[n - 1]->setText(wrapLabelText(text(numberedKey("GPO", n))));
+        ui->gpoButtons[n - 1]->setText(wrapLabelText(text(numbered("GPO", n))));
     }
     ui->labelID->setText(text(QStringLiteral("ID")));
 
@@ -53,13 +47,14 @@ void MainWindow::applySettings()
     updateUISize();
 
     hostText = hostFromSetting(text(QStringLiteral("IP")));
+    // A lookup still running for the old host must not overwrite this one.
+    cancelHostLookup();
     // Resolved even when the host is to be used directly, so a bad entry
     // shows up at once. Blocks; an address literal returns at once.
     const QString address = addressFromLookup(QHostInfo::fromName(hostText));
-    const QString hostError = tr("HOST error: check LAN Settings!");
-    if (address == QLatin1String("error")) {
-        ui->statusBar->showMessage(hostError);
-    } else if (ui->statusBar->currentMessage() == hostError) {
+    if (address == unresolvedAddress) {
+        showHostError();
+    } else if (ui->statusBar->currentMessage() == hostErrorText()) {
         // A corrected host must not leave the old complaint standing.
         ui->statusBar->clearMessage();
     }
@@ -69,10 +64,9 @@ void MainWindow::applySettings()
 
     // GPI 1..8 then GPO 1..8; out-of-range components leave the colour invalid.
     for (int i = 0; i < 16; ++i) {
-        const QString stem = numberedKey(i < 8 ? "GPI" : "GPO", i % 8 + 1);
-        const int blue = settings.value(stem + QLatin1Char('B')).toInt();
-        const int green = settings.value(stem + QLatin1Char('G')).toInt();
-        const int red = settings.value(stem + QLatin1Char('R')).toInt();
+        const int blue = settings.value(gpioColourKey(i, 2)).toInt();
+        const int green = settings.value(gpioColourKey(i, 1)).toInt();
+        const int red = settings.value(gpioColourKey(i, 0)).toInt();
         gpioColors[i].setRgb(red, green, blue, 255);
     }
 }

@@ -6,8 +6,6 @@
 #include <QSslConfiguration>
 #endif
 
-#include <atomic>
-
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/settingsstore.h"
@@ -17,17 +15,17 @@
 #include "link/linklog.h"
 
 namespace {
-std::atomic<int> lookupsStarted {0};
+int lookupsStarted = 0;
 } // namespace
 
 int hostLookupsStarted()
 {
-    return lookupsStarted.load();
+    return lookupsStarted;
 }
 
 void MainWindow::openCom()
 {
-    if (deviceAddress == QLatin1String("error")) {
+    if (deviceAddress == unresolvedAddress) {
         messages::warning(this, tr("Zarel"), tr("Could not find host address. Check LAN Settings!"));
         return;
     }
@@ -85,18 +83,38 @@ void MainWindow::resolveHost()
 
 void MainWindow::hostInfoResults(QHostInfo host)
 {
-    if (host.lookupId() == pendingHostLookup) {
-        pendingHostLookup = -1;
-    }
-    // A lookup that succeeds without an address is as useless as a failed one.
-    if (host.error() != QHostInfo::NoError || host.addresses().isEmpty()) {
-        ui->statusBar->showMessage(QStringLiteral("HOST error: check LAN Settings!"));
-        setDeviceAddress(QStringLiteral("error"));
+    // Only the lookup still wanted counts: one overtaken by new settings must
+    // not overwrite the address they resolved.
+    if (host.lookupId() != pendingHostLookup) {
         return;
     }
-    const QString address = host.addresses().constFirst().toString();
+    pendingHostLookup = -1;
+    const QString address = addressFromLookup(host);
     setDeviceAddress(address);
+    if (address == unresolvedAddress) {
+        showHostError();
+        return;
+    }
     qCDebug(lcConnection).noquote() << "Traduzida SLOT" << address;
+}
+
+void MainWindow::cancelHostLookup()
+{
+    if (pendingHostLookup != -1) {
+        QHostInfo::abortHostLookup(pendingHostLookup);
+        pendingHostLookup = -1;
+    }
+}
+
+const QString& MainWindow::hostErrorText()
+{
+    static const QString text = QStringLiteral("HOST error: check LAN Settings!");
+    return text;
+}
+
+void MainWindow::showHostError()
+{
+    ui->statusBar->showMessage(hostErrorText());
 }
 
 void MainWindow::lookedUp(QHostInfo host)

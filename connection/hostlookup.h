@@ -1,6 +1,21 @@
 #ifndef ZAREL_HOSTLOOKUP_H
 #define ZAREL_HOSTLOOKUP_H
 
+#include <QString>
+
+class QHostInfo;
+
+// The address text that marks a failed host lookup: nothing is sent while
+// the device address reads so, and connecting is refused.
+extern const QString unresolvedAddress;
+
+// The configured host without a leading "http://" (operators paste URLs).
+QString hostFromSetting(const QString& setting);
+
+// The address text of a finished lookup, or unresolvedAddress when it failed
+// or found no address at all.
+QString addressFromLookup(const QHostInfo& info);
+
 // Asynchronous host lookups that resolveHost has started since the program
 // began; for diagnostics and tests.
 int hostLookupsStarted();

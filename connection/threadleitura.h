@@ -18,6 +18,8 @@ public:
     // Returns once run() has ended; its last cycle posts nothing more.
     ~ThreadLeitura() override;
 
+    MainWindow* window() const { return owner; }
+
 protected:
     void run() override;
 

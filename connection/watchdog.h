@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "panel/panelstyles.h"
+
 // The link watchdog: the POWER button is green while the last applied status
 // report is at most reportTimeoutMs old, grey (and the panel cleared) after.
 constexpr qint64 reportTimeoutMs = 7000;
@@ -16,12 +18,10 @@ inline const QString& powerFreshStyle()
     return style;
 }
 
+// Stale: the panel's plain dark button gradient.
 inline const QString& powerStaleStyle()
 {
-    static const QString style = QStringLiteral(
-        "background-color: QLinearGradient( x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #565656, stop: 0.1 #525252, stop: "
-        "0.5 #4e4e4e, stop: 0.9 #4a4a4a, stop: 1 #464646);");
-    return style;
+    return panelIdleStyle();
 }
 
 #endif // ZAREL_WATCHDOG_H

@@ -9,6 +9,7 @@
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/settingsstore.h"
+#include "connection/hostlookup.h"
 #include "forms/lanform.h"
 #include "link/command.h"
 

@@ -1,4 +1,5 @@
 #include "dialogs/labels.h"
+#include "forms/formhelpers.h"
 
 #include <QLineEdit>
 #include <QTextEdit>
@@ -6,15 +7,6 @@
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
 #include "forms/labelsform.h"
-
-namespace {
-
-QString numberedKey(const char* stem, int n)
-{
-    return QString::fromLatin1(stem) + QString::number(n);
-}
-
-} // namespace
 
 labels::labels(QWidget* parent, MainWindow* window)
     : QDialog(parent)
@@ -36,13 +28,13 @@ void labels::loadSettings()
     SettingsStore settings(mainWindow->settingsFilePath());
     // Plain text both ways, so a caption that looks like markup survives.
     for (int n = 1; n <= 12; ++n) {
-        ui->antennaEditors[n - 1]->setPlainText(settings.value(numberedKey("K", n)).toString());
+        ui->antennaEditors[n - 1]->setPlainText(settings.value(numbered("K", n)).toString());
     }
     for (int n = 1; n <= 8; ++n) {
-        ui->gpiEditors[n - 1]->setPlainText(settings.value(numberedKey("GPI", n)).toString());
+        ui->gpiEditors[n - 1]->setPlainText(settings.value(numbered("GPI", n)).toString());
     }
     for (int n = 1; n <= 8; ++n) {
-        ui->gpoEditors[n - 1]->setPlainText(settings.value(numberedKey("GPO", n)).toString());
+        ui->gpoEditors[n - 1]->setPlainText(settings.value(numbered("GPO", n)).toString());
     }
     ui->lineEditID->setText(settings.value(QStringLiteral("ID")).toString());
 }
@@ -51,13 +43,13 @@ bool labels::saveSettings()
 {
     SettingsStore settings(mainWindow->settingsFilePath());
     for (int n = 1; n <= 12; ++n) {
-        settings.setValue(numberedKey("K", n), ui->antennaEditors[n - 1]->toPlainText());
+        settings.setValue(numbered("K", n), ui->antennaEditors[n - 1]->toPlainText());
     }
     for (int n = 1; n <= 8; ++n) {
-        settings.setValue(numberedKey("GPI", n), ui->gpiEditors[n - 1]->toPlainText());
+        settings.setValue(numbered("GPI", n), ui->gpiEditors[n - 1]->toPlainText());
     }
     for (int n = 1; n <= 8; ++n) {
-        settings.setValue(numberedKey("GPO", n), ui->gpoEditors[n - 1]->toPlainText());
+        settings.setValue(numbered("GPO", n), ui->gpoEditors[n - 1]->toPlainText());
     }
     settings.setValue(QStringLiteral("ID"), ui->lineEditID->text());
     if (!settings.sync()) {

@@ -1,4 +1,5 @@
 #include "forms/aboutform.h"
+#include "forms/formhelpers.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -10,25 +11,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("about", text);
-}
-
-QLabel* makeLabel(QDialog* dialog, const char* name, const QRect& geometry)
-{
-    auto* label = new QLabel(dialog);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QFont pointFont(int points, bool bold = false)
-{
-    QFont font;
-    font.setPointSize(points);
-    if (bold) {
-        font.setBold(true);
-        font.setWeight(75);
-    }
-    return font;
 }
 
 } // namespace

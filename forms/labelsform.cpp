@@ -1,4 +1,5 @@
 #include "forms/labelsform.h"
+#include "forms/formhelpers.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -16,13 +17,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("labels", text);
-}
-
-QFont pointFont(int points)
-{
-    QFont font;
-    font.setPointSize(points);
-    return font;
 }
 
 // Captions above the editors are drawn in normal weight.
@@ -48,21 +42,6 @@ QTextEdit* makeEditor(QWidget* parent, const QString& name, const QRect& geometr
     editor->setLineWrapMode(QTextEdit::FixedColumnWidth);
     editor->setLineWrapColumnOrWidth(5);
     return editor;
-}
-
-QFrame* makeFrame(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Raised);
-    return frame;
-}
-
-QString numbered(const char* stem, int n)
-{
-    return QString::fromLatin1(stem) + QString::number(n);
 }
 
 QString antennaCaptionName(int n)

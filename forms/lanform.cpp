@@ -1,4 +1,5 @@
 #include "forms/lanform.h"
+#include "forms/formhelpers.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -15,17 +16,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("formLanCFG", text);
-}
-
-QFont pointFont(int points, bool bold = false)
-{
-    QFont font;
-    font.setPointSize(points);
-    if (bold) {
-        font.setBold(true);
-        font.setWeight(75);
-    }
-    return font;
 }
 
 template<class Widget>

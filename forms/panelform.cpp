@@ -1,4 +1,5 @@
 #include "forms/panelform.h"
+#include "forms/formhelpers.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -39,16 +40,6 @@ QAction* makeAction(QMainWindow* window, const char* name, bool checkable)
     action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(checkable);
     return action;
-}
-
-QFrame* makeFrame(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Raised);
-    return frame;
 }
 
 // Every panel button inherits the window's bold font and has no style of its
@@ -92,30 +83,6 @@ QLabel* makeCaption(QWidget* parent, const QString& name, const QRect& geometry)
     label->setStyleSheet(QStringLiteral("background-color: rgba(0,0,0,0%);"));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     return label;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QFont pointFont(int points, bool bold)
-{
-    QFont font;
-    font.setPointSize(points);
-    if (bold) {
-        font.setBold(true);
-        font.setWeight(75);
-    }
-    return font;
-}
-
-QString numbered(const char* stem, int n)
-{
-    return QString::fromLatin1(stem) + QString::number(n);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 th
     }
 }
 
-// The device's older HTTP interface is not used: every command is a datagram.
+// Not used: every command travels as a UDP datagram.
 void MainWindow::enviaRequestsGlobal(QNetworkRequest req)
 {
     Q_UNUSED(req)

@@ -7,6 +7,8 @@
 #include <limits>
 
 #include "app/mainwindow.h"
+#include "connection/hostlookup.h"
+#include "link/command.h"
 #include "link/linkclock.h"
 #include "link/linklock.h"
 #include "link/linklog.h"
@@ -60,7 +62,7 @@ int ThreadCOM::queuedDatagramCount()
 void ThreadCOM::run()
 {
     {
-        // The device's older HTTP interface: nothing is requested through it.
+        // Connected for completeness; no request is ever issued through it.
         QNetworkAccessManager http;
         connect(&http, &QNetworkAccessManager::finished, this, &ThreadCOM::recebeRespostaLAN);
 
@@ -88,7 +90,7 @@ bool ThreadCOM::sendDue()
         }
     }
     // A failed host lookup leaves "error": hold the queue until it resolves.
-    return mainWindow->deviceAddressForLink() != QLatin1String("error");
+    return mainWindow->deviceAddressForLink() != unresolvedAddress;
 }
 
 void ThreadCOM::writeNext()
@@ -102,6 +104,10 @@ void ThreadCOM::writeNext()
         }
         next = datagramQueue.takeFirst();
     }
+    // Addressed now, not when queued: datagrams held while the host could not
+    // be resolved would otherwise carry a null address and go nowhere once it
+    // resolves. This runs on the GUI thread, which owns the address.
+    next.setDestination(QHostAddress(mainWindow->deviceAddress), commandPort(mainWindow->devicePort));
     udpSocket->writeDatagram(next);
     {
         LinkLocker lock(&queueMutex);

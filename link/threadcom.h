@@ -31,6 +31,8 @@ public:
     // Queues a datagram under the replacement rule (link/linkqueue.h).
     void enqueueDatagram(const QNetworkDatagram& datagram);
     qint64 lastSendTimeLocked();
+
+    MainWindow* window() const { return mainWindow; }
     // Datagrams waiting to be written.
     int queuedDatagramCount();
 

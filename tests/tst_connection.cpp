@@ -55,6 +55,7 @@ private Q_SLOTS:
     void ipDirectlyNeedsNoLookup();
     void ipDirectlyTakesHostNameAsIs();
     void lookupsOneAtATime();
+    void overtakenLookupIsIgnored();
     void lookupResults_data();
     void lookupResults();
 
@@ -268,6 +269,23 @@ void TestConnection::lookupsOneAtATime()
     // Once answered, the next send asks again.
     window->sendCommand(1);
     QCOMPARE(hostLookupsStarted(), lookups + 2);
+}
+
+// New settings resolve their host at once; a lookup still running for the
+// old host must not overwrite that address when it finally answers.
+void TestConnection::overtakenLookupIsIgnored()
+{
+    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
+    window->useIpDirectly = false;
+    window->hostText = QStringLiteral("localhost");
+    window->sendCommand(1); // starts a lookup
+    window->applySettings(); // the operator's settings: 127.0.0.1
+    QCOMPARE(window->deviceAddressForLink(), QStringLiteral("127.0.0.1"));
+    QHostInfo late(4711);
+    late.setError(QHostInfo::HostNotFound);
+    QVERIFY(QMetaObject::invokeMethod(window, "hostInfoResults", Q_ARG(QHostInfo, late)));
+    QCOMPARE(window->deviceAddressForLink(), QStringLiteral("127.0.0.1"));
+    QVERIFY(window->ui->statusBar->currentMessage() != QStringLiteral("HOST error: check LAN Settings!"));
 }
 
 void TestConnection::lookupResults_data()

@@ -88,6 +88,7 @@ private Q_SLOTS:
     void pollsWhileConnected();
     void queuedDatagramsLeaveOnePerCycle();
     void errorAddressHoldsQueue();
+    void commandsHeldByErrorReachTheDevice();
     void answeredPollUpdatesPanel();
     void datagramFromAnotherSenderIsParsed();
     void burstIsReadCompletely();
@@ -219,6 +220,25 @@ void TestLink::errorAddressHoldsQueue()
         const qint64 gap = peer->arrivals.at(i).at - peer->arrivals.at(i - 1).at;
         QVERIFY2(gap >= 60, qPrintable(QStringLiteral("gap %1 ms").arg(gap)));
     }
+}
+
+// Commands pressed while the host could not be resolved are addressed when
+// they leave, so they reach the device once it resolves again.
+void TestLink::commandsHeldByErrorReachTheDevice()
+{
+    QSignalSpy arrived(peer, &Peer::arrived);
+    window->setDeviceAddress(QStringLiteral("error"));
+    // What sendCommand queues meanwhile: the address text "error" gives a
+    // null destination.
+    const quint16 port = peer->port();
+    linkWorker->enqueueDatagram(
+        QNetworkDatagram(QByteArray::fromHex("FE040201FD"), QHostAddress(QStringLiteral("error")), port));
+    linkWorker->enqueueDatagram(
+        QNetworkDatagram(QByteArray::fromHex("FE0601FD"), QHostAddress(QStringLiteral("error")), port));
+    QVERIFY(!arrived.wait(300));
+    window->setDeviceAddress(QStringLiteral("127.0.0.1"));
+    QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 2, 3000);
+    QCOMPARE(payloadsOf(peer->arrivals), QStringList({"FE040201FD", "FE0601FD"}));
 }
 
 void TestLink::answeredPollUpdatesPanel()

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 
 #include "app/labelwrap.h"
+#include "connection/hostlookup.h"
 #include "forms/panelform.h"
 #include "testsupport.h"
 
