@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
+#include <QSettings>
 #include <QStringList>
 #include <QTest>
+#include <QVariantMap>
 
 #include <cstring>
 #include <vector>
@@ -36,6 +38,24 @@ inline QString profileSettingsPath(const char* profile)
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/settings") + QString::fromUtf8(profile) +
         QStringLiteral(".ini");
+}
+
+// Writes keys into a settings file as a hand-made or older file would hold them.
+inline void writeSettings(const QString& path, const QVariantMap& values)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        settings.setValue(it.key(), it.value());
+    }
+    settings.sync();
+    QCOMPARE(settings.status(), QSettings::NoError);
+}
+
+// The file's bytes, empty when it does not exist.
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Runs a Qt Test class inside an application whose first argument is the

@@ -31,18 +31,12 @@ QString settingsFile()
 
 void writeSettings(const QVariantMap& values)
 {
-    QSettings settings(settingsFile(), QSettings::IniFormat);
-    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
-        settings.setValue(it.key(), it.value());
-    }
-    settings.sync();
-    QCOMPARE(settings.status(), QSettings::NoError);
+    testsupport::writeSettings(settingsFile(), values);
 }
 
 QByteArray fileBytes()
 {
-    QFile file(settingsFile());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return testsupport::fileBytes(settingsFile());
 }
 
 void makeFileReadOnly()
