@@ -13,6 +13,7 @@
 
 #include "link/devicestate.h"
 #include "panel/paintcache.h"
+#include "panel/scalemath.h"
 
 class C4SAnchorLayout;
 class PanelForm;
@@ -194,12 +195,6 @@ QString settingsPathFor(const QString& applicationDir, const QStringList& argume
 
 // Sets a widget's font to a pixel size, keeping family, weight and the rest.
 void setFontPixelSize(QWidget* widget, int size);
-
-// The window size for the view options: 990 wide; 391, 351 or 293 high.
-QSize designWindowSize(bool gpioView, bool skyrailView);
-
-// Where the logo stands, in design coordinates, for a window design size.
-QRect logoRectFor(const QSize& windowSize);
 
 /* globals, one per process */
 extern std::atomic<bool> connected;

@@ -17,7 +17,7 @@
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
 #include "link/statusreport.h"
-#include "panel/panelstyles.h"
+#include "panel/indicatorstyles.h"
 
 namespace {
 
@@ -72,12 +72,13 @@ void literalUpdate(PanelForm& ui, const DeviceState& s, const QColor* colours, b
     }
     for (int i = 0; i < 8; ++i) {
         if (s.gpoStates & (1 << i)) {
-            ui.gpoButtons[i]->setStyleSheet(colourStyleText(colours[8 + i]));
+            ui.gpoButtons[i]->setStyleSheet(
+                colourStyleText(colours[8 + i].red(), colours[8 + i].green(), colours[8 + i].blue()));
         }
     }
     for (int i = 0; i < 8; ++i) {
         if (s.gpiStates & (1 << i)) {
-            ui.gpiButtons[i]->setStyleSheet(colourStyleText(colours[i]));
+            ui.gpiButtons[i]->setStyleSheet(colourStyleText(colours[i].red(), colours[i].green(), colours[i].blue()));
         }
     }
     if (s.rtxActive == 1) {

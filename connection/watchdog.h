@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "panel/panelstyles.h"
+#include "panel/indicatorstyles.h"
 
 // The link watchdog: the POWER button is green while the last applied status
 // report is at most reportTimeoutMs old, grey (and the panel cleared) after.

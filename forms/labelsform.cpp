@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "forms/panelstyle.h"
+#include "forms/theme.h"
 
 namespace {
 

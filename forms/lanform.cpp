@@ -9,7 +9,7 @@
 #include <QMetaObject>
 #include <QRadioButton>
 
-#include "forms/panelstyle.h"
+#include "forms/theme.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "forms/panelstyle.h"
+#include "forms/theme.h"
 
 // Registers the compiled-in images once; the static library would otherwise
 // drop them at link time.

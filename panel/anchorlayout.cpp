@@ -2,23 +2,6 @@
 
 #include <QWidget>
 
-QRect scaleDesignRect(const QRect& design, int width, int height, int referenceWidth, int referenceHeight)
-{
-    const double rx = static_cast<double>(width) / referenceWidth;
-    const double ry = static_cast<double>(height) / referenceHeight;
-    QRect scaled;
-    scaled.setLeft(static_cast<int>(design.left() * rx));
-    scaled.setRight(static_cast<int>(design.right() * rx));
-    scaled.setTop(static_cast<int>(design.top() * ry));
-    scaled.setBottom(static_cast<int>(design.bottom() * ry));
-    return scaled;
-}
-
-short baseTextSize(int windowWidth)
-{
-    return static_cast<short>(windowWidth / 140 + 5);
-}
-
 C4SAnchorLayout::C4SAnchorLayout(QWidget* hostWidget)
     : host(hostWidget)
     , referenceRect(0, 0, hostWidget->width(), hostWidget->height())

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QVector>
 
+#include "panel/scalemath.h"
+
 class QWidget;
 
 enum AnchorMode {
@@ -11,14 +13,6 @@ enum AnchorMode {
     AnchorFar = 2, // the edge keeps its distance to the host's right or bottom side
     AnchorScale = 3, // on the left mode: all four edges scale with the host
 };
-
-// Scales an inclusive design rectangle by W/RW and H/RH, truncating each
-// coordinate toward zero. Right and bottom are scaled as coordinates, not as
-// extents, so the width is trunc(right*rx) - trunc(left*rx) + 1.
-QRect scaleDesignRect(const QRect& design, int width, int height, int referenceWidth, int referenceHeight);
-
-// Base caption pixel size for a window width: trunc(W / 140) + 5, in 16 bits.
-short baseTextSize(int windowWidth);
 
 // Proportional layout of absolutely placed widgets: remembers each widget's
 // design rectangle and re-places it whenever the host changes size.

@@ -5,8 +5,8 @@
 
 #include <array>
 
+#include "panel/indicatorstyles.h"
 #include "panel/panellooks.h"
-#include "panel/panelstyles.h"
 
 class QPushButton;
 
@@ -24,7 +24,7 @@ struct PaintCache
         for (int k = 0; k < 16; ++k) {
             if (!stylesKnown || !(styledColours[k] == colours[k])) {
                 styledColours[k] = colours[k];
-                styles[k] = colourStyleText(colours[k]);
+                styles[k] = colourStyleText(colours[k].red(), colours[k].green(), colours[k].blue());
             }
         }
         stylesKnown = true;

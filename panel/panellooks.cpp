@@ -1,6 +1,6 @@
 #include "panel/panellooks.h"
 
-#include "panel/panelstyles.h"
+#include "panel/indicatorstyles.h"
 
 PanelLooks clearedLooks(const PanelFlags& flags)
 {

@@ -17,7 +17,7 @@
 #include "dialogs/formlancfg.h"
 #include "dialogs/labels.h"
 #include "forms/panelform.h"
-#include "forms/panelstyle.h"
+#include "forms/theme.h"
 #include "testsupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QRandomGenerator>
 
-#include "panel/panelstyles.h"
+#include "panel/indicatorstyles.h"
 #include "panelharness.h"
 #include "testsupport.h"
 
@@ -69,7 +69,7 @@ void TestRender::colourStyleText()
 {
     QFETCH(QColor, colour);
     QFETCH(QString, text);
-    QCOMPARE(::colourStyleText(colour), text);
+    QCOMPARE(::colourStyleText(colour.red(), colour.green(), colour.blue()), text);
     Panel& p = makePanel();
     p.w().setColourStyle(p.button("botaoGPO1"), colour);
     QCOMPARE(p.style("botaoGPO1"), text);

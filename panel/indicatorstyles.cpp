@@ -1,4 +1,4 @@
-#include "panel/panelstyles.h"
+#include "panel/indicatorstyles.h"
 
 const QString& panelIdleStyle()
 {
@@ -36,11 +36,8 @@ const QString& panelAlarmStyle()
     return text;
 }
 
-QString colourStyleText(const QColor& colour)
+QString colourStyleText(int red, int green, int blue)
 {
-    const int red = colour.red();
-    const int green = colour.green();
-    const int blue = colour.blue();
     const bool light = red > 128 || green > 128 || blue > 128;
     return QStringLiteral("background-color: rgb(") + QString::number(red) + QStringLiteral(", ") +
         QString::number(green) + QStringLiteral(", ") + QString::number(blue) +

@@ -15,30 +15,6 @@ void setFontPixelSize(QWidget* widget, int size)
     widget->setFont(font);
 }
 
-QSize designWindowSize(bool gpioView, bool skyrailView)
-{
-    if (gpioView) {
-        return QSize(990, 391);
-    }
-    return QSize(990, skyrailView ? 351 : 293);
-}
-
-QRect logoRectFor(const QSize& windowSize)
-{
-    // The logo's design place (800, 270) reaches below the central area once
-    // the menu, tool and status bars are taken off, so each design size has a
-    // place of its own where the logo is whole and overlaps nothing: right of
-    // the GPIO frame, right of the radio frame, or (with both frames hidden)
-    // slightly smaller under the rotor lamps.
-    if (windowSize.height() >= 391) {
-        return QRect(800, 250, 141, 61);
-    }
-    if (windowSize.height() >= 351) {
-        return QRect(800, 200, 141, 61);
-    }
-    return QRect(30, 166, 131, 56);
-}
-
 void MainWindow::registerAnchoredWidgets()
 {
     QWidget* const fixed[] = {ui->frame, ui->frame_GPIs, ui->frame_RTX, ui->botaoTeclaRTX};

@@ -1,5 +1,5 @@
-#ifndef ZAREL_PANELSTYLE_H
-#define ZAREL_PANELSTYLE_H
+#ifndef ZAREL_THEME_H
+#define ZAREL_THEME_H
 
 #include <QString>
 
@@ -11,4 +11,4 @@ QString panelStyleSheet();
 // drawn 15 px bold.
 QString dialogStyleSheet();
 
-#endif // ZAREL_PANELSTYLE_H
+#endif // ZAREL_THEME_H

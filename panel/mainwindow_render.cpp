@@ -12,7 +12,7 @@
 
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
-#include "panel/panelstyles.h"
+#include "panel/indicatorstyles.h"
 
 void MainWindow::applyPanelStyle(QWidget* widget, const QString& text)
 {
@@ -93,7 +93,7 @@ void MainWindow::setRingStyle(QWidget* widget)
 
 void MainWindow::setColourStyle(QWidget* widget, const QColor& colour)
 {
-    applyPanelStyle(widget, colourStyleText(colour));
+    applyPanelStyle(widget, colourStyleText(colour.red(), colour.green(), colour.blue()));
 }
 
 void MainWindow::showStatus(const QString& text)

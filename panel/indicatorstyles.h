@@ -1,7 +1,6 @@
-#ifndef ZAREL_PANELSTYLES_H
-#define ZAREL_PANELSTYLES_H
+#ifndef ZAREL_INDICATORSTYLES_H
+#define ZAREL_INDICATORSTYLES_H
 
-#include <QColor>
 #include <QString>
 
 // The fixed per-widget style sheets of the panel's indicators. The window-wide
@@ -22,6 +21,6 @@ const QString& panelAlarmStyle();
 
 // A GPIO button lit in its configured colour. The text turns black as soon as
 // any component is above 128, so it stays readable on light colours.
-QString colourStyleText(const QColor& colour);
+QString colourStyleText(int red, int green, int blue);
 
-#endif // ZAREL_PANELSTYLES_H
+#endif // ZAREL_INDICATORSTYLES_H

@@ -4,7 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
-#include "panel/panelstyles.h"
+#include "panel/indicatorstyles.h"
 #include "panel/switchlogic.h"
 
 void MainWindow::on_botaoSplit_clicked()

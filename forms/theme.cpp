@@ -1,4 +1,4 @@
-#include "forms/panelstyle.h"
+#include "forms/theme.h"
 
 namespace {
 
