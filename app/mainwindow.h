@@ -11,6 +11,7 @@
 
 #include <atomic>
 
+#include "app/settingskeys.h"
 #include "link/devicestate.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
@@ -69,7 +70,7 @@ public:
     bool useIpDirectly = false;
     QTimer splitBlinkTimer;
     QTimer busyRotBlinkTimer;
-    QColor gpioColors[16];
+    QColor gpioColors[group::Colours];
     C4SAnchorLayout* anchorLayout = nullptr;
     PanelForm* ui = nullptr;
     QString settingsPath;

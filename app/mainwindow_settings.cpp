@@ -8,32 +8,31 @@
 
 #include "app/labelwrap.h"
 #include "app/mainwindow.h"
+#include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "connection/hostlookup.h"
-#include "forms/formhelpers.h"
 #include "forms/panelform.h"
-#include "panel/colourkeys.h"
 
 void MainWindow::applySettings()
 {
     SettingsStore settings(settingsPath);
     const auto text = [&settings](const QString& key) { return settings.value(key).toString(); };
 
-    for (int n = 1; n <= 12; ++n) {
-        ui->antennaButtons[n - 1]->setText(wrapLabelText(text(numbered("K", n))));
+    for (int n = 1; n <= group::Antennas; ++n) {
+        ui->antennaButtons[n - 1]->setText(wrapLabelText(text(settingskey::antennaCaption(n))));
     }
-    for (int n = 1; n <= 8; ++n) {
-        ui->gpiButtons[n - 1]->setText(wrapLabelText(text(numbered("GPI", n))));
+    for (int n = 1; n <= group::Gpis; ++n) {
+        ui->gpiButtons[n - 1]->setText(wrapLabelText(text(settingskey::gpiCaption(n))));
     }
-    for (int n = 1; n <= 8; ++n) {
-        ui->gpoButtons[n - 1]->setText(wrapLabelText(text(numbered("GPO", n))));
+    for (int n = 1; n <= group::Gpos; ++n) {
+        ui->gpoButtons[n - 1]->setText(wrapLabelText(text(settingskey::gpoCaption(n))));
     }
-    ui->labelID->setText(text(QStringLiteral("ID")));
+    ui->labelID->setText(text(settingskey::StationId));
 
-    ui->actionRelease_ALL->setChecked(settings.value(QStringLiteral("RL")).toBool());
-    ui->actionSkyrail_WF->setChecked(settings.value(QStringLiteral("SK")).toBool());
-    ui->actionGPIO->setChecked(settings.value(QStringLiteral("GPI")).toBool());
-    useIpDirectly = settings.value(QStringLiteral("IPdir")).toBool();
+    ui->actionRelease_ALL->setChecked(settings.value(settingskey::ReleaseAll).toBool());
+    ui->actionSkyrail_WF->setChecked(settings.value(settingskey::SkyrailView).toBool());
+    ui->actionGPIO->setChecked(settings.value(settingskey::GpioView).toBool());
+    useIpDirectly = settings.value(settingskey::UseIpDirectly).toBool();
     if (connected) {
         ui->actionConnect_to_Merax->setEnabled(false);
     }
@@ -46,7 +45,7 @@ void MainWindow::applySettings()
     }
     updateUISize();
 
-    hostText = hostFromSetting(text(QStringLiteral("IP")));
+    hostText = hostFromSetting(text(settingskey::Host));
     // A lookup still running for the old host must not overwrite this one.
     cancelHostLookup();
     // Resolved even when the host is to be used directly, so a bad entry
@@ -60,13 +59,13 @@ void MainWindow::applySettings()
     }
     setDeviceAddress(address);
 
-    devicePort = text(QStringLiteral("PORT"));
+    devicePort = text(settingskey::Port);
 
     // GPI 1..8 then GPO 1..8; out-of-range components leave the colour invalid.
-    for (int i = 0; i < 16; ++i) {
-        const int blue = settings.value(gpioColourKey(i, 2)).toInt();
-        const int green = settings.value(gpioColourKey(i, 1)).toInt();
-        const int red = settings.value(gpioColourKey(i, 0)).toInt();
+    for (int i = 0; i < group::Colours; ++i) {
+        const int blue = settings.value(settingskey::gpioColour(i, 2)).toInt();
+        const int green = settings.value(settingskey::gpioColour(i, 1)).toInt();
+        const int red = settings.value(settingskey::gpioColour(i, 0)).toInt();
         gpioColors[i].setRgb(red, green, blue, 255);
     }
 }
@@ -75,7 +74,7 @@ void MainWindow::setUseIpDirectly(bool useDirectly)
 {
     useIpDirectly = useDirectly;
     SettingsStore settings(settingsPath);
-    settings.setValue(QStringLiteral("IPdir"), useDirectly);
+    settings.setValue(settingskey::UseIpDirectly, useDirectly);
     if (!settings.sync()) {
         reportSettingsWriteFailure();
     }

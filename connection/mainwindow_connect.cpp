@@ -8,6 +8,7 @@
 
 #include "app/mainwindow.h"
 #include "app/messages.h"
+#include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "connection/hostlookup.h"
 #include "forms/panelform.h"
@@ -44,7 +45,7 @@ void MainWindow::openCom()
     QSslConfiguration::defaultConfiguration();
 #endif
     connected = true;
-    store.setValue(QStringLiteral("CONNECTED"), 1);
+    store.setValue(settingskey::Connected, 1);
     ui->statusBar->showMessage(tr("LAN enabled"));
     ui->actionLAN_Settings->setEnabled(false);
     // The link does not depend on the file: connected either way.
@@ -57,7 +58,7 @@ void MainWindow::closeCom()
 {
     SettingsStore store(settingsPath);
     connected = false;
-    store.setValue(QStringLiteral("CONNECTED"), 0);
+    store.setValue(settingskey::Connected, 0);
     ui->actionConnect_to_Merax->setEnabled(true);
     ui->actionLAN_Settings->setEnabled(true);
     ui->statusBar->showMessage(tr("Disconnected"));

@@ -8,6 +8,7 @@
 #include "app/labelwrap.h"
 #include "app/mainwindow.h"
 #include "app/messages.h"
+#include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "connection/hostlookup.h"
 #include "forms/lanform.h"
@@ -49,16 +50,16 @@ formLanCFG::~formLanCFG()
 void formLanCFG::loadSettings()
 {
     SettingsStore settings(mainWindow->settingsFilePath());
-    ui->lineEditIP->setText(settings.value(QStringLiteral("IP")).toString());
-    ui->lineEditPort->setText(settings.value(QStringLiteral("PORT")).toString());
+    ui->lineEditIP->setText(settings.value(settingskey::Host).toString());
+    ui->lineEditPort->setText(settings.value(settingskey::Port).toString());
 }
 
 bool formLanCFG::saveSettings()
 {
     SettingsStore settings(mainWindow->settingsFilePath());
     // Stored as typed; the "http://" prefix goes only when applied.
-    settings.setValue(QStringLiteral("IP"), ui->lineEditIP->text());
-    settings.setValue(QStringLiteral("PORT"), ui->lineEditPort->text());
+    settings.setValue(settingskey::Host, ui->lineEditIP->text());
+    settings.setValue(settingskey::Port, ui->lineEditPort->text());
     if (!settings.sync()) {
         mainWindow->reportSettingsWriteFailure();
         return false;

@@ -1,10 +1,10 @@
 #include "dialogs/labels.h"
-#include "forms/formhelpers.h"
 
 #include <QLineEdit>
 #include <QTextEdit>
 
 #include "app/mainwindow.h"
+#include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/labelsform.h"
 
@@ -27,31 +27,31 @@ void labels::loadSettings()
 {
     SettingsStore settings(mainWindow->settingsFilePath());
     // Plain text both ways, so a caption that looks like markup survives.
-    for (int n = 1; n <= 12; ++n) {
-        ui->antennaEditors[n - 1]->setPlainText(settings.value(numbered("K", n)).toString());
+    for (int n = 1; n <= group::Antennas; ++n) {
+        ui->antennaEditors[n - 1]->setPlainText(settings.value(settingskey::antennaCaption(n)).toString());
     }
-    for (int n = 1; n <= 8; ++n) {
-        ui->gpiEditors[n - 1]->setPlainText(settings.value(numbered("GPI", n)).toString());
+    for (int n = 1; n <= group::Gpis; ++n) {
+        ui->gpiEditors[n - 1]->setPlainText(settings.value(settingskey::gpiCaption(n)).toString());
     }
-    for (int n = 1; n <= 8; ++n) {
-        ui->gpoEditors[n - 1]->setPlainText(settings.value(numbered("GPO", n)).toString());
+    for (int n = 1; n <= group::Gpos; ++n) {
+        ui->gpoEditors[n - 1]->setPlainText(settings.value(settingskey::gpoCaption(n)).toString());
     }
-    ui->lineEditID->setText(settings.value(QStringLiteral("ID")).toString());
+    ui->lineEditID->setText(settings.value(settingskey::StationId).toString());
 }
 
 bool labels::saveSettings()
 {
     SettingsStore settings(mainWindow->settingsFilePath());
-    for (int n = 1; n <= 12; ++n) {
-        settings.setValue(numbered("K", n), ui->antennaEditors[n - 1]->toPlainText());
+    for (int n = 1; n <= group::Antennas; ++n) {
+        settings.setValue(settingskey::antennaCaption(n), ui->antennaEditors[n - 1]->toPlainText());
     }
-    for (int n = 1; n <= 8; ++n) {
-        settings.setValue(numbered("GPI", n), ui->gpiEditors[n - 1]->toPlainText());
+    for (int n = 1; n <= group::Gpis; ++n) {
+        settings.setValue(settingskey::gpiCaption(n), ui->gpiEditors[n - 1]->toPlainText());
     }
-    for (int n = 1; n <= 8; ++n) {
-        settings.setValue(numbered("GPO", n), ui->gpoEditors[n - 1]->toPlainText());
+    for (int n = 1; n <= group::Gpos; ++n) {
+        settings.setValue(settingskey::gpoCaption(n), ui->gpoEditors[n - 1]->toPlainText());
     }
-    settings.setValue(QStringLiteral("ID"), ui->lineEditID->text());
+    settings.setValue(settingskey::StationId, ui->lineEditID->text());
     if (!settings.sync()) {
         mainWindow->reportSettingsWriteFailure();
         return false;

@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "app/mainwindow.h"
+#include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/panelform.h"
-#include "panel/colourkeys.h"
 #include "panel/colourpicker.h"
 
 // Installed on the application, so it sees every event of the program; it
@@ -16,11 +16,11 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
     if (event->type() != QEvent::MouseButtonPress || ui == nullptr) {
         return false;
     }
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < group::Gpis; ++i) {
         auxEFGPIOsColors(object, event, ui->gpiButtons[i], &gpioColors[i]);
     }
-    for (int i = 0; i < 8; ++i) {
-        auxEFGPIOsColors(object, event, ui->gpoButtons[i], &gpioColors[8 + i]);
+    for (int i = 0; i < group::Gpos; ++i) {
+        auxEFGPIOsColors(object, event, ui->gpoButtons[i], &gpioColors[group::Gpis + i]);
     }
     return false;
 }
@@ -45,10 +45,10 @@ void MainWindow::auxEFGPIOsColors(QObject* object, QEvent* e, QPushButton* b, QC
 void MainWindow::saveGpioColors()
 {
     SettingsStore store(settingsPath);
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < group::Colours; ++k) {
         const int components[] = {gpioColors[k].red(), gpioColors[k].green(), gpioColors[k].blue()};
         for (int component = 0; component < 3; ++component) {
-            store.setValue(gpioColourKey(k, component), components[component]);
+            store.setValue(settingskey::gpioColour(k, component), components[component]);
         }
     }
     if (!store.sync()) {

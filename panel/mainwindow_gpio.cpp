@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "app/mainwindow.h"
+#include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/panelform.h"
 #include "panel/switchlogic.h"
@@ -66,10 +67,10 @@ void MainWindow::toggleView(bool checked, QWidget* frame, const QString& key)
 
 void MainWindow::on_actionGPIO_triggered()
 {
-    toggleView(ui->actionGPIO->isChecked(), ui->frame_GPIs, QStringLiteral("GPI"));
+    toggleView(ui->actionGPIO->isChecked(), ui->frame_GPIs, settingskey::GpioView);
 }
 
 void MainWindow::on_actionSkyrail_WF_triggered()
 {
-    toggleView(ui->actionSkyrail_WF->isChecked(), ui->frame_RTX, QStringLiteral("SK"));
+    toggleView(ui->actionSkyrail_WF->isChecked(), ui->frame_RTX, settingskey::SkyrailView);
 }

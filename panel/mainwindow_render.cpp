@@ -26,15 +26,15 @@ void MainWindow::paintLooks(const PanelLooks& looks)
 {
     if (!paintCache.widgetsKnown) {
         auto& widgets = paintCache.widgets;
-        std::copy(ui->antennaButtons, ui->antennaButtons + 12, widgets.begin() + indicator::Antenna);
-        std::copy(ui->busyButtons, ui->busyButtons + 12, widgets.begin() + indicator::Busy);
+        std::copy(ui->antennaButtons, ui->antennaButtons + group::Antennas, widgets.begin() + indicator::Antenna);
+        std::copy(ui->busyButtons, ui->busyButtons + group::Antennas, widgets.begin() + indicator::Busy);
         widgets[indicator::Split] = ui->botaoSplit;
         widgets[indicator::Send] = ui->botaoSend;
-        std::copy(ui->rotorButtons, ui->rotorButtons + 8, widgets.begin() + indicator::Rotor);
+        std::copy(ui->rotorButtons, ui->rotorButtons + group::Rotors, widgets.begin() + indicator::Rotor);
         widgets[indicator::Rtx] = ui->botaoTeclaRTX;
-        std::copy(ui->rxButtons, ui->rxButtons + 4, widgets.begin() + indicator::Rx);
-        std::copy(ui->gpiButtons, ui->gpiButtons + 8, widgets.begin() + indicator::Gpi);
-        std::copy(ui->gpoButtons, ui->gpoButtons + 8, widgets.begin() + indicator::Gpo);
+        std::copy(ui->rxButtons, ui->rxButtons + group::Receivers, widgets.begin() + indicator::Rx);
+        std::copy(ui->gpiButtons, ui->gpiButtons + group::Gpis, widgets.begin() + indicator::Gpi);
+        std::copy(ui->gpoButtons, ui->gpoButtons + group::Gpos, widgets.begin() + indicator::Gpo);
         paintCache.widgetsKnown = true;
     }
     for (int k = 0; k < indicator::Count; ++k) {
@@ -72,7 +72,7 @@ void MainWindow::updateUI(MainWindow* w)
 void MainWindow::blinkBusyRot()
 {
     if (paintCache.rotorBlinkPhase) {
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < group::Rotors; ++i) {
             if (deviceState.rotorStates & (1u << i)) {
                 applyPanelStyle(ui->rotorButtons[i], panelAlarmStyle());
             }

@@ -21,7 +21,7 @@ struct PaintCache
     // Style texts for colours; refreshes the entries whose colour changed.
     const ColourStyles& colourStyles(const QColor* colours)
     {
-        for (int k = 0; k < 16; ++k) {
+        for (int k = 0; k < group::Colours; ++k) {
             if (!stylesKnown || !(styledColours[k] == colours[k])) {
                 styledColours[k] = colours[k];
                 styles[k] = colourStyleText(colours[k].red(), colours[k].green(), colours[k].blue());
@@ -37,7 +37,7 @@ struct PaintCache
     bool rotorBlinkPhase = true;
 
 private:
-    QColor styledColours[16];
+    QColor styledColours[group::Colours];
     ColourStyles styles;
     bool stylesKnown = false;
 };

@@ -43,9 +43,9 @@ PanelLooks litLooks(const DeviceState& state, const ColourStyles& colours, const
     if (state.sendActive == 1) {
         looks[indicator::Send] = panelAlarmStyle();
     }
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < group::Gpos; ++i) {
         if (state.gpoStates & (1u << i)) {
-            looks[indicator::Gpo + i] = colours[8 + i];
+            looks[indicator::Gpo + i] = colours[group::Gpis + i];
         }
         if (state.gpiStates & (1u << i)) {
             looks[indicator::Gpi + i] = colours[i];
@@ -58,7 +58,7 @@ PanelLooks litLooks(const DeviceState& state, const ColourStyles& colours, const
         looks[indicator::Rx + rxIndex(state.selectedRx)] = panelActiveStyle();
     }
     if (!flags.rotorBlinkRunning) {
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < group::Rotors; ++i) {
             if (state.rotorStates & (1u << i)) {
                 looks[indicator::Rotor + i] = panelAlarmStyle();
             }

@@ -5,21 +5,23 @@
 
 #include <array>
 
+#include "app/settingskeys.h"
 #include "link/devicestate.h"
 
 // Which look every indicator of the panel should have, worked out without
 // widgets. The indicators are numbered in the order the panel resets them.
 namespace indicator {
 constexpr int Antenna = 0; // botaoTecla1..12
-constexpr int Busy = 12; // botaoBusy1..12
-constexpr int Split = 24; // botaoSplit
-constexpr int Send = 25; // botaoSend
-constexpr int Rotor = 26; // botaoRotor1..8
-constexpr int Rtx = 34; // botaoTeclaRTX
-constexpr int Rx = 35; // botaoTeclaRX1..4
-constexpr int Gpi = 39; // botaoGPI1..8
-constexpr int Gpo = 47; // botaoGPO1..8
-constexpr int Count = 55;
+constexpr int Busy = Antenna + group::Antennas; // botaoBusy1..12
+constexpr int Split = Busy + group::Antennas; // botaoSplit
+constexpr int Send = Split + 1; // botaoSend
+constexpr int Rotor = Send + 1; // botaoRotor1..8
+constexpr int Rtx = Rotor + group::Rotors; // botaoTeclaRTX
+constexpr int Rx = Rtx + 1; // botaoTeclaRX1..4
+constexpr int Gpi = Rx + group::Receivers; // botaoGPI1..8
+constexpr int Gpo = Gpi + group::Gpis; // botaoGPO1..8
+constexpr int Count = Gpo + group::Gpos;
+static_assert(Count == 55, "the panel has 55 indicators");
 } // namespace indicator
 
 // One style sheet text per indicator; a null text leaves the widget as it is
@@ -27,7 +29,7 @@ constexpr int Count = 55;
 using PanelLooks = std::array<QString, indicator::Count>;
 
 // Style texts of the sixteen GPIO colours: GPI 1..8, then GPO 1..8.
-using ColourStyles = std::array<QString, 16>;
+using ColourStyles = std::array<QString, group::Colours>;
 
 // What the renderer needs besides the device state.
 struct PanelFlags
