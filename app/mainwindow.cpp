@@ -11,7 +11,7 @@
 
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
-#include "link/linklock.h"
+#include "link/command.h"
 #include "link/threadcom.h"
 #include "panel/anchorlayout.h"
 
@@ -88,16 +88,24 @@ void MainWindow::stopThreads()
     delete worker;
 }
 
+// A later window takes the link worker over; this one then speaks for none.
+static ThreadCOM* workerOf(const MainWindow* window)
+{
+    return linkWorker != nullptr && linkWorker->window() == window ? linkWorker : nullptr;
+}
+
 QString MainWindow::deviceAddressForLink() const
 {
-    LinkLocker lock(&deviceAddressMutex);
-    return deviceAddress;
+    ThreadCOM* worker = workerOf(this);
+    return worker != nullptr ? worker->endpointAddress() : deviceAddress;
 }
 
 void MainWindow::setDeviceAddress(const QString& address)
 {
-    LinkLocker lock(&deviceAddressMutex);
     deviceAddress = address;
+    if (ThreadCOM* worker = workerOf(this)) {
+        worker->setEndpoint(deviceAddress, commandPort(devicePort));
+    }
 }
 
 void MainWindow::reportSettingsWriteFailure()

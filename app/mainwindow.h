@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QHostInfo>
 #include <QMainWindow>
-#include <QMutex>
 #include <QNetworkRequest>
 #include <QString>
 #include <QTimer>
@@ -46,8 +45,9 @@ public:
     /* link */
     void sendCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
     void resolveHost();
-    // The link worker's thread-safe view of deviceAddress.
+    // Where the link worker sends: the address text it was last given.
     QString deviceAddressForLink() const;
+    // Sets deviceAddress and hands it, with devicePort, to the link worker.
     void setDeviceAddress(const QString& address);
 
     /* colours */
@@ -186,9 +186,6 @@ private:
     PanelFlags panelFlags() const;
     void showStatus(const QString& text);
     void selectReceiver(quint8 receiver);
-
-    // Guards deviceAddress against the link worker's reads.
-    mutable QMutex deviceAddressMutex;
 };
 
 // settings.ini beside the program, or settings<first argument>.ini.

@@ -57,9 +57,9 @@ void MainWindow::applySettings()
         // A corrected host must not leave the old complaint standing.
         ui->statusBar->clearMessage();
     }
-    setDeviceAddress(address);
-
     devicePort = text(settingskey::Port);
+    // Address and port together: the link worker gets both at once.
+    setDeviceAddress(address);
 
     // GPI 1..8 then GPO 1..8; out-of-range components leave the colour invalid.
     for (int i = 0; i < group::Colours; ++i) {

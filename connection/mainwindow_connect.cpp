@@ -79,7 +79,7 @@ void MainWindow::resolveHost()
         return;
     }
     ++lookupsStarted;
-    pendingHostLookup = QHostInfo::lookupHost(hostText, this, SLOT(hostInfoResults(QHostInfo)));
+    pendingHostLookup = QHostInfo::lookupHost(hostText, this, &MainWindow::hostInfoResults);
 }
 
 void MainWindow::hostInfoResults(QHostInfo host)

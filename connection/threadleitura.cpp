@@ -31,13 +31,15 @@ void ThreadLeitura::run()
             currentTime = QDateTime::currentMSecsSinceEpoch();
             if (currentTime - lastPollTime > 150) {
                 lastPollTime = currentTime;
-                QMetaObject::invokeMethod(owner, "callEnviar", Qt::QueuedConnection);
+                QMetaObject::invokeMethod(owner, &MainWindow::callEnviar, Qt::QueuedConnection);
             }
         }
         if (stopRequested) {
             markHandOverRelease(this);
             return;
         }
-        QMetaObject::invokeMethod(owner, "checkCOMTimeout", Qt::QueuedConnection, Q_ARG(MainWindow*, owner));
+        MainWindow* window = owner;
+        QMetaObject::invokeMethod(
+            owner, [window] { window->checkCOMTimeout(window); }, Qt::QueuedConnection);
     }
 }

@@ -1,5 +1,4 @@
 // Command datagrams towards the device.
-#include <QHostAddress>
 #include <QNetworkDatagram>
 
 #include "app/mainwindow.h"
@@ -14,12 +13,10 @@ void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 th
     resolveHost();
     const QByteArray payload = frameCommand(type, first, second, third);
     tapCommand(payload);
-    // "error" or a host name gives a null address; the worker holds the queue
-    // on "error" and otherwise writes without effect.
-    const QNetworkDatagram datagram(payload, QHostAddress(deviceAddress), commandPort(devicePort));
-    // After shutdown a poll may still be queued for this window: drop it.
+    // The worker addresses it when it leaves. After shutdown a poll may still
+    // be queued for this window: drop it.
     if (linkWorker) {
-        linkWorker->enqueueDatagram(datagram);
+        linkWorker->enqueueDatagram(QNetworkDatagram(payload));
     }
 }
 

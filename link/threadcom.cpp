@@ -8,7 +8,6 @@
 
 #include "app/mainwindow.h"
 #include "connection/hostlookup.h"
-#include "link/command.h"
 #include "link/linkclock.h"
 #include "link/linklock.h"
 #include "link/linklog.h"
@@ -47,6 +46,19 @@ void ThreadCOM::enqueueDatagram(const QNetworkDatagram& datagram)
     enqueueWithReplacement(datagramQueue, datagram);
 }
 
+void ThreadCOM::setEndpoint(const QString& address, quint16 port)
+{
+    LinkLocker lock(&queueMutex);
+    deviceAddress = address;
+    devicePort = port;
+}
+
+QString ThreadCOM::endpointAddress()
+{
+    LinkLocker lock(&queueMutex);
+    return deviceAddress;
+}
+
 qint64 ThreadCOM::lastSendTimeLocked()
 {
     LinkLocker lock(&queueMutex);
@@ -75,7 +87,7 @@ void ThreadCOM::run()
                 continue;
             }
             writePending = true;
-            QMetaObject::invokeMethod(this, "writeNext", Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &ThreadCOM::writeNext, Qt::QueuedConnection);
         }
     }
     markHandOverRelease(this);
@@ -83,14 +95,9 @@ void ThreadCOM::run()
 
 bool ThreadCOM::sendDue()
 {
-    {
-        LinkLocker lock(&queueMutex);
-        if (datagramQueue.isEmpty()) {
-            return false;
-        }
-    }
+    LinkLocker lock(&queueMutex);
     // A failed host lookup leaves "error": hold the queue until it resolves.
-    return mainWindow->deviceAddressForLink() != unresolvedAddress;
+    return !datagramQueue.isEmpty() && deviceAddress != unresolvedAddress;
 }
 
 void ThreadCOM::writeNext()
@@ -98,16 +105,16 @@ void ThreadCOM::writeNext()
     QNetworkDatagram next;
     {
         LinkLocker lock(&queueMutex);
-        if (datagramQueue.isEmpty()) {
+        // The address may have turned to "error" since the write was asked for.
+        if (datagramQueue.isEmpty() || deviceAddress == unresolvedAddress) {
             writePending = false;
             return;
         }
         next = datagramQueue.takeFirst();
+        // Addressed now, not when queued: datagrams held while the host could
+        // not be resolved would otherwise go nowhere once it resolves.
+        next.setDestination(QHostAddress(deviceAddress), devicePort);
     }
-    // Addressed now, not when queued: datagrams held while the host could not
-    // be resolved would otherwise carry a null address and go nowhere once it
-    // resolves. This runs on the GUI thread, which owns the address.
-    next.setDestination(QHostAddress(mainWindow->deviceAddress), commandPort(mainWindow->devicePort));
     udpSocket->writeDatagram(next);
     {
         LinkLocker lock(&queueMutex);
