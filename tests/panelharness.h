@@ -16,7 +16,7 @@
 
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
-#include "link/command.h"
+#include "seams.h"
 
 namespace harness {
 
@@ -31,6 +31,8 @@ const QString ring = QStringLiteral(
 const QString selected = QStringLiteral("background-color:  rgb(255, 255, 255); color:  rgb(0, 0, 0);");
 const QString active = QStringLiteral("background-color:  rgb(254, 237, 137); color:  rgb(0, 0, 0);");
 const QString alarm = QStringLiteral("background-color: rgb(255, 0, 0);");
+// POWER while reports arrive; without them it is idle.
+const QString powerOn = QStringLiteral("background-color: rgb(0, 220, 0);color: rgb(0,0,0);border-style: inset");
 // Marks a widget so a test can tell whether anything painted it.
 const QString untouched = QStringLiteral("/* untouched */");
 
@@ -84,17 +86,11 @@ public:
         splitConfigPending = false;
         // Far in the future: the watchdog stays quiet whatever the test does.
         lastReportTime = QDateTime::currentMSecsSinceEpoch() + 3600 * 1000;
-        setCommandTap([this](const QByteArray& payload) {
-            if (payload != bytes("fe01fd")) {
-                sent.append(payload);
-            }
-        });
         window = std::make_unique<MainWindow>();
     }
 
     ~Panel()
     {
-        setCommandTap({});
         connected = false;
         splitConfigPending = false;
         window.reset();
@@ -129,7 +125,27 @@ public:
     QList<QByteArray> sent;
 
 private:
+    const ScopedCommandTap tap {[this](const QByteArray& payload) {
+        if (payload != bytes("fe01fd")) {
+            sent.append(payload);
+        }
+    }};
     std::unique_ptr<MainWindow> window;
+};
+
+// For a test class: one panel per test function, made on demand; the class's
+// cleanup() drops it.
+class PanelFixture
+{
+protected:
+    Panel& makePanel()
+    {
+        panel.reset(); // the old panel's tap must go before the new one is set
+        panel = std::make_unique<Panel>();
+        return *panel;
+    }
+
+    std::unique_ptr<Panel> panel;
 };
 
 } // namespace harness

@@ -51,6 +51,14 @@ inline void writeSettings(const QString& path, const QVariantMap& values)
     QCOMPARE(settings.status(), QSettings::NoError);
 }
 
+// Points the profile's panel at a device on 127.0.0.1, used as an address
+// without a lookup.
+inline void writeLoopbackDevice(const char* profile, quint16 port)
+{
+    writeSettings(profileSettingsPath(profile),
+                  {{"IP", "127.0.0.1"}, {"PORT", QString::number(port)}, {"IPdir", true}});
+}
+
 // The file's bytes, empty when it does not exist.
 inline QByteArray fileBytes(const QString& path)
 {

@@ -5,13 +5,13 @@
 #include <QSettings>
 
 #include "panel/colourkeys.h"
-#include "panel/colourpicker.h"
 #include "panelharness.h"
+#include "seams.h"
 #include "testsupport.h"
 
 using namespace harness;
 
-class TestColours : public QObject
+class TestColours : public QObject, private PanelFixture
 {
     Q_OBJECT
 
@@ -26,24 +26,17 @@ private Q_SLOTS:
     void otherEventsDoNothing();
 
 private:
-    std::unique_ptr<Panel> panel;
     QList<QColor> offered; // initial colours the dialog was opened with
     QColor answer;
-    Panel& makePanel()
-    {
-        panel = std::make_unique<Panel>();
-        offered.clear();
-        setColourPicker([this](const QColor& initial) {
-            offered.append(initial);
-            return answer;
-        });
-        return *panel;
-    }
+    const ScopedColourPicker picker {[this](const QColor& initial) {
+        offered.append(initial);
+        return answer;
+    }};
 };
 
 void TestColours::cleanup()
 {
-    setColourPicker({});
+    offered.clear();
     panel.reset();
 }
 

@@ -3,10 +3,9 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "app/messages.h"
 #include "connection/hostlookup.h"
 #include "forms/panelform.h"
-#include "link/command.h"
+#include "seams.h"
 #include "testsupport.h"
 
 namespace {
@@ -60,31 +59,22 @@ private Q_SLOTS:
     void lookupResults();
 
 private:
-    void writeSettings(const QString& port);
     MainWindow* window = nullptr;
     QList<Warning> warnings;
     QList<QByteArray> tapped;
+    const ScopedWarningHandler warningHandler {[this](QWidget* parent, const QString& title, const QString& text) {
+        warnings.append({parent, title, text});
+    }};
+    const ScopedCommandTap tap {[this](const QByteArray& payload) { tapped.append(payload); }};
 };
-
-void TestConnection::writeSettings(const QString& port)
-{
-    QSettings settings(testsupport::profileSettingsPath(profile), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("IP"), QStringLiteral("127.0.0.1"));
-    settings.setValue(QStringLiteral("PORT"), port);
-    settings.setValue(QStringLiteral("IPdir"), true);
-}
 
 void TestConnection::init()
 {
     connected = false;
     QFile::remove(testsupport::profileSettingsPath(profile));
-    writeSettings(QStringLiteral("4210"));
+    testsupport::writeLoopbackDevice(profile, 4210);
     warnings.clear();
     tapped.clear();
-    messages::setWarningHandler([this](QWidget* parent, const QString& title, const QString& text) {
-        warnings.append({parent, title, text});
-    });
-    setCommandTap([this](const QByteArray& payload) { tapped.append(payload); });
     window = new MainWindow;
 }
 
@@ -93,8 +83,6 @@ void TestConnection::cleanup()
     delete window;
     window = nullptr;
     connected = false;
-    messages::setWarningHandler({});
-    setCommandTap({});
     const QString path = testsupport::profileSettingsPath(profile);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     QFile::remove(path);

@@ -2,7 +2,6 @@
 // window, its threads and socket, and the real merax-sim process.
 #include <QAction>
 #include <QDateTime>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -10,83 +9,19 @@
 #include <memory>
 
 #include "forms/panelform.h"
-#include "link/linkclock.h"
+#include "panelharness.h"
+#include "seams.h"
+#include "simulatorprocess.h"
 #include "testsupport.h"
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
 
 namespace {
 
 const char profile[] = "e2e";
 
-const QString idleStyle = QStringLiteral(
-    "background-color: QLinearGradient( x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #565656, stop: 0.1 #525252, stop: 0.5 "
-    "#4e4e4e, stop: 0.9 #4a4a4a, stop: 1 #464646);");
-const QString selectedStyle = QStringLiteral("background-color:  rgb(255, 255, 255); color:  rgb(0, 0, 0);");
-const QString alarmStyle = QStringLiteral("background-color: rgb(255, 0, 0);");
-const QString powerGreen = QStringLiteral("background-color: rgb(0, 220, 0);color: rgb(0,0,0);border-style: inset");
-
-// A running merax-sim on a free loopback port.
-class Simulator
-{
-public:
-    explicit Simulator(const QStringList& options)
-    {
-        process.setProcessChannelMode(QProcess::SeparateChannels);
-        process.start(qEnvironmentVariable("MERAX_SIM_BIN"),
-                      QStringList {"--listen", "127.0.0.1", "--port", "0", "--log"} + options);
-    }
-
-    ~Simulator()
-    {
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-
-    // Reads the port the simulator announces; 0 when it did not start.
-    quint16 waitForPort()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 10000) {
-            process.waitForReadyRead(100);
-            output += process.readAllStandardOutput();
-            const int at = output.indexOf("listening on 127.0.0.1:");
-            const int end = output.indexOf('\n', at);
-            if (at >= 0 && end > at) {
-                return output.mid(at + 23, end - at - 23).trimmed().toUShort();
-            }
-        }
-        return 0;
-    }
-
-    // Everything the simulator has logged so far.
-    const QByteArray& log()
-    {
-        output += process.readAllStandardOutput();
-        return output;
-    }
-
-    // How many status requests the simulator has logged so far.
-    int polls() { return log().count("FE 01 FD"); }
-
-    void toggleAnswering() { ::kill(static_cast<pid_t>(process.processId()), SIGUSR1); }
-
-    QProcess process;
-    QByteArray output;
-};
-
 void writeSettings(quint16 port)
 {
+    testsupport::writeLoopbackDevice(profile, port);
     QSettings settings(testsupport::profileSettingsPath(profile), QSettings::IniFormat);
-    settings.setValue("IP", "127.0.0.1");
-    settings.setValue("PORT", QString::number(port));
-    settings.setValue("IPdir", true);
     settings.setValue("GPI", true);
     settings.setValue("SK", true);
     for (int n = 1; n <= 8; ++n) {
@@ -132,13 +67,13 @@ private:
     // Waits until the device's next report has been applied.
     bool nextReportApplied();
 
-    std::unique_ptr<Simulator> sim;
+    std::unique_ptr<SimulatorProcess> sim;
     std::unique_ptr<MainWindow> window;
 };
 
 bool TestEndToEnd::startPanel(const QStringList& simOptions)
 {
-    sim = std::make_unique<Simulator>(simOptions);
+    sim = std::make_unique<SimulatorProcess>(QStringList {"--log"} + simOptions);
     const quint16 port = sim->waitForPort();
     if (port == 0) {
         return false;
@@ -174,7 +109,6 @@ void TestEndToEnd::init()
 
 void TestEndToEnd::cleanup()
 {
-    linkclock::setNow({});
     if (window) {
         window->ui->actionDisconnect->trigger();
     }
@@ -191,11 +125,11 @@ void TestEndToEnd::followsTheDevice()
 {
     QVERIFY(startPanel({"--initial-antenna", "4"}));
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("LAN enabled"));
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), selectedStyle, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
     QTRY_VERIFY(window->ui->statusBar->currentMessage().startsWith(QLatin1String("Ping: ")));
-    QCOMPARE(window->ui->botaoPower->styleSheet(), powerGreen);
-    QCOMPARE(litCount(window->ui->antennaButtons, 12, selectedStyle), 1);
-    QCOMPARE(window->ui->botaoSplit->styleSheet(), idleStyle);
+    QCOMPARE(window->ui->botaoPower->styleSheet(), harness::powerOn);
+    QCOMPARE(litCount(window->ui->antennaButtons, 12, harness::selected), 1);
+    QCOMPARE(window->ui->botaoSplit->styleSheet(), harness::idle);
     QVERIFY(!window->ui->actionConnect_to_Merax->isEnabled());
     QVERIFY(!window->ui->actionLAN_Settings->isEnabled());
 }
@@ -203,66 +137,66 @@ void TestEndToEnd::followsTheDevice()
 void TestEndToEnd::pressesReachTheDevice()
 {
     QVERIFY(startPanel({}));
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla1->styleSheet(), selectedStyle, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla1->styleSheet(), harness::selected, 5000);
 
     // A press lights the key at once; the device's own report confirms it.
     QTest::mousePress(window->ui->botaoTecla7, Qt::LeftButton);
-    QCOMPARE(window->ui->botaoTecla7->styleSheet(), selectedStyle);
+    QCOMPARE(window->ui->botaoTecla7->styleSheet(), harness::selected);
     QTest::mouseRelease(window->ui->botaoTecla7, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(sim->log().contains("FE 02 06 FD"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 06 FD"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.reportsToSkip), 0, 5000);
     QVERIFY(nextReportApplied());
     QCOMPARE(int(window->deviceState.selectedAntenna), 6);
-    QCOMPARE(window->ui->botaoTecla7->styleSheet(), selectedStyle);
-    QCOMPARE(litCount(window->ui->antennaButtons, 12, selectedStyle), 1);
+    QCOMPARE(window->ui->botaoTecla7->styleSheet(), harness::selected);
+    QCOMPARE(litCount(window->ui->antennaButtons, 12, harness::selected), 1);
 
     // F9 is Ant 9.
     QTest::keyClick(window.get(), Qt::Key_F9);
-    QTRY_VERIFY_WITH_TIMEOUT(sim->log().contains("FE 02 08 FD"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 08 FD"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.reportsToSkip), 0, 5000);
     QVERIFY(nextReportApplied());
     QCOMPARE(int(window->deviceState.selectedAntenna), 8);
-    QCOMPARE(window->ui->botaoTecla9->styleSheet(), selectedStyle);
+    QCOMPARE(window->ui->botaoTecla9->styleSheet(), harness::selected);
 }
 
 void TestEndToEnd::splitPair()
 {
     QVERIFY(startPanel({"--initial-antenna", "1"}));
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla1->styleSheet(), selectedStyle, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla1->styleSheet(), harness::selected, 5000);
     QTest::mouseClick(window->ui->botaoSplit, Qt::LeftButton);
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Choose the RX position:"));
     QTest::mousePress(window->ui->botaoTecla5, Qt::LeftButton);
     QTest::mouseRelease(window->ui->botaoTecla5, Qt::LeftButton);
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Split configured succesfuly!"));
     // Transmit on Ant 1 (ring), receive on Ant 5 (white), SPLIT red.
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSplit->styleSheet(), alarmStyle, 5000);
-    QTRY_COMPARE(window->ui->botaoTecla5->styleSheet(), selectedStyle);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSplit->styleSheet(), harness::alarm, 5000);
+    QTRY_COMPARE(window->ui->botaoTecla5->styleSheet(), harness::selected);
     QVERIFY(window->ui->botaoTecla1->styleSheet().contains(QLatin1String("border: 2px solid")));
-    QVERIFY(sim->log().contains("FE 03 01 04 00 FD"));
+    QVERIFY(sim->output().contains("FE 03 01 04 00 FD"));
 
     // SPLIT again turns it off on the device.
     QTest::mouseClick(window->ui->botaoSplit, Qt::LeftButton);
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Split disabled"));
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSplit->styleSheet(), idleStyle, 5000);
-    QTRY_VERIFY(sim->log().contains("FE 03 00 00 00 FD"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSplit->styleSheet(), harness::idle, 5000);
+    QTRY_VERIFY(sim->output().contains("FE 03 00 00 00 FD"));
 }
 
 void TestEndToEnd::outputToggle()
 {
     QVERIFY(startPanel({}));
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet(), powerGreen, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet(), harness::powerOn, 5000);
     QVERIFY(nextReportApplied());
-    QCOMPARE(window->ui->botaoGPO3->styleSheet(), idleStyle);
+    QCOMPARE(window->ui->botaoGPO3->styleSheet(), harness::idle);
     QTest::mousePress(window->ui->botaoGPO3, Qt::LeftButton);
     QTest::mouseRelease(window->ui->botaoGPO3, Qt::LeftButton);
     const QString lit = QStringLiteral("background-color: rgb(200, 30, 30); color:  rgb(0, 0, 0);");
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoGPO3->styleSheet(), lit, 5000);
-    QVERIFY(sim->log().contains("FE 04 02 01 FD"));
+    QVERIFY(sim->output().contains("FE 04 02 01 FD"));
     // Pressed again, the output goes off.
     QTest::mousePress(window->ui->botaoGPO3, Qt::LeftButton);
     QTest::mouseRelease(window->ui->botaoGPO3, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoGPO3->styleSheet(), idleStyle, 5000);
-    QVERIFY(sim->log().contains("FE 04 02 00 FD"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoGPO3->styleSheet(), harness::idle, 5000);
+    QVERIFY(sim->output().contains("FE 04 02 00 FD"));
 }
 
 void TestEndToEnd::activityBringsThePanelAlive()
@@ -270,13 +204,13 @@ void TestEndToEnd::activityBringsThePanelAlive()
     // The simulator's activity cycle, fast: 24 steps of 250 ms.
     QVERIFY(startPanel({"--activity", "--activity-step", "250"}));
     const QString gpiLit = QStringLiteral("background-color: rgb(255, 160, 47); color:  rgb(0, 0, 0);");
-    QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->busyButtons, 12, alarmStyle) > 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->busyButtons, 12, harness::alarm) > 0, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->gpiButtons, 8, gpiLit) > 0, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSend->styleSheet(), alarmStyle, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->rotorButtons, 8, alarmStyle) > 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoSend->styleSheet(), harness::alarm, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(litCount(window->ui->rotorButtons, 8, harness::alarm) > 0, 10000);
     // The end-stop phase blinks the rotor lamps on the 600 ms timer.
     QTRY_VERIFY_WITH_TIMEOUT(window->busyRotBlinkTimer.isActive(), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(window->ui->botaoRotor1->styleSheet() == alarmStyle, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->ui->botaoRotor1->styleSheet() == harness::alarm, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!window->busyRotBlinkTimer.isActive(), 10000);
 }
 
@@ -284,7 +218,7 @@ void TestEndToEnd::watchdogClearsAndRecovers()
 {
 #ifdef Q_OS_UNIX
     QVERIFY(startPanel({"--initial-antenna", "3"}));
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla3->styleSheet(), selectedStyle, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla3->styleSheet(), harness::selected, 5000);
     sim->toggleAnswering(); // the device falls silent
     const int pollsBefore = sim->polls();
     QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > pollsBefore + 2, 5000); // still polled, no longer answering
@@ -294,16 +228,16 @@ void TestEndToEnd::watchdogClearsAndRecovers()
 
     // Seven seconds pass without a report.
     const qint64 offset = 7100;
-    linkclock::setNow([offset] { return QDateTime::currentMSecsSinceEpoch() + offset; });
+    const ScopedClock clock([offset] { return QDateTime::currentMSecsSinceEpoch() + offset; });
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet().startsWith(QLatin1String("background-color: "
                                                                                             "QLinearGradient")),
                               true, 5000);
-    QCOMPARE(window->ui->botaoTecla3->styleSheet(), idleStyle);
+    QCOMPARE(window->ui->botaoTecla3->styleSheet(), harness::idle);
     QVERIFY(connected); // still connected: it recovers by itself
 
     sim->toggleAnswering(); // the device answers again
-    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet(), powerGreen, 5000);
-    QTRY_COMPARE(window->ui->botaoTecla3->styleSheet(), selectedStyle);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoPower->styleSheet(), harness::powerOn, 5000);
+    QTRY_COMPARE(window->ui->botaoTecla3->styleSheet(), harness::selected);
 #else
     QSKIP("needs Unix signals to silence the simulator");
 #endif

@@ -8,7 +8,7 @@
 
 using namespace harness;
 
-class TestGpio : public QObject
+class TestGpio : public QObject, private PanelFixture
 {
     Q_OBJECT
 
@@ -19,14 +19,6 @@ private Q_SLOTS:
     void viewToggle_data();
     void viewToggle();
     void viewToggleReportsUnwritableFile();
-
-private:
-    std::unique_ptr<Panel> panel;
-    Panel& makePanel()
-    {
-        panel = std::make_unique<Panel>();
-        return *panel;
-    }
 };
 
 void TestGpio::cleanup()

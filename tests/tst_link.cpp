@@ -1,7 +1,6 @@
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -109,14 +108,8 @@ void TestLink::init()
 {
     connected = false;
     peer = new Peer;
-    const QString path = testsupport::profileSettingsPath(profile);
-    QFile::remove(path);
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("IP"), QStringLiteral("127.0.0.1"));
-        settings.setValue(QStringLiteral("PORT"), QString::number(peer->port()));
-        settings.setValue(QStringLiteral("IPdir"), true);
-    }
+    QFile::remove(testsupport::profileSettingsPath(profile));
+    testsupport::writeLoopbackDevice(profile, peer->port());
     window = new MainWindow;
     QCOMPARE(window->deviceAddress, QStringLiteral("127.0.0.1"));
     QCOMPARE(window->devicePort, QString::number(peer->port()));

@@ -1,76 +1,14 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 #include <QUdpSocket>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
+#include "simulatorprocess.h"
 
 namespace {
 
 const QByteArray statusRequest = QByteArray::fromHex("FE01FD");
-
-// One running merax-sim, stopped by the destructor if a test leaves it.
-class Simulator
-{
-public:
-    ~Simulator()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-
-    // Starts on a free port and reads the port it prints; 0 when that fails.
-    quint16 start(const QStringList& arguments)
-    {
-        process.start(qEnvironmentVariable("MERAX_SIM_BIN"), QStringList {"--port", "0"} + arguments);
-        if (!waitForOutput("\n")) {
-            return 0;
-        }
-        const QRegularExpressionMatch m =
-            QRegularExpression(QStringLiteral("^listening on 127\\.0\\.0\\.1:(\\d+)\n")).match(output);
-        return m.hasMatch() ? quint16(m.captured(1).toUInt()) : 0;
-    }
-
-    bool waitForOutput(const QString& text, int ms = 5000)
-    {
-        QDeadlineTimer deadline(ms);
-        for (;;) {
-            output += QString::fromLocal8Bit(process.readAllStandardOutput());
-            if (output.contains(text)) {
-                return true;
-            }
-            if (deadline.hasExpired() || !process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
-                output += QString::fromLocal8Bit(process.readAllStandardOutput());
-                return output.contains(text);
-            }
-        }
-    }
-
-    // Stops the simulator as an operator would and returns its exit code.
-    int stop()
-    {
-#ifdef Q_OS_UNIX
-        process.terminate(); // SIGTERM
-#else
-        process.kill();
-#endif
-        if (!process.waitForFinished(5000)) {
-            return -1;
-        }
-        output += QString::fromLocal8Bit(process.readAllStandardOutput());
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-
-    QProcess process;
-    QString output;
-};
 
 // Sends one datagram and waits up to ms for a reply; empty when none came.
 QByteArray exchange(QUdpSocket& socket, quint16 port, const QByteArray& payload, int ms = 3000)
@@ -143,9 +81,9 @@ void TestMeraxSimProcess::commandShowsInNextReport()
     QFETCH(QByteArray, command);
     QFETCH(QString, report);
 
-    Simulator sim;
-    const quint16 port = sim.start(arguments);
-    QVERIFY2(port != 0, qPrintable(sim.output));
+    SimulatorProcess sim(arguments);
+    const quint16 port = sim.waitForPort();
+    QVERIFY2(port != 0, qPrintable(sim.output()));
     if (!command.isEmpty()) {
         QVERIFY(exchange(m_socket, port, command, 0).isEmpty());
     }
@@ -156,8 +94,8 @@ void TestMeraxSimProcess::commandShowsInNextReport()
 
 void TestMeraxSimProcess::logAndSummary()
 {
-    Simulator sim;
-    const quint16 port = sim.start({"--log"});
+    SimulatorProcess sim({"--log"});
+    const quint16 port = sim.waitForPort();
     QVERIFY(port != 0);
     exchange(m_socket, port, QByteArray::fromHex("FE0203FD"), 0);
     exchange(m_socket, port, QByteArray(60000, 'x'), 0);
@@ -165,38 +103,38 @@ void TestMeraxSimProcess::logAndSummary()
     QCOMPARE(fields(exchange(m_socket, port, statusRequest)).value(0), QStringLiteral("3"));
 
     const QString from = QStringLiteral("127.0.0.1:%1 -> ").arg(m_socket.localPort());
-    QVERIFY2(sim.waitForOutput(from + "FE 01 FD status request\n"), qPrintable(sim.output));
-    QVERIFY(sim.output.contains(from + "FE 02 03 FD antenna 4\n"));
-    QVERIFY(sim.output.contains(from +
-                                "78 78 78 78 78 78 78 78 78 78 78 78 78 78 78 78 ... (60000 bytes) "
-                                "malformed: wrong start byte\n"));
-    QVERIFY(sim.output.contains(from + "malformed: empty\n"));
+    QVERIFY2(sim.waitForOutput(from + "FE 01 FD status request\n"), qPrintable(sim.output()));
+    QVERIFY(sim.output().contains(from + "FE 02 03 FD antenna 4\n"));
+    QVERIFY(sim.output().contains(from +
+                                  "78 78 78 78 78 78 78 78 78 78 78 78 78 78 78 78 ... (60000 bytes) "
+                                  "malformed: wrong start byte\n"));
+    QVERIFY(sim.output().contains(from + "malformed: empty\n"));
     QCOMPARE(sim.stop(), 0);
-    QVERIFY2(sim.output.endsWith("requests 1, commands 1, malformed 2, replies 1, lost 0, ignored while silent 0\n"),
-             qPrintable(sim.output));
+    QVERIFY2(sim.output().endsWith("requests 1, commands 1, malformed 2, replies 1, lost 0, ignored while silent 0\n"),
+             qPrintable(sim.output()));
 }
 
 void TestMeraxSimProcess::silentUntilToggled()
 {
-    Simulator sim;
-    const quint16 port = sim.start({"--silent"});
+    SimulatorProcess sim({"--silent"});
+    const quint16 port = sim.waitForPort();
     QVERIFY(port != 0);
     QVERIFY(exchange(m_socket, port, statusRequest, 500).isEmpty());
     QVERIFY(exchange(m_socket, port, QByteArray::fromHex("FE0207FD"), 0).isEmpty());
 #ifdef Q_OS_UNIX
-    ::kill(pid_t(sim.process.processId()), SIGUSR1);
+    sim.toggleAnswering();
     QVERIFY(sim.waitForOutput("answering again\n"));
     // The antenna command sent while silent never reached the device.
     QCOMPARE(fields(exchange(m_socket, port, statusRequest)).value(0), QStringLiteral("0"));
 #endif
     QCOMPARE(sim.stop(), 0);
-    QVERIFY(sim.output.contains("ignored while silent 2\n"));
+    QVERIFY(sim.output().contains("ignored while silent 2\n"));
 }
 
 void TestMeraxSimProcess::silentAfterThenResume()
 {
-    Simulator sim;
-    const quint16 port = sim.start({"--silent-after", "0.3", "--resume-after", "0.4"});
+    SimulatorProcess sim({"--silent-after", "0.3", "--resume-after", "0.4"});
+    const quint16 port = sim.waitForPort();
     QVERIFY(port != 0);
     QVERIFY(!exchange(m_socket, port, statusRequest).isEmpty());
     QVERIFY(sim.waitForOutput("silent\n"));
@@ -208,8 +146,8 @@ void TestMeraxSimProcess::silentAfterThenResume()
 
 void TestMeraxSimProcess::delayedReport()
 {
-    Simulator sim;
-    const quint16 port = sim.start({"--delay", "300"});
+    SimulatorProcess sim({"--delay", "300"});
+    const quint16 port = sim.waitForPort();
     QVERIFY(port != 0);
     QElapsedTimer clock;
     clock.start();
@@ -223,8 +161,8 @@ void TestMeraxSimProcess::seededLossRepeats()
     constexpr int requests = 40;
     QStringList patterns;
     for (int run = 0; run < 2; ++run) {
-        Simulator sim;
-        const quint16 port = sim.start({"--loss", "50", "--seed", "7", "--log"});
+        SimulatorProcess sim({"--loss", "50", "--seed", "7", "--log"});
+        const quint16 port = sim.waitForPort();
         QVERIFY(port != 0);
         for (int i = 0; i < requests; ++i) {
             m_socket.writeDatagram(statusRequest, QHostAddress(QHostAddress::LocalHost), port);
@@ -234,14 +172,14 @@ void TestMeraxSimProcess::seededLossRepeats()
         QVERIFY(sim.waitForOutput("antenna 4\n"));
         QCOMPARE(sim.stop(), 0);
         QString pattern;
-        for (const QString& line : sim.output.split('\n')) {
+        for (const QString& line : sim.output().split('\n')) {
             if (line.contains("status request")) {
                 pattern += line.endsWith("(report lost)") ? 'x' : '.';
             }
         }
         QCOMPARE(pattern.size(), requests);
         QVERIFY2(pattern.contains('x') && pattern.contains('.'), qPrintable(pattern));
-        QVERIFY(sim.output.contains(QStringLiteral("lost %1,").arg(pattern.count('x'))));
+        QVERIFY(sim.output().contains(QStringLiteral("lost %1,").arg(pattern.count('x'))));
         patterns << pattern;
     }
     QCOMPARE(patterns.at(1), patterns.at(0));
@@ -249,8 +187,8 @@ void TestMeraxSimProcess::seededLossRepeats()
 
 void TestMeraxSimProcess::activityChangesReports()
 {
-    Simulator sim;
-    const quint16 port = sim.start({"--activity"});
+    SimulatorProcess sim({"--activity"});
+    const quint16 port = sim.waitForPort();
     QVERIFY(port != 0);
     const QByteArray first = exchange(m_socket, port, statusRequest);
     QCOMPARE(fields(first).size(), 13);
@@ -267,8 +205,8 @@ void TestMeraxSimProcess::activityChangesReports()
 
 void TestMeraxSimProcess::vanishedClientDoesNotStopIt()
 {
-    Simulator sim;
-    const quint16 port = sim.start({"--delay", "100"});
+    SimulatorProcess sim({"--delay", "100"});
+    const quint16 port = sim.waitForPort();
     QVERIFY(port != 0);
     {
         // Its report arrives after it has gone; some systems then report the refusal on the next read.
@@ -285,11 +223,11 @@ void TestMeraxSimProcess::vanishedClientDoesNotStopIt()
 
 void TestMeraxSimProcess::quitAfter()
 {
-    Simulator sim;
-    QVERIFY(sim.start({"--quit-after", "0.2"}) != 0);
-    QVERIFY(sim.process.waitForFinished(5000));
-    QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(sim.process.exitCode(), 0);
+    SimulatorProcess sim({"--quit-after", "0.2"});
+    QVERIFY(sim.waitForPort() != 0);
+    QVERIFY(sim.waitForFinished(5000));
+    QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.exitCode(), 0);
     QVERIFY(sim.waitForOutput("requests 0, commands 0, malformed 0"));
 }
 
@@ -308,12 +246,11 @@ void TestMeraxSimProcess::badStart()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
-    QProcess process;
-    process.start(qEnvironmentVariable("MERAX_SIM_BIN"), arguments);
-    QVERIFY(process.waitForFinished(5000));
-    QCOMPARE(process.exitCode(), 1);
-    QVERIFY(!process.readAllStandardOutput().contains("listening"));
-    QVERIFY(QString::fromLocal8Bit(process.readAllStandardError()).contains(message));
+    SimulatorProcess sim(arguments, SimulatorProcess::AsGiven);
+    QVERIFY(sim.waitForFinished(5000));
+    QCOMPARE(sim.exitCode(), 1);
+    QVERIFY(!sim.output().contains("listening"));
+    QVERIFY(sim.errors().contains(message));
 }
 
 QTEST_GUILESS_MAIN(TestMeraxSimProcess)

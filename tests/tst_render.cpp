@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(DeviceState)
 
 using Looks = QMap<QString, QString>;
 
-class TestRender : public QObject
+class TestRender : public QObject, private PanelFixture
 {
     Q_OBJECT
 
@@ -29,14 +29,6 @@ private Q_SLOTS:
     void rotorBlinkSequence();
     void actionsReenabledWhileDisconnected();
     void matchesLiteralPainter();
-
-private:
-    std::unique_ptr<Panel> panel;
-    Panel& makePanel()
-    {
-        panel = std::make_unique<Panel>();
-        return *panel;
-    }
 };
 
 void TestRender::cleanup()

@@ -5,7 +5,7 @@
 
 using namespace harness;
 
-class TestSplit : public QObject
+class TestSplit : public QObject, private PanelFixture
 {
     Q_OBJECT
 
@@ -18,14 +18,6 @@ private Q_SLOTS:
     void blinkDoesNothingOutsideSetup();
     void repaintsDuringSetupLeaveSplit_data();
     void repaintsDuringSetupLeaveSplit();
-
-private:
-    std::unique_ptr<Panel> panel;
-    Panel& makePanel()
-    {
-        panel = std::make_unique<Panel>();
-        return *panel;
-    }
 };
 
 void TestSplit::cleanup()

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "forms/panelform.h"
-#include "link/linkclock.h"
 #include "link/statusreport.h"
 #include "link/threadcom.h"
+#include "seams.h"
 #include "testsupport.h"
 
 Q_DECLARE_METATYPE(ReportOutcome)
@@ -70,14 +70,12 @@ private:
 void TestStatusReport::init()
 {
     QFile::remove(testsupport::profileSettingsPath(profile));
-    linkclock::setNow({});
 }
 
 void TestStatusReport::cleanup()
 {
     delete window;
     window = nullptr;
-    linkclock::setNow({});
     QFile::remove(testsupport::profileSettingsPath(profile));
 }
 
@@ -265,7 +263,8 @@ void TestStatusReport::handlerAppliesReport()
 {
     window = new MainWindow;
     const qint64 sent = linkWorker->lastSendTimeLocked();
-    linkclock::setNow([sent] { return sent + 42; });
+    qint64 now = sent + 42;
+    const ScopedClock clock([&now] { return now; });
     lastReportTime = 0;
     window->deviceState.selectedRx = 2;
 
@@ -282,7 +281,7 @@ void TestStatusReport::handlerAppliesReport()
 
     // A datagram written after the report arrived but before the handler
     // read the send time: a small negative figure, shown as it is.
-    linkclock::setNow([sent] { return sent - 3; });
+    now = sent - 3;
     process(example);
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Ping: -3"));
 }
@@ -301,7 +300,7 @@ void TestStatusReport::handlerIgnoresBadReports()
 {
     QFETCH(QString, text);
     window = new MainWindow;
-    linkclock::setNow([] { return 1000000; });
+    const ScopedClock clock([] { return 1000000; });
     lastReportTime = 5;
     window->deviceState.selectedAntenna = 7;
     window->deviceState.reportsToSkip = 1;
@@ -319,7 +318,7 @@ void TestStatusReport::handlerSkipsAfterCommands()
 {
     window = new MainWindow;
     qint64 now = 1000000;
-    linkclock::setNow([&now] { return now; });
+    const ScopedClock clock([&now] { return now; });
     lastReportTime = 5;
     window->deviceState.reportsToSkip = 2;
     window->ui->statusBar->showMessage(QStringLiteral("before"));

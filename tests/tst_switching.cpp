@@ -7,7 +7,7 @@
 
 using namespace harness;
 
-class TestSwitching : public QObject
+class TestSwitching : public QObject, private PanelFixture
 {
     Q_OBJECT
 
@@ -24,14 +24,6 @@ private Q_SLOTS:
     void keyRepeatActsEveryTime();
     void actsOnPressNotRelease();
     void releaseUnlightsEveryAntenna();
-
-private:
-    std::unique_ptr<Panel> panel;
-    Panel& makePanel()
-    {
-        panel = std::make_unique<Panel>();
-        return *panel;
-    }
 };
 
 void TestSwitching::cleanup()

@@ -3,18 +3,14 @@
 
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
-#include "link/command.h"
-#include "link/linkclock.h"
 #include "link/threadcom.h"
+#include "panelharness.h"
+#include "seams.h"
 #include "testsupport.h"
 
 namespace {
 
 const char* const profile = "link_watchdog";
-const QString greenPower = QStringLiteral("background-color: rgb(0, 220, 0);color: rgb(0,0,0);border-style: inset");
-const QString greyPower =
-    QStringLiteral("background-color: QLinearGradient( x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #565656, stop: 0.1 "
-                   "#525252, stop: 0.5 #4e4e4e, stop: 0.9 #4a4a4a, stop: 1 #464646);");
 const qint64 testNow = 1700000000000;
 
 } // namespace
@@ -41,6 +37,8 @@ private:
     QString powerStyle() const { return window->ui->botaoPower->styleSheet(); }
     MainWindow* window = nullptr;
     QList<QByteArray> tapped;
+    const ScopedCommandTap tap {[this](const QByteArray& payload) { tapped.append(payload); }};
+    const ScopedClock clock {[] { return testNow; }};
 };
 
 void TestWatchdog::init()
@@ -48,8 +46,6 @@ void TestWatchdog::init()
     connected = false;
     QFile::remove(testsupport::profileSettingsPath(profile));
     tapped.clear();
-    setCommandTap([this](const QByteArray& payload) { tapped.append(payload); });
-    linkclock::setNow([] { return testNow; });
     window = new MainWindow;
 }
 
@@ -58,8 +54,6 @@ void TestWatchdog::cleanup()
     delete window;
     window = nullptr;
     connected = false;
-    setCommandTap({});
-    linkclock::setNow({});
     QFile::remove(testsupport::profileSettingsPath(profile));
 }
 
@@ -81,21 +75,21 @@ void TestWatchdog::powerFollowsReportAge()
     QFETCH(qint64, age);
     QFETCH(bool, fresh);
     // Start from the other look, so the check has to repaint.
-    window->ui->botaoPower->setStyleSheet(fresh ? greyPower : greenPower);
+    window->ui->botaoPower->setStyleSheet(fresh ? harness::idle : harness::powerOn);
     lastReportTime = testNow - age;
     QVERIFY(QMetaObject::invokeMethod(window, "checkCOMTimeout", Q_ARG(MainWindow*, window)));
-    QCOMPARE(powerStyle(), fresh ? greenPower : greyPower);
+    QCOMPARE(powerStyle(), fresh ? harness::powerOn : harness::idle);
 }
 
 void TestWatchdog::reportMakesStaleLinkFresh()
 {
     lastReportTime = testNow - 60000;
     window->checkCOMTimeout(window);
-    QCOMPARE(powerStyle(), greyPower);
+    QCOMPARE(powerStyle(), harness::idle);
     window->processaPDRLan(window, QStringLiteral("3.0.0.0.1.0.FE.1.FF.F.0.0.FF"));
     QCOMPARE(lastReportTime, testNow);
     window->checkCOMTimeout(window);
-    QCOMPARE(powerStyle(), greenPower);
+    QCOMPARE(powerStyle(), harness::powerOn);
 }
 
 void TestWatchdog::onlyStaleCheckClearsPanel()
@@ -120,9 +114,9 @@ void TestWatchdog::pollingThreadRunsTheWatchdog()
 {
     // Nothing calls the check here: the polling thread's invocations do.
     lastReportTime = testNow - 7001;
-    QTRY_COMPARE_WITH_TIMEOUT(powerStyle(), greyPower, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(powerStyle(), harness::idle, 2000);
     lastReportTime = testNow - 7000;
-    QTRY_COMPARE_WITH_TIMEOUT(powerStyle(), greenPower, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(powerStyle(), harness::powerOn, 2000);
 }
 
 void TestWatchdog::pollsOnlyWhileConnected()
