@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QSettings>
 
-#include "panel/colourkeys.h"
+#include "app/settingskeys.h"
 #include "panelharness.h"
 #include "seams.h"
 #include "testsupport.h"
@@ -45,7 +45,7 @@ void TestColours::keyOrder()
     QStringList keys;
     for (int entry = 0; entry < 16; ++entry) {
         for (int component = 0; component < 3; ++component) {
-            keys << gpioColourKey(entry, component);
+            keys << settingskey::gpioColour(entry, component);
         }
     }
     QCOMPARE(keys.size(), 48);
@@ -90,9 +90,9 @@ void TestColours::rightPressPicksColour()
     QCOMPARE(file.allKeys().size(), 48);
     for (int k = 0; k < 16; ++k) {
         const QColor expected = k == entry ? chosen : QColor(k, 100 + k, 200 + k);
-        QCOMPARE(file.value(gpioColourKey(k, 0)).toInt(), expected.red());
-        QCOMPARE(file.value(gpioColourKey(k, 1)).toInt(), expected.green());
-        QCOMPARE(file.value(gpioColourKey(k, 2)).toInt(), expected.blue());
+        QCOMPARE(file.value(settingskey::gpioColour(k, 0)).toInt(), expected.red());
+        QCOMPARE(file.value(settingskey::gpioColour(k, 1)).toInt(), expected.green());
+        QCOMPARE(file.value(settingskey::gpioColour(k, 2)).toInt(), expected.blue());
     }
     QCOMPARE(file.value(stem + "R").toInt(), chosen.red());
     QCOMPARE(file.value(stem + "G").toInt(), chosen.green());
