@@ -32,8 +32,9 @@ formLanCFG::formLanCFG(QWidget* parent, MainWindow* window)
 {
     ui->build(this);
     // OK must not hide the dialog before the entries are checked:
-    // on_buttonBox_accepted accepts once they are stored.
-    disconnect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    // on_buttonBox_accepted accepts once they are stored. The form connects
+    // by signature, so only a disconnect by signature undoes it.
+    disconnect(ui->buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Merax LAN Settings"));
     loadSettings();

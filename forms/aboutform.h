@@ -1,22 +1,21 @@
 #ifndef ZAREL_ABOUTFORM_H
 #define ZAREL_ABOUTFORM_H
 
-class QDialog;
-class QLabel;
+#include "forms/ui_aboutform.h"
 
-// Non-owning pointers to the five labels of the About box; the labels are
-// children of the dialog and die with it.
-class AboutForm
+// The About box's form, drawn in aboutform.ui: non-owning pointers to its five
+// labels, which are children of the dialog and die with it.
+class AboutForm : public Ui::about
 {
 public:
+    // Every pointer stays null until build().
+    AboutForm()
+        : Ui::about()
+    {
+    }
+
     void build(QDialog* dialog);
     void applyTexts(QDialog* dialog);
-
-    QLabel* labelLogo = nullptr;
-    QLabel* labelTopo = nullptr;
-    QLabel* labelVersion = nullptr;
-    QLabel* label = nullptr;
-    QLabel* label_2 = nullptr;
 };
 
 #endif // ZAREL_ABOUTFORM_H

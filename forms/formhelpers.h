@@ -1,25 +1,16 @@
 #ifndef ZAREL_FORMHELPERS_H
 #define ZAREL_FORMHELPERS_H
 
-#include <QRect>
-#include <QString>
+#include <cstddef>
 
-class QFont;
-class QFrame;
-class QLabel;
-class QWidget;
-
-// Small builders shared by the window's and the dialogs' forms.
-
-// A font with only its point size (and, when asked, bold weight) set.
-QFont pointFont(int points, bool bold = false);
-
-// A raised, styled panel frame.
-QFrame* makeFrame(QWidget* parent, const char* name, const QRect& geometry);
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry);
-
-// "botaoTecla" and 7 give "botaoTecla7": numbered object names and settings keys.
-QString numbered(const char* stem, int n);
+// Fills a group array with the named widgets of a generated form, in order.
+// The count is checked at compile time, so a group cannot lose a member.
+template<class Widget, std::size_t N, class... Named>
+void fillGroup(Widget* (&group)[N], Named*... widgets)
+{
+    static_assert(sizeof...(Named) == N, "a group needs every one of its widgets");
+    std::size_t i = 0;
+    ((group[i++] = widgets), ...);
+}
 
 #endif // ZAREL_FORMHELPERS_H

@@ -1,27 +1,22 @@
 #ifndef ZAREL_LANFORM_H
 #define ZAREL_LANFORM_H
 
-class QDialog;
-class QDialogButtonBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
+#include "forms/ui_lanform.h"
 
-// Non-owning pointers to the widgets of the LAN settings dialog. build() wires
-// the button box to accept() and reject(), then the dialog's slots by name.
-class LanForm
+// The LAN settings dialog's form, drawn in lanform.ui: non-owning pointers to
+// its widgets. build() wires the button box to accept() and reject() (by
+// signature, as every Designer connection), then the dialog's slots by name.
+class LanForm : public Ui::formLanCFG
 {
 public:
+    // Every pointer stays null until build().
+    LanForm()
+        : Ui::formLanCFG()
+    {
+    }
+
     void build(QDialog* dialog);
     void applyTexts(QDialog* dialog);
-
-    QLabel* label = nullptr;
-    QLabel* label_2 = nullptr;
-    QLineEdit* lineEditIP = nullptr;
-    QLabel* label_3 = nullptr;
-    QLineEdit* lineEditPort = nullptr;
-    QRadioButton* radioButton = nullptr;
-    QDialogButtonBox* buttonBox = nullptr;
 };
 
 #endif // ZAREL_LANFORM_H
