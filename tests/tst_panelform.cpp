@@ -2,6 +2,8 @@
 // design geometry, texts, menus and actions. Object names are API: the
 // window's slots are connected by name.
 #include <QAction>
+#include <QDialog>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -10,6 +12,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/settingskeys.h"
 #include "forms/panelform.h"
 #include "testsupport.h"
 
@@ -153,6 +156,8 @@ private Q_SLOTS:
     void captionsLookAndFonts();
     void everySlotConnectedByName();
     void existingObjectNameKept();
+    void drawnWeight_data();
+    void drawnWeight();
 
 private:
     MainWindow* window = nullptr;
@@ -373,6 +378,60 @@ void TestPanelForm::existingObjectNameKept()
         named += action->objectName().startsWith(QLatin1String("action")) ? 1 : 0;
     }
     QCOMPARE(named, 20);
+}
+
+void TestPanelForm::drawnWeight_data()
+{
+    // "dialog/name" is a widget of the dialog the menu opens over the window.
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("antenna key") << "botaoTecla1" << true;
+    QTest::newRow("busy lamp") << "botaoBusy12" << true;
+    QTest::newRow("antenna caption") << "labelAnt2" << true;
+    QTest::newRow("GPI caption") << "labelGPI8" << true;
+    QTest::newRow("GPO caption") << "labelGPO1" << true;
+    QTest::newRow("command key") << "botaoPower" << true;
+    QTest::newRow("station heading") << "labelID" << true;
+    QTest::newRow("subtitle stays regular") << "label_2" << false;
+    QTest::newRow("menu bar") << "menuBar" << true;
+    QTest::newRow("menu") << "menuArquivo" << true;
+    QTest::newRow("status bar") << "statusBar" << true;
+    QTest::newRow("dialog button stays bold") << "labels/botaoOK" << true;
+    QTest::newRow("dialog caption stays regular") << "labels/label_A1" << false;
+    QTest::newRow("LAN dialog field caption stays regular") << "formLanCFG/label_2" << false;
+}
+
+// The weight text is drawn with, measured on polished, shown widgets: the
+// window's bold font does not reach widgets under a style sheet by itself.
+void TestPanelForm::drawnWeight()
+{
+    QFETCH(QString, widget);
+    QFETCH(bool, bold);
+    const QString settings = testsupport::profileSettingsPath("panelform");
+    testsupport::writeSettings(settings, {{settingskey::GpioView, true}});
+    MainWindow shown;
+    QFile::remove(settings);
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+
+    QWidget* parent = &shown;
+    const QStringList path = widget.split(QLatin1Char('/'));
+    if (path.size() == 2) {
+        QAction* opener =
+            path.first() == QLatin1String("labels") ? shown.ui->actionLabels : shown.ui->actionLAN_Settings;
+        opener->trigger();
+        parent = shown.findChild<QDialog*>(path.first());
+        QVERIFY(parent != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(parent));
+    }
+    auto* target = parent->findChild<QWidget*>(path.last());
+    QVERIFY2(target != nullptr, qPrintable(widget));
+    if (auto* menu = qobject_cast<QMenu*>(target)) {
+        menu->popup(shown.mapToGlobal(QPoint(10, 10)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+    }
+    QVERIFY(target->isVisible());
+    QCOMPARE(QFontInfo(target->font()).bold(), bold);
 }
 
 ZAREL_TEST_MAIN(TestPanelForm, "panelform")
