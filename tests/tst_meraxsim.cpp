@@ -71,6 +71,8 @@ private Q_SLOTS:
     void malformedIgnored_data();
     void malformedIgnored();
     void requestsAnswerCurrentState();
+    void refusedAntenna_data();
+    void refusedAntenna();
     void activityCycle();
     void options_data();
     void options();
@@ -275,6 +277,34 @@ void TestMeraxSim::requestsAnswerCurrentState()
     QCOMPARE(device.commands(), quint64(1));
 }
 
+void TestMeraxSim::refusedAntenna_data()
+{
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("report");
+
+    // Every row starts in split, receiving on Ant 2, with Ant 5 refused.
+    QTest::newRow("receive side refused") << bytes("FE0204FD") << true << "0.1.0.1.1.0.FF.0.FF.F.0.0.FF";
+    QTest::newRow("other antenna works") << bytes("FE0203FD") << false << "0.1.0.3.1.0.FF.0.FF.F.0.0.FF";
+    QTest::newRow("split on naming it works") << bytes("FE03010404FD") << false << "4.1.0.4.1.0.FF.0.FF.F.0.0.FF";
+    QTest::newRow("GPO 5 works") << bytes("FE040401FD") << false << "0.1.0.1.1.0.FF.10.FF.F.0.0.FF";
+}
+
+void TestMeraxSim::refusedAntenna()
+{
+    QFETCH(QByteArray, datagram);
+    QFETCH(bool, refused);
+    QFETCH(QString, report);
+
+    MeraxDevice device;
+    device.setRefusedAntenna(4);
+    device.handle(bytes("FE03010100FD"));
+    const MeraxDevice::Outcome outcome = device.handle(datagram);
+    QCOMPARE(outcome.kind == MeraxDevice::Kind::Refused, refused);
+    QCOMPARE(device.refused(), quint64(refused ? 1 : 0));
+    QCOMPARE(QString::fromLatin1(device.handleDatagram(bytes("FE01FD"))), report);
+}
+
 void TestMeraxSim::activityCycle()
 {
     quint8 gpiSeen = 0;
@@ -348,6 +378,13 @@ void TestMeraxSim::options_data()
     QTest::newRow("loss all") << QStringList {"--loss", "100"} << true << 4001 << 0 << -1;
     QTest::newRow("loss above all") << QStringList {"--loss", "101"} << false << 0 << 0 << 0;
     QTest::newRow("negative delay") << QStringList {"--delay", "-5"} << false << 0 << 0 << 0;
+    QTest::newRow("loss in all") << QStringList {"--loss-in", "100"} << true << 4001 << 0 << -1;
+    QTest::newRow("loss in above all") << QStringList {"--loss-in", "101"} << false << 0 << 0 << 0;
+    QTest::newRow("jitter") << QStringList {"--jitter", "400"} << true << 4001 << 0 << -1;
+    QTest::newRow("negative jitter") << QStringList {"--jitter", "-1"} << false << 0 << 0 << 0;
+    QTest::newRow("refuse Ant 12") << QStringList {"--refuse-antenna", "12"} << true << 4001 << 0 << -1;
+    QTest::newRow("refuse Ant 0") << QStringList {"--refuse-antenna", "0"} << false << 0 << 0 << 0;
+    QTest::newRow("refuse Ant 13") << QStringList {"--refuse-antenna", "13"} << false << 0 << 0 << 0;
     QTest::newRow("fast activity") << QStringList {"--activity-step", "100"} << true << 4001 << 0 << -1;
     QTest::newRow("activity step too short") << QStringList {"--activity-step", "5"} << false << 0 << 0 << 0;
     QTest::newRow("listen on a name") << QStringList {"--listen", "merax.local"} << false << 0 << 0 << 0;

@@ -44,6 +44,9 @@ private Q_SLOTS:
     void silentAfterThenResume();
     void delayedReport();
     void seededLossRepeats();
+    void lossOnTheWayIn();
+    void jitteredReports();
+    void refusedAntennaStays();
     void activityChangesReports();
     void vanishedClientDoesNotStopIt();
     void quitAfter();
@@ -110,7 +113,8 @@ void TestMeraxSimProcess::logAndSummary()
                                   "malformed: wrong start byte\n"));
     QVERIFY(sim.output().contains(from + "malformed: empty\n"));
     QCOMPARE(sim.stop(), 0);
-    QVERIFY2(sim.output().endsWith("requests 1, commands 1, malformed 2, replies 1, lost 0, ignored while silent 0\n"),
+    QVERIFY2(sim.output().endsWith("requests 1, commands 1, malformed 2, refused 0, replies 1, lost 0, "
+                                   "lost on the way in 0, ignored while silent 0\n"),
              qPrintable(sim.output()));
 }
 
@@ -183,6 +187,63 @@ void TestMeraxSimProcess::seededLossRepeats()
         patterns << pattern;
     }
     QCOMPARE(patterns.at(1), patterns.at(0));
+}
+
+void TestMeraxSimProcess::lossOnTheWayIn()
+{
+    SimulatorProcess sim({"--loss-in", "100", "--log"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY(port != 0);
+    QVERIFY(exchange(m_socket, port, QByteArray::fromHex("FE0203FD"), 0).isEmpty());
+    QVERIFY(exchange(m_socket, port, statusRequest, 300).isEmpty());
+    QCOMPARE(sim.stop(), 0);
+    const QString from = QStringLiteral("127.0.0.1:%1 -> ").arg(m_socket.localPort());
+    QVERIFY2(sim.output().contains(from + "FE 02 03 FD antenna 4 (lost on the way in)\n"), qPrintable(sim.output()));
+    QVERIFY(sim.output().contains("requests 0, commands 0, malformed 0, refused 0, replies 0, lost 0, "
+                                  "lost on the way in 2,"));
+}
+
+void TestMeraxSimProcess::jitteredReports()
+{
+    SimulatorProcess sim({"--delay", "100", "--jitter", "300"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY(port != 0);
+    while (m_socket.hasPendingDatagrams()) {
+        m_socket.receiveDatagram();
+    }
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 10; ++i) {
+        m_socket.writeDatagram(statusRequest, QHostAddress(QHostAddress::LocalHost), port);
+    }
+    QList<qint64> arrivals;
+    QDeadlineTimer deadline(3000);
+    while (arrivals.size() < 10 && m_socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
+        while (m_socket.hasPendingDatagrams()) {
+            m_socket.receiveDatagram();
+            arrivals << clock.elapsed();
+        }
+    }
+    QCOMPARE(arrivals.size(), 10);
+    const QString window = QStringLiteral("first %1 ms, last %2 ms").arg(arrivals.first()).arg(arrivals.last());
+    // Drawn for each report: sent together, they come back spread over 100 to 400 ms.
+    QVERIFY2(arrivals.first() >= 95 && arrivals.last() <= 400 + 80, qPrintable(window));
+    QVERIFY2(arrivals.last() - arrivals.first() >= 100, qPrintable(window));
+    QCOMPARE(sim.stop(), 0);
+}
+
+void TestMeraxSimProcess::refusedAntennaStays()
+{
+    SimulatorProcess sim({"--refuse-antenna", "5", "--log"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY(port != 0);
+    for (const char* command : {"FE0204FD", "FE0203FD", "FE0204FD"}) {
+        exchange(m_socket, port, QByteArray::fromHex(command), 0);
+    }
+    QCOMPARE(fields(exchange(m_socket, port, statusRequest)).value(0), QStringLiteral("3"));
+    QCOMPARE(sim.stop(), 0);
+    QVERIFY2(sim.output().contains("FE 02 04 FD antenna 5 (refused)\n"), qPrintable(sim.output()));
+    QVERIFY(sim.output().contains("commands 1, malformed 0, refused 2,"));
 }
 
 void TestMeraxSimProcess::activityChangesReports()

@@ -105,12 +105,25 @@ MeraxDevice::Outcome MeraxDevice::handle(const QByteArray& datagram)
         ++m_requests;
         return {Kind::StatusRequest, QStringLiteral("status request"), report().toLatin1()};
     }
+    if (type == 2 && m_refusedAntenna >= 0 && quint8(datagram.at(2)) == m_refusedAntenna) {
+        ++m_refused;
+        const QString side = m_state.splitActive ? QStringLiteral("receive antenna ") : QStringLiteral("antenna ");
+        return {Kind::Refused, side + QString::number(m_refusedAntenna + 1), {}};
+    }
     const QString meaning = execute(datagram);
     if (meaning.isEmpty()) {
         return reject(QStringLiteral("argument out of range"));
     }
     ++m_commands;
     return {Kind::Command, meaning, {}};
+}
+
+MeraxDevice::Outcome MeraxDevice::describe(const QByteArray& datagram) const
+{
+    MeraxDevice scratch = *this; // the copy carries it out, this one stays as it was
+    Outcome outcome = scratch.handle(datagram);
+    outcome.reply.clear();
+    return outcome;
 }
 
 MeraxDevice::Outcome MeraxDevice::reject(const QString& reason)

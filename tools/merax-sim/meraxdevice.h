@@ -17,6 +17,10 @@
 // malformed and changes nothing: the panel never sends it, so it points at a
 // fault worth seeing in the log.
 //
+// A device can be told to refuse one antenna: FE 02 p FD for that p is
+// received but not carried out, in split too, so a panel's unconfirmed
+// switch can be tried at will. Split commands naming it still work.
+//
 // Report out (ASCII, 13 fields joined by '.'):
 //
 //   ant.split.send.splitRx.rtx.rx.gpi.gpo.busy1-8.busy9-12.rotors.blink.FF
@@ -64,7 +68,7 @@ ActivityFrame activityFrame(int step);
 class MeraxDevice
 {
 public:
-    enum class Kind { StatusRequest, Command, Malformed };
+    enum class Kind { StatusRequest, Command, Refused, Malformed };
 
     struct Outcome
     {
@@ -75,9 +79,15 @@ public:
 
     Outcome handle(const QByteArray& datagram);
     QByteArray handleDatagram(const QByteArray& datagram) { return handle(datagram).reply; }
+    // What handle() would make of it, for the log of a datagram that never
+    // reaches the device: nothing changes, nothing is counted, no reply.
+    Outcome describe(const QByteArray& datagram) const;
     QString report() const;
 
     void applyActivity(const ActivityFrame& frame);
+
+    // Antenna index 0..11 whose antenna command is refused; < 0: none.
+    void setRefusedAntenna(int index) { m_refusedAntenna = index; }
 
     MeraxState& state() { return m_state; }
     const MeraxState& state() const { return m_state; }
@@ -85,15 +95,18 @@ public:
     quint64 requests() const { return m_requests; }
     quint64 commands() const { return m_commands; }
     quint64 malformed() const { return m_malformed; }
+    quint64 refused() const { return m_refused; }
 
 private:
     QString execute(const QByteArray& datagram); // empty result: the command is invalid
     Outcome reject(const QString& reason);
 
     MeraxState m_state;
+    int m_refusedAntenna = -1;
     quint64 m_requests = 0;
     quint64 m_commands = 0;
     quint64 m_malformed = 0;
+    quint64 m_refused = 0;
 };
 
 // "FE 02 03 FD"; long datagrams are cut after a few bytes.

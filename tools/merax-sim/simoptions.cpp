@@ -54,10 +54,20 @@ void addSimOptions(QCommandLineParser& parser)
         {"silent-after", "Stop answering after this many seconds.", "seconds"},
         {"resume-after", "Answer again this many seconds after falling silent.", "seconds"},
         {"delay", "Delay every report by this many milliseconds.", "ms", "0"},
+        {"jitter",
+         "Delay every report by up to this many milliseconds more, drawn at random for each one "
+         "(reports may overtake each other).",
+         "ms", "0"},
         {"loss", "Lose this percentage of the reports at random.", "percent", "0"},
-        {"seed", "Seed of the random losses (default 1).", "number", "1"},
+        {"loss-in", "Lose this percentage of the datagrams received at random: not carried out, not answered.",
+         "percent", "0"},
+        {"seed", "Seed of the random losses and jitter (default 1).", "number", "1"},
         {"log", "Print a line for every datagram received."},
         {"initial-antenna", "Antenna connected at start: 1 to 12, 0 for none (default 1).", "n", "1"},
+        {"refuse-antenna",
+         "Do not carry out the antenna command FE 02 p FD for antenna n (1 to 12, p = n - 1), in split "
+         "too; it is logged as refused. Split commands naming it and all other commands still work.",
+         "n"},
         {"quit-after", "Quit after this many seconds.", "seconds"},
     });
 }
@@ -73,9 +83,13 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
     int port = o.port;
     int antenna = 1;
     int seed = 1;
+    int refused = 0;
     if (!readInt(parser, "port", 0, 65535, port, error) || !readInt(parser, "delay", 0, 60000, o.delayMs, error) ||
         !readInt(parser, "activity-step", 10, 60000, o.activityStepMs, error) ||
         !readInt(parser, "loss", 0, 100, o.lossPercent, error) ||
+        !readInt(parser, "loss-in", 0, 100, o.lossInPercent, error) ||
+        !readInt(parser, "jitter", 0, 60000, o.jitterMs, error) ||
+        !readInt(parser, "refuse-antenna", 1, 12, refused, error) ||
         !readInt(parser, "seed", 0, 2147483647, seed, error) ||
         !readInt(parser, "initial-antenna", 0, 12, antenna, error) ||
         !readSeconds(parser, "silent-after", o.silentAfterMs, error) ||
@@ -86,6 +100,7 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
     o.port = quint16(port);
     o.seed = quint32(seed);
     o.initialAntenna = antenna == 0 ? 15 : quint8(antenna - 1);
+    o.refusedAntenna = refused - 1;
     o.activity = parser.isSet("activity");
     o.silent = parser.isSet("silent");
     o.log = parser.isSet("log");

@@ -19,10 +19,13 @@ struct SimOptions
     int resumeAfterMs = -1; // counted from the moment the device falls silent
     int quitAfterMs = -1;
     int delayMs = 0;
-    int lossPercent = 0;
+    int jitterMs = 0; // up to this much more delay, drawn for each report
+    int lossPercent = 0; // of the reports
+    int lossInPercent = 0; // of the datagrams received
     quint32 seed = 1;
     bool log = false;
     quint8 initialAntenna = 0; // index: 0..11, 15 = none
+    int refusedAntenna = -1; // index: 0..11, < 0 = none
 };
 
 // Declares every option of the simulator (not --help).

@@ -35,6 +35,7 @@ SimServer::SimServer(const SimOptions& options, QObject* parent)
     , m_random(options.seed)
 {
     m_device.state().antenna = options.initialAntenna;
+    m_device.setRefusedAntenna(options.refusedAntenna);
     connect(&m_socket, &QUdpSocket::readyRead, this, &SimServer::readPending);
 
     m_activityTimer.setInterval(m_options.activityStepMs);
@@ -84,12 +85,15 @@ void SimServer::setSilent(bool silent)
 
 QString SimServer::summary() const
 {
-    return QStringLiteral("requests %1, commands %2, malformed %3, replies %4, lost %5, ignored while silent %6")
+    return QStringLiteral("requests %1, commands %2, malformed %3, refused %4, replies %5, lost %6, "
+                          "lost on the way in %7, ignored while silent %8")
         .arg(m_device.requests())
         .arg(m_device.commands())
         .arg(m_device.malformed())
+        .arg(m_device.refused())
         .arg(m_replies)
         .arg(m_lost)
+        .arg(m_lostIn)
         .arg(m_ignoredWhileSilent);
 }
 
@@ -120,10 +124,18 @@ void SimServer::handle(const QNetworkDatagram& datagram)
         }
         return;
     }
+    if (lose(m_options.lossInPercent)) {
+        // Lost on the network: the device never sees it.
+        ++m_lostIn;
+        if (m_options.log) {
+            printLine(from + m_device.describe(data).meaning + QStringLiteral(" (lost on the way in)"));
+        }
+        return;
+    }
     const MeraxDevice::Outcome outcome = m_device.handle(data);
     bool lost = false;
     if (!outcome.reply.isEmpty()) {
-        lost = m_options.lossPercent > 0 && int(m_random.bounded(100u)) < m_options.lossPercent;
+        lost = lose(m_options.lossPercent);
         if (lost) {
             ++m_lost;
         } else {
@@ -131,8 +143,21 @@ void SimServer::handle(const QNetworkDatagram& datagram)
         }
     }
     if (m_options.log) {
-        printLine(from + outcome.meaning + (lost ? QStringLiteral(" (report lost)") : QString()));
+        QString line = from + outcome.meaning;
+        if (outcome.kind == MeraxDevice::Kind::Refused) {
+            line += QStringLiteral(" (refused)");
+        }
+        if (lost) {
+            line += QStringLiteral(" (report lost)");
+        }
+        printLine(line);
     }
+}
+
+bool SimServer::lose(int percent)
+{
+    // No draw at 0 %: turning one kind of loss on leaves the other's pattern for a seed as it was.
+    return percent > 0 && int(m_random.bounded(100u)) < percent;
 }
 
 void SimServer::sendReply(const QByteArray& reply, const QHostAddress& address, quint16 port)
@@ -142,8 +167,12 @@ void SimServer::sendReply(const QByteArray& reply, const QHostAddress& address, 
             ++m_replies;
         }
     };
-    if (m_options.delayMs > 0) {
-        QTimer::singleShot(m_options.delayMs, this, write);
+    int delayMs = m_options.delayMs;
+    if (m_options.jitterMs > 0) {
+        delayMs += int(m_random.bounded(quint32(m_options.jitterMs) + 1));
+    }
+    if (delayMs > 0) {
+        QTimer::singleShot(delayMs, this, write);
     } else {
         write();
     }

@@ -12,8 +12,8 @@
 class QNetworkDatagram;
 
 // Puts a MeraxDevice on a UDP port: every datagram goes to the device, every
-// report goes back to the sender, shaped by the silence, delay and loss
-// options. Operator-facing lines go to stdout, flushed at once so scripts
+// report goes back to the sender, shaped by the silence, delay, jitter and
+// loss options. Operator-facing lines go to stdout, flushed at once so scripts
 // can follow them.
 class SimServer : public QObject
 {
@@ -36,6 +36,7 @@ private:
     void readPending();
     void handle(const QNetworkDatagram& datagram);
     void sendReply(const QByteArray& reply, const QHostAddress& address, quint16 port);
+    bool lose(int percent);
     void nextActivityStep();
 
     SimOptions m_options;
@@ -49,6 +50,7 @@ private:
     bool m_silent = false;
     quint64 m_replies = 0;
     quint64 m_lost = 0;
+    quint64 m_lostIn = 0;
     quint64 m_ignoredWhileSilent = 0;
 };
 
