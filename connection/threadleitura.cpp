@@ -5,9 +5,10 @@
 #include "app/mainwindow.h"
 #include "link/linklock.h"
 
-ThreadLeitura::ThreadLeitura(MainWindow* ownerWindow)
+ThreadLeitura::ThreadLeitura(MainWindow* ownerWindow, Timing cycleTiming)
     : QThread(nullptr)
     , owner(ownerWindow)
+    , timing(std::move(cycleTiming))
 {
     // The watchdog invocation carries the window by this type name; main()
     // registers it too, this covers windows built elsewhere (tests).
@@ -24,11 +25,16 @@ ThreadLeitura::~ThreadLeitura()
 
 void ThreadLeitura::run()
 {
-    lastPollTime = QDateTime::currentMSecsSinceEpoch();
+    const auto now = [this] { return timing.now ? timing.now() : QDateTime::currentMSecsSinceEpoch(); };
+    lastPollTime = now();
     for (;;) {
-        QThread::msleep(80);
+        if (timing.sleep) {
+            timing.sleep(80);
+        } else {
+            QThread::msleep(80);
+        }
         if (connected) {
-            currentTime = QDateTime::currentMSecsSinceEpoch();
+            currentTime = now();
             if (currentTime - lastPollTime > 150) {
                 lastPollTime = currentTime;
                 QMetaObject::invokeMethod(owner, &MainWindow::callEnviar, Qt::QueuedConnection);

@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 
 class MainWindow;
 
@@ -14,7 +15,16 @@ class MainWindow;
 class ThreadLeitura : public QThread
 {
 public:
-    explicit ThreadLeitura(MainWindow* owner);
+    // The clock (ms) and the sleep of one cycle. Empty members: the system
+    // clock and QThread::msleep; a test gives its own to run the thread on
+    // simulated time. Both are called on the polling thread only.
+    struct Timing
+    {
+        std::function<qint64()> now;
+        std::function<void(unsigned long ms)> sleep;
+    };
+
+    explicit ThreadLeitura(MainWindow* owner, Timing timing = {});
     // Returns once run() has ended; its last cycle posts nothing more.
     ~ThreadLeitura() override;
 
@@ -28,6 +38,7 @@ private:
     qint64 currentTime = 0;
     std::atomic<bool> stopRequested {false};
     MainWindow* owner;
+    const Timing timing;
 };
 
 #endif // ZAREL_THREADLEITURA_H

@@ -1,6 +1,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <atomic>
+
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
 #include "link/threadcom.h"
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void pollsOnlyWhileConnected();
     void pollingThreadPollsWhileConnected();
     void stoppedThreadsPostNothing();
+    void pollCadenceOnSimulatedTime();
 
 private:
     QString powerStyle() const { return window->ui->botaoPower->styleSheet(); }
@@ -166,6 +169,33 @@ void TestWatchdog::stoppedThreadsPostNothing()
     QCOMPARE(tapped.size(), polls + 1);
     // A second stop, as the window's destructor does, is harmless.
     MainWindow::stopThreads();
+}
+
+// Ten simulated seconds of 80 ms cycles, run as fast as the thread goes: a
+// status request on every second cycle, about six a second, no more, no less.
+void TestWatchdog::pollCadenceOnSimulatedTime()
+{
+    MainWindow::stopThreads();
+    connected = true;
+    std::atomic<qint64> simulated {testNow};
+    std::atomic<int> cycles {0};
+    constexpr int tenSeconds = 125;
+    ThreadLeitura::Timing timing;
+    timing.now = [&simulated] { return simulated.load(); };
+    timing.sleep = [&](unsigned long ms) {
+        // Time stands still after ten seconds, until the thread is stopped.
+        if (cycles < tenSeconds) {
+            simulated += static_cast<qint64>(ms);
+            ++cycles;
+        }
+        QThread::usleep(300);
+    };
+    {
+        ThreadLeitura polling(window, timing);
+        QTRY_COMPARE_WITH_TIMEOUT(cycles.load(), tenSeconds, 10000);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(tapped.count(frameCommand(1)), tenSeconds / 2);
 }
 
 ZAREL_TEST_MAIN(TestWatchdog, profile)
