@@ -1,5 +1,7 @@
 #include "connection/hostlookup.h"
 
+#include <QCoreApplication>
+#include <QHostAddress>
 #include <QHostInfo>
 
 const QString unresolvedAddress = QStringLiteral("error");
@@ -16,4 +18,17 @@ QString addressFromLookup(const QHostInfo& info)
         return unresolvedAddress;
     }
     return info.addresses().constFirst().toString();
+}
+
+bool isIpAddress(const QString& host)
+{
+    return !QHostAddress(host.trimmed()).isNull();
+}
+
+QString directIpProblem(const QString& host)
+{
+    return QCoreApplication::translate("formLanCFG",
+                                       "\"Directly use IP\" is ticked, but \"%1\" is not an IP address. Enter the "
+                                       "Merax's IP address, or untick \"Directly use IP\" to look the name up.")
+        .arg(host);
 }

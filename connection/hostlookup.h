@@ -16,6 +16,12 @@ QString hostFromSetting(const QString& setting);
 // or found no address at all.
 QString addressFromLookup(const QHostInfo& info);
 
+// True for an IPv4 or IPv6 address literal; false for a host name.
+bool isIpAddress(const QString& host);
+
+// Why a host cannot be used with "Directly use IP" ticked.
+QString directIpProblem(const QString& host);
+
 // Asynchronous host lookups that resolveHost has started since the program
 // began; for diagnostics and tests.
 int hostLookupsStarted();

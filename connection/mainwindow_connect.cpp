@@ -30,6 +30,11 @@ void MainWindow::openCom()
         messages::warning(this, tr("Zarel"), tr("Could not find host address. Check LAN Settings!"));
         return;
     }
+    // Used directly, a host name would address every datagram to nowhere.
+    if (useIpDirectly && !isIpAddress(hostText)) {
+        messages::warning(this, tr("Zarel"), directIpProblem(hostText));
+        return;
+    }
     // A hand-edited file may hold anything here; port 0 or a wrapped number
     // would send every command nowhere, or somewhere else.
     if (!isValidPort(devicePort)) {

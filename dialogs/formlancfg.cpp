@@ -14,10 +14,14 @@
 #include "forms/lanform.h"
 #include "link/command.h"
 
-QString lanSettingsProblem(const QString& host, const QString& port)
+QString lanSettingsProblem(const QString& host, const QString& port, bool useIpDirectly)
 {
-    if (hostFromSetting(host).trimmed().isEmpty()) {
+    const QString hostText = hostFromSetting(host).trimmed();
+    if (hostText.isEmpty()) {
         return QCoreApplication::translate("formLanCFG", "Enter the Merax's IP address or host name.");
+    }
+    if (useIpDirectly && !isIpAddress(hostText)) {
+        return directIpProblem(hostText);
     }
     if (!isValidPort(port)) {
         return QCoreApplication::translate("formLanCFG", "The port must be a number from 1 to 65535.");
@@ -38,6 +42,8 @@ formLanCFG::formLanCFG(QWidget* parent, MainWindow* window)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Merax LAN Settings"));
     loadSettings();
+    // A lone radio button that can be switched off again.
+    ui->radioButton->setAutoExclusive(false);
     if (mainWindow->useIpDirectly) {
         ui->radioButton->setChecked(true);
     }
@@ -71,7 +77,8 @@ bool formLanCFG::saveSettings()
 
 void formLanCFG::on_buttonBox_accepted()
 {
-    const QString problem = lanSettingsProblem(ui->lineEditIP->text(), ui->lineEditPort->text());
+    const QString problem =
+        lanSettingsProblem(ui->lineEditIP->text(), ui->lineEditPort->text(), ui->radioButton->isChecked());
     if (!problem.isEmpty()) {
         messages::warning(this, QStringLiteral("Merax LAN Settings"), problem);
         return;
@@ -85,10 +92,6 @@ void formLanCFG::on_buttonBox_accepted()
 
 void formLanCFG::on_radioButton_clicked()
 {
-    // A lone radio button only switches on: Qt would let a second click
-    // clear it, but the choice is made here and not taken back.
-    if (!ui->radioButton->isChecked()) {
-        ui->radioButton->setChecked(true);
-    }
+    // Stored at once, either way: a host name then needs it off.
     mainWindow->setUseIpDirectly(ui->radioButton->isChecked());
 }

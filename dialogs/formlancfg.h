@@ -31,6 +31,6 @@ private:
 };
 
 // Why a host and port cannot be stored, or an empty text when they can.
-QString lanSettingsProblem(const QString& host, const QString& port);
+QString lanSettingsProblem(const QString& host, const QString& port, bool useIpDirectly = false);
 
 #endif // ZAREL_FORMLANCFG_H

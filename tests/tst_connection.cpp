@@ -53,6 +53,7 @@ private Q_SLOTS:
     void commandsOnlyWhileConnected();
     void ipDirectlyNeedsNoLookup();
     void ipDirectlyTakesHostNameAsIs();
+    void ipDirectlyRefusesHostName();
     void lookupsOneAtATime();
     void overtakenLookupIsIgnored();
     void lookupResults_data();
@@ -235,6 +236,18 @@ void TestConnection::ipDirectlyTakesHostNameAsIs()
     window->hostText = QStringLiteral("localhost");
     window->sendCommand(1);
     QCOMPARE(window->deviceAddressForLink(), QStringLiteral("localhost"));
+}
+
+// Used directly, a name would address every datagram to nowhere: refused.
+void TestConnection::ipDirectlyRefusesHostName()
+{
+    window->hostText = QStringLiteral("localhost");
+    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
+    QVERIFY(!connected);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.at(0).text.contains(QStringLiteral("\"localhost\" is not an IP address")),
+             qPrintable(warnings.at(0).text));
+    QVERIFY(!storedValue(QStringLiteral("CONNECTED")).isValid());
 }
 
 void TestConnection::lookupsOneAtATime()

@@ -572,29 +572,33 @@ void TestDialogs::lanRefusesBadEntries_data()
 {
     QTest::addColumn<QString>("host");
     QTest::addColumn<QString>("port");
+    QTest::addColumn<bool>("direct");
+    QTest::newRow("host name used directly") << "localhost"
+                                             << "5000" << true;
     QTest::newRow("empty host") << ""
-                                << "5000";
+                                << "5000" << false;
     QTest::newRow("blank host") << "   "
-                                << "5000";
+                                << "5000" << false;
     QTest::newRow("prefix only") << "http://"
-                                 << "5000";
+                                 << "5000" << false;
     QTest::newRow("port 0") << "127.0.0.1"
-                            << "0";
+                            << "0" << false;
     QTest::newRow("port 65536") << "127.0.0.1"
-                                << "65536";
+                                << "65536" << false;
     QTest::newRow("negative port") << "127.0.0.1"
-                                   << "-1";
+                                   << "-1" << false;
     QTest::newRow("port not a number") << "127.0.0.1"
-                                       << "50a";
+                                       << "50a" << false;
     QTest::newRow("empty port") << "127.0.0.1"
-                                << "";
+                                << "" << false;
 }
 
 void TestDialogs::lanRefusesBadEntries()
 {
     QFETCH(QString, host);
     QFETCH(QString, port);
-    writeSettings({{"IP", "localhost"}, {"PORT", "4000"}});
+    QFETCH(bool, direct);
+    writeSettings({{"IP", "127.0.0.2"}, {"PORT", "4000"}, {"IPdir", direct}});
     const QByteArray before = fileBytes();
     MainWindow w;
     formLanCFG* dialog = open<formLanCFG>(w, w.ui->actionLAN_Settings);
@@ -658,15 +662,15 @@ void TestDialogs::lanRadioStoresAtOnce()
     QVERIFY(w.useIpDirectly);
     QVERIFY(QSettings(settingsFile(), QSettings::IniFormat).value(QStringLiteral("IPdir")).toBool());
 
-    // The next dialog shows the choice; the lone radio button stays on.
+    // The next dialog shows the choice, and switches it off again.
     formLanCFG* next = open<formLanCFG>(w, w.ui->actionLAN_Settings);
     QVERIFY(next != nullptr);
     auto* nextRadio = next->findChild<QRadioButton*>(QStringLiteral("radioButton"));
     QVERIFY(nextRadio->isChecked());
     nextRadio->click();
-    QVERIFY(nextRadio->isChecked());
-    QVERIFY(w.useIpDirectly);
-    QVERIFY(QSettings(settingsFile(), QSettings::IniFormat).value(QStringLiteral("IPdir")).toBool());
+    QVERIFY(!nextRadio->isChecked());
+    QVERIFY(!w.useIpDirectly);
+    QVERIFY(!QSettings(settingsFile(), QSettings::IniFormat).value(QStringLiteral("IPdir")).toBool());
 }
 
 void TestDialogs::lanOkWhileConnected()
