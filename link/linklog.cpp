@@ -1,4 +1,5 @@
 #include "link/linklog.h"
 
-Q_LOGGING_CATEGORY(lcLink, "zarel.link")
-Q_LOGGING_CATEGORY(lcConnection, "zarel.connection")
+// Warnings and worse by default: an operator's terminal is not a log file.
+Q_LOGGING_CATEGORY(lcLink, "zarel.link", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcConnection, "zarel.connection", QtWarningMsg)

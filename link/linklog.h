@@ -3,8 +3,8 @@
 
 #include <QLoggingCategory>
 
-// Debug lines of the device link and of connection management; switch them
-// off with QT_LOGGING_RULES="zarel.link.debug=false;zarel.connection.debug=false".
+// Lines of the device link and of connection management. Only warnings show
+// unless asked for: QT_LOGGING_RULES="zarel.*.debug=true" shows everything.
 Q_DECLARE_LOGGING_CATEGORY(lcLink)
 Q_DECLARE_LOGGING_CATEGORY(lcConnection)
 
