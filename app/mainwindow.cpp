@@ -48,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent)
     stopThreads();
     pollingThread = new ThreadLeitura(this);
     linkWorker = new ThreadCOM(this);
+    connect(linkWorker, &ThreadCOM::datagramReceived, this, &MainWindow::linkReceived);
 
     resize(1015, 293);
     anchorLayout = new C4SAnchorLayout(this);

@@ -95,6 +95,8 @@ public Q_SLOTS:
     /* status reports */
     void recebeRespostaRede(QNetworkReply* rep);
     void processaPDRLan(MainWindow* w, QString res);
+    // A datagram the link worker received, in wire order.
+    void linkReceived(const QByteArray& bytes, const QString& sender, qint64 at);
 
     /* connection */
     void lookedUp(QHostInfo host);

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <chrono>
+
 namespace linkclock {
 
 static std::function<qint64()>& source()
@@ -18,6 +20,12 @@ qint64 now()
 void setNow(std::function<qint64()> newSource)
 {
     source() = std::move(newSource);
+}
+
+qint64 steadyNow()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace linkclock

@@ -16,6 +16,10 @@ qint64 now();
 // Replaces the clock; an empty function restores the system clock.
 void setNow(std::function<qint64()> source);
 
+// A steady clock in milliseconds, for spacing datagrams and timing round
+// trips: it never jumps with the wall clock. Any thread; not replaceable.
+qint64 steadyNow();
+
 } // namespace linkclock
 
 #endif // ZAREL_LINKCLOCK_H

@@ -9,6 +9,13 @@
 #include "link/statusreport.h"
 #include "link/threadcom.h"
 
+void MainWindow::linkReceived(const QByteArray& bytes, const QString& sender, qint64 at)
+{
+    Q_UNUSED(sender)
+    Q_UNUSED(at)
+    processaPDRLan(this, datagramText(bytes));
+}
+
 void MainWindow::processaPDRLan(MainWindow* w, QString res)
 {
     const qint64 now = linkclock::now();

@@ -1,9 +1,12 @@
 #include "link/threadcom.h"
 
+#include <QDateTime>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QTimer>
 #include <QUdpSocket>
 
+#include <chrono>
 #include <limits>
 
 #include "app/mainwindow.h"
@@ -14,36 +17,41 @@
 #include "link/linkqueue.h"
 #include "link/statusreport.h"
 
+namespace {
+
+constexpr qint64 nsPerMs = 1000000;
+
+// The steady clock of linkclock::steadyNow, in nanoseconds.
+qint64 steadyNs()
+{
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
 ThreadCOM::ThreadCOM(MainWindow* w)
     : QThread(nullptr)
-    , lastSendTime(linkclock::now())
+    , lastSendTime(QDateTime::currentMSecsSinceEpoch())
     , mainWindow(w)
 {
-    udpSocket = new QUdpSocket(this);
-    // Any local address, a port of the system's choosing: the device answers
-    // to the port each request came from, and the socket keeps it for the run.
-    udpSocket->bind(QHostAddress(QHostAddress::Any), 0);
-    connect(udpSocket, &QUdpSocket::readyRead, this, &ThreadCOM::receiveUDP);
-    // A successful bind has opened the socket already.
-    if (!udpSocket->isOpen()) {
-        udpSocket->open(QIODevice::ReadWrite);
-    }
     start(QThread::InheritPriority);
 }
 
 ThreadCOM::~ThreadCOM()
 {
-    udpSocket->close();
     stopRequested = true;
+    quit();
     wait();
     markHandOverAcquire(this);
-    // A write still queued for this object is discarded with it.
+    // Datagrams still queued are discarded with the worker.
 }
 
 void ThreadCOM::enqueueDatagram(const QNetworkDatagram& datagram)
 {
     LinkLocker lock(&queueMutex);
     enqueueWithReplacement(datagramQueue, datagram);
+    wake();
 }
 
 void ThreadCOM::setEndpoint(const QString& address, quint16 port)
@@ -51,6 +59,8 @@ void ThreadCOM::setEndpoint(const QString& address, quint16 port)
     LinkLocker lock(&queueMutex);
     deviceAddress = address;
     devicePort = port;
+    // A queue held by "error" may leave now.
+    wake();
 }
 
 QString ThreadCOM::endpointAddress()
@@ -71,43 +81,74 @@ int ThreadCOM::queuedDatagramCount()
     return datagramQueue.size();
 }
 
+// Called with queueMutex held: asks the worker thread to write what is due.
+void ThreadCOM::wake()
+{
+    if (wakeTarget != nullptr) {
+        QMetaObject::invokeMethod(
+            wakeTarget, [this] { writeDue(); }, Qt::QueuedConnection);
+    }
+}
+
 void ThreadCOM::run()
 {
-    {
-        // Connected for completeness; no request is ever issued through it.
-        QNetworkAccessManager http;
-        connect(&http, &QNetworkAccessManager::finished, this, &ThreadCOM::recebeRespostaLAN);
+    // Connected for completeness; no request is ever issued through it.
+    QNetworkAccessManager http;
+    connect(&http, &QNetworkAccessManager::finished, this, &ThreadCOM::recebeRespostaLAN);
 
-        for (;;) {
-            QThread::msleep(90);
-            if (stopRequested) {
-                break;
-            }
-            if (writePending || !sendDue()) {
-                continue;
-            }
-            writePending = true;
-            QMetaObject::invokeMethod(this, &ThreadCOM::writeNext, Qt::QueuedConnection);
-        }
+    QUdpSocket socket;
+    // Any local address, a port of the system's choosing: the device answers
+    // to the port each request came from, and the socket keeps it for the run.
+    socket.bind(QHostAddress(QHostAddress::Any), 0);
+    if (!socket.isOpen()) {
+        socket.open(QIODevice::ReadWrite);
     }
+    boundPort = socket.localPort();
+    QTimer timer;
+    timer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the spacing is a floor.
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject wakeUps;
+    udpSocket = &socket;
+    pacer = &timer;
+    connect(&socket, &QUdpSocket::readyRead, &socket, [this] { receiveUDP(); });
+    connect(&timer, &QTimer::timeout, &timer, [this] { writeDue(); });
+    {
+        LinkLocker lock(&queueMutex);
+        wakeTarget = &wakeUps;
+    }
+    if (!stopRequested) {
+        writeDue();
+        exec();
+    }
+    {
+        // Wake-ups posted after this are dropped with the object.
+        LinkLocker lock(&queueMutex);
+        wakeTarget = nullptr;
+    }
+    socket.close();
+    udpSocket = nullptr;
+    pacer = nullptr;
     markHandOverRelease(this);
 }
 
-bool ThreadCOM::sendDue()
+// Worker thread: writes the oldest datagram if the wire is free, or arms the
+// pacer for the moment it will be.
+void ThreadCOM::writeDue()
 {
-    LinkLocker lock(&queueMutex);
-    // A failed host lookup leaves "error": hold the queue until it resolves.
-    return !datagramQueue.isEmpty() && deviceAddress != unresolvedAddress;
-}
-
-void ThreadCOM::writeNext()
-{
+    if (pacer == nullptr || pacer->isActive()) {
+        return;
+    }
     QNetworkDatagram next;
     {
         LinkLocker lock(&queueMutex);
-        // The address may have turned to "error" since the write was asked for.
+        // A failed host lookup leaves "error": hold the queue until it resolves.
         if (datagramQueue.isEmpty() || deviceAddress == unresolvedAddress) {
-            writePending = false;
+            return;
+        }
+        const qint64 wait = wroteBefore ? lastWriteNs + pacingMs * nsPerMs - steadyNs() : 0;
+        if (wait > 0) {
+            pacer->start(static_cast<int>((wait + nsPerMs - 1) / nsPerMs));
             return;
         }
         next = datagramQueue.takeFirst();
@@ -116,33 +157,42 @@ void ThreadCOM::writeNext()
         next.setDestination(QHostAddress(deviceAddress), devicePort);
     }
     udpSocket->writeDatagram(next);
+    // Stamped after the write returns, so the next one is at least a full
+    // spacing behind it on the wire.
+    lastWriteNs = steadyNs();
+    wroteBefore = true;
+    bool more = false;
     {
         LinkLocker lock(&queueMutex);
-        lastSendTime = linkclock::now();
+        lastSendTime = QDateTime::currentMSecsSinceEpoch();
+        more = !datagramQueue.isEmpty();
     }
-    writePending = false;
+    emit datagramWritten(next.data(), lastWriteNs / nsPerMs);
+    if (more) {
+        pacer->start(pacingMs);
+    }
 }
 
+// Worker thread, on the socket's notification.
 void ThreadCOM::receiveUDP()
 {
-    if (udpSocket->state() != QAbstractSocket::BoundState) {
+    if (udpSocket == nullptr || udpSocket->state() != QAbstractSocket::BoundState) {
         return;
     }
     // One datagram per notification. The socket announces the next one only
     // after a read, so every notification reads, even when nothing turns out
     // to be pending (a stray wake-up): that read finds nothing and re-arms
     // the announcement. Datagrams still pending get their own notification
-    // on the next pass of the event loop, so timers and painting go on
-    // between them during a flood.
+    // on the next pass of the event loop.
     const qint64 size = udpSocket->pendingDatagramSize();
     QByteArray bytes(static_cast<int>(qBound<qint64>(0, size, std::numeric_limits<int>::max())), Qt::Uninitialized);
-    // Any sender is accepted: its address and port are not asked for.
-    const qint64 received = udpSocket->readDatagram(bytes.data(), bytes.size());
+    QHostAddress sender;
+    const qint64 received = udpSocket->readDatagram(bytes.data(), bytes.size(), &sender);
     if (received < 0) {
         return;
     }
     bytes.truncate(static_cast<int>(received));
-    mainWindow->processaPDRLan(mainWindow, datagramText(bytes));
+    emit datagramReceived(bytes, sender.toString(), linkclock::steadyNow());
 }
 
 void ThreadCOM::recebeRespostaLAN(QNetworkReply* rep)

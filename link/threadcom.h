@@ -10,18 +10,19 @@
 
 class MainWindow;
 class QNetworkReply;
+class QObject;
+class QTimer;
 class QUdpSocket;
 
-// The link worker: paces outgoing command datagrams at one per 90 ms cycle
-// and hands every datagram the device sends back to the status parser. It
-// knows where the device is only through setEndpoint(): the window tells it
-// whenever the settings or a host lookup change the address or the port.
+// The link worker: owns the UDP socket and paces outgoing command datagrams
+// at one per 90 ms at most, on the wire, whatever the GUI thread is doing.
 //
-// The object and its socket belong to the GUI thread; only run() executes in
-// the worker thread. QUdpSocket is not thread-safe, so run() only decides
-// that a datagram is due and the GUI thread writes it (writeNext); a new
-// write is not asked for while the previous one waits, so a busy GUI thread
-// never causes a burst.
+// The socket lives in the worker thread and is used there only: run() binds
+// it, writes the queue and reads what comes back, then hands each write and
+// each datagram received to the window by signal (queued, in wire order). A
+// datagram whose predecessor left 90 ms ago or more leaves at once; the next
+// one waits out the rest of the 90 ms. The window tells the worker where the
+// device is (setEndpoint); the worker never reads the window's members.
 class ThreadCOM : public QThread
 {
     Q_OBJECT
@@ -32,17 +33,32 @@ public:
 
     // Queues a datagram under the replacement rule (link/linkqueue.h). Its
     // destination is set when it is written, from the endpoint then in force.
+    // Any thread.
     void enqueueDatagram(const QNetworkDatagram& datagram);
 
     // The device's address text ("error" holds the queue: the host could not
     // be resolved) and port. Any thread.
     void setEndpoint(const QString& address, quint16 port);
     QString endpointAddress();
+
+    // Wall-clock time of the last write (ms since the epoch).
     qint64 lastSendTimeLocked();
 
     MainWindow* window() const { return mainWindow; }
     // Datagrams waiting to be written.
     int queuedDatagramCount();
+    // The local port replies come back to; 0 until the thread has bound it.
+    quint16 localPort() const { return boundPort; }
+
+    // The smallest spacing of two datagrams on the wire.
+    static constexpr int pacingMs = 90;
+
+Q_SIGNALS:
+    // Emitted on the worker thread right after a datagram was written; `at`
+    // is linkclock::steadyNow() then.
+    void datagramWritten(const QByteArray& payload, qint64 at);
+    // A datagram came in from the address `sender`, read at `at` (steady clock).
+    void datagramReceived(const QByteArray& bytes, const QString& sender, qint64 at);
 
 public Q_SLOTS:
     void receiveUDP();
@@ -51,25 +67,31 @@ public Q_SLOTS:
 protected:
     void run() override;
 
-private Q_SLOTS:
-    void writeNext();
-
 private:
-    bool sendDue();
+    void writeDue();
+    void wake();
 
-    // Before the first write: the worker's creation, so a report that comes
-    // unasked shows the time since start-up rather than since 1970.
-    qint64 lastSendTime = 0;
     QList<QNetworkDatagram> datagramQueue;
     QString deviceAddress;
     quint16 devicePort = 0;
+    // Before the first write: the worker's creation, so a report that comes
+    // unasked shows the time since start-up rather than since 1970.
+    qint64 lastSendTime = 0;
+    // Set while the worker thread's event loop runs: where wake-ups go.
+    QObject* wakeTarget = nullptr;
+    // Guards the queue, the endpoint, the last send time and wakeTarget.
+    QMutex queueMutex;
+
     MainWindow* mainWindow;
     std::atomic<bool> stopRequested {false};
-    // Guards the queue, the endpoint and the last send time.
-    QMutex queueMutex;
+    std::atomic<quint16> boundPort {0};
+
+    // Worker thread only. Spacing is kept in nanoseconds: whole milliseconds
+    // would let a gap come out up to 1 ms short.
     QUdpSocket* udpSocket = nullptr;
-    // Set by run() when it asks the GUI thread for a write, cleared by the write.
-    std::atomic<bool> writePending {false};
+    QTimer* pacer = nullptr;
+    qint64 lastWriteNs = 0;
+    bool wroteBefore = false;
 };
 
 #endif // ZAREL_THREADCOM_H
