@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
@@ -48,6 +49,7 @@ MainWindow::MainWindow(QWidget* parent)
     stopThreads();
     pollingThread = new ThreadLeitura(this);
     linkWorker = new ThreadCOM(this);
+    connect(linkWorker, &ThreadCOM::datagramWritten, this, &MainWindow::linkWrote);
     connect(linkWorker, &ThreadCOM::datagramReceived, this, &MainWindow::linkReceived);
 
     resize(1015, 293);
@@ -56,6 +58,11 @@ MainWindow::MainWindow(QWidget* parent)
     setEnabled(true);
     connect(ui->actionConnect_to_Merax, &QAction::triggered, this, &MainWindow::openCom);
     connect(ui->actionDisconnect, &QAction::triggered, this, &MainWindow::closeCom);
+
+    // Permanent, so the round trip never pushes a prompt or a warning away.
+    pingLabel = new QLabel(ui->statusBar);
+    pingLabel->setObjectName(QStringLiteral("labelPing"));
+    ui->statusBar->addPermanentWidget(pingLabel);
 
     applySettings();
     registerAnchoredWidgets();

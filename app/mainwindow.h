@@ -12,12 +12,15 @@
 
 #include "app/settingskeys.h"
 #include "link/devicestate.h"
+#include "link/linkledger.h"
+#include "panel/confirmation.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
 
 class C4SAnchorLayout;
 class PanelForm;
 class QKeyEvent;
+class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QPushButton;
@@ -44,6 +47,12 @@ public:
 
     /* link */
     void sendCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
+    // Round trip and loss of the link, at the right of the status bar.
+    QLabel* linkFigures() const { return pingLabel; }
+    // Commands given and not yet confirmed by the device.
+    int unconfirmedCommands() const { return pendingCommands.count(); }
+    // Reports from other senders since the program started.
+    int ignoredReports() const { return ignoredReportCount; }
     void resolveHost();
     // Where the link worker sends: the address text it was last given.
     QString deviceAddressForLink() const;
@@ -95,7 +104,8 @@ public Q_SLOTS:
     /* status reports */
     void recebeRespostaRede(QNetworkReply* rep);
     void processaPDRLan(MainWindow* w, QString res);
-    // A datagram the link worker received, in wire order.
+    // What the link worker wrote and received, in wire order.
+    void linkWrote(const QByteArray& payload, qint64 at);
     void linkReceived(const QByteArray& bytes, const QString& sender, qint64 at);
 
     /* connection */
@@ -171,6 +181,18 @@ private:
     void placeLogo();
     void toggleGpo(int index);
     void toggleView(bool checked, QWidget* frame, const QString& key);
+
+    /* link */
+    void enqueueCommand(const QByteArray& payload);
+    void showLinkFigures(qint64 now);
+    bool isFromDevice(const QString& sender) const;
+    LinkLedger linkLedger;
+    PendingCommands pendingCommands;
+    QLabel* pingLabel = nullptr;
+    // When the report being applied arrived (steady clock); -1: just now.
+    qint64 reportArrivedAt = -1;
+    int ignoredReportCount = 0;
+    bool ignoredReportShown = false;
 
     /* connection */
     // The host lookup that resolveHost started and that has not answered yet:

@@ -49,6 +49,10 @@ void MainWindow::openCom()
     // Loads the TLS support now rather than on first use.
     QSslConfiguration::defaultConfiguration();
 #endif
+    // A new session judges its reports afresh.
+    linkLedger.clear();
+    pendingCommands.clear();
+    ignoredReportShown = false;
     connected = true;
     store.setValue(settingskey::Connected, 1);
     ui->statusBar->showMessage(tr("LAN enabled"));
@@ -63,6 +67,8 @@ void MainWindow::closeCom()
 {
     SettingsStore store(settingsPath);
     connected = false;
+    // Nothing will confirm them now; the panel keeps what it shows.
+    pendingCommands.clear();
     store.setValue(settingskey::Connected, 0);
     ui->actionConnect_to_Merax->setEnabled(true);
     ui->actionLAN_Settings->setEnabled(true);

@@ -4,8 +4,9 @@
 #include <QtGlobal>
 
 // The panel's picture of the Merax, decoded from status reports. Button
-// handlers write some fields ahead of the device for immediate feedback; the
-// next applied report overwrites fields 0 to 11 with the device's own view.
+// handlers write some fields ahead of the device for immediate feedback;
+// every applied report overwrites fields 0 to 11 with the device's own view,
+// over which the commands it has not confirmed yet are shown.
 // GUI thread only.
 struct DeviceState
 {
@@ -22,7 +23,6 @@ struct DeviceState
     quint8 rotorStates = 0; // bit i set: RT i+1 on
     quint8 rotorBlink = 0; // 1: rotor indicators blink
     quint8 selectedRx = 0; // 2, 3, 4 light RX 2..4; anything else RX 1
-    quint8 reportsToSkip = 0; // valid reports still to discard, modulo 256
 };
 
 #endif // ZAREL_DEVICESTATE_H

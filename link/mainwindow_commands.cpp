@@ -12,6 +12,13 @@ void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 th
     }
     resolveHost();
     const QByteArray payload = frameCommand(type, first, second, third);
+    // The device's reports must confirm what the operator asked for.
+    pendingCommands.add(payload, deviceState.splitActive == 1);
+    enqueueCommand(payload);
+}
+
+void MainWindow::enqueueCommand(const QByteArray& payload)
+{
     tapCommand(payload);
     // The worker addresses it when it leaves. After shutdown a poll may still
     // be queued for this window: drop it.

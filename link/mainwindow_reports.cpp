@@ -1,4 +1,6 @@
-// Status reports from the device.
+// Status reports from the device, and what the link wrote before them.
+#include <QHostAddress>
+#include <QLabel>
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QStatusBar>
@@ -6,29 +8,71 @@
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
+#include "link/linklog.h"
+#include "link/linkqueue.h"
 #include "link/statusreport.h"
 #include "link/threadcom.h"
 
+void MainWindow::linkWrote(const QByteArray& payload, qint64 at)
+{
+    const bool poll = isPoll(payload);
+    const quint64 serial = linkLedger.recordWrite(poll, at);
+    if (!poll) {
+        pendingCommands.recordWrite(payload, serial);
+    }
+}
+
+bool MainWindow::isFromDevice(const QString& sender) const
+{
+    // An IPv4 device may be seen through an IPv6 socket as ::ffff:a.b.c.d.
+    const QHostAddress device(deviceAddress);
+    return !device.isNull() && device.isEqual(QHostAddress(sender), QHostAddress::ConvertV4MappedToIPv4);
+}
+
 void MainWindow::linkReceived(const QByteArray& bytes, const QString& sender, qint64 at)
 {
-    Q_UNUSED(sender)
-    Q_UNUSED(at)
+    if (!connected) {
+        // Late answers after Disconnect, or anyone's datagram: the panel
+        // shows nothing the operator did not ask to follow.
+        return;
+    }
+    if (!isFromDevice(sender)) {
+        // Another host on the network must not light lamps or keep the
+        // watchdog green.
+        ++ignoredReportCount;
+        qCInfo(lcLink).noquote() << "ignored a datagram from" << sender;
+        if (!ignoredReportShown) {
+            ignoredReportShown = true;
+            showStatus(tr("Ignored a status report from %1").arg(sender));
+        }
+        return;
+    }
+    reportArrivedAt = at;
     processaPDRLan(this, datagramText(bytes));
+    reportArrivedAt = -1;
 }
 
 void MainWindow::processaPDRLan(MainWindow* w, QString res)
 {
-    const qint64 now = linkclock::now();
-    switch (applyStatusReport(w->deviceState, parseStatusReport(res))) {
-    case ReportOutcome::Rejected:
+    if (applyStatusReport(w->deviceState, parseStatusReport(res)) == ReportOutcome::Rejected) {
         w->updateUI(w);
         return;
-    case ReportOutcome::Skipped:
-        return;
-    case ReportOutcome::Applied:
-        break;
     }
     lastReportTime = linkclock::now();
+    const qint64 at = w->reportArrivedAt >= 0 ? w->reportArrivedAt : linkclock::steadyNow();
+
+    // What the operator asked for and the device has not confirmed stays on
+    // the panel, so reports still on their way do not paint the old state back.
+    const std::optional<LinkLedger::Poll> answered = w->linkLedger.recordReport(at);
+    const PendingCommands::Verdicts verdicts =
+        w->pendingCommands.judge(w->deviceState, answered ? std::optional<quint64>(answered->serial) : std::nullopt);
+    for (const QByteArray& payload : verdicts.resend) {
+        qCInfo(lcLink).noquote() << "sending again:" << payload.toHex(' ');
+        w->enqueueCommand(payload);
+    }
+    if (!verdicts.notConfirmed.isEmpty()) {
+        w->showStatus(tr("%1 not confirmed by the Merax").arg(verdicts.notConfirmed.join(QStringLiteral(", "))));
+    }
 
     // Before the repaint: the renderer paints the rotors only while this
     // timer is stopped.
@@ -40,12 +84,25 @@ void MainWindow::processaPDRLan(MainWindow* w, QString res)
         w->busyRotBlinkTimer.stop();
     }
 
-    if (linkWorker) {
-        // Time since the last datagram written, normally the poll answered here.
-        const qint64 ping = now - linkWorker->lastSendTimeLocked();
-        w->ui->statusBar->showMessage(QStringLiteral("Ping: ") + QString::number(ping));
-    }
+    w->showLinkFigures(at);
     w->updateUI(w);
+}
+
+void MainWindow::showLinkFigures(qint64 now)
+{
+    qint64 ping = linkLedger.roundTrip();
+    if (ping < 0 && linkWorker) {
+        // No poll answered yet (an unasked report): time since the last write.
+        ping = linkclock::now() - linkWorker->lastSendTimeLocked();
+    }
+    QString text = QStringLiteral("Ping: ") + QString::number(ping);
+    const int loss = linkLedger.lossPercent(now);
+    if (loss > 0) {
+        text += QStringLiteral(" \u00b7 loss %1 %").arg(loss);
+    }
+    if (pingLabel->text() != text) {
+        pingLabel->setText(text);
+    }
 }
 
 void MainWindow::recebeRespostaRede(QNetworkReply* rep)
@@ -63,9 +120,5 @@ void MainWindow::recebeRespostaRede(QNetworkReply* rep)
 void MainWindow::processaPDR(MainWindow* w)
 {
     w->ui->botaoPower->setStyleSheet(QStringLiteral("background-color: rgb(0, 220, 0);color: rgb(0, 0, 0);"));
-    if (w->deviceState.reportsToSkip == 1) {
-        w->deviceState.reportsToSkip = 0;
-    } else {
-        w->updateUI(w);
-    }
+    w->updateUI(w);
 }

@@ -60,10 +60,6 @@ ReportOutcome applyStatusReport(DeviceState& state, const StatusReport& report)
     if (!report.valid) {
         return ReportOutcome::Rejected;
     }
-    if (state.reportsToSkip != 0) {
-        --state.reportsToSkip;
-        return ReportOutcome::Skipped;
-    }
     state.selectedAntenna = report.selectedAntenna;
     state.splitActive = report.splitActive;
     state.sendActive = report.sendActive;

@@ -47,13 +47,13 @@ StatusReport parseStatusReport(const QString& text);
 
 enum class ReportOutcome {
     Rejected, // not a report: nothing changes, the panel is only repainted
-    Skipped, // a valid report that an earlier command asked to discard
     Applied, // the state now holds the device's view
 };
 
-// Applies a report to the state: a rejected one changes nothing, a skipped
-// one only counts reportsToSkip down; an applied one stores fields 0 to 11,
-// inverts the active-low masks and forgets the chosen RX when none is active.
+// Applies a report to the state: a rejected one changes nothing; an applied
+// one stores fields 0 to 11, inverts the active-low masks and forgets the
+// chosen RX when none is active. Commands still waiting for the device are
+// shown over it afterwards (panel/confirmation.h).
 ReportOutcome applyStatusReport(DeviceState& state, const StatusReport& report);
 
 // The text of a datagram: its bytes up to the first zero byte, as UTF-8.

@@ -94,7 +94,6 @@ void MainWindow::selectReceiver(quint8 receiver)
     }
     sendCommand(5, receiver, 0);
     deviceState.selectedRx = receiver;
-    deviceState.reportsToSkip += 2;
 }
 
 void MainWindow::on_botaoTeclaRX1_pressed()

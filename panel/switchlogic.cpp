@@ -17,8 +17,6 @@ DeviceCommand command(quint8 type, quint8 first = 0, quint8 second = 0, quint8 t
 AntennaChoice chooseAntenna(DeviceState& state, bool splitConfigPending, signed char position)
 {
     const auto pos = static_cast<quint8>(position);
-    // Reports already on their way describe the old state.
-    ++state.reportsToSkip;
     AntennaChoice choice;
     if (splitConfigPending) {
         // The choice names the receive antenna; the device's next report turns split on.

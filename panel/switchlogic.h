@@ -15,8 +15,8 @@ struct DeviceCommand
 };
 
 // What an antenna choice (button, F-key or RELEASE) means in the current split
-// state. Updates the panel's copy of the device state at once, including one
-// more report to skip, so the panel shows the choice before the device does.
+// state. Updates the panel's copy of the device state at once, so the panel
+// shows the choice before the device does.
 struct AntennaChoice
 {
     DeviceCommand command; // sent only while connected

@@ -67,7 +67,6 @@ void TestSplit::splitClick()
 
     Panel& p = makePanel();
     p.w().deviceState.splitActive = static_cast<quint8>(splitActive);
-    p.w().deviceState.reportsToSkip = 4;
     if (pending) {
         splitConfigPending = true;
         p.w().splitBlinkTimer.start(400);
@@ -85,7 +84,6 @@ void TestSplit::splitClick()
         QCOMPARE(p.w().splitBlinkTimer.interval(), 400);
     }
     QCOMPARE(int(p.w().deviceState.splitActive), 0);
-    QCOMPARE(int(p.w().deviceState.reportsToSkip), 4);
     QCOMPARE(p.style("botaoSplit"), splitLook);
     // No repaint: every other indicator keeps its look.
     QCOMPARE(p.style("botaoTecla1"), untouched);

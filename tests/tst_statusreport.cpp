@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QStatusBar>
 #include <QTest>
@@ -6,6 +7,7 @@
 #include "forms/panelform.h"
 #include "link/statusreport.h"
 #include "link/threadcom.h"
+#include "panelharness.h"
 #include "seams.h"
 #include "testsupport.h"
 
@@ -59,7 +61,9 @@ private Q_SLOTS:
     void handlerAppliesReport();
     void handlerIgnoresBadReports_data();
     void handlerIgnoresBadReports();
-    void handlerSkipsAfterCommands();
+    void handlerKeepsUnconfirmedCommand_data();
+    void handlerKeepsUnconfirmedCommand();
+    void reportsFromTheDeviceOnly();
     void rotorBlinkTimerFollowsField11();
 
 private:
@@ -74,6 +78,7 @@ void TestStatusReport::init()
 
 void TestStatusReport::cleanup()
 {
+    connected = false;
     delete window;
     window = nullptr;
     QFile::remove(testsupport::profileSettingsPath(profile));
@@ -149,47 +154,38 @@ void TestStatusReport::applyExample()
 
 void TestStatusReport::applyOutcomes_data()
 {
-    QTest::addColumn<int>("toSkip");
     QTest::addColumn<QStringList>("reports");
     QTest::addColumn<QList<ReportOutcome>>("outcomes");
     QTest::addColumn<int>("antennaAfter");
-    QTest::addColumn<int>("toSkipAfter");
 
     const QString ant2 = reportWith({{0, "1"}});
     const QString ant3 = reportWith({{0, "2"}});
     const QString ant9 = reportWith({{0, "8"}});
     const QString bad = reportWith({{0, "5"}}, "FE");
-    QTest::newRow("no skipping") << 0 << QStringList {ant2} << QList<ReportOutcome> {ReportOutcome::Applied} << 1 << 0;
+    QTest::newRow("one report") << QStringList {ant2} << QList<ReportOutcome> {ReportOutcome::Applied} << 1;
     QTest::newRow("bad report changes nothing")
-        << 0 << QStringList {bad} << QList<ReportOutcome> {ReportOutcome::Rejected} << 0 << 0;
-    QTest::newRow("two skipped, bad one between does not count")
-        << 2 << QStringList {ant2, bad, ant3, ant9}
-        << QList<ReportOutcome> {ReportOutcome::Skipped, ReportOutcome::Rejected, ReportOutcome::Skipped,
+        << QStringList {bad} << QList<ReportOutcome> {ReportOutcome::Rejected} << 0;
+    QTest::newRow("every valid report applies, a bad one between changes nothing")
+        << QStringList {ant2, bad, ant3, ant9}
+        << QList<ReportOutcome> {ReportOutcome::Applied, ReportOutcome::Rejected, ReportOutcome::Applied,
                                  ReportOutcome::Applied}
-        << 8 << 0;
-    QTest::newRow("short text does not count")
-        << 1 << QStringList {"1.0.0", ant3} << QList<ReportOutcome> {ReportOutcome::Rejected, ReportOutcome::Skipped}
-        << 0 << 0;
-    QTest::newRow("255 to skip counts down")
-        << 255 << QStringList {ant2} << QList<ReportOutcome> {ReportOutcome::Skipped} << 0 << 254;
+        << 8;
+    QTest::newRow("short text is rejected")
+        << QStringList {"1.0.0", ant3} << QList<ReportOutcome> {ReportOutcome::Rejected, ReportOutcome::Applied} << 2;
 }
 
 void TestStatusReport::applyOutcomes()
 {
-    QFETCH(int, toSkip);
     QFETCH(QStringList, reports);
     QFETCH(QList<ReportOutcome>, outcomes);
     QFETCH(int, antennaAfter);
-    QFETCH(int, toSkipAfter);
     DeviceState state;
-    state.reportsToSkip = static_cast<quint8>(toSkip);
     QList<ReportOutcome> seen;
     for (const QString& report : reports) {
         seen.append(applyStatusReport(state, parseStatusReport(report)));
     }
     QCOMPARE(seen, outcomes);
     QCOMPARE(int(state.selectedAntenna), antennaAfter);
-    QCOMPARE(int(state.reportsToSkip), toSkipAfter);
 }
 
 void TestStatusReport::selectedRxKeptWhileAnRxIsActive()
@@ -271,7 +267,7 @@ void TestStatusReport::handlerAppliesReport()
     process(example);
 
     QCOMPARE(lastReportTime, sent + 42);
-    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Ping: 42"));
+    QCOMPARE(window->linkFigures()->text(), QStringLiteral("Ping: 42"));
     QCOMPARE(int(window->deviceState.selectedAntenna), 3);
     QCOMPARE(int(window->deviceState.rtxActive), 1);
     QCOMPARE(int(window->deviceState.selectedRx), 0);
@@ -283,7 +279,7 @@ void TestStatusReport::handlerAppliesReport()
     // read the send time: a small negative figure, shown as it is.
     now = sent - 3;
     process(example);
-    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Ping: -3"));
+    QCOMPARE(window->linkFigures()->text(), QStringLiteral("Ping: -3"));
 }
 
 void TestStatusReport::handlerIgnoresBadReports_data()
@@ -303,39 +299,102 @@ void TestStatusReport::handlerIgnoresBadReports()
     const ScopedClock clock([] { return 1000000; });
     lastReportTime = 5;
     window->deviceState.selectedAntenna = 7;
-    window->deviceState.reportsToSkip = 1;
     window->ui->statusBar->showMessage(QStringLiteral("before"));
+    window->ui->botaoTecla8->setStyleSheet(harness::untouched);
 
     process(text);
 
     QCOMPARE(lastReportTime, qint64(5));
     QCOMPARE(int(window->deviceState.selectedAntenna), 7);
-    QCOMPARE(int(window->deviceState.reportsToSkip), 1);
+    // Not a report, but the panel is repainted from what it knows.
+    QCOMPARE(window->ui->botaoTecla8->styleSheet(), harness::selected);
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("before"));
+    QCOMPARE(window->linkFigures()->text(), QString());
 }
 
-void TestStatusReport::handlerSkipsAfterCommands()
+// The window between the wire and the panel: the writes and reports of a
+// 300 ms link, fed in the order the link worker hands them over.
+void TestStatusReport::handlerKeepsUnconfirmedCommand_data()
+{
+    QTest::addColumn<QStringList>("reported"); // antenna in each report after the press
+    QTest::addColumn<int>("sent"); // times FE 02 01 FD was queued
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<int>("shown"); // antenna lit at the end
+
+    QTest::newRow("confirmed") << QStringList {"0", "1"} << 1 << "" << 1;
+    QTest::newRow("sent again, then confirmed") << QStringList {"0", "0", "1"} << 2 << "" << 1;
+    QTest::newRow("the device disagrees three times")
+        << QStringList {"0", "0", "0", "0"} << 3 << "Ant 2 not confirmed by the Merax" << 0;
+}
+
+void TestStatusReport::handlerKeepsUnconfirmedCommand()
+{
+    QFETCH(QStringList, reported);
+    QFETCH(int, sent);
+    QFETCH(QString, notice);
+    QFETCH(int, shown);
+
+    window = new MainWindow;
+    // The test plays the link worker and the polling thread itself.
+    MainWindow::stopThreads();
+    window->setDeviceAddress(QStringLiteral("127.0.0.1"));
+    connected = true;
+    QList<QByteArray> queued;
+    const ScopedCommandTap tap([&queued](const QByteArray& payload) { queued.append(payload); });
+    const QByteArray poll = QByteArray::fromHex("FE01FD");
+    const QByteArray ant2 = QByteArray::fromHex("FE0201FD");
+    qint64 now = 1000;
+
+    window->linkWrote(poll, now); // its answer is still on the way
+    QVERIFY(QMetaObject::invokeMethod(window, "on_botaoTecla2_pressed"));
+    QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
+    QCOMPARE(window->unconfirmedCommands(), 1);
+    window->linkWrote(ant2, now += 90);
+    for (const QString& antenna : reported) {
+        const int before = queued.size();
+        window->linkReceived(reportWith({{0, antenna}}).toLatin1(), QStringLiteral("127.0.0.1"), now += 60);
+        if (window->unconfirmedCommands() > 0) {
+            QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
+            QCOMPARE(window->ui->botaoTecla1->styleSheet(), harness::idle);
+        }
+        if (queued.size() > before) {
+            window->linkWrote(queued.last(), now += 90); // sent again
+        }
+        window->linkWrote(poll, now += 90);
+    }
+    QCOMPARE(queued.count(ant2), sent);
+    QCOMPARE(window->unconfirmedCommands(), 0);
+    QCOMPARE(window->ui->antennaButtons[shown]->styleSheet(), harness::selected);
+    if (!notice.isEmpty()) {
+        QCOMPARE(window->ui->statusBar->currentMessage(), notice);
+    }
+}
+
+// Only the device may light the panel, and only while connected.
+void TestStatusReport::reportsFromTheDeviceOnly()
 {
     window = new MainWindow;
-    qint64 now = 1000000;
-    const ScopedClock clock([&now] { return now; });
+    MainWindow::stopThreads();
+    window->setDeviceAddress(QStringLiteral("127.0.0.1"));
     lastReportTime = 5;
-    window->deviceState.reportsToSkip = 2;
-    window->ui->statusBar->showMessage(QStringLiteral("before"));
+    const QByteArray ant6 = reportWith({{0, "5"}}).toLatin1();
 
-    process(reportWith({{0, "1"}}));
-    process(reportWith({{0, "5"}}, "0"));
-    process(reportWith({{0, "2"}}));
+    window->linkReceived(ant6, QStringLiteral("127.0.0.1"), 100);
     QCOMPARE(lastReportTime, qint64(5));
-    QCOMPARE(int(window->deviceState.reportsToSkip), 0);
-    QCOMPARE(int(window->deviceState.selectedAntenna), 0);
-    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("before"));
 
-    now = 2000000;
-    process(reportWith({{0, "8"}}));
-    QCOMPARE(lastReportTime, qint64(2000000));
-    QCOMPARE(int(window->deviceState.selectedAntenna), 8);
-    QVERIFY(window->ui->statusBar->currentMessage().startsWith(QStringLiteral("Ping: ")));
+    connected = true;
+    window->linkReceived(ant6, QStringLiteral("127.0.0.2"), 200);
+    window->linkReceived(ant6, QStringLiteral("10.0.0.9"), 300);
+    QCOMPARE(lastReportTime, qint64(5));
+    QCOMPARE(int(window->deviceState.selectedAntenna), 0);
+    QCOMPARE(window->ignoredReports(), 2);
+    // Said once, with the first stranger's address.
+    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Ignored a status report from 127.0.0.2"));
+
+    // The device, seen through an IPv6 socket.
+    window->linkReceived(ant6, QStringLiteral("::ffff:127.0.0.1"), 400);
+    QVERIFY(lastReportTime > 5);
+    QCOMPARE(int(window->deviceState.selectedAntenna), 5);
 }
 
 void TestStatusReport::rotorBlinkTimerFollowsField11()

@@ -15,8 +15,8 @@ private Q_SLOTS:
     void cleanup();
     void antennaChoice_data();
     void antennaChoice();
-    void reportsToSkipWraps_data();
-    void reportsToSkipWraps();
+    void commandsAwaitConfirmation_data();
+    void commandsAwaitConfirmation();
     void radioButtons_data();
     void radioButtons();
     void functionKeys_data();
@@ -119,7 +119,6 @@ void TestSwitching::antennaChoice()
     state.splitActive = static_cast<quint8>(splitActive);
     state.selectedAntenna = static_cast<quint8>(selected);
     state.splitRxAntenna = static_cast<quint8>(rx);
-    state.reportsToSkip = 7;
     if (pending) {
         p.w().splitBlinkTimer.start(400);
         splitConfigPending = true;
@@ -131,7 +130,8 @@ void TestSwitching::antennaChoice()
     choose(p, how);
 
     QCOMPARE(p.sent, expectedBytes.isEmpty() ? QList<QByteArray>() : QList<QByteArray> {expectedBytes});
-    QCOMPARE(int(state.reportsToSkip), 8);
+    // Sent while connected, it now waits for the device to confirm it.
+    QCOMPARE(p.w().unconfirmedCommands(), expectedBytes.isEmpty() ? 0 : 1);
     QCOMPARE(int(state.selectedAntenna), selectedAfter);
     QCOMPARE(int(state.splitRxAntenna), rxAfter);
     QCOMPARE(int(state.splitActive), splitAfter);
@@ -145,31 +145,32 @@ void TestSwitching::antennaChoice()
     }
 }
 
-void TestSwitching::reportsToSkipWraps_data()
+// Whatever the operator switches waits for the device's word; pressing the
+// same kind of key again replaces what the earlier press asked for.
+void TestSwitching::commandsAwaitConfirmation_data()
 {
-    QTest::addColumn<int>("before");
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("after");
-    QTest::newRow("antenna 255 + 1") << 255 << "botaoTecla1" << 0;
-    QTest::newRow("antenna 0 + 1") << 0 << "botaoTecla1" << 1;
-    QTest::newRow("RELEASE 255 + 1") << 255 << "botaoRelease" << 0;
-    QTest::newRow("F-key 254 + 1") << 254 << "F2" << 255;
-    QTest::newRow("RX 255 + 2") << 255 << "botaoTeclaRX2" << 1;
-    QTest::newRow("RX 254 + 2") << 254 << "botaoTeclaRX4" << 0;
-    QTest::newRow("RX 3 + 2") << 3 << "botaoTeclaRX1" << 5;
-    QTest::newRow("RTX changes nothing") << 255 << "botaoTeclaRTX" << 255;
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<int>("waiting");
+    QTest::newRow("antenna") << QStringList {"botaoTecla1"} << 1;
+    QTest::newRow("RELEASE") << QStringList {"botaoRelease"} << 1;
+    QTest::newRow("F-key") << QStringList {"F2"} << 1;
+    QTest::newRow("RX") << QStringList {"botaoTeclaRX2"} << 1;
+    QTest::newRow("RTX") << QStringList {"botaoTeclaRTX"} << 1;
+    QTest::newRow("antenna, then another") << QStringList {"botaoTecla1", "F7"} << 1;
+    QTest::newRow("RX, then RTX") << QStringList {"botaoTeclaRX2", "botaoTeclaRTX"} << 1;
+    QTest::newRow("antenna and RX") << QStringList {"botaoTecla3", "botaoTeclaRX4"} << 2;
 }
 
-void TestSwitching::reportsToSkipWraps()
+void TestSwitching::commandsAwaitConfirmation()
 {
-    QFETCH(int, before);
-    QFETCH(QString, how);
-    QFETCH(int, after);
+    QFETCH(QStringList, presses);
+    QFETCH(int, waiting);
     Panel& p = makePanel();
     connected = true;
-    p.w().deviceState.reportsToSkip = static_cast<quint8>(before);
-    choose(p, how);
-    QCOMPARE(int(p.w().deviceState.reportsToSkip), after);
+    for (const QString& how : presses) {
+        choose(p, how);
+    }
+    QCOMPARE(p.w().unconfirmedCommands(), waiting);
 }
 
 void TestSwitching::radioButtons_data()
@@ -178,13 +179,12 @@ void TestSwitching::radioButtons_data()
     QTest::addColumn<bool>("link");
     QTest::addColumn<QByteArray>("expectedBytes");
     QTest::addColumn<int>("rxAfter");
-    QTest::addColumn<int>("skipAfter");
-    QTest::newRow("RX 1") << "botaoTeclaRX1" << true << bytes("fe050100fd") << 1 << 12;
-    QTest::newRow("RX 3") << "botaoTeclaRX3" << true << bytes("fe050300fd") << 3 << 12;
-    QTest::newRow("RX 4 sends its trailing zero") << "botaoTeclaRX4" << true << bytes("fe050400fd") << 4 << 12;
-    QTest::newRow("RTX") << "botaoTeclaRTX" << true << bytes("fe0601fd") << 9 << 10;
-    QTest::newRow("RX 3 offline") << "botaoTeclaRX3" << false << QByteArray() << 9 << 10;
-    QTest::newRow("RTX offline") << "botaoTeclaRTX" << false << QByteArray() << 9 << 10;
+    QTest::newRow("RX 1") << "botaoTeclaRX1" << true << bytes("fe050100fd") << 1;
+    QTest::newRow("RX 3") << "botaoTeclaRX3" << true << bytes("fe050300fd") << 3;
+    QTest::newRow("RX 4 sends its trailing zero") << "botaoTeclaRX4" << true << bytes("fe050400fd") << 4;
+    QTest::newRow("RTX") << "botaoTeclaRTX" << true << bytes("fe0601fd") << 9;
+    QTest::newRow("RX 3 offline") << "botaoTeclaRX3" << false << QByteArray() << 9;
+    QTest::newRow("RTX offline") << "botaoTeclaRTX" << false << QByteArray() << 9;
 }
 
 void TestSwitching::radioButtons()
@@ -193,11 +193,9 @@ void TestSwitching::radioButtons()
     QFETCH(bool, link);
     QFETCH(QByteArray, expectedBytes);
     QFETCH(int, rxAfter);
-    QFETCH(int, skipAfter);
     Panel& p = makePanel();
     DeviceState& state = p.w().deviceState;
     state.selectedRx = 9;
-    state.reportsToSkip = 10;
     state.rxActive = 1;
     state.rtxActive = 1;
     p.mark(indicatorNames());
@@ -207,7 +205,6 @@ void TestSwitching::radioButtons()
 
     QCOMPARE(p.sent, expectedBytes.isEmpty() ? QList<QByteArray>() : QList<QByteArray> {expectedBytes});
     QCOMPARE(int(state.selectedRx), rxAfter);
-    QCOMPARE(int(state.reportsToSkip), skipAfter);
     // The radio buttons light from the device's report only: no repaint here.
     for (const QString& indicator : indicatorNames()) {
         QCOMPARE(p.style(indicator), untouched);
@@ -244,11 +241,9 @@ void TestSwitching::functionKeys()
 
     if (position < 0) {
         QVERIFY(p.sent.isEmpty());
-        QCOMPARE(int(p.w().deviceState.reportsToSkip), 0);
         QCOMPARE(int(p.w().deviceState.selectedAntenna), 14);
     } else {
         QCOMPARE(p.sent, QList<QByteArray> {frameCommand(2, static_cast<quint8>(position))});
-        QCOMPARE(int(p.w().deviceState.reportsToSkip), 1);
         QCOMPARE(int(p.w().deviceState.selectedAntenna), position);
     }
 }
@@ -262,7 +257,6 @@ void TestSwitching::keyRepeatActsEveryTime()
         QApplication::sendEvent(&p.w(), &press);
     }
     QCOMPARE(p.sent, (QList<QByteArray> {bytes("fe0200fd"), bytes("fe0200fd"), bytes("fe0200fd"), bytes("fe0200fd")}));
-    QCOMPARE(int(p.w().deviceState.reportsToSkip), 4);
 }
 
 void TestSwitching::actsOnPressNotRelease()
@@ -274,7 +268,6 @@ void TestSwitching::actsOnPressNotRelease()
     QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0200fd")});
     QTest::mouseRelease(ant1, Qt::LeftButton); // clicked() does nothing more
     QCOMPARE(p.sent.size(), 1);
-    QCOMPARE(int(p.w().deviceState.reportsToSkip), 1);
 }
 
 void TestSwitching::releaseUnlightsEveryAntenna()
@@ -287,13 +280,14 @@ void TestSwitching::releaseUnlightsEveryAntenna()
     for (int n = 1; n <= 12; ++n) {
         QCOMPARE(p.style(QStringLiteral("botaoTecla%1").arg(n)), idle);
     }
-    // Three choices while the link was down are skipped after connecting too.
+    // Choices while the link is down are shown but neither sent nor awaited.
     connected = false;
     for (int n = 1; n <= 3; ++n) {
         p.click(QStringLiteral("botaoTecla%1").arg(n));
     }
+    QCOMPARE(p.style("botaoTecla3"), selected);
     QCOMPARE(p.sent.size(), 2);
-    QCOMPARE(int(p.w().deviceState.reportsToSkip), 5);
+    QCOMPARE(p.w().unconfirmedCommands(), 1);
 }
 
 ZAREL_TEST_MAIN(TestSwitching, "panel_switching")

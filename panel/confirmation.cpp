@@ -1,0 +1,179 @@
+#include "panel/confirmation.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr quint8 noAntenna = 15;
+
+QString antennaName(quint8 position)
+{
+    return position == noAntenna ? QStringLiteral("RELEASE") : QStringLiteral("Ant %1").arg(position + 1);
+}
+
+template<class T>
+bool agrees(const std::optional<T>& wanted, T actual)
+{
+    return !wanted || *wanted == actual;
+}
+
+template<class T>
+void withdrawField(std::optional<T>& field, const std::optional<T>& newer)
+{
+    if (newer) {
+        field.reset();
+    }
+}
+
+} // namespace
+
+bool PendingCommands::Expectation::isEmpty() const
+{
+    return !selectedAntenna && !splitActive && !splitRxAntenna && !rtxActive && !rxActive && gpoMask == 0;
+}
+
+bool PendingCommands::Expectation::agreesWith(const DeviceState& state) const
+{
+    return agrees(selectedAntenna, state.selectedAntenna) && agrees(splitActive, state.splitActive) &&
+        agrees(splitRxAntenna, state.splitRxAntenna) && agrees(rtxActive, state.rtxActive) &&
+        agrees(rxActive, state.rxActive) && (state.gpoStates & gpoMask) == gpoValues;
+}
+
+void PendingCommands::Expectation::applyTo(DeviceState& state) const
+{
+    state.selectedAntenna = selectedAntenna.value_or(state.selectedAntenna);
+    state.splitActive = splitActive.value_or(state.splitActive);
+    state.splitRxAntenna = splitRxAntenna.value_or(state.splitRxAntenna);
+    state.rtxActive = rtxActive.value_or(state.rtxActive);
+    state.rxActive = rxActive.value_or(state.rxActive);
+    state.gpoStates = static_cast<quint8>((state.gpoStates & ~gpoMask) | gpoValues);
+}
+
+void PendingCommands::Expectation::withdraw(const Expectation& newer)
+{
+    withdrawField(selectedAntenna, newer.selectedAntenna);
+    withdrawField(splitActive, newer.splitActive);
+    withdrawField(splitRxAntenna, newer.splitRxAntenna);
+    withdrawField(rtxActive, newer.rtxActive);
+    withdrawField(rxActive, newer.rxActive);
+    gpoMask = static_cast<quint8>(gpoMask & ~newer.gpoMask);
+    gpoValues = static_cast<quint8>(gpoValues & gpoMask);
+}
+
+std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const QByteArray& payload, bool splitOn)
+{
+    const auto byte = [&payload](int i) { return static_cast<quint8>(payload.at(i)); };
+    if (payload.size() < 4 || byte(0) != 0xFE || byte(payload.size() - 1) != 0xFD) {
+        return std::nullopt;
+    }
+    Expectation e;
+    switch (byte(1)) {
+    case 2: // antenna p; while split is on, the receive antenna
+        if (payload.size() != 4) {
+            return std::nullopt;
+        }
+        (splitOn ? e.splitRxAntenna : e.selectedAntenna) = byte(2);
+        e.name = antennaName(byte(2));
+        return e;
+    case 3: // split on (1, receive, transmit) or off (0, 0, 0)
+        if (payload.size() != 6) {
+            return std::nullopt;
+        }
+        e.name = QStringLiteral("SPLIT");
+        if (byte(2) == 1) {
+            e.splitActive = 1;
+            e.splitRxAntenna = byte(3);
+            e.selectedAntenna = byte(4);
+        } else {
+            e.splitActive = 0;
+        }
+        return e;
+    case 4: // GPO g on (1) or off (0)
+        if (payload.size() != 5 || byte(2) > 7) {
+            return std::nullopt;
+        }
+        e.gpoMask = static_cast<quint8>(1u << byte(2));
+        e.gpoValues = byte(3) != 0 ? e.gpoMask : 0;
+        e.name = QStringLiteral("GPO %1").arg(byte(2) + 1);
+        return e;
+    case 5: // receiver RX n
+        if (payload.size() != 5) {
+            return std::nullopt;
+        }
+        e.rxActive = 1;
+        e.rtxActive = 0;
+        e.name = QStringLiteral("RX %1").arg(byte(2));
+        return e;
+    case 6: // RTX
+        if (payload.size() != 4) {
+            return std::nullopt;
+        }
+        e.rtxActive = 1;
+        e.rxActive = 0;
+        e.name = QStringLiteral("RTX");
+        return e;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool PendingCommands::add(const QByteArray& payload, bool splitOn)
+{
+    const std::optional<Expectation> expectation = expectationOf(payload, splitOn);
+    if (!expectation) {
+        return false;
+    }
+    for (Pending& older : pending) {
+        older.expectation.withdraw(*expectation);
+    }
+    pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                 [](const Pending& older) { return older.expectation.isEmpty(); }),
+                  pending.end());
+    pending.push_back({payload, *expectation, 1, 0});
+    return true;
+}
+
+void PendingCommands::recordWrite(const QByteArray& payload, quint64 serial)
+{
+    for (Pending& command : pending) {
+        if (command.writtenSerial == 0 && command.payload == payload) {
+            command.writtenSerial = serial;
+            return;
+        }
+    }
+}
+
+PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::optional<quint64> answeredSerial)
+{
+    Verdicts verdicts;
+    // Judged against the device's own state, before anything is shown over it.
+    const DeviceState reported = state;
+    for (auto it = pending.begin(); it != pending.end();) {
+        const bool canJudge = answeredSerial && it->writtenSerial != 0 && *answeredSerial > it->writtenSerial;
+        if (!canJudge) {
+            ++it;
+            continue;
+        }
+        if (it->expectation.agreesWith(reported)) {
+            ++verdicts.confirmed;
+            it = pending.erase(it);
+        } else if (it->attempts < maxAttempts) {
+            ++it->attempts;
+            it->writtenSerial = 0;
+            verdicts.resend.append(it->payload);
+            ++it;
+        } else {
+            verdicts.notConfirmed.append(it->expectation.name);
+            it = pending.erase(it);
+        }
+    }
+    overlay(state);
+    return verdicts;
+}
+
+void PendingCommands::overlay(DeviceState& state) const
+{
+    for (const Pending& command : pending) {
+        command.expectation.applyTo(state);
+    }
+}

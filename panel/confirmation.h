@@ -1,0 +1,88 @@
+#ifndef ZAREL_CONFIRMATION_H
+#define ZAREL_CONFIRMATION_H
+
+// Commands the operator gave that the device has not confirmed yet.
+//
+// Every command sets a state, so what it asks for is known: Ant 4 means
+// field 0 reads 3 (field 3 while split is on), GPO 2 on means bit 1 of the
+// outputs, and so on. While a command waits, the panel keeps showing what was
+// asked for, whatever the reports say: a report that answers a poll written
+// before the command cannot show it yet (link/linkledger.h decides which
+// poll a report answers). The first report that answers a later poll judges
+// the command: it is confirmed when the report agrees; when it disagrees the
+// command is sent again, at most twice more, and then the device's word wins
+// and the operator is told.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+#include "link/devicestate.h"
+
+class PendingCommands
+{
+public:
+    static constexpr int maxAttempts = 3;
+
+    // What the command in `payload` asks the device for, given whether split
+    // is on as the panel sees it; nothing for payloads that ask for no state
+    // (polls, malformed bytes).
+    struct Expectation
+    {
+        std::optional<quint8> selectedAntenna;
+        std::optional<quint8> splitActive;
+        std::optional<quint8> splitRxAntenna;
+        std::optional<quint8> rtxActive;
+        std::optional<quint8> rxActive;
+        quint8 gpoMask = 0; // outputs the command sets
+        quint8 gpoValues = 0;
+        QString name; // "Ant 4", "RELEASE", "SPLIT", "RX 2", "RTX", "GPO 3"
+
+        bool isEmpty() const;
+        bool agreesWith(const DeviceState& state) const;
+        void applyTo(DeviceState& state) const;
+        // Leaves out what `newer` asks for: the newer command decides that.
+        void withdraw(const Expectation& newer);
+    };
+    static std::optional<Expectation> expectationOf(const QByteArray& payload, bool splitOn);
+
+    // The operator gave a command; it replaces what older ones asked for the
+    // same state. Returns false for payloads that ask for no state.
+    bool add(const QByteArray& payload, bool splitOn);
+
+    // A datagram left with this serial number: the oldest waiting command
+    // with the same bytes is now on the wire.
+    void recordWrite(const QByteArray& payload, quint64 serial);
+
+    struct Verdicts
+    {
+        QList<QByteArray> resend; // to be sent again, in this order
+        QStringList notConfirmed; // names of commands the device refused
+        int confirmed = 0;
+    };
+    // A valid report was applied to `state`; `answeredSerial` is the serial
+    // of the poll it answers (none: it cannot judge anything). Judges what it
+    // can, then shows what is still waiting on top of the device's state.
+    Verdicts judge(DeviceState& state, std::optional<quint64> answeredSerial);
+
+    // Shows what is still waiting on top of `state`.
+    void overlay(DeviceState& state) const;
+
+    int count() const { return static_cast<int>(pending.size()); }
+    void clear() { pending.clear(); }
+
+private:
+    struct Pending
+    {
+        QByteArray payload;
+        Expectation expectation;
+        int attempts = 1;
+        quint64 writtenSerial = 0; // 0: waiting in the queue
+    };
+    std::vector<Pending> pending;
+};
+
+#endif // ZAREL_CONFIRMATION_H
