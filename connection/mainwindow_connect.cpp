@@ -2,9 +2,6 @@
 #include <QAction>
 #include <QHostAddress>
 #include <QStatusBar>
-#ifndef QT_NO_SSL
-#include <QSslConfiguration>
-#endif
 
 #include "app/mainwindow.h"
 #include "app/messages.h"
@@ -45,10 +42,6 @@ void MainWindow::openCom()
     }
     SettingsStore store(settingsPath);
     ui->actionConnect_to_Merax->setEnabled(false);
-#ifndef QT_NO_SSL
-    // Loads the TLS support now rather than on first use.
-    QSslConfiguration::defaultConfiguration();
-#endif
     // A new session judges its reports afresh.
     linkLedger.clear();
     pendingCommands.clear();

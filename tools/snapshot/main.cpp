@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/mainwindow.h"
+#include "app/platformsetup.h"
 #include "forms/panelform.h"
 
 int main(int argc, char* argv[])
@@ -28,6 +29,8 @@ int main(int argc, char* argv[])
                       QStringLiteral("zarel.png")});
     parser.process(arguments);
 
+    // The same platform as the panel's, so pictures and measurements match it.
+    skipUnusedOpenGl();
     // The window reads its profile from the first argument, as the panel does.
     QByteArray profile = parser.value(QStringLiteral("profile")).toLocal8Bit();
     char* windowArgs[] = {argv[0], profile.data(), nullptr};
