@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include "app/mainwindow.h"
+#include "link/crossthreadcall.h"
 #include "link/linklock.h"
 
 ThreadLeitura::ThreadLeitura(MainWindow* ownerWindow, Timing cycleTiming)
@@ -10,9 +11,9 @@ ThreadLeitura::ThreadLeitura(MainWindow* ownerWindow, Timing cycleTiming)
     , owner(ownerWindow)
     , timing(std::move(cycleTiming))
 {
-    // The watchdog invocation carries the window by this type name; main()
-    // registers it too, this covers windows built elsewhere (tests).
-    qRegisterMetaType<MainWindow*>("MainWindow*");
+    // Built here, on the window's thread, where both requests are to run.
+    pollRequest = std::make_unique<CrossThreadCall>([window = owner] { window->callEnviar(); });
+    watchdogRequest = std::make_unique<CrossThreadCall>([window = owner] { window->checkCOMTimeout(window); });
     start(QThread::InheritPriority);
 }
 
@@ -37,15 +38,13 @@ void ThreadLeitura::run()
             currentTime = now();
             if (currentTime - lastPollTime > 150) {
                 lastPollTime = currentTime;
-                QMetaObject::invokeMethod(owner, &MainWindow::callEnviar, Qt::QueuedConnection);
+                pollRequest->post();
             }
         }
         if (stopRequested) {
             markHandOverRelease(this);
             return;
         }
-        MainWindow* window = owner;
-        QMetaObject::invokeMethod(
-            owner, [window] { window->checkCOMTimeout(window); }, Qt::QueuedConnection);
+        watchdogRequest->post();
     }
 }

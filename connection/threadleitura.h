@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
+class CrossThreadCall;
 class MainWindow;
 
 // The polling thread: asks the window for a status request about every
@@ -39,6 +41,9 @@ private:
     std::atomic<bool> stopRequested {false};
     MainWindow* owner;
     const Timing timing;
+    // The two requests, run on the GUI thread.
+    std::unique_ptr<CrossThreadCall> pollRequest;
+    std::unique_ptr<CrossThreadCall> watchdogRequest;
 };
 
 #endif // ZAREL_THREADLEITURA_H

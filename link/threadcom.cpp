@@ -11,6 +11,7 @@
 
 #include "app/mainwindow.h"
 #include "connection/hostlookup.h"
+#include "link/crossthreadcall.h"
 #include "link/linkclock.h"
 #include "link/linklock.h"
 #include "link/linklog.h"
@@ -85,8 +86,7 @@ int ThreadCOM::queuedDatagramCount()
 void ThreadCOM::wake()
 {
     if (wakeTarget != nullptr) {
-        QMetaObject::invokeMethod(
-            wakeTarget, [this] { writeDue(); }, Qt::QueuedConnection);
+        wakeTarget->post();
     }
 }
 
@@ -108,7 +108,7 @@ void ThreadCOM::run()
     timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the spacing is a floor.
     timer.setTimerType(Qt::PreciseTimer);
-    QObject wakeUps;
+    CrossThreadCall wakeUps([this] { writeDue(); });
     udpSocket = &socket;
     pacer = &timer;
     connect(&socket, &QUdpSocket::readyRead, &socket, [this] { receiveUDP(); });

@@ -8,6 +8,7 @@
 
 #include <atomic>
 
+class CrossThreadCall;
 class MainWindow;
 class QNetworkReply;
 class QObject;
@@ -78,7 +79,7 @@ private:
     // unasked shows the time since start-up rather than since 1970.
     qint64 lastSendTime = 0;
     // Set while the worker thread's event loop runs: where wake-ups go.
-    QObject* wakeTarget = nullptr;
+    CrossThreadCall* wakeTarget = nullptr;
     // Guards the queue, the endpoint, the last send time and wakeTarget.
     QMutex queueMutex;
 

@@ -190,11 +190,11 @@ void TestWatchdog::pollCadenceOnSimulatedTime()
         }
         QThread::usleep(300);
     };
-    {
-        ThreadLeitura polling(window, timing);
-        QTRY_COMPARE_WITH_TIMEOUT(cycles.load(), tenSeconds, 10000);
-    }
-    QCoreApplication::processEvents();
+    ThreadLeitura polling(window, timing);
+    QTRY_COMPARE_WITH_TIMEOUT(cycles.load(), tenSeconds, 10000);
+    // Every request asked for has reached the window; time stands still now.
+    QTRY_COMPARE(tapped.count(frameCommand(1)), tenSeconds / 2);
+    QTest::qWait(50);
     QCOMPARE(tapped.count(frameCommand(1)), tenSeconds / 2);
 }
 
