@@ -16,7 +16,7 @@
 void MainWindow::applySettings()
 {
     SettingsStore settings(settingsPath);
-    const auto text = [&settings](const QString& key) { return settings.value(key).toString(); };
+    const auto text = [&settings](const QString& key) { return settings.text(key); };
 
     for (int n = 1; n <= group::Antennas; ++n) {
         ui->antennaButtons[n - 1]->setText(wrapLabelText(text(settingskey::antennaCaption(n))));

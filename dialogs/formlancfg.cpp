@@ -57,8 +57,8 @@ formLanCFG::~formLanCFG()
 void formLanCFG::loadSettings()
 {
     SettingsStore settings(mainWindow->settingsFilePath());
-    ui->lineEditIP->setText(settings.value(settingskey::Host).toString());
-    ui->lineEditPort->setText(settings.value(settingskey::Port).toString());
+    ui->lineEditIP->setText(settings.text(settingskey::Host));
+    ui->lineEditPort->setText(settings.text(settingskey::Port));
 }
 
 bool formLanCFG::saveSettings()

@@ -28,15 +28,19 @@ void labels::loadSettings()
     SettingsStore settings(mainWindow->settingsFilePath());
     // Plain text both ways, so a caption that looks like markup survives.
     for (int n = 1; n <= group::Antennas; ++n) {
-        ui->antennaEditors[n - 1]->setPlainText(settings.value(settingskey::antennaCaption(n)).toString());
+        ui->antennaEditors[n - 1]->setPlainText(settings.text(settingskey::antennaCaption(n)));
     }
     for (int n = 1; n <= group::Gpis; ++n) {
-        ui->gpiEditors[n - 1]->setPlainText(settings.value(settingskey::gpiCaption(n)).toString());
+        ui->gpiEditors[n - 1]->setPlainText(settings.text(settingskey::gpiCaption(n)));
     }
     for (int n = 1; n <= group::Gpos; ++n) {
-        ui->gpoEditors[n - 1]->setPlainText(settings.value(settingskey::gpoCaption(n)).toString());
+        ui->gpoEditors[n - 1]->setPlainText(settings.text(settingskey::gpoCaption(n)));
     }
-    ui->lineEditID->setText(settings.value(settingskey::StationId).toString());
+    const QString id = settings.text(settingskey::StationId);
+    // An ID written longer by hand is shown and stored whole rather than cut;
+    // typing still cannot make it longer than the form allows or than it is.
+    ui->lineEditID->setMaxLength(qMax(ui->lineEditID->maxLength(), id.size()));
+    ui->lineEditID->setText(id);
 }
 
 bool labels::saveSettings()

@@ -9,10 +9,13 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 
+#include "app/labelwrap.h"
 #include "app/messages.h"
+#include "app/settingsstore.h"
 #include "dialogs/about.h"
 #include "dialogs/formlancfg.h"
 #include "dialogs/labels.h"
@@ -37,6 +40,22 @@ void writeSettings(const QVariantMap& values)
 QByteArray fileBytes()
 {
     return testsupport::fileBytes(settingsFile());
+}
+
+void writeBytes(const QByteArray& bytes)
+{
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+// Reads a copy of the file: QSettings keeps what it read of a file and would
+// answer from that instead of the bytes.
+QString readBack(const QString& key)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.ini"));
+    return QFile::copy(settingsFile(), copy) ? SettingsStore(copy).text(key) : QStringLiteral("<no file>");
 }
 
 void makeFileReadOnly()
@@ -135,6 +154,10 @@ private Q_SLOTS:
     void labelsClosedWithoutSaving_data();
     void labelsClosedWithoutSaving();
     void labelsOkOnReadOnlyFile();
+    void labelsOkKeepsHandTypedText_data();
+    void labelsOkKeepsHandTypedText();
+    void labelsLongId_data();
+    void labelsLongId();
 
     void aboutDialog();
     void aboutQt();
@@ -338,8 +361,7 @@ void TestDialogs::labelsOkStoresAsTyped()
 
     // The panel shows it at once; the file holds it exactly.
     QCOMPARE(w.findChild<QWidget*>(panelWidget)->property("text").toString(), shown);
-    const QSettings file(settingsFile(), QSettings::IniFormat);
-    QCOMPARE(file.value(key).toString(), typed);
+    QCOMPARE(readBack(key), typed);
 
     // Hidden now, released once the click has been delivered.
     QVERIFY(!alive.isNull());
@@ -434,6 +456,90 @@ void TestDialogs::labelsOkOnReadOnlyFile()
     QVERIFY(!alive.isNull());
     QVERIFY(dialog->isVisible());
     QCOMPARE(editorText(dialog, QStringLiteral("teA1")), QString::fromUtf8("Süd"));
+}
+
+void TestDialogs::labelsOkKeepsHandTypedText_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("everyKey"); // the file holds all the dialog's keys: nothing to write
+    QTest::newRow("UTF-8 ID") << QByteArray("ID=Esta\xc3\xa7\xc3\xa3o") << QString::fromUtf8("Estação") << false;
+    QTest::newRow("old escapes") << QByteArray("K2=S\\xfc\\x64 \\x3a9") << QString::fromUtf8("Süd Ω") << false;
+    QTest::newRow("comma and blank") << QByteArray("K3=40m, 20m") << QStringLiteral("40m, 20m") << false;
+    QTest::newRow("trailing comma") << QByteArray("GPI2=a,") << QStringLiteral("a,") << false;
+    QTest::newRow("UTF-8 ID with comma") << QByteArray("ID=S\xc3\xbc\x64,Norte") << QString::fromUtf8("Süd,Norte")
+                                         << false;
+    QTest::newRow("nothing to write") << QByteArray("K12=40m,20m") << QStringLiteral("40m,20m") << true;
+}
+
+void TestDialogs::labelsOkKeepsHandTypedText()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, typed);
+    QFETCH(bool, everyKey);
+    const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
+    QByteArray contents = "[General]\n" + line + "\n";
+    QString editor;
+    for (const auto& other : captionKeys()) {
+        if (other.first == key) {
+            editor = other.second;
+        } else if (everyKey) {
+            contents += other.first.toLatin1() + "=\n";
+        }
+    }
+    writeBytes(contents);
+    // ID is labelID, K3 botaoTecla3, GPI2 botaoGPI2.
+    const bool id = key == QLatin1String("ID");
+    const QString panel = id ? QStringLiteral("labelID") : "botao" + QString(key).replace("K", "Tecla");
+    const QString shown = id ? typed : wrapLabelText(typed);
+    MainWindow w;
+    QCOMPARE(w.findChild<QWidget*>(panel)->property("text").toString(), shown);
+    labels* dialog = open<labels>(w, w.ui->actionLabels);
+    QVERIFY(dialog != nullptr);
+    QCOMPARE(editorText(dialog, editor), typed);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("botaoOK")), Qt::LeftButton);
+
+    QCOMPARE(w.findChild<QWidget*>(panel)->property("text").toString(), shown);
+    QCOMPARE(readBack(key), typed);
+    // Rewritten as UTF-8, quoted where a comma would split it; or not at all.
+    QVERIFY2(everyKey ? fileBytes() == contents : fileBytes().contains(typed.toUtf8()), fileBytes().constData());
+}
+
+void TestDialogs::labelsLongId_data()
+{
+    const QString longId = QString::fromUtf8("Estação-Zarel-").repeated(6); // 84 characters
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("backspaces");
+    QTest::addColumn<QString>("typing");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("long, not edited") << longId << 0 << QString() << longId;
+    QTest::newRow("long, typing stops at its length") << longId << 1 << QStringLiteral("XYZ") << longId.left(83) + "X";
+    QTest::newRow("long, shortened") << longId << 40 << QString() << longId.left(44);
+    QTest::newRow("short, typing stops at 50")
+        << QStringLiteral("abc") << 0 << QString(60, QLatin1Char('x')) << "abc" + QString(47, QLatin1Char('x'));
+}
+
+void TestDialogs::labelsLongId()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, backspaces);
+    QFETCH(QString, typing);
+    QFETCH(QString, kept);
+    writeBytes("[General]\nID=" + stored.toUtf8() + "\n");
+    MainWindow w;
+    labels* dialog = open<labels>(w, w.ui->actionLabels);
+    QVERIFY(dialog != nullptr);
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("lineEditID"));
+    QCOMPARE(field->text(), stored);
+    field->end(false);
+    for (int i = 0; i < backspaces; ++i) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+    }
+    QTest::keyClicks(field, typing);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("botaoOK")), Qt::LeftButton);
+
+    QCOMPARE(w.ui->labelID->text(), kept);
+    QCOMPARE(readBack(QStringLiteral("ID")), kept);
 }
 
 void TestDialogs::aboutDialog()

@@ -41,9 +41,20 @@ private Q_SLOTS:
     void readOnlyFileStillReads();
     void unwritableLocationReportsFailure();
     void flawedFileIsWrittenAndReportedSaved();
+    void handTypedText_data();
+    void handTypedText();
+    void olderFileKeepsItsBytes();
 
 private:
     QString path(const char* name) const { return dir->filePath(QString::fromLatin1(name)); }
+    // A copy under a new name: QSettings keeps what it read of a file and
+    // would answer from that instead of reading the bytes.
+    QString freshCopy(const QString& file)
+    {
+        const QString copy = dir->filePath(QStringLiteral("copy%1.ini").arg(++copies));
+        return QFile::copy(file, copy) ? copy : QString();
+    }
+    int copies = 0;
     QScopedPointer<QTemporaryDir> dir;
 };
 
@@ -88,6 +99,8 @@ void TestSettingsStore::roundTrip_data()
     QTest::newRow("boolean") << "IPdir" << QVariant(true) << "true";
     QTest::newRow("integer") << "GPI1R" << QVariant(255) << "255";
     QTest::newRow("key with comma-like text") << "ID" << QVariant(QStringLiteral("A, B; C=D")) << "A, B; C=D";
+    QTest::newRow("blanks around comma") << "K3" << QVariant(QStringLiteral(" a , b ")) << " a , b ";
+    QTest::newRow("trailing comma") << "K4" << QVariant(QStringLiteral("a,")) << "a,";
 }
 
 void TestSettingsStore::roundTrip()
@@ -102,7 +115,7 @@ void TestSettingsStore::roundTrip()
         QVERIFY(store.sync());
     }
     QVERIFY(QFile::exists(file));
-    const SettingsStore store(file);
+    const SettingsStore store(freshCopy(file));
     QCOMPARE(store.value(key).toString(), readBack);
 }
 
@@ -160,6 +173,79 @@ void TestSettingsStore::flawedFileIsWrittenAndReportedSaved()
     }
     const QByteArray written = readAll(file);
     QVERIFY2(written.contains("K2=New"), written.constData());
+}
+
+void TestSettingsStore::handTypedText_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("typed"); // K1
+    QTest::newRow("comma and blank") << QByteArray("K1=40m, 20m") << QStringLiteral("40m, 20m");
+    QTest::newRow("bare comma") << QByteArray("K1=a,b") << QStringLiteral("a,b");
+    QTest::newRow("blanks around comma") << QByteArray("K1=a , b") << QStringLiteral("a , b");
+    QTest::newRow("trailing comma") << QByteArray("K1=a, ") << QStringLiteral("a,");
+    QTest::newRow("outer blanks, empty parts") << QByteArray("K1=  ,a,,b \t") << QStringLiteral(",a,,b");
+    QTest::newRow("quoted part") << QByteArray("K1=\" a \" , b") << QStringLiteral(" a , b");
+    QTest::newRow("escapes") << QByteArray("K1=A\\tB, \\x3a9\\,c") << QString::fromUtf8("A\tB, Ωc");
+    QTest::newRow("UTF-8") << QByteArray("K1=Esta\xc3\xa7\xc3\xa3o, S\xc3\xbc\x64")
+                           << QString::fromUtf8("Estação, Süd");
+    QTest::newRow("Latin-1 saved by hand")
+        << QByteArray("K1=Esta\xe7\xe3o, S\xfc\x64") << QString::fromUtf8("Estação, Süd");
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf[General]\nK1=S\xc3\xbc\x64,x")
+                                     << QString::fromUtf8("Süd,x");
+    QTest::newRow("sections, CRLF, comments")
+        << QByteArray("K1=no\r\n[X]\r\nK1=no\r\n[general]\r\n; K1=no\r\nK1=a ,b ;c\r\n") << QStringLiteral("a ,b");
+    QTest::newRow("other keys") << QByteArray("K1=x,y\n[%General]\nK1=p , q\n[General]\nk1=c , d\nK10=e , f")
+                                << QStringLiteral("x,y");
+    QTest::newRow("line end in quotes") << QByteArray("K1=\"a\nb\", c") << QStringLiteral("a\nb, c");
+    QTest::newRow("escaped line end") << QByteArray("K1=a,\\\r\nb") << QStringLiteral("a,b");
+}
+
+void TestSettingsStore::handTypedText()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, typed);
+    const QString name = path("typed.ini");
+    writeAll(name, file + "\nRL=false\n");
+    QCOMPARE(SettingsStore(name).text(QStringLiteral("K1")), typed);
+    {
+        // QSettings rewrites the whole file for another key.
+        SettingsStore store(name);
+        store.setValue(QStringLiteral("RL"), true);
+        QVERIFY(store.sync());
+    }
+    const SettingsStore store(freshCopy(name));
+    QCOMPARE(store.text(QStringLiteral("K1")), typed);
+    QVERIFY(store.value(QStringLiteral("RL")).toBool());
+}
+
+void TestSettingsStore::olderFileKeepsItsBytes()
+{
+    // As Qt wrote it without a codec: other than ASCII as \x escapes.
+    const QByteArray older = "[General]\nGPI1R=255\nID=\"Esta\\xe7\\xe3o, S\\xfc\\x64\"\nIPdir=true\nK1=\\x3a9\n";
+    const QVariantMap values {
+        {"GPI1R", 255}, {"ID", QString::fromUtf8("Estação, Süd")}, {"IPdir", true}, {"K1", QString::fromUtf8("Ω")}};
+    const QString file = path("older.ini");
+    writeAll(file, older);
+    {
+        SettingsStore store(file);
+        for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+            store.setValue(it.key(), it.value());
+        }
+        QVERIFY(store.sync());
+    }
+    QCOMPARE(readAll(file), older);
+    {
+        SettingsStore store(file);
+        store.setValue(QStringLiteral("K2"), QStringLiteral("new"));
+        QVERIFY(store.sync());
+    }
+    // Rewritten: the same text, now in UTF-8.
+    const QByteArray now = readAll(file);
+    QVERIFY2(now.contains("\nID=\"Esta\xc3\xa7\xc3\xa3o, S\xc3\xbc\x64\"\nIPdir=true\nK1=\xce\xa9\n"), now.constData());
+    const SettingsStore store(freshCopy(file));
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        QCOMPARE(store.text(it.key()), it.value().toString());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
