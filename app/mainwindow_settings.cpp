@@ -61,8 +61,20 @@ void MainWindow::applySettings()
     // Address and port together: the link worker gets both at once.
     setDeviceAddress(address);
 
-    // GPI 1..8 then GPO 1..8; out-of-range components leave the colour invalid.
+    // GPI 1..8 then GPO 1..8. An entry with none of its three keys was never
+    // stored: it gets a visible default rather than black, which would paint a
+    // lit GPIO darker than an unlit one. A stored entry is honoured as it is,
+    // black included; a component missing from it reads as 0 and one out of
+    // range leaves the colour invalid, as they always have.
     for (int i = 0; i < group::Colours; ++i) {
+        const bool stored = settings.settings().contains(settingskey::gpioColour(i, 0)) ||
+            settings.settings().contains(settingskey::gpioColour(i, 1)) ||
+            settings.settings().contains(settingskey::gpioColour(i, 2));
+        if (!stored) {
+            const Rgb colour = defaultGpioColour(i);
+            gpioColors[i].setRgb(colour.red, colour.green, colour.blue, 255);
+            continue;
+        }
         const int blue = settings.value(settingskey::gpioColour(i, 2)).toInt();
         const int green = settings.value(settingskey::gpioColour(i, 1)).toInt();
         const int red = settings.value(settingskey::gpioColour(i, 0)).toInt();

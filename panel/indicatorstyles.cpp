@@ -1,5 +1,11 @@
 #include "panel/indicatorstyles.h"
 
+#include <QtGlobal>
+
+#include <cmath>
+
+#include "app/settingskeys.h"
+
 const QString& panelIdleStyle()
 {
     static const QString text = QStringLiteral(
@@ -36,10 +42,41 @@ const QString& panelAlarmStyle()
     return text;
 }
 
+namespace {
+
+// WCAG 2 relative luminance: 0 for black, 1 for white.
+double relativeLuminance(int red, int green, int blue)
+{
+    const auto linear = [](int component) {
+        const double c = qBound(0, component, 255) / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(red) + 0.7152 * linear(green) + 0.0722 * linear(blue);
+}
+
+} // namespace
+
 QString colourStyleText(int red, int green, int blue)
 {
-    const bool light = red > 128 || green > 128 || blue > 128;
+    // The operator may pick any colour, so the caption takes black or white,
+    // whichever has the higher WCAG 2 contrast ratio (L1 + 0.05) / (L2 + 0.05)
+    // against it: black (L = 0) above L = 0.179, white below. The better of
+    // the two never falls under 4.58:1, so every caption gets 4.5:1.
+    // Guessing from single components put black on dark red (1.9:1).
+    const double background = relativeLuminance(red, green, blue);
+    const double onBlack = (background + 0.05) / 0.05;
+    const double onWhite = 1.05 / (background + 0.05);
     return QStringLiteral("background-color: rgb(") + QString::number(red) + QStringLiteral(", ") +
         QString::number(green) + QStringLiteral(", ") + QString::number(blue) +
-        (light ? QStringLiteral("); color:  rgb(0, 0, 0);") : QStringLiteral("); color:  rgb(255, 255, 255);"));
+        (onBlack >= onWhite ? QStringLiteral("); color:  rgb(0, 0, 0);")
+                            : QStringLiteral("); color:  rgb(255, 255, 255);"));
+}
+
+Rgb defaultGpioColour(int entry)
+{
+    // Bright enough to stand out from the unlit grey by 3:1 or more, with
+    // black captions; neither red (alarms) nor white or pale yellow (the
+    // selected antenna, RTX, RX). Inputs and outputs differ so the two rows
+    // read apart at a glance: lime green for a GPI, amber for a GPO.
+    return entry < group::Gpis ? Rgb {50, 205, 50} : Rgb {255, 191, 0};
 }

@@ -19,8 +19,20 @@ const QString& panelActiveStyle();
 // Red: split on, sending, busy antenna, rotor indicator.
 const QString& panelAlarmStyle();
 
-// A GPIO button lit in its configured colour. The text turns black as soon as
-// any component is above 128, so it stays readable on light colours.
+// A GPIO button lit in its configured colour, with black or white text,
+// whichever contrasts more with it (see the rule in the source).
 QString colourStyleText(int red, int green, int blue);
+
+// An sRGB colour, 0..255 per component.
+struct Rgb
+{
+    int red;
+    int green;
+    int blue;
+};
+
+// The colour of a GPIO entry (0..7 GPI, 8..15 GPO) never stored in the
+// settings file.
+Rgb defaultGpioColour(int entry);
 
 #endif // ZAREL_INDICATORSTYLES_H

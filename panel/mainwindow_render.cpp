@@ -49,6 +49,7 @@ PanelFlags MainWindow::panelFlags() const
     PanelFlags flags;
     flags.splitConfigPending = splitConfigPending;
     flags.rotorBlinkRunning = busyRotBlinkTimer.isActive();
+    flags.rotorBlinkLit = paintCache.rotorBlinkLit;
     return flags;
 }
 
@@ -71,19 +72,8 @@ void MainWindow::updateUI(MainWindow* w)
 
 void MainWindow::blinkBusyRot()
 {
-    if (paintCache.rotorBlinkPhase) {
-        for (int i = 0; i < group::Rotors; ++i) {
-            if (deviceState.rotorStates & (1u << i)) {
-                applyPanelStyle(ui->rotorButtons[i], panelAlarmStyle());
-            }
-        }
-        paintCache.rotorBlinkPhase = false;
-    } else {
-        for (QPushButton* rotor : ui->rotorButtons) {
-            applyPanelStyle(rotor, panelIdleStyle());
-        }
-        paintCache.rotorBlinkPhase = true;
-    }
+    paintCache.rotorBlinkLit = !paintCache.rotorBlinkLit;
+    paintLooks(rotorBlinkLooks(deviceState, paintCache.rotorBlinkLit));
 }
 
 void MainWindow::setRingStyle(QWidget* widget)

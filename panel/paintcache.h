@@ -33,8 +33,9 @@ struct PaintCache
 
     // SPLIT blink phase: false at start, kept across set-ups.
     bool splitBlinkPhase = false;
-    // Rotor blink phase: true at start, kept for the life of the window.
-    bool rotorBlinkPhase = true;
+    // Rotor blink half: dark at start (the first tick lights), kept for the
+    // life of the window.
+    bool rotorBlinkLit = false;
 
 private:
     QColor styledColours[group::Colours];

@@ -57,7 +57,9 @@ PanelLooks litLooks(const DeviceState& state, const ColourStyles& colours, const
     if (state.rxActive == 1) {
         looks[indicator::Rx + rxIndex(state.selectedRx)] = panelActiveStyle();
     }
-    if (!flags.rotorBlinkRunning) {
+    // A repaint keeps the blink's current half: reports come several times
+    // per half, so darkening here would leave the lamps lit for a moment only.
+    if (!flags.rotorBlinkRunning || flags.rotorBlinkLit) {
         for (int i = 0; i < group::Rotors; ++i) {
             if (state.rotorStates & (1u << i)) {
                 looks[indicator::Rotor + i] = panelAlarmStyle();
@@ -72,6 +74,19 @@ PanelLooks litLooks(const DeviceState& state, const ColourStyles& colours, const
     for (int i = 0; i < 4; ++i) {
         if (state.busyMask9to12 & (1u << i)) {
             looks[indicator::Busy + 8 + i] = panelAlarmStyle();
+        }
+    }
+    return looks;
+}
+
+PanelLooks rotorBlinkLooks(const DeviceState& state, bool lit)
+{
+    PanelLooks looks;
+    for (int i = 0; i < group::Rotors; ++i) {
+        if (!lit) {
+            looks[indicator::Rotor + i] = panelIdleStyle();
+        } else if (state.rotorStates & (1u << i)) {
+            looks[indicator::Rotor + i] = panelAlarmStyle();
         }
     }
     return looks;

@@ -35,7 +35,8 @@ using ColourStyles = std::array<QString, group::Colours>;
 struct PanelFlags
 {
     bool splitConfigPending = false;
-    bool rotorBlinkRunning = false; // rotors are then left to their blink timer
+    bool rotorBlinkRunning = false; // the device asks the rotor lamps to blink
+    bool rotorBlinkLit = false; // the blink is in its lit half
 };
 
 // Every indicator unlit, the SPLIT button left alone while set-up is pending.
@@ -43,6 +44,11 @@ PanelLooks clearedLooks(const PanelFlags& flags);
 
 // The full picture of the device state: unlit, then lit where it says so.
 PanelLooks litLooks(const DeviceState& state, const ColourStyles& colours, const PanelFlags& flags);
+
+// A tick of the rotor blink into the given half: in the lit half the rotors
+// that are on light up and the others are left alone; in the dark half every
+// rotor goes out. Every other indicator is left alone.
+PanelLooks rotorBlinkLooks(const DeviceState& state, bool lit);
 
 // The antenna button that a position lights, or -1 for none (15: released).
 int antennaIndex(quint8 position);

@@ -8,10 +8,14 @@
 #include <QDateTime>
 #include <QFile>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QString>
 #include <QTest>
+#include <QVariantMap>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "app/mainwindow.h"
@@ -36,14 +40,32 @@ const QString powerOn = QStringLiteral("background-color: rgb(0, 220, 0);color: 
 // Marks a widget so a test can tell whether anything painted it.
 const QString untouched = QStringLiteral("/* untouched */");
 
+// Relative luminance of an sRGB colour after WCAG 2: 0 for black, 1 for white.
+inline double luminance(int r, int g, int b)
+{
+    const auto linear = [](int component) {
+        const double c = component / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+}
+
+// WCAG 2 contrast ratio of two luminances, 1 to 21, in either order.
+inline double contrast(double first, double second)
+{
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// A lit GPIO button: black or white text, whichever contrasts more.
 inline QString colour(int r, int g, int b)
 {
-    const bool light = r > 128 || g > 128 || b > 128;
+    const double background = luminance(r, g, b);
+    const bool blackText = contrast(background, 0.0) >= contrast(background, 1.0);
     return QStringLiteral("background-color: rgb(%1, %2, %3); color:  rgb(%4);")
         .arg(r)
         .arg(g)
         .arg(b)
-        .arg(light ? QStringLiteral("0, 0, 0") : QStringLiteral("255, 255, 255"));
+        .arg(blackText ? QStringLiteral("0, 0, 0") : QStringLiteral("255, 255, 255"));
 }
 
 // The indicators in the order the panel resets them.
@@ -76,12 +98,19 @@ inline QByteArray bytes(const char* hex)
 class Panel
 {
 public:
-    // The profile is the one the test executable was started with.
-    Panel()
+    // The profile is the one the test executable was started with; the
+    // window starts from a settings file holding only the given keys.
+    explicit Panel(const QVariantMap& stored = {})
         : settingsFile(QCoreApplication::applicationDirPath() + QStringLiteral("/settings") +
                        QCoreApplication::arguments().value(1) + QStringLiteral(".ini"))
     {
         QFile::remove(settingsFile);
+        if (!stored.isEmpty()) {
+            QSettings file(settingsFile, QSettings::IniFormat);
+            for (auto it = stored.constBegin(); it != stored.constEnd(); ++it) {
+                file.setValue(it.key(), it.value());
+            }
+        }
         connected = false;
         splitConfigPending = false;
         // Far in the future: the watchdog stays quiet whatever the test does.
@@ -138,10 +167,10 @@ private:
 class PanelFixture
 {
 protected:
-    Panel& makePanel()
+    Panel& makePanel(const QVariantMap& stored = {})
     {
         panel.reset(); // the old panel's tap must go before the new one is set
-        panel = std::make_unique<Panel>();
+        panel = std::make_unique<Panel>(stored);
         return *panel;
     }
 

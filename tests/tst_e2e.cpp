@@ -194,7 +194,8 @@ void TestEndToEnd::outputToggle()
     QCOMPARE(window->ui->botaoGPO3->styleSheet(), harness::idle);
     QTest::mousePress(window->ui->botaoGPO3, Qt::LeftButton);
     QTest::mouseRelease(window->ui->botaoGPO3, Qt::LeftButton);
-    const QString lit = QStringLiteral("background-color: rgb(200, 30, 30); color:  rgb(0, 0, 0);");
+    // White reads better than black on this red.
+    const QString lit = QStringLiteral("background-color: rgb(200, 30, 30); color:  rgb(255, 255, 255);");
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoGPO3->styleSheet(), lit, 5000);
     QVERIFY(sim->output().contains("FE 04 02 01 FD"));
     // Pressed again, the output goes off.

@@ -3,6 +3,9 @@
 // reset-then-light painter over long sequences of repaints.
 #include <QAction>
 #include <QRandomGenerator>
+#include <QVector>
+
+#include <algorithm>
 
 #include "panel/indicatorstyles.h"
 #include "panelharness.h"
@@ -22,11 +25,16 @@ private Q_SLOTS:
     void cleanup();
     void colourStyleText_data();
     void colourStyleText();
+    void textNeverTheWeakerContrast();
     void styleSheets_data();
     void styleSheets();
     void clearLeavesEveryIndicatorIdle_data();
     void clearLeavesEveryIndicatorIdle();
     void rotorBlinkSequence();
+    void blinkingRotorLitHalfTheTime_data();
+    void blinkingRotorLitHalfTheTime();
+    void rotorShowsItsStateOnceBlinkStops_data();
+    void rotorShowsItsStateOnceBlinkStops();
     void actionsReenabledWhileDisconnected();
     void matchesLiteralPainter();
 };
@@ -42,29 +50,61 @@ void TestRender::cleanup()
 void TestRender::colourStyleText_data()
 {
     QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QString>("text");
-    const QString dark = QStringLiteral("; color:  rgb(0, 0, 0);");
-    const QString light = QStringLiteral("; color:  rgb(255, 255, 255);");
-    QTest::newRow("red, black text") << QColor(200, 30, 30) << "background-color: rgb(200, 30, 30)" + dark;
-    QTest::newRow("navy, white text") << QColor(0, 0, 128) << "background-color: rgb(0, 0, 128)" + light;
-    QTest::newRow("grey 128 counts as dark") << QColor(128, 128, 128) << "background-color: rgb(128, 128, 128)" + light;
-    QTest::newRow("red 129 is light") << QColor(129, 0, 0) << "background-color: rgb(129, 0, 0)" + dark;
-    QTest::newRow("green 129 is light") << QColor(0, 129, 0) << "background-color: rgb(0, 129, 0)" + dark;
-    QTest::newRow("blue 129 is light") << QColor(0, 0, 129) << "background-color: rgb(0, 0, 129)" + dark;
-    QTest::newRow("white") << QColor(255, 255, 255) << "background-color: rgb(255, 255, 255)" + dark;
-    QTest::newRow("black") << QColor(0, 0, 0) << "background-color: rgb(0, 0, 0)" + light;
-    QTest::newRow("never configured") << QColor() << "background-color: rgb(0, 0, 0)" + light;
-    QTest::newRow("given as HSV") << QColor::fromHsv(0, 255, 255) << "background-color: rgb(255, 0, 0)" + dark;
+    QTest::addColumn<bool>("blackText");
+    // Rows marked "was" chose the other text colour under the old rule
+    // (black as soon as a component exceeded 128) and now read better.
+    QTest::newRow("red 200, white text (was black)") << QColor(200, 30, 30) << false;
+    QTest::newRow("navy, white text") << QColor(0, 0, 128) << false;
+    QTest::newRow("grey 128, black text (was white)") << QColor(128, 128, 128) << true;
+    QTest::newRow("dark red 129, white text (was black)") << QColor(129, 0, 0) << false;
+    QTest::newRow("green 129, white text (was black)") << QColor(0, 129, 0) << false;
+    QTest::newRow("blue 129, white text (was black)") << QColor(0, 0, 129) << false;
+    QTest::newRow("pure blue, white text (was black)") << QColor(0, 0, 255) << false;
+    QTest::newRow("pure red, black text") << QColor(255, 0, 0) << true;
+    QTest::newRow("green 128, white text") << QColor(0, 128, 0) << false;
+    QTest::newRow("yellow, black text") << QColor(255, 255, 0) << true;
+    QTest::newRow("grey 117, white text") << QColor(117, 117, 117) << false;
+    QTest::newRow("grey 118, black text") << QColor(118, 118, 118) << true;
+    QTest::newRow("white") << QColor(255, 255, 255) << true;
+    QTest::newRow("black") << QColor(0, 0, 0) << false;
+    QTest::newRow("never configured: black") << QColor() << false;
+    QTest::newRow("given as HSV") << QColor::fromHsv(0, 255, 255) << true;
 }
 
 void TestRender::colourStyleText()
 {
     QFETCH(QColor, colour);
-    QFETCH(QString, text);
+    QFETCH(bool, blackText);
+    const QString text = QStringLiteral("background-color: rgb(%1, %2, %3); color:  rgb(%4);")
+                             .arg(colour.red())
+                             .arg(colour.green())
+                             .arg(colour.blue())
+                             .arg(blackText ? "0, 0, 0" : "255, 255, 255");
     QCOMPARE(::colourStyleText(colour.red(), colour.green(), colour.blue()), text);
+    const double background = luminance(colour.red(), colour.green(), colour.blue());
+    const double chosen = contrast(background, blackText ? 0.0 : 1.0);
+    QVERIFY2(chosen >= 4.5, qPrintable(QString::number(chosen)));
     Panel& p = makePanel();
     p.w().setColourStyle(p.button("botaoGPO1"), colour);
     QCOMPARE(p.style("botaoGPO1"), text);
+}
+
+void TestRender::textNeverTheWeakerContrast()
+{
+    for (int r = 0; r <= 255; r += 15) {
+        for (int g = 0; g <= 255; g += 15) {
+            for (int b = 0; b <= 255; b += 15) {
+                const bool blackText = ::colourStyleText(r, g, b).endsWith("; color:  rgb(0, 0, 0);");
+                const double background = luminance(r, g, b);
+                const double chosen = contrast(background, blackText ? 0.0 : 1.0);
+                const double other = contrast(background, blackText ? 1.0 : 0.0);
+                if (chosen < other - 1e-9 || chosen < 4.5) {
+                    QFAIL(qPrintable(
+                        QStringLiteral("rgb(%1, %2, %3): %4 over %5").arg(r).arg(g).arg(b).arg(chosen).arg(other)));
+                }
+            }
+        }
+    }
 }
 
 namespace {
@@ -106,10 +146,12 @@ void TestRender::styleSheets_data()
     QTest::addColumn<DeviceState>("state");
     QTest::addColumn<bool>("pending");
     QTest::addColumn<bool>("rotorTimer");
+    QTest::addColumn<bool>("rotorLitHalf"); // the blink has ticked into its lit half
     QTest::addColumn<Looks>("lit"); // every other indicator idle
 
-    const auto row = [](const char* name, DeviceState s, Looks lit, bool pending = false, bool rotorTimer = false) {
-        QTest::newRow(name) << s << pending << rotorTimer << lit;
+    const auto row = [](const char* name, DeviceState s, Looks lit, bool pending = false, bool rotorTimer = false,
+                        bool rotorLitHalf = false) {
+        QTest::newRow(name) << s << pending << rotorTimer << rotorLitHalf << lit;
     };
     const auto with = [](auto change) {
         DeviceState s = dark();
@@ -167,15 +209,15 @@ void TestRender::styleSheets_data()
         }),
         {{"botaoTecla7", selected}, {"botaoSend", alarm}});
     row("send value 2 is not sending", with([](DeviceState& s) { s.sendActive = 2; }), {});
-    row("GPO 3 light colour", with([](DeviceState& s) { s.gpoStates = 0x04; }),
-        {{"botaoGPO3", "background-color: rgb(200, 30, 30); color:  rgb(0, 0, 0);"}});
+    row("GPO 3 red, white text", with([](DeviceState& s) { s.gpoStates = 0x04; }),
+        {{"botaoGPO3", "background-color: rgb(200, 30, 30); color:  rgb(255, 255, 255);"}});
     row("GPO 4 dark colour", with([](DeviceState& s) { s.gpoStates = 0x08; }),
         {{"botaoGPO4", "background-color: rgb(0, 0, 128); color:  rgb(255, 255, 255);"}});
-    row("GPO 5 and 6 at the 128 boundary", with([](DeviceState& s) { s.gpoStates = 0x30; }),
-        {{"botaoGPO5", "background-color: rgb(128, 128, 128); color:  rgb(255, 255, 255);"},
-         {"botaoGPO6", "background-color: rgb(129, 0, 0); color:  rgb(0, 0, 0);"}});
+    row("GPO 5 grey, GPO 6 dark red", with([](DeviceState& s) { s.gpoStates = 0x30; }),
+        {{"botaoGPO5", "background-color: rgb(128, 128, 128); color:  rgb(0, 0, 0);"},
+         {"botaoGPO6", "background-color: rgb(129, 0, 0); color:  rgb(255, 255, 255);"}});
     row("GPI 1 and 8", with([](DeviceState& s) { s.gpiStates = 0x81; }),
-        {{"botaoGPI1", "background-color: rgb(0, 129, 0); color:  rgb(0, 0, 0);"},
+        {{"botaoGPI1", "background-color: rgb(0, 129, 0); color:  rgb(255, 255, 255);"},
          {"botaoGPI8", "background-color: rgb(20, 20, 20); color:  rgb(255, 255, 255);"}});
     row("RTX", with([](DeviceState& s) { s.rtxActive = 1; }), {{"botaoTeclaRTX", active}});
     row("RX, selectedRx 0 falls back to RX 1", with([](DeviceState& s) { s.rxActive = 1; }),
@@ -208,7 +250,11 @@ void TestRender::styleSheets_data()
     row("busy 0xF0 lights nothing", with([](DeviceState& s) { s.busyMask9to12 = 0xF0; }), {});
     row("rotors 1 and 3", with([](DeviceState& s) { s.rotorStates = 0x05; }),
         {{"botaoRotor1", alarm}, {"botaoRotor3", alarm}});
-    row("rotors left dark while blinking", with([](DeviceState& s) { s.rotorStates = 0x05; }), {}, false, true);
+    row("rotors dark in the blink's dark half", with([](DeviceState& s) { s.rotorStates = 0x05; }), {}, false, true);
+    row("rotors lit in the blink's lit half", with([](DeviceState& s) { s.rotorStates = 0x05; }),
+        {{"botaoRotor1", alarm}, {"botaoRotor3", alarm}}, false, true, true);
+    row("dark blink half ignored while not blinking", with([](DeviceState& s) { s.rotorStates = 0x02; }),
+        {{"botaoRotor2", alarm}}, false, false, false);
     row("set-up pending leaves SPLIT alone", with([](DeviceState& s) { s.selectedAntenna = 2; }),
         {{"botaoTecla3", selected}, {"botaoSplit", untouched}}, true);
     row("set-up pending, split reported on", with([](DeviceState& s) {
@@ -224,6 +270,7 @@ void TestRender::styleSheets()
     QFETCH(DeviceState, state);
     QFETCH(bool, pending);
     QFETCH(bool, rotorTimer);
+    QFETCH(bool, rotorLitHalf);
     QFETCH(Looks, lit);
     Panel& p = makePanel();
     for (int k = 0; k < 16; ++k) {
@@ -242,6 +289,9 @@ void TestRender::styleSheets()
     splitConfigPending = pending;
     if (rotorTimer) {
         p.w().busyRotBlinkTimer.start(600);
+    }
+    if (rotorLitHalf) {
+        p.invoke("blinkBusyRot");
     }
     p.updateUI();
 
@@ -303,9 +353,9 @@ void TestRender::rotorBlinkSequence()
     p.invoke("blinkBusyRot");
     QCOMPARE(rotorLooks(), QStringLiteral("red dark red dark dark dark dark dark"));
 
-    // A repaint turns them dark early; the phase goes on from where it was.
+    // A repaint keeps the lit half lit (it used to put the rotors out early).
     p.updateUI();
-    QCOMPARE(rotorLooks(), QStringLiteral("dark dark dark dark dark dark dark dark"));
+    QCOMPARE(rotorLooks(), QStringLiteral("red dark red dark dark dark dark dark"));
     p.w().deviceState.rotorStates = 0x80;
     p.invoke("blinkBusyRot"); // phase false: all dark
     QCOMPARE(rotorLooks(), QStringLiteral("dark dark dark dark dark dark dark dark"));
@@ -320,6 +370,115 @@ void TestRender::rotorBlinkSequence()
     p.invoke("blinkBusyRot");
     p.invoke("blinkBusyRot");
     QCOMPARE(rotorLooks(), QStringLiteral("dark dark dark dark dark dark dark red"));
+}
+
+namespace {
+
+// A status report with no antenna, nothing busy, and the given rotor field.
+QString rotorReport(int rotors, bool blink)
+{
+    return QStringLiteral("F.0.0.F.0.0.FF.0.FF.F.%1.%2.FF").arg(rotors, 0, 16).arg(blink ? 1 : 0);
+}
+
+} // namespace
+
+void TestRender::blinkingRotorLitHalfTheTime_data()
+{
+    QTest::addColumn<int>("reportsPerSecond");
+    QTest::newRow("reports at 6 Hz") << 6;
+    QTest::newRow("reports at 10 Hz, some with a tick") << 10;
+    QTest::newRow("reports at 1 Hz") << 1;
+}
+
+// Simulated time: reports asking rotors 1 and 3 to blink, and the 600 ms
+// blink ticks, which the first report starts. Each look holds until the next
+// event. Two whole blink cycles (2.4 s), so the share does not depend on which
+// half the window ends in.
+void TestRender::blinkingRotorLitHalfTheTime()
+{
+    QFETCH(int, reportsPerSecond);
+    Panel& p = makePanel();
+    MainWindow& w = p.w();
+    constexpr int half = 600;
+    constexpr int span = 4 * half;
+    struct Event
+    {
+        int at;
+        bool tick;
+    };
+    QVector<Event> events;
+    for (int k = 0; k * 1000 < span * reportsPerSecond; ++k) {
+        events.append({k * 1000 / reportsPerSecond, false});
+    }
+    for (int at = half; at < span; at += half) {
+        events.append({at, true});
+    }
+    // A report and a tick at the same moment: the report first.
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) { return a.at < b.at; });
+
+    QVector<bool> lit(span, false); // rotor 1, per millisecond
+    for (int i = 0; i < events.size(); ++i) {
+        if (events[i].tick) {
+            QVERIFY(w.busyRotBlinkTimer.isActive());
+            p.invoke("blinkBusyRot");
+        } else {
+            w.processaPDRLan(&w, rotorReport(0x05, true));
+        }
+        QCOMPARE(p.style("botaoRotor2"), idle); // not on: never lit
+        const int until = i + 1 < events.size() ? events[i + 1].at : span;
+        std::fill(lit.begin() + events[i].at, lit.begin() + until, p.style("botaoRotor1") == alarm);
+    }
+
+    const int litMs = static_cast<int>(std::count(lit.begin(), lit.end(), true));
+    const int share = litMs * 100 / span;
+    QVERIFY2(share >= 40 && share <= 60, qPrintable(QStringLiteral("lit %1 ms of %2").arg(litMs).arg(span)));
+    // Every whole half is all lit or all dark, the halves taking turns.
+    for (int start = 0; start + half <= span; start += half) {
+        const auto first = lit.begin() + start;
+        const int litInHalf = static_cast<int>(std::count(first, first + half, true));
+        QVERIFY2(litInHalf == 0 || litInHalf == half,
+                 qPrintable(QStringLiteral("%1 ms lit in the half from %2 ms").arg(litInHalf).arg(start)));
+        if (start > 0) {
+            QVERIFY(lit[start] != lit[start - 1]);
+        }
+    }
+}
+
+void TestRender::rotorShowsItsStateOnceBlinkStops_data()
+{
+    QTest::addColumn<bool>("litHalf"); // where the blink stands when the report comes
+    QTest::addColumn<int>("rotors"); // rotor field of that report
+    QTest::addColumn<bool>("blinking"); // its blink field
+    QTest::addColumn<bool>("rotor1Lit");
+    QTest::newRow("stops in the dark half, rotor on") << false << 0x01 << false << true;
+    QTest::newRow("stops in the lit half, rotor on") << true << 0x01 << false << true;
+    QTest::newRow("stops in the lit half, rotor off") << true << 0x00 << false << false;
+    QTest::newRow("stops in the dark half, rotor off") << false << 0x00 << false << false;
+    QTest::newRow("goes on blinking, rotor off in the lit half") << true << 0x02 << true << false;
+    QTest::newRow("goes on blinking, dark half stays dark") << false << 0x01 << true << false;
+}
+
+void TestRender::rotorShowsItsStateOnceBlinkStops()
+{
+    QFETCH(bool, litHalf);
+    QFETCH(int, rotors);
+    QFETCH(bool, blinking);
+    QFETCH(bool, rotor1Lit);
+    Panel& p = makePanel();
+    MainWindow& w = p.w();
+    w.processaPDRLan(&w, rotorReport(0x01, true));
+    if (litHalf) {
+        p.invoke("blinkBusyRot");
+    }
+    QCOMPARE(p.style("botaoRotor1"), litHalf ? alarm : idle);
+
+    // The very report that changes it shows the new state, and so do the next.
+    for (int report = 0; report < 3; ++report) {
+        w.processaPDRLan(&w, rotorReport(rotors, blinking));
+        QCOMPARE(w.busyRotBlinkTimer.isActive(), blinking);
+        QCOMPARE(p.style("botaoRotor1"), rotor1Lit ? alarm : idle);
+        QCOMPARE(p.style("botaoRotor2"), (rotors & 0x02) && (!blinking || litHalf) ? alarm : idle);
+    }
 }
 
 void TestRender::actionsReenabledWhileDisconnected()
@@ -351,7 +510,7 @@ class LiteralPainter
 public:
     QHash<QString, QString> looks; // by object name; empty until painted
     bool splitPhase = false;
-    bool rotorPhase = true;
+    bool rotorPhase = true; // true: the next blink tick lights
 
     void clear(bool pending)
     {
@@ -398,7 +557,8 @@ public:
             const int rx = s.selectedRx == 2 || s.selectedRx == 3 || s.selectedRx == 4 ? s.selectedRx : 1;
             looks[QStringLiteral("botaoTeclaRX%1").arg(rx)] = active;
         }
-        if (!rotorTimer) {
+        // While blinking, the rotors follow the blink's half.
+        if (!rotorTimer || !rotorPhase) {
             for (int i = 0; i < 8; ++i) {
                 if (s.rotorStates & (1 << i)) {
                     looks[QStringLiteral("botaoRotor%1").arg(i + 1)] = alarm;

@@ -15,6 +15,12 @@
 
 namespace {
 
+// The colour of an entry the file does not hold: lime for GPI, amber for GPO.
+QColor neverStored(int entry)
+{
+    return entry < 8 ? QColor(50, 205, 50) : QColor(255, 191, 0);
+}
+
 const char* const kProfile = "X7";
 const QString kHostError = QStringLiteral("HOST error: check LAN Settings!");
 
@@ -142,8 +148,9 @@ void TestSettings::firstStartWithoutFile()
     QVERIFY(!w.ui->actionSkyrail_WF->isChecked());
     QVERIFY(!w.ui->actionGPIO->isChecked());
     QCOMPARE(w.size(), QSize(990, 293));
+    // Never stored: lit inputs and outputs must still show, not paint black.
     for (int i = 0; i < 16; ++i) {
-        QCOMPARE(w.gpioColors[i], QColor(0, 0, 0, 255));
+        QCOMPARE(w.gpioColors[i], neverStored(i));
     }
     QCOMPARE(w.ui->statusBar->currentMessage(), kHostError);
     QCOMPARE(w.deviceAddressForLink(), QStringLiteral("error"));
@@ -398,7 +405,8 @@ void TestSettings::colours_data()
     QTest::addColumn<QVariantMap>("keys");
     QTest::addColumn<int>("index");
     QTest::addColumn<QColor>("colour"); // invalid: expected invalid
-    QTest::newRow("missing keys") << QVariantMap() << 0 << QColor(0, 0, 0, 255);
+    QTest::newRow("missing keys") << QVariantMap() << 0 << QColor(50, 205, 50);
+    QTest::newRow("stored black") << QVariantMap {{"GPI4R", 0}, {"GPI4G", 0}, {"GPI4B", 0}} << 3 << QColor(0, 0, 0);
     QTest::newRow("GPI 1") << QVariantMap {{"GPI1R", 255}, {"GPI1G", 128}, {"GPI1B", 1}} << 0
                            << QColor(255, 128, 1, 255);
     QTest::newRow("GPI 8") << QVariantMap {{"GPI8R", 10}, {"GPI8G", 20}, {"GPI8B", 30}} << 7 << QColor(10, 20, 30, 255);
@@ -419,7 +427,7 @@ void TestSettings::colours()
     writeSettings(keys);
     MainWindow w;
     for (int i = 0; i < 16; ++i) {
-        const QColor expected = i == index ? colour : QColor(0, 0, 0, 255);
+        const QColor expected = i == index ? colour : neverStored(i);
         QCOMPARE(w.gpioColors[i].isValid(), expected.isValid());
         if (expected.isValid()) {
             QCOMPARE(w.gpioColors[i], expected);
