@@ -178,6 +178,7 @@ protected:
 
 private:
     void registerAnchoredWidgets();
+    void fitCaptions();
     void placeLogo();
     void toggleGpo(int index);
     void toggleView(bool checked, QWidget* frame, const QString& key);

@@ -44,6 +44,8 @@ void MainWindow::applySettings()
         ui->frame_GPIs->hide();
     }
     updateUISize();
+    // New captions may not fit their keys at the size the window gave them.
+    resizeAllTexts(baseTextSize(width()));
 
     hostText = hostFromSetting(text(settingskey::Host));
     // A lookup still running for the old host must not overwrite this one.

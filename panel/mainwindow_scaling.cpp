@@ -1,8 +1,12 @@
 // Layout and scaling: the three design sizes, proportional re-placement on
 // every resize and caption pixel sizes that follow the window's width.
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
@@ -94,4 +98,40 @@ void MainWindow::resizeAllTexts(short size)
     apply(ui->gpiButtons, 8, size);
     apply(ui->gpoButtons, 8, size);
     setFontPixelSize(ui->labelID, size + 8);
+    fitCaptions();
+}
+
+// The operator's captions on the antenna and GPIO keys: a word that does not
+// fit the key at its scaled size is drawn smaller rather than clipped.
+void MainWindow::fitCaptions()
+{
+    const auto fit = [](QPushButton* button) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int available = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        const QStringList lines = button->text().split(QLatin1Char('\n'));
+        QFont font = button->font();
+        const int wanted = font.pixelSize();
+        const int pixels = fittingPixelSize(wanted, 7, available, [&font, &lines](int size) {
+            font.setPixelSize(size);
+            const QFontMetrics metrics(font);
+            int widest = 0;
+            for (const QString& line : lines) {
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+            }
+            return widest;
+        });
+        if (pixels != wanted) {
+            setFontPixelSize(button, pixels);
+        }
+    };
+    for (QPushButton* button : ui->antennaButtons) {
+        fit(button);
+    }
+    for (QPushButton* button : ui->gpiButtons) {
+        fit(button);
+    }
+    for (QPushButton* button : ui->gpoButtons) {
+        fit(button);
+    }
 }

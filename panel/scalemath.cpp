@@ -40,3 +40,13 @@ QRect logoRectFor(const QSize& windowSize)
     }
     return QRect(30, 166, 131, 56);
 }
+
+int fittingPixelSize(int wanted, int smallest, int available, const std::function<int(int pixels)>& widthAt)
+{
+    for (int pixels = wanted; pixels > smallest; --pixels) {
+        if (widthAt(pixels) <= available) {
+            return pixels;
+        }
+    }
+    return smallest;
+}

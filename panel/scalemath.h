@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 // The arithmetic of the proportional layout, apart from any widget.
 
 // Scales an inclusive design rectangle by W/RW and H/RH, truncating each
@@ -19,5 +21,10 @@ QSize designWindowSize(bool gpioView, bool skyrailView);
 
 // Where the logo stands, in design coordinates, for a window design size.
 QRect logoRectFor(const QSize& windowSize);
+
+// The largest pixel size from `wanted` down to `smallest` at which a text is
+// at most `available` wide (widthAt gives its width at a size); `smallest`
+// when none is. An operator's caption is shrunk rather than clipped.
+int fittingPixelSize(int wanted, int smallest, int available, const std::function<int(int pixels)>& widthAt);
 
 #endif // ZAREL_SCALEMATH_H

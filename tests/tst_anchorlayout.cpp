@@ -15,6 +15,8 @@ private Q_SLOTS:
     void edgeModes_data();
     void edgeModes();
     void rebaseReturnsToDesign();
+    void fittingPixelSize_data();
+    void fittingPixelSize();
 };
 
 void TestAnchorLayout::baseTextSize_data()
@@ -105,6 +107,28 @@ void TestAnchorLayout::rebaseReturnsToDesign()
     layout.rebase();
     QCOMPARE(child->geometry(), QRect(10, 20, 30, 40));
     QCOMPARE(layout.referenceRectangle(), QRect(0, 0, 333, 77));
+}
+
+// A caption 6 px wide per pixel of size (a five-letter word, roughly).
+void TestAnchorLayout::fittingPixelSize_data()
+{
+    QTest::addColumn<int>("wanted");
+    QTest::addColumn<int>("available");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("fits as it is") << 13 << 80 << 13;
+    QTest::newRow("fits exactly") << 13 << 78 << 13;
+    QTest::newRow("one pixel too wide") << 13 << 77 << 12;
+    QTest::newRow("shrinks to fit") << 13 << 47 << 7;
+    QTest::newRow("never fits: the smallest") << 13 << 20 << 7;
+    QTest::newRow("already below the smallest") << 6 << 10 << 7;
+}
+
+void TestAnchorLayout::fittingPixelSize()
+{
+    QFETCH(int, wanted);
+    QFETCH(int, available);
+    QFETCH(int, expected);
+    QCOMPARE(::fittingPixelSize(wanted, 7, available, [](int pixels) { return 6 * pixels; }), expected);
 }
 
 QTEST_MAIN(TestAnchorLayout)

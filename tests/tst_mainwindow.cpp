@@ -1,6 +1,8 @@
 // The main window's life cycle, design sizes and proportional scaling.
 #include <QAction>
 #include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QProcess>
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void scaling();
     void textSizes_data();
     void textSizes();
+    void longCaptionShrinksToFit();
     void updateUISizeRestoresDesign();
     void logoWholeAndFree_data();
     void logoWholeAndFree();
@@ -185,6 +188,27 @@ void TestMainWindow::textSizes()
     // Bold captions stay bold at their new size.
     QVERIFY(w.ui->labelID->font().bold());
     QVERIFY(w.ui->label->font().bold());
+}
+
+// Bold five-letter words are wider than a key: drawn smaller, never clipped.
+void TestMainWindow::longCaptionShrinksToFit()
+{
+    testsupport::writeSettings(testsupport::profileSettingsPath(profile),
+                               {{"K11", "DUMMYLOAD"}, {"GPI5", "ALARM"}, {"K1", "AB"}});
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int scaled = baseTextSize(w.width()) + 1;
+    QCOMPARE(w.ui->botaoTecla1->font().pixelSize(), scaled);
+    for (QPushButton* key : {w.ui->botaoTecla11, w.ui->botaoGPI5}) {
+        const QFontMetrics metrics(key->font());
+        const int widest = std::max(metrics.horizontalAdvance(key->text().section(QLatin1Char('\n'), 0, 0)),
+                                    metrics.horizontalAdvance(key->text().section(QLatin1Char('\n'), 1, 1)));
+        // Inside the key's border and padding (1 + 5 px a side).
+        QVERIFY2(widest <= key->width() - 12, qPrintable(key->objectName()));
+        QVERIFY(key->font().pixelSize() < scaled);
+        QVERIFY(QFontInfo(key->font()).bold());
+    }
 }
 
 void TestMainWindow::updateUISizeRestoresDesign()
