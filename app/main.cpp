@@ -1,11 +1,40 @@
 #include <QApplication>
+#include <QStandardPaths>
+
+#include <cstdio>
 
 #include "app/mainwindow.h"
 #include "app/platformsetup.h"
+#include "app/settingslocation.h"
 #include "app/termination.h"
+
+namespace {
+
+// --help and --version need no display and touch no settings file.
+int answerCommandLine(int argc, char* argv[], CommandLineRequest request)
+{
+    QCoreApplication app(argc, argv);
+    const QString text = request == CommandLineRequest::Version
+        ? QStringLiteral("zarel " ZAREL_VERSION "\n")
+        : usageText(QCoreApplication::applicationDirPath(),
+                    QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    // Names the configuration folder: ~/.config/zarel, with no organisation.
+    QCoreApplication::setApplicationName(QStringLiteral("zarel"));
+    const QStringList rawArguments =
+        argc > 1 ? QStringList {QString(), QString::fromLocal8Bit(argv[1])} : QStringList();
+    const CommandLineRequest request = commandLineRequest(rawArguments);
+    if (request != CommandLineRequest::Run) {
+        return answerCommandLine(argc, argv, request);
+    }
+
     skipUnusedOpenGl();
     // Design sizes are device-independent pixels: on a 150 % or 200 % screen
     // the panel is scaled up instead of drawn tiny, and at 100 % nothing changes.

@@ -10,6 +10,7 @@
 
 #include <QStatusBar>
 
+#include "app/settingslocation.h"
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
 #include "link/command.h"
@@ -26,10 +27,7 @@ ThreadCOM* linkWorker = nullptr;
 
 QString settingsPathFor(const QString& applicationDir, const QStringList& arguments)
 {
-    if (arguments.size() <= 1) {
-        return applicationDir + QStringLiteral("/settings.ini");
-    }
-    return applicationDir + QStringLiteral("/settings") + arguments.at(1) + QStringLiteral(".ini");
+    return chooseSettingsPath(applicationDir, true, QString(), arguments.value(1));
 }
 
 MainWindow::MainWindow(QWidget* parent)
@@ -43,7 +41,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&splitBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkSplit);
     connect(&busyRotBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkBusyRot);
 
-    settingsPath = settingsPathFor(QCoreApplication::applicationDirPath(), QCoreApplication::arguments());
+    settingsPath = settingsPathForProgram(QCoreApplication::arguments());
 
     // One pair of threads per process: a second window takes them over.
     stopThreads();
@@ -66,6 +64,11 @@ MainWindow::MainWindow(QWidget* parent)
 
     applySettings();
     registerAnchoredWidgets();
+    // Once, and never over a complaint about the host that applySettings made.
+    const QString notice = settingsNotice(settingsPath, QCoreApplication::applicationDirPath());
+    if (!notice.isEmpty() && ui->statusBar->currentMessage().isEmpty()) {
+        ui->statusBar->showMessage(notice);
+    }
 }
 
 MainWindow::~MainWindow()

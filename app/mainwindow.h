@@ -213,7 +213,8 @@ private:
     void selectReceiver(quint8 receiver);
 };
 
-// settings.ini beside the program, or settings<first argument>.ini.
+// The settings file in applicationDir: settings.ini, or the profile file the
+// first argument names.
 QString settingsPathFor(const QString& applicationDir, const QStringList& arguments);
 
 // Sets a widget's font to a pixel size, keeping family, weight and the rest.

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "forms/panelform.h"
@@ -71,6 +73,8 @@ private Q_SLOTS:
     void logoWholeAndFree();
     void closingEndsTheLoop();
     void processExitsCleanlyOnTerminate();
+    void commandLineAnswers_data();
+    void commandLineAnswers();
 };
 
 void TestMainWindow::init()
@@ -118,7 +122,7 @@ void TestMainWindow::settingsPath_data()
     QTest::newRow("no argument") << QStringList {"zarel"} << "/opt/z/settings.ini";
     QTest::newRow("profile A") << QStringList {"zarel", "A"} << "/opt/z/settingsA.ini";
     QTest::newRow("profile X7") << QStringList {"zarel", "X7"} << "/opt/z/settingsX7.ini";
-    QTest::newRow("path characters kept") << QStringList {"zarel", "../x/y"} << "/opt/z/settings../x/y.ini";
+    QTest::newRow("path characters replaced") << QStringList {"zarel", "../x/y"} << "/opt/z/settings.._x_y.ini";
     QTest::newRow("further arguments ignored") << QStringList {"zarel", "B", "C"} << "/opt/z/settingsB.ini";
 }
 
@@ -317,6 +321,62 @@ void TestMainWindow::processExitsCleanlyOnTerminate()
 #else
     QSKIP("needs Unix signals");
 #endif
+}
+
+void TestMainWindow::commandLineAnswers_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("help") << "--help"
+                          << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*settings<PROFILE>\\.ini";
+    QTest::newRow("short help") << "-h"
+                                << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*--version";
+    QTest::newRow("version") << "--version"
+                             << "^zarel \\d+\\.\\d+\\.\\d+\n$";
+}
+
+void TestMainWindow::commandLineAnswers()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, output);
+    const QString program = qEnvironmentVariable("ZAREL_BIN");
+    if (program.isEmpty()) {
+        QSKIP("ZAREL_BIN is not set");
+    }
+    const QString besideProgram =
+        QFileInfo(program).absolutePath() + QStringLiteral("/settings") + argument + QStringLiteral(".ini");
+    QFile::remove(besideProgram);
+    QTemporaryDir config;
+    QVERIFY(config.isValid());
+    QProcess zarel;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // A window would need this platform, which does not exist, and abort.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    zarel.setProcessEnvironment(env);
+    zarel.start(program, {argument});
+    QVERIFY(zarel.waitForFinished(10000));
+    QCOMPARE(zarel.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(zarel.exitCode(), 0);
+    const QString printed = QString::fromLocal8Bit(zarel.readAllStandardOutput());
+    QVERIFY2(QRegularExpression(output).match(printed).hasMatch(), qPrintable(printed));
+    if (argument != QLatin1String("--version")) {
+        // The folder named exactly zarel, with no organisation above it.
+        QVERIFY2(printed.contains(config.path() + QStringLiteral("/zarel.")), qPrintable(printed));
+    }
+    QVERIFY(!QFileInfo::exists(besideProgram));
+    QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+
+    // One version for the panel and the simulator shipped with it.
+    const QString simulator = qEnvironmentVariable("MERAX_SIM_BIN");
+    if (argument == QLatin1String("--version") && !simulator.isEmpty()) {
+        QProcess sim;
+        sim.start(simulator, {argument});
+        QVERIFY(sim.waitForFinished(10000));
+        QCOMPARE(QString::fromLocal8Bit(sim.readAllStandardOutput()).section(QLatin1Char(' '), 1),
+                 printed.section(QLatin1Char(' '), 1));
+    }
 }
 
 ZAREL_TEST_MAIN(TestMainWindow, "mainwindow")

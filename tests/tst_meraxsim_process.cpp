@@ -52,6 +52,8 @@ private Q_SLOTS:
     void quitAfter();
     void badStart_data();
     void badStart();
+    void answersAndQuits_data();
+    void answersAndQuits();
 
 private:
     QUdpSocket m_socket;
@@ -312,6 +314,29 @@ void TestMeraxSimProcess::badStart()
     QCOMPARE(sim.exitCode(), 1);
     QVERIFY(!sim.output().contains("listening"));
     QVERIFY(sim.errors().contains(message));
+}
+
+void TestMeraxSimProcess::answersAndQuits_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("version") << QStringList {"--version"} << "^merax-sim \\d+\\.\\d+\\.\\d+\n$";
+    QTest::newRow("short version") << QStringList {"-v"} << "^merax-sim \\d+\\.\\d+\\.\\d+\n$";
+    QTest::newRow("help lists version") << QStringList {"--help"} << "--version +Displays version";
+}
+
+void TestMeraxSimProcess::answersAndQuits()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+
+    SimulatorProcess sim(arguments, SimulatorProcess::AsGiven);
+    QVERIFY(sim.waitForFinished(5000));
+    QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.exitCode(), 0);
+    QVERIFY2(QRegularExpression(output).match(sim.output()).hasMatch(), qPrintable(sim.output()));
+    QVERIFY(!sim.output().startsWith("listening on"));
 }
 
 QTEST_GUILESS_MAIN(TestMeraxSimProcess)

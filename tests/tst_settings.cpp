@@ -111,7 +111,9 @@ void TestSettings::settingsPathFor_data()
     QTest::newRow("no program name either") << QStringList() << "/opt/zarel/settings.ini";
     QTest::newRow("A") << QStringList {program, "A"} << "/opt/zarel/settingsA.ini";
     QTest::newRow("X7") << QStringList {program, "X7"} << "/opt/zarel/settingsX7.ini";
-    QTest::newRow("path characters kept") << QStringList {program, "../other/x"} << "/opt/zarel/settings../other/x.ini";
+    // A profile name cannot lead out of the folder.
+    QTest::newRow("path characters replaced")
+        << QStringList {program, "../other/x"} << "/opt/zarel/settings.._other_x.ini";
     QTest::newRow("extra arguments ignored") << QStringList {program, "B", "C", "--flag"} << "/opt/zarel/settingsB.ini";
     QTest::newRow("empty argument") << QStringList {program, ""} << "/opt/zarel/settings.ini";
 }

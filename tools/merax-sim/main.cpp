@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("merax-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZAREL_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
         "out antenna, split, GPO, RX and RTX commands. Prints \"listening on ADDRESS:PORT\" once bound, and a "
         "counter summary when it ends (SIGINT, SIGTERM or --quit-after)."));
     parser.addHelpOption();
+    parser.addVersionOption();
     addSimOptions(parser);
     parser.process(app);
 

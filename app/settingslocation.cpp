@@ -1,0 +1,120 @@
+#include "app/settingslocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+
+#include <vector>
+#endif
+
+QString profileFileName(const QString& profile)
+{
+    // Separators of both systems and what Windows refuses in a name.
+    static const QString unusable = QStringLiteral("/\\:*?\"<>|");
+    QString name = profile;
+    for (QChar& ch : name) {
+        if (unusable.contains(ch) || ch.category() == QChar::Other_Control) {
+            ch = QLatin1Char('_');
+        }
+    }
+    return QStringLiteral("settings") + name + QStringLiteral(".ini");
+}
+
+QString chooseSettingsPath(const QString& programDir, bool programDirWritable, const QString& configDir,
+                           const QString& profile)
+{
+    const QString dir = programDirWritable || configDir.isEmpty() ? programDir : configDir;
+    return dir + QLatin1Char('/') + profileFileName(profile);
+}
+
+bool writableByBits(QFileDevice::Permissions permissions, bool userOwns, bool userInGroup)
+{
+    if (userOwns) {
+        return permissions.testFlag(QFileDevice::WriteOwner);
+    }
+    if (userInGroup) {
+        return permissions.testFlag(QFileDevice::WriteGroup);
+    }
+    return permissions.testFlag(QFileDevice::WriteOther);
+}
+
+#ifdef Q_OS_UNIX
+static bool userInGroup(uint group)
+{
+    if (group == ::getegid()) {
+        return true;
+    }
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<size_t>(qMax(count, 0)));
+    const int filled = count > 0 ? ::getgroups(count, groups.data()) : 0;
+    for (int i = 0; i < filled; ++i) {
+        if (groups[static_cast<size_t>(i)] == group) {
+            return true;
+        }
+    }
+    return false;
+}
+#endif
+
+bool folderWritable(const QString& dir)
+{
+    // The system's answer catches read-only mounts and access lists.
+    const QFileInfo info(dir);
+    if (!info.isDir() || !info.isWritable()) {
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // Not WriteUser: Qt fills that one in by asking the system.
+    return writableByBits(info.permissions(), info.ownerId() == ::geteuid(), userInGroup(info.groupId()));
+#else
+    return true;
+#endif
+}
+
+QString settingsPathForProgram(const QStringList& arguments)
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return chooseSettingsPath(programDir, folderWritable(programDir),
+                              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), arguments.value(1));
+}
+
+QString settingsNotice(const QString& settingsPath, const QString& programDir)
+{
+    if (QDir::cleanPath(QFileInfo(settingsPath).absolutePath()) == QDir::cleanPath(programDir)) {
+        return QString();
+    }
+    return QCoreApplication::translate("MainWindow", "Settings: %1").arg(QDir::toNativeSeparators(settingsPath));
+}
+
+CommandLineRequest commandLineRequest(const QStringList& arguments)
+{
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        return CommandLineRequest::Help;
+    }
+    if (first == QLatin1String("--version")) {
+        return CommandLineRequest::Version;
+    }
+    return CommandLineRequest::Run;
+}
+
+QString usageText(const QString& programDir, const QString& configDir)
+{
+    return QStringLiteral("Usage: zarel [PROFILE]\n"
+                          "       zarel --help | --version\n"
+                          "\n"
+                          "Zarel is the remote-control panel of the Merax network antenna switch.\n"
+                          "\n"
+                          "  PROFILE      keep the settings in settings<PROFILE>.ini instead of settings.ini;\n"
+                          "               characters a file name cannot hold, such as '/', become '_'\n"
+                          "  -h, --help   show this text and quit\n"
+                          "  --version    show the version and quit\n"
+                          "\n"
+                          "The settings file is kept beside the program, in %1, when that folder\n"
+                          "is writable, and otherwise in %2.\n")
+        .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir));
+}

@@ -1,0 +1,40 @@
+#ifndef ZAREL_SETTINGSLOCATION_H
+#define ZAREL_SETTINGSLOCATION_H
+
+#include <QFileDevice>
+#include <QString>
+#include <QStringList>
+
+// Where the settings file lives. Beside the program while the operator can
+// write there, so a copy on a stick carries its settings along; an installed
+// program keeps them in the user's configuration folder instead.
+
+// settings.ini, or settings<profile>.ini. A character that cannot be part of
+// a file name (a path separator among them) becomes '_', so no profile name
+// leads out of the folder.
+QString profileFileName(const QString& profile);
+
+QString chooseSettingsPath(const QString& programDir, bool programDirWritable, const QString& configDir,
+                           const QString& profile);
+
+// Whether the write bits grant the user's class (owner, group, others) write
+// access, as they would for an ordinary user: the system says yes to root
+// for any folder.
+bool writableByBits(QFileDevice::Permissions permissions, bool userOwns, bool userInGroup);
+
+// The system and the bits both let this user create a file in dir.
+bool folderWritable(const QString& dir);
+
+// The settings file of this run: the profile is the first argument.
+QString settingsPathForProgram(const QStringList& arguments);
+
+// Names the file for the operator when it is not the one beside the program.
+QString settingsNotice(const QString& settingsPath, const QString& programDir);
+
+// What the first argument asks for besides a profile.
+enum class CommandLineRequest { Run, Help, Version };
+CommandLineRequest commandLineRequest(const QStringList& arguments);
+
+QString usageText(const QString& programDir, const QString& configDir);
+
+#endif // ZAREL_SETTINGSLOCATION_H
