@@ -2,7 +2,9 @@
 # Installs what is missing, builds and runs the whole test suite: the normal
 # build (warnings are errors) with the format check and every test, the same
 # suite under AddressSanitizer + UndefinedBehaviorSanitizer and under
-# ThreadSanitizer, and a 60 s fuzz run of the status report parser.
+# ThreadSanitizer, and a 60 s fuzz run of the status report parser. Between
+# them, the Debian package is built, validated and its panel started as an
+# ordinary user.
 # Set ZAREL_QUICK=1 to run only the normal build and its tests.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -19,6 +21,8 @@ stage "format"
 cmake --build "$ROOT/build" --target check-format
 stage "tests"
 (cd "$ROOT/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+stage "package"
+bash "$ROOT/scripts/check-package.sh"
 
 if [ "${ZAREL_QUICK:-0}" != 1 ]; then
     stage "sanitizers"
