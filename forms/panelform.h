@@ -1,6 +1,7 @@
 #ifndef ZAREL_PANELFORM_H
 #define ZAREL_PANELFORM_H
 
+#include "app/settingskeys.h"
 #include "forms/ui_panelform.h"
 
 // The main window's form, drawn in panelform.ui: non-owning pointers to every
@@ -19,15 +20,15 @@ public:
     void applyTexts(QMainWindow* mainWindow);
 
     // The same widgets grouped for table-driven code, filled by build().
-    QPushButton* antennaButtons[12] = {};
-    QPushButton* busyButtons[12] = {};
-    QLabel* antennaLabels[12] = {};
-    QPushButton* rotorButtons[8] = {};
-    QPushButton* rxButtons[4] = {};
-    QPushButton* gpiButtons[8] = {};
-    QPushButton* gpoButtons[8] = {};
-    QLabel* gpiLabels[8] = {};
-    QLabel* gpoLabels[8] = {};
+    QPushButton* antennaButtons[group::Antennas] = {};
+    QPushButton* busyButtons[group::Antennas] = {};
+    QLabel* antennaLabels[group::Antennas] = {};
+    QPushButton* rotorButtons[group::Rotors] = {};
+    QPushButton* rxButtons[group::Receivers] = {};
+    QPushButton* gpiButtons[group::Gpis] = {};
+    QPushButton* gpoButtons[group::Gpos] = {};
+    QLabel* gpiLabels[group::Gpis] = {};
+    QLabel* gpoLabels[group::Gpos] = {};
 };
 
 #endif // ZAREL_PANELFORM_H

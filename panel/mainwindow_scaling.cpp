@@ -30,18 +30,18 @@ void MainWindow::registerAnchoredWidgets()
             anchorLayout->anchorWidget(AnchorScale, AnchorScale, AnchorScale, AnchorScale, widgets[i]);
         }
     };
-    anchorAll(ui->rxButtons, 4);
+    anchorAll(ui->rxButtons, group::Receivers);
     anchorAll(&ui->labelSkyrail, 1);
-    anchorAll(ui->gpiButtons, 8);
-    anchorAll(ui->gpiLabels, 8);
-    anchorAll(ui->gpoButtons, 8);
-    anchorAll(ui->gpoLabels, 8);
-    anchorAll(ui->busyButtons, 12);
-    anchorAll(ui->rotorButtons, 8);
-    anchorAll(ui->antennaButtons, 12);
+    anchorAll(ui->gpiButtons, group::Gpis);
+    anchorAll(ui->gpiLabels, group::Gpis);
+    anchorAll(ui->gpoButtons, group::Gpos);
+    anchorAll(ui->gpoLabels, group::Gpos);
+    anchorAll(ui->busyButtons, group::Antennas);
+    anchorAll(ui->rotorButtons, group::Rotors);
+    anchorAll(ui->antennaButtons, group::Antennas);
     QWidget* const tail[] = {ui->botaoSplit, ui->botaoPower, ui->botaoSend, ui->botaoRelease};
     anchorAll(tail, 4);
-    anchorAll(ui->antennaLabels, 12);
+    anchorAll(ui->antennaLabels, group::Antennas);
     QWidget* const headings[] = {ui->label_Quorvan, ui->label, ui->label_2, ui->labelID};
     anchorAll(headings, 4);
 }
@@ -82,21 +82,21 @@ void MainWindow::resizeAllTexts(short size)
             setFontPixelSize(widgets[i], pixels);
         }
     };
-    apply(ui->busyButtons, 12, size - 1);
-    apply(ui->antennaButtons, 12, size + 1);
+    apply(ui->busyButtons, group::Antennas, size - 1);
+    apply(ui->antennaButtons, group::Antennas, size + 1);
     QWidget* const commands[] = {ui->botaoRelease, ui->botaoSplit, ui->botaoSend, ui->botaoPower};
     apply(commands, 4, size);
-    apply(ui->rotorButtons, 8, size - 1);
-    apply(ui->antennaLabels, 12, size);
+    apply(ui->rotorButtons, group::Rotors, size - 1);
+    apply(ui->antennaLabels, group::Antennas, size);
     apply(&ui->botaoTeclaRTX, 1, size);
-    apply(ui->rxButtons, 4, size);
+    apply(ui->rxButtons, group::Receivers, size);
     setFontPixelSize(ui->labelSkyrail, size + 3);
     setFontPixelSize(ui->label, size + 3);
     setFontPixelSize(ui->label_2, size - 2);
-    apply(ui->gpiLabels, 8, size);
-    apply(ui->gpoLabels, 8, size);
-    apply(ui->gpiButtons, 8, size);
-    apply(ui->gpoButtons, 8, size);
+    apply(ui->gpiLabels, group::Gpis, size);
+    apply(ui->gpoLabels, group::Gpos, size);
+    apply(ui->gpiButtons, group::Gpis, size);
+    apply(ui->gpoButtons, group::Gpos, size);
     setFontPixelSize(ui->labelID, size + 8);
     fitCaptions();
 }
