@@ -22,10 +22,15 @@ void setNow(std::function<qint64()> newSource)
     source() = std::move(newSource);
 }
 
-qint64 steadyNow()
+qint64 steadyNowNs()
 {
     using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+qint64 steadyNow()
+{
+    return steadyNowNs() / 1000000;
 }
 
 } // namespace linkclock

@@ -19,6 +19,8 @@ void setNow(std::function<qint64()> source);
 // A steady clock in milliseconds, for spacing datagrams and timing round
 // trips: it never jumps with the wall clock. Any thread; not replaceable.
 qint64 steadyNow();
+// The same clock in nanoseconds, where whole milliseconds are too coarse.
+qint64 steadyNowNs();
 
 } // namespace linkclock
 

@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QUdpSocket>
 
-#include <chrono>
 #include <limits>
 
 #include "app/mainwindow.h"
@@ -21,13 +20,6 @@
 namespace {
 
 constexpr qint64 nsPerMs = 1000000;
-
-// The steady clock of linkclock::steadyNow, in nanoseconds.
-qint64 steadyNs()
-{
-    using namespace std::chrono;
-    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 } // namespace
 
@@ -146,7 +138,7 @@ void ThreadCOM::writeDue()
         if (datagramQueue.isEmpty() || deviceAddress == unresolvedAddress) {
             return;
         }
-        const qint64 wait = wroteBefore ? lastWriteNs + pacingMs * nsPerMs - steadyNs() : 0;
+        const qint64 wait = wroteBefore ? lastWriteNs + pacingMs * nsPerMs - linkclock::steadyNowNs() : 0;
         if (wait > 0) {
             pacer->start(static_cast<int>((wait + nsPerMs - 1) / nsPerMs));
             return;
@@ -159,7 +151,7 @@ void ThreadCOM::writeDue()
     udpSocket->writeDatagram(next);
     // Stamped after the write returns, so the next one is at least a full
     // spacing behind it on the wire.
-    lastWriteNs = steadyNs();
+    lastWriteNs = linkclock::steadyNowNs();
     wroteBefore = true;
     bool more = false;
     {
