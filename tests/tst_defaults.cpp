@@ -23,7 +23,6 @@ void TestDefaults::loggingQuietBelowWarnings_data()
     QTest::addColumn<bool>("info");
     QTest::newRow("nothing asked") << QString() << false << false;
     QTest::newRow("everything of ours") << "zarel.*=true" << true << true;
-    QTest::newRow("debug only") << "zarel.*.debug=true" << true << false;
 }
 
 void TestDefaults::loggingQuietBelowWarnings()
@@ -48,7 +47,6 @@ void TestDefaults::openGlOnlyWhenAsked_data()
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("not set: none") << false << QByteArray() << QByteArray("none");
     QTest::newRow("asked for GLX") << true << QByteArray("xcb_glx") << QByteArray("xcb_glx");
-    QTest::newRow("asked for EGL") << true << QByteArray("xcb_egl") << QByteArray("xcb_egl");
     QTest::newRow("set empty: Qt's own choice") << true << QByteArray() << QByteArray();
 }
 

@@ -48,15 +48,9 @@ void TestSettingsLocation::chooseSettingsPath_data()
     QTest::newRow("parent folder") << false << config << "../x" << config + "/settings.._x.ini";
     QTest::newRow("absolute path") << true << config << "/etc/passwd"
                                    << "/opt/z/settings_etc_passwd.ini";
-    QTest::newRow("deep climb") << true << config << "/../../../etc/x"
-                                << "/opt/z/settings_.._.._.._etc_x.ini";
     QTest::newRow("backslash") << false << config << "..\\x" << config + "/settings.._x.ini";
-    QTest::newRow("Windows reserved") << true << config << "a:b*c?\"<>|"
-                                      << "/opt/z/settingsa_b_c_____.ini";
-    QTest::newRow("control character") << true << config << "a\nb\tc"
-                                       << "/opt/z/settingsa_b_c.ini";
-    QTest::newRow("dots alone") << true << config << ".."
-                                << "/opt/z/settings...ini";
+    QTest::newRow("Windows reserved, control characters") << true << config << "a:b*c?\"<>|\n\t"
+                                                          << "/opt/z/settingsa_b_c_______.ini";
     QTest::newRow("spaces and accents kept") << true << config << "Estúdio 2"
                                              << "/opt/z/settingsEstúdio 2.ini";
 }
@@ -91,7 +85,6 @@ void TestSettingsLocation::writableByBits_data()
     QTest::newRow("owner class decides, not others") << r_xrwxrwx << true << true << false;
     QTest::newRow("group folder") << rwxrwxr_x << false << true << true;
     QTest::newRow("someone else's folder") << rwxr_xr_x << false << false << false;
-    QTest::newRow("someone else's, group bits only") << rwxrwxr_x << false << false << false;
     QTest::newRow("shared with everybody") << r_xrwxrwx << false << false << true;
 }
 
