@@ -1,0 +1,60 @@
+#include "connection/radioinfo.h"
+
+#include <QXmlStreamReader>
+
+namespace {
+
+// The largest frequency taken, in tens of hertz: 1 THz, far above any radio,
+// and far from overflowing when turned into hertz.
+constexpr qint64 maxTensOfHz = Q_INT64_C(100000000000);
+
+std::optional<bool> readFlag(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("1")) {
+        return true;
+    }
+    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || t == QLatin1String("0")) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
+{
+    QXmlStreamReader xml(datagram);
+    // Entities are not resolved: a document cannot make the panel read files.
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("RadioInfo")) {
+        return std::nullopt;
+    }
+    RadioInfo info;
+    bool haveRadio = false;
+    bool haveFrequency = false;
+    while (xml.readNextStartElement()) {
+        const QStringRef name = xml.name();
+        if (name == QLatin1String("RadioNr")) {
+            info.radioNr = xml.readElementText().trimmed().toInt(&haveRadio);
+        } else if (name == QLatin1String("Freq")) {
+            // Some loggers write a decimal point; fractions of 10 Hz do not matter.
+            const QString text = xml.readElementText().trimmed();
+            const qint64 tens = text.section(QLatin1Char('.'), 0, 0).toLongLong(&haveFrequency);
+            haveFrequency = haveFrequency && tens > 0 && tens <= maxTensOfHz;
+            info.frequencyHz = tens * 10;
+        } else if (name == QLatin1String("IsTransmitting")) {
+            info.transmitting = readFlag(xml.readElementText());
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    // Only a whole, well-formed document counts: a datagram cut short says
+    // nothing reliable about the transmitter.
+    while (!xml.atEnd()) {
+        xml.readNext();
+    }
+    if (xml.hasError() || !haveRadio || !haveFrequency) {
+        return std::nullopt;
+    }
+    return info;
+}

@@ -1,0 +1,73 @@
+#ifndef ZAREL_RADIOSOURCE_H
+#define ZAREL_RADIOSOURCE_H
+
+#include <QObject>
+#include <QString>
+#include <QUdpSocket>
+
+#include <optional>
+
+#include "connection/rigctldclient.h"
+
+// Where the panel learns the radio's frequency and whether it transmits.
+struct RadioSourceSettings
+{
+    enum class Kind { Off, Rigctld, Logger };
+    Kind kind = Kind::Off;
+    QString rigHost = QStringLiteral("127.0.0.1");
+    quint16 rigPort = 4532;
+    quint16 loggerPort = 12060;
+    int loggerRadio = 1; // the logger's RadioNr to follow
+
+    bool operator==(const RadioSourceSettings& other) const;
+    bool operator!=(const RadioSourceSettings& other) const { return !(*this == other); }
+};
+
+// What the radio is doing, as far as the source knows.
+struct RadioReading
+{
+    std::optional<qint64> frequencyHz; // none until the source has told
+    bool transmitting = false;
+
+    bool operator==(const RadioReading& other) const
+    {
+        return frequencyHz == other.frequencyHz && transmitting == other.transmitting;
+    }
+    bool operator!=(const RadioReading& other) const { return !(*this == other); }
+};
+
+// The one radio source in use: a rigctld client or a listener for a logger's
+// RadioInfo broadcasts. A source that is lost or changed forgets its
+// reading, so a stale "transmitting" cannot hold the panel.
+class RadioSource : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RadioSource(QObject* parent = nullptr);
+
+    // Restarts only when something changed.
+    void configure(const RadioSourceSettings& settings);
+    const RadioSourceSettings& settings() const { return current; }
+    const RadioReading& reading() const { return now; }
+
+    // "14.074 MHz · 20 m", "rigctld: not connected"; empty while off.
+    QString statusText() const;
+
+Q_SIGNALS:
+    // The reading or the status text changed.
+    void changed();
+
+private:
+    void take(const RadioReading& reading);
+    void readLoggerDatagrams();
+    void rigStateChanged(RigctldClient::State state);
+
+    RadioSourceSettings current;
+    RadioReading now;
+    RigctldClient rig;
+    QUdpSocket logger;
+    bool listening = false;
+};
+
+#endif // ZAREL_RADIOSOURCE_H

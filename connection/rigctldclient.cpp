@@ -1,0 +1,151 @@
+#include "connection/rigctldclient.h"
+
+#include <cmath>
+
+#include "link/linklog.h"
+
+RigctldClient::RigctldClient(QObject* parent)
+    : QObject(parent)
+    , socket(this)
+    , pollTimer(this)
+    , retryTimer(this)
+    , answerTimer(this)
+{
+    pollTimer.setInterval(pollMs);
+    retryTimer.setSingleShot(true);
+    answerTimer.setSingleShot(true);
+    answerTimer.setInterval(answerTimeoutMs);
+    connect(&pollTimer, &QTimer::timeout, this, &RigctldClient::poll);
+    connect(&retryTimer, &QTimer::timeout, this, &RigctldClient::connectNow);
+    // A daemon that accepts and never answers (a hung radio, a dead route)
+    // is treated like one that went away.
+    connect(&answerTimer, &QTimer::timeout, this, [this] { lost(QStringLiteral("no answer")); });
+    connect(&socket, &QTcpSocket::connected, this, [this] {
+        retryMs = firstRetryMs;
+        answerTimer.stop();
+        setState(State::Connected);
+        poll();
+        pollTimer.start();
+    });
+    connect(&socket, &QTcpSocket::readyRead, this, &RigctldClient::readAnswers);
+    connect(&socket, &QTcpSocket::errorOccurred, this,
+            [this](QAbstractSocket::SocketError) { lost(socket.errorString()); });
+}
+
+void RigctldClient::start(const QString& newHost, quint16 newPort)
+{
+    stop();
+    host = newHost;
+    port = newPort;
+    retryMs = firstRetryMs;
+    connectNow();
+}
+
+void RigctldClient::stop()
+{
+    pollTimer.stop();
+    retryTimer.stop();
+    answerTimer.stop();
+    socket.abort();
+    pending.clear();
+    awaited = 0;
+    frequency.reset();
+    setState(State::Stopped);
+}
+
+void RigctldClient::setState(State state)
+{
+    if (state != current) {
+        current = state;
+        Q_EMIT stateChanged(state);
+    }
+}
+
+void RigctldClient::connectNow()
+{
+    socket.abort();
+    pending.clear();
+    awaited = 0;
+    setState(State::Connecting);
+    // The host name is looked up without blocking; a route that swallows the
+    // connection is cut short by the answer timer.
+    socket.connectToHost(host, port);
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    answerTimer.start();
+}
+
+void RigctldClient::lost(const QString& why)
+{
+    if (current == State::Stopped || retryTimer.isActive()) {
+        return;
+    }
+    qCInfo(lcRadio).noquote() << "rigctld" << host << port << "lost:" << why << "- again in" << retryMs << "ms";
+    pollTimer.stop();
+    answerTimer.stop();
+    socket.abort();
+    pending.clear();
+    awaited = 0;
+    frequency.reset();
+    setState(State::Waiting);
+    retryTimer.start(retryMs);
+    retryMs = qMin(retryMs * 2, maxRetryMs);
+}
+
+void RigctldClient::poll()
+{
+    // One question pair at a time: a slow radio must not pile questions up.
+    if (awaited > 0 || socket.state() != QAbstractSocket::ConnectedState) {
+        return;
+    }
+    awaited = 2;
+    socket.write("f\nt\n");
+    answerTimer.start();
+}
+
+void RigctldClient::readAnswers()
+{
+    pending += socket.readAll();
+    int end;
+    while ((end = pending.indexOf('\n')) >= 0) {
+        const QByteArray line = pending.left(end).trimmed();
+        pending.remove(0, end + 1);
+        if (awaited == 2) {
+            frequency = parseFrequency(line);
+            awaited = 1;
+        } else if (awaited == 1) {
+            awaited = 0;
+            answerTimer.stop();
+            // A radio without readable PTT is taken as receiving.
+            const bool transmitting = parsePtt(line).value_or(false);
+            if (frequency) {
+                Q_EMIT reading(*frequency, transmitting);
+            }
+        }
+        // Lines nobody asked for are dropped.
+    }
+    // rigctld answers in short lines; a peer sending endless text is not it.
+    if (pending.size() > 4096) {
+        lost(QStringLiteral("not a rigctld answer"));
+    }
+}
+
+std::optional<qint64> RigctldClient::parseFrequency(const QByteArray& line)
+{
+    bool ok = false;
+    const double hz = line.trimmed().toDouble(&ok);
+    // Above 0 and below 1 THz: a number a radio can be tuned to.
+    if (!ok || !std::isfinite(hz) || hz <= 0 || hz >= 1e12) {
+        return std::nullopt;
+    }
+    return qint64(std::llround(hz));
+}
+
+std::optional<bool> RigctldClient::parsePtt(const QByteArray& line)
+{
+    bool ok = false;
+    const int ptt = line.trimmed().toInt(&ok);
+    if (!ok || ptt < 0) {
+        return std::nullopt;
+    }
+    return ptt != 0;
+}
