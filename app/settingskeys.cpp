@@ -1,5 +1,7 @@
 #include "app/settingskeys.h"
 
+#include "panel/bandplan.h"
+
 namespace settingskey {
 
 QString antennaCaption(int number)
@@ -22,6 +24,11 @@ QString gpioColour(int entry, int component)
     static const char components[] = {'R', 'G', 'B'};
     const QString caption = entry < group::Gpis ? gpiCaption(entry + 1) : gpoCaption(entry - group::Gpis + 1);
     return caption + QLatin1Char(components[component]);
+}
+
+QString bandfollow::band(int index)
+{
+    return QStringLiteral("BandFollow/") + bandplan::band(index).key;
 }
 
 } // namespace settingskey

@@ -40,6 +40,20 @@ QString gpoCaption(int number);
 // component 0, 1, 2 is red, green, blue. Entry 10, component 1 gives "GPO3G".
 QString gpioColour(int entry, int component);
 
+// Band following lives in its own group, [BandFollow], so the top-level keys
+// stay as older versions wrote them.
+namespace bandfollow {
+constexpr QLatin1String Source("BandFollow/Source"); // off, rigctld or logger
+constexpr QLatin1String RigHost("BandFollow/RigHost");
+constexpr QLatin1String RigPort("BandFollow/RigPort");
+constexpr QLatin1String LoggerPort("BandFollow/LoggerPort");
+constexpr QLatin1String LoggerRadio("BandFollow/LoggerRadio");
+constexpr QLatin1String Remember("BandFollow/Remember"); // true or false
+constexpr QLatin1String HoldManual("BandFollow/HoldManual"); // true or false
+// The antenna of a band (0 is 160 m): "BandFollow/160m" .. "BandFollow/70cm".
+QString band(int index);
+} // namespace bandfollow
+
 } // namespace settingskey
 
 #endif // ZAREL_SETTINGSKEYS_H

@@ -1,0 +1,259 @@
+#include "panel/bandfollow.h"
+
+#include "app/settingskeys.h"
+
+bool BandFollowConfig::operator==(const BandFollowConfig& other) const
+{
+    return source == other.source && remember == other.remember && holdManual == other.holdManual &&
+        antennas == other.antennas;
+}
+
+namespace bandfollowsettings {
+
+namespace {
+
+using Kind = RadioSourceSettings::Kind;
+
+QString kindText(Kind kind)
+{
+    switch (kind) {
+    case Kind::Rigctld:
+        return QStringLiteral("rigctld");
+    case Kind::Logger:
+        return QStringLiteral("logger");
+    case Kind::Off:
+        break;
+    }
+    return QStringLiteral("off");
+}
+
+std::optional<Kind> kindFrom(const QString& text)
+{
+    for (Kind kind : {Kind::Off, Kind::Rigctld, Kind::Logger}) {
+        if (text.trimmed().compare(kindText(kind), Qt::CaseInsensitive) == 0) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> numberFrom(const QString& text, int lowest, int highest)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok && n >= lowest && n <= highest ? std::optional<int>(n) : std::nullopt;
+}
+
+std::optional<bool> flagFrom(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("1")) {
+        return true;
+    }
+    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || t == QLatin1String("0")) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+Read read(const std::function<std::optional<QString>(const QString& key)>& lookup)
+{
+    Read result;
+    BandFollowConfig& c = result.config;
+    // Takes the key's value when parse accepts it; otherwise names it.
+    const auto take = [&](const QString& key, auto parse, auto store) {
+        const std::optional<QString> text = lookup(key);
+        if (!text) {
+            return;
+        }
+        if (const auto value = parse(*text)) {
+            store(*value);
+        } else {
+            result.ignored << key.section(QLatin1Char('/'), 1) + QLatin1Char('=') + *text;
+        }
+    };
+    const auto port = [](const QString& t) { return numberFrom(t, 1, 65535); };
+    namespace key = settingskey::bandfollow;
+
+    take(key::Source, kindFrom, [&](Kind kind) { c.source.kind = kind; });
+    take(
+        key::RigHost,
+        [](const QString& t) { return t.trimmed().isEmpty() ? std::nullopt : std::optional<QString>(t.trimmed()); },
+        [&](const QString& host) { c.source.rigHost = host; });
+    take(key::RigPort, port, [&](int n) { c.source.rigPort = quint16(n); });
+    take(key::LoggerPort, port, [&](int n) { c.source.loggerPort = quint16(n); });
+    take(
+        key::LoggerRadio, [](const QString& t) { return numberFrom(t, 1, 99); },
+        [&](int n) { c.source.loggerRadio = n; });
+    take(key::Remember, flagFrom, [&](bool on) { c.remember = on; });
+    take(key::HoldManual, flagFrom, [&](bool on) { c.holdManual = on; });
+    for (int b = 0; b < bandplan::BandCount; ++b) {
+        take(
+            key::band(b), [](const QString& t) { return numberFrom(t, 0, 12); },
+            [&](int n) { c.antennas[std::size_t(b)] = n; });
+    }
+    return result;
+}
+
+QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to)
+{
+    QVector<QPair<QString, QString>> list;
+    const auto add = [&list](const QString& key, const QString& old, const QString& now) {
+        if (old != now) {
+            list.append({key, now});
+        }
+    };
+    namespace key = settingskey::bandfollow;
+    add(key::Source, kindText(from.source.kind), kindText(to.source.kind));
+    add(key::RigHost, from.source.rigHost, to.source.rigHost);
+    add(key::RigPort, QString::number(from.source.rigPort), QString::number(to.source.rigPort));
+    add(key::LoggerPort, QString::number(from.source.loggerPort), QString::number(to.source.loggerPort));
+    add(key::LoggerRadio, QString::number(from.source.loggerRadio), QString::number(to.source.loggerRadio));
+    add(key::Remember, flagText(from.remember), flagText(to.remember));
+    add(key::HoldManual, flagText(from.holdManual), flagText(to.holdManual));
+    for (int b = 0; b < bandplan::BandCount; ++b) {
+        add(key::band(b), QString::number(from.antennas[std::size_t(b)]), QString::number(to.antennas[std::size_t(b)]));
+    }
+    return list;
+}
+
+} // namespace bandfollowsettings
+
+void BandFollower::setConfig(const BandFollowConfig& config)
+{
+    const BandFollowConfig old = cfg;
+    cfg = config;
+    if (config.source != old.source) {
+        // Another radio, or none: what the old one said no longer counts.
+        band.reset();
+        followedBand.reset();
+        radioTransmitting = false;
+        due = false;
+        if (heldByBand) {
+            held.reset();
+        }
+        return;
+    }
+    if (followedBand && config.antennas[std::size_t(*followedBand)] != old.antennas[std::size_t(*followedBand)]) {
+        due = true;
+    }
+}
+
+void BandFollower::setReading(const RadioReading& reading)
+{
+    radioTransmitting = reading.transmitting;
+    if (!reading.frequencyHz) {
+        band.reset();
+        return;
+    }
+    band = bandplan::bandAt(*reading.frequencyHz);
+    // Outside every band nothing changes; back in the same band is no entry.
+    if (!band || band == followedBand) {
+        return;
+    }
+    followedBand = band;
+    due = true;
+    // The last wanted antenna wins over one still waiting.
+    if (cfg.antennas[std::size_t(*band)] > 0 || heldByBand) {
+        held.reset();
+    }
+}
+
+void BandFollower::setDeviceSending(bool sending)
+{
+    deviceSending = sending;
+}
+
+void BandFollower::resume()
+{
+    due = followedBand.has_value();
+}
+
+void BandFollower::linkDown()
+{
+    held.reset();
+    announcedHold.reset();
+    deviceSending = false;
+    pauseAnnounced = false;
+}
+
+bool BandFollower::holdsPress(int antenna, const Situation& situation)
+{
+    if (!cfg.holdManual || !transmitting() || !situation.connected || situation.splitBusy ||
+        antenna == situation.selectedAntenna) {
+        return false;
+    }
+    held = antenna;
+    heldByBand = false;
+    due = false;
+    remember(antenna);
+    return true;
+}
+
+void BandFollower::pressed(int antenna)
+{
+    held.reset();
+    announcedHold.reset();
+    due = false;
+    remember(antenna);
+}
+
+void BandFollower::remember(int antenna)
+{
+    if (cfg.remember && band) {
+        cfg.antennas[std::size_t(*band)] = antenna + 1;
+    }
+}
+
+BandFollower::Step BandFollower::next(const Situation& situation)
+{
+    if (!situation.connected || !situation.stateKnown) {
+        return {};
+    }
+    std::optional<int> wanted = held;
+    if (!wanted && due && followedBand && cfg.antennas[std::size_t(*followedBand)] > 0) {
+        wanted = cfg.antennas[std::size_t(*followedBand)] - 1;
+    }
+    if (!wanted) {
+        due = false;
+        return {};
+    }
+    if (situation.splitBusy) {
+        // Split picks its own pair of antennas; following waits until it ends.
+        if (pauseAnnounced) {
+            return {};
+        }
+        pauseAnnounced = true;
+        return {Action::Paused, *wanted};
+    }
+    pauseAnnounced = false;
+    if (*wanted == situation.selectedAntenna) {
+        held.reset();
+        announcedHold.reset();
+        due = false;
+        return {};
+    }
+    if (transmitting()) {
+        if (!held) {
+            held = wanted;
+            heldByBand = true;
+        }
+        due = false;
+        if (announcedHold == wanted) {
+            return {};
+        }
+        announcedHold = wanted;
+        return {Action::Hold, *wanted};
+    }
+    held.reset();
+    announcedHold.reset();
+    due = false;
+    return {Action::Switch, *wanted};
+}

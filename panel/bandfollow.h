@@ -1,0 +1,115 @@
+#ifndef ZAREL_BANDFOLLOW_H
+#define ZAREL_BANDFOLLOW_H
+
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "connection/radiosource.h"
+#include "panel/bandplan.h"
+
+// What the operator set for band following.
+struct BandFollowConfig
+{
+    RadioSourceSettings source;
+    bool remember = false; // a hand-picked antenna becomes the band's
+    bool holdManual = false; // the operator's own keys wait for the end of a transmission too
+    std::array<int, bandplan::BandCount> antennas {}; // per band: 1..12, 0 none
+
+    bool operator==(const BandFollowConfig& other) const;
+    bool operator!=(const BandFollowConfig& other) const { return !(*this == other); }
+};
+
+namespace bandfollowsettings {
+
+// Reads the [BandFollow] group through lookup (none: the key is absent). A
+// value that cannot be used keeps the default and is named in ignored, as
+// "Source=radio".
+struct Read
+{
+    BandFollowConfig config;
+    QStringList ignored;
+};
+Read read(const std::function<std::optional<QString>(const QString& key)>& lookup);
+
+// The keys (with their group) and values to write to go from one setting to
+// the other; unchanged keys are left out, so a file the operator never set
+// this up in stays as it is.
+QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to);
+
+} // namespace bandfollowsettings
+
+// The rule of band following and of switching under power. Plain state: the
+// window feeds it what the radio, the device and the operator do and carries
+// out the steps it returns. Antennas are numbered from 0 (Ant 1) here.
+class BandFollower
+{
+public:
+    struct Situation
+    {
+        bool connected = false;
+        bool stateKnown = false; // a report has shown the device's antenna since Connect
+        bool splitBusy = false; // split on or being set up
+        int selectedAntenna = -1;
+    };
+    enum class Action {
+        None,
+        Switch, // select antenna now, as a key press would
+        Hold, // antenna waits for the end of the transmission (said once per antenna)
+        Paused, // a switch is wanted, but split is in the way (said once per pause)
+    };
+    struct Step
+    {
+        Action action = Action::None;
+        int antenna = -1;
+    };
+
+    const BandFollowConfig& config() const { return cfg; }
+    // A change of the current band's antenna is acted on; a new source starts
+    // afresh, so its first band is followed.
+    void setConfig(const BandFollowConfig& config);
+
+    void setReading(const RadioReading& reading);
+    void setDeviceSending(bool sending);
+    bool transmitting() const { return radioTransmitting || deviceSending; }
+    // The band of the latest frequency read; none outside the bands.
+    std::optional<int> currentBand() const { return band; }
+    std::optional<int> heldAntenna() const { return held; }
+
+    // Following starts again (after Connect, when split ends): the band's
+    // antenna is selected if it is not already.
+    void resume();
+    // The link went down: nothing waits for it to come back.
+    void linkDown();
+
+    // An antenna key or F-key: true when the press must wait for the end of
+    // the transmission (the caller then leaves it to next()).
+    bool holdsPress(int antenna, const Situation& situation);
+    // A press that went through replaces anything waiting.
+    void pressed(int antenna);
+    // With "remember", both kinds of press make the antenna the current
+    // band's: config() then differs from what was set.
+
+    Step next(const Situation& situation);
+
+private:
+    void remember(int antenna);
+
+    BandFollowConfig cfg;
+    std::optional<int> band; // of the latest reading
+    std::optional<int> followedBand; // the band last entered
+    bool due = false; // the followed band's antenna is to be selected
+    std::optional<int> held;
+    bool heldByBand = false;
+    std::optional<int> announcedHold;
+    bool pauseAnnounced = false;
+    bool radioTransmitting = false;
+    bool deviceSending = false;
+};
+
+#endif // ZAREL_BANDFOLLOW_H

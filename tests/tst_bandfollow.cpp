@@ -1,0 +1,413 @@
+// Band following without a window: the band plan, the logger's RadioInfo
+// reader, the [BandFollow] settings and the rule that decides when the
+// antenna follows the radio and when it waits for the end of a transmission.
+#include <QTest>
+
+#include "connection/radioinfo.h"
+#include "connection/rigctldclient.h"
+#include "panel/bandfollow.h"
+
+Q_DECLARE_METATYPE(BandFollower::Action)
+
+namespace {
+
+using Action = BandFollower::Action;
+
+constexpr int ant1 = 0, ant2 = 1, ant4 = 3, ant6 = 5;
+
+// 20 m names Ant 4, 40 m Ant 2; other bands name none.
+BandFollowConfig config(bool holdManual = false, bool remember = false)
+{
+    BandFollowConfig c;
+    c.source.kind = RadioSourceSettings::Kind::Rigctld;
+    c.antennas[3] = 2; // 40 m
+    c.antennas[5] = 4; // 20 m
+    c.holdManual = holdManual;
+    c.remember = remember;
+    return c;
+}
+
+BandFollower::Situation linkUp(int selected = ant1, bool split = false)
+{
+    return {true, true, split, selected};
+}
+
+void tune(BandFollower& f, qint64 hz, bool transmitting = false)
+{
+    f.setReading(RadioReading {hz, transmitting});
+}
+
+} // namespace
+
+class TestBandFollow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bandPlan_data();
+    void bandPlan();
+    void frequencyText_data();
+    void frequencyText();
+    void radioInfo_data();
+    void radioInfo();
+    void rigctldAnswers_data();
+    void rigctldAnswers();
+    void settingsRead_data();
+    void settingsRead();
+    void settingsWriteOnlyWhatChanged();
+    void followsBandEntriesOnly();
+    void waitsForTheEndOfTransmission_data();
+    void waitsForTheEndOfTransmission();
+    void lastWantedAntennaWins();
+    void manualHold();
+    void splitAndLinkPauseFollowing();
+    void rememberHandPicks();
+};
+
+void TestBandFollow::bandPlan_data()
+{
+    QTest::addColumn<qint64>("hz");
+    QTest::addColumn<QString>("band"); // empty: none
+    struct Edge
+    {
+        const char* band;
+        qint64 low, high;
+    };
+    // The union of the IARU regions' allocations.
+    const Edge edges[] = {
+        {"160m", 1800000, 2000000},   {"80m", 3500000, 4000000},      {"60m", 5351500, 5366500},
+        {"40m", 7000000, 7300000},    {"30m", 10100000, 10150000},    {"20m", 14000000, 14350000},
+        {"17m", 18068000, 18168000},  {"15m", 21000000, 21450000},    {"12m", 24890000, 24990000},
+        {"10m", 28000000, 29700000},  {"6m", 50000000, 54000000},     {"4m", 70000000, 70500000},
+        {"2m", 144000000, 148000000}, {"70cm", 420000000, 450000000},
+    };
+    for (const Edge& e : edges) {
+        QTest::addRow("%s low edge", e.band) << e.low << e.band;
+        QTest::addRow("%s high edge", e.band) << e.high << e.band;
+        QTest::addRow("just below %s", e.band) << e.low - 1 << QString();
+        QTest::addRow("just above %s", e.band) << e.high + 1 << QString();
+    }
+    QTest::newRow("broadcast 9.6 MHz") << qint64(9600000) << QString();
+    QTest::newRow("CB 27 MHz") << qint64(27000000) << QString();
+    QTest::newRow("FM broadcast 100 MHz") << qint64(100000000) << QString();
+    QTest::newRow("23 cm") << qint64(1296000000) << QString();
+    QTest::newRow("zero") << qint64(0) << QString();
+    QTest::newRow("negative") << qint64(-14074000) << QString();
+}
+
+void TestBandFollow::bandPlan()
+{
+    QFETCH(qint64, hz);
+    QFETCH(QString, band);
+    const std::optional<int> found = bandplan::bandAt(hz);
+    QCOMPARE(found ? QString(bandplan::band(*found).key) : QString(), band);
+}
+
+void TestBandFollow::frequencyText_data()
+{
+    QTest::addColumn<qint64>("hz");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("FT8 on 20 m") << qint64(14074000) << 5 << "14.074 MHz · 20 m";
+    QTest::newRow("rounds up to the kHz") << qint64(7074500) << 3 << "7.075 MHz · 40 m";
+    QTest::newRow("leading zeros kept") << qint64(1830000) << 0 << "1.830 MHz · 160 m";
+    QTest::newRow("centimetres") << qint64(432200000) << 13 << "432.200 MHz · 70 cm";
+}
+
+void TestBandFollow::frequencyText()
+{
+    QFETCH(qint64, hz);
+    QFETCH(int, band);
+    QFETCH(QString, text);
+    QCOMPARE(bandplan::frequencyText(hz) + QStringLiteral(" · ") + bandplan::bandLabel(band), text);
+}
+
+void TestBandFollow::radioInfo_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("radio");
+    QTest::addColumn<qint64>("hz");
+    QTest::addColumn<int>("transmitting"); // -1: not said
+
+    QTest::newRow("logger's datagram") << QByteArray(R"(<?xml version="1.0" encoding="utf-8"?>
+<RadioInfo><app>Logger</app><StationName>SHACK</StationName><RadioNr>2</RadioNr>
+<Freq>1407400</Freq><TXFreq>1407400</TXFreq><Mode>USB</Mode><IsTransmitting>True</IsTransmitting>
+<FocusRadioNr>2</FocusRadioNr></RadioInfo>)")
+                                       << true << 2 << qint64(14074000) << 1;
+    QTest::newRow("flag false, blanks around values")
+        << QByteArray("<RadioInfo><RadioNr> 1 </RadioNr><Freq> 701050 </Freq>"
+                      "<IsTransmitting>false</IsTransmitting></RadioInfo>")
+        << true << 1 << qint64(7010500) << 0;
+    QTest::newRow("no flag") << QByteArray("<RadioInfo><Freq>2820000</Freq><RadioNr>1</RadioNr></RadioInfo>") << true
+                             << 1 << qint64(28200000) << -1;
+    QTest::newRow("decimal frequency") << QByteArray(
+                                              "<RadioInfo><RadioNr>1</RadioNr><Freq>1407400.00</Freq></RadioInfo>")
+                                       << true << 1 << qint64(14074000) << -1;
+    QTest::newRow("unknown flag text") << QByteArray("<RadioInfo><RadioNr>1</RadioNr><Freq>1407400</Freq>"
+                                                     "<IsTransmitting>maybe</IsTransmitting></RadioInfo>")
+                                       << true << 1 << qint64(14074000) << -1;
+    const auto bad = [](const char* name, const QByteArray& xml) {
+        QTest::newRow(name) << xml << false << 0 << qint64(0) << -1;
+    };
+    bad("empty", QByteArray());
+    bad("not XML", "FE 01 FD");
+    bad("another message", "<ContactInfo><RadioNr>1</RadioNr><Freq>1407400</Freq></ContactInfo>");
+    bad("cut short", "<RadioInfo><RadioNr>1</RadioNr><Freq>1407400</Freq><IsTransmitting>Tr");
+    bad("two roots", "<RadioInfo><RadioNr>1</RadioNr><Freq>1407400</Freq></RadioInfo><RadioInfo/>");
+    bad("no frequency", "<RadioInfo><RadioNr>1</RadioNr></RadioInfo>");
+    bad("no radio", "<RadioInfo><Freq>1407400</Freq></RadioInfo>");
+    bad("frequency text", "<RadioInfo><RadioNr>1</RadioNr><Freq>fourteen</Freq></RadioInfo>");
+    bad("frequency zero", "<RadioInfo><RadioNr>1</RadioNr><Freq>0</Freq></RadioInfo>");
+    bad("frequency negative", "<RadioInfo><RadioNr>1</RadioNr><Freq>-1407400</Freq></RadioInfo>");
+    bad("frequency overflowing", "<RadioInfo><RadioNr>1</RadioNr><Freq>922337203685477580</Freq></RadioInfo>");
+    bad("nested element in a value", "<RadioInfo><RadioNr>1</RadioNr><Freq><b>1407400</b></Freq></RadioInfo>");
+    bad("external entity", R"(<!DOCTYPE r [<!ENTITY x SYSTEM "file:///etc/passwd">]>
+<RadioInfo><RadioNr>1</RadioNr><Freq>&x;</Freq></RadioInfo>)");
+}
+
+void TestBandFollow::radioInfo()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(bool, valid);
+    const std::optional<RadioInfo> info = parseRadioInfo(xml);
+    QCOMPARE(info.has_value(), valid);
+    if (!valid) {
+        return;
+    }
+    QTEST(info->radioNr, "radio");
+    QTEST(info->frequencyHz, "hz");
+    QTEST(info->transmitting ? int(*info->transmitting) : -1, "transmitting");
+}
+
+void TestBandFollow::rigctldAnswers_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<qint64>("hz"); // 0: not a frequency
+    QTest::addColumn<int>("ptt"); // -1: not a PTT state
+    QTest::newRow("hertz") << QByteArray("14074000") << qint64(14074000) << 1;
+    QTest::newRow("hertz with decimals") << QByteArray("7074000.000000") << qint64(7074000) << -1;
+    QTest::newRow("receive") << QByteArray("0") << qint64(0) << 0;
+    QTest::newRow("PTT on data port") << QByteArray("3") << qint64(3) << 1;
+    QTest::newRow("error") << QByteArray("RPRT -11") << qint64(0) << -1;
+    QTest::newRow("empty") << QByteArray() << qint64(0) << -1;
+    QTest::newRow("absurd") << QByteArray("1e300") << qint64(0) << -1;
+}
+
+void TestBandFollow::rigctldAnswers()
+{
+    QFETCH(QByteArray, line);
+    const std::optional<qint64> hz = RigctldClient::parseFrequency(line);
+    const std::optional<bool> ptt = RigctldClient::parsePtt(line);
+    QTEST(hz.value_or(0), "hz");
+    QTEST(ptt ? int(*ptt) : -1, "ptt");
+}
+
+void TestBandFollow::settingsRead_data()
+{
+    QTest::addColumn<QVariantMap>("file");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("rigPort");
+    QTest::addColumn<int>("loggerRadio");
+    QTest::addColumn<bool>("holdManual");
+    QTest::addColumn<int>("antenna20m");
+    QTest::addColumn<QStringList>("ignored");
+
+    QTest::newRow("nothing stored: off, defaults")
+        << QVariantMap() << "off" << 4532 << 1 << false << 0 << QStringList();
+    QTest::newRow("values as written") << QVariantMap {{"BandFollow/Source", "logger"},
+                                                       {"BandFollow/RigPort", "4533"},
+                                                       {"BandFollow/LoggerRadio", "2"},
+                                                       {"BandFollow/HoldManual", "true"},
+                                                       {"BandFollow/20m", "12"}}
+                                       << "logger" << 4533 << 2 << true << 12 << QStringList();
+    QTest::newRow("hand-typed case and blanks") << QVariantMap {{"BandFollow/Source", " RigCtlD "},
+                                                                {"BandFollow/HoldManual", "TRUE"},
+                                                                {"BandFollow/20m", " 3 "}}
+                                                << "rigctld" << 4532 << 1 << true << 3 << QStringList();
+    QTest::newRow("bad values keep defaults")
+        << QVariantMap {{"BandFollow/Source", "radio"},
+                        {"BandFollow/RigPort", "70000"},
+                        {"BandFollow/LoggerRadio", "0"},
+                        {"BandFollow/HoldManual", "yes"},
+                        {"BandFollow/20m", "13"}}
+        << "off" << 4532 << 1 << false << 0
+        << QStringList {"Source=radio", "RigPort=70000", "LoggerRadio=0", "HoldManual=yes", "20m=13"};
+    QTest::newRow("antenna none, port zero, empty host")
+        << QVariantMap {{"BandFollow/20m", "0"}, {"BandFollow/RigPort", "0"}, {"BandFollow/RigHost", " "}} << "off"
+        << 4532 << 1 << false << 0 << QStringList {"RigHost= ", "RigPort=0"};
+}
+
+void TestBandFollow::settingsRead()
+{
+    QFETCH(QVariantMap, file);
+    QFETCH(QString, source);
+    const bandfollowsettings::Read read = bandfollowsettings::read([&file](const QString& key) {
+        return file.contains(key) ? std::optional<QString>(file.value(key).toString()) : std::nullopt;
+    });
+    const BandFollowConfig& c = read.config;
+    const char* kinds[] = {"off", "rigctld", "logger"};
+    QCOMPARE(QString::fromLatin1(kinds[int(c.source.kind)]), source);
+    QTEST(int(c.source.rigPort), "rigPort");
+    QTEST(c.source.loggerRadio, "loggerRadio");
+    QTEST(c.holdManual, "holdManual");
+    QTEST(c.antennas[5], "antenna20m");
+    QTEST(read.ignored, "ignored");
+    QCOMPARE(c.source.rigHost, QStringLiteral("127.0.0.1"));
+}
+
+void TestBandFollow::settingsWriteOnlyWhatChanged()
+{
+    BandFollowConfig changed;
+    QVERIFY(bandfollowsettings::changes(changed, changed).isEmpty());
+    changed.source.kind = RadioSourceSettings::Kind::Logger;
+    changed.antennas[13] = 7;
+    const QVector<QPair<QString, QString>> expected {{"BandFollow/Source", "logger"}, {"BandFollow/70cm", "7"}};
+    QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed), expected);
+}
+
+void TestBandFollow::followsBandEntriesOnly()
+{
+    BandFollower f;
+    f.setConfig(config());
+    tune(f, 14074000);
+    QCOMPARE(f.next(linkUp()).action, Action::Switch);
+    QCOMPARE(f.next(linkUp(ant1)).action, Action::None); // switched once, not on every reading
+    // The operator picks another antenna on the same band: it stays, even
+    // after a trip outside every band.
+    f.pressed(ant6);
+    tune(f, 14200000);
+    tune(f, 14500000);
+    tune(f, 14100000);
+    QCOMPARE(f.next(linkUp(ant6)).action, Action::None);
+    // A band naming no antenna changes nothing; the next naming one does.
+    tune(f, 10120000);
+    QCOMPARE(f.next(linkUp(ant6)).action, Action::None);
+    tune(f, 7030000);
+    const BandFollower::Step step = f.next(linkUp(ant6));
+    QCOMPARE(step.action, Action::Switch);
+    QCOMPARE(step.antenna, ant2);
+    // Entering a band whose antenna is already selected sends nothing.
+    tune(f, 14074000);
+    QCOMPARE(f.next(linkUp(ant4)).action, Action::None);
+}
+
+void TestBandFollow::waitsForTheEndOfTransmission_data()
+{
+    QTest::addColumn<bool>("radioPtt");
+    QTest::addColumn<bool>("deviceSend");
+    QTest::newRow("radio's PTT") << true << false;
+    QTest::newRow("device's SEND") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+void TestBandFollow::waitsForTheEndOfTransmission()
+{
+    QFETCH(bool, radioPtt);
+    QFETCH(bool, deviceSend);
+    BandFollower f;
+    f.setConfig(config());
+    f.setDeviceSending(deviceSend);
+    tune(f, 14074000, radioPtt);
+    const BandFollower::Step held = f.next(linkUp());
+    QCOMPARE(held.action, Action::Hold);
+    QCOMPARE(held.antenna, ant4);
+    for (int report = 0; report < 3; ++report) {
+        QCOMPARE(f.next(linkUp()).action, Action::None); // said once, never switched hot
+    }
+    // Both must end.
+    tune(f, 14074000, false);
+    if (deviceSend) {
+        QCOMPARE(f.next(linkUp()).action, Action::None);
+        f.setDeviceSending(false);
+    }
+    const BandFollower::Step step = f.next(linkUp());
+    QCOMPARE(step.action, Action::Switch);
+    QCOMPARE(step.antenna, ant4);
+    QVERIFY(!f.heldAntenna());
+}
+
+void TestBandFollow::lastWantedAntennaWins()
+{
+    BandFollower f;
+    f.setConfig(config());
+    tune(f, 14074000, true);
+    QCOMPARE(f.next(linkUp()).antenna, ant4);
+    tune(f, 7074000, true);
+    BandFollower::Step step = f.next(linkUp());
+    QCOMPARE(step.action, Action::Hold);
+    QCOMPARE(step.antenna, ant2);
+    // A band naming no antenna takes back what the band before wanted.
+    tune(f, 10136000, true);
+    QCOMPARE(f.next(linkUp()).action, Action::None);
+    tune(f, 10136000, false);
+    QCOMPARE(f.next(linkUp()).action, Action::None);
+}
+
+void TestBandFollow::manualHold()
+{
+    BandFollower f;
+    f.setConfig(config(true));
+    f.setDeviceSending(true);
+    // The selected antenna is no switch; another one waits.
+    QVERIFY(!f.holdsPress(ant1, linkUp(ant1)));
+    QVERIFY(f.holdsPress(ant6, linkUp(ant1)));
+    QCOMPARE(f.next(linkUp()).action, Action::Hold);
+    // A band entry comes later: its antenna wins; then a press again.
+    tune(f, 14074000, false);
+    QCOMPARE(f.next(linkUp()).antenna, ant4);
+    QVERIFY(f.holdsPress(ant2, linkUp(ant1)));
+    f.setDeviceSending(false);
+    const BandFollower::Step step = f.next(linkUp());
+    QCOMPARE(step.action, Action::Switch);
+    QCOMPARE(step.antenna, ant2);
+    // Without the option, presses are never held.
+    BandFollower plain;
+    plain.setConfig(config(false));
+    plain.setDeviceSending(true);
+    QVERIFY(!plain.holdsPress(ant6, linkUp(ant1)));
+}
+
+void TestBandFollow::splitAndLinkPauseFollowing()
+{
+    BandFollower f;
+    f.setConfig(config());
+    tune(f, 14074000);
+    // Disconnected, or connected before the first report: nothing yet.
+    QCOMPARE(f.next({false, true, false, ant1}).action, Action::None);
+    QCOMPARE(f.next({true, false, false, ant1}).action, Action::None);
+    // Split in the way: said once.
+    QCOMPARE(f.next(linkUp(ant1, true)).action, Action::Paused);
+    QCOMPARE(f.next(linkUp(ant1, true)).action, Action::None);
+    QCOMPARE(f.next(linkUp(ant1)).antenna, ant4);
+    // After Connect the band's antenna comes back.
+    f.resume();
+    QCOMPARE(f.next(linkUp(ant6)).antenna, ant4);
+    // A held switch does not outlive the link.
+    f.setDeviceSending(true);
+    tune(f, 7074000);
+    QCOMPARE(f.next(linkUp(ant4)).action, Action::Hold);
+    f.linkDown();
+    QVERIFY(!f.heldAntenna());
+    QVERIFY(!f.transmitting());
+}
+
+void TestBandFollow::rememberHandPicks()
+{
+    BandFollower f;
+    f.setConfig(config(true, true));
+    tune(f, 14074000);
+    f.pressed(ant6);
+    QCOMPARE(f.config().antennas[5], 6);
+    // A press held under power is remembered too; outside the bands nothing.
+    f.setDeviceSending(true);
+    QVERIFY(f.holdsPress(ant2, linkUp(ant6)));
+    QCOMPARE(f.config().antennas[5], 2);
+    tune(f, 14500000);
+    f.pressed(ant1);
+    QCOMPARE(f.config().antennas[5], 2);
+    QCOMPARE(std::count(f.config().antennas.begin(), f.config().antennas.end(), 0), 12);
+}
+
+QTEST_APPLESS_MAIN(TestBandFollow)
+#include "tst_bandfollow.moc"
