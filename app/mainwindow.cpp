@@ -11,6 +11,7 @@
 #include <QStatusBar>
 
 #include "app/settingslocation.h"
+#include "connection/radiosource.h"
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
 #include "link/command.h"
@@ -57,7 +58,14 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->actionConnect_to_Merax, &QAction::triggered, this, &MainWindow::openCom);
     connect(ui->actionDisconnect, &QAction::triggered, this, &MainWindow::closeCom);
 
-    // Permanent, so the round trip never pushes a prompt or a warning away.
+    // Permanent, so the radio's band and the round trip never push a prompt
+    // or a warning away.
+    bandLabel = new QLabel(ui->statusBar);
+    bandLabel->setObjectName(QStringLiteral("labelBand"));
+    bandLabel->hide();
+    ui->statusBar->addPermanentWidget(bandLabel);
+    radioSource = new RadioSource(this);
+    connect(radioSource, &RadioSource::changed, this, &MainWindow::radioChanged);
     pingLabel = new QLabel(ui->statusBar);
     pingLabel->setObjectName(QStringLiteral("labelPing"));
     ui->statusBar->addPermanentWidget(pingLabel);

@@ -13,6 +13,7 @@
 #include "app/settingskeys.h"
 #include "link/devicestate.h"
 #include "link/linkledger.h"
+#include "panel/bandfollow.h"
 #include "panel/confirmation.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
@@ -65,6 +66,13 @@ public:
     // Status-bar notice that the settings file could not be written.
     void reportSettingsWriteFailure();
 
+    /* band following */
+    const BandFollowConfig& bandFollowConfig() const { return bandFollower.config(); }
+    // Stores what changed and follows the new setting at once.
+    void setBandFollowConfig(const BandFollowConfig& config);
+    // The radio's source, frequency and band, at the right of the status bar.
+    QLabel* bandFigures() const { return bandLabel; }
+
     /* rendering helpers */
     void setRingStyle(QWidget* widget);
     void setColourStyle(QWidget* widget, const QColor& colour);
@@ -86,6 +94,10 @@ public:
 
     DeviceState deviceState;
     PaintCache paintCache;
+
+Q_SIGNALS:
+    // The band-following setting changed (in a dialog, or by "remember").
+    void bandFollowChanged();
 
 public Q_SLOTS:
     /* polling and watchdog */
@@ -194,6 +206,26 @@ private:
     qint64 reportArrivedAt = -1;
     int ignoredReportCount = 0;
     bool ignoredReportShown = false;
+
+    /* band following */
+    void loadBandFollow(const bandfollowsettings::Read& read);
+    void radioChanged();
+    // Asks the rule what to do now and does it.
+    void followBand();
+    // The device's report tells whether the station sends.
+    void bandReportApplied();
+    // Connect or Disconnect: following waits for the device's first report.
+    void bandLinkChanged();
+    // An antenna key or F-key: may wait for the end of a transmission.
+    void operatorPicksAntenna(int antenna);
+    BandFollower::Situation bandSituation() const;
+    void storeBandFollow(const BandFollowConfig& config);
+    BandFollower bandFollower;
+    BandFollowConfig storedBandFollow; // as the file holds it
+    RadioSource* radioSource = nullptr;
+    QLabel* bandLabel = nullptr;
+    QString holdNotice; // the status text saying a switch waits
+    bool reportSinceConnect = false;
 
     /* connection */
     // The host lookup that resolveHost started and that has not answered yet:

@@ -82,6 +82,16 @@ void MainWindow::applySettings()
         const int red = settings.value(settingskey::gpioColour(i, 0)).toInt();
         gpioColors[i].setRgb(red, green, blue, 255);
     }
+
+    loadBandFollow(bandfollowsettings::read([&settings](const QString& key) -> std::optional<QString> {
+        if (!settings.settings().contains(key)) {
+            return std::nullopt;
+        }
+        // An unquoted comma reads as a list; it is shown back as typed.
+        const QVariant value = settings.value(key);
+        return value.type() == QVariant::StringList ? value.toStringList().join(QStringLiteral(", "))
+                                                    : value.toString();
+    }));
 }
 
 void MainWindow::setUseIpDirectly(bool useDirectly)

@@ -47,6 +47,7 @@ void MainWindow::openCom()
     pendingCommands.clear();
     ignoredReportShown = false;
     connected = true;
+    bandLinkChanged();
     store.setValue(settingskey::Connected, 1);
     ui->statusBar->showMessage(tr("LAN enabled"));
     ui->actionLAN_Settings->setEnabled(false);
@@ -62,6 +63,7 @@ void MainWindow::closeCom()
     connected = false;
     // Nothing will confirm them now; the panel keeps what it shows.
     pendingCommands.clear();
+    bandLinkChanged();
     store.setValue(settingskey::Connected, 0);
     ui->actionConnect_to_Merax->setEnabled(true);
     ui->actionLAN_Settings->setEnabled(true);

@@ -86,6 +86,7 @@ void MainWindow::processaPDRLan(MainWindow* w, QString res)
 
     w->showLinkFigures(at);
     w->updateUI(w);
+    w->bandReportApplied();
 }
 
 void MainWindow::showLinkFigures(qint64 now)

@@ -199,10 +199,15 @@ bool BandFollower::holdsPress(int antenna, const Situation& situation)
 
 void BandFollower::pressed(int antenna)
 {
+    released();
+    remember(antenna);
+}
+
+void BandFollower::released()
+{
     held.reset();
     announcedHold.reset();
     due = false;
-    remember(antenna);
 }
 
 void BandFollower::remember(int antenna)

@@ -92,6 +92,8 @@ public:
     bool holdsPress(int antenna, const Situation& situation);
     // A press that went through replaces anything waiting.
     void pressed(int antenna);
+    // RELEASE: the operator's latest choice, never held, nothing waits after it.
+    void released();
     // With "remember", both kinds of press make the antenna the current
     // band's: config() then differs from what was set.
 

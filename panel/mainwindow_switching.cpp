@@ -24,55 +24,57 @@ void MainWindow::enviaComutacao(signed char pos)
 
 void MainWindow::on_botaoTecla1_pressed()
 {
-    enviaComutacao(0);
+    operatorPicksAntenna(0);
 }
 void MainWindow::on_botaoTecla2_pressed()
 {
-    enviaComutacao(1);
+    operatorPicksAntenna(1);
 }
 void MainWindow::on_botaoTecla3_pressed()
 {
-    enviaComutacao(2);
+    operatorPicksAntenna(2);
 }
 void MainWindow::on_botaoTecla4_pressed()
 {
-    enviaComutacao(3);
+    operatorPicksAntenna(3);
 }
 void MainWindow::on_botaoTecla5_pressed()
 {
-    enviaComutacao(4);
+    operatorPicksAntenna(4);
 }
 void MainWindow::on_botaoTecla6_pressed()
 {
-    enviaComutacao(5);
+    operatorPicksAntenna(5);
 }
 void MainWindow::on_botaoTecla7_pressed()
 {
-    enviaComutacao(6);
+    operatorPicksAntenna(6);
 }
 void MainWindow::on_botaoTecla8_pressed()
 {
-    enviaComutacao(7);
+    operatorPicksAntenna(7);
 }
 void MainWindow::on_botaoTecla9_pressed()
 {
-    enviaComutacao(8);
+    operatorPicksAntenna(8);
 }
 void MainWindow::on_botaoTecla10_pressed()
 {
-    enviaComutacao(9);
+    operatorPicksAntenna(9);
 }
 void MainWindow::on_botaoTecla11_pressed()
 {
-    enviaComutacao(10);
+    operatorPicksAntenna(10);
 }
 void MainWindow::on_botaoTecla12_pressed()
 {
-    enviaComutacao(11);
+    operatorPicksAntenna(11);
 }
 void MainWindow::on_botaoRelease_pressed()
 {
+    bandFollower.released();
     enviaComutacao(15);
+    followBand();
 }
 
 // The press has already acted.
@@ -118,7 +120,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        enviaComutacao(static_cast<signed char>(key - Qt::Key_F1));
+        operatorPicksAntenna(key - Qt::Key_F1);
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -1,0 +1,138 @@
+// Band following: the antenna follows the radio's band, and no switch is
+// made while the station transmits.
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/mainwindow.h"
+#include "app/settingsstore.h"
+#include "connection/radiosource.h"
+#include "forms/panelform.h"
+
+void MainWindow::loadBandFollow(const bandfollowsettings::Read& read)
+{
+    storedBandFollow = read.config;
+    bandFollower.setConfig(read.config);
+    radioSource->configure(read.config.source);
+    // Never over a complaint about the host.
+    if (!read.ignored.isEmpty() && ui->statusBar->currentMessage().isEmpty()) {
+        showStatus(tr("Band following ignores %1").arg(read.ignored.join(QStringLiteral(", "))));
+    }
+    radioChanged();
+}
+
+void MainWindow::setBandFollowConfig(const BandFollowConfig& config)
+{
+    storeBandFollow(config);
+    bandFollower.setConfig(config);
+    radioSource->configure(config.source);
+    radioChanged();
+    Q_EMIT bandFollowChanged();
+}
+
+void MainWindow::storeBandFollow(const BandFollowConfig& config)
+{
+    const auto changes = bandfollowsettings::changes(storedBandFollow, config);
+    if (changes.isEmpty()) {
+        return;
+    }
+    SettingsStore settings(settingsPath);
+    for (const auto& change : changes) {
+        settings.setValue(change.first, change.second);
+    }
+    if (!settings.sync()) {
+        reportSettingsWriteFailure();
+        return;
+    }
+    storedBandFollow = config;
+}
+
+void MainWindow::radioChanged()
+{
+    bandFollower.setReading(radioSource->reading());
+    const QString text = radioSource->statusText();
+    if (bandLabel->text() != text) {
+        bandLabel->setText(text);
+    }
+    bandLabel->setVisible(!text.isEmpty());
+    followBand();
+}
+
+BandFollower::Situation MainWindow::bandSituation() const
+{
+    BandFollower::Situation s;
+    s.connected = connected;
+    s.stateKnown = reportSinceConnect;
+    s.splitBusy = deviceState.splitActive != 0 || splitConfigPending;
+    s.selectedAntenna = deviceState.selectedAntenna < group::Antennas ? deviceState.selectedAntenna : -1;
+    return s;
+}
+
+void MainWindow::followBand()
+{
+    const BandFollower::Step step = bandFollower.next(bandSituation());
+    switch (step.action) {
+    case BandFollower::Action::Switch:
+        // Exactly as the key: the same command, confirmation and display.
+        enviaComutacao(static_cast<signed char>(step.antenna));
+        break;
+    case BandFollower::Action::Hold:
+        holdNotice = tr("Ant %1 waits for the end of the transmission").arg(step.antenna + 1);
+        showStatus(holdNotice);
+        return;
+    case BandFollower::Action::Paused:
+        showStatus(tr("Band following paused while split is on"));
+        break;
+    case BandFollower::Action::None:
+        break;
+    }
+    // Nothing waits any more: the notice must not say otherwise.
+    if (!holdNotice.isEmpty() && !bandFollower.heldAntenna()) {
+        if (ui->statusBar->currentMessage() == holdNotice) {
+            ui->statusBar->clearMessage();
+        }
+        holdNotice.clear();
+    }
+}
+
+void MainWindow::bandReportApplied()
+{
+    bandFollower.setDeviceSending(deviceState.sendActive != 0);
+    if (!reportSinceConnect) {
+        reportSinceConnect = true;
+        // The device's antenna is known now: the band's one can be compared.
+        bandFollower.resume();
+    }
+    followBand();
+}
+
+void MainWindow::bandLinkChanged()
+{
+    reportSinceConnect = false;
+    if (!connected) {
+        bandFollower.linkDown();
+        followBand();
+    }
+}
+
+void MainWindow::operatorPicksAntenna(int antenna)
+{
+    const BandFollower::Situation situation = bandSituation();
+    // Keys that set up or move a split pair are not band choices.
+    if (!situation.splitBusy) {
+        const bool held = bandFollower.holdsPress(antenna, situation);
+        if (!held) {
+            bandFollower.pressed(antenna);
+        }
+        if (bandFollower.config() != storedBandFollow) {
+            // "Remember my choice" gave the band this antenna.
+            storeBandFollow(bandFollower.config());
+            Q_EMIT bandFollowChanged();
+        }
+        if (held) {
+            followBand();
+            return;
+        }
+    }
+    enviaComutacao(static_cast<signed char>(antenna));
+    followBand();
+}

@@ -1,0 +1,223 @@
+// Band following in the window: a logger's RadioInfo datagrams on loopback
+// drive the antenna keys through the same commands as the operator's presses,
+// the device's SEND bit and the radio's own flag hold a switch, and the
+// settings file keeps what the operator chose.
+#include <QLabel>
+#include <QUdpSocket>
+
+#include "panelharness.h"
+#include "testsupport.h"
+
+using namespace harness;
+
+namespace {
+
+quint16 freeUdpPort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress(QHostAddress::LocalHost), 0);
+    return probe.localPort();
+}
+
+// A device report: Ant (0-based) on RTX, split and SEND as given.
+QString report(int antenna, bool sending, bool split = false)
+{
+    return QStringLiteral("%1.%2.%3.0.1.0.FF.0.FF.F.0.0.FF")
+        .arg(antenna, 0, 16)
+        .arg(split ? 1 : 0)
+        .arg(sending ? 1 : 0);
+}
+
+QByteArray radioInfo(int radio, qint64 hz, const char* transmitting = "False")
+{
+    return QStringLiteral("<?xml version=\"1.0\"?><RadioInfo><RadioNr>%1</RadioNr><Freq>%2</Freq>"
+                          "<IsTransmitting>%3</IsTransmitting></RadioInfo>")
+        .arg(radio)
+        .arg(hz / 10)
+        .arg(QLatin1String(transmitting))
+        .toUtf8();
+}
+
+} // namespace
+
+class TestBandFollowing : public QObject, private PanelFixture
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void loggerDrivesTheKeys();
+    void transmissionHoldsTheSwitch_data();
+    void transmissionHoldsTheSwitch();
+    void manualHoldOption();
+    void splitPausesFollowing();
+    void rememberAndUntouchedFiles();
+    void badValuesAreNamed();
+
+private:
+    // A connected panel following logger radio 1; 20 m names Ant 4, 40 m Ant 2.
+    Panel& loggerPanel(const QVariantMap& more = {});
+    void broadcast(const QByteArray& datagram);
+    void deviceReports(int antenna, bool sending, bool split = false);
+
+    quint16 loggerPort = 0;
+    QUdpSocket logger;
+};
+
+void TestBandFollowing::cleanup()
+{
+    panel.reset();
+}
+
+Panel& TestBandFollowing::loggerPanel(const QVariantMap& more)
+{
+    loggerPort = freeUdpPort();
+    QVariantMap stored {{"IP", "127.0.0.1"},
+                        {"BandFollow/Source", "logger"},
+                        {"BandFollow/LoggerPort", loggerPort},
+                        {"BandFollow/20m", 4},
+                        {"BandFollow/40m", 2}};
+    for (auto it = more.constBegin(); it != more.constEnd(); ++it) {
+        stored.insert(it.key(), it.value());
+    }
+    Panel& p = makePanel(stored);
+    connected = true;
+    deviceReports(0, false);
+    return p;
+}
+
+void TestBandFollowing::broadcast(const QByteArray& datagram)
+{
+    logger.writeDatagram(datagram, QHostAddress::LocalHost, loggerPort);
+}
+
+void TestBandFollowing::deviceReports(int antenna, bool sending, bool split)
+{
+    panel->w().processaPDRLan(&panel->w(), report(antenna, sending, split));
+}
+
+void TestBandFollowing::loggerDrivesTheKeys()
+{
+    Panel& p = loggerPanel();
+    QCOMPARE(p.w().bandFigures()->text(), QStringLiteral("logger: waiting for radio 1"));
+
+    broadcast(radioInfo(1, 14074000));
+    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("14.074 MHz · 20 m"));
+    QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0203fd")});
+    QCOMPARE(p.style("botaoTecla4"), selected);
+
+    // Another radio, broken and foreign XML change nothing; the datagram after
+    // them shows they were read.
+    broadcast(radioInfo(2, 7074000));
+    broadcast("<RadioInfo><RadioNr>1</RadioNr><Freq>707");
+    broadcast("<spot><Freq>707400</Freq></spot>");
+    broadcast(radioInfo(1, 14080000));
+    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("14.080 MHz · 20 m"));
+    QCOMPARE(p.sent.size(), 1);
+
+    broadcast(radioInfo(1, 7074000));
+    QTRY_COMPARE(p.sent.size(), 2);
+    QCOMPARE(p.sent.last(), bytes("fe0201fd"));
+
+    // Disconnected, the radio is still shown but nothing is switched.
+    connected = false;
+    broadcast(radioInfo(1, 14074000));
+    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("14.074 MHz · 20 m"));
+    QCOMPARE(p.sent.size(), 2);
+}
+
+void TestBandFollowing::transmissionHoldsTheSwitch_data()
+{
+    QTest::addColumn<bool>("byDevice"); // SEND bit, else the logger's flag
+    QTest::newRow("device's SEND bit") << true;
+    QTest::newRow("logger's IsTransmitting") << false;
+}
+
+void TestBandFollowing::transmissionHoldsTheSwitch()
+{
+    QFETCH(bool, byDevice);
+    Panel& p = loggerPanel();
+    const char* flag = byDevice ? "False" : "True";
+    if (byDevice) {
+        deviceReports(0, true);
+    }
+    broadcast(radioInfo(1, 14074000, flag));
+    QTRY_COMPARE(p.message(), QStringLiteral("Ant 4 waits for the end of the transmission"));
+    // Then 40 m while still sending: the last wanted antenna wins.
+    broadcast(radioInfo(1, 7074000, flag));
+    QTRY_COMPARE(p.message(), QStringLiteral("Ant 2 waits for the end of the transmission"));
+    deviceReports(0, byDevice);
+    QCOMPARE(p.sent, QList<QByteArray>());
+    QCOMPARE(p.style("botaoTecla1"), selected);
+
+    if (byDevice) {
+        deviceReports(0, false);
+    } else {
+        broadcast(radioInfo(1, 7074000, "False"));
+    }
+    QTRY_COMPARE(p.sent, QList<QByteArray> {bytes("fe0201fd")});
+    QCOMPARE(p.message(), QString());
+    QCOMPARE(p.style("botaoTecla2"), selected);
+}
+
+void TestBandFollowing::manualHoldOption()
+{
+    Panel& p = loggerPanel({{"BandFollow/HoldManual", "true"}});
+    deviceReports(0, true);
+    p.click(QStringLiteral("botaoTecla6"));
+    QTest::keyClick(&p.w(), Qt::Key_F7);
+    QCOMPARE(p.message(), QStringLiteral("Ant 7 waits for the end of the transmission"));
+    deviceReports(0, false);
+    QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0206fd")});
+    QCOMPARE(p.message(), QString());
+    // RELEASE is never held, and nothing waiting outlives it.
+    deviceReports(6, true);
+    p.click(QStringLiteral("botaoTecla2"));
+    p.click(QStringLiteral("botaoRelease"));
+    QCOMPARE(p.sent.last(), bytes("fe020ffd"));
+    deviceReports(15, false);
+    QCOMPARE(p.sent.size(), 2);
+}
+
+void TestBandFollowing::splitPausesFollowing()
+{
+    Panel& p = loggerPanel();
+    deviceReports(0, false, true);
+    broadcast(radioInfo(1, 14074000));
+    QTRY_COMPARE(p.message(), QStringLiteral("Band following paused while split is on"));
+    QCOMPARE(p.sent, QList<QByteArray>());
+    // Split ends: the band's antenna follows.
+    deviceReports(0, false, false);
+    QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0203fd")});
+}
+
+void TestBandFollowing::rememberAndUntouchedFiles()
+{
+    {
+        // No [BandFollow] group: presses and reports write nothing new.
+        Panel& p = makePanel({{"K1", "Dipole"}});
+        connected = true;
+        p.w().processaPDRLan(&p.w(), report(0, false));
+        p.click(QStringLiteral("botaoTecla3"));
+        QVERIFY(p.w().bandFigures()->isHidden());
+        QSettings file(p.settingsFile, QSettings::IniFormat);
+        QCOMPARE(file.childGroups(), QStringList());
+    }
+    Panel& p = loggerPanel({{"BandFollow/Remember", "true"}});
+    broadcast(radioInfo(1, 14074000));
+    QTRY_COMPARE(p.sent.size(), 1);
+    p.click(QStringLiteral("botaoTecla9"));
+    QSettings file(p.settingsFile, QSettings::IniFormat);
+    QCOMPARE(file.value("BandFollow/20m").toInt(), 9);
+    QCOMPARE(p.w().bandFollowConfig().antennas[5], 9);
+}
+
+void TestBandFollowing::badValuesAreNamed()
+{
+    Panel& p = makePanel({{"BandFollow/Source", "radio"}, {"BandFollow/20m", "13"}, {"IP", "127.0.0.1"}});
+    QCOMPARE(p.message(), QStringLiteral("Band following ignores Source=radio, 20m=13"));
+    QCOMPARE(int(p.w().bandFollowConfig().source.kind), int(RadioSourceSettings::Kind::Off));
+}
+
+ZAREL_TEST_MAIN(TestBandFollowing, "bandfollowing")
+#include "tst_bandfollowing.moc"
