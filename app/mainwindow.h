@@ -184,6 +184,7 @@ private Q_SLOTS:
     void on_actionAbout_Quorvan_triggered();
     void on_actionLabels_triggered();
     void on_actionLAN_Settings_triggered();
+    void on_actionBand_Following_triggered();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

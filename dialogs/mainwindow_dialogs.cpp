@@ -1,9 +1,10 @@
-// The Help and File menu items that open dialogs. The three dialogs are
-// modeless, a new one on every use; each releases itself when closed.
+// The Help and File menu items that open dialogs. The dialogs are modeless;
+// each releases itself when closed.
 #include <QMessageBox>
 
 #include "app/mainwindow.h"
 #include "dialogs/about.h"
+#include "dialogs/bandfollowdialog.h"
 #include "dialogs/formlancfg.h"
 #include "dialogs/labels.h"
 
@@ -27,5 +28,17 @@ void MainWindow::on_actionLabels_triggered()
 void MainWindow::on_actionLAN_Settings_triggered()
 {
     auto* dialog = new formLanCFG(this, this);
+    dialog->show();
+}
+
+void MainWindow::on_actionBand_Following_triggered()
+{
+    // One at a time: a second would show a setting the first one changes.
+    if (auto* open = findChild<BandFollowDialog*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new BandFollowDialog(this, this);
     dialog->show();
 }

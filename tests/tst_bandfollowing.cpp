@@ -1,10 +1,16 @@
 // Band following in the window: a logger's RadioInfo datagrams on loopback
 // drive the antenna keys through the same commands as the operator's presses,
 // the device's SEND bit and the radio's own flag hold a switch, and the
-// settings file keeps what the operator chose.
+// dialog and the settings file keep what the operator chose.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QUdpSocket>
 
+#include "dialogs/bandfollowdialog.h"
+#include "forms/bandfollowform.h"
 #include "panelharness.h"
 #include "testsupport.h"
 
@@ -53,6 +59,7 @@ private Q_SLOTS:
     void splitPausesFollowing();
     void rememberAndUntouchedFiles();
     void badValuesAreNamed();
+    void dialogAppliesAtOnce();
 
 private:
     // A connected panel following logger radio 1; 20 m names Ant 4, 40 m Ant 2.
@@ -217,6 +224,38 @@ void TestBandFollowing::badValuesAreNamed()
     Panel& p = makePanel({{"BandFollow/Source", "radio"}, {"BandFollow/20m", "13"}, {"IP", "127.0.0.1"}});
     QCOMPARE(p.message(), QStringLiteral("Band following ignores Source=radio, 20m=13"));
     QCOMPARE(int(p.w().bandFollowConfig().source.kind), int(RadioSourceSettings::Kind::Off));
+}
+
+void TestBandFollowing::dialogAppliesAtOnce()
+{
+    Panel& p = loggerPanel({{"BandFollow/Remember", "true"}, {"K4", "Yagi\n20m"}});
+    p.ui().actionBand_Following->trigger();
+    auto* dialog = p.w().findChild<BandFollowDialog*>();
+    QVERIFY(dialog);
+    p.ui().actionBand_Following->trigger();
+    QCOMPARE(p.w().findChildren<BandFollowDialog*>().size(), 1);
+
+    auto* combo20 = dialog->findChild<QComboBox*>(QStringLiteral("combo20m"));
+    QCOMPARE(combo20->currentText(), QStringLiteral("Ant 4 · Yagi 20m"));
+    auto* combo6 = dialog->findChild<QComboBox*>(QStringLiteral("combo6m"));
+    combo6->setCurrentIndex(11);
+    Q_EMIT combo6->activated(11);
+    dialog->findChild<QCheckBox*>(QStringLiteral("checkHoldManual"))->setChecked(true);
+    QSettings file(p.settingsFile, QSettings::IniFormat);
+    QCOMPARE(file.value("BandFollow/6m").toString(), QStringLiteral("11"));
+    QCOMPARE(file.value("BandFollow/HoldManual").toString(), QStringLiteral("true"));
+
+    // A band remembered meanwhile shows in the open dialog.
+    broadcast(radioInfo(1, 14074000));
+    QTRY_COMPARE(p.sent.size(), 1);
+    p.click(QStringLiteral("botaoTecla8"));
+    QCOMPARE(combo20->currentIndex(), 8);
+
+    // Another source takes over at once.
+    dialog->findChild<QRadioButton*>(QStringLiteral("radioOff"))->setChecked(true);
+    QVERIFY(p.w().bandFigures()->isHidden());
+    file.sync();
+    QCOMPARE(file.value("BandFollow/Source").toString(), QStringLiteral("off"));
 }
 
 ZAREL_TEST_MAIN(TestBandFollowing, "bandfollowing")

@@ -27,6 +27,9 @@ int main(int argc, char* argv[])
                       QStringLiteral("ms"), QStringLiteral("1000")});
     parser.addOption({QStringLiteral("output"), QStringLiteral("PNG file to write."), QStringLiteral("file"),
                       QStringLiteral("zarel.png")});
+    parser.addOption({QStringLiteral("band-following"),
+                      QStringLiteral("Also save the Band Following dialog, opened from the File menu."),
+                      QStringLiteral("file")});
     parser.process(arguments);
 
     // The same platform as the panel's, so pictures and measurements match it.
@@ -52,6 +55,20 @@ int main(int argc, char* argv[])
                 exitCode = 1;
             } else {
                 printf("saved %s\n", qPrintable(output));
+            }
+            const QString dialogOutput = parser.value(QStringLiteral("band-following"));
+            if (!dialogOutput.isEmpty()) {
+                window.ui->actionBand_Following->trigger();
+                QWidget* dialog = QApplication::activeModalWidget();
+                for (QWidget* top : QApplication::topLevelWidgets()) {
+                    if (top->isVisible() && top->windowTitle() == QLatin1String("Band Following")) {
+                        dialog = top;
+                    }
+                }
+                if (dialog == nullptr || !dialog->grab().save(dialogOutput, "PNG")) {
+                    fprintf(stderr, "could not write %s\n", qPrintable(dialogOutput));
+                    exitCode = 1;
+                }
             }
             window.close();
         });

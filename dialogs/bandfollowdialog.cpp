@@ -1,0 +1,117 @@
+#include "dialogs/bandfollowdialog.h"
+
+#include <QPushButton>
+
+#include "app/mainwindow.h"
+#include "app/settingskeys.h"
+#include "app/settingsstore.h"
+#include "forms/bandfollowform.h"
+
+BandFollowDialog::BandFollowDialog(QWidget* parent, MainWindow* window)
+    : QDialog(parent)
+    , ui(new BandFollowForm)
+    , mainWindow(window)
+{
+    ui->build(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    load();
+
+    using Radio = QRadioButton;
+    for (Radio* radio : {ui->radioOff, ui->radioRigctld, ui->radioLogger}) {
+        connect(radio, &Radio::toggled, this, [this](bool on) {
+            // Two toggles per change of source: act on the one switched on.
+            if (on) {
+                apply();
+            }
+        });
+    }
+    // Typed fields apply when the operator is done with them, so the rigctld
+    // client does not reconnect on every digit.
+    connect(ui->lineEditRigHost, &QLineEdit::editingFinished, this, &BandFollowDialog::apply);
+    for (QSpinBox* spin : {ui->spinRigPort, ui->spinLoggerPort, ui->spinLoggerRadio}) {
+        connect(spin, &QSpinBox::editingFinished, this, &BandFollowDialog::apply);
+    }
+    for (QComboBox* combo : ui->bandAntennas) {
+        connect(combo, QOverload<int>::of(&QComboBox::activated), this, &BandFollowDialog::apply);
+    }
+    connect(ui->checkRemember, &QCheckBox::toggled, this, &BandFollowDialog::apply);
+    connect(ui->checkHoldManual, &QCheckBox::toggled, this, &BandFollowDialog::apply);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(mainWindow, &MainWindow::bandFollowChanged, this, &BandFollowDialog::load);
+}
+
+BandFollowDialog::~BandFollowDialog()
+{
+    delete ui;
+}
+
+void BandFollowDialog::load()
+{
+    loading = true;
+    const BandFollowConfig& c = mainWindow->bandFollowConfig();
+    using Kind = RadioSourceSettings::Kind;
+    ui->radioOff->setChecked(c.source.kind == Kind::Off);
+    ui->radioRigctld->setChecked(c.source.kind == Kind::Rigctld);
+    ui->radioLogger->setChecked(c.source.kind == Kind::Logger);
+    ui->lineEditRigHost->setText(c.source.rigHost);
+    ui->spinRigPort->setValue(c.source.rigPort);
+    ui->spinLoggerPort->setValue(c.source.loggerPort);
+    ui->spinLoggerRadio->setValue(c.source.loggerRadio);
+    ui->checkRemember->setChecked(c.remember);
+    ui->checkHoldManual->setChecked(c.holdManual);
+
+    // The operator's own names for the antennas, on one line each.
+    SettingsStore settings(mainWindow->settingsFilePath());
+    QStringList names {tr("None")};
+    for (int n = 1; n <= group::Antennas; ++n) {
+        const QString caption = settings.text(settingskey::antennaCaption(n)).simplified();
+        names << (caption.isEmpty() ? tr("Ant %1").arg(n) : tr("Ant %1 \u00b7 %2").arg(n).arg(caption));
+    }
+    for (int b = 0; b < bandplan::BandCount; ++b) {
+        QComboBox* combo = ui->bandAntennas[b];
+        combo->clear();
+        combo->addItems(names);
+        combo->setCurrentIndex(c.antennas[std::size_t(b)]);
+    }
+    enableSourceFields();
+    loading = false;
+}
+
+void BandFollowDialog::apply()
+{
+    if (loading) {
+        return;
+    }
+    BandFollowConfig c = mainWindow->bandFollowConfig();
+    using Kind = RadioSourceSettings::Kind;
+    c.source.kind = ui->radioRigctld->isChecked() ? Kind::Rigctld
+        : ui->radioLogger->isChecked()            ? Kind::Logger
+                                                  : Kind::Off;
+    const QString host = ui->lineEditRigHost->text().trimmed();
+    if (!host.isEmpty()) {
+        c.source.rigHost = host;
+    }
+    c.source.rigPort = quint16(ui->spinRigPort->value());
+    c.source.loggerPort = quint16(ui->spinLoggerPort->value());
+    c.source.loggerRadio = ui->spinLoggerRadio->value();
+    c.remember = ui->checkRemember->isChecked();
+    c.holdManual = ui->checkHoldManual->isChecked();
+    for (int b = 0; b < bandplan::BandCount; ++b) {
+        c.antennas[std::size_t(b)] = qMax(0, ui->bandAntennas[b]->currentIndex());
+    }
+    enableSourceFields();
+    if (c != mainWindow->bandFollowConfig()) {
+        mainWindow->setBandFollowConfig(c);
+    }
+}
+
+void BandFollowDialog::enableSourceFields()
+{
+    const bool rig = ui->radioRigctld->isChecked();
+    const bool logger = ui->radioLogger->isChecked();
+    for (QWidget* field : {static_cast<QWidget*>(ui->lineEditRigHost), static_cast<QWidget*>(ui->spinRigPort)}) {
+        field->setEnabled(rig);
+    }
+    ui->spinLoggerPort->setEnabled(logger);
+    ui->spinLoggerRadio->setEnabled(logger);
+}

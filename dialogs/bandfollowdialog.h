@@ -1,0 +1,32 @@
+#ifndef ZAREL_BANDFOLLOWDIALOG_H
+#define ZAREL_BANDFOLLOWDIALOG_H
+
+#include <QDialog>
+
+class BandFollowForm;
+class MainWindow;
+
+// Where the operator sets band following: the radio's source, an antenna per
+// band and the two options. Modeless; every change applies at once, and a
+// band the panel remembers meanwhile shows up here.
+class BandFollowDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    BandFollowDialog(QWidget* parent, MainWindow* window);
+    ~BandFollowDialog() override;
+
+private:
+    // Shows the window's setting and the antennas' captions.
+    void load();
+    // Hands what the dialog shows to the window.
+    void apply();
+    void enableSourceFields();
+
+    BandFollowForm* ui;
+    MainWindow* mainWindow;
+    bool loading = false;
+};
+
+#endif // ZAREL_BANDFOLLOWDIALOG_H

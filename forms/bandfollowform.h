@@ -1,0 +1,22 @@
+#ifndef ZAREL_BANDFOLLOWFORM_H
+#define ZAREL_BANDFOLLOWFORM_H
+
+#include "forms/ui_bandfollowform.h"
+#include "panel/bandplan.h"
+
+// The band-following dialog's form, drawn in bandfollowform.ui.
+class BandFollowForm : public Ui::bandFollow
+{
+public:
+    BandFollowForm()
+        : Ui::bandFollow()
+    {
+    }
+
+    void build(QDialog* dialog);
+
+    // combo160m .. combo70cm, in band order.
+    QComboBox* bandAntennas[bandplan::BandCount] = {};
+};
+
+#endif // ZAREL_BANDFOLLOWFORM_H
