@@ -5,7 +5,7 @@
 # tests/lsan.supp and tests/tsan.supp.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}"
+bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" libhamlib-utils
 
 # sanitized_build DIR [CMAKE OPTION...]: configures (warnings are errors) and builds everything.
 sanitized_build() {

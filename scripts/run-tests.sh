@@ -2,13 +2,14 @@
 # Installs what is missing, builds and runs the whole test suite: the normal
 # build (warnings are errors) with the format check and every test, the same
 # suite under AddressSanitizer + UndefinedBehaviorSanitizer and under
-# ThreadSanitizer, and a 60 s fuzz run of the status report parser. Between
-# them, the Debian package is built, validated and its panel started as an
-# ordinary user.
+# ThreadSanitizer, and fuzz runs of the status report and RadioInfo readers.
+# Between them, the Debian package is built, validated and its panel started
+# as an ordinary user. Hamlib's rigctld (libhamlib-utils) is the real radio
+# daemon the band-following test talks to.
 # Set ZAREL_QUICK=1 to run only the normal build and its tests.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" clang-format
+bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" clang-format libhamlib-utils
 
 stage() {
     echo
