@@ -63,6 +63,8 @@ MainWindow::MainWindow(QWidget* parent)
     bandLabel = new QLabel(ui->statusBar);
     bandLabel->setObjectName(QStringLiteral("labelBand"));
     bandLabel->hide();
+    // Apart from the round trip beside it: the status bar draws no separator.
+    bandLabel->setContentsMargins(0, 0, 16, 0);
     ui->statusBar->addPermanentWidget(bandLabel);
     radioSource = new RadioSource(this);
     connect(radioSource, &RadioSource::changed, this, &MainWindow::radioChanged);

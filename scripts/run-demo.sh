@@ -5,6 +5,10 @@
 # never touched). Choose File > Connect to Merax and the panel comes alive.
 # Closing the panel stops the simulator.
 #
+# Beside it runs Hamlib's rigctld with its dummy radio, and the demo profile
+# follows it: retune the dummy with rigctl (the command is printed) and the
+# antenna follows the band.
+#
 # Without a display (no DISPLAY or WAYLAND_DISPLAY) the same command runs the
 # demo on a virtual X display, connects by itself, lets the simulator's
 # activity run for a few seconds and saves a picture of the live panel.
@@ -15,7 +19,7 @@ headless=0
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     headless=1
 fi
-packages=("${BUILD_PACKAGES[@]}")
+packages=("${BUILD_PACKAGES[@]}" libhamlib-utils)
 [ "$headless" = 1 ] && packages+=(xvfb xauth)
 bash "$ROOT/scripts/install-deps.sh" "${packages[@]}"
 build "$ROOT/build" zarel merax-sim zarel-snapshot
@@ -24,7 +28,8 @@ build "$ROOT/build" zarel merax-sim zarel-snapshot
 simlog="$(mktemp)"
 "$ROOT/build/tools/merax-sim/merax-sim" --listen 127.0.0.1 --port 0 --activity >"$simlog" 2>&1 &
 simpid=$!
-trap 'kill "$simpid" 2>/dev/null || true; wait "$simpid" 2>/dev/null || true; rm -f "$simlog"' EXIT
+rigpid=""
+trap 'kill "$simpid" $rigpid 2>/dev/null || true; wait "$simpid" $rigpid 2>/dev/null || true; rm -f "$simlog"' EXIT
 port=""
 for _ in $(seq 1 100); do
     port="$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$simlog" | head -n 1)"
@@ -34,6 +39,19 @@ for _ in $(seq 1 100); do
 done
 [ -n "$port" ] || { echo "the simulator did not start" >&2; cat "$simlog" >&2; exit 1; }
 echo "merax-sim listening on 127.0.0.1:$port"
+
+# The dummy radio, on the first free port from rigctld's usual 4532, so a real
+# rigctld already running is left alone.
+rigport=4532
+while (exec 3<>"/dev/tcp/127.0.0.1/$rigport") 2>/dev/null; do rigport=$((rigport + 1)); done
+rigctld -m 1 -P RIG -T 127.0.0.1 -t "$rigport" >/dev/null 2>&1 &
+rigpid=$!
+for _ in $(seq 1 50); do
+    (exec 3<>"/dev/tcp/127.0.0.1/$rigport") 2>/dev/null && break
+    sleep 0.1
+done
+retune="rigctl -m 2 -r 127.0.0.1:$rigport F 14074000"
+echo "rigctld (dummy radio) on 127.0.0.1:$rigport; retune it with: $retune"
 
 # The demo profile: captions and colours on first use; the address and port of
 # this run's simulator every time.
@@ -127,14 +145,34 @@ INI
 else
     sed -i -e "s/^IP=.*/IP=127.0.0.1/" -e "s/^PORT=.*/PORT=$port/" "$profile"
 fi
+# Band following: each band's antenna by the captions above.
+if ! grep -q '^\[BandFollow\]' "$profile"; then
+    cat >>"$profile" <<INI
+
+[BandFollow]
+Source=rigctld
+RigHost=127.0.0.1
+RigPort=$rigport
+160m=1
+80m=2
+40m=3
+20m=4
+15m=5
+10m=6
+INI
+else
+    sed -i -e "s/^RigPort=.*/RigPort=$rigport/" "$profile"
+fi
 
 if [ "$headless" = 1 ]; then
     shot="$ROOT/demo-screenshot.png"
     echo "No display: running the demo on a virtual display."
+    # The radio moves to 20 m while the panel runs: Ant 4 follows.
+    (sleep 3 && $retune >/dev/null 2>&1) &
     xvfb-run -a -s "-screen 0 1280x800x24" \
         "$ROOT/build/zarel-snapshot" --profile demo --connect --wait 6000 --output "$shot"
-    echo "The live panel, connected to the simulator: $shot"
+    echo "The live panel, connected to the simulator and following the dummy radio: $shot"
 else
-    echo "Choose File > Connect to Merax to go live."
+    echo "Choose File > Connect to Merax to go live; then: $retune"
     "$ROOT/build/zarel" demo
 fi
