@@ -21,6 +21,8 @@ RigctldClient::RigctldClient(QObject* parent)
     // is treated like one that went away.
     connect(&answerTimer, &QTimer::timeout, this, [this] { lost(QStringLiteral("no answer")); });
     connect(&socket, &QTcpSocket::connected, this, [this] {
+        // Questions are a few bytes each: no waiting to fill a segment.
+        socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         retryMs = firstRetryMs;
         answerTimer.stop();
         setState(State::Connected);
@@ -68,10 +70,10 @@ void RigctldClient::connectNow()
     awaited = 0;
     setState(State::Connecting);
     // The host name is looked up without blocking; a route that swallows the
-    // connection is cut short by the answer timer.
-    socket.connectToHost(host, port);
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // connection is cut short by the answer timer. Started first: a refusal
+    // may come back from inside connectToHost.
     answerTimer.start();
+    socket.connectToHost(host, port);
 }
 
 void RigctldClient::lost(const QString& why)
