@@ -223,6 +223,7 @@ private:
     void storeBandFollow(const BandFollowConfig& config);
     BandFollower bandFollower;
     BandFollowConfig storedBandFollow; // as the file holds it
+    QStringList unusableBandKeys; // keys whose values were ignored
     RadioSource* radioSource = nullptr;
     QLabel* bandLabel = nullptr;
     QString holdNotice; // the status text saying a switch waits

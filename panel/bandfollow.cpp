@@ -2,6 +2,8 @@
 
 #include "app/settingskeys.h"
 
+#include <algorithm>
+
 bool BandFollowConfig::operator==(const BandFollowConfig& other) const
 {
     return source == other.source && remember == other.remember && holdManual == other.holdManual &&
@@ -77,6 +79,7 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
             store(*value);
         } else {
             result.ignored << key.section(QLatin1Char('/'), 1) + QLatin1Char('=') + *text;
+            result.ignoredKeys << key;
         }
     };
     const auto port = [](const QString& t) { return numberFrom(t, 1, 65535); };
@@ -85,7 +88,13 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     take(key::Source, kindFrom, [&](Kind kind) { c.source.kind = kind; });
     take(
         key::RigHost,
-        [](const QString& t) { return t.trimmed().isEmpty() ? std::nullopt : std::optional<QString>(t.trimmed()); },
+        [](const QString& t) {
+            // A host name or address holds no blanks or commas.
+            const QString host = t.trimmed();
+            const bool usable = !host.isEmpty() && !host.contains(QLatin1Char(',')) &&
+                std::none_of(host.begin(), host.end(), [](QChar c) { return c.isSpace(); });
+            return usable ? std::optional<QString>(host) : std::nullopt;
+        },
         [&](const QString& host) { c.source.rigHost = host; });
     take(key::RigPort, port, [&](int n) { c.source.rigPort = quint16(n); });
     take(key::LoggerPort, port, [&](int n) { c.source.loggerPort = quint16(n); });
@@ -102,11 +111,12 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     return result;
 }
 
-QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to)
+QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to,
+                                         const QStringList& rewrite)
 {
     QVector<QPair<QString, QString>> list;
-    const auto add = [&list](const QString& key, const QString& old, const QString& now) {
-        if (old != now) {
+    const auto add = [&list, &rewrite](const QString& key, const QString& old, const QString& now) {
+        if (old != now || rewrite.contains(key)) {
             list.append({key, now});
         }
     };
@@ -132,25 +142,39 @@ void BandFollower::setConfig(const BandFollowConfig& config)
     cfg = config;
     if (config.source != old.source) {
         // Another radio, or none: what the old one said no longer counts.
+        if (radioTransmitting) {
+            giveUpWaiting();
+        } else if (heldByBand) {
+            clearHeld();
+        }
         band.reset();
         followedBand.reset();
         radioTransmitting = false;
         due = false;
-        if (heldByBand) {
-            held.reset();
-        }
+        handPicked = false;
         return;
     }
     if (followedBand && config.antennas[std::size_t(*followedBand)] != old.antennas[std::size_t(*followedBand)]) {
+        // The operator's new choice for this band replaces the one waiting.
+        if (heldByBand) {
+            clearHeld();
+        }
         due = true;
+        handPicked = false;
     }
 }
 
 void BandFollower::setReading(const RadioReading& reading)
 {
+    const bool wasTransmitting = radioTransmitting;
     radioTransmitting = reading.transmitting;
     if (!reading.frequencyHz) {
         band.reset();
+        // The source went away while the radio sent: nobody can tell when the
+        // transmission ends, so nothing waiting is switched.
+        if (wasTransmitting && !reading.transmitting) {
+            giveUpWaiting();
+        }
         return;
     }
     band = bandplan::bandAt(*reading.frequencyHz);
@@ -160,9 +184,11 @@ void BandFollower::setReading(const RadioReading& reading)
     }
     followedBand = band;
     due = true;
+    handPicked = false;
+    pauseAnnounced = false;
     // The last wanted antenna wins over one still waiting.
     if (cfg.antennas[std::size_t(*band)] > 0 || heldByBand) {
-        held.reset();
+        clearHeld();
     }
 }
 
@@ -173,13 +199,13 @@ void BandFollower::setDeviceSending(bool sending)
 
 void BandFollower::resume()
 {
-    due = followedBand.has_value();
+    // A key pressed since the band was entered still stands.
+    due = followedBand.has_value() && !handPicked;
 }
 
 void BandFollower::linkDown()
 {
-    held.reset();
-    announcedHold.reset();
+    clearHeld();
     deviceSending = false;
     pauseAnnounced = false;
 }
@@ -190,9 +216,10 @@ bool BandFollower::holdsPress(int antenna, const Situation& situation)
         antenna == situation.selectedAntenna) {
         return false;
     }
+    clearHeld();
     held = antenna;
-    heldByBand = false;
     due = false;
+    handPicked = true;
     remember(antenna);
     return true;
 }
@@ -200,13 +227,29 @@ bool BandFollower::holdsPress(int antenna, const Situation& situation)
 void BandFollower::pressed(int antenna)
 {
     released();
+    handPicked = true;
     remember(antenna);
 }
 
 void BandFollower::released()
 {
+    clearHeld();
+    due = false;
+}
+
+void BandFollower::clearHeld()
+{
     held.reset();
+    heldByBand = false;
     announcedHold.reset();
+}
+
+void BandFollower::giveUpWaiting()
+{
+    if (held) {
+        dropped = held;
+    }
+    clearHeld();
     due = false;
 }
 
@@ -219,6 +262,11 @@ void BandFollower::remember(int antenna)
 
 BandFollower::Step BandFollower::next(const Situation& situation)
 {
+    if (dropped) {
+        const int antenna = *dropped;
+        dropped.reset();
+        return {Action::Dropped, antenna};
+    }
     if (!situation.connected || !situation.stateKnown) {
         return {};
     }
@@ -240,8 +288,7 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     }
     pauseAnnounced = false;
     if (*wanted == situation.selectedAntenna) {
-        held.reset();
-        announcedHold.reset();
+        clearHeld();
         due = false;
         return {};
     }
@@ -257,8 +304,7 @@ BandFollower::Step BandFollower::next(const Situation& situation)
         announcedHold = wanted;
         return {Action::Hold, *wanted};
     }
-    held.reset();
-    announcedHold.reset();
+    clearHeld();
     due = false;
     return {Action::Switch, *wanted};
 }

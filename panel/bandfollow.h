@@ -34,13 +34,15 @@ struct Read
 {
     BandFollowConfig config;
     QStringList ignored;
+    QStringList ignoredKeys; // the same, as keys with their group
 };
 Read read(const std::function<std::optional<QString>(const QString& key)>& lookup);
 
 // The keys (with their group) and values to write to go from one setting to
 // the other; unchanged keys are left out, so a file the operator never set
-// this up in stays as it is.
-QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to);
+// this up in stays as it is. Keys in rewrite are written in any case.
+QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to,
+                                         const QStringList& rewrite = {});
 
 } // namespace bandfollowsettings
 
@@ -62,6 +64,7 @@ public:
         Switch, // select antenna now, as a key press would
         Hold, // antenna waits for the end of the transmission (said once per antenna)
         Paused, // a switch is wanted, but split is in the way (said once per pause)
+        Dropped, // antenna was waiting when the radio's source went away: not switched
     };
     struct Step
     {
@@ -101,6 +104,9 @@ public:
 
 private:
     void remember(int antenna);
+    void clearHeld();
+    // Nothing waiting is switched; next() says which antenna was given up.
+    void giveUpWaiting();
 
     BandFollowConfig cfg;
     std::optional<int> band; // of the latest reading
@@ -108,6 +114,8 @@ private:
     bool due = false; // the followed band's antenna is to be selected
     std::optional<int> held;
     bool heldByBand = false;
+    bool handPicked = false; // a key chose the antenna since the band was entered
+    std::optional<int> dropped;
     std::optional<int> announcedHold;
     bool pauseAnnounced = false;
     bool radioTransmitting = false;

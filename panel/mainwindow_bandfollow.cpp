@@ -13,8 +13,9 @@ void MainWindow::loadBandFollow(const bandfollowsettings::Read& read)
     storedBandFollow = read.config;
     bandFollower.setConfig(read.config);
     radioSource->configure(read.config.source);
+    unusableBandKeys = read.ignoredKeys;
     // Never over a complaint about the host.
-    if (!read.ignored.isEmpty() && ui->statusBar->currentMessage().isEmpty()) {
+    if (!read.ignored.isEmpty() && ui->statusBar->currentMessage() != hostErrorText()) {
         showStatus(tr("Band following ignores %1").arg(read.ignored.join(QStringLiteral(", "))));
     }
     radioChanged();
@@ -31,7 +32,9 @@ void MainWindow::setBandFollowConfig(const BandFollowConfig& config)
 
 void MainWindow::storeBandFollow(const BandFollowConfig& config)
 {
-    const auto changes = bandfollowsettings::changes(storedBandFollow, config);
+    // Keys holding values that could not be used are written over, so the
+    // complaint does not come back at every start.
+    const auto changes = bandfollowsettings::changes(storedBandFollow, config, unusableBandKeys);
     if (changes.isEmpty()) {
         return;
     }
@@ -44,6 +47,7 @@ void MainWindow::storeBandFollow(const BandFollowConfig& config)
         return;
     }
     storedBandFollow = config;
+    unusableBandKeys.clear();
 }
 
 void MainWindow::radioChanged()
@@ -82,6 +86,12 @@ void MainWindow::followBand()
     case BandFollower::Action::Paused:
         showStatus(tr("Band following paused while split is on"));
         break;
+    case BandFollower::Action::Dropped:
+        // Made blind, the switch could land under power.
+        showStatus(
+            tr("Ant %1 not switched: the radio's source went away while it was transmitting").arg(step.antenna + 1));
+        holdNotice.clear();
+        break;
     case BandFollower::Action::None:
         break;
     }
@@ -119,11 +129,12 @@ void MainWindow::operatorPicksAntenna(int antenna)
     const BandFollower::Situation situation = bandSituation();
     // Keys that set up or move a split pair are not band choices.
     if (!situation.splitBusy) {
+        const BandFollowConfig before = bandFollower.config();
         const bool held = bandFollower.holdsPress(antenna, situation);
         if (!held) {
             bandFollower.pressed(antenna);
         }
-        if (bandFollower.config() != storedBandFollow) {
+        if (bandFollower.config() != before) {
             // "Remember my choice" gave the band this antenna.
             storeBandFollow(bandFollower.config());
             Q_EMIT bandFollowChanged();

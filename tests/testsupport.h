@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStringList>
+#include <QTcpServer>
 #include <QTest>
+#include <QUdpSocket>
 #include <QVariantMap>
 
 #include <cstring>
@@ -15,6 +18,23 @@
 #include "app/mainwindow.h"
 
 namespace testsupport {
+
+// A loopback port a program under test is to listen on, free when asked.
+// Drawn below the ephemeral range, so a socket the system numbers for
+// another test cannot take it before the program binds it.
+inline quint16 freeLoopbackPort()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto port = quint16(QRandomGenerator::global()->bounded(20000, 32000));
+        QTcpServer tcp;
+        QUdpSocket udp;
+        if (tcp.listen(QHostAddress(QHostAddress::LocalHost), port) &&
+            udp.bind(QHostAddress(QHostAddress::LocalHost), port)) {
+            return port;
+        }
+    }
+    return 0;
+}
 
 // Warnings that mean a broken form: a slot whose object name is wrong.
 inline QStringList& capturedWarnings()

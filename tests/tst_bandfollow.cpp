@@ -59,6 +59,8 @@ private Q_SLOTS:
     void waitsForTheEndOfTransmission_data();
     void waitsForTheEndOfTransmission();
     void lastWantedAntennaWins();
+    void radioGoneWhileTransmitting_data();
+    void radioGoneWhileTransmitting();
     void manualHold();
     void splitAndLinkPauseFollowing();
     void rememberHandPicks();
@@ -226,13 +228,11 @@ void TestBandFollow::settingsRead_data()
                                                                 {"BandFollow/20m", " 3 "}}
                                                 << "rigctld" << 4532 << 1 << true << 3 << QStringList();
     QTest::newRow("bad values keep defaults")
-        << QVariantMap {{"BandFollow/Source", "radio"},
-                        {"BandFollow/RigPort", "70000"},
-                        {"BandFollow/LoggerRadio", "0"},
-                        {"BandFollow/HoldManual", "yes"},
-                        {"BandFollow/20m", "13"}}
-        << "off" << 4532 << 1 << false << 0
-        << QStringList {"Source=radio", "RigPort=70000", "LoggerRadio=0", "HoldManual=yes", "20m=13"};
+        << QVariantMap {{"BandFollow/Source", "radio"},   {"BandFollow/RigHost", "rig, shack"},
+                        {"BandFollow/RigPort", "70000"},  {"BandFollow/LoggerRadio", "0"},
+                        {"BandFollow/HoldManual", "yes"}, {"BandFollow/20m", "13"}}
+        << "off" << 4532 << 1 << false << 0 << QStringList {"Source=radio",  "RigHost=rig, shack", "RigPort=70000",
+                                                            "LoggerRadio=0", "HoldManual=yes",     "20m=13"};
     QTest::newRow("antenna none, port zero, empty host")
         << QVariantMap {{"BandFollow/20m", "0"}, {"BandFollow/RigPort", "0"}, {"BandFollow/RigHost", " "}} << "off"
         << 4532 << 1 << false << 0 << QStringList {"RigHost= ", "RigPort=0"};
@@ -264,6 +264,10 @@ void TestBandFollow::settingsWriteOnlyWhatChanged()
     changed.antennas[13] = 7;
     const QVector<QPair<QString, QString>> expected {{"BandFollow/Source", "logger"}, {"BandFollow/70cm", "7"}};
     QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed), expected);
+    // A key whose value was unusable is written over even when unchanged.
+    const QVector<QPair<QString, QString>> cleaned {
+        {"BandFollow/Source", "logger"}, {"BandFollow/20m", "0"}, {"BandFollow/70cm", "7"}};
+    QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed, {"BandFollow/20m"}), cleaned);
 }
 
 void TestBandFollow::followsBandEntriesOnly()
@@ -337,11 +341,45 @@ void TestBandFollow::lastWantedAntennaWins()
     BandFollower::Step step = f.next(linkUp());
     QCOMPARE(step.action, Action::Hold);
     QCOMPARE(step.antenna, ant2);
+    // The operator names another antenna for the band meanwhile: that one.
+    BandFollowConfig edited = f.config();
+    edited.antennas[3] = 6;
+    f.setConfig(edited);
+    QCOMPARE(f.next(linkUp()).antenna, ant6);
     // A band naming no antenna takes back what the band before wanted.
     tune(f, 10136000, true);
     QCOMPARE(f.next(linkUp()).action, Action::None);
     tune(f, 10136000, false);
     QCOMPARE(f.next(linkUp()).action, Action::None);
+}
+
+void TestBandFollow::radioGoneWhileTransmitting_data()
+{
+    QTest::addColumn<bool>("sourceChanged"); // else the source lost its radio
+    QTest::newRow("rigctld gone, logger silent") << false;
+    QTest::newRow("another source chosen") << true;
+}
+
+void TestBandFollow::radioGoneWhileTransmitting()
+{
+    QFETCH(bool, sourceChanged);
+    BandFollower f;
+    f.setConfig(config(true));
+    tune(f, 14074000, true);
+    QCOMPARE(f.next(linkUp()).action, Action::Hold);
+    if (sourceChanged) {
+        BandFollowConfig other = f.config();
+        other.source.kind = RadioSourceSettings::Kind::Logger;
+        f.setConfig(other);
+    } else {
+        f.setReading(RadioReading());
+    }
+    // Whether the radio still sends is unknown: the switch is given up, said once.
+    const BandFollower::Step step = f.next(linkUp());
+    QCOMPARE(step.action, Action::Dropped);
+    QCOMPARE(step.antenna, ant4);
+    QCOMPARE(f.next(linkUp()).action, Action::None);
+    QVERIFY(!f.transmitting());
 }
 
 void TestBandFollow::manualHold()
@@ -380,9 +418,12 @@ void TestBandFollow::splitAndLinkPauseFollowing()
     QCOMPARE(f.next(linkUp(ant1, true)).action, Action::Paused);
     QCOMPARE(f.next(linkUp(ant1, true)).action, Action::None);
     QCOMPARE(f.next(linkUp(ant1)).antenna, ant4);
-    // After Connect the band's antenna comes back.
+    // After Connect the band's antenna comes back, unless a key chose since.
     f.resume();
     QCOMPARE(f.next(linkUp(ant6)).antenna, ant4);
+    f.pressed(ant6);
+    f.resume();
+    QCOMPARE(f.next(linkUp(ant6)).action, Action::None);
     // A held switch does not outlive the link.
     f.setDeviceSending(true);
     tune(f, 7074000);

@@ -18,13 +18,6 @@ using namespace harness;
 
 namespace {
 
-quint16 freeUdpPort()
-{
-    QUdpSocket probe;
-    probe.bind(QHostAddress(QHostAddress::LocalHost), 0);
-    return probe.localPort();
-}
-
 // A device report: Ant (0-based) on RTX, split and SEND as given.
 QString report(int antenna, bool sending, bool split = false)
 {
@@ -55,6 +48,7 @@ private Q_SLOTS:
     void loggerDrivesTheKeys();
     void transmissionHoldsTheSwitch_data();
     void transmissionHoldsTheSwitch();
+    void sourceGoneWhileTransmitting();
     void manualHoldOption();
     void splitPausesFollowing();
     void rememberAndUntouchedFiles();
@@ -78,7 +72,7 @@ void TestBandFollowing::cleanup()
 
 Panel& TestBandFollowing::loggerPanel(const QVariantMap& more)
 {
-    loggerPort = freeUdpPort();
+    loggerPort = testsupport::freeLoopbackPort();
     QVariantMap stored {{"IP", "127.0.0.1"},
                         {"BandFollow/Source", "logger"},
                         {"BandFollow/LoggerPort", loggerPort},
@@ -165,6 +159,19 @@ void TestBandFollowing::transmissionHoldsTheSwitch()
     QTRY_COMPARE(p.sent, QList<QByteArray> {bytes("fe0201fd")});
     QCOMPARE(p.message(), QString());
     QCOMPARE(p.style("botaoTecla2"), selected);
+}
+
+void TestBandFollowing::sourceGoneWhileTransmitting()
+{
+    Panel& p = loggerPanel();
+    broadcast(radioInfo(1, 14074000, "True"));
+    QTRY_COMPARE(p.message(), QStringLiteral("Ant 4 waits for the end of the transmission"));
+    BandFollowConfig off = p.w().bandFollowConfig();
+    off.source.kind = RadioSourceSettings::Kind::Off;
+    p.w().setBandFollowConfig(off);
+    QCOMPARE(p.message(), QStringLiteral("Ant 4 not switched: the radio's source went away while it was transmitting"));
+    deviceReports(0, false);
+    QCOMPARE(p.sent, QList<QByteArray>());
 }
 
 void TestBandFollowing::manualHoldOption()
