@@ -25,7 +25,8 @@ std::optional<bool> readFlag(const QString& text)
 std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
 {
     QXmlStreamReader xml(datagram);
-    // Entities are not resolved: a document cannot make the panel read files.
+    // External entities are never fetched, so a document cannot make the
+    // panel read files; internal ones expand only within Qt's limit.
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("RadioInfo")) {
         return std::nullopt;
     }

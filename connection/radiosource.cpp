@@ -16,9 +16,16 @@ RadioSource::RadioSource(QObject* parent)
     : QObject(parent)
     , rig(this)
     , logger(this)
+    , loggerSilence(this)
 {
     connect(&rig, &RigctldClient::reading, this, [this](qint64 hz, bool transmitting) {
-        take(RadioReading {hz, transmitting});
+        take(RadioReading {hz > 0 ? std::optional<qint64>(hz) : std::nullopt, transmitting});
+    });
+    loggerSilence.setSingleShot(true);
+    loggerSilence.setInterval(loggerSilenceMs);
+    connect(&loggerSilence, &QTimer::timeout, this, [this] {
+        qCInfo(lcRadio) << "logger radio" << current.loggerRadio << "silent for" << loggerSilenceMs << "ms";
+        take(RadioReading());
     });
     connect(&rig, &RigctldClient::stateChanged, this, &RadioSource::rigStateChanged);
     connect(&logger, &QUdpSocket::readyRead, this, &RadioSource::readLoggerDatagrams);
@@ -31,6 +38,7 @@ void RadioSource::configure(const RadioSourceSettings& settings)
     }
     rig.stop();
     logger.close();
+    loggerSilence.stop();
     listening = false;
     current = settings;
     now = RadioReading();
@@ -78,6 +86,7 @@ void RadioSource::readLoggerDatagrams()
         if (info->radioNr != current.loggerRadio) {
             continue;
         }
+        loggerSilence.start();
         // A logger that leaves the flag out has not changed its mind.
         take(RadioReading {info->frequencyHz, info->transmitting.value_or(now.transmitting)});
     }

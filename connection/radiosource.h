@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <optional>
@@ -38,12 +39,15 @@ struct RadioReading
 
 // The one radio source in use: a rigctld client or a listener for a logger's
 // RadioInfo broadcasts. A source that is lost or changed forgets its
-// reading, so a stale "transmitting" cannot hold the panel.
+// reading, so a stale "transmitting" cannot hold the panel; a logger counts
+// as lost when its radio has not been heard of for loggerSilenceMs.
 class RadioSource : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr int loggerSilenceMs = 30000;
+
     explicit RadioSource(QObject* parent = nullptr);
 
     // Restarts only when something changed.
@@ -67,6 +71,7 @@ private:
     RadioReading now;
     RigctldClient rig;
     QUdpSocket logger;
+    QTimer loggerSilence;
     bool listening = false;
 };
 

@@ -23,7 +23,6 @@ RigctldClient::RigctldClient(QObject* parent)
     connect(&socket, &QTcpSocket::connected, this, [this] {
         // Questions are a few bytes each: no waiting to fill a segment.
         socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        retryMs = firstRetryMs;
         answerTimer.stop();
         setState(State::Connected);
         poll();
@@ -52,6 +51,7 @@ void RigctldClient::stop()
     pending.clear();
     awaited = 0;
     frequency.reset();
+    ptt.reset();
     setState(State::Stopped);
 }
 
@@ -88,6 +88,7 @@ void RigctldClient::lost(const QString& why)
     pending.clear();
     awaited = 0;
     frequency.reset();
+    ptt.reset();
     setState(State::Waiting);
     retryTimer.start(retryMs);
     retryMs = qMin(retryMs * 2, maxRetryMs);
@@ -112,16 +113,22 @@ void RigctldClient::readAnswers()
         const QByteArray line = pending.left(end).trimmed();
         pending.remove(0, end + 1);
         if (awaited == 2) {
-            frequency = parseFrequency(line);
+            // An error answer (a busy CAT port) leaves the last value standing.
+            if (const std::optional<qint64> hz = parseFrequency(line)) {
+                frequency = hz;
+            }
             awaited = 1;
         } else if (awaited == 1) {
             awaited = 0;
             answerTimer.stop();
-            // A radio without readable PTT is taken as receiving.
-            const bool transmitting = parsePtt(line).value_or(false);
-            if (frequency) {
-                Q_EMIT reading(*frequency, transmitting);
+            // A daemon that answers is worth a quick retry again.
+            retryMs = firstRetryMs;
+            if (const std::optional<bool> now = parsePtt(line)) {
+                ptt = now;
             }
+            // A radio whose PTT was never readable is taken as receiving;
+            // one that said "transmitting" stays so until it says otherwise.
+            Q_EMIT reading(frequency.value_or(0), ptt.value_or(false));
         }
         // Lines nobody asked for are dropped.
     }

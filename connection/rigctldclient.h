@@ -14,7 +14,7 @@
 // reports what it reads. Nothing blocks: the socket works from the event loop
 // of the thread that owns it. When the daemon is missing, silent or goes
 // away, the client tries again by itself, waiting longer each time, up to
-// maxRetryMs.
+// maxRetryMs, until a daemon answers a whole poll again.
 class RigctldClient : public QObject
 {
     Q_OBJECT
@@ -40,7 +40,7 @@ public:
     static std::optional<bool> parsePtt(const QByteArray& line);
 
 Q_SIGNALS:
-    // After every answered poll.
+    // After every answered poll; the frequency is 0 until one was read.
     void reading(qint64 frequencyHz, bool transmitting);
     void stateChanged(RigctldClient::State state);
 
@@ -61,6 +61,7 @@ private:
     QByteArray pending; // received bytes not yet a whole line
     int awaited = 0; // answer lines still due for the poll on the wire
     std::optional<qint64> frequency;
+    std::optional<bool> ptt;
     int retryMs = firstRetryMs;
 };
 

@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "connection/rigctldclient.h"
 #include "forms/panelform.h"
 #include "panelharness.h"
 #include "simulatorprocess.h"
@@ -22,13 +23,6 @@
 namespace {
 
 const char profile[] = "rigctld";
-
-quint16 freeTcpPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress(QHostAddress::LocalHost), 0);
-    return probe.serverPort();
-}
 
 } // namespace
 
@@ -40,6 +34,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup();
     void antennaFollowsTheRadio();
+    void failedAnswersKeepWhatWasRead();
 
 private:
     bool startRig();
@@ -110,7 +105,7 @@ bool TestRigctld::rig(const QByteArray& command)
 
 void TestRigctld::antennaFollowsTheRadio()
 {
-    rigPort = freeTcpPort();
+    rigPort = testsupport::freeLoopbackPort();
     QVERIFY(startRig());
     sim = std::make_unique<SimulatorProcess>(QStringList {"--log"});
     const quint16 simPort = sim->waitForPort();
@@ -166,6 +161,35 @@ void TestRigctld::antennaFollowsTheRadio()
     QVERIFY(rig("F 14200000"));
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 5000);
+}
+
+// A daemon whose radio answers some questions with an error, as a busy CAT
+// port does while the radio sends: what was read last still stands.
+void TestRigctld::failedAnswersKeepWhatWasRead()
+{
+    QTcpServer daemon;
+    QVERIFY(daemon.listen(QHostAddress(QHostAddress::LocalHost), 0));
+    const QList<QByteArray> answers {"14074000\n1\n", "RPRT -5\nRPRT -5\n", "7074000\n0\n"};
+    int polls = 0;
+    connect(&daemon, &QTcpServer::newConnection, this, [&] {
+        QTcpSocket* peer = daemon.nextPendingConnection();
+        connect(peer, &QTcpSocket::readyRead, peer, [&, peer] {
+            // One answer pair per "f\nt\n"; the client never asks twice at once.
+            if (peer->readAll().contains("t\n") && polls < answers.size()) {
+                peer->write(answers.at(polls++));
+            }
+        });
+    });
+    RigctldClient client;
+    QList<QPair<qint64, bool>> readings;
+    connect(&client, &RigctldClient::reading, this, [&readings](qint64 hz, bool transmitting) {
+        readings.append({hz, transmitting});
+    });
+    client.start(QStringLiteral("127.0.0.1"), daemon.serverPort());
+    QTRY_COMPARE(readings.size(), 3);
+    const QList<QPair<qint64, bool>> expected {{14074000, true}, {14074000, true}, {7074000, false}};
+    QCOMPARE(readings, expected);
+    QCOMPARE(client.state(), RigctldClient::State::Connected);
 }
 
 ZAREL_TEST_MAIN(TestRigctld, "rigctld")
