@@ -46,12 +46,20 @@ rigport=4532
 while (exec 3<>"/dev/tcp/127.0.0.1/$rigport") 2>/dev/null; do rigport=$((rigport + 1)); done
 rigctld -m 1 -P RIG -T 127.0.0.1 -t "$rigport" >/dev/null 2>&1 &
 rigpid=$!
+rigup=0
 for _ in $(seq 1 50); do
-    (exec 3<>"/dev/tcp/127.0.0.1/$rigport") 2>/dev/null && break
+    (exec 3<>"/dev/tcp/127.0.0.1/$rigport") 2>/dev/null && { rigup=1; break; }
+    kill -0 "$rigpid" 2>/dev/null || break
     sleep 0.1
 done
 retune="rigctl -m 2 -r 127.0.0.1:$rigport F 14074000"
-echo "rigctld (dummy radio) on 127.0.0.1:$rigport; retune it with: $retune"
+if [ "$rigup" = 1 ]; then
+    echo "rigctld (dummy radio) on 127.0.0.1:$rigport; retune it with: $retune"
+else
+    # The panel still runs; its band field says rigctld is not connected.
+    echo "rigctld did not start: the demo runs without band following" >&2
+    retune="true"
+fi
 
 # The demo profile: captions and colours on first use; the address and port of
 # this run's simulator every time.
@@ -173,6 +181,7 @@ if [ "$headless" = 1 ]; then
         "$ROOT/build/zarel-snapshot" --profile demo --connect --wait 6000 --output "$shot"
     echo "The live panel, connected to the simulator and following the dummy radio: $shot"
 else
-    echo "Choose File > Connect to Merax to go live; then: $retune"
+    echo "Choose File > Connect to Merax to go live."
+    [ "$rigup" = 1 ] && echo "Then retune the dummy radio: $retune"
     "$ROOT/build/zarel" demo
 fi
