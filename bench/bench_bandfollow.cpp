@@ -1,5 +1,5 @@
-// Frequency-to-wire latency of band following: the real panel (offscreen)
-// connected to merax-sim, following Hamlib's rigctld with its dummy radio.
+// Frequency-to-wire latency of band following: the real panel (offscreen, or
+// on the display there is) connected to merax-sim, following Hamlib's rigctld with its dummy radio.
 // A second rigctld connection retunes the radio between 20 m and 40 m; the
 // time runs from rigctld's "RPRT 0" (the radio has the new frequency) to the
 // link worker writing the band's antenna command.
@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "app/platformsetup.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
 #include "link/threadcom.h"
@@ -55,7 +56,11 @@ double percentile(std::vector<qint64> values, double p)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a display is there (run under xvfb-run for a real X server).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    skipUnusedOpenGl();
     // The window reads settings<profile>.ini beside this program.
     char profile[] = "benchbandfollow";
     char* windowArgs[] = {argv[0], profile, nullptr};
