@@ -8,7 +8,9 @@ namespace {
 // and far from overflowing when turned into hertz.
 constexpr qint64 maxTensOfHz = Q_INT64_C(100000000000);
 
-std::optional<bool> readFlag(const QString& text)
+} // namespace
+
+std::optional<bool> flagFromText(const QString& text)
 {
     const QString t = text.trimmed();
     if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("1")) {
@@ -19,8 +21,6 @@ std::optional<bool> readFlag(const QString& text)
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
 {
@@ -44,7 +44,7 @@ std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
             haveFrequency = haveFrequency && tens > 0 && tens <= maxTensOfHz;
             info.frequencyHz = tens * 10;
         } else if (name == QLatin1String("IsTransmitting")) {
-            info.transmitting = readFlag(xml.readElementText());
+            info.transmitting = flagFromText(xml.readElementText());
         } else {
             xml.skipCurrentElement();
         }

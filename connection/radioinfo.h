@@ -25,4 +25,8 @@ struct RadioInfo
 // linear in the text; nothing in it is fetched or expanded.
 std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram);
 
+// A yes/no as loggers and hand-edited files write it: true, false (any
+// case), 1 or 0; anything else is none.
+std::optional<bool> flagFromText(const QString& text);
+
 #endif // ZAREL_RADIOINFO_H

@@ -44,15 +44,21 @@ void RigctldClient::start(const QString& newHost, quint16 newPort)
 
 void RigctldClient::stop()
 {
-    pollTimer.stop();
     retryTimer.stop();
+    hangUp();
+    setState(State::Stopped);
+}
+
+void RigctldClient::hangUp()
+{
+    pollTimer.stop();
     answerTimer.stop();
     socket.abort();
     pending.clear();
     awaited = 0;
+    // What the radio said on this connection is not known on the next.
     frequency.reset();
     ptt.reset();
-    setState(State::Stopped);
 }
 
 void RigctldClient::setState(State state)
@@ -65,9 +71,7 @@ void RigctldClient::setState(State state)
 
 void RigctldClient::connectNow()
 {
-    socket.abort();
-    pending.clear();
-    awaited = 0;
+    hangUp();
     setState(State::Connecting);
     // The host name is looked up without blocking; a route that swallows the
     // connection is cut short by the answer timer. Started first: a refusal
@@ -82,13 +86,7 @@ void RigctldClient::lost(const QString& why)
         return;
     }
     qCInfo(lcRadio).noquote() << "rigctld" << host << port << "lost:" << why << "- again in" << retryMs << "ms";
-    pollTimer.stop();
-    answerTimer.stop();
-    socket.abort();
-    pending.clear();
-    awaited = 0;
-    frequency.reset();
-    ptt.reset();
+    hangUp();
     setState(State::Waiting);
     retryTimer.start(retryMs);
     retryMs = qMin(retryMs * 2, maxRetryMs);

@@ -46,6 +46,8 @@ Q_SIGNALS:
 
 private:
     void setState(State state);
+    // Closes the connection and forgets what was asked and read on it.
+    void hangUp();
     void connectNow();
     void poll();
     void readAnswers();

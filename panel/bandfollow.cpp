@@ -1,6 +1,7 @@
 #include "panel/bandfollow.h"
 
 #include "app/settingskeys.h"
+#include "connection/radioinfo.h"
 
 #include <algorithm>
 
@@ -46,18 +47,6 @@ std::optional<int> numberFrom(const QString& text, int lowest, int highest)
     return ok && n >= lowest && n <= highest ? std::optional<int>(n) : std::nullopt;
 }
 
-std::optional<bool> flagFrom(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("1")) {
-        return true;
-    }
-    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || t == QLatin1String("0")) {
-        return false;
-    }
-    return std::nullopt;
-}
-
 QString flagText(bool on)
 {
     return on ? QStringLiteral("true") : QStringLiteral("false");
@@ -101,8 +90,8 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     take(
         key::LoggerRadio, [](const QString& t) { return numberFrom(t, 1, 99); },
         [&](int n) { c.source.loggerRadio = n; });
-    take(key::Remember, flagFrom, [&](bool on) { c.remember = on; });
-    take(key::HoldManual, flagFrom, [&](bool on) { c.holdManual = on; });
+    take(key::Remember, flagFromText, [&](bool on) { c.remember = on; });
+    take(key::HoldManual, flagFromText, [&](bool on) { c.holdManual = on; });
     for (int b = 0; b < bandplan::BandCount; ++b) {
         take(
             key::band(b), [](const QString& t) { return numberFrom(t, 0, 12); },
