@@ -37,6 +37,8 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, MainWindow* window)
     connect(ui->checkRemember, &QCheckBox::toggled, this, &BandFollowDialog::apply);
     connect(ui->checkHoldManual, &QCheckBox::toggled, this, &BandFollowDialog::apply);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // A field still being edited when the dialog closes counts too.
+    connect(this, &QDialog::finished, this, &BandFollowDialog::apply);
     connect(mainWindow, &MainWindow::bandFollowChanged, this, &BandFollowDialog::load);
 }
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QUdpSocket>
 
 #include "dialogs/bandfollowdialog.h"
@@ -263,6 +264,11 @@ void TestBandFollowing::dialogAppliesAtOnce()
     QVERIFY(p.w().bandFigures()->isHidden());
     file.sync();
     QCOMPARE(file.value("BandFollow/Source").toString(), QStringLiteral("off"));
+
+    // A port still in its field when the dialog is closed is kept as well.
+    dialog->findChild<QSpinBox*>(QStringLiteral("spinRigPort"))->setValue(4600);
+    dialog->close();
+    QCOMPARE(int(p.w().bandFollowConfig().source.rigPort), 4600);
 }
 
 ZAREL_TEST_MAIN(TestBandFollowing, "bandfollowing")
