@@ -52,7 +52,6 @@ public:
 
     // Restarts only when something changed.
     void configure(const RadioSourceSettings& settings);
-    const RadioSourceSettings& settings() const { return current; }
     const RadioReading& reading() const { return now; }
 
     // "14.074 MHz · 20 m", "rigctld: not connected"; empty while off.

@@ -80,8 +80,6 @@ public:
     void setReading(const RadioReading& reading);
     void setDeviceSending(bool sending);
     bool transmitting() const { return radioTransmitting || deviceSending; }
-    // The band of the latest frequency read; none outside the bands.
-    std::optional<int> currentBand() const { return band; }
     std::optional<int> heldAntenna() const { return held; }
 
     // Following starts again (after Connect, when split ends): the band's

@@ -18,7 +18,8 @@ void MainWindow::loadBandFollow(const bandfollowsettings::Read& read)
     if (!read.ignored.isEmpty() && ui->statusBar->currentMessage() != hostErrorText()) {
         showStatus(tr("Band following ignores %1").arg(read.ignored.join(QStringLiteral(", "))));
     }
-    radioChanged();
+    // A new source has announced itself through radioChanged already.
+    followBand();
 }
 
 void MainWindow::setBandFollowConfig(const BandFollowConfig& config)
@@ -26,7 +27,7 @@ void MainWindow::setBandFollowConfig(const BandFollowConfig& config)
     storeBandFollow(config);
     bandFollower.setConfig(config);
     radioSource->configure(config.source);
-    radioChanged();
+    followBand();
     Q_EMIT bandFollowChanged();
 }
 
