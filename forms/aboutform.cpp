@@ -8,8 +8,3 @@ void AboutForm::build(QDialog* dialog)
     initFormResources();
     setupUi(dialog);
 }
-
-void AboutForm::applyTexts(QDialog* dialog)
-{
-    retranslateUi(dialog);
-}

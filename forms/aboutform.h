@@ -15,7 +15,6 @@ public:
     }
 
     void build(QDialog* dialog);
-    void applyTexts(QDialog* dialog);
 };
 
 #endif // ZAREL_ABOUTFORM_H

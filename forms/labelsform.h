@@ -17,17 +17,11 @@ public:
     }
 
     void build(QDialog* dialog);
-    void applyTexts(QDialog* dialog);
 
-    // label_A1 .. label_A6, label_A6_2 .. label_A6_7 ("Ant 1" .. "Ant 12").
-    QLabel* antennaCaptions[group::Antennas] = {};
     // teA1 .. teA12, for the keys K1 .. K12.
     QTextEdit* antennaEditors[group::Antennas] = {};
-    // label_A1_10 .. label_A1_17 and teGPI1 .. teGPI8.
-    QLabel* gpiCaptions[group::Gpis] = {};
+    // teGPI1 .. teGPI8 and teGPO1 .. teGPO8.
     QTextEdit* gpiEditors[group::Gpis] = {};
-    // label_A1_2 .. label_A1_9 and teGPO1 .. teGPO8.
-    QLabel* gpoCaptions[group::Gpos] = {};
     QTextEdit* gpoEditors[group::Gpos] = {};
 };
 

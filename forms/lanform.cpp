@@ -9,8 +9,3 @@ void LanForm::build(QDialog* dialog)
     dialog->setStyleSheet(dialogStyleSheet());
     setupUi(dialog);
 }
-
-void LanForm::applyTexts(QDialog* dialog)
-{
-    retranslateUi(dialog);
-}

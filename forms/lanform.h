@@ -16,7 +16,6 @@ public:
     }
 
     void build(QDialog* dialog);
-    void applyTexts(QDialog* dialog);
 };
 
 #endif // ZAREL_LANFORM_H

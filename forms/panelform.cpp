@@ -27,8 +27,3 @@ void PanelForm::build(QMainWindow* mainWindow)
     fillGroup(gpiLabels, labelGPI1, labelGPI2, labelGPI3, labelGPI4, labelGPI5, labelGPI6, labelGPI7, labelGPI8);
     fillGroup(gpoLabels, labelGPO1, labelGPO2, labelGPO3, labelGPO4, labelGPO5, labelGPO6, labelGPO7, labelGPO8);
 }
-
-void PanelForm::applyTexts(QMainWindow* mainWindow)
-{
-    retranslateUi(mainWindow);
-}

@@ -17,7 +17,6 @@ public:
     }
 
     void build(QMainWindow* mainWindow);
-    void applyTexts(QMainWindow* mainWindow);
 
     // The same widgets grouped for table-driven code, filled by build().
     QPushButton* antennaButtons[group::Antennas] = {};

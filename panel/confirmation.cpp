@@ -155,7 +155,6 @@ PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::option
             continue;
         }
         if (it->expectation.agreesWith(reported)) {
-            ++verdicts.confirmed;
             it = pending.erase(it);
         } else if (it->attempts < maxAttempts) {
             ++it->attempts;

@@ -61,7 +61,6 @@ public:
     {
         QList<QByteArray> resend; // to be sent again, in this order
         QStringList notConfirmed; // names of commands the device refused
-        int confirmed = 0;
     };
     // A valid report was applied to `state`; `answeredSerial` is the serial
     // of the poll it answers (none: it cannot judge anything). Judges what it
