@@ -50,6 +50,11 @@ void ThreadCOM::enqueueDatagram(const QNetworkDatagram& datagram)
 void ThreadCOM::setEndpoint(const QString& address, quint16 port)
 {
     LinkLocker lock(&queueMutex);
+    // The window hands the endpoint over on every send; the same one again
+    // changes nothing and needs no wake-up.
+    if (address == deviceAddress && port == devicePort) {
+        return;
+    }
     deviceAddress = address;
     devicePort = port;
     // A queue held by "error" may leave now.
