@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/command.h"
+
 namespace {
 
 constexpr quint8 noAntenna = 15;
@@ -63,22 +65,18 @@ void PendingCommands::Expectation::withdraw(const Expectation& newer)
 std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const QByteArray& payload, bool splitOn)
 {
     const auto byte = [&payload](int i) { return static_cast<quint8>(payload.at(i)); };
-    if (payload.size() < 4 || byte(0) != 0xFE || byte(payload.size() - 1) != 0xFD) {
+    // The frame as frameCommand builds it: marker, type, its arguments, end.
+    if (payload.size() < 4 || byte(0) != 0xFE || byte(payload.size() - 1) != 0xFD ||
+        payload.size() != 3 + commandArgumentCount(byte(1))) {
         return std::nullopt;
     }
     Expectation e;
     switch (byte(1)) {
     case 2: // antenna p; while split is on, the receive antenna
-        if (payload.size() != 4) {
-            return std::nullopt;
-        }
         (splitOn ? e.splitRxAntenna : e.selectedAntenna) = byte(2);
         e.name = antennaName(byte(2));
         return e;
     case 3: // split on (1, receive, transmit) or off (0, 0, 0)
-        if (payload.size() != 6) {
-            return std::nullopt;
-        }
         e.name = QStringLiteral("SPLIT");
         if (byte(2) == 1) {
             e.splitActive = 1;
@@ -89,7 +87,7 @@ std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const
         }
         return e;
     case 4: // GPO g on (1) or off (0)
-        if (payload.size() != 5 || byte(2) > 7) {
+        if (byte(2) > 7) {
             return std::nullopt;
         }
         e.gpoMask = static_cast<quint8>(1u << byte(2));
@@ -97,17 +95,11 @@ std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const
         e.name = QStringLiteral("GPO %1").arg(byte(2) + 1);
         return e;
     case 5: // receiver RX n
-        if (payload.size() != 5) {
-            return std::nullopt;
-        }
         e.rxActive = 1;
         e.rtxActive = 0;
         e.name = QStringLiteral("RX %1").arg(byte(2));
         return e;
     case 6: // RTX
-        if (payload.size() != 4) {
-            return std::nullopt;
-        }
         e.rtxActive = 1;
         e.rxActive = 0;
         e.name = QStringLiteral("RTX");
