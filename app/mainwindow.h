@@ -203,8 +203,8 @@ private:
     LinkLedger linkLedger;
     PendingCommands pendingCommands;
     QLabel* pingLabel = nullptr;
-    // When the report being applied arrived (steady clock); -1: just now.
-    qint64 reportArrivedAt = -1;
+    // Applies a report that arrived at `at` (steady clock).
+    void applyReport(const QString& res, qint64 at);
     int ignoredReportCount = 0;
     bool ignoredReportShown = false;
 

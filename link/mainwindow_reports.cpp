@@ -47,46 +47,48 @@ void MainWindow::linkReceived(const QByteArray& bytes, const QString& sender, qi
         }
         return;
     }
-    reportArrivedAt = at;
-    processaPDRLan(this, datagramText(bytes));
-    reportArrivedAt = -1;
+    applyReport(datagramText(bytes), at);
 }
 
 void MainWindow::processaPDRLan(MainWindow* w, QString res)
 {
-    if (applyStatusReport(w->deviceState, parseStatusReport(res)) == ReportOutcome::Rejected) {
-        w->updateUI(w);
+    w->applyReport(res, linkclock::steadyNow());
+}
+
+void MainWindow::applyReport(const QString& res, qint64 at)
+{
+    if (applyStatusReport(deviceState, parseStatusReport(res)) == ReportOutcome::Rejected) {
+        updateUI(this);
         return;
     }
     lastReportTime = linkclock::now();
-    const qint64 at = w->reportArrivedAt >= 0 ? w->reportArrivedAt : linkclock::steadyNow();
 
     // What the operator asked for and the device has not confirmed stays on
     // the panel, so reports still on their way do not paint the old state back.
-    const std::optional<LinkLedger::Poll> answered = w->linkLedger.recordReport(at);
+    const std::optional<LinkLedger::Poll> answered = linkLedger.recordReport(at);
     const PendingCommands::Verdicts verdicts =
-        w->pendingCommands.judge(w->deviceState, answered ? std::optional<quint64>(answered->serial) : std::nullopt);
+        pendingCommands.judge(deviceState, answered ? std::optional<quint64>(answered->serial) : std::nullopt);
     for (const QByteArray& payload : verdicts.resend) {
         qCInfo(lcLink).noquote() << "sending again:" << payload.toHex(' ');
-        w->enqueueCommand(payload);
+        enqueueCommand(payload);
     }
     if (!verdicts.notConfirmed.isEmpty()) {
-        w->showStatus(tr("%1 not confirmed by the Merax").arg(verdicts.notConfirmed.join(QStringLiteral(", "))));
+        showStatus(tr("%1 not confirmed by the Merax").arg(verdicts.notConfirmed.join(QStringLiteral(", "))));
     }
 
     // Before the repaint: the renderer paints the rotors only while this
     // timer is stopped.
-    if (w->deviceState.rotorBlink == 1) {
-        if (!w->busyRotBlinkTimer.isActive()) {
-            w->busyRotBlinkTimer.start(600);
+    if (deviceState.rotorBlink == 1) {
+        if (!busyRotBlinkTimer.isActive()) {
+            busyRotBlinkTimer.start(600);
         }
-    } else if (w->busyRotBlinkTimer.isActive()) {
-        w->busyRotBlinkTimer.stop();
+    } else if (busyRotBlinkTimer.isActive()) {
+        busyRotBlinkTimer.stop();
     }
 
-    w->showLinkFigures(at);
-    w->updateUI(w);
-    w->bandReportApplied();
+    showLinkFigures(at);
+    updateUI(this);
+    bandReportApplied();
 }
 
 void MainWindow::showLinkFigures(qint64 now)
