@@ -183,7 +183,8 @@ QString inifile::joinAsTyped(const QStringList& parts, const QByteArray& raw)
 SettingsStore::SettingsStore(const QString& path)
     : store(path, QSettings::IniFormat)
     , readOnly(markedReadOnly(path))
-    , utf8(isUtf8(fileBytes(path)))
+    , bytes(fileBytes(path))
+    , utf8(isUtf8(bytes))
 {
     useFileCodec(store);
 }
@@ -207,7 +208,7 @@ QString SettingsStore::text(const QString& key) const
     if (!isList(stored)) {
         return stored.toString();
     }
-    return inifile::joinAsTyped(stored.toStringList(), inifile::rawValue(fileBytes(store.fileName()), key.toUtf8()));
+    return inifile::joinAsTyped(stored.toStringList(), inifile::rawValue(bytes, key.toUtf8()));
 }
 
 void SettingsStore::setValue(const QString& key, const QVariant& value)
@@ -239,6 +240,7 @@ bool SettingsStore::sync()
         }
     }
     store.sync();
+    bool written = store.status() == QSettings::NoError;
     if (store.status() == QSettings::FormatError) {
         // QSettings keeps reporting a flaw of the file as it was read, even
         // after writing it out cleanly. A fresh view shares the pending
@@ -246,7 +248,8 @@ bool SettingsStore::sync()
         QSettings fresh(store.fileName(), QSettings::IniFormat);
         useFileCodec(fresh);
         fresh.sync();
-        return fresh.status() == QSettings::NoError;
+        written = fresh.status() == QSettings::NoError;
     }
-    return store.status() == QSettings::NoError;
+    bytes = fileBytes(store.fileName());
+    return written;
 }

@@ -39,6 +39,9 @@ private:
 
     QSettings store;
     bool readOnly;
+    // The file as it stands on disk, read once: its raw lines give hand-typed
+    // lists back as typed.
+    QByteArray bytes;
     bool utf8;
     bool refused = false;
     bool pending = false;
