@@ -61,8 +61,6 @@ private Q_SLOTS:
     void cleanup();
     void startSize_data();
     void startSize();
-    void settingsPath_data();
-    void settingsPath();
     void scaling_data();
     void scaling();
     void textSizes_data();
@@ -113,24 +111,6 @@ void TestMainWindow::startSize()
     // 1015 x 293 was only the layout's first reference; the settings re-based it.
     QCOMPARE(w.anchorLayout->referenceRectangle(), QRect(0, 0, 990, height));
     QCOMPARE(w.anchorLayout->count(), 93);
-}
-
-void TestMainWindow::settingsPath_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("no argument") << QStringList {"zarel"} << "/opt/z/settings.ini";
-    QTest::newRow("profile A") << QStringList {"zarel", "A"} << "/opt/z/settingsA.ini";
-    QTest::newRow("profile X7") << QStringList {"zarel", "X7"} << "/opt/z/settingsX7.ini";
-    QTest::newRow("path characters replaced") << QStringList {"zarel", "../x/y"} << "/opt/z/settings.._x_y.ini";
-    QTest::newRow("further arguments ignored") << QStringList {"zarel", "B", "C"} << "/opt/z/settingsB.ini";
-}
-
-void TestMainWindow::settingsPath()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, path);
-    QCOMPARE(settingsPathFor(QStringLiteral("/opt/z"), arguments), path);
 }
 
 void TestMainWindow::scaling_data()

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTcpServer>
@@ -111,14 +110,12 @@ void TestRigctld::antennaFollowsTheRadio()
     const quint16 simPort = sim->waitForPort();
     QVERIFY(simPort != 0);
     testsupport::writeLoopbackDevice(profile, simPort);
-    {
-        QSettings settings(testsupport::profileSettingsPath(profile), QSettings::IniFormat);
-        settings.setValue("BandFollow/Source", "rigctld");
-        settings.setValue("BandFollow/RigPort", rigPort);
-        settings.setValue("BandFollow/20m", 4);
-        settings.setValue("BandFollow/40m", 2);
-        settings.setValue("BandFollow/2m", 7);
-    }
+    testsupport::writeSettings(testsupport::profileSettingsPath(profile),
+                               {{"BandFollow/Source", "rigctld"},
+                                {"BandFollow/RigPort", rigPort},
+                                {"BandFollow/20m", 4},
+                                {"BandFollow/40m", 2},
+                                {"BandFollow/2m", 7}});
     lastReportTime = QDateTime::currentMSecsSinceEpoch();
     window = std::make_unique<MainWindow>();
     window->show();
