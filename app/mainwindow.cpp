@@ -124,6 +124,7 @@ QString MainWindow::deviceAddressForLink() const
 void MainWindow::setDeviceAddress(const QString& address)
 {
     deviceAddress = address;
+    linkSession.setDevice(address);
     if (ThreadCOM* worker = workerOf(this)) {
         worker->setEndpoint(deviceAddress, commandPort(devicePort));
     }

@@ -11,10 +11,10 @@
 #include <atomic>
 
 #include "app/settingskeys.h"
+#include "link/command.h"
 #include "link/devicestate.h"
-#include "link/linkledger.h"
+#include "link/linksession.h"
 #include "panel/bandfollow.h"
-#include "panel/confirmation.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
 
@@ -48,12 +48,13 @@ public:
 
     /* link */
     void sendCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
+    void sendCommand(const DeviceCommand& command);
     // Round trip and loss of the link, at the right of the status bar.
     QLabel* linkFigures() const { return pingLabel; }
     // Commands given and not yet confirmed by the device.
-    int unconfirmedCommands() const { return pendingCommands.count(); }
+    int unconfirmedCommands() const { return linkSession.unconfirmed(); }
     // Reports from other senders since the program started.
-    int ignoredReports() const { return ignoredReportCount; }
+    int ignoredReports() const { return linkSession.ignoredReports(); }
     void resolveHost();
     // Where the link worker sends: the address text it was last given.
     QString deviceAddressForLink() const;
@@ -117,8 +118,8 @@ public Q_SLOTS:
     void recebeRespostaRede(QNetworkReply* rep);
     void processaPDRLan(MainWindow* w, QString res);
     // What the link worker wrote and received, in wire order.
-    void linkWrote(const QByteArray& payload, qint64 at);
-    void linkReceived(const QByteArray& bytes, const QString& sender, qint64 at);
+    void linkWrote(const DeviceCommand& command, qint64 at);
+    void linkReceived(const QByteArray& bytes, const QHostAddress& sender, qint64 at);
 
     /* connection */
     void lookedUp(QHostInfo host);
@@ -197,16 +198,14 @@ private:
     void toggleView(bool checked, QWidget* frame, const QString& key);
 
     /* link */
-    void enqueueCommand(const QByteArray& payload);
-    void showLinkFigures(qint64 now);
-    bool isFromDevice(const QString& sender) const;
-    LinkLedger linkLedger;
-    PendingCommands pendingCommands;
+    void enqueueCommand(const DeviceCommand& command);
+    // The session's figures; `reportApplied`: a report was just applied,
+    // so before any round trip is known the time since the last write shows.
+    void showLinkFigures(qint64 now, bool reportApplied = false);
+    LinkSession linkSession;
     QLabel* pingLabel = nullptr;
     // Applies a report that arrived at `at` (steady clock).
     void applyReport(const QString& res, qint64 at);
-    int ignoredReportCount = 0;
-    bool ignoredReportShown = false;
 
     /* band following */
     void loadBandFollow(const bandfollowsettings::Read& read);

@@ -129,11 +129,12 @@ int main(int argc, char* argv[])
         window.show();
         QByteArray wanted;
         qint64 writtenAt = -1;
-        QObject::connect(linkWorker, &ThreadCOM::datagramWritten, &window, [&](const QByteArray& payload, qint64 at) {
-            if (payload == wanted && writtenAt < 0) {
-                writtenAt = at;
-            }
-        });
+        QObject::connect(linkWorker, &ThreadCOM::datagramWritten, &window,
+                         [&](const DeviceCommand& command, qint64 at) {
+                             if (frameCommand(command) == wanted && writtenAt < 0) {
+                                 writtenAt = at;
+                             }
+                         });
         window.ui->actionConnect_to_Merax->trigger();
         if (!QTest::qWaitFor([&] { return window.bandFigures()->text().contains("MHz"); }, 10000)) {
             return fail("the panel does not follow rigctld");

@@ -28,6 +28,11 @@
 
 namespace {
 
+bool isPoll(const QByteArray& payload)
+{
+    return payload == frameCommand(1);
+}
+
 using Clock = std::chrono::steady_clock;
 
 // Microseconds: the link's millisecond clock is too coarse for a median.
@@ -126,10 +131,10 @@ public:
         markHandOverAcquire(this);
     }
 
-    void enqueueDatagram(const QNetworkDatagram& datagram)
+    void enqueueCommand(const DeviceCommand& command)
     {
         LinkLocker lock(&mutex);
-        enqueueWithReplacement(queue, datagram);
+        enqueueMerging(queue, command);
     }
 
 protected:
@@ -139,7 +144,7 @@ protected:
         socket.bind(QHostAddress(QHostAddress::Any), 0);
         while (!stopRequested) {
             QThread::msleep(ThreadCOM::pacingMs);
-            QNetworkDatagram next;
+            DeviceCommand next;
             {
                 LinkLocker lock(&mutex);
                 if (queue.isEmpty()) {
@@ -147,15 +152,14 @@ protected:
                 }
                 next = queue.takeFirst();
             }
-            next.setDestination(QHostAddress(QHostAddress::LocalHost), port);
-            socket.writeDatagram(next);
+            socket.writeDatagram(frameCommand(next), QHostAddress(QHostAddress::LocalHost), port);
         }
         markHandOverRelease(this);
     }
 
 private:
     QMutex mutex;
-    QList<QNetworkDatagram> queue;
+    QList<DeviceCommand> queue;
     quint16 port;
     std::atomic<bool> stopRequested {false};
 };
@@ -163,14 +167,14 @@ private:
 struct Event
 {
     qint64 offsetUs;
-    QByteArray payload; // a poll or a press
+    DeviceCommand command; // a poll or a press
 };
 
 // A GPO frame per press: 16 distinct payloads, matched to presses in order
 // (commands are never dropped and keep their order).
-QByteArray pressPayload(int index)
+DeviceCommand pressCommand(int index)
 {
-    return frameCommand(4, static_cast<quint8>(index % 8), static_cast<quint8>((index / 8) % 2));
+    return deviceCommand(4, static_cast<quint8>(index % 8), static_cast<quint8>((index / 8) % 2));
 }
 
 // Polls every 160 ms and presses at random moments, merged by time.
@@ -183,10 +187,10 @@ std::vector<Event> makeSchedule(int presses, quint32 seed, int pressMeanSpacingM
         // Exponential above the floor, so the mean spacing stays as set.
         const double extra = -(pressMeanSpacingMs - pressMinSpacingMs) * std::log(1.0 - random.generateDouble());
         at += static_cast<qint64>((pressMinSpacingMs + extra) * 1000.0);
-        pressEvents.push_back({at, pressPayload(i)});
+        pressEvents.push_back({at, pressCommand(i)});
     }
     std::vector<Event> events;
-    const QByteArray poll = frameCommand(1);
+    const DeviceCommand poll = deviceCommand(1);
     for (qint64 t = 0; t <= at; t += pollPeriodMs * 1000) {
         events.push_back({t, poll});
     }
@@ -225,8 +229,8 @@ Result play(const char* name, const std::vector<Event>& schedule, int presses, R
     for (const Event& e : schedule) {
         std::this_thread::sleep_until(start + std::chrono::microseconds(e.offsetUs));
         const qint64 at = microsNow();
-        enqueue(QNetworkDatagram(e.payload));
-        if (!isPoll(e.payload)) {
+        enqueue(e.command);
+        if (!e.command.isPoll()) {
             enqueuedUs.push_back(at);
         }
     }
@@ -247,7 +251,7 @@ Result play(const char* name, const std::vector<Event>& schedule, int presses, R
         if (isPoll(arrivals[i].payload) || press >= presses) {
             continue;
         }
-        if (arrivals[i].payload != pressPayload(press)) {
+        if (arrivals[i].payload != frameCommand(pressCommand(press))) {
             ++r.mismatches;
         }
         r.latenciesMs.push_back(static_cast<double>(arrivals[i].atUs - enqueuedUs[static_cast<size_t>(press)]) /
@@ -301,7 +305,7 @@ int main(int argc, char** argv)
         PacingTickSender sender(receiver.port());
         settle();
         results.push_back(play("pacing tick (old)", schedule, presses, receiver,
-                               [&](const QNetworkDatagram& d) { sender.enqueueDatagram(d); }));
+                               [&](const DeviceCommand& c) { sender.enqueueCommand(c); }));
     }
     {
         Receiver receiver;
@@ -316,7 +320,7 @@ int main(int argc, char** argv)
         }
         settle();
         results.push_back(play("send when idle (new)", schedule, presses, receiver,
-                               [&](const QNetworkDatagram& d) { worker.enqueueDatagram(d); }));
+                               [&](const DeviceCommand& c) { worker.enqueueCommand(c); }));
     }
 
     std::printf("press-to-wire over 127.0.0.1: %d presses (mean spacing %d ms, at least %d ms), "

@@ -10,6 +10,7 @@
 #include "connection/hostlookup.h"
 #include "forms/panelform.h"
 #include "link/command.h"
+#include "link/linkclock.h"
 #include "link/linklog.h"
 
 namespace {
@@ -43,9 +44,7 @@ void MainWindow::openCom()
     SettingsStore store(settingsPath);
     ui->actionConnect_to_Merax->setEnabled(false);
     // A new session judges its reports afresh.
-    linkLedger.clear();
-    pendingCommands.clear();
-    ignoredReportShown = false;
+    linkSession.start(linkclock::steadyNow());
     connected = true;
     bandLinkChanged();
     store.setValue(settingskey::Connected, 1);
@@ -61,8 +60,10 @@ void MainWindow::closeCom()
 {
     SettingsStore store(settingsPath);
     connected = false;
-    // Nothing will confirm them now; the panel keeps what it shows.
-    pendingCommands.clear();
+    // Nothing will confirm the pending commands now; the panel keeps what it
+    // shows, but no figure of a link that is off.
+    linkSession.stop();
+    showLinkFigures(linkclock::steadyNow());
     bandLinkChanged();
     store.setValue(settingskey::Connected, 0);
     ui->actionConnect_to_Merax->setEnabled(true);

@@ -8,7 +8,8 @@
 
 void MainWindow::callEnviar()
 {
-    if (connected) {
+    // While the first round trip is measured, one poll is out at a time.
+    if (connected && linkSession.pollDue(linkclock::steadyNow())) {
         sendCommand(1);
     }
 }
@@ -25,5 +26,9 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
     }
     if (!fresh) {
         w->clearUI(w);
+    }
+    // The silence of the device counts up here, between reports.
+    if (w->linkSession.isActive()) {
+        w->showLinkFigures(linkclock::steadyNow());
     }
 }

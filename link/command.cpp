@@ -31,6 +31,23 @@ QByteArray frameCommand(quint8 type, quint8 first, quint8 second, quint8 third)
     return payload;
 }
 
+QByteArray frameCommand(const DeviceCommand& command)
+{
+    return frameCommand(command.type, command.first, command.second, command.third);
+}
+
+DeviceCommand deviceCommand(quint8 type, quint8 first, quint8 second, quint8 third)
+{
+    DeviceCommand c;
+    c.type = type;
+    // Only what goes on the wire counts: equal frames are equal commands.
+    const int count = commandArgumentCount(type);
+    c.first = count > 0 ? first : 0;
+    c.second = count > 1 ? second : 0;
+    c.third = count > 2 ? third : 0;
+    return c;
+}
+
 quint16 commandPort(const QString& portText)
 {
     return static_cast<quint16>(portText.toInt(nullptr, 10));

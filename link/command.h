@@ -18,15 +18,38 @@
 // next status report shows the outcome.
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 
 #include <functional>
+
+// One command for the device: a type and up to three argument bytes. It
+// travels typed from the key press to the link worker, which frames it as
+// it writes it; arguments beyond the type's count are not sent.
+struct DeviceCommand
+{
+    quint8 type = 0;
+    quint8 first = 0;
+    quint8 second = 0;
+    quint8 third = 0;
+
+    bool isPoll() const { return type == 1; }
+    friend bool operator==(const DeviceCommand& a, const DeviceCommand& b)
+    {
+        return a.type == b.type && a.first == b.first && a.second == b.second && a.third == b.third;
+    }
+    friend bool operator!=(const DeviceCommand& a, const DeviceCommand& b) { return !(a == b); }
+};
+Q_DECLARE_METATYPE(DeviceCommand)
+
+DeviceCommand deviceCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
 
 // Number of argument bytes that a command type carries.
 int commandArgumentCount(quint8 type);
 
 // Frames one command; arguments beyond the type's count are not sent.
 QByteArray frameCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
+QByteArray frameCommand(const DeviceCommand& command);
 
 // Destination port from the port text: base-10 toInt taken as 16 bits,
 // 0 when the text is not a number.

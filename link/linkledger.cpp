@@ -1,14 +1,15 @@
 #include "link/linkledger.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// Round trips within this window set how long a poll may stay unanswered.
-constexpr qint64 sampleWindowMs = 30000;
-constexpr int pingSamples = 4;
-constexpr qint64 minimumLostAfterMs = 1500;
-constexpr qint64 maximumLostAfterMs = 10000;
+constexpr std::size_t roundTripSamples = 9;
+// Before the first round trip, a poll is given this long.
+constexpr qint64 unknownLostAfterMs = 3000;
+constexpr qint64 lostAfterRoundTripMs = 1000;
+constexpr std::size_t maxDecided = 1024;
 
 } // namespace
 
@@ -25,42 +26,58 @@ quint64 LinkLedger::recordWrite(bool poll, qint64 at)
 std::optional<LinkLedger::Poll> LinkLedger::recordReport(qint64 at)
 {
     expire(at);
-    if (waiting.empty()) {
-        // Unasked, or the late answer to a poll already given up.
+    // Polls written after the report came in cannot be the ones answered.
+    const auto asked = std::upper_bound(waiting.begin(), waiting.end(), at,
+                                        [](qint64 time, const Poll& poll) { return time < poll.writtenAt; });
+    const std::size_t count = static_cast<std::size_t>(asked - waiting.begin());
+    if (count == 0) {
+        // Unasked, or the late answer to a poll already written off.
         return std::nullopt;
+    }
+    const auto age = [at, this](std::size_t i) { return at - waiting[i].writtenAt; };
+    std::size_t match = 0;
+    bool ambiguous = false;
+    if (median < 0) {
+        // No round trip yet: one poll is out at a time, so the newest is
+        // the one answered and any older one was lost.
+        match = count - 1;
+    } else {
+        const auto couldBeAnswered = [&](std::size_t i) { return i < count && age(i) >= median - slackMs; };
+        while (age(match) > median + slackMs && couldBeAnswered(match + 1)) {
+            ++match;
+        }
+        ambiguous = couldBeAnswered(match + 1);
+    }
+    for (std::size_t i = 0; i < match; ++i) {
+        decide(waiting.front().writtenAt, false);
+        waiting.pop_front();
     }
     const Poll answered = waiting.front();
     waiting.pop_front();
     decide(answered.writtenAt, true);
-    samples.emplace_back(at, std::max<qint64>(0, at - answered.writtenAt));
-    while (!samples.empty() && at - samples.front().first > sampleWindowMs) {
-        samples.pop_front();
+    if (!ambiguous) {
+        sample(std::max<qint64>(0, at - answered.writtenAt));
     }
     return answered;
 }
 
+bool LinkLedger::pollDue(qint64 now) const
+{
+    if (median >= 0) {
+        return true;
+    }
+    return std::none_of(waiting.begin(), waiting.end(),
+                        [now](const Poll& poll) { return now - poll.writtenAt < probeWaitMs; });
+}
+
 qint64 LinkLedger::roundTrip() const
 {
-    if (samples.empty()) {
-        return -1;
-    }
-    qint64 best = samples.back().second;
-    const auto count = std::min<std::size_t>(samples.size(), pingSamples);
-    for (auto it = samples.end() - static_cast<std::ptrdiff_t>(count); it != samples.end(); ++it) {
-        best = std::min(best, it->second);
-    }
-    return best;
+    return median;
 }
 
 qint64 LinkLedger::lostAfter() const
 {
-    // Three round trips, judged by the best one lately: an answer that late
-    // is not coming, and a too generous limit only delays judgements.
-    qint64 best = -1;
-    for (const auto& sample : samples) {
-        best = best < 0 ? sample.second : std::min(best, sample.second);
-    }
-    return std::clamp(3 * std::max<qint64>(best, 0), minimumLostAfterMs, maximumLostAfterMs);
+    return median < 0 ? unknownLostAfterMs : median + lostAfterRoundTripMs;
 }
 
 int LinkLedger::lossPercent(qint64 now)
@@ -82,6 +99,7 @@ void LinkLedger::clear()
     waiting.clear();
     decided.clear();
     samples.clear();
+    median = -1;
 }
 
 void LinkLedger::expire(qint64 now)
@@ -96,7 +114,19 @@ void LinkLedger::expire(qint64 now)
 void LinkLedger::decide(qint64 writtenAt, bool answered)
 {
     decided.emplace_back(writtenAt, answered);
-    while (decided.size() > 1024) {
+    while (decided.size() > maxDecided) {
         decided.pop_front();
     }
+}
+
+void LinkLedger::sample(qint64 roundTrip)
+{
+    samples.push_back(roundTrip);
+    while (samples.size() > roundTripSamples) {
+        samples.pop_front();
+    }
+    std::vector<qint64> sorted(samples.begin(), samples.end());
+    const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+    std::nth_element(sorted.begin(), middle, sorted.end());
+    median = *middle;
 }

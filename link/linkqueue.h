@@ -1,35 +1,36 @@
 #ifndef ZAREL_LINKQUEUE_H
 #define ZAREL_LINKQUEUE_H
 
-// The outgoing datagram queue of the link worker, oldest first.
+// The outgoing command queue of the link worker, oldest first.
 //
-// Replacement rule: a status request never waits behind another one. A new
-// poll takes the place of a waiting poll at the end of the queue, and a new
-// command sends waiting polls away (the report they would bring back could
-// not show the command anyway; the next poll follows within 160 ms).
-// Commands are never dropped and keep their order, so no switch the operator
-// made is lost:
+// A status request never waits behind another one: at most one poll waits,
+// always last, and a new poll finds it there. A command goes ahead of the
+// waiting poll, so the report that poll brings back can show the command,
+// and a stream of commands never keeps the polls off the wire.
 //
-//   waiting  FE 01 FD | FE 04 02 01 FD | FE 03 00 00 00 FD
+// A command that a newer one makes pointless goes too: the newer command
+// takes the place in line of the waiting one for the same thing (the
+// antenna, RELEASE included; split; the radio path, RTX or RX n; one GPO
+// output). A held key or a spun band therefore never queues more than one
+// command per thing, and nothing is ever dropped for room. Commands for
+// different things keep the order the operator gave them. Antenna and split
+// commands depend on each other (while split is on, an antenna is the
+// receive antenna), so an antenna command never moves ahead of a split
+// command waiting after the one it replaces, nor the other way round:
+//
+//   waiting  FE 02 03 FD | FE 04 02 01 FD | FE 01 FD
 //   new      FE 02 05 FD
-//   after    FE 04 02 01 FD | FE 03 00 00 00 FD | FE 02 05 FD
+//   after    FE 02 05 FD | FE 04 02 01 FD | FE 01 FD
 //
-// Bound: while the device address cannot be resolved nothing leaves; the
-// queue then holds at most one poll and the commands pressed meanwhile, up
-// to maxWaitingDatagrams, beyond which the oldest datagram goes.
+//   waiting  FE 02 03 FD | FE 03 01 04 03 FD
+//   new      FE 02 06 FD
+//   after    FE 02 03 FD | FE 03 01 04 03 FD | FE 02 06 FD
 
-#include <QByteArray>
 #include <QList>
-#include <QNetworkDatagram>
 
-constexpr int maxWaitingDatagrams = 64;
+#include "link/command.h"
 
-// True for the status request FE 01 FD.
-bool isPoll(const QByteArray& payload);
-
-// Applies the replacement rule and the bound, then appends the datagram.
-// A bound below 1 counts as 1.
-void enqueueWithReplacement(QList<QNetworkDatagram>& queue, const QNetworkDatagram& datagram,
-                            int bound = maxWaitingDatagrams);
+// Applies the replacement rule and queues the command.
+void enqueueMerging(QList<DeviceCommand>& queue, const DeviceCommand& command);
 
 #endif // ZAREL_LINKQUEUE_H

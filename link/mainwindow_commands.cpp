@@ -1,29 +1,31 @@
 // Command datagrams towards the device.
-#include <QNetworkDatagram>
-
 #include "app/mainwindow.h"
 #include "link/command.h"
 #include "link/threadcom.h"
 
 void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 third)
 {
+    sendCommand(deviceCommand(type, first, second, third));
+}
+
+void MainWindow::sendCommand(const DeviceCommand& command)
+{
     if (!connected) {
         return;
     }
     resolveHost();
-    const QByteArray payload = frameCommand(type, first, second, third);
     // The device's reports must confirm what the operator asked for.
-    pendingCommands.add(payload, deviceState.splitActive == 1);
-    enqueueCommand(payload);
+    linkSession.commandGiven(command, deviceState.splitActive == 1);
+    enqueueCommand(command);
 }
 
-void MainWindow::enqueueCommand(const QByteArray& payload)
+void MainWindow::enqueueCommand(const DeviceCommand& command)
 {
-    tapCommand(payload);
-    // The worker addresses it when it leaves. After shutdown a poll may still
-    // be queued for this window: drop it.
+    tapCommand(frameCommand(command));
+    // The worker frames and addresses it when it leaves. After shutdown a
+    // poll may still be queued for this window: drop it.
     if (linkWorker) {
-        linkWorker->enqueueDatagram(QNetworkDatagram(payload));
+        linkWorker->enqueueCommand(command);
     }
 }
 

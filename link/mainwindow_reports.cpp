@@ -7,47 +7,37 @@
 
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
+#include "link/command.h"
 #include "link/linkclock.h"
 #include "link/linklog.h"
-#include "link/linkqueue.h"
 #include "link/statusreport.h"
 #include "link/threadcom.h"
 
-void MainWindow::linkWrote(const QByteArray& payload, qint64 at)
+void MainWindow::linkWrote(const DeviceCommand& command, qint64 at)
 {
-    const bool poll = isPoll(payload);
-    const quint64 serial = linkLedger.recordWrite(poll, at);
-    if (!poll) {
-        pendingCommands.recordWrite(payload, serial);
-    }
+    linkSession.wrote(command, at);
 }
 
-bool MainWindow::isFromDevice(const QString& sender) const
-{
-    // An IPv4 device may be seen through an IPv6 socket as ::ffff:a.b.c.d.
-    const QHostAddress device(deviceAddress);
-    return !device.isNull() && device.isEqual(QHostAddress(sender), QHostAddress::ConvertV4MappedToIPv4);
-}
-
-void MainWindow::linkReceived(const QByteArray& bytes, const QString& sender, qint64 at)
+void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sender, qint64 at)
 {
     if (!connected) {
         // Late answers after Disconnect, or anyone's datagram: the panel
         // shows nothing the operator did not ask to follow.
         return;
     }
-    if (!isFromDevice(sender)) {
-        // Another host on the network must not light lamps or keep the
-        // watchdog green.
-        ++ignoredReportCount;
-        qCInfo(lcLink).noquote() << "ignored a datagram from" << sender;
-        if (!ignoredReportShown) {
-            ignoredReportShown = true;
-            showStatus(tr("Ignored a status report from %1").arg(sender));
-        }
+    // Another host on the network must not light lamps or keep the watchdog
+    // green.
+    switch (linkSession.classify(sender)) {
+    case LinkSession::Sender::Device:
+        applyReport(datagramText(bytes), at);
         return;
+    case LinkSession::Sender::FirstStranger:
+        showStatus(tr("Ignored a status report from %1").arg(LinkSession::plainAddress(sender)));
+        break;
+    case LinkSession::Sender::Stranger:
+        break;
     }
-    applyReport(datagramText(bytes), at);
+    qCInfo(lcLink).noquote() << "ignored a datagram from" << LinkSession::plainAddress(sender);
 }
 
 void MainWindow::processaPDRLan(MainWindow* w, QString res)
@@ -65,12 +55,10 @@ void MainWindow::applyReport(const QString& res, qint64 at)
 
     // What the operator asked for and the device has not confirmed stays on
     // the panel, so reports still on their way do not paint the old state back.
-    const std::optional<LinkLedger::Poll> answered = linkLedger.recordReport(at);
-    const PendingCommands::Verdicts verdicts =
-        pendingCommands.judge(deviceState, answered ? std::optional<quint64>(answered->serial) : std::nullopt);
-    for (const QByteArray& payload : verdicts.resend) {
-        qCInfo(lcLink).noquote() << "sending again:" << payload.toHex(' ');
-        enqueueCommand(payload);
+    const LinkSession::Verdicts verdicts = linkSession.reportApplied(deviceState, at);
+    for (const DeviceCommand& command : verdicts.resend) {
+        qCInfo(lcLink).noquote() << "sending again:" << frameCommand(command).toHex(' ');
+        enqueueCommand(command);
     }
     if (!verdicts.notConfirmed.isEmpty()) {
         showStatus(tr("%1 not confirmed by the Merax").arg(verdicts.notConfirmed.join(QStringLiteral(", "))));
@@ -86,22 +74,17 @@ void MainWindow::applyReport(const QString& res, qint64 at)
         busyRotBlinkTimer.stop();
     }
 
-    showLinkFigures(at);
+    showLinkFigures(at, true);
     updateUI(this);
     bandReportApplied();
 }
 
-void MainWindow::showLinkFigures(qint64 now)
+void MainWindow::showLinkFigures(qint64 now, bool reportApplied)
 {
-    qint64 ping = linkLedger.roundTrip();
-    if (ping < 0 && linkWorker) {
-        // No poll answered yet (an unasked report): time since the last write.
-        ping = linkclock::now() - linkWorker->lastSendTimeLocked();
-    }
-    QString text = QStringLiteral("Ping: ") + QString::number(ping);
-    const int loss = linkLedger.lossPercent(now);
-    if (loss > 0) {
-        text += QStringLiteral(" \u00b7 loss %1 %").arg(loss);
+    QString text = linkSession.figures(now);
+    if (text.isEmpty() && reportApplied && linkWorker) {
+        // No round trip known (an unasked report): time since the last write.
+        text = QStringLiteral("Ping: ") + QString::number(linkclock::now() - linkWorker->lastSendTimeLocked());
     }
     if (pingLabel->text() != text) {
         pingLabel->setText(text);

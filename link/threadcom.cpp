@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QNetworkAccessManager>
+#include <QNetworkDatagram>
 #include <QNetworkReply>
 #include <QTimer>
 #include <QUdpSocket>
@@ -28,6 +29,8 @@ ThreadCOM::ThreadCOM(MainWindow* w)
     , lastSendTime(QDateTime::currentMSecsSinceEpoch())
     , mainWindow(w)
 {
+    qRegisterMetaType<DeviceCommand>();
+    qRegisterMetaType<QHostAddress>();
     start(QThread::InheritPriority);
 }
 
@@ -40,10 +43,10 @@ ThreadCOM::~ThreadCOM()
     // Datagrams still queued are discarded with the worker.
 }
 
-void ThreadCOM::enqueueDatagram(const QNetworkDatagram& datagram)
+void ThreadCOM::enqueueCommand(const DeviceCommand& command)
 {
     LinkLocker lock(&queueMutex);
-    enqueueWithReplacement(datagramQueue, datagram);
+    enqueueMerging(datagramQueue, command);
     wake();
 }
 
@@ -56,6 +59,7 @@ void ThreadCOM::setEndpoint(const QString& address, quint16 port)
         return;
     }
     deviceAddress = address;
+    deviceHost = QHostAddress(address);
     devicePort = port;
     // A queue held by "error" may leave now.
     wake();
@@ -136,7 +140,8 @@ void ThreadCOM::writeDue()
     if (pacer == nullptr || pacer->isActive()) {
         return;
     }
-    QNetworkDatagram next;
+    DeviceCommand next;
+    QNetworkDatagram datagram;
     {
         LinkLocker lock(&queueMutex);
         // A failed host lookup leaves "error": hold the queue until it resolves.
@@ -151,9 +156,9 @@ void ThreadCOM::writeDue()
         next = datagramQueue.takeFirst();
         // Addressed now, not when queued: datagrams held while the host could
         // not be resolved would otherwise go nowhere once it resolves.
-        next.setDestination(QHostAddress(deviceAddress), devicePort);
+        datagram = QNetworkDatagram(frameCommand(next), deviceHost, devicePort);
     }
-    udpSocket->writeDatagram(next);
+    udpSocket->writeDatagram(datagram);
     // Stamped after the write returns, so the next one is at least a full
     // spacing behind it on the wire.
     lastWriteNs = linkclock::steadyNowNs();
@@ -164,7 +169,7 @@ void ThreadCOM::writeDue()
         lastSendTime = QDateTime::currentMSecsSinceEpoch();
         more = !datagramQueue.isEmpty();
     }
-    emit datagramWritten(next.data(), lastWriteNs / nsPerMs);
+    emit datagramWritten(next, lastWriteNs / nsPerMs);
     if (more) {
         pacer->start(pacingMs);
     }
@@ -189,7 +194,7 @@ void ThreadCOM::receiveUDP()
         return;
     }
     bytes.truncate(static_cast<int>(received));
-    emit datagramReceived(bytes, sender.toString(), linkclock::steadyNow());
+    emit datagramReceived(bytes, sender, linkclock::steadyNow());
 }
 
 void ThreadCOM::recebeRespostaLAN(QNetworkReply* rep)

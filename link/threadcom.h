@@ -1,12 +1,17 @@
 #ifndef ZAREL_THREADCOM_H
 #define ZAREL_THREADCOM_H
 
+#include <QHostAddress>
 #include <QList>
 #include <QMutex>
-#include <QNetworkDatagram>
 #include <QThread>
 
 #include <atomic>
+
+#include "link/command.h"
+
+// Handed from the worker thread to the window with each datagram received.
+Q_DECLARE_METATYPE(QHostAddress)
 
 class CrossThreadCall;
 class MainWindow;
@@ -32,10 +37,10 @@ public:
     explicit ThreadCOM(MainWindow* w);
     ~ThreadCOM() override;
 
-    // Queues a datagram under the replacement rule (link/linkqueue.h). Its
-    // destination is set when it is written, from the endpoint then in force.
+    // Queues a command under the replacement rule (link/linkqueue.h). It is
+    // framed and addressed when it is written, to the endpoint then in force.
     // Any thread.
-    void enqueueDatagram(const QNetworkDatagram& datagram);
+    void enqueueCommand(const DeviceCommand& command);
 
     // The device's address text ("error" holds the queue: the host could not
     // be resolved) and port. Any thread.
@@ -46,7 +51,7 @@ public:
     qint64 lastSendTimeLocked();
 
     MainWindow* window() const { return mainWindow; }
-    // Datagrams waiting to be written.
+    // Commands waiting to be written.
     int queuedDatagramCount();
     // The local port replies come back to; 0 until the thread has bound it.
     quint16 localPort() const { return boundPort; }
@@ -55,11 +60,11 @@ public:
     static constexpr int pacingMs = 90;
 
 Q_SIGNALS:
-    // Emitted on the worker thread right after a datagram was written; `at`
+    // Emitted on the worker thread right after a command was written; `at`
     // is linkclock::steadyNow() then.
-    void datagramWritten(const QByteArray& payload, qint64 at);
-    // A datagram came in from the address `sender`, read at `at` (steady clock).
-    void datagramReceived(const QByteArray& bytes, const QString& sender, qint64 at);
+    void datagramWritten(const DeviceCommand& command, qint64 at);
+    // A datagram came in from `sender`, read at `at` (steady clock).
+    void datagramReceived(const QByteArray& bytes, const QHostAddress& sender, qint64 at);
 
 public Q_SLOTS:
     void receiveUDP();
@@ -72,8 +77,9 @@ private:
     void writeDue();
     void wake();
 
-    QList<QNetworkDatagram> datagramQueue;
+    QList<DeviceCommand> datagramQueue;
     QString deviceAddress;
+    QHostAddress deviceHost; // deviceAddress, parsed once
     quint16 devicePort = 0;
     // Before the first write: the worker's creation, so a report that comes
     // unasked shows the time since start-up rather than since 1970.

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "link/command.h"
-
 namespace {
 
 constexpr quint8 noAntenna = 15;
@@ -62,42 +60,36 @@ void PendingCommands::Expectation::withdraw(const Expectation& newer)
     gpoValues = static_cast<quint8>(gpoValues & gpoMask);
 }
 
-std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const QByteArray& payload, bool splitOn)
+std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const DeviceCommand& c, bool splitOn)
 {
-    const auto byte = [&payload](int i) { return static_cast<quint8>(payload.at(i)); };
-    // The frame as frameCommand builds it: marker, type, its arguments, end.
-    if (payload.size() < 4 || byte(0) != 0xFE || byte(payload.size() - 1) != 0xFD ||
-        payload.size() != 3 + commandArgumentCount(byte(1))) {
-        return std::nullopt;
-    }
     Expectation e;
-    switch (byte(1)) {
+    switch (c.type) {
     case 2: // antenna p; while split is on, the receive antenna
-        (splitOn ? e.splitRxAntenna : e.selectedAntenna) = byte(2);
-        e.name = antennaName(byte(2));
+        (splitOn ? e.splitRxAntenna : e.selectedAntenna) = c.first;
+        e.name = antennaName(c.first);
         return e;
     case 3: // split on (1, receive, transmit) or off (0, 0, 0)
         e.name = QStringLiteral("SPLIT");
-        if (byte(2) == 1) {
+        if (c.first == 1) {
             e.splitActive = 1;
-            e.splitRxAntenna = byte(3);
-            e.selectedAntenna = byte(4);
+            e.splitRxAntenna = c.second;
+            e.selectedAntenna = c.third;
         } else {
             e.splitActive = 0;
         }
         return e;
     case 4: // GPO g on (1) or off (0)
-        if (byte(2) > 7) {
+        if (c.first > 7) {
             return std::nullopt;
         }
-        e.gpoMask = static_cast<quint8>(1u << byte(2));
-        e.gpoValues = byte(3) != 0 ? e.gpoMask : 0;
-        e.name = QStringLiteral("GPO %1").arg(byte(2) + 1);
+        e.gpoMask = static_cast<quint8>(1u << c.first);
+        e.gpoValues = c.second != 0 ? e.gpoMask : 0;
+        e.name = QStringLiteral("GPO %1").arg(c.first + 1);
         return e;
     case 5: // receiver RX n
         e.rxActive = 1;
         e.rtxActive = 0;
-        e.name = QStringLiteral("RX %1").arg(byte(2));
+        e.name = QStringLiteral("RX %1").arg(c.first);
         return e;
     case 6: // RTX
         e.rtxActive = 1;
@@ -109,9 +101,9 @@ std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const
     }
 }
 
-bool PendingCommands::add(const QByteArray& payload, bool splitOn)
+bool PendingCommands::add(const DeviceCommand& command, bool splitOn)
 {
-    const std::optional<Expectation> expectation = expectationOf(payload, splitOn);
+    const std::optional<Expectation> expectation = expectationOf(command, splitOn);
     if (!expectation) {
         return false;
     }
@@ -121,15 +113,15 @@ bool PendingCommands::add(const QByteArray& payload, bool splitOn)
     pending.erase(std::remove_if(pending.begin(), pending.end(),
                                  [](const Pending& older) { return older.expectation.isEmpty(); }),
                   pending.end());
-    pending.push_back({payload, *expectation, 1, 0});
+    pending.push_back({command, *expectation, 1, 0});
     return true;
 }
 
-void PendingCommands::recordWrite(const QByteArray& payload, quint64 serial)
+void PendingCommands::recordWrite(const DeviceCommand& command, quint64 serial)
 {
-    for (Pending& command : pending) {
-        if (command.writtenSerial == 0 && command.payload == payload) {
-            command.writtenSerial = serial;
+    for (Pending& waiting : pending) {
+        if (waiting.writtenSerial == 0 && waiting.command == command) {
+            waiting.writtenSerial = serial;
             return;
         }
     }
@@ -151,7 +143,7 @@ PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::option
         } else if (it->attempts < maxAttempts) {
             ++it->attempts;
             it->writtenSerial = 0;
-            verdicts.resend.append(it->payload);
+            verdicts.resend.append(it->command);
             ++it;
         } else {
             verdicts.notConfirmed.append(it->expectation.name);

@@ -13,13 +13,14 @@
 // command is sent again, at most twice more, and then the device's word wins
 // and the operator is told.
 
-#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <vector>
 
+#include "link/command.h"
 #include "link/devicestate.h"
 
 class PendingCommands
@@ -27,9 +28,9 @@ class PendingCommands
 public:
     static constexpr int maxAttempts = 3;
 
-    // What the command in `payload` asks the device for, given whether split
-    // is on as the panel sees it; nothing for payloads that ask for no state
-    // (polls, malformed bytes).
+    // What `command` asks the device for, given whether split is on as the
+    // panel sees it; nothing for commands that ask for no state (polls,
+    // unknown types).
     struct Expectation
     {
         std::optional<quint8> selectedAntenna;
@@ -47,19 +48,19 @@ public:
         // Leaves out what `newer` asks for: the newer command decides that.
         void withdraw(const Expectation& newer);
     };
-    static std::optional<Expectation> expectationOf(const QByteArray& payload, bool splitOn);
+    static std::optional<Expectation> expectationOf(const DeviceCommand& command, bool splitOn);
 
     // The operator gave a command; it replaces what older ones asked for the
-    // same state. Returns false for payloads that ask for no state.
-    bool add(const QByteArray& payload, bool splitOn);
+    // same state. Returns false for commands that ask for no state.
+    bool add(const DeviceCommand& command, bool splitOn);
 
-    // A datagram left with this serial number: the oldest waiting command
-    // with the same bytes is now on the wire.
-    void recordWrite(const QByteArray& payload, quint64 serial);
+    // A command left with this serial number: the oldest waiting one equal
+    // to it is now on the wire.
+    void recordWrite(const DeviceCommand& command, quint64 serial);
 
     struct Verdicts
     {
-        QList<QByteArray> resend; // to be sent again, in this order
+        QList<DeviceCommand> resend; // to be sent again, in this order
         QStringList notConfirmed; // names of commands the device refused
     };
     // A valid report was applied to `state`; `answeredSerial` is the serial
@@ -76,7 +77,7 @@ public:
 private:
     struct Pending
     {
-        QByteArray payload;
+        DeviceCommand command;
         Expectation expectation;
         int attempts = 1;
         quint64 writtenSerial = 0; // 0: waiting in the queue

@@ -1,26 +1,12 @@
 #include "panel/switchlogic.h"
 
-namespace {
-
-DeviceCommand command(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0)
-{
-    DeviceCommand c;
-    c.type = type;
-    c.first = first;
-    c.second = second;
-    c.third = third;
-    return c;
-}
-
-} // namespace
-
 AntennaChoice chooseAntenna(DeviceState& state, bool splitConfigPending, signed char position)
 {
     const auto pos = static_cast<quint8>(position);
     AntennaChoice choice;
     if (splitConfigPending) {
         // The choice names the receive antenna; the device's next report turns split on.
-        choice.command = command(3, 1, pos, state.selectedAntenna);
+        choice.command = deviceCommand(3, 1, pos, state.selectedAntenna);
         choice.completesSplitSetup = true;
         return choice;
     }
@@ -28,14 +14,14 @@ AntennaChoice chooseAntenna(DeviceState& state, bool splitConfigPending, signed 
         if (pos == state.selectedAntenna) {
             // Choosing the transmit antenna ends split.
             state.splitActive = 0;
-            choice.command = command(3, 0, 0, 0);
+            choice.command = deviceCommand(3, 0, 0, 0);
             return choice;
         }
         state.splitRxAntenna = pos;
     } else {
         state.selectedAntenna = pos;
     }
-    choice.command = command(2, pos);
+    choice.command = deviceCommand(2, pos);
     choice.repaint = true;
     return choice;
 }
@@ -51,5 +37,5 @@ SplitClick splitClickAction(const DeviceState& state, bool splitConfigPending)
 DeviceCommand gpoToggleCommand(const DeviceState& state, int index)
 {
     const bool on = (state.gpoStates >> index) & 1u;
-    return command(4, static_cast<quint8>(index), on ? 0 : 1);
+    return deviceCommand(4, static_cast<quint8>(index), on ? 0 : 1);
 }

@@ -3,16 +3,8 @@
 
 #include <QtGlobal>
 
+#include "link/command.h"
 #include "link/devicestate.h"
-
-// One command for the device: a type and up to three argument bytes.
-struct DeviceCommand
-{
-    quint8 type = 0;
-    quint8 first = 0;
-    quint8 second = 0;
-    quint8 third = 0;
-};
 
 // What an antenna choice (button, F-key or RELEASE) means in the current split
 // state. Updates the panel's copy of the device state at once, so the panel

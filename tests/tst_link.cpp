@@ -7,6 +7,9 @@
 #include <QTest>
 #include <QUdpSocket>
 
+#include <atomic>
+
+#include "commandhex.h"
 #include "forms/panelform.h"
 #include "link/threadcom.h"
 #include "testsupport.h"
@@ -99,7 +102,6 @@ private Q_SLOTS:
     void shutdownWithWritesWaiting();
 
 private:
-    QNetworkDatagram toPeer(const QByteArray& payload) const;
     quint16 workerPort();
     void waitForQuiet(QSignalSpy& spy);
 
@@ -129,16 +131,11 @@ void TestLink::cleanup()
     QFile::remove(testsupport::profileSettingsPath(profile));
 }
 
-QNetworkDatagram TestLink::toPeer(const QByteArray& payload) const
-{
-    return QNetworkDatagram(payload, QHostAddress(QHostAddress::LocalHost), peer->port());
-}
-
 // The worker's local port, learnt as the device learns it: from a datagram.
 quint16 TestLink::workerPort()
 {
     const int before = peer->arrivals.size();
-    linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE0601FD")));
+    linkWorker->enqueueCommand(commandFromHex("FE0601FD"));
     if (!QTest::qWaitFor([&] { return peer->arrivals.size() > before; }, 2000)) {
         return 0;
     }
@@ -169,9 +166,17 @@ void TestLink::pollsWhileConnected()
     QSignalSpy arrived(peer, &Peer::arrived);
     QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
     QVERIFY(connected);
-    QTRY_VERIFY_WITH_TIMEOUT(peer->arrivals.size() >= 7, 4000);
+    // Nobody answers: no round trip to tell reports apart by, so one poll
+    // is out at a time, another after a second.
+    QTRY_VERIFY_WITH_TIMEOUT(peer->arrivals.size() >= 2, 3000);
+    const qint64 probeGap = peer->arrivals.at(1).at - peer->arrivals.at(0).at;
+    QVERIFY2(probeGap >= 900 && probeGap <= 1500, qPrintable(QStringLiteral("gap %1 ms").arg(probeGap)));
+    // Once the device answers, polls go about six times a second.
+    peer->answer = example;
+    const int probes = peer->arrivals.size();
+    QTRY_VERIFY_WITH_TIMEOUT(peer->arrivals.size() >= probes + 7, 4000);
 
-    const QList<Peer::Arrival> polls = peer->arrivals.mid(0, 7);
+    const QList<Peer::Arrival> polls = peer->arrivals.mid(probes, 7);
     for (const Peer::Arrival& arrival : polls) {
         QCOMPARE(arrival.payload.toHex(' '), poll.toHex(' '));
     }
@@ -192,10 +197,10 @@ void TestLink::pollsWhileConnected()
 void TestLink::queuedDatagramsLeaveOnePerCycle()
 {
     // Queued straight into the worker: no polls, since not connected.
-    linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE0601FD")));
-    linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE050400FD")));
+    linkWorker->enqueueCommand(commandFromHex("FE0601FD"));
+    linkWorker->enqueueCommand(commandFromHex("FE040300FD"));
     QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 2, 2000);
-    QCOMPARE(payloadsOf(peer->arrivals), (QStringList {"FE0601FD", "FE050400FD"}));
+    QCOMPARE(payloadsOf(peer->arrivals), (QStringList {"FE0601FD", "FE040300FD"}));
     const qint64 gap = peer->arrivals.at(1).at - peer->arrivals.at(0).at;
     QVERIFY2(gap >= 60 && gap <= 300, qPrintable(QStringLiteral("gap %1 ms").arg(gap)));
 }
@@ -206,7 +211,7 @@ void TestLink::errorAddressHoldsQueue()
     window->setDeviceAddress(QStringLiteral("error"));
     const QStringList commands {"FE040300FD", "FE040400FD", "FE040500FD", "FE040600FD", "FE040700FD"};
     for (const QString& hex : commands) {
-        linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex(hex.toLatin1())));
+        linkWorker->enqueueCommand(commandFromHex(hex));
     }
     QVERIFY(!arrived.wait(400));
     QCOMPARE(linkWorker->queuedDatagramCount(), 5);
@@ -226,13 +231,8 @@ void TestLink::commandsHeldByErrorReachTheDevice()
 {
     QSignalSpy arrived(peer, &Peer::arrived);
     window->setDeviceAddress(QStringLiteral("error"));
-    // What sendCommand queues meanwhile: the address text "error" gives a
-    // null destination.
-    const quint16 port = peer->port();
-    linkWorker->enqueueDatagram(
-        QNetworkDatagram(QByteArray::fromHex("FE040201FD"), QHostAddress(QStringLiteral("error")), port));
-    linkWorker->enqueueDatagram(
-        QNetworkDatagram(QByteArray::fromHex("FE0601FD"), QHostAddress(QStringLiteral("error")), port));
+    linkWorker->enqueueCommand(commandFromHex("FE040201FD"));
+    linkWorker->enqueueCommand(commandFromHex("FE0601FD"));
     QVERIFY(!arrived.wait(300));
     window->setDeviceAddress(QStringLiteral("127.0.0.1"));
     QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 2, 3000);
@@ -263,11 +263,12 @@ void TestLink::pacingHoldsThroughGuiStall()
 {
     QList<qint64> written;
     connect(
-        linkWorker, &ThreadCOM::datagramWritten, this, [&written](const QByteArray&, qint64 at) { written.append(at); },
-        Qt::QueuedConnection);
+        linkWorker, &ThreadCOM::datagramWritten, this,
+        [&written](const DeviceCommand&, qint64 at) { written.append(at); }, Qt::QueuedConnection);
     for (int round = 0; round < 3; ++round) {
+        // Four outputs a round: none replaces a command still waiting.
         for (int i = 0; i < 4; ++i) {
-            linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE040300FD")));
+            linkWorker->enqueueCommand(deviceCommand(4, static_cast<quint8>((4 * round + i) % 8), 1));
         }
         QThread::msleep(200);
         QCoreApplication::processEvents();
@@ -289,9 +290,9 @@ void TestLink::onePollAfterErrorSpell()
     window->setDeviceAddress(QStringLiteral("error"));
     // Twenty seconds' worth of polls, with commands between them.
     for (int i = 0; i < 120; ++i) {
-        linkWorker->enqueueDatagram(toPeer(poll));
+        linkWorker->enqueueCommand(deviceCommand(1));
         if (i == 40 || i == 80) {
-            linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex(i == 40 ? "FE0601FD" : "FE050200FD")));
+            linkWorker->enqueueCommand(commandFromHex(i == 40 ? "FE0601FD" : "FE040201FD"));
         }
     }
     QCOMPARE(linkWorker->queuedDatagramCount(), 3);
@@ -299,7 +300,7 @@ void TestLink::onePollAfterErrorSpell()
 
     window->setDeviceAddress(QStringLiteral("127.0.0.1"));
     waitForQuiet(arrived);
-    QCOMPARE(payloadsOf(peer->arrivals), (QStringList {"FE0601FD", "FE050200FD", "FE01FD"}));
+    QCOMPARE(payloadsOf(peer->arrivals), (QStringList {"FE0601FD", "FE040201FD", "FE01FD"}));
 }
 
 void TestLink::reportsFromAnotherAddressAreIgnored()
@@ -395,9 +396,9 @@ void TestLink::writeToClosedPortKeepsReceiving()
         closedPort = gone.localPort();
     }
     // Refused writes must not leave the socket deaf.
+    linkWorker->setEndpoint(QStringLiteral("127.0.0.1"), closedPort);
     for (int i = 0; i < 3; ++i) {
-        linkWorker->enqueueDatagram(
-            QNetworkDatagram(QByteArray::fromHex("FE040300FD"), QHostAddress(QHostAddress::LocalHost), closedPort));
+        linkWorker->enqueueCommand(deviceCommand(4, static_cast<quint8>(i), 1));
     }
     QTRY_COMPARE_WITH_TIMEOUT(linkWorker->queuedDatagramCount(), 0, 2000);
     connected = true;
@@ -409,19 +410,29 @@ void TestLink::writeToClosedPortKeepsReceiving()
 
 void TestLink::shutdownWithWritesWaiting()
 {
-    for (int i = 0; i < 10; ++i) {
-        linkWorker->enqueueDatagram(toPeer(QByteArray::fromHex("FE040300FD")));
+    // Counted on the worker thread as each write returns.
+    std::atomic<int> written {0};
+    connect(
+        linkWorker, &ThreadCOM::datagramWritten, linkWorker, [&written](const DeviceCommand&, qint64) { ++written; },
+        Qt::DirectConnection);
+    // Ten different things, so none replaces another.
+    for (int i = 0; i < 8; ++i) {
+        linkWorker->enqueueCommand(deviceCommand(4, static_cast<quint8>(i), 1));
     }
+    linkWorker->enqueueCommand(commandFromHex("FE0601FD"));
+    linkWorker->enqueueCommand(commandFromHex("FE03000000FD"));
     QTRY_VERIFY_WITH_TIMEOUT(!peer->arrivals.isEmpty(), 2000);
     // Joins both threads; writes still waiting are dropped with the worker.
     delete window;
     window = nullptr;
     QVERIFY(linkWorker == nullptr);
     QVERIFY(pollingThread == nullptr);
-    const int sent = peer->arrivals.size();
+    const int sent = written;
+    QVERIFY(sent < 10);
+    // What was written before the join may still be on its way; then nothing.
+    QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), sent, 2000);
     QSignalSpy arrived(peer, &Peer::arrived);
     QVERIFY(!arrived.wait(300));
-    QVERIFY(sent < 10);
     QCOMPARE(peer->arrivals.size(), sent);
 }
 

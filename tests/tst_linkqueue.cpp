@@ -1,10 +1,11 @@
 #include <QTest>
 
+#include "commandhex.h"
 #include "link/linkqueue.h"
 
 // The link worker's outgoing queue: polls never pile up or hold a command
-// back, commands are never lost, and the queue stays bounded while nothing
-// can leave.
+// back, a newer command for the same thing takes the older one's place, no
+// command is lost, and the queue stays flat while nothing can leave.
 class TestLinkQueue : public QObject
 {
     Q_OBJECT
@@ -12,27 +13,30 @@ class TestLinkQueue : public QObject
 private Q_SLOTS:
     void replacement_data();
     void replacement();
-    void bound_data();
-    void bound();
     void unresolvableHostKeepsQueueFlat();
 };
 
 namespace {
 
-QList<QNetworkDatagram> queueOf(const QStringList& hexPayloads)
+DeviceCommand commandOf(const QString& hex)
 {
-    QList<QNetworkDatagram> queue;
+    return commandFromHex(hex);
+}
+
+QList<DeviceCommand> queueOf(const QStringList& hexPayloads)
+{
+    QList<DeviceCommand> queue;
     for (const QString& hex : hexPayloads) {
-        queue.append(QNetworkDatagram(QByteArray::fromHex(hex.toLatin1())));
+        queue.append(commandOf(hex));
     }
     return queue;
 }
 
-QStringList payloadsOf(const QList<QNetworkDatagram>& queue)
+QStringList payloadsOf(const QList<DeviceCommand>& queue)
 {
     QStringList hex;
-    for (const QNetworkDatagram& datagram : queue) {
-        hex.append(QString::fromLatin1(datagram.data().toHex().toUpper()));
+    for (const DeviceCommand& command : queue) {
+        hex.append(QString::fromLatin1(frameCommand(command).toHex().toUpper()));
     }
     return hex;
 }
@@ -50,26 +54,36 @@ void TestLinkQueue::replacement_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("empty queue") << QStringList() << "FE0205FD" << QStringList {"FE0205FD"};
-    QTest::newRow("poll, poll, GPO 3 on, split off, then antenna")
-        << QStringList {poll, poll, "FE040201FD", splitOff} << "FE0205FD"
-        << QStringList {"FE040201FD", splitOff, "FE0205FD"};
-    QTest::newRow("two adjacent polls, then antenna")
-        << QStringList {poll, poll} << "FE020BFD" << QStringList {"FE020BFD"};
+    QTest::newRow("a command goes ahead of the waiting poll")
+        << QStringList {"FE040201FD", splitOff, poll} << "FE0205FD"
+        << QStringList {"FE040201FD", splitOff, "FE0205FD", poll};
     QTest::newRow("split off stays ahead of antenna")
-        << QStringList {splitOff, poll} << "FE0203FD" << QStringList {splitOff, "FE0203FD"};
-    QTest::newRow("two antennas pressed in a row both leave, in order")
-        << QStringList {"FE0201FD", poll} << "FE0207FD" << QStringList {"FE0201FD", "FE0207FD"};
-    QTest::newRow("commands keep their order")
-        << QStringList {"FE040300FD", poll, splitOff, "FE050300FD", poll} << "FE020FFD"
-        << QStringList {"FE040300FD", splitOff, "FE050300FD", "FE020FFD"};
-    QTest::newRow("a new poll replaces the waiting one, behind the commands")
-        << QStringList {poll, rtx} << poll << QStringList {rtx, poll};
-    QTest::newRow("polls never pile up") << QStringList {poll} << poll << QStringList {poll};
-    QTest::newRow("RTX sends a waiting poll away") << QStringList {poll} << rtx << QStringList {rtx};
+        << QStringList {splitOff, poll} << "FE0203FD" << QStringList {splitOff, "FE0203FD", poll};
+    QTest::newRow("a newer antenna takes the waiting one's place in line")
+        << QStringList {"FE0201FD", "FE040201FD", poll} << "FE0207FD" << QStringList {"FE0207FD", "FE040201FD", poll};
+    QTest::newRow("RELEASE replaces a waiting antenna")
+        << QStringList {"FE0203FD"} << "FE020FFD" << QStringList {"FE020FFD"};
+    QTest::newRow("RTX replaces a waiting RX")
+        << QStringList {"FE050200FD", "FE040001FD"} << rtx << QStringList {rtx, "FE040001FD"};
+    QTest::newRow("GPO 3 off replaces GPO 3 on, not GPO 4")
+        << QStringList {"FE040201FD", "FE040301FD"} << "FE040200FD" << QStringList {"FE040200FD", "FE040301FD"};
+    QTest::newRow("split on replaces split off")
+        << QStringList {splitOff, rtx} << "FE03010504FD" << QStringList {"FE03010504FD", rtx};
+    // While split is on an antenna names the receive antenna: neither kind
+    // may overtake the other.
+    QTest::newRow("an antenna does not jump a split behind the one it replaces")
+        << QStringList {"FE0203FD", "FE03010403FD"} << "FE0206FD"
+        << QStringList {"FE0203FD", "FE03010403FD", "FE0206FD"};
+    QTest::newRow("a split does not jump an antenna behind the one it replaces")
+        << QStringList {splitOff, "FE0203FD"} << "FE03010504FD" << QStringList {splitOff, "FE0203FD", "FE03010504FD"};
+    QTest::newRow("commands keep their order") << QStringList {"FE040300FD", splitOff, "FE050300FD", poll} << "FE020FFD"
+                                               << QStringList {"FE040300FD", splitOff, "FE050300FD", "FE020FFD", poll};
+    QTest::newRow("a new poll finds the waiting one") << QStringList {rtx, poll} << poll << QStringList {rtx, poll};
+    QTest::newRow("a poll waits behind the commands") << QStringList {rtx} << poll << QStringList {rtx, poll};
     // Each of these used to vanish when an antenna command followed it.
-    QTest::newRow("antenna keeps GPO 2, RX 1, RTX and split on")
-        << QStringList {"FE040100FD", "FE050100FD", rtx, "FE03010504FD"} << "FE0205FD"
-        << QStringList {"FE040100FD", "FE050100FD", rtx, "FE03010504FD", "FE0205FD"};
+    QTest::newRow("antenna keeps GPO 2, RTX and split on")
+        << QStringList {"FE040100FD", rtx, "FE03010504FD"} << "FE0205FD"
+        << QStringList {"FE040100FD", rtx, "FE03010504FD", "FE0205FD"};
     QTest::newRow("GPO 3 keeps a waiting antenna")
         << QStringList {"FE0209FD"} << "FE040201FD" << QStringList {"FE0209FD", "FE040201FD"};
 }
@@ -79,50 +93,31 @@ void TestLinkQueue::replacement()
     QFETCH(QStringList, waiting);
     QFETCH(QString, added);
     QFETCH(QStringList, expected);
-    QList<QNetworkDatagram> queue = queueOf(waiting);
-    enqueueWithReplacement(queue, QNetworkDatagram(QByteArray::fromHex(added.toLatin1())));
-    QCOMPARE(payloadsOf(queue), expected);
-}
-
-void TestLinkQueue::bound_data()
-{
-    QTest::addColumn<QStringList>("waiting");
-    QTest::addColumn<QString>("added");
-    QTest::addColumn<QStringList>("expected");
-
-    const QString gpo4 = QStringLiteral("FE040300FD");
-    const QString gpo5 = QStringLiteral("FE040400FD");
-    const QString rx3 = QStringLiteral("FE050300FD");
-    QTest::newRow("below the bound nothing goes") << QStringList {gpo4, gpo5} << rtx << QStringList {gpo4, gpo5, rtx};
-    QTest::newRow("full: the poll goes first")
-        << QStringList {gpo4, poll, gpo5, rx3} << rtx << QStringList {gpo4, gpo5, rx3, rtx};
-    QTest::newRow("full without polls: oldest command goes")
-        << QStringList {gpo4, gpo5, rx3, rtx} << splitOff << QStringList {gpo5, rx3, rtx, splitOff};
-}
-
-void TestLinkQueue::bound()
-{
-    QFETCH(QStringList, waiting);
-    QFETCH(QString, added);
-    QFETCH(QStringList, expected);
-    QList<QNetworkDatagram> queue = queueOf(waiting);
-    enqueueWithReplacement(queue, QNetworkDatagram(QByteArray::fromHex(added.toLatin1())), 4);
+    QList<DeviceCommand> queue = queueOf(waiting);
+    enqueueMerging(queue, commandOf(added));
     QCOMPARE(payloadsOf(queue), expected);
 }
 
 void TestLinkQueue::unresolvableHostKeepsQueueFlat()
 {
-    // Polls every 160 ms for an hour with nothing leaving, then two commands:
-    // the stale polls must not stand between the operator and the device.
-    QList<QNetworkDatagram> queue;
+    // Polls every 160 ms for an hour with nothing leaving, a held F4 (75
+    // repeats), a radio spun across bands, GPO 2 toggled: one command per
+    // thing waits, in the order the things were first asked for.
+    QList<DeviceCommand> queue;
     for (int i = 0; i < 3600 * 6; ++i) {
-        enqueueWithReplacement(queue, QNetworkDatagram(QByteArray::fromHex("FE01FD")));
+        enqueueMerging(queue, commandOf(poll));
+        if (i == 10) {
+            enqueueMerging(queue, commandOf(rtx));
+        }
+        if (i >= 20 && i < 95) {
+            enqueueMerging(queue, commandOf("FE0203FD"));
+        }
+        if (i >= 100 && i < 120) {
+            enqueueMerging(queue, deviceCommand(2, static_cast<quint8>(i % 12)));
+            enqueueMerging(queue, deviceCommand(4, 1, static_cast<quint8>(i % 2)));
+        }
     }
-    QCOMPARE(queue.size(), 1);
-    enqueueWithReplacement(queue, QNetworkDatagram(QByteArray::fromHex("FE0601FD")));
-    enqueueWithReplacement(queue, QNetworkDatagram(QByteArray::fromHex("FE01FD")));
-    enqueueWithReplacement(queue, QNetworkDatagram(QByteArray::fromHex("FE0204FD")));
-    QCOMPARE(payloadsOf(queue), (QStringList {"FE0601FD", "FE0204FD"}));
+    QCOMPARE(payloadsOf(queue), (QStringList {rtx, "FE020BFD", "FE040101FD", poll}));
 }
 
 QTEST_APPLESS_MAIN(TestLinkQueue)

@@ -341,8 +341,8 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     connected = true;
     QList<QByteArray> queued;
     const ScopedCommandTap tap([&queued](const QByteArray& payload) { queued.append(payload); });
-    const QByteArray poll = QByteArray::fromHex("FE01FD");
-    const QByteArray ant2 = QByteArray::fromHex("FE0201FD");
+    const DeviceCommand poll = deviceCommand(1);
+    const DeviceCommand ant2 = deviceCommand(2, 1);
     qint64 now = 1000;
 
     window->linkWrote(poll, now); // its answer is still on the way
@@ -352,17 +352,18 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     window->linkWrote(ant2, now += 90);
     for (const QString& antenna : reported) {
         const int before = queued.size();
-        window->linkReceived(reportWith({{0, antenna}}).toLatin1(), QStringLiteral("127.0.0.1"), now += 60);
+        window->linkReceived(reportWith({{0, antenna}}).toLatin1(), QHostAddress::LocalHost, now += 60);
         if (window->unconfirmedCommands() > 0) {
             QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
             QCOMPARE(window->ui->botaoTecla1->styleSheet(), harness::idle);
         }
         if (queued.size() > before) {
-            window->linkWrote(queued.last(), now += 90); // sent again
+            QCOMPARE(queued.last(), frameCommand(ant2));
+            window->linkWrote(ant2, now += 90); // sent again
         }
         window->linkWrote(poll, now += 90);
     }
-    QCOMPARE(queued.count(ant2), sent);
+    QCOMPARE(queued.count(frameCommand(ant2)), sent);
     QCOMPARE(window->unconfirmedCommands(), 0);
     QCOMPARE(window->ui->antennaButtons[shown]->styleSheet(), harness::selected);
     if (!notice.isEmpty()) {
@@ -379,12 +380,14 @@ void TestStatusReport::reportsFromTheDeviceOnly()
     lastReportTime = 5;
     const QByteArray ant6 = reportWith({{0, "5"}}).toLatin1();
 
-    window->linkReceived(ant6, QStringLiteral("127.0.0.1"), 100);
+    window->linkReceived(ant6, QHostAddress::LocalHost, 100);
     QCOMPARE(lastReportTime, qint64(5));
 
     connected = true;
-    window->linkReceived(ant6, QStringLiteral("127.0.0.2"), 200);
-    window->linkReceived(ant6, QStringLiteral("10.0.0.9"), 300);
+    // The link's socket sees IPv4 senders as ::ffff:a.b.c.d; the notice
+    // names the address as the operator typed it.
+    window->linkReceived(ant6, QHostAddress(QStringLiteral("::ffff:127.0.0.2")), 200);
+    window->linkReceived(ant6, QHostAddress(QStringLiteral("10.0.0.9")), 300);
     QCOMPARE(lastReportTime, qint64(5));
     QCOMPARE(int(window->deviceState.selectedAntenna), 0);
     QCOMPARE(window->ignoredReports(), 2);
@@ -392,7 +395,7 @@ void TestStatusReport::reportsFromTheDeviceOnly()
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Ignored a status report from 127.0.0.2"));
 
     // The device, seen through an IPv6 socket.
-    window->linkReceived(ant6, QStringLiteral("::ffff:127.0.0.1"), 400);
+    window->linkReceived(ant6, QHostAddress(QStringLiteral("::ffff:127.0.0.1")), 400);
     QVERIFY(lastReportTime > 5);
     QCOMPARE(int(window->deviceState.selectedAntenna), 5);
 }

@@ -1,0 +1,340 @@
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+#include "link/command.h"
+#include "link/linkqueue.h"
+#include "link/linksession.h"
+
+// The link session without sockets, against a remote station as merax-sim
+// plays it: commands carried out on arrival, reports late by `delay` plus up
+// to `jitter`, some lost. The panel asks for a report every 160 ms when the
+// session lets it, the wire spaces datagrams 90 ms apart, time moves in
+// whole milliseconds.
+class TestLinkSession : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void matchingRecovers_data();
+    void matchingRecovers();
+    void figuresTellTheTruth();
+    void refusedSwitchAfterLossyMinute_data();
+    void refusedSwitchAfterLossyMinute();
+    void remoteStation_data();
+    void remoteStation();
+};
+
+namespace {
+
+DeviceCommand antenna(int position)
+{
+    return deviceCommand(2, static_cast<quint8>(position));
+}
+
+DeviceState onAntenna(int position)
+{
+    DeviceState state;
+    state.selectedAntenna = static_cast<quint8>(position);
+    state.rtxActive = 1;
+    return state;
+}
+
+class Station
+{
+public:
+    Station(int delay, int jitter)
+        : delay(delay)
+        , jitter(jitter)
+    {
+        session.setDevice(QStringLiteral("127.0.0.1"));
+        session.start(0);
+    }
+
+    // Decided when the poll is written: whether its report goes missing.
+    std::function<bool(qint64 writtenAt)> reportLost = [](qint64) { return false; };
+    int lossInPercent = 0; // datagrams towards the device
+    int refusedAntenna = -1;
+
+    struct Match
+    {
+        qint64 at;
+        quint64 truth; // the poll the device answered
+        std::optional<quint64> matched;
+    };
+    std::vector<Match> matches;
+    std::vector<std::pair<qint64, DeviceCommand>> written;
+    std::vector<std::pair<qint64, QString>> notices;
+    LinkSession session;
+    DeviceState panel = onAntenna(0);
+    int device = 0;
+    QRandomGenerator random {42};
+
+    void press(int position)
+    {
+        panel.selectedAntenna = static_cast<quint8>(position);
+        session.commandGiven(antenna(position), false);
+        enqueueMerging(queue, antenna(position));
+    }
+
+    // Runs to `end`; `each` sees every millisecond after its step.
+    void runUntil(qint64 end, const std::function<void()>& each = {})
+    {
+        for (; now < end; ++now) {
+            step();
+            if (each) {
+                each();
+            }
+        }
+    }
+
+    qint64 now = 0;
+
+private:
+    struct Reply
+    {
+        int antenna;
+        quint64 poll;
+    };
+
+    void step()
+    {
+        if (now % 160 == 0 && session.pollDue(now)) {
+            enqueueMerging(queue, deviceCommand(1));
+        }
+        if (!queue.isEmpty() && now - lastWrite >= 90) {
+            const DeviceCommand command = queue.takeFirst();
+            lastWrite = now;
+            const quint64 serial = session.wrote(command, now);
+            written.emplace_back(now, command);
+            if (int(random.bounded(100)) >= lossInPercent) {
+                if (command.isPoll()) {
+                    if (!reportLost(now)) {
+                        replies.emplace(now + delay + (jitter ? random.bounded(jitter + 1) : 0),
+                                        Reply {device, serial});
+                    }
+                } else if (command.first != refusedAntenna) {
+                    device = command.first;
+                }
+            }
+        }
+        for (auto it = replies.begin(); it != replies.end() && it->first == now;) {
+            DeviceState reported = onAntenna(it->second.antenna);
+            const auto verdicts = session.reportApplied(reported, now);
+            matches.push_back({now, it->second.poll, session.lastAnswered()});
+            for (const QString& name : verdicts.notConfirmed) {
+                notices.emplace_back(now, name);
+            }
+            for (const DeviceCommand& command : verdicts.resend) {
+                enqueueMerging(queue, command);
+            }
+            panel = reported;
+            it = replies.erase(it);
+        }
+    }
+
+    int delay;
+    int jitter;
+    QList<DeviceCommand> queue;
+    std::multimap<qint64, Reply> replies;
+    qint64 lastWrite = -1000;
+};
+
+} // namespace
+
+// Each report is matched on its own: after any loss the matches come right
+// again at once, and the round trip shown is the true one.
+void TestLinkSession::matchingRecovers_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("jitter");
+    QTest::addColumn<qint64>("lostFrom"); // reports of polls written in [from, to) are lost
+    QTest::addColumn<qint64>("lostTo");
+    QTest::addColumn<int>("randomLoss"); // per cent, all along
+
+    QTest::newRow("LAN, one report lost") << 1 << 0 << qint64(5000) << qint64(5100) << 0;
+    QTest::newRow("300 ms, one report lost") << 300 << 0 << qint64(5000) << qint64(5100) << 0;
+    QTest::newRow("600 ms, three in a row lost") << 600 << 0 << qint64(5000) << qint64(5400) << 0;
+    QTest::newRow("LAN, 3 s outage") << 1 << 0 << qint64(5000) << qint64(8000) << 0;
+    QTest::newRow("300 ms, 3 s outage") << 300 << 0 << qint64(5000) << qint64(8000) << 0;
+    QTest::newRow("LAN, 20 % lost") << 1 << 0 << qint64(0) << qint64(0) << 20;
+    QTest::newRow("250 ms, jitter 40, 20 % lost") << 250 << 40 << qint64(0) << qint64(0) << 20;
+}
+
+void TestLinkSession::matchingRecovers()
+{
+    QFETCH(int, delay);
+    QFETCH(int, jitter);
+    QFETCH(qint64, lostFrom);
+    QFETCH(qint64, lostTo);
+    QFETCH(int, randomLoss);
+
+    Station station(delay, jitter);
+    QRandomGenerator loss(7);
+    station.reportLost = [&](qint64 at) {
+        return (at >= lostFrom && at < lostTo) || int(loss.bounded(100)) < randomLoss;
+    };
+    station.runUntil(60000);
+
+    // Never newer than the truth: a report taken for the answer to a later
+    // poll would judge a command it cannot show.
+    int wrong = 0;
+    for (const Station::Match& m : station.matches) {
+        QVERIFY2(!m.matched || *m.matched <= m.truth,
+                 qPrintable(
+                     QStringLiteral("at %1 ms: poll %2 answered, %3 matched").arg(m.at).arg(m.truth).arg(*m.matched)));
+        wrong += m.matched != m.truth ? 1 : 0;
+    }
+    // The ten reports after the trouble are matched right.
+    const auto after = std::find_if(station.matches.begin(), station.matches.end(),
+                                    [&](const Station::Match& m) { return m.at >= lostTo + delay + jitter; });
+    QVERIFY(station.matches.end() - after >= 10);
+    for (auto m = after; m != after + 10; ++m) {
+        QCOMPARE(m->matched, std::optional<quint64>(m->truth));
+    }
+    if (randomLoss > 0) {
+        QVERIFY2(wrong <= int(station.matches.size()) / 20, qPrintable(QString::number(wrong)));
+    }
+    const QString figures = station.session.figures(station.now);
+    QVERIFY2(figures.startsWith(QStringLiteral("Ping: ")), qPrintable(figures));
+    const int shown = figures.mid(6).section(QLatin1Char(' '), 0, 0).toInt();
+    QVERIFY2(shown >= delay && shown <= delay + jitter, qPrintable(figures));
+}
+
+// The field counts a silence up, is right again as soon as reports return,
+// and is empty once the session stops.
+void TestLinkSession::figuresTellTheTruth()
+{
+    Station station(1, 0);
+    station.reportLost = [](qint64 at) { return at >= 5000 && at < 8000; };
+    station.runUntil(4000);
+    QCOMPARE(station.session.figures(station.now), QStringLiteral("Ping: 1"));
+    station.runUntil(5900);
+    QCOMPARE(station.session.figures(station.now), QStringLiteral("Ping: 1"));
+    station.runUntil(7500);
+    QCOMPARE(station.session.figures(station.now), QStringLiteral("no answer for 2 s"));
+    // Loss over the last 30 s, from the polls matched or written off.
+    station.runUntil(8300);
+    const QString back = station.session.figures(station.now);
+    QVERIFY2(back.startsWith(QStringLiteral("Ping: 1 \u00b7 loss ")), qPrintable(back));
+    station.session.stop();
+    QCOMPARE(station.session.figures(station.now), QString());
+}
+
+// After a minute on a lossy link, a switch the device refuses is sent
+// again within a second and reported within two.
+void TestLinkSession::refusedSwitchAfterLossyMinute_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("lossIn");
+    QTest::addColumn<int>("lossOut");
+    QTest::addColumn<qint64>("resendWithin");
+    QTest::addColumn<qint64>("noticeWithin");
+
+    QTest::newRow("LAN, 20 % of reports lost") << 1 << 0 << 20 << qint64(1000) << qint64(2000);
+    QTest::newRow("LAN, 20 % lost both ways") << 1 << 20 << 20 << qint64(1000) << qint64(2000);
+    // Further away, each judgement waits a round trip more.
+    QTest::newRow("200 ms, 20 % of reports lost") << 200 << 0 << 20 << qint64(1400) << qint64(2800);
+}
+
+void TestLinkSession::refusedSwitchAfterLossyMinute()
+{
+    QFETCH(int, delay);
+    QFETCH(int, lossIn);
+    QFETCH(int, lossOut);
+    QFETCH(qint64, resendWithin);
+    QFETCH(qint64, noticeWithin);
+
+    Station station(delay, 0);
+    QRandomGenerator loss(11);
+    station.reportLost = [&](qint64) { return int(loss.bounded(100)) < lossOut; };
+    station.lossInPercent = lossIn;
+    station.refusedAntenna = 6;
+    // A minute of operating: a key every 1.5 s, some commands lost too.
+    station.runUntil(60000, [&] {
+        if (station.now % 1500 == 700) {
+            station.press((station.now / 1500) % 5);
+        }
+    });
+    station.runUntil(62000);
+    // Lossless from here, so the figures measure the rule, not the dice.
+    station.lossInPercent = 0;
+    station.reportLost = [](qint64) { return false; };
+    const qint64 pressed = station.now;
+    const std::size_t before = station.written.size();
+    station.notices.clear();
+    station.press(6);
+    station.runUntil(pressed + 5000);
+
+    std::vector<qint64> sent;
+    for (std::size_t i = before; i < station.written.size(); ++i) {
+        if (station.written[i].second == antenna(6)) {
+            sent.push_back(station.written[i].first - pressed);
+        }
+    }
+    QCOMPARE(sent.size(), std::size_t(3));
+    QVERIFY2(sent[1] <= resendWithin, qPrintable(QString::number(sent[1])));
+    QCOMPARE(station.notices.size(), std::size_t(1));
+    QCOMPARE(station.notices.front().second, QStringLiteral("Ant 7"));
+    QVERIFY2(station.notices.front().first - pressed <= noticeWithin,
+             qPrintable(QString::number(station.notices.front().first - pressed)));
+    QCOMPARE(int(station.panel.selectedAntenna), station.device);
+}
+
+// An operator pressing a new antenna every 1.5 s on near and far links:
+// every press confirmed, and the previous antenna never lit again.
+void TestLinkSession::remoteStation_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("jitter");
+    QTest::addColumn<int>("lossIn");
+    QTest::addColumn<int>("lossOut");
+
+    QTest::newRow("LAN") << 2 << 0 << 0 << 0;
+    QTest::newRow("300 ms") << 300 << 0 << 0 << 0;
+    QTest::newRow("1000 ms") << 1000 << 0 << 0 << 0;
+    QTest::newRow("600 ms, jitter 100, 20 % lost both ways") << 600 << 100 << 20 << 20;
+    QTest::newRow("300 ms, 40 % of replies lost") << 300 << 0 << 0 << 40;
+}
+
+void TestLinkSession::remoteStation()
+{
+    QFETCH(int, delay);
+    QFETCH(int, jitter);
+    QFETCH(int, lossIn);
+    QFETCH(int, lossOut);
+
+    Station station(delay, jitter);
+    QRandomGenerator loss(42);
+    station.reportLost = [&](qint64) { return int(loss.bounded(100)) < lossOut; };
+    station.lossInPercent = lossIn;
+    int pressed = 0;
+    int presses = 0;
+    QString seen;
+    station.runUntil(40000, [&] {
+        if (station.now % 1500 == 700 && presses < 20) {
+            pressed = (pressed + 5) % 12;
+            ++presses;
+            station.press(pressed);
+        }
+        // The one thing the operator must never see: the previous antenna
+        // lit again after a press.
+        if (seen.isEmpty() && presses > 0 && station.panel.selectedAntenna != pressed) {
+            seen = QStringLiteral("at %1 ms: Ant %2 shown after Ant %3 was pressed")
+                       .arg(station.now)
+                       .arg(station.panel.selectedAntenna + 1)
+                       .arg(pressed + 1);
+        }
+    });
+    QVERIFY2(seen.isEmpty(), qPrintable(seen));
+    QCOMPARE(presses, 20);
+    QVERIFY(station.notices.empty());
+    QCOMPARE(station.session.unconfirmed(), 0);
+    QCOMPARE(station.device, pressed);
+    QCOMPARE(int(station.panel.selectedAntenna), pressed);
+}
+
+QTEST_APPLESS_MAIN(TestLinkSession)
+#include "tst_linksession.moc"
