@@ -5,6 +5,19 @@
 namespace {
 
 constexpr quint8 noAntenna = 15;
+constexpr quint8 lastAntenna = 11;
+
+// A report names no antenna with any value outside 0..11, RELEASE's 15 or
+// the FF some devices send alike.
+quint8 antennaOrNone(quint8 position)
+{
+    return position <= lastAntenna ? position : noAntenna;
+}
+
+bool agreesOnAntenna(const std::optional<quint8>& wanted, quint8 actual)
+{
+    return !wanted || antennaOrNone(*wanted) == antennaOrNone(actual);
+}
 
 QString antennaName(quint8 position)
 {
@@ -34,8 +47,8 @@ bool PendingCommands::Expectation::isEmpty() const
 
 bool PendingCommands::Expectation::agreesWith(const DeviceState& state) const
 {
-    return agrees(selectedAntenna, state.selectedAntenna) && agrees(splitActive, state.splitActive) &&
-        agrees(splitRxAntenna, state.splitRxAntenna) && agrees(rtxActive, state.rtxActive) &&
+    return agreesOnAntenna(selectedAntenna, state.selectedAntenna) && agrees(splitActive, state.splitActive) &&
+        agreesOnAntenna(splitRxAntenna, state.splitRxAntenna) && agrees(rtxActive, state.rtxActive) &&
         agrees(rxActive, state.rxActive) && (state.gpoStates & gpoMask) == gpoValues;
 }
 

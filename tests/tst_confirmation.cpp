@@ -13,6 +13,8 @@ private Q_SLOTS:
     void verdicts_data();
     void verdicts();
     void newerCommandTakesOverItsFields();
+    void noAntennaIsAnyValueOutsideTheKeys_data();
+    void noAntennaIsAnyValueOutsideTheKeys();
 };
 
 namespace {
@@ -118,6 +120,39 @@ void TestConfirmation::newerCommandTakesOverItsFields()
     antennas.add(antenna(3), false);
     antennas.add(antenna(4), false);
     QCOMPARE(antennas.count(), 1);
+}
+
+// RELEASE (15) and a split's receive antenna "none" are confirmed by any
+// report value that names no antenna, as the panel paints it.
+void TestConfirmation::noAntennaIsAnyValueOutsideTheKeys_data()
+{
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<int>("reported");
+    QTest::addColumn<bool>("confirmed");
+
+    QTest::newRow("RELEASE, report 15") << false << 15 << true;
+    QTest::newRow("RELEASE, report FF") << false << 0xFF << true;
+    QTest::newRow("RELEASE, report 12") << false << 12 << true;
+    QTest::newRow("RELEASE, report Ant 12") << false << 11 << false;
+    QTest::newRow("receive none, report FF") << true << 0xFF << true;
+    QTest::newRow("receive none, report Ant 1") << true << 0 << false;
+}
+
+void TestConfirmation::noAntennaIsAnyValueOutsideTheKeys()
+{
+    QFETCH(bool, split);
+    QFETCH(int, reported);
+    QFETCH(bool, confirmed);
+
+    PendingCommands pending;
+    QVERIFY(pending.add(antenna(15), split));
+    pending.recordWrite(antenna(15), 1);
+    DeviceState state = onAntenna(3);
+    state.splitActive = split ? 1 : 0;
+    (split ? state.splitRxAntenna : state.selectedAntenna) = static_cast<quint8>(reported);
+    const auto verdicts = pending.judge(state, 2);
+    QCOMPARE(pending.count() == 0, confirmed);
+    QCOMPARE(verdicts.resend.isEmpty(), confirmed);
 }
 
 QTEST_APPLESS_MAIN(TestConfirmation)
