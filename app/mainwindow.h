@@ -206,6 +206,9 @@ private:
     QLabel* pingLabel = nullptr;
     // Applies a report that arrived at `at` (steady clock).
     void applyReport(const QString& res, qint64 at);
+    // "Directly use IP" as the link uses it: taken from the setting at
+    // Connect and when settings are applied, never under a live link.
+    bool linkUsesIpDirectly = false;
 
     /* band following */
     void loadBandFollow(const bandfollowsettings::Read& read);

@@ -43,7 +43,8 @@ void MainWindow::openCom()
     }
     SettingsStore store(settingsPath);
     ui->actionConnect_to_Merax->setEnabled(false);
-    // A new session judges its reports afresh.
+    // A new session judges its reports afresh, with the settings in force now.
+    linkUsesIpDirectly = useIpDirectly;
     linkSession.start(linkclock::steadyNow());
     connected = true;
     bandLinkChanged();
@@ -76,7 +77,7 @@ void MainWindow::closeCom()
 
 void MainWindow::resolveHost()
 {
-    if (useIpDirectly) {
+    if (linkUsesIpDirectly) {
         setDeviceAddress(hostText);
         return;
     }

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void ipDirectlyTakesHostNameAsIs();
     void ipDirectlyRefusesHostName();
     void lookupsOneAtATime();
+    void directIpTickedUnderLiveLink();
     void overtakenLookupIsIgnored();
     void lookupResults_data();
     void lookupResults();
@@ -252,8 +253,8 @@ void TestConnection::ipDirectlyRefusesHostName()
 
 void TestConnection::lookupsOneAtATime()
 {
-    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
     window->useIpDirectly = false;
+    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
     window->hostText = QStringLiteral("localhost");
     window->setDeviceAddress(QStringLiteral("error"));
     const int lookups = hostLookupsStarted();
@@ -270,6 +271,24 @@ void TestConnection::lookupsOneAtATime()
     // Once answered, the next send asks again.
     window->sendCommand(1);
     QCOMPARE(hostLookupsStarted(), lookups + 2);
+}
+
+// "Directly use IP" ticked in a LAN dialog left open while connected is
+// stored at once, but the live link keeps resolving its host name: used
+// directly, the name would send every datagram nowhere. The next Connect
+// refuses the pair.
+void TestConnection::directIpTickedUnderLiveLink()
+{
+    window->useIpDirectly = false;
+    window->hostText = QStringLiteral("localhost");
+    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
+    window->setUseIpDirectly(true);
+    window->sendCommand(1);
+    QVERIFY(window->deviceAddressForLink() != QStringLiteral("localhost"));
+    QVERIFY(QMetaObject::invokeMethod(window, "closeCom"));
+    QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
+    QVERIFY(!connected);
+    QCOMPARE(warnings.size(), 1);
 }
 
 // New settings resolve their host at once; a lookup still running for the
