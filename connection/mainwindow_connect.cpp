@@ -104,6 +104,10 @@ void MainWindow::hostInfoResults(QHostInfo host)
         showHostError();
         return;
     }
+    // The host is found again: the complaint it replaced no longer holds.
+    if (ui->statusBar->currentMessage() == hostErrorText()) {
+        ui->statusBar->clearMessage();
+    }
     qCDebug(lcConnection).noquote() << "Traduzida SLOT" << address;
 }
 
