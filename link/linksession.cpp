@@ -45,9 +45,13 @@ QString LinkSession::plainAddress(const QHostAddress& address)
     return isV4 ? QHostAddress(v4).toString() : address.toString();
 }
 
-void LinkSession::commandGiven(const DeviceCommand& command, bool splitOn)
+bool LinkSession::commandGiven(const DeviceCommand& command, bool splitOn)
 {
+    if (pending.alreadyAsked(command, splitOn)) {
+        return false;
+    }
     pending.add(command, splitOn);
+    return true;
 }
 
 quint64 LinkSession::wrote(const DeviceCommand& command, qint64 at)

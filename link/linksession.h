@@ -39,7 +39,9 @@ public:
     static QString plainAddress(const QHostAddress& address);
 
     // The operator gave a command: it is shown until the device confirms it.
-    void commandGiven(const DeviceCommand& command, bool splitOn);
+    // Returns whether it is to be sent: not when the same request still
+    // waits for the device's word (a key pressed twice, a band met again).
+    bool commandGiven(const DeviceCommand& command, bool splitOn);
     // The worker wrote `command` at `at`; returns its serial number.
     quint64 wrote(const DeviceCommand& command, qint64 at);
     // Whether a status request may go out now.

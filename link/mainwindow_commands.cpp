@@ -15,8 +15,9 @@ void MainWindow::sendCommand(const DeviceCommand& command)
     }
     resolveHost();
     // The device's reports must confirm what the operator asked for.
-    linkSession.commandGiven(command, deviceState.splitActive == 1);
-    enqueueCommand(command);
+    if (linkSession.commandGiven(command, deviceState.splitActive == 1)) {
+        enqueueCommand(command);
+    }
 }
 
 void MainWindow::enqueueCommand(const DeviceCommand& command)

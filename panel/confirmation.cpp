@@ -130,6 +130,20 @@ bool PendingCommands::add(const DeviceCommand& command, bool splitOn)
     return true;
 }
 
+bool PendingCommands::Expectation::operator==(const Expectation& o) const
+{
+    return selectedAntenna == o.selectedAntenna && splitActive == o.splitActive && splitRxAntenna == o.splitRxAntenna &&
+        rtxActive == o.rtxActive && rxActive == o.rxActive && gpoMask == o.gpoMask && gpoValues == o.gpoValues;
+}
+
+bool PendingCommands::alreadyAsked(const DeviceCommand& command, bool splitOn) const
+{
+    const std::optional<Expectation> expectation = expectationOf(command, splitOn);
+    return expectation && std::any_of(pending.begin(), pending.end(), [&](const Pending& waiting) {
+               return waiting.command == command && waiting.expectation == *expectation;
+           });
+}
+
 void PendingCommands::recordWrite(const DeviceCommand& command, quint64 serial)
 {
     for (Pending& waiting : pending) {

@@ -47,12 +47,17 @@ public:
         void applyTo(DeviceState& state) const;
         // Leaves out what `newer` asks for: the newer command decides that.
         void withdraw(const Expectation& newer);
+        bool operator==(const Expectation& other) const;
     };
     static std::optional<Expectation> expectationOf(const DeviceCommand& command, bool splitOn);
 
     // The operator gave a command; it replaces what older ones asked for the
     // same state. Returns false for commands that ask for no state.
     bool add(const DeviceCommand& command, bool splitOn);
+
+    // Whether the same request still waits for the device's word: asked
+    // again, it would only put the same bytes on the wire once more.
+    bool alreadyAsked(const DeviceCommand& command, bool splitOn) const;
 
     // A command left with this serial number: the oldest waiting one equal
     // to it is now on the wire.

@@ -115,12 +115,15 @@ void MainWindow::on_botaoTeclaRX4_pressed()
     selectReceiver(4);
 }
 
-// F1..F12 pick Ant 1..12, whatever the modifiers, once per auto-repeat too.
+// F1..F12 pick Ant 1..12, whatever the modifiers. A held key picks once:
+// its auto-repeats would only ask again for what is already asked.
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        operatorPicksAntenna(key - Qt::Key_F1);
+        if (!event->isAutoRepeat()) {
+            operatorPicksAntenna(key - Qt::Key_F1);
+        }
         return;
     }
     QMainWindow::keyPressEvent(event);

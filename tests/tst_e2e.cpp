@@ -2,6 +2,7 @@
 // window, its threads and socket, and the real merax-sim process.
 #include <QAction>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "forms/panelform.h"
+#include "link/linkclock.h"
 #include "link/threadcom.h"
 #include "panelharness.h"
 #include "seams.h"
@@ -64,6 +66,7 @@ private Q_SLOTS:
     void disconnectStopsPolls();
     void remoteStationNeverShowsTheOldAntenna();
     void refusedAntennaIsNamed();
+    void heldKeyThenAnotherKey();
 
 private:
     // Starts a simulator with the options, then a connected panel on it.
@@ -325,6 +328,53 @@ void TestEndToEnd::refusedAntennaIsNamed()
     QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
     QCOMPARE(window->ui->botaoTecla5->styleSheet(), harness::idle);
     QCOMPARE(sim->output().count(QStringLiteral("FE 02 04 FD antenna 5 (refused)")), 3);
+}
+
+// F4 held for 3.3 s (75 auto-repeats), then F7: one FE 02 03 FD on the
+// wire, Ant 7 right behind it, and the polls keep going all along.
+void TestEndToEnd::heldKeyThenAnotherKey()
+{
+    QVERIFY(startPanel({"--initial-antenna", "1"}));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla1->styleSheet(), harness::selected, 5000);
+    std::vector<std::pair<qint64, QByteArray>> written;
+    connect(linkWorker, &ThreadCOM::datagramWritten, window.get(),
+            [&written](const DeviceCommand& command, qint64 at) { written.emplace_back(at, frameCommand(command)); });
+
+    const qint64 held = linkclock::steadyNow();
+    for (int i = 0; i < 75; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier, QString(), i > 0);
+        QApplication::sendEvent(window.get(), &press);
+        QTest::qWait(44);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F4, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &release);
+    const qint64 pressed = linkclock::steadyNow();
+    QTest::keyClick(window.get(), Qt::Key_F7);
+    QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 5000);
+    QTRY_VERIFY(!written.empty() && written.back().first > pressed + 1000);
+
+    const QByteArray ant4 = QByteArray::fromHex("FE0203FD");
+    const QByteArray ant7 = QByteArray::fromHex("FE0206FD");
+    const QByteArray poll = QByteArray::fromHex("FE01FD");
+    int ant4Sent = 0;
+    qint64 ant7At = -1;
+    qint64 lastPoll = held;
+    qint64 longestPollGap = 0;
+    for (const auto& [at, payload] : written) {
+        ant4Sent += payload == ant4 ? 1 : 0;
+        if (payload == ant7 && ant7At < 0) {
+            ant7At = at;
+        }
+        if (payload == poll) {
+            longestPollGap = std::max(longestPollGap, at - lastPoll);
+            lastPoll = at;
+        }
+    }
+    QCOMPARE(ant4Sent, 1);
+    QVERIFY(ant7At >= pressed);
+    QVERIFY2(ant7At - pressed <= 500, qPrintable(QString::number(ant7At - pressed)));
+    QVERIFY2(longestPollGap < 2000, qPrintable(QString::number(longestPollGap)));
+    QCOMPARE(window->ui->botaoTecla7->styleSheet(), harness::selected);
 }
 
 ZAREL_TEST_MAIN(TestEndToEnd, "e2e")
