@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -26,6 +25,7 @@
 
 #include "app/mainwindow.h"
 #include "app/platformsetup.h"
+#include "benchpanel.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
 #include "link/threadcom.h"
@@ -57,9 +57,7 @@ double percentile(std::vector<qint64> values, double p)
 int main(int argc, char* argv[])
 {
     // Offscreen unless a display is there (run under xvfb-run for a real X server).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    benchpanel::choosePlatform();
     skipUnusedOpenGl();
     // The window reads settings<profile>.ini beside this program.
     char profile[] = "benchbandfollow";
@@ -71,11 +69,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOption({"changes", "Frequency changes to time.", "n", "40"});
     parser.addOption({"seed", "Seed of the pauses between changes.", "s", "7"});
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    parser.process(arguments);
+    parser.process(benchpanel::argumentsOf(argc, argv));
     const int changes = parser.value("changes").toInt();
     QRandomGenerator random(parser.value("seed").toUInt());
 
@@ -83,22 +77,13 @@ int main(int argc, char* argv[])
     if (rigctld.isEmpty()) {
         return fail("rigctld not found (apt-get install libhamlib-utils)");
     }
-    QString simBin = qEnvironmentVariable("MERAX_SIM_BIN");
-    if (simBin.isEmpty()) {
-        simBin = QCoreApplication::applicationDirPath() + "/../tools/merax-sim/merax-sim";
-    }
-
     const quint16 rigPort = freeTcpPort();
     QProcess rig;
     rig.start(rigctld, {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
     QProcess sim;
-    sim.start(simBin, {"--listen", "127.0.0.1", "--port", "0"});
-    if (!rig.waitForStarted() || !sim.waitForStarted() || !sim.waitForReadyRead(5000)) {
+    const quint16 simPort = benchpanel::startSimulator(sim, {});
+    if (!rig.waitForStarted() || simPort == 0) {
         return fail("could not start rigctld and merax-sim");
-    }
-    const auto m = QRegularExpression("listening on 127\\.0\\.0\\.1:(\\d+)").match(sim.readAllStandardOutput());
-    if (!m.hasMatch()) {
-        return fail("merax-sim did not say its port");
     }
     QTcpSocket control;
     if (!QTest::qWaitFor(
@@ -111,12 +96,9 @@ int main(int argc, char* argv[])
         return fail("rigctld does not accept connections");
     }
 
-    const QString settingsPath = QCoreApplication::applicationDirPath() + "/settings" + profile + ".ini";
-    QFile::remove(settingsPath);
+    const QString settingsPath = benchpanel::writeDeviceSettings(profile, simPort);
     {
         QSettings s(settingsPath, QSettings::IniFormat);
-        s.setValue("IP", "127.0.0.1");
-        s.setValue("PORT", m.captured(1));
         s.setValue("BandFollow/Source", "rigctld");
         s.setValue("BandFollow/RigPort", rigPort);
         s.setValue("BandFollow/20m", 4);

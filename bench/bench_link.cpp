@@ -23,8 +23,6 @@
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +38,7 @@
 
 #include "app/mainwindow.h"
 #include "app/platformsetup.h"
+#include "benchpanel.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
 #include "link/threadcom.h"
@@ -118,27 +117,11 @@ class Trial
 public:
     bool start(const QStringList& simOptions)
     {
-        QString simBin = qEnvironmentVariable("MERAX_SIM_BIN");
-        if (simBin.isEmpty()) {
-            simBin = QCoreApplication::applicationDirPath() + "/../tools/merax-sim/merax-sim";
-        }
-        sim.start(simBin, QStringList {"--listen", "127.0.0.1", "--port", "0"} + simOptions);
-        if (!sim.waitForStarted() || !sim.waitForReadyRead(5000)) {
+        const quint16 port = benchpanel::startSimulator(sim, simOptions);
+        if (port == 0) {
             return false;
         }
-        const auto m = QRegularExpression("listening on 127\\.0\\.0\\.1:(\\d+)").match(sim.readAllStandardOutput());
-        if (!m.hasMatch()) {
-            return false;
-        }
-        const quint16 port = quint16(m.captured(1).toUInt());
-        const QString settingsPath = QCoreApplication::applicationDirPath() + "/settings" + profile + ".ini";
-        QFile::remove(settingsPath);
-        {
-            QSettings s(settingsPath, QSettings::IniFormat);
-            s.setValue("IP", "127.0.0.1");
-            s.setValue("PORT", port);
-            s.setValue("IPdir", true);
-        }
+        benchpanel::writeDeviceSettings(profile, port);
         probe = std::make_unique<Probe>(port);
         window = std::make_unique<MainWindow>();
         window->show();
@@ -332,9 +315,7 @@ int heldKey()
 int main(int argc, char* argv[])
 {
     // Offscreen unless a display is there (run under xvfb-run for a real X server).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    benchpanel::choosePlatform();
     skipUnusedOpenGl();
     // The window reads settings<profile>.ini beside this program.
     char* windowArgs[] = {argv[0], profile, nullptr};
@@ -345,11 +326,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOption({"trial", "loss, outage, refused, heldkey or all.", "name", "all"});
     parser.addOption({"seconds", "Length of the loss trial.", "s", "300"});
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    parser.process(arguments);
+    parser.process(benchpanel::argumentsOf(argc, argv));
     const QString trial = parser.value("trial");
     std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
     int failures = 0;
