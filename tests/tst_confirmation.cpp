@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "commandsupport.h"
 #include "link/command.h"
 #include "panel/confirmation.h"
 
@@ -16,23 +17,6 @@ private Q_SLOTS:
     void noAntennaIsAnyValueOutsideTheKeys_data();
     void noAntennaIsAnyValueOutsideTheKeys();
 };
-
-namespace {
-
-DeviceCommand antenna(int position)
-{
-    return deviceCommand(2, static_cast<quint8>(position));
-}
-
-DeviceState onAntenna(int position)
-{
-    DeviceState state;
-    state.selectedAntenna = static_cast<quint8>(position);
-    state.rtxActive = 1;
-    return state;
-}
-
-} // namespace
 
 // One command, then reports: each either answers a poll written before the
 // command (old) or after it (new), and shows the pressed antenna or not.

@@ -9,7 +9,7 @@
 
 #include <atomic>
 
-#include "commandhex.h"
+#include "commandsupport.h"
 #include "forms/panelform.h"
 #include "link/threadcom.h"
 #include "testsupport.h"

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "commandhex.h"
+#include "commandsupport.h"
 #include "link/linkqueue.h"
 
 // The link worker's outgoing queue: polls never pile up or hold a command

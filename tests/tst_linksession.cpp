@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "commandsupport.h"
 #include "link/command.h"
 #include "link/linkqueue.h"
 #include "link/linksession.h"
@@ -28,19 +29,6 @@ private Q_SLOTS:
 };
 
 namespace {
-
-DeviceCommand antenna(int position)
-{
-    return deviceCommand(2, static_cast<quint8>(position));
-}
-
-DeviceState onAntenna(int position)
-{
-    DeviceState state;
-    state.selectedAntenna = static_cast<quint8>(position);
-    state.rtxActive = 1;
-    return state;
-}
 
 class Station
 {
