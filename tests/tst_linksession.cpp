@@ -21,7 +21,6 @@ class TestLinkSession : public QObject
 private Q_SLOTS:
     void matchingRecovers_data();
     void matchingRecovers();
-    void figuresTellTheTruth();
     void refusedSwitchAfterLossyMinute_data();
     void refusedSwitchAfterLossyMinute();
     void remoteStation_data();
@@ -189,26 +188,6 @@ void TestLinkSession::matchingRecovers()
     QVERIFY2(figures.startsWith(QStringLiteral("Ping: ")), qPrintable(figures));
     const int shown = figures.mid(6).section(QLatin1Char(' '), 0, 0).toInt();
     QVERIFY2(shown >= delay && shown <= delay + jitter, qPrintable(figures));
-}
-
-// The field counts a silence up, is right again as soon as reports return,
-// and is empty once the session stops.
-void TestLinkSession::figuresTellTheTruth()
-{
-    Station station(1, 0);
-    station.reportLost = [](qint64 at) { return at >= 5000 && at < 8000; };
-    station.runUntil(4000);
-    QCOMPARE(station.session.figures(station.now), QStringLiteral("Ping: 1"));
-    station.runUntil(5900);
-    QCOMPARE(station.session.figures(station.now), QStringLiteral("Ping: 1"));
-    station.runUntil(7500);
-    QCOMPARE(station.session.figures(station.now), QStringLiteral("no answer for 2 s"));
-    // Loss over the last 30 s, from the polls matched or written off.
-    station.runUntil(8300);
-    const QString back = station.session.figures(station.now);
-    QVERIFY2(back.startsWith(QStringLiteral("Ping: 1 \u00b7 loss ")), qPrintable(back));
-    station.session.stop();
-    QCOMPARE(station.session.figures(station.now), QString());
 }
 
 // After a minute on a lossy link, a switch the device refuses is sent
