@@ -48,6 +48,42 @@ DeviceCommand deviceCommand(quint8 type, quint8 first, quint8 second, quint8 thi
     return c;
 }
 
+namespace {
+
+enum class Subject { None, Antenna, Split, RadioPath, Gpo };
+
+Subject subjectOf(const DeviceCommand& command)
+{
+    switch (command.type) {
+    case 2:
+        return Subject::Antenna;
+    case 3:
+        return Subject::Split;
+    case 4:
+        return Subject::Gpo;
+    case 5:
+    case 6:
+        return Subject::RadioPath;
+    default:
+        return Subject::None;
+    }
+}
+
+} // namespace
+
+bool sameSubject(const DeviceCommand& a, const DeviceCommand& b)
+{
+    const Subject subject = subjectOf(a);
+    return subject != Subject::None && subject == subjectOf(b) && (subject != Subject::Gpo || a.first == b.first);
+}
+
+bool dependentSubjects(const DeviceCommand& a, const DeviceCommand& b)
+{
+    const Subject x = subjectOf(a);
+    const Subject y = subjectOf(b);
+    return (x == Subject::Antenna && y == Subject::Split) || (x == Subject::Split && y == Subject::Antenna);
+}
+
 quint16 commandPort(const QString& portText)
 {
     return static_cast<quint16>(portText.toInt(nullptr, 10));

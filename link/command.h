@@ -44,6 +44,14 @@ Q_DECLARE_METATYPE(DeviceCommand)
 
 DeviceCommand deviceCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
 
+// Whether two commands set the same thing on the device, so the newer one
+// makes the older pointless: the antenna (RELEASE included), split, the
+// radio path (RTX or RX n), one GPO output.
+bool sameSubject(const DeviceCommand& a, const DeviceCommand& b);
+// Antenna and split commands depend on each other: while split is on, an
+// antenna command names the receive antenna.
+bool dependentSubjects(const DeviceCommand& a, const DeviceCommand& b);
+
 // Number of argument bytes that a command type carries.
 int commandArgumentCount(quint8 type);
 

@@ -6,8 +6,6 @@
 namespace {
 
 constexpr std::size_t roundTripSamples = 9;
-// Before the first round trip, a poll is given this long.
-constexpr qint64 unknownLostAfterMs = 3000;
 constexpr qint64 lostAfterRoundTripMs = 1000;
 constexpr std::size_t maxDecided = 1024;
 
@@ -18,12 +16,15 @@ quint64 LinkLedger::recordWrite(bool poll, qint64 at)
     ++lastSerial;
     if (poll) {
         expire(at);
+        if (measuring && waiting.empty()) {
+            probeSerial = lastSerial;
+        }
         waiting.push_back({lastSerial, at});
     }
     return lastSerial;
 }
 
-std::optional<LinkLedger::Poll> LinkLedger::recordReport(qint64 at)
+LinkLedger::Answer LinkLedger::recordReport(qint64 at)
 {
     expire(at);
     // Polls written after the report came in cannot be the ones answered.
@@ -32,21 +33,43 @@ std::optional<LinkLedger::Poll> LinkLedger::recordReport(qint64 at)
     const std::size_t count = static_cast<std::size_t>(asked - waiting.begin());
     if (count == 0) {
         // Unasked, or the late answer to a poll already written off.
-        return std::nullopt;
+        return {};
     }
     const auto age = [at, this](std::size_t i) { return at - waiting[i].writtenAt; };
-    std::size_t match = 0;
-    bool ambiguous = false;
-    if (median < 0) {
-        // No round trip yet: one poll is out at a time, so the newest is
-        // the one answered and any older one was lost.
-        match = count - 1;
-    } else {
-        const auto couldBeAnswered = [&](std::size_t i) { return i < count && age(i) >= median - slackMs; };
-        while (age(match) > median + slackMs && couldBeAnswered(match + 1)) {
-            ++match;
+    const std::optional<quint64> oldest = waiting.front().serial;
+    if (measuring) {
+        const Poll answered = waiting.front();
+        const qint64 roundTrip = std::max<qint64>(0, age(0));
+        waiting.pop_front();
+        decide(answered.writtenAt, true);
+        if (count > 1 || answered.serial != probeSerial) {
+            // An answer still on its way when measuring began: it judges
+            // nothing.
+            return {answered, std::nullopt};
         }
-        ambiguous = couldBeAnswered(match + 1);
+        // The one poll out, written when no other was: unmistakable.
+        samples.clear();
+        sample(roundTrip);
+        measuring = false;
+        oddInARow = 0;
+        return {answered, answered.serial};
+    }
+    if (age(0) < median - slackMs) {
+        // Younger than any waiting poll could be: a late answer to one
+        // already written off, or a shorter round trip.
+        odd();
+        return {};
+    }
+    const auto couldBeAnswered = [&](std::size_t i) { return i < count && age(i) >= median - slackMs; };
+    std::size_t match = 0;
+    while (age(match) > median + slackMs && couldBeAnswered(match + 1)) {
+        ++match;
+    }
+    const bool ambiguous = couldBeAnswered(match + 1);
+    if (match > 0) {
+        odd();
+    } else {
+        oddInARow = 0;
     }
     for (std::size_t i = 0; i < match; ++i) {
         decide(waiting.front().writtenAt, false);
@@ -55,19 +78,27 @@ std::optional<LinkLedger::Poll> LinkLedger::recordReport(qint64 at)
     const Poll answered = waiting.front();
     waiting.pop_front();
     decide(answered.writtenAt, true);
-    if (!ambiguous) {
+    if (!ambiguous && match == 0) {
         sample(std::max<qint64>(0, at - answered.writtenAt));
     }
-    return answered;
+    return {answered, oldest};
 }
 
-bool LinkLedger::pollDue(qint64 now) const
+void LinkLedger::odd()
 {
-    if (median >= 0) {
+    if (++oddInARow >= oddReportsBeforeMeasuring) {
+        measuring = true;
+        oddInARow = 0;
+    }
+}
+
+bool LinkLedger::pollDue(qint64 now)
+{
+    if (!measuring) {
         return true;
     }
-    return std::none_of(waiting.begin(), waiting.end(),
-                        [now](const Poll& poll) { return now - poll.writtenAt < probeWaitMs; });
+    expire(now);
+    return waiting.empty();
 }
 
 qint64 LinkLedger::roundTrip() const
@@ -77,7 +108,7 @@ qint64 LinkLedger::roundTrip() const
 
 qint64 LinkLedger::lostAfter() const
 {
-    return median < 0 ? unknownLostAfterMs : median + lostAfterRoundTripMs;
+    return median < 0 ? measureWaitMs : median + lostAfterRoundTripMs;
 }
 
 int LinkLedger::lossPercent(qint64 now)
@@ -100,6 +131,9 @@ void LinkLedger::clear()
     decided.clear();
     samples.clear();
     median = -1;
+    measuring = true;
+    oddInARow = 0;
+    probeSerial = 0;
 }
 
 void LinkLedger::expire(qint64 now)

@@ -16,16 +16,28 @@
 //  - Polls older than the round trip plus a second are written off too.
 //  - The round trip is the median of the recent samples, and a sample is
 //    taken only where the match is unambiguous: no other waiting poll could
-//    have been the one answered.
+//    have been the one answered, none was written off for it.
 //
 //   round trip 100 ms, answer to #2 lost
 //   written  #1 at 0   #2 at 160   #3 at 320
 //   report at 100 -> #1
 //   report at 420 -> #3 (#2 is 260 ms old, #3 100 ms: #2 is written off)
 //
-// Until a first round trip is known (a fresh Connect) no rule can tell
-// which of several polls a report answers, so only one poll is out at a
-// time (pollDue), and a report answers the newest poll waiting.
+// Commands are judged only by a report that cannot be older than they are:
+// by the oldest poll the report may answer, and not at all by a report
+// younger than any poll waiting could be.
+//
+// Measuring (after Connect) keeps one poll out at a time, the next only
+// once the last is answered or given up, so the answer is unmistakable.
+// Losses never make two reports in a row write polls off, so three such
+// reports in a row, or three younger than any waiting poll could be, mean
+// the round trip has changed: it is measured again, and answers still on
+// their way meanwhile judge nothing.
+//
+// Timing alone cannot tell a round trip grown at once by a whole poll
+// period from a report lost: such a jump can leave the figure short by
+// that period until the next Connect. The round trip is right again after
+// any loss, outage or late report, and follows gradual changes.
 // Times are milliseconds on a steady clock.
 
 #include <QtGlobal>
@@ -45,12 +57,19 @@ public:
     // A datagram left; returns its serial number (1, 2, ...).
     quint64 recordWrite(bool poll, qint64 at);
 
-    // A valid report came in: the poll it answers, if any is waiting.
-    std::optional<Poll> recordReport(qint64 at);
+    struct Answer
+    {
+        // The poll the report is taken to answer, for the figures.
+        std::optional<Poll> poll;
+        // The serial of a poll the report is surely not older than: what
+        // may judge commands written before it.
+        std::optional<quint64> judgedBy;
+    };
+    // A valid report came in.
+    Answer recordReport(qint64 at);
 
-    // Whether a poll may leave now: always once the round trip is known;
-    // before, only when no poll of the last probeWaitMs is still unanswered.
-    bool pollDue(qint64 now) const;
+    // Whether a poll may leave now: while measuring, only when none is out.
+    bool pollDue(qint64 now);
 
     // Round trip of recent answers, or -1 before the first.
     qint64 roundTrip() const;
@@ -68,12 +87,15 @@ public:
     // Half the 160 ms poll period: how far a report may stray from the
     // usual round trip and still be taken for the answer to its own poll.
     static constexpr qint64 slackMs = 80;
-    static constexpr qint64 probeWaitMs = 1000;
+    // Before the first round trip, how long a poll is given before the next.
+    static constexpr qint64 measureWaitMs = 2000;
+    static constexpr int oddReportsBeforeMeasuring = 3;
 
 private:
     void expire(qint64 now);
     void decide(qint64 writtenAt, bool answered);
     void sample(qint64 roundTrip);
+    void odd();
 
     quint64 lastSerial = 0;
     std::deque<Poll> waiting;
@@ -82,6 +104,9 @@ private:
     // Recent unambiguous round trips, newest last.
     std::deque<qint64> samples;
     qint64 median = -1;
+    bool measuring = true;
+    int oddInARow = 0;
+    quint64 probeSerial = 0; // the poll written while measuring with none out
 };
 
 #endif // ZAREL_LINKLEDGER_H

@@ -6,7 +6,7 @@
 // A status request never waits behind another one: at most one poll waits,
 // always last, and a new poll finds it there. A command goes ahead of the
 // waiting poll, so the report that poll brings back can show the command,
-// and a stream of commands never keeps the polls off the wire.
+// and a held key or a spun band never keeps the polls off the wire.
 //
 // A command that a newer one makes pointless goes too: the newer command
 // takes the place in line of the waiting one for the same thing (the

@@ -7,7 +7,7 @@ void LinkSession::start(qint64 now)
     ledger.clear();
     pending.clear();
     strangerShown = false;
-    answered.reset();
+    answer = {};
     active = true;
     lastAnswerAt = now;
     pollWritten = false;
@@ -45,12 +45,14 @@ QString LinkSession::plainAddress(const QHostAddress& address)
     return isV4 ? QHostAddress(v4).toString() : address.toString();
 }
 
-bool LinkSession::commandGiven(const DeviceCommand& command, bool splitOn)
+bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state)
 {
+    const bool splitOn = state.splitActive == 1;
     if (pending.alreadyAsked(command, splitOn)) {
         return false;
     }
     pending.add(command, splitOn);
+    pending.overlay(state);
     return true;
 }
 
@@ -65,7 +67,7 @@ quint64 LinkSession::wrote(const DeviceCommand& command, qint64 at)
     return serial;
 }
 
-bool LinkSession::pollDue(qint64 now) const
+bool LinkSession::pollDue(qint64 now)
 {
     return ledger.pollDue(now);
 }
@@ -73,9 +75,8 @@ bool LinkSession::pollDue(qint64 now) const
 LinkSession::Verdicts LinkSession::reportApplied(DeviceState& state, qint64 at)
 {
     lastAnswerAt = at;
-    const std::optional<LinkLedger::Poll> poll = ledger.recordReport(at);
-    answered = poll ? std::optional<quint64>(poll->serial) : std::nullopt;
-    return pending.judge(state, answered);
+    answer = ledger.recordReport(at);
+    return pending.judge(state, answer.judgedBy);
 }
 
 QString LinkSession::figures(qint64 now)

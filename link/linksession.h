@@ -11,8 +11,6 @@
 #include <QHostAddress>
 #include <QString>
 
-#include <optional>
-
 #include "link/command.h"
 #include "link/devicestate.h"
 #include "link/linkledger.h"
@@ -38,22 +36,24 @@ public:
     // 127.0.0.3 rather than ::ffff:127.0.0.3.
     static QString plainAddress(const QHostAddress& address);
 
-    // The operator gave a command: it is shown until the device confirms it.
-    // Returns whether it is to be sent: not when the same request still
-    // waits for the device's word (a key pressed twice, a band met again).
-    bool commandGiven(const DeviceCommand& command, bool splitOn);
+    // The operator gave a command: from now on `state` shows it until the
+    // device confirms it, so the next command is read against it (an
+    // antenna after split on is the receive antenna). Returns whether it is
+    // to be sent: not when the same request still waits for the device's
+    // word (a key pressed twice, a band met again).
+    bool commandGiven(const DeviceCommand& command, DeviceState& state);
     // The worker wrote `command` at `at`; returns its serial number.
     quint64 wrote(const DeviceCommand& command, qint64 at);
     // Whether a status request may go out now.
-    bool pollDue(qint64 now) const;
+    bool pollDue(qint64 now);
 
     using Verdicts = PendingCommands::Verdicts;
     // A valid report from the device, applied to `state`, came in at `at`:
     // judges what it can, then shows what is still waiting on top of it.
     Verdicts reportApplied(DeviceState& state, qint64 at);
     int unconfirmed() const { return pending.count(); }
-    // The serial of the poll the last applied report answered, if any.
-    std::optional<quint64> lastAnswered() const { return answered; }
+    // What the ledger made of the last applied report.
+    const LinkLedger::Answer& lastAnswer() const { return answer; }
 
     // The round trip and loss field: "Ping: 12", "Ping: 120 · loss 20 %",
     // "no answer for 4 s"; empty before anything is known and when stopped.
@@ -71,7 +71,7 @@ private:
     // When the device last answered, or the session started.
     qint64 lastAnswerAt = 0;
     bool pollWritten = false;
-    std::optional<quint64> answered;
+    LinkLedger::Answer answer;
 };
 
 #endif // ZAREL_LINKSESSION_H

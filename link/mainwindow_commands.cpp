@@ -15,7 +15,7 @@ void MainWindow::sendCommand(const DeviceCommand& command)
     }
     resolveHost();
     // The device's reports must confirm what the operator asked for.
-    if (linkSession.commandGiven(command, deviceState.splitActive == 1)) {
+    if (linkSession.commandGiven(command, deviceState)) {
         enqueueCommand(command);
     }
 }

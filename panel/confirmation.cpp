@@ -120,13 +120,20 @@ bool PendingCommands::add(const DeviceCommand& command, bool splitOn)
     if (!expectation) {
         return false;
     }
+    // A newer command for the same thing decides it whole: an older split on
+    // must not be sent again for its receive antenna after a split off.
+    pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                 [&command](const Pending& older) { return sameSubject(older.command, command); }),
+                  pending.end());
     for (Pending& older : pending) {
+        const Expectation before = older.expectation;
         older.expectation.withdraw(*expectation);
+        older.partial = older.partial || !(older.expectation == before);
     }
     pending.erase(std::remove_if(pending.begin(), pending.end(),
                                  [](const Pending& older) { return older.expectation.isEmpty(); }),
                   pending.end());
-    pending.push_back({command, *expectation, 1, 0});
+    pending.push_back({command, *expectation, 1, 0, false});
     return true;
 }
 
@@ -167,7 +174,7 @@ PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::option
         }
         if (it->expectation.agreesWith(reported)) {
             it = pending.erase(it);
-        } else if (it->attempts < maxAttempts) {
+        } else if (it->attempts < maxAttempts && !it->partial) {
             ++it->attempts;
             it->writtenSerial = 0;
             verdicts.resend.append(it->command);

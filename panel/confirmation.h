@@ -86,6 +86,9 @@ private:
         Expectation expectation;
         int attempts = 1;
         quint64 writtenSerial = 0; // 0: waiting in the queue
+        // A newer command took over part of what it asked: sent again, its
+        // bytes would undo the newer one, so a disagreement ends it.
+        bool partial = false;
     };
     std::vector<Pending> pending;
 };

@@ -58,10 +58,12 @@ void TestGpio::gpoToggle()
     p.click(QStringLiteral("botaoGPO%1").arg(gpo));
 
     QCOMPARE(p.sent, expectedBytes.isEmpty() ? QList<QByteArray>() : QList<QByteArray> {expectedBytes});
-    // The device's next report is the only record of the output.
-    QCOMPARE(int(p.w().deviceState.gpoStates), gpoStates);
-    // ...but the press waits for it: an output asked for and never reported
-    // is resent, then named on the status bar.
+    // The output reads as asked, so a second press asks for the opposite;
+    // nothing is painted before the device's next report, and the press
+    // waits for it: an output asked for and never reported is resent, then
+    // named on the status bar.
+    const int asked = expectedBytes.isEmpty() ? gpoStates : gpoStates ^ (1 << (gpo - 1));
+    QCOMPARE(int(p.w().deviceState.gpoStates), asked);
     QCOMPARE(p.w().unconfirmedCommands(), expectedBytes.isEmpty() ? 0 : 1);
     for (const QString& indicator : indicatorNames()) {
         QCOMPARE(p.style(indicator), untouched);

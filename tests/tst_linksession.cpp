@@ -8,6 +8,7 @@
 #include "link/command.h"
 #include "link/linkqueue.h"
 #include "link/linksession.h"
+#include "panel/switchlogic.h"
 
 // The link session without sockets, against a remote station as merax-sim
 // plays it: commands carried out on arrival, reports late by `delay` plus up
@@ -21,6 +22,8 @@ class TestLinkSession : public QObject
 private Q_SLOTS:
     void matchingRecovers_data();
     void matchingRecovers();
+    void splitOnTheWay_data();
+    void splitOnTheWay();
     void refusedSwitchAfterLossyMinute_data();
     void refusedSwitchAfterLossyMinute();
     void remoteStation_data();
@@ -29,15 +32,27 @@ private Q_SLOTS:
 
 namespace {
 
+// The device's switching state as reports give it.
+struct Switch
+{
+    quint8 antenna = 0;
+    quint8 split = 0;
+    quint8 rx = 0;
+};
+
 class Station
 {
 public:
-    Station(int delay, int jitter)
-        : delay(delay)
+    explicit Station(std::function<int(qint64 now)> delay, int jitter = 0)
+        : delayAt(std::move(delay))
         , jitter(jitter)
     {
         session.setDevice(QStringLiteral("127.0.0.1"));
         session.start(0);
+    }
+    Station(int delay, int jitter)
+        : Station([delay](qint64) { return delay; }, jitter)
+    {
     }
 
     // Decided when the poll is written: whether its report goes missing.
@@ -49,21 +64,27 @@ public:
     {
         qint64 at;
         quint64 truth; // the poll the device answered
-        std::optional<quint64> matched;
+        LinkLedger::Answer answer;
     };
     std::vector<Match> matches;
     std::vector<std::pair<qint64, DeviceCommand>> written;
     std::vector<std::pair<qint64, QString>> notices;
     LinkSession session;
     DeviceState panel = onAntenna(0);
-    int device = 0;
+    Switch device;
     QRandomGenerator random {42};
 
+    // The operator's command, as the panel gives it.
+    void give(const DeviceCommand& command)
+    {
+        if (session.commandGiven(command, panel)) {
+            enqueueMerging(queue, command);
+        }
+    }
     void press(int position)
     {
         panel.selectedAntenna = static_cast<quint8>(position);
-        session.commandGiven(antenna(position), false);
-        enqueueMerging(queue, antenna(position));
+        give(antenna(position));
     }
 
     // Runs to `end`; `each` sees every millisecond after its step.
@@ -82,9 +103,18 @@ public:
 private:
     struct Reply
     {
-        int antenna;
+        Switch state;
         quint64 poll;
     };
+
+    void carryOut(const DeviceCommand& c)
+    {
+        if (c.type == 2 && c.first != refusedAntenna) {
+            (device.split ? device.rx : device.antenna) = c.first;
+        } else if (c.type == 3) {
+            device = c.first == 1 ? Switch {c.third, 1, c.second} : Switch {device.antenna, 0, device.rx};
+        }
+    }
 
     void step()
     {
@@ -97,20 +127,20 @@ private:
             const quint64 serial = session.wrote(command, now);
             written.emplace_back(now, command);
             if (int(random.bounded(100)) >= lossInPercent) {
-                if (command.isPoll()) {
-                    if (!reportLost(now)) {
-                        replies.emplace(now + delay + (jitter ? random.bounded(jitter + 1) : 0),
-                                        Reply {device, serial});
-                    }
-                } else if (command.first != refusedAntenna) {
-                    device = command.first;
+                if (!command.isPoll()) {
+                    carryOut(command);
+                } else if (!reportLost(now)) {
+                    const int late = delayAt(now) + (jitter ? int(random.bounded(jitter + 1)) : 0);
+                    replies.emplace(now + late, Reply {device, serial});
                 }
             }
         }
         for (auto it = replies.begin(); it != replies.end() && it->first == now;) {
-            DeviceState reported = onAntenna(it->second.antenna);
+            DeviceState reported = onAntenna(it->second.state.antenna);
+            reported.splitActive = it->second.state.split;
+            reported.splitRxAntenna = it->second.state.rx;
             const auto verdicts = session.reportApplied(reported, now);
-            matches.push_back({now, it->second.poll, session.lastAnswered()});
+            matches.push_back({now, it->second.poll, session.lastAnswer()});
             for (const QString& name : verdicts.notConfirmed) {
                 notices.emplace_back(now, name);
             }
@@ -122,7 +152,7 @@ private:
         }
     }
 
-    int delay;
+    std::function<int(qint64)> delayAt;
     int jitter;
     QList<DeviceCommand> queue;
     std::multimap<qint64, Reply> replies;
@@ -137,49 +167,55 @@ void TestLinkSession::matchingRecovers_data()
 {
     QTest::addColumn<int>("delay");
     QTest::addColumn<int>("jitter");
-    QTest::addColumn<qint64>("lostFrom"); // reports of polls written in [from, to) are lost
-    QTest::addColumn<qint64>("lostTo");
+    QTest::addColumn<qint64>("troubleFrom"); // polls written in [from, to) are
+    QTest::addColumn<qint64>("troubleTo");
+    QTest::addColumn<int>("lateBy"); // ... answered this much late, or never (-1)
     QTest::addColumn<int>("randomLoss"); // per cent, all along
 
-    QTest::newRow("LAN, one report lost") << 1 << 0 << qint64(5000) << qint64(5100) << 0;
-    QTest::newRow("300 ms, one report lost") << 300 << 0 << qint64(5000) << qint64(5100) << 0;
-    QTest::newRow("600 ms, three in a row lost") << 600 << 0 << qint64(5000) << qint64(5400) << 0;
-    QTest::newRow("LAN, 3 s outage") << 1 << 0 << qint64(5000) << qint64(8000) << 0;
-    QTest::newRow("300 ms, 3 s outage") << 300 << 0 << qint64(5000) << qint64(8000) << 0;
-    QTest::newRow("LAN, 20 % lost") << 1 << 0 << qint64(0) << qint64(0) << 20;
-    QTest::newRow("250 ms, jitter 40, 20 % lost") << 250 << 40 << qint64(0) << qint64(0) << 20;
+    QTest::newRow("LAN, one report lost") << 1 << 0 << qint64(5000) << qint64(5100) << -1 << 0;
+    QTest::newRow("300 ms, one report lost") << 300 << 0 << qint64(5000) << qint64(5100) << -1 << 0;
+    QTest::newRow("600 ms, three in a row lost") << 600 << 0 << qint64(5000) << qint64(5400) << -1 << 0;
+    QTest::newRow("LAN, 3 s outage") << 1 << 0 << qint64(5000) << qint64(8000) << -1 << 0;
+    QTest::newRow("300 ms, 3 s outage") << 300 << 0 << qint64(5000) << qint64(8000) << -1 << 0;
+    QTest::newRow("100 ms, one report 230 ms late") << 100 << 0 << qint64(5000) << qint64(5100) << 230 << 0;
+    QTest::newRow("1300 ms from Connect") << 1300 << 0 << qint64(0) << qint64(0) << -1 << 0;
+    QTest::newRow("LAN, 20 % lost") << 1 << 0 << qint64(0) << qint64(0) << -1 << 20;
+    QTest::newRow("250 ms, jitter 40, 20 % lost") << 250 << 40 << qint64(0) << qint64(0) << -1 << 20;
 }
 
 void TestLinkSession::matchingRecovers()
 {
     QFETCH(int, delay);
     QFETCH(int, jitter);
-    QFETCH(qint64, lostFrom);
-    QFETCH(qint64, lostTo);
+    QFETCH(qint64, troubleFrom);
+    QFETCH(qint64, troubleTo);
+    QFETCH(int, lateBy);
     QFETCH(int, randomLoss);
 
-    Station station(delay, jitter);
+    const auto troubled = [=](qint64 at) { return at >= troubleFrom && at < troubleTo; };
+    Station station([=](qint64 at) { return delay + (troubled(at) ? std::max(lateBy, 0) : 0); }, jitter);
     QRandomGenerator loss(7);
-    station.reportLost = [&](qint64 at) {
-        return (at >= lostFrom && at < lostTo) || int(loss.bounded(100)) < randomLoss;
-    };
+    station.reportLost = [&](qint64 at) { return (troubled(at) && lateBy < 0) || int(loss.bounded(100)) < randomLoss; };
     station.runUntil(60000);
 
-    // Never newer than the truth: a report taken for the answer to a later
-    // poll would judge a command it cannot show.
+    // A report judges only commands older than the poll it answers: judged
+    // by a later poll it would condemn a command it cannot show.
     int wrong = 0;
     for (const Station::Match& m : station.matches) {
-        QVERIFY2(!m.matched || *m.matched <= m.truth,
-                 qPrintable(
-                     QStringLiteral("at %1 ms: poll %2 answered, %3 matched").arg(m.at).arg(m.truth).arg(*m.matched)));
-        wrong += m.matched != m.truth ? 1 : 0;
+        const std::optional<quint64>& judged = m.answer.judgedBy;
+        QVERIFY2(
+            !judged || *judged <= m.truth,
+            qPrintable(QStringLiteral("at %1 ms: poll %2 answered, %3 judges").arg(m.at).arg(m.truth).arg(*judged)));
+        wrong += !m.answer.poll || m.answer.poll->serial != m.truth ? 1 : 0;
     }
     // The ten reports after the trouble are matched right.
-    const auto after = std::find_if(station.matches.begin(), station.matches.end(),
-                                    [&](const Station::Match& m) { return m.at >= lostTo + delay + jitter; });
+    const auto after = std::find_if(station.matches.begin(), station.matches.end(), [&](const Station::Match& m) {
+        return m.at >= troubleTo + delay + jitter + std::max(lateBy, 0);
+    });
     QVERIFY(station.matches.end() - after >= 10);
     for (auto m = after; m != after + 10; ++m) {
-        QCOMPARE(m->matched, std::optional<quint64>(m->truth));
+        QVERIFY(m->answer.poll);
+        QCOMPARE(m->answer.poll->serial, m->truth);
     }
     if (randomLoss > 0) {
         QVERIFY2(wrong <= int(station.matches.size()) / 20, qPrintable(QString::number(wrong)));
@@ -188,6 +224,44 @@ void TestLinkSession::matchingRecovers()
     QVERIFY2(figures.startsWith(QStringLiteral("Ping: ")), qPrintable(figures));
     const int shown = figures.mid(6).section(QLatin1Char(' '), 0, 0).toInt();
     QVERIFY2(shown >= delay && shown <= delay + jitter, qPrintable(figures));
+}
+
+// Split set up and undone while commands are still on their way: every
+// command ends confirmed, and the panel shows what the device has.
+void TestLinkSession::splitOnTheWay_data()
+{
+    QTest::addColumn<QStringList>("script"); // "ms action": split N (the receive antenna), ant N, off
+
+    QTest::newRow("antenna before split on is reported") << QStringList {"1000 split 4", "1005 ant 2"};
+    QTest::newRow("split off before split on is reported") << QStringList {"1000 split 4", "1005 off"};
+    QTest::newRow("antennas before and after split on is reported")
+        << QStringList {"1000 split 4", "1005 ant 2", "1400 ant 5", "1410 ant 2"};
+}
+
+void TestLinkSession::splitOnTheWay()
+{
+    QFETCH(QStringList, script);
+
+    Station station(20, 0);
+    for (const QString& line : script) {
+        const QStringList words = line.split(QLatin1Char(' '));
+        station.runUntil(words.at(0).toInt());
+        const auto position = static_cast<signed char>(words.value(2).toInt() - 1);
+        if (words.at(1) == QLatin1String("off")) {
+            station.panel.splitActive = 0;
+            station.give(deviceCommand(3, 0, 0, 0));
+        } else {
+            station.give(chooseAntenna(station.panel, words.at(1) == QLatin1String("split"), position).command);
+        }
+    }
+    station.runUntil(station.now + 5000);
+    QCOMPARE(station.session.unconfirmed(), 0);
+    QVERIFY(station.notices.empty());
+    QCOMPARE(int(station.panel.splitActive), int(station.device.split));
+    QCOMPARE(int(station.panel.selectedAntenna), int(station.device.antenna));
+    if (station.device.split) {
+        QCOMPARE(int(station.panel.splitRxAntenna), int(station.device.rx));
+    }
 }
 
 // After a minute on a lossy link, a switch the device refuses is sent
@@ -247,7 +321,7 @@ void TestLinkSession::refusedSwitchAfterLossyMinute()
     QCOMPARE(station.notices.front().second, QStringLiteral("Ant 7"));
     QVERIFY2(station.notices.front().first - pressed <= noticeWithin,
              qPrintable(QString::number(station.notices.front().first - pressed)));
-    QCOMPARE(int(station.panel.selectedAntenna), station.device);
+    QCOMPARE(station.panel.selectedAntenna, station.device.antenna);
 }
 
 // An operator pressing a new antenna every 1.5 s on near and far links:
@@ -299,7 +373,7 @@ void TestLinkSession::remoteStation()
     QCOMPARE(presses, 20);
     QVERIFY(station.notices.empty());
     QCOMPARE(station.session.unconfirmed(), 0);
-    QCOMPARE(station.device, pressed);
+    QCOMPARE(int(station.device.antenna), pressed);
     QCOMPARE(int(station.panel.selectedAntenna), pressed);
 }
 

@@ -105,7 +105,9 @@ void TestSplit::setupThenAntenna()
     QCOMPARE(p.message(), QStringLiteral("Split configured succesfuly!"));
     QVERIFY(!splitConfigPending);
     QVERIFY(!p.w().splitBlinkTimer.isActive());
-    QCOMPARE(int(p.w().deviceState.splitActive), 0);
+    // Read as given, so the next key names the receive antenna; painted
+    // with the next report.
+    QCOMPARE(int(p.w().deviceState.splitActive), 1);
     QCOMPARE(p.style("botaoTecla1"), untouched);
 
     // The device then reports split on: SPLIT red, and a SPLIT click turns it off.

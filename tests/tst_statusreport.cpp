@@ -349,7 +349,7 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     QVERIFY(QMetaObject::invokeMethod(window, "on_botaoTecla2_pressed"));
     QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
     QCOMPARE(window->unconfirmedCommands(), 1);
-    window->linkWrote(ant2, now += 90);
+    window->linkWrote(ant2, now += 30);
     for (const QString& antenna : reported) {
         const int before = queued.size();
         window->linkReceived(reportWith({{0, antenna}}).toLatin1(), QHostAddress::LocalHost, now += 60);

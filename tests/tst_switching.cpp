@@ -80,14 +80,15 @@ void TestSwitching::antennaChoice_data()
         << bytes("fe020ffd") << 4 << 15 << 1 << true << none;
     QTest::newRow("split on, transmit 15, RELEASE ends split") << true << false << 1 << 15 << 2 << "botaoRelease"
         << bytes("fe03000000fd") << 15 << 2 << 0 << false << none;
+    // Given, split on is what the panel reads the next key against.
     QTest::newRow("set-up completed by Ant 3") << true << true << 0 << 0 << 9 << "botaoTecla3"
-        << bytes("fe03010200fd") << 0 << 9 << 0 << false << done;
+        << bytes("fe03010200fd") << 0 << 2 << 1 << false << done;
     QTest::newRow("set-up completed by F12") << true << true << 0 << 5 << 9 << "F12"
-        << bytes("fe03010b05fd") << 5 << 9 << 0 << false << done;
+        << bytes("fe03010b05fd") << 5 << 11 << 1 << false << done;
     QTest::newRow("set-up completed by RELEASE") << true << true << 0 << 2 << 9 << "botaoRelease"
-        << bytes("fe03010f02fd") << 2 << 9 << 0 << false << done;
+        << bytes("fe03010f02fd") << 2 << 15 << 1 << false << done;
     QTest::newRow("set-up wins over split on") << true << true << 1 << 2 << 9 << "botaoTecla3"
-        << bytes("fe03010202fd") << 2 << 9 << 1 << false << done;
+        << bytes("fe03010202fd") << 2 << 2 << 1 << false << done;
     QTest::newRow("offline: Ant 4 still chosen") << false << false << 0 << 0 << 0 << "botaoTecla4"
         << QByteArray() << 3 << 0 << 0 << true << none;
     QTest::newRow("offline: split ends") << false << false << 1 << 4 << 7 << "F5"
