@@ -12,6 +12,7 @@
 #include "link/command.h"
 #include "link/linkclock.h"
 #include "link/linklog.h"
+#include "link/threadcom.h"
 
 namespace {
 int lookupsStarted = 0;
@@ -62,8 +63,12 @@ void MainWindow::closeCom()
     SettingsStore store(settingsPath);
     connected = false;
     // Nothing will confirm the pending commands now; the panel keeps what it
-    // shows, but no figure of a link that is off.
+    // shows, but no figure of a link that is off. What still waits to leave
+    // would reach the device unconfirmed.
     linkSession.stop();
+    if (linkWorker) {
+        linkWorker->clearQueue();
+    }
     showLinkFigures(linkclock::steadyNow());
     bandLinkChanged();
     store.setValue(settingskey::Connected, 0);

@@ -83,6 +83,12 @@ int ThreadCOM::queuedDatagramCount()
     return datagramQueue.size();
 }
 
+void ThreadCOM::clearQueue()
+{
+    LinkLocker lock(&queueMutex);
+    datagramQueue.clear();
+}
+
 // Called with queueMutex held: asks the worker thread to write what is due.
 void ThreadCOM::wake()
 {

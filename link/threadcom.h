@@ -53,6 +53,9 @@ public:
     MainWindow* window() const { return mainWindow; }
     // Commands waiting to be written.
     int queuedDatagramCount();
+    // Drops what waits: a command given before Disconnect must not reach the
+    // device unconfirmed later, nor open the next session. Any thread.
+    void clearQueue();
     // The local port replies come back to; 0 until the thread has bound it.
     quint16 localPort() const { return boundPort; }
 
