@@ -48,11 +48,8 @@ void MainWindow::applySettings()
     resizeAllTexts(baseTextSize(width()));
 
     hostText = hostFromSetting(text(settingskey::Host));
-    // A live link never takes a host name for an address; Connect checks
-    // the pair again.
-    if (!connected || !useIpDirectly || isIpAddress(hostText)) {
-        linkUsesIpDirectly = useIpDirectly;
-    }
+    // A host name is never taken for an address; Connect refuses the pair.
+    linkUsesIpDirectly = useIpDirectly && isIpAddress(hostText);
     // A lookup still running for the old host must not overwrite this one.
     cancelHostLookup();
     // Resolved even when the host is to be used directly, so a bad entry
