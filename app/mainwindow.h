@@ -207,7 +207,8 @@ private:
     // Applies a report that arrived at `at` (steady clock).
     void applyReport(const QString& res, qint64 at);
     // "Directly use IP" as the link uses it: taken from the setting at
-    // Connect and when settings are applied, never under a live link.
+    // Connect, and when settings are applied only for an address, so a box
+    // ticked under a live link never sends to a host name.
     bool linkUsesIpDirectly = false;
 
     /* band following */
