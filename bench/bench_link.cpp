@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -176,6 +177,7 @@ int loss(int seconds)
     std::vector<qint64> truth;
     std::vector<qint64> error;
     int silent = 0;
+    std::map<QString, int> others;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < seconds * 1000) {
@@ -184,6 +186,7 @@ int loss(int seconds)
         const qint64 real = t.probe->roundTrip();
         if (ping < 0) {
             ++silent;
+            others[t.window->linkFigures()->text()] += 1;
             continue;
         }
         shown.push_back(ping);
@@ -201,6 +204,9 @@ int loss(int seconds)
     std::printf("  |shown - true|  median %lld  max %lld ms; over 20 ms: %lld readings\n", ll(median(error)),
                 ll(*std::max_element(error.begin(), error.end())),
                 ll(std::count_if(error.begin(), error.end(), [](qint64 e) { return e > 20; })));
+    for (const auto& [text, count] : others) {
+        std::printf("  \"%s\" %d times\n", qPrintable(text), count);
+    }
     std::printf("  field at the end: %s\n", qPrintable(t.window->linkFigures()->text()));
     return 0;
 }

@@ -11,7 +11,8 @@
 // poll a report answers). The first report that answers a later poll judges
 // the command: it is confirmed when the report agrees; when it disagrees the
 // command is sent again, at most twice more, and then the device's word wins
-// and the operator is told.
+// and the operator is told. A command a newer one took over in part is not
+// sent again: its bytes would undo the newer one.
 
 #include <QList>
 #include <QString>
@@ -51,8 +52,9 @@ public:
     };
     static std::optional<Expectation> expectationOf(const DeviceCommand& command, bool splitOn);
 
-    // The operator gave a command; it replaces what older ones asked for the
-    // same state. Returns false for commands that ask for no state.
+    // The operator gave a command. It replaces an older one for the same
+    // thing whole, and takes over what others asked for the same state.
+    // Returns false for commands that ask for no state.
     bool add(const DeviceCommand& command, bool splitOn);
 
     // Whether the same request still waits for the device's word: asked
