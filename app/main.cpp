@@ -10,9 +10,14 @@
 
 namespace {
 
-// --help and --version need no display and touch no settings file.
+// --help, --version and an unknown option need no display and touch no
+// settings file.
 int answerCommandLine(int argc, char* argv[], CommandLineRequest request)
 {
+    if (request == CommandLineRequest::UnknownOption) {
+        std::fprintf(stderr, "zarel: unknown option '%s'\nTry 'zarel --help' for the options.\n", argv[1]);
+        return 2;
+    }
     QCoreApplication app(argc, argv);
     const QString text = request == CommandLineRequest::Version
         ? QStringLiteral("zarel " ZAREL_VERSION "\n")

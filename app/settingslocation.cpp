@@ -99,7 +99,7 @@ CommandLineRequest commandLineRequest(const QStringList& arguments)
     if (first == QLatin1String("--version")) {
         return CommandLineRequest::Version;
     }
-    return CommandLineRequest::Run;
+    return first.startsWith(QLatin1Char('-')) ? CommandLineRequest::UnknownOption : CommandLineRequest::Run;
 }
 
 QString usageText(const QString& programDir, const QString& configDir)
@@ -110,7 +110,8 @@ QString usageText(const QString& programDir, const QString& configDir)
                           "Zarel is the remote-control panel of the Merax network antenna switch.\n"
                           "\n"
                           "  PROFILE      keep the settings in settings<PROFILE>.ini instead of settings.ini;\n"
-                          "               characters a file name cannot hold, such as '/', become '_'\n"
+                          "               it does not start with '-', and characters a file name cannot\n"
+                          "               hold, such as '/', become '_'\n"
                           "  -h, --help   show this text and quit\n"
                           "  --version    show the version and quit\n"
                           "\n"

@@ -31,8 +31,10 @@ QString settingsPathForProgram(const QStringList& arguments);
 // Names the file for the operator when it is not the one beside the program.
 QString settingsNotice(const QString& settingsPath, const QString& programDir);
 
-// What the first argument asks for besides a profile.
-enum class CommandLineRequest { Run, Help, Version };
+// What the first argument asks for besides a profile. A profile never
+// starts with '-': an option the panel does not know is refused, rather than
+// taken for a profile and given a settings file of its own.
+enum class CommandLineRequest { Run, Help, Version, UnknownOption };
 CommandLineRequest commandLineRequest(const QStringList& arguments);
 
 QString usageText(const QString& programDir, const QString& configDir);

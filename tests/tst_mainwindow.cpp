@@ -306,20 +306,26 @@ void TestMainWindow::processExitsCleanlyOnTerminate()
 void TestMainWindow::commandLineAnswers_data()
 {
     QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("output"); // on standard output, or on standard error when refused
+    QTest::addColumn<int>("exitCode");
 
     QTest::newRow("help") << "--help"
-                          << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*settings<PROFILE>\\.ini";
+                          << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*settings<PROFILE>\\.ini" << 0;
     QTest::newRow("short help") << "-h"
-                                << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*--version";
+                                << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*--version" << 0;
     QTest::newRow("version") << "--version"
-                             << "^zarel \\d+\\.\\d+\\.\\d+\n$";
+                             << "^zarel \\d+\\.\\d+\\.\\d+\n$" << 0;
+    // Refused before anything is written, not taken for a profile.
+    QTest::newRow("unknown option") << "--bogus"
+                                    << "^zarel: unknown option '--bogus'\n"
+                                    << 2;
 }
 
 void TestMainWindow::commandLineAnswers()
 {
     QFETCH(QString, argument);
     QFETCH(QString, output);
+    QFETCH(int, exitCode);
     const QString program = qEnvironmentVariable("ZAREL_BIN");
     if (program.isEmpty()) {
         QSKIP("ZAREL_BIN is not set");
@@ -338,10 +344,11 @@ void TestMainWindow::commandLineAnswers()
     zarel.start(program, {argument});
     QVERIFY(zarel.waitForFinished(10000));
     QCOMPARE(zarel.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(zarel.exitCode(), 0);
-    const QString printed = QString::fromLocal8Bit(zarel.readAllStandardOutput());
+    QCOMPARE(zarel.exitCode(), exitCode);
+    const QString printed =
+        QString::fromLocal8Bit(exitCode == 0 ? zarel.readAllStandardOutput() : zarel.readAllStandardError());
     QVERIFY2(QRegularExpression(output).match(printed).hasMatch(), qPrintable(printed));
-    if (argument != QLatin1String("--version")) {
+    if (printed.startsWith(QLatin1String("Usage"))) {
         // The folder named exactly zarel, with no organisation above it.
         QVERIFY2(printed.contains(config.path() + QStringLiteral("/zarel.")), qPrintable(printed));
     }

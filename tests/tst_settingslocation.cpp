@@ -180,7 +180,8 @@ void TestSettingsLocation::commandLineRequest_data()
     QTest::newRow("short help") << QStringList {"zarel", "-h"} << CommandLineRequest::Help;
     QTest::newRow("version") << QStringList {"zarel", "--version"} << CommandLineRequest::Version;
     QTest::newRow("help after a profile") << QStringList {"zarel", "A", "--help"} << CommandLineRequest::Run;
-    QTest::newRow("profile named like an option") << QStringList {"zarel", "--helpdesk"} << CommandLineRequest::Run;
+    QTest::newRow("unknown option") << QStringList {"zarel", "--helpdesk"} << CommandLineRequest::UnknownOption;
+    QTest::newRow("unknown short option") << QStringList {"zarel", "-v"} << CommandLineRequest::UnknownOption;
 }
 
 void TestSettingsLocation::commandLineRequest()
