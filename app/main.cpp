@@ -7,6 +7,7 @@
 #include "app/platformsetup.h"
 #include "app/settingslocation.h"
 #include "app/termination.h"
+#include "forms/theme.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     QApplication app(argc, argv);
+    app.setWindowIcon(applicationIcon());
     qRegisterMetaType<MainWindow*>("MainWindow*");
     catchTerminationSignals();
 

@@ -39,3 +39,13 @@ QString dialogStyleSheet()
     static const QString sheet = loadSheet(QStringLiteral(":/styles/dialog.qss"));
     return sheet;
 }
+
+QIcon applicationIcon()
+{
+    initFormResources();
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/zarel-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
