@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 
@@ -75,10 +77,32 @@ bool folderWritable(const QString& dir)
 #endif
 }
 
+bool isSystemFolder(const QString& dir)
+{
+    const QString path = QDir::cleanPath(QDir::fromNativeSeparators(dir));
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity caseSensitivity = Qt::CaseInsensitive;
+    QStringList roots;
+    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        const QString root = qEnvironmentVariable(name);
+        if (!root.isEmpty()) {
+            roots << QDir::cleanPath(QDir::fromNativeSeparators(root));
+        }
+    }
+#else
+    const Qt::CaseSensitivity caseSensitivity = Qt::CaseSensitive;
+    const QStringList roots {QStringLiteral("/usr"),  QStringLiteral("/opt"), QStringLiteral("/bin"),
+                             QStringLiteral("/sbin"), QStringLiteral("/lib"), QStringLiteral("/snap")};
+#endif
+    return std::any_of(roots.begin(), roots.end(), [&](const QString& root) {
+        return path.compare(root, caseSensitivity) == 0 || path.startsWith(root + QLatin1Char('/'), caseSensitivity);
+    });
+}
+
 QString settingsPathForProgram(const QStringList& arguments)
 {
     const QString programDir = QCoreApplication::applicationDirPath();
-    return chooseSettingsPath(programDir, folderWritable(programDir),
+    return chooseSettingsPath(programDir, folderWritable(programDir) && !isSystemFolder(programDir),
                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), arguments.value(1));
 }
 
@@ -116,6 +140,7 @@ QString usageText(const QString& programDir, const QString& configDir)
                           "  --version    show the version and quit\n"
                           "\n"
                           "The settings file is kept beside the program, in %1, when that folder\n"
-                          "is writable, and otherwise in %2.\n")
+                          "is writable and not a system folder (/usr, /opt, Program Files), and\n"
+                          "otherwise in %2.\n")
         .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir));
 }

@@ -25,6 +25,10 @@ bool writableByBits(QFileDevice::Permissions permissions, bool userOwns, bool us
 // The system and the bits both let this user create a file in dir.
 bool folderWritable(const QString& dir);
 
+// A folder programs are installed in (/usr, /opt and the like; Program
+// Files on Windows): settings never go there, even where root could write.
+bool isSystemFolder(const QString& dir);
+
 // The settings file of this run: the profile is the first argument.
 QString settingsPathForProgram(const QStringList& arguments);
 

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void writableByBits();
     void folderWritable_data();
     void folderWritable();
+    void systemFolder_data();
+    void systemFolder();
     void missingFolderMadeOnFirstWrite();
     void settingsNotice_data();
     void settingsNotice();
@@ -132,6 +134,30 @@ void TestSettingsLocation::folderWritable()
     }
     QCOMPARE(::folderWritable(path), writable);
     QFile::setPermissions(path, QFileDevice::Permissions(0x7700));
+}
+
+// Where a package puts the program: root could write there, but settings
+// stored there outlive the package.
+void TestSettingsLocation::systemFolder_data()
+{
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<bool>("system");
+
+#ifndef Q_OS_WIN
+    QTest::newRow("/usr/bin") << "/usr/bin" << true;
+    QTest::newRow("/usr/local/bin") << "/usr/local/bin" << true;
+    QTest::newRow("/opt/zarel, trailing slash") << "/opt/zarel/" << true;
+    QTest::newRow("a home folder") << "/home/op/zarel" << false;
+    QTest::newRow("a name that only starts like one") << "/optional/zarel" << false;
+    QTest::newRow("a system folder's name further down") << "/home/op/usr/bin" << false;
+#endif
+}
+
+void TestSettingsLocation::systemFolder()
+{
+    QFETCH(QString, dir);
+    QFETCH(bool, system);
+    QCOMPARE(::isSystemFolder(dir), system);
 }
 
 void TestSettingsLocation::missingFolderMadeOnFirstWrite()
