@@ -48,9 +48,10 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     QApplication app(argc, argv);
+    // First, so a SIGTERM during start-up already closes the window cleanly.
+    catchTerminationSignals();
     app.setWindowIcon(applicationIcon());
     qRegisterMetaType<MainWindow*>("MainWindow*");
-    catchTerminationSignals();
 
     int exitCode = 0;
     {
