@@ -32,8 +32,11 @@ LinkLedger::Answer LinkLedger::recordReport(qint64 at)
                                         [](qint64 time, const Poll& poll) { return time < poll.writtenAt; });
     const std::size_t count = static_cast<std::size_t>(asked - waiting.begin());
     if (count == 0) {
-        // Unasked, or the late answer to a poll already written off.
-        return {};
+        // Unasked, or the late answer to a poll already answered or written
+        // off, overtaken by a newer one.
+        Answer late;
+        late.stale = !measuring;
+        return late;
     }
     const auto age = [at, this](std::size_t i) { return at - waiting[i].writtenAt; };
     const std::optional<quint64> oldest = waiting.front().serial;
@@ -58,7 +61,9 @@ LinkLedger::Answer LinkLedger::recordReport(qint64 at)
         // Younger than any waiting poll could be: a late answer to one
         // already written off, or a shorter round trip.
         odd();
-        return {};
+        Answer late;
+        late.stale = true;
+        return late;
     }
     const auto couldBeAnswered = [&](std::size_t i) { return i < count && age(i) >= median - slackMs; };
     std::size_t match = 0;

@@ -64,6 +64,9 @@ public:
         // The serial of a poll the report is surely not older than: what
         // may judge commands written before it.
         std::optional<quint64> judgedBy;
+        // A late answer the panel has moved past (no waiting poll could be
+        // the one answered): it must not paint the old state back.
+        bool stale = false;
     };
     // A valid report came in.
     Answer recordReport(qint64 at);

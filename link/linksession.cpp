@@ -72,10 +72,15 @@ bool LinkSession::pollDue(qint64 now)
     return ledger.pollDue(now);
 }
 
-LinkSession::Verdicts LinkSession::reportApplied(DeviceState& state, qint64 at)
+bool LinkSession::reportArrived(qint64 at)
 {
     lastAnswerAt = at;
     answer = ledger.recordReport(at);
+    return !answer.stale;
+}
+
+LinkSession::Verdicts LinkSession::reportApplied(DeviceState& state)
+{
     return pending.judge(state, answer.judgedBy);
 }
 

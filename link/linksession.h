@@ -48,9 +48,12 @@ public:
     bool pollDue(qint64 now);
 
     using Verdicts = PendingCommands::Verdicts;
-    // A valid report from the device, applied to `state`, came in at `at`:
-    // judges what it can, then shows what is still waiting on top of it.
-    Verdicts reportApplied(DeviceState& state, qint64 at);
+    // A valid report from the device came in at `at`. Returns false for a
+    // late answer the panel has moved past: it is not to be applied.
+    bool reportArrived(qint64 at);
+    // The report that arrived last was applied to `state`: judges what it
+    // can, then shows what is still waiting on top of it.
+    Verdicts reportApplied(DeviceState& state);
     int unconfirmed() const { return pending.count(); }
     // What the ledger made of the last applied report.
     const LinkLedger::Answer& lastAnswer() const { return answer; }

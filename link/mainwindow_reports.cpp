@@ -47,15 +47,21 @@ void MainWindow::processaPDRLan(MainWindow* w, QString res)
 
 void MainWindow::applyReport(const QString& res, qint64 at)
 {
-    if (applyStatusReport(deviceState, parseStatusReport(res)) == ReportOutcome::Rejected) {
+    const StatusReport report = parseStatusReport(res);
+    if (!report.valid) {
         updateUI(this);
         return;
     }
+    // An answer overtaken by a newer one shows a state the device has left.
+    if (!linkSession.reportArrived(at)) {
+        return;
+    }
+    applyStatusReport(deviceState, report);
     lastReportTime = linkclock::now();
 
     // What the operator asked for and the device has not confirmed stays on
     // the panel, so reports still on their way do not paint the old state back.
-    const LinkSession::Verdicts verdicts = linkSession.reportApplied(deviceState, at);
+    const LinkSession::Verdicts verdicts = linkSession.reportApplied(deviceState);
     for (const DeviceCommand& command : verdicts.resend) {
         qCInfo(lcLink).noquote() << "sending again:" << frameCommand(command).toHex(' ');
         enqueueCommand(command);

@@ -139,7 +139,12 @@ private:
             DeviceState reported = onAntenna(it->second.state.antenna);
             reported.splitActive = it->second.state.split;
             reported.splitRxAntenna = it->second.state.rx;
-            const auto verdicts = session.reportApplied(reported, now);
+            if (!session.reportArrived(now)) {
+                matches.push_back({now, it->second.poll, session.lastAnswer()});
+                it = replies.erase(it);
+                continue;
+            }
+            const auto verdicts = session.reportApplied(reported);
             matches.push_back({now, it->second.poll, session.lastAnswer()});
             for (const QString& name : verdicts.notConfirmed) {
                 notices.emplace_back(now, name);
