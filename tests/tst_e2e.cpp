@@ -280,6 +280,12 @@ void TestEndToEnd::remoteStationNeverShowsTheOldAntenna()
     connect(
         linkWorker, &ThreadCOM::datagramReceived, window.get(),
         [&] {
+            // After three sends lost on the way in, the device's word is the
+            // previous antenna, and the loop below checks that case.
+            const QString refusal = QStringLiteral("Ant %1 not confirmed by the Merax").arg(pressed + 1);
+            if (window->ui->statusBar->currentMessage() == refusal) {
+                return;
+            }
             if (previous >= 0 && window->ui->antennaButtons[previous]->styleSheet() == harness::selected) {
                 flicker << QStringLiteral("Ant %1 after Ant %2").arg(previous + 1).arg(pressed + 1);
             }
