@@ -71,11 +71,9 @@ LinkLedger::Answer LinkLedger::recordReport(qint64 at)
         ++match;
     }
     const bool ambiguous = couldBeAnswered(match + 1);
-    if (match > 0) {
-        odd();
-    } else {
-        oddInARow = 0;
-    }
+    // Polls written off are what losses look like, however many in a row:
+    // only reports too young for any waiting poll tell of a changed round trip.
+    oddInARow = 0;
     for (std::size_t i = 0; i < match; ++i) {
         decide(waiting.front().writtenAt, false);
         waiting.pop_front();

@@ -29,10 +29,11 @@
 //
 // Measuring (after Connect) keeps one poll out at a time, the next only
 // once the last is answered or given up, so the answer is unmistakable.
-// Losses never make two reports in a row write polls off, so three such
-// reports in a row, or three younger than any waiting poll could be, mean
-// the round trip has changed: it is measured again, and answers still on
-// their way meanwhile judge nothing.
+// Three reports in a row younger than any waiting poll could be mean the
+// round trip has shrunk: it is measured again, and answers still on their
+// way meanwhile judge nothing. Polls written off are not counted: on a lossy
+// link they come in runs, and measuring again there would only slow the
+// reports to one per round trip.
 //
 // Timing alone cannot tell a round trip grown at once by a whole poll
 // period from a report lost: such a jump can leave the figure short by
