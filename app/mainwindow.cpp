@@ -11,6 +11,7 @@
 #include <QStatusBar>
 
 #include "app/settingslocation.h"
+#include "app/settingsstore.h"
 #include "connection/radiosource.h"
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
@@ -42,7 +43,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&splitBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkSplit);
     connect(&busyRotBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkBusyRot);
 
-    settingsPath = settingsPathForProgram(QCoreApplication::arguments());
+    const SettingsLocation settingsLocation = settingsLocationForProgram(QCoreApplication::arguments());
+    settingsPath = settingsLocation.path;
+    SettingsStore::copyOnFirstWrite(settingsPath, settingsLocation.copiedFrom);
 
     // One pair of threads per process: a second window takes them over.
     stopThreads();
@@ -74,10 +77,12 @@ MainWindow::MainWindow(QWidget* parent)
 
     applySettings();
     registerAnchoredWidgets();
-    // Once, and never over a complaint about the host that applySettings made.
-    const QString notice = settingsNotice(settingsPath, QCoreApplication::applicationDirPath());
-    if (!notice.isEmpty() && ui->statusBar->currentMessage().isEmpty()) {
-        ui->statusBar->showMessage(notice);
+    // Once, beside any complaint about the host that applySettings made: the
+    // operator who lost a host may well be looking for the settings.
+    const QString notice = settingsNotice(settingsLocation, QCoreApplication::applicationDirPath());
+    if (!notice.isEmpty()) {
+        const QString shown = ui->statusBar->currentMessage();
+        ui->statusBar->showMessage(shown.isEmpty() ? notice : shown + QStringLiteral("  \u00b7  ") + notice);
     }
 }
 

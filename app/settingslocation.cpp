@@ -99,19 +99,38 @@ bool isSystemFolder(const QString& dir)
     });
 }
 
-QString settingsPathForProgram(const QStringList& arguments)
+SettingsLocation settingsLocation(const QString& programDir, const QString& configDir, const QString& profile)
 {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    return chooseSettingsPath(programDir, folderWritable(programDir) && !isSystemFolder(programDir),
-                              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), arguments.value(1));
+    SettingsLocation location;
+    location.path =
+        chooseSettingsPath(programDir, folderWritable(programDir) && !isSystemFolder(programDir), configDir, profile);
+    const QString beside = programDir + QLatin1Char('/') + profileFileName(profile);
+    // A portable copy moved under a protected folder keeps its settings.
+    if (QDir::cleanPath(location.path) != QDir::cleanPath(beside) && !QFileInfo::exists(location.path) &&
+        QFileInfo(beside).isFile()) {
+        location.copiedFrom = beside;
+    }
+    return location;
 }
 
-QString settingsNotice(const QString& settingsPath, const QString& programDir)
+SettingsLocation settingsLocationForProgram(const QStringList& arguments)
 {
-    if (QDir::cleanPath(QFileInfo(settingsPath).absolutePath()) == QDir::cleanPath(programDir)) {
+    return settingsLocation(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), arguments.value(1));
+}
+
+QString settingsNotice(const SettingsLocation& location, const QString& programDir)
+{
+    if (QDir::cleanPath(QFileInfo(location.path).absolutePath()) == QDir::cleanPath(programDir)) {
         return QString();
     }
-    return QCoreApplication::translate("MainWindow", "Settings: %1").arg(QDir::toNativeSeparators(settingsPath));
+    const QString notice =
+        QCoreApplication::translate("MainWindow", "Settings: %1").arg(QDir::toNativeSeparators(location.path));
+    if (location.copiedFrom.isEmpty()) {
+        return notice;
+    }
+    return QCoreApplication::translate("MainWindow", "%1 (copied from %2)")
+        .arg(notice, QDir::toNativeSeparators(QFileInfo(location.copiedFrom).absolutePath()));
 }
 
 CommandLineRequest commandLineRequest(const QStringList& arguments)
@@ -128,6 +147,12 @@ CommandLineRequest commandLineRequest(const QStringList& arguments)
 
 QString usageText(const QString& programDir, const QString& configDir)
 {
+    const SettingsLocation location = settingsLocation(programDir, configDir, QString());
+    QString used = QDir::toNativeSeparators(location.path);
+    if (!location.copiedFrom.isEmpty()) {
+        used += QStringLiteral("\n(read from %1, and copied there at the first change)")
+                    .arg(QDir::toNativeSeparators(location.copiedFrom));
+    }
     return QStringLiteral("Usage: zarel [PROFILE]\n"
                           "       zarel --help | --version\n"
                           "\n"
@@ -141,6 +166,9 @@ QString usageText(const QString& programDir, const QString& configDir)
                           "\n"
                           "The settings file is kept beside the program, in %1, when that folder\n"
                           "is writable and not a system folder (/usr, /opt, Program Files), and\n"
-                          "otherwise in %2.\n")
-        .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir));
+                          "otherwise in %2.\n"
+                          "A file left beside the program is then read, and copied there at the\n"
+                          "first change. Without a PROFILE the settings are in\n"
+                          "%3\n")
+        .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir), used);
 }

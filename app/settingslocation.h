@@ -29,11 +29,24 @@ bool folderWritable(const QString& dir);
 // Files on Windows): settings never go there, even where root could write.
 bool isSystemFolder(const QString& dir);
 
-// The settings file of this run: the profile is the first argument.
-QString settingsPathForProgram(const QStringList& arguments);
+struct SettingsLocation
+{
+    QString path;
+    // The file of the same name beside the program, when the settings go to
+    // the configuration folder and have none there yet: it is read, and
+    // copied at the first write.
+    QString copiedFrom;
+};
 
-// Names the file for the operator when it is not the one beside the program.
-QString settingsNotice(const QString& settingsPath, const QString& programDir);
+// Where a program in programDir keeps the profile's settings.
+SettingsLocation settingsLocation(const QString& programDir, const QString& configDir, const QString& profile);
+
+// The settings file of this run: the profile is the first argument.
+SettingsLocation settingsLocationForProgram(const QStringList& arguments);
+
+// Names the file for the operator when it is not the one beside the program,
+// and the folder it is copied from.
+QString settingsNotice(const SettingsLocation& location, const QString& programDir);
 
 // What the first argument asks for besides a profile. A profile never
 // starts with '-': an option the panel does not know is refused, rather than
@@ -41,6 +54,7 @@ QString settingsNotice(const QString& settingsPath, const QString& programDir);
 enum class CommandLineRequest { Run, Help, Version, UnknownOption };
 CommandLineRequest commandLineRequest(const QStringList& arguments);
 
+// --help: the rule, and the file a run without a profile would use.
 QString usageText(const QString& programDir, const QString& configDir);
 
 #endif // ZAREL_SETTINGSLOCATION_H

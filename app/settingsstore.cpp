@@ -1,7 +1,9 @@
 #include "app/settingsstore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 #include <QTextCodec>
 
@@ -81,6 +83,19 @@ bool isBlank(char ch)
 bool isLineEnd(char ch)
 {
     return ch == '\n' || ch == '\r';
+}
+
+// Settings files and where they come from until they exist. GUI thread only.
+QHash<QString, QString>& sources()
+{
+    static QHash<QString, QString> map;
+    return map;
+}
+
+QString sourceOf(const QString& path)
+{
+    const QString source = sources().value(QDir::cleanPath(path));
+    return !source.isEmpty() && !QFileInfo::exists(path) && QFileInfo(source).isFile() ? source : path;
 }
 
 } // namespace
@@ -181,12 +196,42 @@ QString inifile::joinAsTyped(const QStringList& parts, const QByteArray& raw)
 }
 
 SettingsStore::SettingsStore(const QString& path)
-    : store(path, QSettings::IniFormat)
+    : path(path)
     , readOnly(markedReadOnly(path))
-    , bytes(fileBytes(path))
-    , utf8(isUtf8(bytes))
 {
-    useFileCodec(store);
+    open(sourceOf(path));
+}
+
+void SettingsStore::copyOnFirstWrite(const QString& path, const QString& source)
+{
+    if (source.isEmpty()) {
+        sources().remove(QDir::cleanPath(path));
+    } else {
+        sources().insert(QDir::cleanPath(path), source);
+    }
+}
+
+void SettingsStore::open(const QString& file)
+{
+    readFrom = file;
+    bytes = fileBytes(file);
+    utf8 = isUtf8(bytes);
+    store = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    useFileCodec(*store);
+}
+
+bool SettingsStore::adoptSource()
+{
+    const QString source = readFrom;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // The copy keeps the source's bits: a read-only original must not make
+    // the operator's own copy read-only.
+    if (!QFile::copy(source, path) ||
+        !QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        return false;
+    }
+    open(path);
+    return true;
 }
 
 void SettingsStore::useFileCodec(QSettings& settings) const
@@ -199,7 +244,7 @@ void SettingsStore::useFileCodec(QSettings& settings) const
 
 QVariant SettingsStore::value(const QString& key) const
 {
-    return store.value(key, QString());
+    return store->value(key, QString());
 }
 
 QString SettingsStore::text(const QString& key) const
@@ -218,10 +263,14 @@ void SettingsStore::setValue(const QString& key, const QVariant& value)
         return;
     }
     // Rewritten, an older file's \x escapes would turn into UTF-8.
-    if (store.contains(key) && writtenAsText(value) && text(key) == value.toString()) {
+    if (store->contains(key) && writtenAsText(value) && text(key) == value.toString()) {
         return;
     }
-    store.setValue(key, value);
+    if (readFrom != path && !adoptSource()) {
+        refused = true;
+        return;
+    }
+    store->setValue(key, value);
     pending = true;
 }
 
@@ -230,26 +279,29 @@ bool SettingsStore::sync()
     if (refused) {
         return false;
     }
+    if (readFrom != path) {
+        return true; // nothing written: the source stays as it is
+    }
     if (pending) {
         // QSettings rewrites the whole file, a hand-typed "a , b" as its list
         // "a, b"; stored as one text it reads back as typed.
         for (const QString& key : textKeys()) {
-            if (isList(store.value(key))) {
-                store.setValue(key, text(key));
+            if (isList(store->value(key))) {
+                store->setValue(key, text(key));
             }
         }
     }
-    store.sync();
-    bool written = store.status() == QSettings::NoError;
-    if (store.status() == QSettings::FormatError) {
+    store->sync();
+    bool written = store->status() == QSettings::NoError;
+    if (store->status() == QSettings::FormatError) {
         // QSettings keeps reporting a flaw of the file as it was read, even
         // after writing it out cleanly. A fresh view shares the pending
         // changes, retries any that are still unwritten and says how that went.
-        QSettings fresh(store.fileName(), QSettings::IniFormat);
+        QSettings fresh(store->fileName(), QSettings::IniFormat);
         useFileCodec(fresh);
         fresh.sync();
         written = fresh.status() == QSettings::NoError;
     }
-    bytes = fileBytes(store.fileName());
+    bytes = fileBytes(store->fileName());
     return written;
 }

@@ -24,6 +24,8 @@ private Q_SLOTS:
     void systemFolder_data();
     void systemFolder();
     void missingFolderMadeOnFirstWrite();
+    void settingsCarriedOver_data();
+    void settingsCarriedOver();
     void settingsNotice_data();
     void settingsNotice();
     void commandLineRequest_data();
@@ -158,6 +160,10 @@ void TestSettingsLocation::systemFolder()
     QFETCH(QString, dir);
     QFETCH(bool, system);
     QCOMPARE(::isSystemFolder(dir), system);
+    if (system) {
+        // Root can write in /usr/bin; the settings go elsewhere all the same.
+        QCOMPARE(settingsLocation(dir, QStringLiteral("/cfg"), QString()).path, QStringLiteral("/cfg/settings.ini"));
+    }
 }
 
 void TestSettingsLocation::missingFolderMadeOnFirstWrite()
@@ -170,6 +176,89 @@ void TestSettingsLocation::missingFolderMadeOnFirstWrite()
     store.setValue(QStringLiteral("IP"), QStringLiteral("192.0.2.7"));
     QVERIFY(store.sync());
     QCOMPARE(SettingsStore(path).text(QStringLiteral("IP")), QStringLiteral("192.0.2.7"));
+}
+
+// A portable install moved where the operator cannot write: its settings
+// are read where they were and copied at the first change, the original
+// never touched.
+void TestSettingsLocation::settingsCarriedOver_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<int>("besideMode"); // 0: no file beside the program
+    QTest::addColumn<bool>("configHasFile");
+    QTest::addColumn<QString>("host"); // read before the first write
+
+    const int rw_r__r__ = 0x6444;
+    const int r__r__r__ = 0x4444;
+    QTest::newRow("read-only folder, file beside") << false << rw_r__r__ << false << "beside";
+    QTest::newRow("read-only folder, read-only file beside") << false << r__r__r__ << false << "beside";
+    QTest::newRow("read-only folder, already copied") << false << rw_r__r__ << true << "config";
+    QTest::newRow("read-only folder, nothing beside") << false << 0 << false << "";
+    QTest::newRow("writable folder") << true << rw_r__r__ << false << "beside";
+}
+
+void TestSettingsLocation::settingsCarriedOver()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(int, besideMode);
+    QFETCH(bool, configHasFile);
+    QFETCH(QString, host);
+
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
+    const QString program = temp.filePath(QStringLiteral("program"));
+    const QString config = temp.filePath(QStringLiteral("config/zarel"));
+    QVERIFY(QDir().mkpath(program));
+    const QString beside = program + QStringLiteral("/settingsA.ini");
+    const QByteArray original = "IP=beside\nLabel3=\"20M, YAGI\"\n";
+    if (besideMode != 0) {
+        QFile file(beside);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(original);
+        file.close();
+        QVERIFY(QFile::setPermissions(beside, QFileDevice::Permissions(besideMode)));
+    }
+    if (configHasFile) {
+        QVERIFY(QDir().mkpath(config));
+        QFile file(config + QStringLiteral("/settingsA.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("IP=config\n");
+    }
+    QVERIFY(QFile::setPermissions(program, QFileDevice::Permissions(folderWritable ? 0x7700 : 0x5500)));
+
+    const SettingsLocation location = settingsLocation(program, config, QStringLiteral("A"));
+    QCOMPARE(location.path, folderWritable ? beside : config + QStringLiteral("/settingsA.ini"));
+    const bool copies = !folderWritable && besideMode != 0 && !configHasFile;
+    QCOMPARE(location.copiedFrom, copies ? beside : QString());
+    QCOMPARE(::settingsNotice(location, program).endsWith(QStringLiteral(" (copied from %1)").arg(program)), copies);
+
+    SettingsStore::copyOnFirstWrite(location.path, location.copiedFrom);
+    {
+        SettingsStore store(location.path);
+        QCOMPARE(store.text(QStringLiteral("IP")), host);
+        QVERIFY(store.sync());
+    }
+    // Reading alone creates nothing.
+    QCOMPARE(QFileInfo::exists(location.path), folderWritable ? besideMode != 0 : configHasFile);
+    {
+        SettingsStore store(location.path);
+        store.setValue(QStringLiteral("Label1"), QStringLiteral("DIPOLE"));
+        QVERIFY(store.sync());
+    }
+    SettingsStore after(location.path);
+    QCOMPARE(after.text(QStringLiteral("Label1")), QStringLiteral("DIPOLE"));
+    QCOMPARE(after.text(QStringLiteral("IP")), host);
+    // The operator's copy stays writable, whatever the original's bits.
+    after.setValue(QStringLiteral("Label2"), QStringLiteral("VERTICAL"));
+    QVERIFY(after.sync());
+    if (copies) {
+        QCOMPARE(after.text(QStringLiteral("Label3")), QStringLiteral("20M, YAGI"));
+        QFile file(beside);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), original);
+    }
+    SettingsStore::copyOnFirstWrite(location.path, QString());
+    QFile::setPermissions(program, QFileDevice::Permissions(0x7700));
 }
 
 void TestSettingsLocation::settingsNotice_data()
@@ -191,8 +280,8 @@ void TestSettingsLocation::settingsNotice()
 {
     QFETCH(QString, path);
     QFETCH(QString, notice);
-    QCOMPARE(::settingsNotice(path, QStringLiteral("/opt/z")), notice);
-    QCOMPARE(::settingsNotice(path, QStringLiteral("/opt/z/")), notice);
+    QCOMPARE(::settingsNotice({path, QString()}, QStringLiteral("/opt/z")), notice);
+    QCOMPARE(::settingsNotice({path, QString()}, QStringLiteral("/opt/z/")), notice);
 }
 
 void TestSettingsLocation::commandLineRequest_data()
