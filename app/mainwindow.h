@@ -99,6 +99,8 @@ public:
 Q_SIGNALS:
     // The band-following setting changed (in a dialog, or by "remember").
     void bandFollowChanged();
+    // The settings file was applied again: captions may have changed.
+    void settingsApplied();
 
 public Q_SLOTS:
     /* polling and watchdog */

@@ -94,6 +94,7 @@ void MainWindow::applySettings()
         return value.type() == QVariant::StringList ? value.toStringList().join(QStringLiteral(", "))
                                                     : value.toString();
     }));
+    emit settingsApplied();
 }
 
 void MainWindow::setUseIpDirectly(bool useDirectly)

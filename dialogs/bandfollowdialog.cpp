@@ -40,6 +40,7 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, MainWindow* window)
     // A field still being edited when the dialog closes counts too.
     connect(this, &QDialog::finished, this, &BandFollowDialog::apply);
     connect(mainWindow, &MainWindow::bandFollowChanged, this, &BandFollowDialog::load);
+    connect(mainWindow, &MainWindow::settingsApplied, this, &BandFollowDialog::showAntennaNames);
 }
 
 BandFollowDialog::~BandFollowDialog()
@@ -62,21 +63,37 @@ void BandFollowDialog::load()
     ui->checkRemember->setChecked(c.remember);
     ui->checkHoldManual->setChecked(c.holdManual);
 
-    // The operator's own names for the antennas, on one line each.
+    showAntennaNames();
+    for (int b = 0; b < bandplan::BandCount; ++b) {
+        ui->bandAntennas[b]->setCurrentIndex(c.antennas[std::size_t(b)]);
+    }
+    enableSourceFields();
+    loading = false;
+}
+
+void BandFollowDialog::showAntennaNames()
+{
+    // On one line each.
     SettingsStore settings(mainWindow->settingsFilePath());
     QStringList names {tr("None")};
     for (int n = 1; n <= group::Antennas; ++n) {
         const QString caption = settings.text(settingskey::antennaCaption(n)).simplified();
         names << (caption.isEmpty() ? tr("Ant %1").arg(n) : tr("Ant %1 \u00b7 %2").arg(n).arg(caption));
     }
-    for (int b = 0; b < bandplan::BandCount; ++b) {
-        QComboBox* combo = ui->bandAntennas[b];
-        combo->clear();
-        combo->addItems(names);
-        combo->setCurrentIndex(c.antennas[std::size_t(b)]);
+    const bool wasLoading = loading;
+    loading = true;
+    for (QComboBox* combo : ui->bandAntennas) {
+        // Renamed in place: the choice and an open list stay as they are.
+        if (combo->count() == names.size()) {
+            for (int i = 0; i < names.size(); ++i) {
+                combo->setItemText(i, names.at(i));
+            }
+        } else {
+            combo->clear();
+            combo->addItems(names);
+        }
     }
-    enableSourceFields();
-    loading = false;
+    loading = wasLoading;
 }
 
 void BandFollowDialog::apply()

@@ -20,6 +20,8 @@ public:
 private:
     // Shows the window's setting and the antennas' captions.
     void load();
+    // The operator's own names for the antennas, kept current while open.
+    void showAntennaNames();
     // Hands what the dialog shows to the window.
     void apply();
     void enableSourceFields();

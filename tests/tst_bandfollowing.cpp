@@ -259,6 +259,13 @@ void TestBandFollowing::dialogAppliesAtOnce()
     p.click(QStringLiteral("botaoTecla8"));
     QCOMPARE(combo20->currentIndex(), 8);
 
+    // Antennas renamed (Labels OK) are named so in the open dialog.
+    file.setValue("K8", "Beam");
+    file.sync();
+    p.w().applySettings();
+    QCOMPARE(combo20->currentText(), QStringLiteral("Ant 8 · Beam"));
+    QCOMPARE(combo20->itemText(4), QStringLiteral("Ant 4 · Yagi 20m"));
+
     // Another source takes over at once.
     dialog->findChild<QRadioButton*>(QStringLiteral("radioOff"))->setChecked(true);
     QVERIFY(p.w().bandFigures()->isHidden());
