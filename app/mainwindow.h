@@ -14,6 +14,7 @@
 #include "link/command.h"
 #include "link/devicestate.h"
 #include "link/linksession.h"
+#include "link/transmitguard.h"
 #include "panel/bandfollow.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
@@ -224,9 +225,15 @@ private:
     void bandLinkChanged();
     // An antenna key or F-key: may wait for the end of a transmission.
     void operatorPicksAntenna(int antenna);
+    // As the key would; `whenReceiving`: the command leaves only while the
+    // station is known to receive.
+    void switchTo(signed char pos, bool whenReceiving);
+    // Tells the link worker from when guarded commands may leave.
+    void updateTransmitGuard();
     BandFollower::Situation bandSituation() const;
     void storeBandFollow(const BandFollowConfig& config);
     BandFollower bandFollower;
+    TransmitGuard transmitGuard;
     BandFollowConfig storedBandFollow; // as the file holds it
     QStringList unusableBandKeys; // keys whose values were ignored
     RadioSource* radioSource = nullptr;

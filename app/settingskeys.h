@@ -50,6 +50,7 @@ constexpr QLatin1String LoggerPort("BandFollow/LoggerPort");
 constexpr QLatin1String LoggerRadio("BandFollow/LoggerRadio");
 constexpr QLatin1String Remember("BandFollow/Remember"); // true or false
 constexpr QLatin1String HoldManual("BandFollow/HoldManual"); // true or false
+constexpr QLatin1String TxHangMs("BandFollow/TxHangMs"); // 0..5000
 // The antenna of a band (0 is 160 m): "BandFollow/160m" .. "BandFollow/70cm".
 QString band(int index);
 } // namespace bandfollow

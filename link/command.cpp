@@ -84,6 +84,11 @@ bool dependentSubjects(const DeviceCommand& a, const DeviceCommand& b)
     return (x == Subject::Antenna && y == Subject::Split) || (x == Subject::Split && y == Subject::Antenna);
 }
 
+bool switchesAntenna(const DeviceCommand& command)
+{
+    return (command.type == 2 && command.first != 15) || command.type == 3;
+}
+
 quint16 commandPort(const QString& portText)
 {
     return static_cast<quint16>(portText.toInt(nullptr, 10));

@@ -32,6 +32,9 @@ struct DeviceCommand
     quint8 first = 0;
     quint8 second = 0;
     quint8 third = 0;
+    // Waits in the queue until the station is known to receive
+    // (link/transmitguard.h). Not part of what the command is.
+    bool guarded = false;
 
     bool isPoll() const { return type == 1; }
     friend bool operator==(const DeviceCommand& a, const DeviceCommand& b)
@@ -51,6 +54,10 @@ bool sameSubject(const DeviceCommand& a, const DeviceCommand& b);
 // Antenna and split commands depend on each other: while split is on, an
 // antenna command names the receive antenna.
 bool dependentSubjects(const DeviceCommand& a, const DeviceCommand& b);
+// Whether the command can move RF from one antenna to another: an antenna
+// or a split command. RELEASE only ever takes it away: the operator's
+// emergency action is never held.
+bool switchesAntenna(const DeviceCommand& command);
 
 // Number of argument bytes that a command type carries.
 int commandArgumentCount(quint8 type);

@@ -1,5 +1,7 @@
 #include "link/linkqueue.h"
 
+#include <algorithm>
+
 void enqueueMerging(QList<DeviceCommand>& queue, const DeviceCommand& command)
 {
     // At most one poll waits, always last.
@@ -23,4 +25,21 @@ void enqueueMerging(QList<DeviceCommand>& queue, const DeviceCommand& command)
     }
     // Ahead of the waiting poll, whose report can then show the command.
     queue.insert(pollWaiting ? queue.size() - 1 : queue.size(), command);
+}
+
+int nextToWrite(const QList<DeviceCommand>& queue, bool guardOpen)
+{
+    for (int i = 0; i < queue.size(); ++i) {
+        const DeviceCommand& candidate = queue.at(i);
+        if (candidate.guarded && !guardOpen) {
+            continue;
+        }
+        const bool blocked = std::any_of(queue.begin(), queue.begin() + i, [&](const DeviceCommand& held) {
+            return sameSubject(held, candidate) || dependentSubjects(held, candidate);
+        });
+        if (!blocked) {
+            return i;
+        }
+    }
+    return -1;
 }

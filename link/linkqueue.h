@@ -33,4 +33,10 @@
 // Applies the replacement rule and queues the command.
 void enqueueMerging(QList<DeviceCommand>& queue, const DeviceCommand& command);
 
+// The index of the command to write next, -1 for none. While the station
+// may be transmitting (guardOpen false) a guarded command stays, and so does
+// any command that must not overtake it (the antenna and split rule above);
+// polls and the rest go on past it, so the link stays alive.
+int nextToWrite(const QList<DeviceCommand>& queue, bool guardOpen);
+
 #endif // ZAREL_LINKQUEUE_H

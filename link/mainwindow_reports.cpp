@@ -62,8 +62,10 @@ void MainWindow::applyReport(const QString& res, qint64 at)
     // What the operator asked for and the device has not confirmed stays on
     // the panel, so reports still on their way do not paint the old state back.
     const LinkSession::Verdicts verdicts = linkSession.reportApplied(deviceState);
-    for (const DeviceCommand& command : verdicts.resend) {
+    for (DeviceCommand command : verdicts.resend) {
         qCInfo(lcLink).noquote() << "sending again:" << frameCommand(command).toHex(' ');
+        // Sent again on its own, a switch must not land under power.
+        command.guarded = switchesAntenna(command);
         enqueueCommand(command);
     }
     if (!verdicts.notConfirmed.isEmpty()) {

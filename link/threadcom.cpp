@@ -17,6 +17,7 @@
 #include "link/linklog.h"
 #include "link/linkqueue.h"
 #include "link/statusreport.h"
+#include "link/transmitguard.h"
 
 namespace {
 
@@ -83,6 +84,14 @@ int ThreadCOM::queuedDatagramCount()
     return datagramQueue.size();
 }
 
+void ThreadCOM::setGuardOpenAt(qint64 at)
+{
+    LinkLocker lock(&queueMutex);
+    if (guardOpenAt.exchange(at) != at) {
+        wake();
+    }
+}
+
 void ThreadCOM::clearQueue()
 {
     LinkLocker lock(&queueMutex);
@@ -115,11 +124,16 @@ void ThreadCOM::run()
     timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the spacing is a floor.
     timer.setTimerType(Qt::PreciseTimer);
+    QTimer guardWait;
+    guardWait.setSingleShot(true);
+    guardWait.setTimerType(Qt::PreciseTimer);
     CrossThreadCall wakeUps([this] { writeDue(); });
     udpSocket = &socket;
     pacer = &timer;
+    guardTimer = &guardWait;
     connect(&socket, &QUdpSocket::readyRead, &socket, [this] { receiveUDP(); });
     connect(&timer, &QTimer::timeout, &timer, [this] { writeDue(); });
+    connect(&guardWait, &QTimer::timeout, &guardWait, [this] { writeDue(); });
     {
         LinkLocker lock(&queueMutex);
         wakeTarget = &wakeUps;
@@ -136,6 +150,7 @@ void ThreadCOM::run()
     socket.close();
     udpSocket = nullptr;
     pacer = nullptr;
+    guardTimer = nullptr;
     markHandOverRelease(this);
 }
 
@@ -154,12 +169,24 @@ void ThreadCOM::writeDue()
         if (datagramQueue.isEmpty() || deviceAddress == unresolvedAddress) {
             return;
         }
-        const qint64 wait = wroteBefore ? lastWriteNs + pacingMs * nsPerMs - linkclock::steadyNowNs() : 0;
+        const qint64 nowNs = linkclock::steadyNowNs();
+        const qint64 wait = wroteBefore ? lastWriteNs + pacingMs * nsPerMs - nowNs : 0;
         if (wait > 0) {
             pacer->start(static_cast<int>((wait + nsPerMs - 1) / nsPerMs));
             return;
         }
-        next = datagramQueue.takeFirst();
+        // Checked now, as it leaves: the station may have keyed up since the
+        // command was queued.
+        const qint64 openAt = guardOpenAt;
+        const qint64 nowMs = nowNs / nsPerMs;
+        const int index = nextToWrite(datagramQueue, nowMs >= openAt);
+        if (index < 0) {
+            if (openAt != TransmitGuard::never) {
+                guardTimer->start(static_cast<int>(qBound<qint64>(1, openAt - nowMs, 60000)));
+            }
+            return;
+        }
+        next = datagramQueue.takeAt(index);
         // Addressed now, not when queued: datagrams held while the host could
         // not be resolved would otherwise go nowhere once it resolves.
         datagram = QNetworkDatagram(frameCommand(next), deviceHost, devicePort);

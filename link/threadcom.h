@@ -59,6 +59,10 @@ public:
     // The local port replies come back to; 0 until the thread has bound it.
     quint16 localPort() const { return boundPort; }
 
+    // From when (steady clock, ms) guarded commands may leave; checked as
+    // each datagram is about to be written. Any thread.
+    void setGuardOpenAt(qint64 at);
+
     // The smallest spacing of two datagrams on the wire.
     static constexpr int pacingMs = 90;
 
@@ -95,11 +99,14 @@ private:
     MainWindow* mainWindow;
     std::atomic<bool> stopRequested {false};
     std::atomic<quint16> boundPort {0};
+    std::atomic<qint64> guardOpenAt {0};
 
     // Worker thread only. Spacing is kept in nanoseconds: whole milliseconds
     // would let a gap come out up to 1 ms short.
     QUdpSocket* udpSocket = nullptr;
     QTimer* pacer = nullptr;
+    // Wakes the worker when the guard opens on commands that wait for it.
+    QTimer* guardTimer = nullptr;
     qint64 lastWriteNs = 0;
     bool wroteBefore = false;
 };

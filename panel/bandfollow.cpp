@@ -8,7 +8,7 @@
 bool BandFollowConfig::operator==(const BandFollowConfig& other) const
 {
     return source == other.source && remember == other.remember && holdManual == other.holdManual &&
-        antennas == other.antennas;
+        txHangMs == other.txHangMs && antennas == other.antennas;
 }
 
 namespace bandfollowsettings {
@@ -92,6 +92,8 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
         [&](int n) { c.source.loggerRadio = n; });
     take(key::Remember, flagFromText, [&](bool on) { c.remember = on; });
     take(key::HoldManual, flagFromText, [&](bool on) { c.holdManual = on; });
+    take(
+        key::TxHangMs, [](const QString& t) { return numberFrom(t, 0, 5000); }, [&](int n) { c.txHangMs = n; });
     for (int b = 0; b < bandplan::BandCount; ++b) {
         take(
             key::band(b), [](const QString& t) { return numberFrom(t, 0, 12); },
@@ -117,6 +119,7 @@ QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const Ban
     add(key::LoggerRadio, QString::number(from.source.loggerRadio), QString::number(to.source.loggerRadio));
     add(key::Remember, flagText(from.remember), flagText(to.remember));
     add(key::HoldManual, flagText(from.holdManual), flagText(to.holdManual));
+    add(key::TxHangMs, QString::number(from.txHangMs), QString::number(to.txHangMs));
     for (int b = 0; b < bandplan::BandCount; ++b) {
         add(key::band(b), QString::number(from.antennas[std::size_t(b)]), QString::number(to.antennas[std::size_t(b)]));
     }

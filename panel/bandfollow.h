@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "connection/radiosource.h"
+#include "link/transmitguard.h"
 #include "panel/bandplan.h"
 
 // What the operator set for band following.
@@ -19,6 +20,8 @@ struct BandFollowConfig
     RadioSourceSettings source;
     bool remember = false; // a hand-picked antenna becomes the band's
     bool holdManual = false; // the operator's own keys wait for the end of a transmission too
+    // How long every transmit signal must have said receive before a switch.
+    int txHangMs = TransmitGuard::defaultHangMs;
     std::array<int, bandplan::BandCount> antennas {}; // per band: 1..12, 0 none
 
     bool operator==(const BandFollowConfig& other) const;

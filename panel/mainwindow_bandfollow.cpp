@@ -7,11 +7,15 @@
 #include "app/settingsstore.h"
 #include "connection/radiosource.h"
 #include "forms/panelform.h"
+#include "link/linkclock.h"
+#include "link/threadcom.h"
 
 void MainWindow::loadBandFollow(const bandfollowsettings::Read& read)
 {
     storedBandFollow = read.config;
     bandFollower.setConfig(read.config);
+    transmitGuard.setHangMs(read.config.txHangMs);
+    updateTransmitGuard();
     radioSource->configure(read.config.source);
     unusableBandKeys = read.ignoredKeys;
     // Never over a complaint about the host.
@@ -26,6 +30,8 @@ void MainWindow::setBandFollowConfig(const BandFollowConfig& config)
 {
     storeBandFollow(config);
     bandFollower.setConfig(config);
+    transmitGuard.setHangMs(config.txHangMs);
+    updateTransmitGuard();
     radioSource->configure(config.source);
     followBand();
     Q_EMIT bandFollowChanged();
@@ -54,6 +60,8 @@ void MainWindow::storeBandFollow(const BandFollowConfig& config)
 void MainWindow::radioChanged()
 {
     bandFollower.setReading(radioSource->reading());
+    transmitGuard.set(TransmitGuard::Signal::RadioPtt, radioSource->reading().transmitting, linkclock::steadyNow());
+    updateTransmitGuard();
     const QString text = radioSource->statusText();
     if (bandLabel->text() != text) {
         bandLabel->setText(text);
@@ -77,8 +85,9 @@ void MainWindow::followBand()
     const BandFollower::Step step = bandFollower.next(bandSituation());
     switch (step.action) {
     case BandFollower::Action::Switch:
-        // Exactly as the key: the same command, confirmation and display.
-        enviaComutacao(static_cast<signed char>(step.antenna));
+        // Exactly as the key: the same command, confirmation and display,
+        // but it leaves only while the station is known to receive.
+        switchTo(static_cast<signed char>(step.antenna), true);
         break;
     case BandFollower::Action::Hold:
         holdNotice = tr("Ant %1 waits for the end of the transmission").arg(step.antenna + 1);
@@ -108,6 +117,8 @@ void MainWindow::followBand()
 void MainWindow::bandReportApplied()
 {
     bandFollower.setDeviceSending(deviceState.sendActive != 0);
+    transmitGuard.set(TransmitGuard::Signal::DeviceSend, deviceState.sendActive != 0, linkclock::steadyNow());
+    updateTransmitGuard();
     if (!reportSinceConnect) {
         reportSinceConnect = true;
         // The device's antenna is known now: the band's one can be compared.
@@ -121,7 +132,16 @@ void MainWindow::bandLinkChanged()
     reportSinceConnect = false;
     if (!connected) {
         bandFollower.linkDown();
+        transmitGuard.forget(TransmitGuard::Signal::DeviceSend, linkclock::steadyNow());
+        updateTransmitGuard();
         followBand();
+    }
+}
+
+void MainWindow::updateTransmitGuard()
+{
+    if (linkWorker != nullptr && linkWorker->window() == this) {
+        linkWorker->setGuardOpenAt(transmitGuard.openAt());
     }
 }
 

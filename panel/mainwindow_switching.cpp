@@ -9,9 +9,15 @@
 // command waits for the link.
 void MainWindow::enviaComutacao(signed char pos)
 {
+    switchTo(pos, false);
+}
+
+void MainWindow::switchTo(signed char pos, bool whenReceiving)
+{
     const AntennaChoice choice = chooseAntenna(deviceState, splitConfigPending, pos);
-    const DeviceCommand& c = choice.command;
-    sendCommand(c.type, c.first, c.second, c.third);
+    DeviceCommand command = choice.command;
+    command.guarded = whenReceiving && switchesAntenna(command);
+    sendCommand(command);
     if (choice.completesSplitSetup) {
         showStatus(tr("Split configured succesfuly!"));
         splitConfigPending = false;

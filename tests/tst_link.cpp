@@ -11,7 +11,9 @@
 
 #include "commandsupport.h"
 #include "forms/panelform.h"
+#include "link/linkclock.h"
 #include "link/threadcom.h"
+#include "link/transmitguard.h"
 #include "testsupport.h"
 
 namespace {
@@ -92,6 +94,7 @@ private Q_SLOTS:
     void queuedDatagramsLeaveOnePerCycle();
     void errorAddressHoldsQueue();
     void commandsHeldByErrorReachTheDevice();
+    void switchWaitsForTheGuard();
     void answeredPollUpdatesPanel();
     void pacingHoldsThroughGuiStall();
     void onePollAfterErrorSpell();
@@ -237,6 +240,28 @@ void TestLink::commandsHeldByErrorReachTheDevice()
     window->setDeviceAddress(QStringLiteral("127.0.0.1"));
     QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 2, 3000);
     QCOMPARE(payloadsOf(peer->arrivals), QStringList({"FE040201FD", "FE0601FD"}));
+}
+
+// A switch that must wait for the end of a transmission stays queued while
+// the rest goes on past it, and leaves by itself once the guard opens.
+void TestLink::switchWaitsForTheGuard()
+{
+    QSignalSpy arrived(peer, &Peer::arrived);
+    linkWorker->setGuardOpenAt(TransmitGuard::never);
+    DeviceCommand band = commandFromHex("FE0204FD");
+    band.guarded = true;
+    linkWorker->enqueueCommand(band);
+    linkWorker->enqueueCommand(commandFromHex("FE0601FD"));
+    QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 1, 2000);
+    QVERIFY(!arrived.wait(300));
+    QCOMPARE(payloadsOf(peer->arrivals), QStringList({"FE0601FD"}));
+
+    const qint64 opened = linkclock::steadyNow() + 250;
+    linkWorker->setGuardOpenAt(opened);
+    QTRY_COMPARE_WITH_TIMEOUT(peer->arrivals.size(), 2, 2000);
+    QVERIFY(linkclock::steadyNow() >= opened);
+    QCOMPARE(payloadsOf(peer->arrivals).last(), QStringLiteral("FE0204FD"));
+    linkWorker->setGuardOpenAt(0);
 }
 
 void TestLink::answeredPollUpdatesPanel()

@@ -2,6 +2,9 @@
 
 #include "commandsupport.h"
 #include "link/linkqueue.h"
+#include "link/transmitguard.h"
+
+#include <QRandomGenerator>
 
 // The link worker's outgoing queue: polls never pile up or hold a command
 // back, a newer command for the same thing takes the older one's place, no
@@ -14,6 +17,8 @@ private Q_SLOTS:
     void replacement_data();
     void replacement();
     void unresolvableHostKeepsQueueFlat();
+    void noSwitchUnderPower_data();
+    void noSwitchUnderPower();
 };
 
 namespace {
@@ -110,6 +115,93 @@ void TestLinkQueue::unresolvableHostKeepsQueueFlat()
         }
     }
     QCOMPARE(payloadsOf(queue), (QStringList {rtx, "FE020BFD", "FE040101FD", poll}));
+}
+
+// CW break-in or VOX: the PTT keyed 150-400 ms and released 60-200 ms, 20
+// times, then released for good. A switch wished for in the first gap, and
+// one sent again while keyed, leave only once the PTT has stayed released
+// for the hang time; polls keep going all along, and RELEASE never waits.
+void TestLinkQueue::noSwitchUnderPower_data()
+{
+    QTest::addColumn<int>("hangMs");
+    QTest::addColumn<QString>("wish"); // given in the first gap
+    QTest::addColumn<bool>("waits");
+
+    QTest::newRow("band's antenna, default hang") << 300 << "FE0206FD" << true;
+    QTest::newRow("split pair") << 300 << "FE03010406FD" << true;
+    QTest::newRow("RELEASE") << 300 << "FE020FFD" << false;
+}
+
+void TestLinkQueue::noSwitchUnderPower()
+{
+    QFETCH(int, hangMs);
+    QFETCH(QString, wish);
+    QFETCH(bool, waits);
+
+    // PTT edges: keyed from .first to .second.
+    QRandomGenerator random(3);
+    std::vector<std::pair<qint64, qint64>> keyed;
+    qint64 t = 1000;
+    for (int i = 0; i < 20; ++i) {
+        const qint64 on = t;
+        t += 150 + random.bounded(251);
+        keyed.emplace_back(on, t);
+        t += 60 + random.bounded(141);
+    }
+    const qint64 lastRelease = keyed.back().second;
+    const auto pttAt = [&](qint64 at) {
+        return std::any_of(keyed.begin(), keyed.end(), [at](const auto& k) { return at >= k.first && at < k.second; });
+    };
+
+    TransmitGuard guard;
+    guard.setHangMs(hangMs);
+    QList<DeviceCommand> queue;
+    DeviceCommand switchCommand = commandOf(wish);
+    switchCommand.guarded = switchesAntenna(switchCommand);
+    qint64 lastWrite = -1000;
+    qint64 lastPoll = 0;
+    qint64 longestPollGap = 0;
+    std::vector<qint64> switchesAt;
+    for (qint64 now = 0; now < lastRelease + 2000; ++now) {
+        guard.set(TransmitGuard::Signal::RadioPtt, pttAt(now), now);
+        if (now == keyed.front().second + 10) {
+            enqueueMerging(queue, switchCommand);
+        }
+        if (now == keyed[10].first + 50) {
+            // Confirmation sends it again while keyed.
+            enqueueMerging(queue, switchCommand);
+        }
+        if (now % 160 == 0) {
+            enqueueMerging(queue, deviceCommand(1));
+        }
+        if (now - lastWrite < 90) {
+            continue;
+        }
+        const int index = nextToWrite(queue, guard.isOpen(now));
+        if (index < 0) {
+            continue;
+        }
+        const DeviceCommand written = queue.takeAt(index);
+        lastWrite = now;
+        if (written.isPoll()) {
+            longestPollGap = std::max(longestPollGap, now - lastPoll);
+            lastPoll = now;
+        } else {
+            QVERIFY2(!waits || !pttAt(now), qPrintable(QStringLiteral("switched under power at %1 ms").arg(now)));
+            switchesAt.push_back(now);
+        }
+    }
+    QVERIFY(longestPollGap <= 250);
+    if (waits) {
+        // Merged while it waited: one command, after the last release and the hang.
+        QCOMPARE(switchesAt.size(), std::size_t(1));
+        QVERIFY2(switchesAt.front() >= lastRelease + hangMs,
+                 qPrintable(QString::number(switchesAt.front() - lastRelease)));
+        QVERIFY(switchesAt.front() < lastRelease + hangMs + 200);
+    } else {
+        QCOMPARE(switchesAt.size(), std::size_t(2));
+        QVERIFY(switchesAt.front() < keyed.front().second + 200);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLinkQueue)
