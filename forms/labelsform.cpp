@@ -6,7 +6,7 @@
 void LabelsForm::build(QDialog* dialog)
 {
     // Themed before the widgets exist, as every form is (see LanForm::build).
-    dialog->setStyleSheet(dialogStyleSheet());
+    applyDialogTheme(dialog);
     setupUi(dialog);
 
     fillGroup(antennaEditors, teA1, teA2, teA3, teA4, teA5, teA6, teA7, teA8, teA9, teA10, teA11, teA12);

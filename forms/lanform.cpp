@@ -6,6 +6,6 @@ void LanForm::build(QDialog* dialog)
 {
     // Themed before the widgets exist: a button box themed afterwards keeps
     // the plain button font instead of the theme's 15 px bold.
-    dialog->setStyleSheet(dialogStyleSheet());
+    applyDialogTheme(dialog);
     setupUi(dialog);
 }

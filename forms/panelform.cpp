@@ -10,7 +10,7 @@ void PanelForm::build(QMainWindow* mainWindow)
     // The theme goes on before the widgets exist, as it always has: set
     // afterwards, every widget would first take the window's bold font and
     // keep it where the theme says otherwise.
-    mainWindow->setStyleSheet(panelStyleSheet());
+    applyPanelTheme(mainWindow);
     setupUi(mainWindow);
 
     fillGroup(antennaButtons, botaoTecla1, botaoTecla2, botaoTecla3, botaoTecla4, botaoTecla5, botaoTecla6, botaoTecla7,

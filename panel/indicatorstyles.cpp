@@ -19,7 +19,7 @@ const QString& panelRingStyle()
     static const QString text = QStringLiteral(
         "background-color: QLinearGradient( x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #565656, stop: 0.1 #525252, "
         "stop: 0.5 #4e4e4e, stop: 0.9 #4a4a4a, stop: 1 #464646);border-width: 1px;border-color: #1e1e1e;"
-        "border-style: solid;border-radius: 6;padding: 3px;font-size: 12px;padding-left: 5px;padding-right: 5px; "
+        "border-style: solid;border-radius: 6;padding: 0px 2px; "
         "border: 2px solid QLinearGradient( x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #ffa02f, stop: 1 #d7801a);");
     return text;
 }

@@ -10,7 +10,9 @@
 // Unlit: dark grey vertical gradient.
 const QString& panelIdleStyle();
 // Dark gradient with an orange ring: the standby antenna of a split pair, and
-// the SPLIT button's blink phase.
+// the SPLIT button's blink phase. No font size of its own, so the caption
+// keeps the size fitted to its key; ring and padding leave the caption the
+// room an unlit key has (panel.qss).
 const QString& panelRingStyle();
 // White with black text: the antenna in use.
 const QString& panelSelectedStyle();

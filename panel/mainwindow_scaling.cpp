@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <algorithm>
 
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
@@ -101,37 +100,37 @@ void MainWindow::resizeAllTexts(short size)
     fitCaptions();
 }
 
-// The operator's captions on the antenna and GPIO keys: a word that does not
-// fit the key at its scaled size is drawn smaller rather than clipped.
+// The operator's captions on the antenna and GPIO keys, and the station ID:
+// a text that does not fit its place at the scaled size, in width or in
+// height (captions run to several lines), is drawn smaller rather than
+// clipped. Measured with the font the widget draws with, style sheet applied.
 void MainWindow::fitCaptions()
 {
-    const auto fit = [](QPushButton* button) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const int available = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-        const QStringList lines = button->text().split(QLatin1Char('\n'));
-        QFont font = button->font();
+    const auto fit = [](QWidget* widget, const QRect& room, const QString& text) {
+        QFont font = widget->font();
         const int wanted = font.pixelSize();
-        const int pixels = fittingPixelSize(wanted, 7, available, [&font, &lines](int size) {
+        const int pixels = fittingPixelSize(wanted, 7, room.size(), [&font, &text](int size) {
             font.setPixelSize(size);
-            const QFontMetrics metrics(font);
-            int widest = 0;
-            for (const QString& line : lines) {
-                widest = std::max(widest, metrics.horizontalAdvance(line));
-            }
-            return widest;
+            return QFontMetrics(font).size(Qt::TextShowMnemonic, text);
         });
         if (pixels != wanted) {
-            setFontPixelSize(button, pixels);
+            setFontPixelSize(widget, pixels);
         }
     };
+    const auto fitKey = [&fit](QPushButton* button) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        fit(button, button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button), button->text());
+    };
     for (QPushButton* button : ui->antennaButtons) {
-        fit(button);
+        fitKey(button);
     }
     for (QPushButton* button : ui->gpiButtons) {
-        fit(button);
+        fitKey(button);
     }
     for (QPushButton* button : ui->gpoButtons) {
-        fit(button);
+        fitKey(button);
     }
+    // The line's full height, so an ID with descenders keeps them.
+    fit(ui->labelID, ui->labelID->contentsRect(), ui->labelID->text());
 }

@@ -43,8 +43,15 @@ QRect logoRectFor(const QSize& windowSize)
 
 int fittingPixelSize(int wanted, int smallest, int available, const std::function<int(int pixels)>& widthAt)
 {
+    return fittingPixelSize(wanted, smallest, QSize(available, 0),
+                            [&widthAt](int pixels) { return QSize(widthAt(pixels), 0); });
+}
+
+int fittingPixelSize(int wanted, int smallest, const QSize& available, const std::function<QSize(int pixels)>& sizeAt)
+{
     for (int pixels = wanted; pixels > smallest; --pixels) {
-        if (widthAt(pixels) <= available) {
+        const QSize size = sizeAt(pixels);
+        if (size.width() <= available.width() && size.height() <= available.height()) {
             return pixels;
         }
     }

@@ -27,4 +27,8 @@ QRect logoRectFor(const QSize& windowSize);
 // when none is. An operator's caption is shrunk rather than clipped.
 int fittingPixelSize(int wanted, int smallest, int available, const std::function<int(int pixels)>& widthAt);
 
+// The same in both directions: the largest size at which a text of one or more
+// lines (sizeAt gives its width and height) fits `available`.
+int fittingPixelSize(int wanted, int smallest, const QSize& available, const std::function<QSize(int pixels)>& sizeAt);
+
 #endif // ZAREL_SCALEMATH_H

@@ -561,9 +561,9 @@ void TestDialogs::aboutDialog()
         {"labelLogo", QRect(90, 110, 311, 111), -1, false, QString()},
         {"labelTopo", QRect(30, 20, 511, 41), 20, true, QStringLiteral("Zarel :  Merax Remote Control")},
         {"labelVersion", QRect(150, 60, 331, 31), 16, false, QStringLiteral("Version: 1.1.2 (12/2019)")},
-        {"label", QRect(90, 240, 351, 20), 12, false,
+        {"label", QRect(10, 232, 533, 24), 12, false,
          QString::fromUtf8("Copyright © 2019 Zarel Radio Systems. All rights reserved.")},
-        {"label_2", QRect(190, 270, 181, 16), 12, false, QStringLiteral("www.zarel-radio.example")},
+        {"label_2", QRect(10, 262, 533, 24), 12, false, QStringLiteral("www.zarel-radio.example")},
     };
     for (const Expected& e : expected) {
         auto* label = dialog->findChild<QLabel*>(QString::fromLatin1(e.name));
