@@ -12,7 +12,6 @@
 
 #include "app/settingslocation.h"
 #include "app/settingsstore.h"
-#include "connection/radiosource.h"
 #include "connection/threadleitura.h"
 #include "forms/panelform.h"
 #include "link/command.h"
@@ -69,8 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Apart from the round trip beside it: the status bar draws no separator.
     bandLabel->setContentsMargins(0, 0, 16, 0);
     ui->statusBar->addPermanentWidget(bandLabel);
-    radioSource = new RadioSource(this);
-    connect(radioSource, &RadioSource::changed, this, &MainWindow::radioChanged);
+    createBandFollowing();
     pingLabel = new QLabel(ui->statusBar);
     pingLabel->setObjectName(QStringLiteral("labelPing"));
     ui->statusBar->addPermanentWidget(pingLabel);

@@ -14,11 +14,11 @@
 #include "link/command.h"
 #include "link/devicestate.h"
 #include "link/linksession.h"
-#include "link/transmitguard.h"
 #include "panel/bandfollow.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
 
+class BandFollowing;
 class C4SAnchorLayout;
 class PanelForm;
 class QKeyEvent;
@@ -69,9 +69,11 @@ public:
     void reportSettingsWriteFailure();
 
     /* band following */
-    const BandFollowConfig& bandFollowConfig() const { return bandFollower.config(); }
+    const BandFollowConfig& bandFollowConfig() const;
     // Stores what changed and follows the new setting at once.
     void setBandFollowConfig(const BandFollowConfig& config);
+    // The antenna following the radio's band: its source, rule and settings.
+    BandFollowing* bandFollow() const { return bandFollowing; }
     // The radio's source, frequency and band, at the right of the status bar.
     QLabel* bandFigures() const { return bandLabel; }
 
@@ -215,10 +217,8 @@ private:
     bool linkUsesIpDirectly = false;
 
     /* band following */
+    void createBandFollowing();
     void loadBandFollow(const bandfollowsettings::Read& read);
-    void radioChanged();
-    // Asks the rule what to do now and does it.
-    void followBand();
     // The device's report tells whether the station sends.
     void bandReportApplied();
     // Connect or Disconnect: following waits for the device's first report.
@@ -228,17 +228,9 @@ private:
     // As the key would; `whenReceiving`: the command leaves only while the
     // station is known to receive.
     void switchTo(signed char pos, bool whenReceiving);
-    // Tells the link worker from when guarded commands may leave.
-    void updateTransmitGuard();
     BandFollower::Situation bandSituation() const;
-    void storeBandFollow(const BandFollowConfig& config);
-    BandFollower bandFollower;
-    TransmitGuard transmitGuard;
-    BandFollowConfig storedBandFollow; // as the file holds it
-    QStringList unusableBandKeys; // keys whose values were ignored
-    RadioSource* radioSource = nullptr;
+    BandFollowing* bandFollowing = nullptr;
     QLabel* bandLabel = nullptr;
-    QString holdNotice; // the status text saying a switch waits
     bool reportSinceConnect = false;
 
     /* connection */

@@ -60,6 +60,9 @@ public:
 Q_SIGNALS:
     // The reading or the status text changed.
     void changed();
+    // Something the operator should read once on the status bar ("two
+    // loggers report radio 1: following 192.0.2.4").
+    void notice(const QString& text);
 
 private:
     void take(const RadioReading& reading);

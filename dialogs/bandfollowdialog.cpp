@@ -2,15 +2,16 @@
 
 #include <QPushButton>
 
-#include "app/mainwindow.h"
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/bandfollowform.h"
+#include "panel/bandfollowing.h"
 
-BandFollowDialog::BandFollowDialog(QWidget* parent, MainWindow* window)
+BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, const QString& settingsPath)
     : QDialog(parent)
     , ui(new BandFollowForm)
-    , mainWindow(window)
+    , following(following)
+    , settingsPath(settingsPath)
 {
     ui->build(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -39,8 +40,7 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, MainWindow* window)
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // A field still being edited when the dialog closes counts too.
     connect(this, &QDialog::finished, this, &BandFollowDialog::apply);
-    connect(mainWindow, &MainWindow::bandFollowChanged, this, &BandFollowDialog::load);
-    connect(mainWindow, &MainWindow::settingsApplied, this, &BandFollowDialog::showAntennaNames);
+    connect(following, &BandFollowing::configChanged, this, &BandFollowDialog::load);
 }
 
 BandFollowDialog::~BandFollowDialog()
@@ -51,7 +51,7 @@ BandFollowDialog::~BandFollowDialog()
 void BandFollowDialog::load()
 {
     loading = true;
-    const BandFollowConfig& c = mainWindow->bandFollowConfig();
+    const BandFollowConfig& c = following->config();
     using Kind = RadioSourceSettings::Kind;
     ui->radioOff->setChecked(c.source.kind == Kind::Off);
     ui->radioRigctld->setChecked(c.source.kind == Kind::Rigctld);
@@ -74,7 +74,7 @@ void BandFollowDialog::load()
 void BandFollowDialog::showAntennaNames()
 {
     // On one line each.
-    SettingsStore settings(mainWindow->settingsFilePath());
+    SettingsStore settings(settingsPath);
     QStringList names {tr("None")};
     for (int n = 1; n <= group::Antennas; ++n) {
         const QString caption = settings.text(settingskey::antennaCaption(n)).simplified();
@@ -101,7 +101,7 @@ void BandFollowDialog::apply()
     if (loading) {
         return;
     }
-    BandFollowConfig c = mainWindow->bandFollowConfig();
+    BandFollowConfig c = following->config();
     using Kind = RadioSourceSettings::Kind;
     c.source.kind = ui->radioRigctld->isChecked() ? Kind::Rigctld
         : ui->radioLogger->isChecked()            ? Kind::Logger
@@ -119,8 +119,8 @@ void BandFollowDialog::apply()
         c.antennas[std::size_t(b)] = qMax(0, ui->bandAntennas[b]->currentIndex());
     }
     enableSourceFields();
-    if (c != mainWindow->bandFollowConfig()) {
-        mainWindow->setBandFollowConfig(c);
+    if (c != following->config()) {
+        following->setConfig(c);
     }
 }
 

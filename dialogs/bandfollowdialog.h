@@ -4,7 +4,7 @@
 #include <QDialog>
 
 class BandFollowForm;
-class MainWindow;
+class BandFollowing;
 
 // Where the operator sets band following: the radio's source, an antenna per
 // band and the two options. Modeless; every change applies at once, and a
@@ -14,20 +14,23 @@ class BandFollowDialog : public QDialog
     Q_OBJECT
 
 public:
-    BandFollowDialog(QWidget* parent, MainWindow* window);
+    // `settingsPath`: where the antennas' captions are read.
+    BandFollowDialog(QWidget* parent, BandFollowing* following, const QString& settingsPath);
     ~BandFollowDialog() override;
+
+    // The operator's own names for the antennas, kept current while open.
+    void showAntennaNames();
 
 private:
     // Shows the window's setting and the antennas' captions.
     void load();
-    // The operator's own names for the antennas, kept current while open.
-    void showAntennaNames();
     // Hands what the dialog shows to the window.
     void apply();
     void enableSourceFields();
 
     BandFollowForm* ui;
-    MainWindow* mainWindow;
+    BandFollowing* following;
+    QString settingsPath;
     bool loading = false;
 };
 

@@ -39,6 +39,8 @@ void MainWindow::on_actionBand_Following_triggered()
         open->activateWindow();
         return;
     }
-    auto* dialog = new BandFollowDialog(this, this);
+    auto* dialog = new BandFollowDialog(this, bandFollowing, settingsPath);
+    // Antennas renamed in Labels show while it is open.
+    connect(this, &MainWindow::settingsApplied, dialog, &BandFollowDialog::showAntennaNames);
     dialog->show();
 }

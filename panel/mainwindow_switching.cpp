@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 
 #include "app/mainwindow.h"
+#include "panel/bandfollowing.h"
 #include "panel/switchlogic.h"
 
 // Every antenna choice, by button, RELEASE or F-key, ends here. The panel's
@@ -78,9 +79,9 @@ void MainWindow::on_botaoTecla12_pressed()
 }
 void MainWindow::on_botaoRelease_pressed()
 {
-    bandFollower.released();
+    bandFollowing->operatorReleases();
     enviaComutacao(15);
-    followBand();
+    bandFollowing->follow();
 }
 
 // The press has already acted.

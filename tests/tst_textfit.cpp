@@ -245,7 +245,7 @@ void TestTextFit::everyTextWhole()
         } else if (form == QLatin1String("labels")) {
             dialog = new labels(&w, &w);
         } else {
-            dialog = new BandFollowDialog(&w, &w);
+            dialog = new BandFollowDialog(&w, w.bandFollow(), w.settingsFilePath());
         }
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));

@@ -1,0 +1,165 @@
+#include "panel/bandfollowing.h"
+
+#include "app/settingsstore.h"
+#include "connection/radiosource.h"
+#include "link/linkclock.h"
+
+BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* parent)
+    : QObject(parent)
+    , situation(std::move(situation))
+    , source(new RadioSource(this))
+{
+    connect(source, &RadioSource::changed, this, &BandFollowing::radioChanged);
+    connect(source, &RadioSource::notice, this, &BandFollowing::statusMessage);
+}
+
+QString BandFollowing::load(const QString& path, const bandfollowsettings::Read& read)
+{
+    settingsPath = path;
+    stored = read.config;
+    unusableKeys = read.ignoredKeys;
+    follower.setConfig(read.config);
+    guard.setHangMs(read.config.txHangMs);
+    guardMoved();
+    // A new source announces itself through radioChanged.
+    source->configure(read.config.source);
+    follow();
+    if (read.ignored.isEmpty()) {
+        return QString();
+    }
+    return tr("Band following ignores %1").arg(read.ignored.join(QStringLiteral(", ")));
+}
+
+void BandFollowing::setConfig(const BandFollowConfig& config)
+{
+    store(config);
+    follower.setConfig(config);
+    guard.setHangMs(config.txHangMs);
+    guardMoved();
+    source->configure(config.source);
+    follow();
+    Q_EMIT configChanged();
+}
+
+QString BandFollowing::figures() const
+{
+    return source->statusText();
+}
+
+void BandFollowing::store(const BandFollowConfig& config)
+{
+    // Keys holding values that could not be used are written over, so the
+    // complaint does not come back at every start.
+    const auto changes = bandfollowsettings::changes(stored, config, unusableKeys);
+    if (changes.isEmpty() || settingsPath.isEmpty()) {
+        return;
+    }
+    SettingsStore settings(settingsPath);
+    for (const auto& change : changes) {
+        settings.setValue(change.first, change.second);
+    }
+    if (!settings.sync()) {
+        Q_EMIT settingsNotSaved();
+        return;
+    }
+    stored = config;
+    unusableKeys.clear();
+}
+
+void BandFollowing::radioChanged()
+{
+    const RadioReading& reading = source->reading();
+    follower.setReading(reading);
+    guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
+    guardMoved();
+    Q_EMIT figuresChanged(source->statusText());
+    follow();
+}
+
+void BandFollowing::guardMoved()
+{
+    Q_EMIT guardChanged(guard.openAt());
+}
+
+void BandFollowing::deviceReported(bool sending)
+{
+    follower.setDeviceSending(sending);
+    guard.set(TransmitGuard::Signal::DeviceSend, sending, linkclock::steadyNow());
+    guardMoved();
+    if (!reportSinceConnect) {
+        reportSinceConnect = true;
+        // The device's antenna is known now: the band's one can be compared.
+        follower.resume();
+    }
+    follow();
+}
+
+void BandFollowing::linkChanged(bool nowConnected)
+{
+    connected = nowConnected;
+    reportSinceConnect = false;
+    if (!connected) {
+        follower.linkDown();
+        guard.forget(TransmitGuard::Signal::DeviceSend, linkclock::steadyNow());
+        guardMoved();
+        follow();
+    }
+}
+
+bool BandFollowing::operatorPicks(int antenna)
+{
+    const Situation now = situation();
+    // Keys that set up or move a split pair are not band choices.
+    if (now.splitBusy) {
+        return true;
+    }
+    const BandFollowConfig before = follower.config();
+    const bool held = follower.holdsPress(antenna, now);
+    if (!held) {
+        follower.pressed(antenna);
+    }
+    if (follower.config() != before) {
+        // "Remember my choice" gave the band this antenna.
+        store(follower.config());
+        Q_EMIT configChanged();
+    }
+    if (held) {
+        follow();
+    }
+    return !held;
+}
+
+void BandFollowing::operatorReleases()
+{
+    follower.released();
+}
+
+void BandFollowing::follow()
+{
+    const BandFollower::Step step = follower.next(situation());
+    switch (step.action) {
+    case BandFollower::Action::Switch:
+        Q_EMIT switchWanted(step.antenna);
+        break;
+    case BandFollower::Action::Hold:
+        holdNotice = tr("Ant %1 waits for the end of the transmission").arg(step.antenna + 1);
+        Q_EMIT statusMessage(holdNotice);
+        return;
+    case BandFollower::Action::Paused:
+        Q_EMIT statusMessage(tr("Band following paused while split is on"));
+        break;
+    case BandFollower::Action::Dropped:
+        // Made blind, the switch could land under power.
+        Q_EMIT statusMessage(
+            tr("Ant %1 not switched: the radio's source went away while it was transmitting").arg(step.antenna + 1));
+        holdNotice.clear();
+        break;
+    case BandFollower::Action::None:
+        break;
+    }
+    // Nothing waits any more: the notice must not say otherwise.
+    if (!holdNotice.isEmpty() && !follower.heldAntenna()) {
+        Q_EMIT statusWithdrawn(holdNotice);
+        holdNotice.clear();
+    }
+}

@@ -1,0 +1,85 @@
+#ifndef ZAREL_BANDFOLLOWING_H
+#define ZAREL_BANDFOLLOWING_H
+
+// Band following as one object: the radio's source, the rule
+// (panel/bandfollow.h), the transmit guard (link/transmitguard.h) and the
+// [BandFollow] settings. The window tells it what the device and the
+// operator do and carries out what it asks for by signals; nothing here
+// reads a widget. GUI thread only.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+#include "link/transmitguard.h"
+#include "panel/bandfollow.h"
+
+class RadioSource;
+
+class BandFollowing : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Situation = BandFollower::Situation;
+    // `situation` tells the device's side as the window knows it.
+    explicit BandFollowing(std::function<Situation()> situation, QObject* parent = nullptr);
+
+    // The settings file's [BandFollow] group, as read from `settingsPath`
+    // (where changes are stored). Returns the notice naming values that
+    // could not be used, or nothing.
+    QString load(const QString& settingsPath, const bandfollowsettings::Read& read);
+
+    const BandFollowConfig& config() const { return follower.config(); }
+    // The operator's setting (the dialog): applied at once and stored.
+    void setConfig(const BandFollowConfig& config);
+
+    // The radio as its source reports it: "14.074 MHz · 20 m"; empty while off.
+    QString figures() const;
+    // From when a guarded switch may leave (steady clock).
+    qint64 guardOpenAt() const { return guard.openAt(); }
+
+    // A report of the device was applied: whether the station sends.
+    void deviceReported(bool sending);
+    // Connect or Disconnect.
+    void linkChanged(bool connected);
+    // An antenna key or F-key: true when the press is to go ahead now,
+    // false when it waits for the end of the transmission.
+    bool operatorPicks(int antenna);
+    // RELEASE: never held, and nothing waits after it.
+    void operatorReleases();
+    // Asks the rule what to do now and does it.
+    void follow();
+
+Q_SIGNALS:
+    // Select the antenna (0 is Ant 1) as its key would, once the station
+    // is known to receive.
+    void switchWanted(int antenna);
+    void statusMessage(const QString& text);
+    // The message, if still showing, no longer holds.
+    void statusWithdrawn(const QString& text);
+    void figuresChanged(const QString& text);
+    void guardChanged(qint64 openAt);
+    // The setting changed (in the dialog, or by "remember").
+    void configChanged();
+    void settingsNotSaved();
+
+private:
+    void radioChanged();
+    void store(const BandFollowConfig& config);
+    void guardMoved();
+
+    std::function<Situation()> situation;
+    RadioSource* source;
+    BandFollower follower;
+    TransmitGuard guard;
+    QString settingsPath;
+    BandFollowConfig stored; // as the file holds it
+    QStringList unusableKeys; // keys whose values were ignored
+    QString holdNotice; // the status text saying a switch waits
+    bool reportSinceConnect = false;
+    bool connected = false;
+};
+
+#endif // ZAREL_BANDFOLLOWING_H
