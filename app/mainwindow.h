@@ -223,6 +223,8 @@ private:
     void bandReportApplied();
     // Connect or Disconnect: following waits for the device's first report.
     void bandLinkChanged();
+    // The watchdog cleared the panel: following waits for the next report.
+    void bandDeviceSilent();
     // An antenna key or F-key: may wait for the end of a transmission.
     void operatorPicksAntenna(int antenna);
     // As the key would; `whenReceiving`: the command leaves only while the

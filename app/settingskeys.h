@@ -48,10 +48,12 @@ constexpr QLatin1String RigHost("BandFollow/RigHost");
 constexpr QLatin1String RigPort("BandFollow/RigPort");
 constexpr QLatin1String LoggerPort("BandFollow/LoggerPort");
 constexpr QLatin1String LoggerRadio("BandFollow/LoggerRadio");
+constexpr QLatin1String LoggerHost("BandFollow/LoggerHost"); // empty: any host
+constexpr QLatin1String LoggerStation("BandFollow/LoggerStation"); // empty: any station
 constexpr QLatin1String Remember("BandFollow/Remember"); // true or false
 constexpr QLatin1String HoldManual("BandFollow/HoldManual"); // true or false
 constexpr QLatin1String TxHangMs("BandFollow/TxHangMs"); // 0..5000
-// The antenna of a band (0 is 160 m): "BandFollow/160m" .. "BandFollow/70cm".
+// The antenna of a band (0 is 2200 m): "BandFollow/2200m" .. "BandFollow/23cm".
 QString band(int index);
 } // namespace bandfollow
 

@@ -26,6 +26,8 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
     }
     if (!fresh) {
         w->clearUI(w);
+        // What the device has is unknown until it answers again.
+        w->bandDeviceSilent();
     }
     // The silence of the device counts up here, between reports.
     if (w->linkSession.isActive()) {

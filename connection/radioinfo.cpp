@@ -8,6 +8,19 @@ namespace {
 // and far from overflowing when turned into hertz.
 constexpr qint64 maxTensOfHz = Q_INT64_C(100000000000);
 
+// Hertz from a Freq or TXFreq text; none for anything but a number (an
+// entity left unexpanded reads as empty). Some loggers write a decimal
+// point; fractions of 10 Hz do not matter.
+std::optional<qint64> hzFromTens(const QString& text)
+{
+    bool ok = false;
+    const qint64 tens = text.section(QLatin1Char('.'), 0, 0).toLongLong(&ok);
+    if (!ok || tens < 0 || tens > maxTensOfHz) {
+        return std::nullopt;
+    }
+    return tens * 10;
+}
+
 } // namespace
 
 std::optional<bool> flagFromText(const QString& text)
@@ -32,19 +45,25 @@ std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
     }
     RadioInfo info;
     bool haveRadio = false;
-    bool haveFrequency = false;
+    bool numbersRead = true;
+    qint64 hz = 0;
+    qint64 txHz = 0;
+    bool split = false;
     while (xml.readNextStartElement()) {
         const QStringRef name = xml.name();
         if (name == QLatin1String("RadioNr")) {
             info.radioNr = xml.readElementText().trimmed().toInt(&haveRadio);
-        } else if (name == QLatin1String("Freq")) {
-            // Some loggers write a decimal point; fractions of 10 Hz do not matter.
-            const QString text = xml.readElementText().trimmed();
-            const qint64 tens = text.section(QLatin1Char('.'), 0, 0).toLongLong(&haveFrequency);
-            haveFrequency = haveFrequency && tens > 0 && tens <= maxTensOfHz;
-            info.frequencyHz = tens * 10;
+        } else if (name == QLatin1String("Freq") || name == QLatin1String("TXFreq")) {
+            qint64& target = name == QLatin1String("Freq") ? hz : txHz;
+            const std::optional<qint64> value = hzFromTens(xml.readElementText().trimmed());
+            numbersRead = numbersRead && value.has_value();
+            target = value.value_or(0);
         } else if (name == QLatin1String("IsTransmitting")) {
             info.transmitting = flagFromText(xml.readElementText());
+        } else if (name == QLatin1String("IsSplit")) {
+            split = flagFromText(xml.readElementText()).value_or(false);
+        } else if (name == QLatin1String("StationName")) {
+            info.stationName = xml.readElementText().trimmed();
         } else {
             xml.skipCurrentElement();
         }
@@ -54,8 +73,14 @@ std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
     while (!xml.atEnd()) {
         xml.readNext();
     }
-    if (xml.hasError() || !haveRadio || !haveFrequency) {
+    if (xml.hasError() || !haveRadio || !numbersRead) {
         return std::nullopt;
+    }
+    if (hz > 0) {
+        info.frequencyHz = hz;
+    }
+    if (split && txHz > 0) {
+        info.txFrequencyHz = txHz;
     }
     return info;
 }

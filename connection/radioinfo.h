@@ -2,6 +2,7 @@
 #define ZAREL_RADIOINFO_H
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -9,19 +10,24 @@
 // What a contest logger broadcasts about one of its radios, one XML document
 // per UDP datagram:
 //
-//   <RadioInfo><RadioNr>1</RadioNr><Freq>1407400</Freq>
-//              <IsTransmitting>False</IsTransmitting> ...</RadioInfo>
+//   <RadioInfo><StationName>SHACK</StationName><RadioNr>1</RadioNr>
+//              <Freq>1407400</Freq><TXFreq>1407400</TXFreq>
+//              <IsTransmitting>False</IsTransmitting><IsSplit>False</IsSplit>
+//              ...</RadioInfo>
 //
-// Freq counts tens of hertz. Other elements are ignored.
+// Freq and TXFreq count tens of hertz. Other elements are ignored.
 struct RadioInfo
 {
     int radioNr = 0;
-    qint64 frequencyHz = 0;
+    std::optional<qint64> frequencyHz; // none when the logger gave 0 or nothing
+    // Only while IsSplit is true and TXFreq above zero.
+    std::optional<qint64> txFrequencyHz;
     std::optional<bool> transmitting; // absent when the logger did not say
+    QString stationName; // trimmed; empty when the logger did not say
 };
 
-// A RadioInfo document with a radio number and a frequency above zero; any
-// other text, broken XML and other loggers' messages give none. Work is
+// A RadioInfo document with a radio number; any other text, broken XML, a
+// frequency that is not a number and other loggers' messages give none. Work is
 // linear in the text; nothing in it is fetched or expanded.
 std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram);
 

@@ -1,6 +1,8 @@
 #ifndef ZAREL_RADIOSOURCE_H
 #define ZAREL_RADIOSOURCE_H
 
+#include <QHostAddress>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -19,6 +21,10 @@ struct RadioSourceSettings
     quint16 rigPort = 4532;
     quint16 loggerPort = 12060;
     int loggerRadio = 1; // the logger's RadioNr to follow
+    // The address logger datagrams must come from; empty: any host.
+    QString loggerHost;
+    // The logger's StationName to follow; empty: any station.
+    QString loggerStation;
 
     bool operator==(const RadioSourceSettings& other) const;
     bool operator!=(const RadioSourceSettings& other) const { return !(*this == other); }
@@ -28,11 +34,17 @@ struct RadioSourceSettings
 struct RadioReading
 {
     std::optional<qint64> frequencyHz; // none until the source has told
+    // While the radio is split: the frequency it transmits on.
+    std::optional<qint64> txFrequencyHz;
     bool transmitting = false;
+    // Whether the source can tell transmit from receive at all (a radio
+    // whose PTT cannot be read over CAT, a logger that never said).
+    bool pttKnown = true;
 
     bool operator==(const RadioReading& other) const
     {
-        return frequencyHz == other.frequencyHz && transmitting == other.transmitting;
+        return frequencyHz == other.frequencyHz && txFrequencyHz == other.txFrequencyHz &&
+            transmitting == other.transmitting && pttKnown == other.pttKnown;
     }
     bool operator!=(const RadioReading& other) const { return !(*this == other); }
 };
@@ -65,9 +77,19 @@ Q_SIGNALS:
     void notice(const QString& text);
 
 private:
+    // A logger as the panel tells loggers apart.
+    struct LoggerSender
+    {
+        QHostAddress address;
+        QString station;
+        bool operator==(const LoggerSender& other) const;
+    };
+
     void take(const RadioReading& reading);
     void readLoggerDatagrams();
     void rigStateChanged(RigctldClient::State state);
+    void forgetLogger();
+    void lookUpLoggerHost();
 
     RadioSourceSettings current;
     RadioReading now;
@@ -75,6 +97,12 @@ private:
     QUdpSocket logger;
     QTimer loggerSilence;
     bool listening = false;
+    QList<QHostAddress> loggerAddresses; // loggerHost, looked up
+    int loggerLookup = -1;
+    bool loggerHostUnknown = false;
+    std::optional<LoggerSender> followed;
+    QList<LoggerSender> rivals; // already named in a notice
+    std::optional<bool> loggerPtt; // what the followed logger said last
 };
 
 #endif // ZAREL_RADIOSOURCE_H

@@ -19,18 +19,40 @@ RigctldClient::RigctldClient(QObject* parent)
     connect(&retryTimer, &QTimer::timeout, this, &RigctldClient::connectNow);
     // A daemon that accepts and never answers (a hung radio, a dead route)
     // is treated like one that went away.
-    connect(&answerTimer, &QTimer::timeout, this, [this] { lost(QStringLiteral("no answer")); });
+    connect(&answerTimer, &QTimer::timeout, this, [this] {
+        if (current == State::Connected) {
+            lost(Trouble::NoAnswer, QStringLiteral("no answer"));
+        } else {
+            lost(Trouble::NotConnected, QStringLiteral("no connection"));
+        }
+    });
     connect(&socket, &QTcpSocket::connected, this, [this] {
         // Questions are a few bytes each: no waiting to fill a segment.
         socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         answerTimer.stop();
+        // How the daemon answered last time still stands until it answers.
+        if (troubleNow == Trouble::NotConnected || troubleNow == Trouble::Refused ||
+            troubleNow == Trouble::UnknownHost) {
+            setTrouble(Trouble::None);
+        }
         setState(State::Connected);
         poll();
         pollTimer.start();
     });
     connect(&socket, &QTcpSocket::readyRead, this, &RigctldClient::readAnswers);
-    connect(&socket, &QTcpSocket::errorOccurred, this,
-            [this](QAbstractSocket::SocketError) { lost(socket.errorString()); });
+    connect(&socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        switch (error) {
+        case QAbstractSocket::ConnectionRefusedError:
+            lost(Trouble::Refused, socket.errorString());
+            break;
+        case QAbstractSocket::HostNotFoundError:
+            lost(Trouble::UnknownHost, socket.errorString());
+            break;
+        default:
+            lost(Trouble::NotConnected, socket.errorString());
+            break;
+        }
+    });
 }
 
 void RigctldClient::start(const QString& newHost, quint16 newPort)
@@ -39,6 +61,7 @@ void RigctldClient::start(const QString& newHost, quint16 newPort)
     host = newHost;
     port = newPort;
     retryMs = firstRetryMs;
+    setTrouble(Trouble::None);
     connectNow();
 }
 
@@ -46,6 +69,7 @@ void RigctldClient::stop()
 {
     retryTimer.stop();
     hangUp();
+    setTrouble(Trouble::None);
     setState(State::Stopped);
 }
 
@@ -55,10 +79,11 @@ void RigctldClient::hangUp()
     answerTimer.stop();
     socket.abort();
     pending.clear();
-    awaited = 0;
+    awaited.clear();
     // What the radio said on this connection is not known on the next.
     frequency.reset();
     ptt.reset();
+    txFrequency.reset();
 }
 
 void RigctldClient::setState(State state)
@@ -66,6 +91,15 @@ void RigctldClient::setState(State state)
     if (state != current) {
         current = state;
         Q_EMIT stateChanged(state);
+    }
+}
+
+void RigctldClient::setTrouble(Trouble trouble, const QByteArray& error)
+{
+    if (trouble != troubleNow || error != lastError) {
+        troubleNow = trouble;
+        lastError = error;
+        Q_EMIT troubleChanged(trouble);
     }
 }
 
@@ -80,13 +114,21 @@ void RigctldClient::connectNow()
     socket.connectToHost(host, port);
 }
 
-void RigctldClient::lost(const QString& why)
+void RigctldClient::lost(Trouble trouble, const QString& why)
 {
     if (current == State::Stopped || retryTimer.isActive()) {
         return;
     }
     qCInfo(lcRadio).noquote() << "rigctld" << host << port << "lost:" << why << "- again in" << retryMs << "ms";
     hangUp();
+    // What the daemon answered says more than how the connection ended (a
+    // web server answers and hangs up; an SSH server greets and waits).
+    const bool answeredBadly =
+        troubleNow == Trouble::NoAnswer || troubleNow == Trouble::ErrorAnswer || troubleNow == Trouble::Unreadable;
+    if (!(trouble == Trouble::NotConnected && answeredBadly) &&
+        !(trouble == Trouble::NoAnswer && troubleNow == Trouble::Unreadable)) {
+        setTrouble(trouble);
+    }
     setState(State::Waiting);
     retryTimer.start(retryMs);
     retryMs = qMin(retryMs * 2, maxRetryMs);
@@ -94,12 +136,12 @@ void RigctldClient::lost(const QString& why)
 
 void RigctldClient::poll()
 {
-    // One question pair at a time: a slow radio must not pile questions up.
-    if (awaited > 0 || socket.state() != QAbstractSocket::ConnectedState) {
+    // One round of questions at a time: a slow radio must not pile them up.
+    if (!awaited.isEmpty() || socket.state() != QAbstractSocket::ConnectedState) {
         return;
     }
-    awaited = 2;
-    socket.write("f\nt\n");
+    awaited = {Answer::Frequency, Answer::Ptt, Answer::SplitFlag};
+    socket.write("f\nt\ns\n");
     answerTimer.start();
 }
 
@@ -110,29 +152,69 @@ void RigctldClient::readAnswers()
     while ((end = pending.indexOf('\n')) >= 0) {
         const QByteArray line = pending.left(end).trimmed();
         pending.remove(0, end + 1);
-        if (awaited == 2) {
-            // An error answer (a busy CAT port) leaves the last value standing.
-            if (const std::optional<qint64> hz = parseFrequency(line)) {
-                frequency = hz;
-            }
-            awaited = 1;
-        } else if (awaited == 1) {
-            awaited = 0;
-            answerTimer.stop();
-            // A daemon that answers is worth a quick retry again.
-            retryMs = firstRetryMs;
-            if (const std::optional<bool> now = parsePtt(line)) {
-                ptt = now;
-            }
-            // A radio whose PTT was never readable is taken as receiving;
-            // one that said "transmitting" stays so until it says otherwise.
-            Q_EMIT reading(frequency.value_or(0), ptt.value_or(false));
-        }
         // Lines nobody asked for are dropped.
+        if (!awaited.isEmpty()) {
+            answered(line);
+        }
     }
     // rigctld answers in short lines; a peer sending endless text is not it.
     if (pending.size() > 4096) {
-        lost(QStringLiteral("not a rigctld answer"));
+        lost(Trouble::Unreadable, QStringLiteral("not a rigctld answer"));
+    }
+}
+
+void RigctldClient::answered(const QByteArray& line)
+{
+    switch (awaited.takeFirst()) {
+    case Answer::Frequency:
+        if (const std::optional<qint64> hz = parseFrequency(line)) {
+            frequency = hz;
+            setTrouble(Trouble::None);
+        } else if (!frequency) {
+            // An error answer (a busy CAT port) leaves the last value
+            // standing; only a daemon that never told is in trouble.
+            if (line.startsWith("RPRT ") && line.size() <= 12) {
+                setTrouble(Trouble::ErrorAnswer, line);
+            } else {
+                setTrouble(Trouble::Unreadable);
+            }
+        }
+        break;
+    case Answer::Ptt:
+        if (const std::optional<bool> now = parsePtt(line)) {
+            ptt = now;
+        }
+        break;
+    case Answer::SplitFlag: {
+        // Two lines, the flag and the TX VFO; an error is one line and means
+        // the radio cannot split, as does anything else.
+        bool isNumber = false;
+        const int flag = line.toInt(&isNumber);
+        if (isNumber && flag != 0) {
+            awaited = {Answer::SplitVfo, Answer::TxFrequency};
+            socket.write("i\n");
+        } else {
+            txFrequency.reset();
+            if (isNumber) {
+                awaited = {Answer::SplitVfo};
+            }
+        }
+        break;
+    }
+    case Answer::SplitVfo:
+        break;
+    case Answer::TxFrequency:
+        txFrequency = parseFrequency(line);
+        break;
+    }
+    if (awaited.isEmpty()) {
+        answerTimer.stop();
+        // A daemon that answers is worth a quick retry again.
+        retryMs = firstRetryMs;
+        // A radio whose PTT was never readable is taken as receiving, and
+        // said to be unknown; one that said "transmitting" stays so until it
+        // says otherwise.
+        Q_EMIT reading(frequency.value_or(0), ptt.value_or(false), ptt.has_value(), txFrequency.value_or(0));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/bandfollowdialog.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "app/settingskeys.h"
@@ -28,8 +29,10 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     }
     // Typed fields apply when the operator is done with them, so the rigctld
     // client does not reconnect on every digit.
-    connect(ui->lineEditRigHost, &QLineEdit::editingFinished, this, &BandFollowDialog::apply);
-    for (QSpinBox* spin : {ui->spinRigPort, ui->spinLoggerPort, ui->spinLoggerRadio}) {
+    for (QLineEdit* edit : {ui->lineEditRigHost, ui->lineEditLoggerHost, ui->lineEditLoggerStation}) {
+        connect(edit, &QLineEdit::editingFinished, this, &BandFollowDialog::apply);
+    }
+    for (QSpinBox* spin : {ui->spinRigPort, ui->spinLoggerPort, ui->spinLoggerRadio, ui->spinTxHangMs}) {
         connect(spin, &QSpinBox::editingFinished, this, &BandFollowDialog::apply);
     }
     for (QComboBox* combo : ui->bandAntennas) {
@@ -60,6 +63,9 @@ void BandFollowDialog::load()
     ui->spinRigPort->setValue(c.source.rigPort);
     ui->spinLoggerPort->setValue(c.source.loggerPort);
     ui->spinLoggerRadio->setValue(c.source.loggerRadio);
+    ui->lineEditLoggerHost->setText(c.source.loggerHost);
+    ui->lineEditLoggerStation->setText(c.source.loggerStation);
+    ui->spinTxHangMs->setValue(c.txHangMs);
     ui->checkRemember->setChecked(c.remember);
     ui->checkHoldManual->setChecked(c.holdManual);
 
@@ -106,9 +112,24 @@ void BandFollowDialog::apply()
     c.source.kind = ui->radioRigctld->isChecked() ? Kind::Rigctld
         : ui->radioLogger->isChecked()            ? Kind::Logger
                                                   : Kind::Off;
-    const QString host = ui->lineEditRigHost->text().trimmed();
-    if (!host.isEmpty()) {
-        c.source.rigHost = host;
+    // The sources' own rule: a host they would not take is not stored.
+    if (const std::optional<QString> host = bandfollowsettings::hostFrom(ui->lineEditRigHost->text())) {
+        c.source.rigHost = *host;
+    }
+    const QString loggerHost = ui->lineEditLoggerHost->text().trimmed();
+    if (loggerHost.isEmpty()) {
+        c.source.loggerHost.clear();
+    } else if (const std::optional<QString> host = bandfollowsettings::hostFrom(loggerHost)) {
+        c.source.loggerHost = *host;
+    }
+    c.source.loggerStation = ui->lineEditLoggerStation->text().trimmed();
+    c.txHangMs = ui->spinTxHangMs->value();
+    // An emptied or unusable field shows what is used instead.
+    if (ui->lineEditRigHost->text() != c.source.rigHost) {
+        ui->lineEditRigHost->setText(c.source.rigHost);
+    }
+    if (ui->lineEditLoggerHost->text() != c.source.loggerHost) {
+        ui->lineEditLoggerHost->setText(c.source.loggerHost);
     }
     c.source.rigPort = quint16(ui->spinRigPort->value());
     c.source.loggerPort = quint16(ui->spinLoggerPort->value());
@@ -124,6 +145,15 @@ void BandFollowDialog::apply()
     }
 }
 
+void BandFollowDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Escape takes back what is being typed; Close keeps it.
+    if (event->key() == Qt::Key_Escape) {
+        load();
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void BandFollowDialog::enableSourceFields()
 {
     const bool rig = ui->radioRigctld->isChecked();
@@ -133,4 +163,6 @@ void BandFollowDialog::enableSourceFields()
     }
     ui->spinLoggerPort->setEnabled(logger);
     ui->spinLoggerRadio->setEnabled(logger);
+    ui->lineEditLoggerHost->setEnabled(logger);
+    ui->lineEditLoggerStation->setEnabled(logger);
 }

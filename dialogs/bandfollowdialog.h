@@ -21,6 +21,9 @@ public:
     // The operator's own names for the antennas, kept current while open.
     void showAntennaNames();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // Shows the window's setting and the antennas' captions.
     void load();

@@ -15,7 +15,7 @@ public:
 
     void build(QDialog* dialog);
 
-    // combo160m .. combo70cm, in band order.
+    // combo2200m .. combo23cm, in band order.
     QComboBox* bandAntennas[bandplan::BandCount] = {};
 };
 

@@ -21,21 +21,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!info) {
         return 0;
     }
-    if (info->frequencyHz <= 0 || info->frequencyHz > Q_INT64_C(1000000000000) || info->frequencyHz % 10 != 0) {
-        std::abort();
-    }
-    // What the panel does with a reading must hold for any accepted one.
-    if (const std::optional<int> band = bandplan::bandAt(info->frequencyHz)) {
-        if (bandplan::bandLabel(*band).isEmpty()) {
+    // A frequency, when there is one, is one a radio can be tuned to.
+    for (const std::optional<qint64>& hz : {info->frequencyHz, info->txFrequencyHz}) {
+        if (hz && (*hz <= 0 || *hz > Q_INT64_C(1000000000000) || *hz % 10 != 0)) {
             std::abort();
         }
     }
-    if (!bandplan::frequencyText(info->frequencyHz).endsWith(QLatin1String(" MHz"))) {
-        std::abort();
+    // What the panel does with a reading must hold for any accepted one.
+    if (info->frequencyHz) {
+        if (const std::optional<int> band = bandplan::bandAt(*info->frequencyHz)) {
+            if (bandplan::bandLabel(*band).isEmpty()) {
+                std::abort();
+            }
+        }
+        if (!bandplan::frequencyText(*info->frequencyHz).endsWith(QLatin1String(" MHz"))) {
+            std::abort();
+        }
     }
 
-    QByteArray again = "<RadioInfo><RadioNr>" + QByteArray::number(info->radioNr) + "</RadioNr><Freq>" +
-        QByteArray::number(info->frequencyHz / 10) + "</Freq>";
+    QByteArray again = "<RadioInfo><RadioNr>" + QByteArray::number(info->radioNr) + "</RadioNr>";
+    if (info->frequencyHz) {
+        again += "<Freq>" + QByteArray::number(*info->frequencyHz / 10) + "</Freq>";
+    }
     if (info->transmitting) {
         again +=
             *info->transmitting ? "<IsTransmitting>True</IsTransmitting>" : "<IsTransmitting>False</IsTransmitting>";

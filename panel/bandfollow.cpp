@@ -54,6 +54,15 @@ QString flagText(bool on)
 
 } // namespace
 
+std::optional<QString> hostFrom(const QString& text)
+{
+    // A host name or address holds no blanks or commas.
+    const QString host = text.trimmed();
+    const bool usable = !host.isEmpty() && !host.contains(QLatin1Char(',')) &&
+        std::none_of(host.begin(), host.end(), [](QChar c) { return c.isSpace(); });
+    return usable ? std::optional<QString>(host) : std::nullopt;
+}
+
 Read read(const std::function<std::optional<QString>(const QString& key)>& lookup)
 {
     Read result;
@@ -75,21 +84,20 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     namespace key = settingskey::bandfollow;
 
     take(key::Source, kindFrom, [&](Kind kind) { c.source.kind = kind; });
-    take(
-        key::RigHost,
-        [](const QString& t) {
-            // A host name or address holds no blanks or commas.
-            const QString host = t.trimmed();
-            const bool usable = !host.isEmpty() && !host.contains(QLatin1Char(',')) &&
-                std::none_of(host.begin(), host.end(), [](QChar c) { return c.isSpace(); });
-            return usable ? std::optional<QString>(host) : std::nullopt;
-        },
-        [&](const QString& host) { c.source.rigHost = host; });
+    take(key::RigHost, hostFrom, [&](const QString& host) { c.source.rigHost = host; });
     take(key::RigPort, port, [&](int n) { c.source.rigPort = quint16(n); });
     take(key::LoggerPort, port, [&](int n) { c.source.loggerPort = quint16(n); });
     take(
         key::LoggerRadio, [](const QString& t) { return numberFrom(t, 1, 99); },
         [&](int n) { c.source.loggerRadio = n; });
+    // Empty is a choice here: datagrams from any host, of any station.
+    take(
+        key::LoggerHost,
+        [](const QString& t) { return t.trimmed().isEmpty() ? std::optional<QString>(QString()) : hostFrom(t); },
+        [&](const QString& host) { c.source.loggerHost = host; });
+    take(
+        key::LoggerStation, [](const QString& t) { return std::optional<QString>(t.trimmed()); },
+        [&](const QString& station) { c.source.loggerStation = station; });
     take(key::Remember, flagFromText, [&](bool on) { c.remember = on; });
     take(key::HoldManual, flagFromText, [&](bool on) { c.holdManual = on; });
     take(
@@ -117,6 +125,8 @@ QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const Ban
     add(key::RigPort, QString::number(from.source.rigPort), QString::number(to.source.rigPort));
     add(key::LoggerPort, QString::number(from.source.loggerPort), QString::number(to.source.loggerPort));
     add(key::LoggerRadio, QString::number(from.source.loggerRadio), QString::number(to.source.loggerRadio));
+    add(key::LoggerHost, from.source.loggerHost, to.source.loggerHost);
+    add(key::LoggerStation, from.source.loggerStation, to.source.loggerStation);
     add(key::Remember, flagText(from.remember), flagText(to.remember));
     add(key::HoldManual, flagText(from.holdManual), flagText(to.holdManual));
     add(key::TxHangMs, QString::number(from.txHangMs), QString::number(to.txHangMs));
@@ -141,6 +151,7 @@ void BandFollower::setConfig(const BandFollowConfig& config)
         }
         band.reset();
         followedBand.reset();
+        sourceLost = false;
         radioTransmitting = false;
         due = false;
         handPicked = false;
@@ -162,6 +173,7 @@ void BandFollower::setReading(const RadioReading& reading)
     radioTransmitting = reading.transmitting;
     if (!reading.frequencyHz) {
         band.reset();
+        sourceLost = true;
         // The source went away while the radio sent: nobody can tell when the
         // transmission ends, so nothing waiting is switched.
         if (wasTransmitting && !reading.transmitting) {
@@ -169,9 +181,19 @@ void BandFollower::setReading(const RadioReading& reading)
         }
         return;
     }
-    band = bandplan::bandAt(*reading.frequencyHz);
-    // Outside every band nothing changes; back in the same band is no entry.
-    if (!band || band == followedBand) {
+    // A split radio transmits on the other frequency: that band's antenna
+    // takes the power.
+    band = bandplan::bandAt(reading.txFrequencyHz.value_or(*reading.frequencyHz));
+    const bool cameBack = std::exchange(sourceLost, false);
+    if (!band) {
+        return; // outside every band nothing changes
+    }
+    if (band == followedBand) {
+        // Back in the same band is no entry; back after the source was lost,
+        // the band's antenna is put back unless a key chose another since.
+        if (cameBack && !handPicked) {
+            due = true;
+        }
         return;
     }
     followedBand = band;

@@ -30,6 +30,10 @@ struct BandFollowConfig
 
 namespace bandfollowsettings {
 
+// A host name or address as the sources take it: trimmed, without blanks or
+// commas; none for anything else.
+std::optional<QString> hostFrom(const QString& text);
+
 // Reads the [BandFollow] group through lookup (none: the key is absent). A
 // value that cannot be used keeps the default and is named in ignored, as
 // "Source=radio".
@@ -85,8 +89,9 @@ public:
     bool transmitting() const { return radioTransmitting || deviceSending; }
     std::optional<int> heldAntenna() const { return held; }
 
-    // Following starts again (after Connect, when split ends): the band's
-    // antenna is selected if it is not already.
+    // Following starts again (after Connect, when split ends, when the
+    // device answers again after a silence): the band's antenna is selected
+    // if it is not already.
     void resume();
     // The link went down: nothing waits for it to come back.
     void linkDown();
@@ -116,6 +121,7 @@ private:
     std::optional<int> held;
     bool heldByBand = false;
     bool handPicked = false; // a key chose the antenna since the band was entered
+    bool sourceLost = false; // the source has told no frequency since it went away
     std::optional<int> dropped;
     std::optional<int> announcedHold;
     bool pauseAnnounced = false;

@@ -32,6 +32,9 @@ QString BandFollowing::load(const QString& path, const bandfollowsettings::Read&
 
 void BandFollowing::setConfig(const BandFollowConfig& config)
 {
+    if (config.source != follower.config().source) {
+        pttUnknownShown = false;
+    }
     store(config);
     follower.setConfig(config);
     guard.setHangMs(config.txHangMs);
@@ -43,7 +46,12 @@ void BandFollowing::setConfig(const BandFollowConfig& config)
 
 QString BandFollowing::figures() const
 {
-    return source->statusText();
+    const RadioReading& reading = source->reading();
+    QString text = source->statusText();
+    if (reading.frequencyHz && !reading.pttKnown) {
+        text += tr(" \u00b7 PTT unknown");
+    }
+    return text;
 }
 
 void BandFollowing::store(const BandFollowConfig& config)
@@ -72,7 +80,13 @@ void BandFollowing::radioChanged()
     follower.setReading(reading);
     guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
     guardMoved();
-    Q_EMIT figuresChanged(source->statusText());
+    Q_EMIT figuresChanged(figures());
+    // A radio that cannot tell its PTT leaves the device's SEND input as
+    // the only guard: the operator is told once, and the mark stays.
+    if (reading.frequencyHz && !reading.pttKnown && !pttUnknownShown) {
+        pttUnknownShown = true;
+        Q_EMIT statusMessage(tr("PTT unknown: only the Merax SEND input guards switching"));
+    }
     follow();
 }
 
@@ -92,6 +106,11 @@ void BandFollowing::deviceReported(bool sending)
         follower.resume();
     }
     follow();
+}
+
+void BandFollowing::deviceSilent()
+{
+    reportSinceConnect = false;
 }
 
 void BandFollowing::linkChanged(bool nowConnected)

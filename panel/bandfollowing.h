@@ -44,6 +44,9 @@ public:
     void deviceReported(bool sending);
     // Connect or Disconnect.
     void linkChanged(bool connected);
+    // The device has been silent so long that the panel was cleared: when
+    // it answers again, the band's antenna is put back if it is not there.
+    void deviceSilent();
     // An antenna key or F-key: true when the press is to go ahead now,
     // false when it waits for the end of the transmission.
     bool operatorPicks(int antenna);
@@ -80,6 +83,7 @@ private:
     QString holdNotice; // the status text saying a switch waits
     bool reportSinceConnect = false;
     bool connected = false;
+    bool pttUnknownShown = false; // said once per source
 };
 
 #endif // ZAREL_BANDFOLLOWING_H

@@ -7,21 +7,21 @@
 
 #include <optional>
 
-// The amateur bands the panel follows, from 160 m to 70 cm. Each band spans
+// The amateur bands the panel follows, from 2200 m to 23 cm. Each band spans
 // the union of the three IARU regions' allocations, edges included, so one
 // table serves a station anywhere.
 namespace bandplan {
 
-constexpr int BandCount = 14;
+constexpr int BandCount = 19;
 
 struct Band
 {
-    QLatin1String key; // settings key and short name: "160m" .. "70cm"
+    QLatin1String key; // settings key and short name: "2200m" .. "23cm"
     qint64 lowHz;
     qint64 highHz;
 };
 
-// Index 0 is 160 m, 13 is 70 cm, in frequency order.
+// Index 0 is 2200 m, 18 is 23 cm, in frequency order.
 const Band& band(int index);
 
 // The band holding the frequency; none between and outside the bands.

@@ -75,6 +75,12 @@ void MainWindow::bandLinkChanged()
     bandFollowing->linkChanged(connected);
 }
 
+void MainWindow::bandDeviceSilent()
+{
+    reportSinceConnect = false;
+    bandFollowing->deviceSilent();
+}
+
 void MainWindow::operatorPicksAntenna(int antenna)
 {
     if (bandFollowing->operatorPicks(antenna)) {

@@ -1,9 +1,13 @@
 // Band following without a window: the band plan, the logger's RadioInfo
-// reader, the [BandFollow] settings and the rule that decides when the
-// antenna follows the radio and when it waits for the end of a transmission.
+// reader and listener, the [BandFollow] settings and the rule that decides
+// when the antenna follows the radio and when it waits for the end of a
+// transmission.
+#include <QSignalSpy>
 #include <QTest>
+#include <QUdpSocket>
 
 #include "connection/radioinfo.h"
+#include "connection/radiosource.h"
 #include "panel/bandfollow.h"
 
 Q_DECLARE_METATYPE(BandFollower::Action)
@@ -14,13 +18,19 @@ using Action = BandFollower::Action;
 
 constexpr int ant1 = 0, ant2 = 1, ant4 = 3, ant6 = 5;
 
+// The index of the band holding the frequency.
+std::size_t bandOf(qint64 hz)
+{
+    return std::size_t(*bandplan::bandAt(hz));
+}
+
 // 20 m names Ant 4, 40 m Ant 2; other bands name none.
 BandFollowConfig config(bool holdManual = false, bool remember = false)
 {
     BandFollowConfig c;
     c.source.kind = RadioSourceSettings::Kind::Rigctld;
-    c.antennas[3] = 2; // 40 m
-    c.antennas[5] = 4; // 20 m
+    c.antennas[bandOf(7074000)] = 2;
+    c.antennas[bandOf(14074000)] = 4;
     c.holdManual = holdManual;
     c.remember = remember;
     return c;
@@ -33,7 +43,10 @@ BandFollower::Situation linkUp(int selected = ant1, bool split = false)
 
 void tune(BandFollower& f, qint64 hz, bool transmitting = false)
 {
-    f.setReading(RadioReading {hz, transmitting});
+    RadioReading reading;
+    reading.frequencyHz = hz;
+    reading.transmitting = transmitting;
+    f.setReading(reading);
 }
 
 } // namespace
@@ -49,6 +62,8 @@ private Q_SLOTS:
     void frequencyText();
     void radioInfo_data();
     void radioInfo();
+    void loggerSenders_data();
+    void loggerSenders();
     void settingsRead_data();
     void settingsRead();
     void settingsWriteOnlyWhatChanged();
@@ -57,6 +72,8 @@ private Q_SLOTS:
     void lastWantedAntennaWins();
     void radioGoneWhileTransmitting_data();
     void radioGoneWhileTransmitting();
+    void sourceComesBack_data();
+    void sourceComesBack();
     void manualHold();
     void splitAndLinkPauseFollowing();
     void rememberHandPicks();
@@ -73,7 +90,7 @@ void TestBandFollow::bandPlan_data()
     };
     // The union of the IARU regions' allocations.
     const Edge edges[] = {
-        {"160m", 1800000, 2000000},   {"80m", 3500000, 4000000},      {"60m", 5351500, 5366500},
+        {"160m", 1800000, 2000000},   {"80m", 3500000, 4000000},      {"60m", 5250000, 5450000},
         {"40m", 7000000, 7300000},    {"30m", 10100000, 10150000},    {"20m", 14000000, 14350000},
         {"17m", 18068000, 18168000},  {"15m", 21000000, 21450000},    {"12m", 24890000, 24990000},
         {"10m", 28000000, 29700000},  {"6m", 50000000, 54000000},     {"4m", 70000000, 70500000},
@@ -88,7 +105,7 @@ void TestBandFollow::bandPlan_data()
     QTest::newRow("broadcast 9.6 MHz") << qint64(9600000) << QString();
     QTest::newRow("CB 27 MHz") << qint64(27000000) << QString();
     QTest::newRow("FM broadcast 100 MHz") << qint64(100000000) << QString();
-    QTest::newRow("23 cm") << qint64(1296000000) << QString();
+    QTest::newRow("13 cm") << qint64(2320000000) << QString();
     QTest::newRow("zero") << qint64(0) << QString();
     QTest::newRow("negative") << qint64(-14074000) << QString();
 }
@@ -106,10 +123,10 @@ void TestBandFollow::frequencyText_data()
     QTest::addColumn<qint64>("hz");
     QTest::addColumn<int>("band");
     QTest::addColumn<QString>("text");
-    QTest::newRow("FT8 on 20 m") << qint64(14074000) << 5 << "14.074 MHz · 20 m";
-    QTest::newRow("rounds up to the kHz") << qint64(7074500) << 3 << "7.075 MHz · 40 m";
-    QTest::newRow("leading zeros kept") << qint64(1830000) << 0 << "1.830 MHz · 160 m";
-    QTest::newRow("centimetres") << qint64(432200000) << 13 << "432.200 MHz · 70 cm";
+    QTest::newRow("FT8 on 20 m") << qint64(14074000) << 7 << "14.074 MHz · 20 m";
+    QTest::newRow("rounds up to the kHz") << qint64(7074500) << 5 << "7.075 MHz · 40 m";
+    QTest::newRow("leading zeros kept") << qint64(1830000) << 2 << "1.830 MHz · 160 m";
+    QTest::newRow("centimetres") << qint64(432200000) << 17 << "432.200 MHz · 70 cm";
 }
 
 void TestBandFollow::frequencyText()
@@ -133,6 +150,10 @@ void TestBandFollow::radioInfo_data()
 <Freq>1407400</Freq><TXFreq>1407400</TXFreq><Mode>USB</Mode><IsTransmitting>True</IsTransmitting>
 <FocusRadioNr>2</FocusRadioNr></RadioInfo>)")
                                        << true << 2 << qint64(14074000) << 1;
+    QTest::newRow("frequency zero") << QByteArray("<RadioInfo><RadioNr>1</RadioNr><Freq>0</Freq></RadioInfo>") << true
+                                    << 1 << qint64(0) << -1;
+    QTest::newRow("no frequency") << QByteArray("<RadioInfo><RadioNr>1</RadioNr></RadioInfo>") << true << 1 << qint64(0)
+                                  << -1;
     QTest::newRow("flag false, blanks around values")
         << QByteArray("<RadioInfo><RadioNr> 1 </RadioNr><Freq> 701050 </Freq>"
                       "<IsTransmitting>false</IsTransmitting></RadioInfo>")
@@ -152,10 +173,8 @@ void TestBandFollow::radioInfo_data()
     bad("not XML", "FE 01 FD");
     bad("another message", "<ContactInfo><RadioNr>1</RadioNr><Freq>1407400</Freq></ContactInfo>");
     bad("cut short", "<RadioInfo><RadioNr>1</RadioNr><Freq>1407400</Freq><IsTransmitting>Tr");
-    bad("no frequency", "<RadioInfo><RadioNr>1</RadioNr></RadioInfo>");
     bad("no radio", "<RadioInfo><Freq>1407400</Freq></RadioInfo>");
     bad("frequency text", "<RadioInfo><RadioNr>1</RadioNr><Freq>fourteen</Freq></RadioInfo>");
-    bad("frequency zero", "<RadioInfo><RadioNr>1</RadioNr><Freq>0</Freq></RadioInfo>");
     bad("frequency overflowing", "<RadioInfo><RadioNr>1</RadioNr><Freq>922337203685477580</Freq></RadioInfo>");
     bad("nested element in a value", "<RadioInfo><RadioNr>1</RadioNr><Freq><b>1407400</b></Freq></RadioInfo>");
     bad("external entity", R"(<!DOCTYPE r [<!ENTITY x SYSTEM "file:///etc/passwd">]>
@@ -172,8 +191,93 @@ void TestBandFollow::radioInfo()
         return;
     }
     QTEST(info->radioNr, "radio");
-    QTEST(info->frequencyHz, "hz");
+    QTEST(info->frequencyHz.value_or(0), "hz");
     QTEST(info->transmitting ? int(*info->transmitting) : -1, "transmitting");
+}
+
+namespace {
+
+// The loopback address a datagram is sent from, and the datagram.
+using Sent = QPair<QString, QByteArray>;
+
+QByteArray loggerInfo(const char* station, const char* frequency, const char* more = "")
+{
+    return QByteArray("<RadioInfo><StationName>") + station + "</StationName><RadioNr>1</RadioNr><Freq>" + frequency +
+        "</Freq>" + more + "</RadioInfo>";
+}
+
+} // namespace
+
+void TestBandFollow::loggerSenders_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("station");
+    QTest::addColumn<QList<Sent>>("sent");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("notices");
+    QTest::addColumn<bool>("pttKnown");
+    QTest::addColumn<qint64>("txHz");
+
+    // Each row ends with a datagram that is read, so the ones before it were.
+    const QByteArray rogue = loggerInfo("", "707400", "<IsTransmitting>True</IsTransmitting>");
+    const QByteArray good = loggerInfo("", "1407400");
+    QTest::newRow("other host") << "127.0.0.1" << QString() << QList<Sent> {{"127.0.0.2", rogue}, {"127.0.0.1", good}}
+                                << "14.074 MHz · 20 m" << QStringList() << false << qint64(0);
+    QTest::newRow("host written as mapped IPv6")
+        << "::ffff:127.0.0.1" << QString() << QList<Sent> {{"127.0.0.2", rogue}, {"127.0.0.1", good}}
+        << "14.074 MHz · 20 m" << QStringList() << false << qint64(0);
+    QTest::newRow("other station") << QString() << " shack"
+                                   << QList<Sent> {{"127.0.0.1", loggerInfo("CONTEST", "707400")},
+                                                   {"127.0.0.1", loggerInfo("Shack", "1407400")}}
+                                   << "14.074 MHz · 20 m" << QStringList() << false << qint64(0);
+    QTest::newRow("rivals named once each")
+        << QString() << QString()
+        << QList<Sent> {{"127.0.0.1", loggerInfo("", "1407400", "<IsTransmitting>False</IsTransmitting>")},
+                        {"127.0.0.2", rogue},
+                        {"127.0.0.2", rogue},
+                        {"127.0.0.1", loggerInfo("RUN", "707400")},
+                        {"127.0.0.1", loggerInfo("", "1408000", "<IsSplit>True</IsSplit><TXFreq>1408500</TXFreq>")}}
+        << "RX 14.080 · TX 14.085 MHz · 20 m"
+        << QStringList {"Two loggers report radio 1: following 127.0.0.1",
+                        "Two loggers report radio 1: following 127.0.0.1"}
+        << true << qint64(14085000);
+    QTest::newRow("no frequency") << QString() << QString()
+                                  << QList<Sent> {{"127.0.0.1", good}, {"127.0.0.1", loggerInfo("", "0")}}
+                                  << "logger: radio 1, no frequency" << QStringList() << false << qint64(0);
+}
+
+void TestBandFollow::loggerSenders()
+{
+    QFETCH(QString, host);
+    QFETCH(QString, station);
+    QFETCH(QList<Sent>, sent);
+    QFETCH(QStringList, notices);
+    QUdpSocket probe;
+    QVERIFY(probe.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    RadioSourceSettings settings;
+    settings.kind = RadioSourceSettings::Kind::Logger;
+    settings.loggerPort = probe.localPort();
+    settings.loggerHost = host;
+    settings.loggerStation = station;
+    probe.close();
+    RadioSource source;
+    QSignalSpy told(&source, &RadioSource::notice);
+    source.configure(settings);
+    QCOMPARE(source.statusText(), QStringLiteral("logger: waiting for radio 1"));
+    for (const Sent& datagram : sent) {
+        QUdpSocket sender;
+        QVERIFY(sender.bind(QHostAddress(datagram.first), 0));
+        QVERIFY(sender.writeDatagram(datagram.second, QHostAddress(QHostAddress::LocalHost), settings.loggerPort) > 0);
+    }
+    QFETCH(QString, status);
+    QTRY_COMPARE(source.statusText(), status);
+    QStringList heard;
+    for (const QList<QVariant>& arguments : told) {
+        heard << arguments.at(0).toString();
+    }
+    QCOMPARE(heard, notices);
+    QTEST(source.reading().pttKnown, "pttKnown");
+    QTEST(source.reading().txFrequencyHz.value_or(0), "txHz");
 }
 
 void TestBandFollow::settingsRead_data()
@@ -222,7 +326,7 @@ void TestBandFollow::settingsRead()
     QTEST(int(c.source.rigPort), "rigPort");
     QTEST(c.source.loggerRadio, "loggerRadio");
     QTEST(c.holdManual, "holdManual");
-    QTEST(c.antennas[5], "antenna20m");
+    QTEST(c.antennas[bandOf(14074000)], "antenna20m");
     QTEST(read.ignored, "ignored");
     QCOMPARE(c.source.rigHost, QStringLiteral("127.0.0.1"));
 }
@@ -232,7 +336,7 @@ void TestBandFollow::settingsWriteOnlyWhatChanged()
     BandFollowConfig changed;
     QVERIFY(bandfollowsettings::changes(changed, changed).isEmpty());
     changed.source.kind = RadioSourceSettings::Kind::Logger;
-    changed.antennas[13] = 7;
+    changed.antennas[bandOf(435000000)] = 7;
     const QVector<QPair<QString, QString>> expected {{"BandFollow/Source", "logger"}, {"BandFollow/70cm", "7"}};
     QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed), expected);
     // A key whose value was unusable is written over even when unchanged.
@@ -302,7 +406,7 @@ void TestBandFollow::lastWantedAntennaWins()
     QCOMPARE(step.antenna, ant2);
     // The operator names another antenna for the band meanwhile: that one.
     BandFollowConfig edited = f.config();
-    edited.antennas[3] = 6;
+    edited.antennas[bandOf(7074000)] = 6;
     f.setConfig(edited);
     QCOMPARE(f.next(linkUp()).antenna, ant6);
     // A band naming no antenna takes back what the band before wanted.
@@ -317,6 +421,55 @@ void TestBandFollow::radioGoneWhileTransmitting_data()
     QTest::addColumn<bool>("sourceChanged"); // else the source lost its radio
     QTest::newRow("rigctld gone, logger silent") << false;
     QTest::newRow("another source chosen") << true;
+}
+
+// A source lost while a switch waited comes back with the radio receiving:
+// the band's antenna goes on, on the band it left or another, unless a key
+// chose one since. A split radio is followed on its transmit frequency.
+void TestBandFollow::sourceComesBack_data()
+{
+    QTest::addColumn<qint64>("backOn");
+    QTest::addColumn<bool>("keyMeanwhile");
+    QTest::addColumn<int>("expected"); // -1: nothing switched
+
+    QTest::newRow("same band") << qint64(7074000) << false << ant2;
+    QTest::newRow("back on the band whose antenna is on") << qint64(14074000) << false << -1;
+    QTest::newRow("same band, key pressed meanwhile") << qint64(7074000) << true << -1;
+}
+
+void TestBandFollow::sourceComesBack()
+{
+    QFETCH(qint64, backOn);
+    QFETCH(bool, keyMeanwhile);
+    QFETCH(int, expected);
+    BandFollower f;
+    f.setConfig(config());
+    tune(f, 14074000);
+    QCOMPARE(f.next(linkUp()).antenna, ant4);
+    tune(f, 7074000, true);
+    QCOMPARE(f.next(linkUp(ant4)).action, Action::Hold);
+    f.setReading(RadioReading());
+    QCOMPARE(f.next(linkUp(ant4)).action, Action::Dropped);
+    if (keyMeanwhile) {
+        f.pressed(ant6);
+    }
+    tune(f, backOn);
+    const int selected = keyMeanwhile ? ant6 : ant4;
+    const BandFollower::Step step = f.next(linkUp(selected));
+    QCOMPARE(step.action, expected < 0 ? Action::None : Action::Switch);
+    if (expected >= 0) {
+        QCOMPARE(step.antenna, expected);
+    }
+
+    // Listening on 20 m, transmitting on 40 m.
+    RadioReading split;
+    split.frequencyHz = 14074000;
+    split.txFrequencyHz = 7074000;
+    f.setReading(split);
+    tune(f, 14074000);
+    QCOMPARE(f.next(linkUp(ant2)).antenna, ant4);
+    f.setReading(split);
+    QCOMPARE(f.next(linkUp(ant4)).antenna, ant2);
 }
 
 void TestBandFollow::radioGoneWhileTransmitting()
@@ -398,16 +551,16 @@ void TestBandFollow::rememberHandPicks()
     f.setConfig(config(true, true));
     tune(f, 14074000);
     f.pressed(ant6);
-    QCOMPARE(f.config().antennas[5], 6);
+    QCOMPARE(f.config().antennas[bandOf(14074000)], 6);
     // A press held under power is remembered too; outside the bands nothing.
     f.setDeviceSending(true);
     QVERIFY(f.holdsPress(ant2, linkUp(ant6)));
-    QCOMPARE(f.config().antennas[5], 2);
+    QCOMPARE(f.config().antennas[bandOf(14074000)], 2);
     tune(f, 14500000);
     f.pressed(ant1);
-    QCOMPARE(f.config().antennas[5], 2);
-    QCOMPARE(std::count(f.config().antennas.begin(), f.config().antennas.end(), 0), 12);
+    QCOMPARE(f.config().antennas[bandOf(14074000)], 2);
+    QCOMPARE(std::count(f.config().antennas.begin(), f.config().antennas.end(), 0), bandplan::BandCount - 2);
 }
 
-QTEST_APPLESS_MAIN(TestBandFollow)
+QTEST_GUILESS_MAIN(TestBandFollow)
 #include "tst_bandfollow.moc"

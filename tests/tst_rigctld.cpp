@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "connection/radiosource.h"
 #include "connection/rigctldclient.h"
 #include "forms/panelform.h"
 #include "panelharness.h"
@@ -22,6 +23,15 @@
 namespace {
 
 const char profile[] = "rigctld";
+
+RadioSourceSettings rigAt(const QString& host, quint16 port)
+{
+    RadioSourceSettings settings;
+    settings.kind = RadioSourceSettings::Kind::Rigctld;
+    settings.rigHost = host;
+    settings.rigPort = port;
+    return settings;
+}
 
 } // namespace
 
@@ -34,6 +44,9 @@ private Q_SLOTS:
     void cleanup();
     void antennaFollowsTheRadio();
     void failedAnswersKeepWhatWasRead();
+    void splitFromTheDummyRadio();
+    void daemonStates_data();
+    void daemonStates();
 
 private:
     bool startRig();
@@ -143,10 +156,13 @@ void TestRigctld::antennaFollowsTheRadio()
     QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 01 FD"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla2->styleSheet(), harness::selected, 5000);
 
-    // The daemon dies: the panel says so and stays responsive.
+    // The daemon dies while the radio sends: the panel says so and stays
+    // responsive.
+    QVERIFY(rig("T 1"));
+    QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("7.074 MHz · 40 m · TX"), 5000);
     rigProcess.kill();
     QVERIFY(rigProcess.waitForFinished(5000));
-    QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("rigctld: not connected"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("rigctld: connection refused"), 5000);
     const int polls = sim->polls();
     QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 3, 5000);
 
@@ -158,36 +174,107 @@ void TestRigctld::antennaFollowsTheRadio()
     QVERIFY(rig("F 14200000"));
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 5000);
+
+    // Split on the radio: listening on 20 m, sending on 40 m, the antenna
+    // follows the transmit frequency.
+    QVERIFY(rig("S 1 VFOB"));
+    QVERIFY(rig("I 7074000"));
+    QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("RX 14.200 · TX 7.074 MHz · 40 m"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla2->styleSheet(), harness::selected, 5000);
 }
 
 // A daemon whose radio answers some questions with an error, as a busy CAT
-// port does while the radio sends: what was read last still stands.
+// port does while the radio sends: what was read last still stands, and a
+// PTT read once stays known; one never read is unknown. The split question
+// is answered in both its forms, one error line or two lines, and the rounds
+// stay in step.
 void TestRigctld::failedAnswersKeepWhatWasRead()
 {
     QTcpServer daemon;
     QVERIFY(daemon.listen(QHostAddress(QHostAddress::LocalHost), 0));
     // Some rigctld versions give the frequency with decimals.
-    const QList<QByteArray> answers {"14074000\n1\n", "RPRT -5\nRPRT -5\n", "7074000.000000\n0\n"};
+    const QList<QByteArray> answers {"14074000\nRPRT -11\nRPRT -11\n", "14074000\n1\nRPRT -11\n",
+                                     "RPRT -5\nRPRT -5\n0\nVFOA\n", "7074000.000000\n0\nRPRT -11\n"};
     int polls = 0;
     connect(&daemon, &QTcpServer::newConnection, this, [&] {
         QTcpSocket* peer = daemon.nextPendingConnection();
         connect(peer, &QTcpSocket::readyRead, peer, [&, peer] {
-            // One answer pair per "f\nt\n"; the client never asks twice at once.
-            if (peer->readAll().contains("t\n") && polls < answers.size()) {
+            // One answer set per "f\nt\ns\n"; the client never asks twice at once.
+            if (peer->readAll().contains("s\n") && polls < answers.size()) {
                 peer->write(answers.at(polls++));
             }
         });
     });
     RigctldClient client;
     QList<QPair<qint64, bool>> readings;
-    connect(&client, &RigctldClient::reading, this, [&readings](qint64 hz, bool transmitting) {
+    QList<bool> pttKnown;
+    connect(&client, &RigctldClient::reading, this, [&](qint64 hz, bool transmitting, bool known) {
         readings.append({hz, transmitting});
+        pttKnown.append(known);
     });
     client.start(QStringLiteral("127.0.0.1"), daemon.serverPort());
-    QTRY_COMPARE(readings.size(), 3);
-    const QList<QPair<qint64, bool>> expected {{14074000, true}, {14074000, true}, {7074000, false}};
+    QTRY_COMPARE(readings.size(), 4);
+    const QList<QPair<qint64, bool>> expected {{14074000, false}, {14074000, true}, {14074000, true}, {7074000, false}};
     QCOMPARE(readings, expected);
+    QCOMPARE(pttKnown, QList<bool>({false, true, true, true}));
     QCOMPARE(client.state(), RigctldClient::State::Connected);
+}
+
+// The dummy radio split by another program: the transmit frequency is read
+// while split is on and forgotten when it is off.
+void TestRigctld::splitFromTheDummyRadio()
+{
+    rigPort = testsupport::freeLoopbackPort();
+    QVERIFY(startRig());
+    RadioSource source;
+    source.configure(rigAt(QStringLiteral("127.0.0.1"), rigPort));
+    QVERIFY(rig("F 14074000"));
+    QVERIFY(rig("S 1 VFOB"));
+    QVERIFY(rig("I 7074000"));
+    QTRY_COMPARE_WITH_TIMEOUT(source.reading().txFrequencyHz, std::optional<qint64>(7074000), 5000);
+    QCOMPARE(source.reading().frequencyHz, std::optional<qint64>(14074000));
+    QVERIFY(source.reading().pttKnown);
+    QVERIFY(rig("S 0 VFOA"));
+    QTRY_COMPARE_WITH_TIMEOUT(source.reading().txFrequencyHz, std::optional<qint64>(), 5000);
+    QCOMPARE(source.reading().frequencyHz, std::optional<qint64>(14074000));
+}
+
+// What the operator reads for each way a daemon can fail.
+void TestRigctld::daemonStates_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("listening");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("refused") << "127.0.0.1" << false << "rigctld: connection refused";
+    QTest::newRow("unknown host") << "rig.invalid" << false << "rigctld: unknown host";
+    QTest::newRow("radio not answering") << "127.0.0.1" << true << "rigctld: connected, error RPRT -11";
+}
+
+void TestRigctld::daemonStates()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, listening);
+    // Answers every question with an error, as for a radio it cannot read.
+    QTcpServer daemon;
+    QVERIFY(daemon.listen(QHostAddress(QHostAddress::LocalHost), 0));
+    connect(&daemon, &QTcpServer::newConnection, this, [&daemon] {
+        QTcpSocket* peer = daemon.nextPendingConnection();
+        connect(peer, &QTcpSocket::readyRead, peer, [peer] {
+            while (peer->canReadLine()) {
+                peer->readLine();
+                peer->write("RPRT -11\n");
+            }
+        });
+    });
+    const quint16 port = daemon.serverPort();
+    if (!listening) {
+        daemon.close();
+    }
+    RadioSource source;
+    source.configure(rigAt(host, port));
+    QFETCH(QString, status);
+    QTRY_COMPARE_WITH_TIMEOUT(source.statusText(), status, 5000);
+    QVERIFY(!source.reading().frequencyHz);
 }
 
 ZAREL_TEST_MAIN(TestRigctld, "rigctld")
