@@ -72,6 +72,7 @@ MainWindow::MainWindow(QWidget* parent)
     pingLabel = new QLabel(ui->statusBar);
     pingLabel->setObjectName(QStringLiteral("labelPing"));
     ui->statusBar->addPermanentWidget(pingLabel);
+    connect(ui->statusBar, &QStatusBar::messageChanged, this, &MainWindow::fitStatusMessage);
 
     applySettings();
     registerAnchoredWidgets();

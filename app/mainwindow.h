@@ -244,6 +244,10 @@ private:
     void showHostError();
 
     /* rendering */
+    // A message longer than the status bar's room is shown shortened, whole
+    // in the tooltip.
+    void fitStatusMessage(const QString& text);
+    bool fittingStatus = false;
     // Every panel style change goes through here: Qt re-polishes a widget on
     // each setStyleSheet, even with the same text, so unchanged looks are skipped.
     void applyPanelStyle(QWidget* widget, const QString& text);

@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -89,4 +91,33 @@ void MainWindow::setColourStyle(QWidget* widget, const QColor& colour)
 void MainWindow::showStatus(const QString& text)
 {
     ui->statusBar->showMessage(text, 0);
+}
+
+void MainWindow::fitStatusMessage(const QString& text)
+{
+    QStatusBar* bar = ui->statusBar;
+    // Not laid out before the window is shown: nothing to measure against.
+    if (fittingStatus || !bar->isVisible()) {
+        return;
+    }
+    // The message shares the bar with the band and round-trip fields.
+    int room = bar->width() - 12;
+    for (const QLabel* field : {bandLabel, pingLabel}) {
+        if (field != nullptr && field->isVisible()) {
+            room -= field->sizeHint().width() + 6;
+        }
+    }
+    const QFontMetrics metrics(bar->font());
+    const bool tooLong = !text.isEmpty() && metrics.horizontalAdvance(text) > room;
+    // A message cut at the bar's edge loses its point: it is shortened where
+    // the operator sees it was, and the tooltip holds it whole.
+    const QString tip = tooLong ? text : QString();
+    if (bar->toolTip() != tip) {
+        bar->setToolTip(tip);
+    }
+    if (tooLong) {
+        fittingStatus = true;
+        bar->showMessage(metrics.elidedText(text, Qt::ElideRight, qMax(room, 0)));
+        fittingStatus = false;
+    }
 }

@@ -66,6 +66,7 @@ private Q_SLOTS:
     void textSizes_data();
     void textSizes();
     void longCaptionShrinksToFit();
+    void longMessageShortenedWholeInTooltip();
     void updateUISizeRestoresDesign();
     void logoWholeAndFree_data();
     void logoWholeAndFree();
@@ -199,6 +200,23 @@ void TestMainWindow::longCaptionShrinksToFit()
         QVERIFY(key->font().pixelSize() < scaled);
         QVERIFY(QFontInfo(key->font()).bold());
     }
+}
+
+void TestMainWindow::longMessageShortenedWholeInTooltip()
+{
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStatusBar* bar = w.ui->statusBar;
+    const QString longText = QStringLiteral("Band following ignores ") + QStringLiteral("20m=thirteen, ").repeated(20);
+    w.ui->statusBar->showMessage(longText);
+    QVERIFY(bar->currentMessage().endsWith(QChar(0x2026)));
+    QVERIFY(QFontMetrics(bar->font()).horizontalAdvance(bar->currentMessage()) < bar->width());
+    QCOMPARE(bar->toolTip(), longText);
+    // A message that fits is left whole, and the tooltip goes.
+    w.ui->statusBar->showMessage(QStringLiteral("LAN enabled"));
+    QCOMPARE(bar->currentMessage(), QStringLiteral("LAN enabled"));
+    QCOMPARE(bar->toolTip(), QString());
 }
 
 void TestMainWindow::updateUISizeRestoresDesign()
