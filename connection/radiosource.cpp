@@ -52,6 +52,7 @@ RadioSource::RadioSource(QObject* parent)
         reading.transmitting = transmitting;
         reading.pttKnown = pttKnown;
         take(reading);
+        Q_EMIT polled();
     });
     loggerSilence.setSingleShot(true);
     loggerSilence.setInterval(loggerSilenceMs);

@@ -72,6 +72,9 @@ public:
 Q_SIGNALS:
     // The reading or the status text changed.
     void changed();
+    // rigctld answered a poll, whether or not anything changed: the PTT
+    // has been read afresh.
+    void polled();
     // Something the operator should read once on the status bar ("two
     // loggers report radio 1: following 192.0.2.4").
     void notice(const QString& text);

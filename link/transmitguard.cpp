@@ -7,21 +7,44 @@ void TransmitGuard::setHangMs(int hangMs)
     hang = std::max(0, hangMs);
 }
 
+void TransmitGuard::setPolled(Signal signal, bool polled)
+{
+    state(signal).polled = polled;
+}
+
 void TransmitGuard::set(Signal signal, bool transmitting, qint64 now)
 {
-    bool& state = flag(signal);
-    if (state && !transmitting) {
+    State& s = state(signal);
+    if (s.transmitting && !transmitting) {
         lastTransmitEnd = std::max(lastTransmitEnd, now);
     }
-    state = transmitting;
+    s.transmitting = transmitting;
+    s.heard = true;
+    s.lastWord = now;
 }
 
 void TransmitGuard::forget(Signal signal, qint64 now)
 {
-    set(signal, false, now);
+    State& s = state(signal);
+    if (s.transmitting) {
+        lastTransmitEnd = std::max(lastTransmitEnd, now);
+    }
+    s = State {false, s.polled, false, 0};
+}
+
+bool TransmitGuard::transmitting() const
+{
+    return std::any_of(signals_.begin(), signals_.end(), [](const State& s) { return s.transmitting; });
 }
 
 qint64 TransmitGuard::openAt() const
 {
-    return transmitting() ? never : lastTransmitEnd + hang;
+    if (transmitting()) {
+        return never;
+    }
+    const qint64 earliest = lastTransmitEnd + hang;
+    const bool sampledSince = std::all_of(signals_.begin(), signals_.end(), [earliest](const State& s) {
+        return !s.polled || !s.heard || s.lastWord >= earliest;
+    });
+    return sampledSince ? earliest : never;
 }

@@ -10,10 +10,18 @@
 //   PTT   ___|~~~~~|__|~~~~|___________
 //   open  ___________________|~~~~~~~~~   (hang time after the last release)
 //
+// A polled signal (SEND in each status report, rigctld's PTT) is only a
+// sample: the radio may have keyed again since. Such a signal must also have
+// said receive once more after the hang time ran out, so a switch leaves on
+// a word younger than the hang, not on one a whole poll old that missed the
+// radio keying again; a signal pushed on every change (a logger's
+// IsTransmitting) needs no fresh word.
+//
 // Times are milliseconds on the link's steady clock.
 
 #include <QtGlobal>
 
+#include <array>
 #include <limits>
 
 class TransmitGuard
@@ -25,6 +33,8 @@ public:
 
     void setHangMs(int hangMs);
     int hangMs() const { return hang; }
+    // Whether the signal is polled (the default) or pushed on every change.
+    void setPolled(Signal signal, bool polled);
 
     // A signal said transmit or receive at `now`.
     void set(Signal signal, bool transmitting, qint64 now);
@@ -32,16 +42,23 @@ public:
     // no longer holds the guard, but a transmission it ended does.
     void forget(Signal signal, qint64 now);
 
-    bool transmitting() const { return deviceSend || radioPtt; }
-    // From when switching is allowed: never while a signal says transmit.
+    bool transmitting() const;
+    // From when switching is allowed: never while a signal says transmit,
+    // nor while a polled one has not said receive since the hang time ran out.
     qint64 openAt() const;
     bool isOpen(qint64 now) const { return now >= openAt(); }
 
 private:
-    bool& flag(Signal signal) { return signal == Signal::DeviceSend ? deviceSend : radioPtt; }
+    struct State
+    {
+        bool transmitting = false;
+        bool polled = true;
+        bool heard = false; // has said something since it was last forgotten
+        qint64 lastWord = 0;
+    };
+    State& state(Signal signal) { return signals_[signal == Signal::DeviceSend ? 0 : 1]; }
 
-    bool deviceSend = false;
-    bool radioPtt = false;
+    std::array<State, 2> signals_;
     // When the last transmission ended; long ago at start.
     qint64 lastTransmitEnd = std::numeric_limits<qint64>::min() / 2;
     int hang = defaultHangMs;

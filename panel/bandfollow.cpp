@@ -184,6 +184,7 @@ void BandFollower::setReading(const RadioReading& reading)
     // A split radio transmits on the other frequency: that band's antenna
     // takes the power.
     band = bandplan::bandAt(reading.txFrequencyHz.value_or(*reading.frequencyHz));
+    settleRemembered();
     const bool cameBack = std::exchange(sourceLost, false);
     if (!band) {
         return; // outside every band nothing changes
@@ -269,9 +270,19 @@ void BandFollower::giveUpWaiting()
 
 void BandFollower::remember(int antenna)
 {
-    if (cfg.remember && band) {
-        cfg.antennas[std::size_t(*band)] = antenna + 1;
+    // The reading at hand may predate a QSY the operator made just before
+    // the press: the band is the next reading's.
+    if (cfg.remember) {
+        rememberWaiting = antenna;
     }
+}
+
+void BandFollower::settleRemembered()
+{
+    if (rememberWaiting && band) {
+        cfg.antennas[std::size_t(*band)] = *rememberWaiting + 1;
+    }
+    rememberWaiting.reset();
 }
 
 BandFollower::Step BandFollower::next(const Situation& situation)

@@ -103,8 +103,12 @@ public:
     void pressed(int antenna);
     // RELEASE: the operator's latest choice, never held, nothing waits after it.
     void released();
-    // With "remember", both kinds of press make the antenna the current
-    // band's: config() then differs from what was set.
+    // With "remember", both kinds of press make the antenna the band's of
+    // the next reading (the one at hand may predate a QSY made just before
+    // the press): config() then differs from what was set. Without a next
+    // reading, settleRemembered() takes the band at hand.
+    bool rememberPending() const { return rememberWaiting.has_value(); }
+    void settleRemembered();
 
     Step next(const Situation& situation);
 
@@ -122,6 +126,7 @@ private:
     bool heldByBand = false;
     bool handPicked = false; // a key chose the antenna since the band was entered
     bool sourceLost = false; // the source has told no frequency since it went away
+    std::optional<int> rememberWaiting; // pressed with "remember", band not read since
     std::optional<int> dropped;
     std::optional<int> announcedHold;
     bool pauseAnnounced = false;

@@ -11,6 +11,30 @@ BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* pare
 {
     connect(source, &RadioSource::changed, this, &BandFollowing::radioChanged);
     connect(source, &RadioSource::notice, this, &BandFollowing::statusMessage);
+    // Each poll is a fresh word of the PTT, changed or not.
+    connect(source, &RadioSource::polled, this, [this] {
+        const RadioReading& reading = source->reading();
+        if (reading.frequencyHz && reading.pttKnown) {
+            guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
+            guardMoved();
+        }
+    });
+    rememberFallback.setSingleShot(true);
+    rememberFallback.setInterval(rememberWaitMs);
+    connect(&rememberFallback, &QTimer::timeout, this, [this] {
+        const BandFollowConfig before = follower.config();
+        follower.settleRemembered();
+        storeRemembered(before);
+    });
+}
+
+void BandFollowing::storeRemembered(const BandFollowConfig& before)
+{
+    if (follower.config() != before) {
+        // "Remember my choice" gave the band this antenna.
+        store(follower.config());
+        Q_EMIT configChanged();
+    }
 }
 
 QString BandFollowing::load(const QString& path, const bandfollowsettings::Read& read)
@@ -20,6 +44,7 @@ QString BandFollowing::load(const QString& path, const bandfollowsettings::Read&
     unusableKeys = read.ignoredKeys;
     follower.setConfig(read.config);
     guard.setHangMs(read.config.txHangMs);
+    guard.setPolled(TransmitGuard::Signal::RadioPtt, read.config.source.kind == RadioSourceSettings::Kind::Rigctld);
     guardMoved();
     // A new source announces itself through radioChanged.
     source->configure(read.config.source);
@@ -38,6 +63,7 @@ void BandFollowing::setConfig(const BandFollowConfig& config)
     store(config);
     follower.setConfig(config);
     guard.setHangMs(config.txHangMs);
+    guard.setPolled(TransmitGuard::Signal::RadioPtt, config.source.kind == RadioSourceSettings::Kind::Rigctld);
     guardMoved();
     source->configure(config.source);
     follow();
@@ -77,8 +103,15 @@ void BandFollowing::store(const BandFollowConfig& config)
 void BandFollowing::radioChanged()
 {
     const RadioReading& reading = source->reading();
+    const BandFollowConfig before = follower.config();
     follower.setReading(reading);
-    guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
+    storeRemembered(before);
+    // A source that went away, or cannot read the PTT, tells nothing of it.
+    if (reading.frequencyHz && reading.pttKnown) {
+        guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
+    } else {
+        guard.forget(TransmitGuard::Signal::RadioPtt, linkclock::steadyNow());
+    }
     guardMoved();
     Q_EMIT figuresChanged(figures());
     // A radio that cannot tell its PTT leaves the device's SEND input as
@@ -137,10 +170,9 @@ bool BandFollowing::operatorPicks(int antenna)
     if (!held) {
         follower.pressed(antenna);
     }
-    if (follower.config() != before) {
-        // "Remember my choice" gave the band this antenna.
-        store(follower.config());
-        Q_EMIT configChanged();
+    storeRemembered(before);
+    if (follower.rememberPending()) {
+        rememberFallback.start();
     }
     if (held) {
         follow();

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -37,8 +38,6 @@ public:
 
     // The radio as its source reports it: "14.074 MHz · 20 m"; empty while off.
     QString figures() const;
-    // From when a guarded switch may leave (steady clock).
-    qint64 guardOpenAt() const { return guard.openAt(); }
 
     // A report of the device was applied: whether the station sends.
     void deviceReported(bool sending);
@@ -63,13 +62,18 @@ Q_SIGNALS:
     // The message, if still showing, no longer holds.
     void statusWithdrawn(const QString& text);
     void figuresChanged(const QString& text);
+    // Guarded switches may leave from openAt on.
     void guardChanged(qint64 openAt);
     // The setting changed (in the dialog, or by "remember").
     void configChanged();
     void settingsNotSaved();
 
 private:
+    // How long a press with "remember" waits for the next reading.
+    static constexpr int rememberWaitMs = 1000;
+
     void radioChanged();
+    void storeRemembered(const BandFollowConfig& before);
     void store(const BandFollowConfig& config);
     void guardMoved();
 
@@ -84,6 +88,7 @@ private:
     bool reportSinceConnect = false;
     bool connected = false;
     bool pttUnknownShown = false; // said once per source
+    QTimer rememberFallback;
 };
 
 #endif // ZAREL_BANDFOLLOWING_H

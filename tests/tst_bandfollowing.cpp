@@ -222,6 +222,9 @@ void TestBandFollowing::rememberAndUntouchedFiles()
     broadcast(radioInfo(1, 14074000));
     QTRY_COMPARE(p.sent.size(), 1);
     p.click(QStringLiteral("botaoTecla9"));
+    // Remembered for the band of the next reading.
+    broadcast(radioInfo(1, 14074000));
+    QTRY_COMPARE(p.w().bandFollowConfig().antennas[std::size_t(*bandplan::bandAt(14074000))], 9);
     QSettings file(p.settingsFile, QSettings::IniFormat);
     QCOMPARE(file.value("BandFollow/20m").toInt(), 9);
     QCOMPARE(p.w().bandFollowConfig().antennas[std::size_t(*bandplan::bandAt(14074000))], 9);
@@ -257,7 +260,8 @@ void TestBandFollowing::dialogAppliesAtOnce()
     broadcast(radioInfo(1, 14074000));
     QTRY_COMPARE(p.sent.size(), 1);
     p.click(QStringLiteral("botaoTecla8"));
-    QCOMPARE(combo20->currentIndex(), 8);
+    broadcast(radioInfo(1, 14074000));
+    QTRY_COMPARE(combo20->currentIndex(), 8);
 
     // Antennas renamed (Labels OK) are named so in the open dialog.
     file.setValue("K8", "Beam");

@@ -121,20 +121,26 @@ void TestLinkQueue::unresolvableHostKeepsQueueFlat()
 // times, then released for good. A switch wished for in the first gap, and
 // one sent again while keyed, leave only once the PTT has stayed released
 // for the hang time; polls keep going all along, and RELEASE never waits.
+// The PTT is seen as rigctld's polls or the device's reports give it (a
+// sample every 250 or 160 ms), or pushed on every change as a logger does.
 void TestLinkQueue::noSwitchUnderPower_data()
 {
     QTest::addColumn<int>("hangMs");
+    QTest::addColumn<int>("sampleMs"); // 0: every change is pushed
     QTest::addColumn<QString>("wish"); // given in the first gap
     QTest::addColumn<bool>("waits");
 
-    QTest::newRow("band's antenna, default hang") << 300 << "FE0206FD" << true;
-    QTest::newRow("split pair") << 300 << "FE03010406FD" << true;
-    QTest::newRow("RELEASE") << 300 << "FE020FFD" << false;
+    QTest::newRow("band's antenna, PTT pushed") << 300 << 0 << "FE0206FD" << true;
+    QTest::newRow("band's antenna, PTT polled") << 300 << 250 << "FE0206FD" << true;
+    QTest::newRow("band's antenna, SEND in reports") << 300 << 160 << "FE0206FD" << true;
+    QTest::newRow("split pair, PTT polled") << 300 << 250 << "FE03010406FD" << true;
+    QTest::newRow("RELEASE") << 300 << 250 << "FE020FFD" << false;
 }
 
 void TestLinkQueue::noSwitchUnderPower()
 {
     QFETCH(int, hangMs);
+    QFETCH(int, sampleMs);
     QFETCH(QString, wish);
     QFETCH(bool, waits);
 
@@ -155,6 +161,7 @@ void TestLinkQueue::noSwitchUnderPower()
 
     TransmitGuard guard;
     guard.setHangMs(hangMs);
+    guard.setPolled(TransmitGuard::Signal::RadioPtt, sampleMs > 0);
     QList<DeviceCommand> queue;
     DeviceCommand switchCommand = commandOf(wish);
     switchCommand.guarded = switchesAntenna(switchCommand);
@@ -163,7 +170,9 @@ void TestLinkQueue::noSwitchUnderPower()
     qint64 longestPollGap = 0;
     std::vector<qint64> switchesAt;
     for (qint64 now = 0; now < lastRelease + 2000; ++now) {
-        guard.set(TransmitGuard::Signal::RadioPtt, pttAt(now), now);
+        if (sampleMs > 0 ? now % sampleMs == 7 : pttAt(now) != pttAt(now - 1)) {
+            guard.set(TransmitGuard::Signal::RadioPtt, pttAt(now), now);
+        }
         if (now == keyed.front().second + 10) {
             enqueueMerging(queue, switchCommand);
         }
@@ -197,7 +206,7 @@ void TestLinkQueue::noSwitchUnderPower()
         QCOMPARE(switchesAt.size(), std::size_t(1));
         QVERIFY2(switchesAt.front() >= lastRelease + hangMs,
                  qPrintable(QString::number(switchesAt.front() - lastRelease)));
-        QVERIFY(switchesAt.front() < lastRelease + hangMs + 200);
+        QVERIFY(switchesAt.front() < lastRelease + hangMs + sampleMs + 200);
     } else {
         QCOMPARE(switchesAt.size(), std::size_t(2));
         QVERIFY(switchesAt.front() < keyed.front().second + 200);
