@@ -1,36 +1,55 @@
-// Frequency-to-wire latency of band following: the real panel (offscreen, or
-// on the display there is) connected to merax-sim, following Hamlib's rigctld with its dummy radio.
-// A second rigctld connection retunes the radio between 20 m and 40 m; the
-// time runs from rigctld's "RPRT 0" (the radio has the new frequency) to the
-// link worker writing the band's antenna command.
+// Band following with the real panel (offscreen, or on the display there is)
+// connected to merax-sim, measured in one of these scenarios:
 //
-// Run: bench_bandfollow [--changes N] [--seed S]
+//   latency       Hamlib's rigctld with its dummy radio is retuned between
+//                 20 m and 40 m by a second connection; the time runs from
+//                 rigctld's "RPRT 0" to the link worker writing the band's
+//                 antenna command. The default.
+//   flap-ptt      The radio's PTT flaps through rigctld like CW break-in or
+//                 VOX, with a QSY in the first keyed period: how many antenna
+//                 commands leave while it is keyed, and the time from the last
+//                 release to the switch.
+//   flap-send     The same pattern on the device's SEND input (merax-sim
+//                 --send-file); the simulator's own log also tells whether it
+//                 carried out an antenna command while SEND was on.
+//   logger-burst  Band changes from logger RadioInfo datagrams at 20 per
+//                 second, then a 2 s transmission: antenna commands written
+//                 during it.
+//
+// Run: bench_bandfollow [--scenario NAME] [--changes N] [--cycles N] [--runs N]
+//                       [--seed S] [--hang-ms MS]
 // Needs rigctld (Debian package libhamlib-utils) and merax-sim beside the
 // build (or MERAX_SIM_BIN).
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEventLoop>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
+#include <QTimer>
+#include <QUdpSocket>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "app/mainwindow.h"
 #include "app/platformsetup.h"
 #include "benchpanel.h"
 #include "forms/panelform.h"
+#include "link/command.h"
 #include "link/linkclock.h"
 #include "link/threadcom.h"
 
 namespace {
+
+using linkclock::steadyNow;
 
 quint16 freeTcpPort()
 {
@@ -39,17 +58,485 @@ quint16 freeTcpPort()
     return probe.serverPort();
 }
 
-int fail(const char* what)
+quint16 freeUdpPort()
 {
-    std::fprintf(stderr, "bench_bandfollow: %s\n", what);
+    QUdpSocket probe;
+    probe.bind(QHostAddress(QHostAddress::AnyIPv4), 0);
+    return probe.localPort();
+}
+
+int fail(const QString& what)
+{
+    std::fprintf(stderr, "bench_bandfollow: %s\n", qPrintable(what));
     return 1;
 }
 
 double percentile(std::vector<qint64> values, double p)
 {
+    if (values.empty()) {
+        return -1;
+    }
     std::sort(values.begin(), values.end());
     const auto index = std::size_t(p * double(values.size() - 1) + 0.5);
     return double(values.at(index));
+}
+
+// Spins the event loop until done() holds or the time is up. A 1 ms tick
+// looks at done(): QTest::qWaitFor sleeps 10 ms between passes, which would
+// hold up the panel running on this very thread.
+bool spinUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    if (done()) {
+        return true;
+    }
+    const qint64 deadline = steadyNow() + timeoutMs;
+    QEventLoop loop;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (done() || steadyNow() >= deadline) {
+            loop.quit();
+        }
+    });
+    tick.start(1);
+    loop.exec();
+    return done();
+}
+
+// Keeps the event loop running until the steady clock reads `at`.
+void pauseUntil(qint64 at)
+{
+    const qint64 left = at - steadyNow();
+    if (left <= 0) {
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(int(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void pauseMs(int ms)
+{
+    pauseUntil(steadyNow() + ms);
+}
+
+// When a command went out and when it was known to have been carried out.
+struct Exchange
+{
+    qint64 sentAt = 0;
+    qint64 doneAt = 0;
+    bool ok = false;
+};
+
+// A second rigctld connection, read without blocking: the panel shares this
+// thread.
+class RigControl
+{
+public:
+    bool open(quint16 port)
+    {
+        QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
+            buffer += socket.readAll();
+            int end;
+            while ((end = buffer.indexOf('\n')) >= 0) {
+                const QByteArray line = buffer.left(end).trimmed();
+                buffer.remove(0, end + 1);
+                if (line.startsWith("RPRT")) {
+                    lastAnswer = line;
+                    lastAnswerAt = steadyNow();
+                    ++answers;
+                }
+            }
+        });
+        return spinUntil(
+            [&] {
+                if (socket.state() == QAbstractSocket::ConnectedState) {
+                    return true;
+                }
+                if (socket.state() == QAbstractSocket::UnconnectedState) {
+                    socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+                }
+                return false;
+            },
+            5000);
+    }
+
+    Exchange command(const QByteArray& line)
+    {
+        const int before = answers;
+        Exchange e;
+        e.sentAt = steadyNow();
+        socket.write(line + '\n');
+        socket.flush();
+        e.ok = spinUntil([&] { return answers > before; }, 2000) && lastAnswer == "RPRT 0";
+        e.doneAt = lastAnswerAt;
+        return e;
+    }
+
+private:
+    QTcpSocket socket;
+    QByteArray buffer;
+    QByteArray lastAnswer;
+    qint64 lastAnswerAt = 0;
+    int answers = 0;
+};
+
+// Sits between the panel and rigctld and notes each PTT answer the panel
+// gets, with the time it passed: what the panel knew, and when.
+class RigTap
+{
+public:
+    struct Ptt
+    {
+        qint64 at;
+        bool transmitting;
+    };
+    std::vector<Ptt> answers;
+
+    quint16 listen(quint16 rigPort)
+    {
+        QObject::connect(&server, &QTcpServer::newConnection, [this, rigPort] {
+            QTcpSocket* panel = server.nextPendingConnection();
+            auto* rig = new QTcpSocket(panel);
+            rig->connectToHost(QHostAddress(QHostAddress::LocalHost), rigPort);
+            rig->waitForConnected(2000);
+            rig->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            panel->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            QObject::connect(panel, &QTcpSocket::readyRead, rig, [this, panel, rig] {
+                const QByteArray bytes = panel->readAll();
+                for (const QByteArray& q : bytes.split('\n')) {
+                    if (q == "t") {
+                        expected += 'T';
+                    } else if (q == "f") {
+                        expected += 'F';
+                    } else if (q == "s" || q == "i") {
+                        expected += "xx"; // two lines each
+                    }
+                }
+                rig->write(bytes);
+                rig->flush();
+            });
+            QObject::connect(rig, &QTcpSocket::readyRead, panel, [this, panel, rig] {
+                const QByteArray bytes = rig->readAll();
+                buffer += bytes;
+                int end;
+                while ((end = buffer.indexOf('\n')) >= 0) {
+                    const QByteArray line = buffer.left(end).trimmed();
+                    buffer.remove(0, end + 1);
+                    const char kind = expected.isEmpty() ? '?' : expected.at(0);
+                    expected.remove(0, 1);
+                    if (kind == 'T') {
+                        answers.push_back({steadyNow(), line.toInt() != 0});
+                    }
+                }
+                panel->write(bytes);
+                panel->flush();
+            });
+            QObject::connect(panel, &QTcpSocket::disconnected, panel, &QObject::deleteLater);
+        });
+        server.listen(QHostAddress(QHostAddress::LocalHost), 0);
+        return server.serverPort();
+    }
+
+private:
+    QTcpServer server;
+    QByteArray expected;
+    QByteArray buffer;
+};
+
+// merax-sim's output, line by line: its "send on"/"send off" and, with
+// --log, every datagram in the order the device took them.
+struct SimLog
+{
+    bool sending = false;
+    int sendChanges = 0;
+    qint64 sendChangedAt = 0;
+    int antennaCommands = 0;
+    int antennaCommandsWhileSending = 0;
+    QByteArray buffer;
+
+    void take(const QByteArray& bytes)
+    {
+        buffer += bytes;
+        int end;
+        while ((end = buffer.indexOf('\n')) >= 0) {
+            const QByteArray line = buffer.left(end).trimmed();
+            buffer.remove(0, end + 1);
+            if (line == "send on" || line == "send off") {
+                sending = line == "send on";
+                sendChangedAt = steadyNow();
+                ++sendChanges;
+            } else if (line.contains(" -> FE 02 ") || line.contains(" -> FE 03 ")) {
+                ++antennaCommands;
+                if (sending) {
+                    ++antennaCommandsWhileSending;
+                }
+            }
+        }
+    }
+};
+
+struct Written
+{
+    DeviceCommand command;
+    qint64 at;
+};
+
+const QByteArray ant2 = QByteArray::fromHex("fe0201fd"); // 40 m
+const QByteArray ant4 = QByteArray::fromHex("fe0203fd"); // 20 m
+
+qint64 frequencyIn(bool twenty, QRandomGenerator& random)
+{
+    return twenty ? 14000000 + random.bounded(350) * 1000 : 7000000 + random.bounded(300) * 1000;
+}
+
+// Everything a scenario works with.
+struct Bench
+{
+    MainWindow* window = nullptr;
+    RigControl* rig = nullptr;
+    SimLog* simLog = nullptr;
+    RigTap* tap = nullptr;
+    // The SEND bit of each report the panel got, with its time.
+    std::vector<std::pair<qint64, bool>> reports;
+    QString sendFile;
+    QRandomGenerator* random = nullptr;
+    std::vector<Written> writes;
+
+    // The first write of `frame` at or after `from`; -1 when none.
+    qint64 firstWrite(const QByteArray& frame, qint64 from) const
+    {
+        for (const Written& w : writes) {
+            if (w.at >= from && frameCommand(w.command) == frame) {
+                return w.at;
+            }
+        }
+        return -1;
+    }
+    bool waitForWrite(const QByteArray& frame, qint64 from, int timeoutMs) const
+    {
+        return spinUntil([&] { return firstWrite(frame, from) >= 0; }, timeoutMs);
+    }
+};
+
+int latency(Bench& b, int changes)
+{
+    std::vector<qint64> latencies;
+    for (int i = 0; i < changes; ++i) {
+        // Alternate bands, anywhere in them, at an operator's pace.
+        const bool twenty = i % 2 == 0;
+        const Exchange tuned = b.rig->command("F " + QByteArray::number(frequencyIn(twenty, *b.random)));
+        if (!tuned.ok || !b.waitForWrite(twenty ? ant4 : ant2, tuned.sentAt, 5000)) {
+            return fail("no antenna command after a band change");
+        }
+        latencies.push_back(b.firstWrite(twenty ? ant4 : ant2, tuned.sentAt) - tuned.doneAt);
+        pauseMs(300 + int(b.random->bounded(700)));
+    }
+    std::printf("frequency change -> antenna command on the wire, %zu band changes (rigctld polled every 250 ms):\n",
+                latencies.size());
+    std::printf("  median %.0f ms, p90 %.0f ms, max %.0f ms, min %.0f ms\n", percentile(latencies, 0.5),
+                percentile(latencies, 0.9), percentile(latencies, 1.0), percentile(latencies, 0.0));
+    return 0;
+}
+
+// Keys (true) or releases (false) the transmit signal under test.
+using Keyer = std::function<Exchange(bool)>;
+
+int flap(Bench& b, const char* what, const Keyer& key, int cycles, int runs)
+{
+    int keyedTotal = 0; // from the command sent to its outcome known: may be keyed
+    int surelyKeyedTotal = 0; // from the key known to its release sent
+    int earlyTotal = 0; // antenna commands before the last release
+    int deviceWhileSending = 0;
+    std::vector<qint64> releaseToSwitch;
+    for (int run = 0; run < runs; ++run) {
+        // The radio sits in 40 m on Ant 2 at the start of even runs, 20 m on Ant 4 of odd ones.
+        const bool toTwenty = run % 2 == 0;
+        const QByteArray wanted = toTwenty ? ant4 : ant2;
+        const int deviceBefore = b.simLog->antennaCommandsWhileSending;
+        const qint64 start = steadyNow();
+        std::vector<std::pair<qint64, qint64>> keyed, surelyKeyed;
+        Exchange off;
+        for (int c = 0; c < cycles; ++c) {
+            const int keyMs = 150 + int(b.random->bounded(251));
+            const int releaseMs = 60 + int(b.random->bounded(141));
+            const Exchange on = key(true);
+            if (!on.ok) {
+                return fail("could not key");
+            }
+            if (c == 0) {
+                // The QSY comes a third into the first keyed period.
+                pauseUntil(on.doneAt + keyMs / 3);
+                if (!b.rig->command("F " + QByteArray::number(frequencyIn(toTwenty, *b.random))).ok) {
+                    return fail("rigctld did not take the frequency");
+                }
+            }
+            pauseUntil(on.doneAt + keyMs);
+            off = key(false);
+            if (!off.ok) {
+                return fail("could not release");
+            }
+            keyed.emplace_back(on.sentAt, off.doneAt);
+            surelyKeyed.emplace_back(on.doneAt, off.sentAt);
+            if (c + 1 < cycles) {
+                pauseUntil(off.doneAt + releaseMs);
+            }
+        }
+        const qint64 lastRelease = off.doneAt;
+        b.waitForWrite(wanted, start, 3000);
+        // Anything late still counts.
+        pauseMs(500);
+
+        int keyedWrites = 0;
+        int surelyKeyedWrites = 0;
+        int early = 0;
+        const auto inside = [](qint64 at, const std::vector<std::pair<qint64, qint64>>& spans) {
+            return std::any_of(spans.begin(), spans.end(),
+                               [at](const std::pair<qint64, qint64>& s) { return at >= s.first && at <= s.second; });
+        };
+        for (const Written& w : b.writes) {
+            if (w.at < start || !switchesAntenna(w.command)) {
+                continue;
+            }
+            const bool k = inside(w.at, keyed);
+            keyedWrites += k ? 1 : 0;
+            surelyKeyedWrites += inside(w.at, surelyKeyed) ? 1 : 0;
+            early += w.at < lastRelease ? 1 : 0;
+            if (k || w.at < lastRelease) {
+                std::printf("  run %d: %s written %lld ms after the start, %lld ms before the last release%s\n", run,
+                            frameCommand(w.command).toHex(' ').constData(), static_cast<long long>(w.at - start),
+                            static_cast<long long>(lastRelease - w.at), k ? ", keyed" : "");
+                // What happened around it, in ms from the start.
+                QString radio;
+                for (const auto& span : keyed) {
+                    if (span.second >= w.at - 1200 && span.first <= w.at + 400) {
+                        radio += QStringLiteral(" %1-%2").arg(span.first - start).arg(span.second - start);
+                    }
+                }
+                QString panel;
+                if (b.tap != nullptr) {
+                    for (const RigTap::Ptt& p : b.tap->answers) {
+                        if (p.at >= w.at - 1200 && p.at <= w.at + 400) {
+                            panel += QStringLiteral(" %1:%2").arg(p.at - start).arg(p.transmitting ? 1 : 0);
+                        }
+                    }
+                }
+                QString send;
+                for (const auto& r : b.reports) {
+                    if (r.first >= w.at - 1200 && r.first <= w.at + 400) {
+                        send += QStringLiteral(" %1:%2").arg(r.first - start).arg(r.second ? 1 : 0);
+                    }
+                }
+                std::printf("    keyed (sent-done)%s\n    PTT answers the panel got (time:t)%s\n"
+                            "    SEND in the reports the panel got (time:send)%s\n",
+                            qPrintable(radio), qPrintable(panel), qPrintable(send));
+            }
+        }
+        const qint64 switchedAt = b.firstWrite(wanted, start);
+        // A switch that left before the last release is counted above instead.
+        if (switchedAt >= lastRelease) {
+            releaseToSwitch.push_back(switchedAt - lastRelease);
+        }
+        keyedTotal += keyedWrites;
+        surelyKeyedTotal += surelyKeyedWrites;
+        earlyTotal += early;
+        deviceWhileSending += b.simLog->antennaCommandsWhileSending - deviceBefore;
+        std::printf("  run %d: %d cycles, antenna commands while keyed %d (surely keyed %d), before the last "
+                    "release %d, last release -> switch %s ms\n",
+                    run, cycles, keyedWrites, surelyKeyedWrites, early,
+                    switchedAt >= 0 ? qPrintable(QString::number(switchedAt - lastRelease)) : "(none)");
+    }
+    std::printf("%s flapping, %d runs of %d cycles (keyed 150-400 ms, released 60-200 ms, QSY in the first keyed "
+                "period):\n",
+                what, runs, cycles);
+    std::printf("  antenna commands written while keyed: %d (surely keyed: %d); before the last release: %d\n",
+                keyedTotal, surelyKeyedTotal, earlyTotal);
+    if (!b.sendFile.isEmpty()) {
+        std::printf("  antenna commands merax-sim carried out while its SEND was on: %d\n", deviceWhileSending);
+    }
+    std::printf(
+        "  last release -> switch: median %.0f ms, min %.0f ms, max %.0f ms (%zu of %d runs switched after it)\n",
+        percentile(releaseToSwitch, 0.5), percentile(releaseToSwitch, 0.0), percentile(releaseToSwitch, 1.0),
+        releaseToSwitch.size(), runs);
+    return 0;
+}
+
+QByteArray radioInfo(qint64 hz, bool transmitting)
+{
+    const QByteArray tens = QByteArray::number(hz / 10);
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<RadioInfo><StationName>BENCH</StationName>"
+           "<RadioNr>1</RadioNr><Freq>" +
+        tens + "</Freq><TXFreq>" + tens + "</TXFreq><IsTransmitting>" + (transmitting ? "True" : "False") +
+        "</IsTransmitting><IsSplit>False</IsSplit></RadioInfo>";
+}
+
+int loggerBurst(Bench& b, quint16 loggerPort, int runs)
+{
+    QUdpSocket logger;
+    const auto send = [&](qint64 hz, bool transmitting) {
+        logger.writeDatagram(radioInfo(hz, transmitting), QHostAddress(QHostAddress::LocalHost), loggerPort);
+    };
+    int lateTotal = 0;
+    int duringTotal = 0;
+    for (int run = 0; run < runs; ++run) {
+        // Settled in 20 m on Ant 4 (the logger says so until the panel shows it).
+        bool following = false;
+        for (int tries = 0; tries < 50 && !following; ++tries) {
+            send(frequencyIn(true, *b.random), false);
+            pauseMs(200);
+            following = b.window->bandFigures()->text().contains("20 m") && b.firstWrite(ant4, 0) >= 0;
+        }
+        if (!following) {
+            return fail("the panel does not follow the logger");
+        }
+        pauseMs(1000);
+
+        // 40 band changes, one every 50 ms, the last one to 20 m.
+        const qint64 burst = steadyNow();
+        qint64 hz = 0;
+        for (int i = 0; i < 40; ++i) {
+            pauseUntil(burst + i * 50);
+            hz = frequencyIn(i % 2 == 1, *b.random);
+            send(hz, false);
+        }
+        // The transmission, repeated as loggers do, then the end of it.
+        const qint64 txStart = burst + 40 * 50;
+        for (int i = 0; i < 40; ++i) {
+            pauseUntil(txStart + i * 50);
+            send(hz, true);
+        }
+        pauseUntil(txStart + 2000);
+        send(hz, false);
+        const qint64 txEnd = steadyNow();
+        pauseMs(1500);
+
+        int late = 0;
+        int during = 0;
+        int inBurst = 0;
+        qint64 lastSwitch = -1;
+        for (const Written& w : b.writes) {
+            if (w.at < burst || !switchesAntenna(w.command)) {
+                continue;
+            }
+            lastSwitch = w.at;
+            inBurst += w.at < txStart ? 1 : 0;
+            if (w.at >= txStart && w.at <= txEnd) {
+                ++during;
+                late += w.at > txStart + 400 ? 1 : 0;
+                std::printf("  run %d: %s written %lld ms into the transmission\n", run,
+                            frameCommand(w.command).toHex(' ').constData(), static_cast<long long>(w.at - txStart));
+            }
+        }
+        lateTotal += late;
+        duringTotal += during;
+        std::printf("  run %d: antenna commands during the burst %d, during the transmission %d (later than 0.4 s "
+                    "into it %d), last one %lld ms after the transmission ended\n",
+                    run, inBurst, during, late, static_cast<long long>(lastSwitch >= 0 ? lastSwitch - txEnd : 0));
+    }
+    std::printf("logger burst, %d runs (40 band changes at 20 datagrams/s, then IsTransmitting True for 2 s):\n", runs);
+    std::printf("  antenna commands written later than 0.4 s into the transmission: %d; during it in total: %d\n",
+                lateTotal, duringTotal);
+    return 0;
 }
 
 } // namespace
@@ -67,10 +554,18 @@ int main(int argc, char* argv[])
     qRegisterMetaType<MainWindow*>("MainWindow*");
 
     QCommandLineParser parser;
-    parser.addOption({"changes", "Frequency changes to time.", "n", "40"});
-    parser.addOption({"seed", "Seed of the pauses between changes.", "s", "7"});
+    parser.addOption({"scenario", "latency (default), flap-ptt, flap-send or logger-burst.", "name", "latency"});
+    parser.addOption({"changes", "Frequency changes to time (latency).", "n", "40"});
+    parser.addOption({"cycles", "Key and release cycles per run (flap-ptt, flap-send).", "n", "20"});
+    parser.addOption({"runs", "Runs of the flap or burst pattern.", "n", "3"});
+    parser.addOption({"seed", "Seed of the frequencies and pauses.", "s", "7"});
+    parser.addOption({"hang-ms", "[BandFollow] TxHangMs; the panel's default when not given.", "ms"});
     parser.process(benchpanel::argumentsOf(argc, argv));
-    const int changes = parser.value("changes").toInt();
+    const QString scenario = parser.value("scenario");
+    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst"}.contains(scenario)) {
+        return fail("unknown scenario " + scenario);
+    }
+    const bool logger = scenario == "logger-burst";
     QRandomGenerator random(parser.value("seed").toUInt());
 
     const QString rigctld = QStandardPaths::findExecutable("rigctld");
@@ -79,78 +574,120 @@ int main(int argc, char* argv[])
     }
     const quint16 rigPort = freeTcpPort();
     QProcess rig;
-    rig.start(rigctld, {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
+    if (!logger) {
+        rig.start(rigctld, {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
+    }
+    SimLog simLog;
+    QStringList simOptions;
+    const QString sendFile =
+        QDir::temp().filePath(QStringLiteral("bench_bandfollow_send_%1").arg(app.applicationPid()));
+    QFile::remove(sendFile);
+    if (scenario == "flap-send") {
+        simOptions << "--send-file" << sendFile << "--log";
+    }
     QProcess sim;
-    const quint16 simPort = benchpanel::startSimulator(sim, {});
-    if (!rig.waitForStarted() || simPort == 0) {
+    const quint16 simPort = benchpanel::startSimulator(sim, simOptions);
+    if ((!logger && !rig.waitForStarted()) || simPort == 0) {
         return fail("could not start rigctld and merax-sim");
     }
-    QTcpSocket control;
-    if (!QTest::qWaitFor(
-            [&] {
-                control.abort();
-                control.connectToHost(QHostAddress(QHostAddress::LocalHost), rigPort);
-                return control.waitForConnected(200);
-            },
-            5000)) {
-        return fail("rigctld does not accept connections");
+    QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&] { simLog.take(sim.readAllStandardOutput()); });
+    RigControl control;
+    if (!logger) {
+        if (!control.open(rigPort)) {
+            return fail("rigctld does not accept connections");
+        }
+        // Start in 40 m.
+        if (!control.command("F 7050000").ok) {
+            return fail("rigctld did not take the frequency");
+        }
     }
 
+    // The panel talks to rigctld through the tap.
+    RigTap tap;
+    const quint16 tapPort = logger ? 0 : tap.listen(rigPort);
     const QString settingsPath = benchpanel::writeDeviceSettings(profile, simPort);
+    const quint16 loggerPort = freeUdpPort();
     {
         QSettings s(settingsPath, QSettings::IniFormat);
-        s.setValue("BandFollow/Source", "rigctld");
-        s.setValue("BandFollow/RigPort", rigPort);
+        s.setValue("BandFollow/Source", logger ? "logger" : "rigctld");
+        s.setValue("BandFollow/RigPort", logger ? rigPort : tapPort);
+        s.setValue("BandFollow/LoggerPort", loggerPort);
         s.setValue("BandFollow/20m", 4);
         s.setValue("BandFollow/40m", 2);
+        if (parser.isSet("hang-ms")) {
+            s.setValue("BandFollow/TxHangMs", parser.value("hang-ms"));
+        }
     }
 
-    std::vector<qint64> latencies;
+    int result = 0;
     {
         MainWindow window;
         window.show();
-        QByteArray wanted;
-        qint64 writtenAt = -1;
+        Bench b;
+        b.window = &window;
+        b.rig = &control;
+        b.simLog = &simLog;
+        b.tap = &tap;
+        b.random = &random;
         QObject::connect(linkWorker, &ThreadCOM::datagramWritten, &window,
                          [&](const DeviceCommand& command, qint64 at) {
-                             if (frameCommand(command) == wanted && writtenAt < 0) {
-                                 writtenAt = at;
+                             b.writes.push_back({command, at});
+                         });
+        QObject::connect(linkWorker, &ThreadCOM::datagramReceived, &window,
+                         [&](const QByteArray& bytes, const QHostAddress&, qint64 at) {
+                             const QList<QByteArray> fields = bytes.split('.');
+                             if (fields.size() >= 3) {
+                                 b.reports.emplace_back(at, fields.at(2).toInt(nullptr, 16) != 0);
                              }
                          });
         window.ui->actionConnect_to_Merax->trigger();
-        if (!QTest::qWaitFor([&] { return window.bandFigures()->text().contains("MHz"); }, 10000)) {
-            return fail("the panel does not follow rigctld");
+        std::printf("platform %s, hang time %s ms\n", qPrintable(QGuiApplication::platformName()),
+                    parser.isSet("hang-ms") ? qPrintable(parser.value("hang-ms")) : "300 (default)");
+        if (!logger) {
+            // Following, and on the band's antenna.
+            if (!spinUntil([&] { return window.bandFigures()->text().contains("MHz"); }, 10000) ||
+                !b.waitForWrite(ant2, 0, 5000)) {
+                return fail("the panel does not follow rigctld");
+            }
+            pauseMs(1000);
         }
-        for (int i = 0; i < changes; ++i) {
-            // Alternate bands, anywhere in them, at an operator's pace.
-            const bool twenty = i % 2 == 0;
-            const qint64 hz = twenty ? 14000000 + random.bounded(350) * 1000 : 7000000 + random.bounded(300) * 1000;
-            wanted = QByteArray::fromHex(twenty ? "fe0203fd" : "fe0201fd");
-            writtenAt = -1;
-            control.write("F " + QByteArray::number(hz) + "\n");
-            QByteArray answer;
-            while (!answer.contains('\n') && control.waitForReadyRead(2000)) {
-                answer += control.readAll();
-            }
-            const qint64 tunedAt = linkclock::steadyNow();
-            if (!QTest::qWaitFor([&] { return writtenAt >= 0; }, 5000)) {
-                return fail("no antenna command after a band change");
-            }
-            latencies.push_back(writtenAt - tunedAt);
-            QTest::qWait(300 + int(random.bounded(700)));
+        const int runs = std::max(1, parser.value("runs").toInt());
+        const int cycles = std::max(1, parser.value("cycles").toInt());
+        if (scenario == "latency") {
+            result = latency(b, parser.value("changes").toInt());
+        } else if (scenario == "flap-ptt") {
+            result = flap(
+                b, "PTT (rigctld T)", [&](bool on) { return control.command(on ? "T 1" : "T 0"); }, cycles, runs);
+        } else if (scenario == "flap-send") {
+            b.sendFile = sendFile;
+            const Keyer send = [&](bool on) {
+                Exchange e;
+                const int before = simLog.sendChanges;
+                e.sentAt = steadyNow();
+                if (on) {
+                    QFile file(sendFile);
+                    file.open(QIODevice::WriteOnly);
+                } else {
+                    QFile::remove(sendFile);
+                }
+                e.ok = spinUntil([&] { return simLog.sendChanges > before && simLog.sending == on; }, 2000);
+                e.doneAt = simLog.sendChangedAt;
+                return e;
+            };
+            result = flap(b, "SEND (merax-sim --send-file)", send, cycles, runs);
+        } else {
+            result = loggerBurst(b, loggerPort, runs);
         }
         window.ui->actionDisconnect->trigger();
         MainWindow::stopThreads();
     }
     sim.terminate();
-    rig.terminate();
     sim.waitForFinished();
-    rig.waitForFinished();
+    if (!logger) {
+        rig.terminate();
+        rig.waitForFinished();
+    }
+    QFile::remove(sendFile);
     QFile::remove(settingsPath);
-
-    std::printf("frequency change -> antenna command on the wire, %zu band changes (rigctld polled every 250 ms):\n",
-                latencies.size());
-    std::printf("  median %.0f ms, p90 %.0f ms, max %.0f ms, min %.0f ms\n", percentile(latencies, 0.5),
-                percentile(latencies, 0.9), percentile(latencies, 1.0), percentile(latencies, 0.0));
-    return 0;
+    return result;
 }

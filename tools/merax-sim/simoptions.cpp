@@ -68,6 +68,10 @@ void addSimOptions(QCommandLineParser& parser)
          "Do not carry out the antenna command FE 02 p FD for antenna n (1 to 12, p = n - 1), in split "
          "too; it is logged as refused. Split commands naming it and all other commands still work.",
          "n"},
+        {"send-file",
+         "Hold the SEND input active while this file exists (checked every 10 ms; prints \"send on\" and "
+         "\"send off\" as it changes; --activity then leaves SEND alone).",
+         "path"},
         {"quit-after", "Quit after this many seconds.", "seconds"},
     });
 }
@@ -104,6 +108,7 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
     o.activity = parser.isSet("activity");
     o.silent = parser.isSet("silent");
     o.log = parser.isSet("log");
+    o.sendFile = parser.value("send-file");
     options = o;
     return true;
 }

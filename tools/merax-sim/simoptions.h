@@ -26,6 +26,7 @@ struct SimOptions
     bool log = false;
     quint8 initialAntenna = 0; // index: 0..11, 15 = none
     int refusedAntenna = -1; // index: 0..11, < 0 = none
+    QString sendFile; // non-empty: SEND is on while this file exists
 };
 
 // Declares every option of the simulator (not --help).

@@ -1,5 +1,6 @@
 #include "simserver.h"
 
+#include <QFileInfo>
 #include <QNetworkDatagram>
 
 #include <cstdio>
@@ -32,6 +33,7 @@ SimServer::SimServer(const SimOptions& options, QObject* parent)
     , m_activityTimer(this)
     , m_silentTimer(this)
     , m_resumeTimer(this)
+    , m_sendFileTimer(this)
     , m_random(options.seed)
 {
     m_device.state().antenna = options.initialAntenna;
@@ -45,6 +47,12 @@ SimServer::SimServer(const SimOptions& options, QObject* parent)
     connect(&m_silentTimer, &QTimer::timeout, this, [this] { setSilent(true); });
     m_resumeTimer.setSingleShot(true);
     connect(&m_resumeTimer, &QTimer::timeout, this, [this] { setSilent(false); });
+
+    // Polled: 10 ms is finer than any keying worth playing, and simpler
+    // than watching the file's directory.
+    m_sendFileTimer.setInterval(10);
+    m_sendFileTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_sendFileTimer, &QTimer::timeout, this, &SimServer::checkSendFile);
 }
 
 bool SimServer::start(QString& error)
@@ -60,6 +68,10 @@ bool SimServer::start(QString& error)
     if (m_options.activity) {
         m_device.applyActivity(activityFrame(m_activityStep));
         m_activityTimer.start();
+    }
+    if (!m_options.sendFile.isEmpty()) {
+        checkSendFile();
+        m_sendFileTimer.start();
     }
     if (m_options.silent) {
         setSilent(true);
@@ -182,4 +194,17 @@ void SimServer::nextActivityStep()
 {
     m_activityStep = (m_activityStep + 1) % activityStepCount;
     m_device.applyActivity(activityFrame(m_activityStep));
+    if (!m_options.sendFile.isEmpty()) {
+        m_device.state().sending = m_sendFromFile;
+    }
+}
+
+void SimServer::checkSendFile()
+{
+    const bool sending = QFileInfo::exists(m_options.sendFile);
+    m_device.state().sending = sending;
+    if (sending != m_sendFromFile) {
+        m_sendFromFile = sending;
+        printLine(sending ? QStringLiteral("send on") : QStringLiteral("send off"));
+    }
 }

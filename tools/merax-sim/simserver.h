@@ -38,6 +38,7 @@ private:
     void sendReply(const QByteArray& reply, const QHostAddress& address, quint16 port);
     bool lose(int percent);
     void nextActivityStep();
+    void checkSendFile();
 
     SimOptions m_options;
     MeraxDevice m_device;
@@ -45,9 +46,11 @@ private:
     QTimer m_activityTimer;
     QTimer m_silentTimer;
     QTimer m_resumeTimer;
+    QTimer m_sendFileTimer;
     QRandomGenerator m_random;
     int m_activityStep = 0;
     bool m_silent = false;
+    bool m_sendFromFile = false;
     quint64 m_replies = 0;
     quint64 m_lost = 0;
     quint64 m_lostIn = 0;
