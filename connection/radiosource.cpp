@@ -209,6 +209,11 @@ void RadioSource::readLoggerDatagrams()
     }
 }
 
+void RadioSource::watchPttClosely(bool on)
+{
+    rig.pollClosely(on);
+}
+
 QString RadioSource::statusText() const
 {
     switch (current.kind) {

@@ -66,6 +66,10 @@ public:
     void configure(const RadioSourceSettings& settings);
     const RadioReading& reading() const { return now; }
 
+    // Reads the radio's PTT more often while on (rigctld only: a logger
+    // says every change itself).
+    void watchPttClosely(bool on);
+
     // "14.074 MHz · 20 m", "rigctld: not connected"; empty while off.
     QString statusText() const;
 

@@ -134,6 +134,14 @@ void RigctldClient::lost(Trouble trouble, const QString& why)
     retryMs = qMin(retryMs * 2, maxRetryMs);
 }
 
+void RigctldClient::pollClosely(bool on)
+{
+    const int interval = on ? closePollMs : pollMs;
+    if (pollTimer.interval() != interval) {
+        pollTimer.setInterval(interval);
+    }
+}
+
 void RigctldClient::poll()
 {
     // One round of questions at a time: a slow radio must not pile them up.

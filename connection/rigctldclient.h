@@ -36,6 +36,9 @@ public:
     };
 
     static constexpr int pollMs = 250;
+    // Around a transmission: a keyed spell of CW break-in or VOX (150 ms
+    // and up) must not fall between two polls unseen.
+    static constexpr int closePollMs = 100;
     static constexpr int answerTimeoutMs = 5000;
     static constexpr int firstRetryMs = 250;
     static constexpr int maxRetryMs = 4000;
@@ -44,6 +47,8 @@ public:
 
     void start(const QString& host, quint16 port);
     void stop();
+    // Polls every closePollMs instead of pollMs while on.
+    void pollClosely(bool on);
     State state() const { return current; }
     Trouble trouble() const { return troubleNow; }
     // The last "RPRT -n" given for the frequency, while trouble() is ErrorAnswer.

@@ -19,6 +19,15 @@ BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* pare
             guardMoved();
         }
     });
+    closeWatch.setSingleShot(true);
+    closeWatch.setInterval(closeWatchMs);
+    connect(&closeWatch, &QTimer::timeout, this, [this] {
+        if (guard.transmitting()) {
+            closeWatch.start();
+        } else {
+            source->watchPttClosely(false);
+        }
+    });
     rememberFallback.setSingleShot(true);
     rememberFallback.setInterval(rememberWaitMs);
     connect(&rememberFallback, &QTimer::timeout, this, [this] {
@@ -125,6 +134,14 @@ void BandFollowing::radioChanged()
 
 void BandFollowing::guardMoved()
 {
+    // Break-in keys the radio again within a fraction of a second: while
+    // it may, the PTT is read often enough to see every keyed spell.
+    if (guard.transmitting()) {
+        if (!closeWatch.isActive()) {
+            source->watchPttClosely(true);
+        }
+        closeWatch.start();
+    }
     Q_EMIT guardChanged(guard.openAt());
 }
 

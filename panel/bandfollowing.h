@@ -71,6 +71,8 @@ Q_SIGNALS:
 private:
     // How long a press with "remember" waits for the next reading.
     static constexpr int rememberWaitMs = 1000;
+    // How long after a transmission the PTT is still read closely.
+    static constexpr int closeWatchMs = 3000;
 
     void radioChanged();
     void storeRemembered(const BandFollowConfig& before);
@@ -89,6 +91,7 @@ private:
     bool connected = false;
     bool pttUnknownShown = false; // said once per source
     QTimer rememberFallback;
+    QTimer closeWatch; // runs while the PTT is read closely
 };
 
 #endif // ZAREL_BANDFOLLOWING_H
