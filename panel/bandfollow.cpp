@@ -98,6 +98,11 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     take(
         key::LoggerStation, [](const QString& t) { return std::optional<QString>(t.trimmed()); },
         [&](const QString& station) { c.source.loggerStation = station; });
+    // A logger source set up anew trusts this computer only; one set up
+    // before the host could be named keeps taking any host, as it did.
+    if (!lookup(key::LoggerHost) && c.source.kind != Kind::Logger) {
+        c.source.loggerHost = QStringLiteral("127.0.0.1");
+    }
     take(key::Remember, flagFromText, [&](bool on) { c.remember = on; });
     take(key::HoldManual, flagFromText, [&](bool on) { c.holdManual = on; });
     take(
@@ -125,7 +130,11 @@ QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const Ban
     add(key::RigPort, QString::number(from.source.rigPort), QString::number(to.source.rigPort));
     add(key::LoggerPort, QString::number(from.source.loggerPort), QString::number(to.source.loggerPort));
     add(key::LoggerRadio, QString::number(from.source.loggerRadio), QString::number(to.source.loggerRadio));
-    add(key::LoggerHost, from.source.loggerHost, to.source.loggerHost);
+    // Stored with the logger source it was chosen with, default or not.
+    const bool loggerChosen = to.source.kind == Kind::Logger && from.source.kind != Kind::Logger;
+    if (loggerChosen || from.source.loggerHost != to.source.loggerHost || rewrite.contains(key::LoggerHost)) {
+        list.append({key::LoggerHost, to.source.loggerHost});
+    }
     add(key::LoggerStation, from.source.loggerStation, to.source.loggerStation);
     add(key::Remember, flagText(from.remember), flagText(to.remember));
     add(key::HoldManual, flagText(from.holdManual), flagText(to.holdManual));

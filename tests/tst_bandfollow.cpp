@@ -289,28 +289,30 @@ void TestBandFollow::settingsRead_data()
     QTest::addColumn<bool>("holdManual");
     QTest::addColumn<int>("antenna20m");
     QTest::addColumn<QStringList>("ignored");
+    QTest::addColumn<QString>("loggerHost");
 
     QTest::newRow("nothing stored: off, defaults")
-        << QVariantMap() << "off" << 4532 << 1 << false << 0 << QStringList();
+        << QVariantMap() << "off" << 4532 << 1 << false << 0 << QStringList() << "127.0.0.1";
     QTest::newRow("values as written") << QVariantMap {{"BandFollow/Source", "logger"},
                                                        {"BandFollow/RigPort", "4533"},
                                                        {"BandFollow/LoggerRadio", "2"},
                                                        {"BandFollow/HoldManual", "true"},
                                                        {"BandFollow/20m", "12"}}
-                                       << "logger" << 4533 << 2 << true << 12 << QStringList();
+                                       << "logger" << 4533 << 2 << true << 12 << QStringList() << "";
     QTest::newRow("hand-typed case and blanks") << QVariantMap {{"BandFollow/Source", " RigCtlD "},
                                                                 {"BandFollow/HoldManual", "TRUE"},
                                                                 {"BandFollow/20m", " 3 "}}
-                                                << "rigctld" << 4532 << 1 << true << 3 << QStringList();
+                                                << "rigctld" << 4532 << 1 << true << 3 << QStringList() << "127.0.0.1";
     QTest::newRow("bad values keep defaults")
         << QVariantMap {{"BandFollow/Source", "radio"},   {"BandFollow/RigHost", "rig, shack"},
                         {"BandFollow/RigPort", "70000"},  {"BandFollow/LoggerRadio", "0"},
                         {"BandFollow/HoldManual", "yes"}, {"BandFollow/20m", "13"}}
         << "off" << 4532 << 1 << false << 0 << QStringList {"Source=radio",  "RigHost=rig, shack", "RigPort=70000",
-                                                            "LoggerRadio=0", "HoldManual=yes",     "20m=13"};
+                                                            "LoggerRadio=0", "HoldManual=yes",     "20m=13"}
+        << "127.0.0.1";
     QTest::newRow("antenna none, port zero, empty host")
         << QVariantMap {{"BandFollow/20m", "0"}, {"BandFollow/RigPort", "0"}, {"BandFollow/RigHost", " "}} << "off"
-        << 4532 << 1 << false << 0 << QStringList {"RigHost= ", "RigPort=0"};
+        << 4532 << 1 << false << 0 << QStringList {"RigHost= ", "RigPort=0"} << "127.0.0.1";
 }
 
 void TestBandFollow::settingsRead()
@@ -328,6 +330,7 @@ void TestBandFollow::settingsRead()
     QTEST(c.holdManual, "holdManual");
     QTEST(c.antennas[bandOf(14074000)], "antenna20m");
     QTEST(read.ignored, "ignored");
+    QTEST(c.source.loggerHost, "loggerHost");
     QCOMPARE(c.source.rigHost, QStringLiteral("127.0.0.1"));
 }
 
@@ -337,11 +340,14 @@ void TestBandFollow::settingsWriteOnlyWhatChanged()
     QVERIFY(bandfollowsettings::changes(changed, changed).isEmpty());
     changed.source.kind = RadioSourceSettings::Kind::Logger;
     changed.antennas[bandOf(435000000)] = 7;
-    const QVector<QPair<QString, QString>> expected {{"BandFollow/Source", "logger"}, {"BandFollow/70cm", "7"}};
+    const QVector<QPair<QString, QString>> expected {
+        {"BandFollow/Source", "logger"}, {"BandFollow/LoggerHost", ""}, {"BandFollow/70cm", "7"}};
     QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed), expected);
     // A key whose value was unusable is written over even when unchanged.
-    const QVector<QPair<QString, QString>> cleaned {
-        {"BandFollow/Source", "logger"}, {"BandFollow/20m", "0"}, {"BandFollow/70cm", "7"}};
+    const QVector<QPair<QString, QString>> cleaned {{"BandFollow/Source", "logger"},
+                                                    {"BandFollow/LoggerHost", ""},
+                                                    {"BandFollow/20m", "0"},
+                                                    {"BandFollow/70cm", "7"}};
     QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed, {"BandFollow/20m"}), cleaned);
 }
 
