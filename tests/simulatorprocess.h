@@ -8,21 +8,19 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 class SimulatorProcess
 {
 public:
     // OnFreePort puts --listen 127.0.0.1 --port 0 before the options; AsGiven
-    // passes them alone, for starts that are meant to fail.
+    // passes them alone, for starts that are meant to fail. Both take commands
+    // on standard input, so it is stopped the same way on every system.
     enum Arguments { OnFreePort, AsGiven };
 
     explicit SimulatorProcess(const QStringList& options = {}, Arguments arguments = OnFreePort)
     {
         const QStringList freePort {"--listen", "127.0.0.1", "--port", "0"};
-        process.start(qEnvironmentVariable("MERAX_SIM_BIN"), arguments == OnFreePort ? freePort + options : options);
+        process.start(qEnvironmentVariable("MERAX_SIM_BIN"),
+                      QStringList {"--stdin-commands"} + (arguments == OnFreePort ? freePort + options : options));
     }
 
     ~SimulatorProcess()
@@ -49,9 +47,9 @@ public:
     }
 
     // All it has printed so far: the log and the summary on standard output,
-    // complaints on standard error.
-    const QString& output() { return stdOut += QString::fromLocal8Bit(process.readAllStandardOutput()); }
-    const QString& errors() { return stdErr += QString::fromLocal8Bit(process.readAllStandardError()); }
+    // complaints on standard error. Windows' CR LF line ends read as LF.
+    const QString& output() { return stdOut += text(process.readAllStandardOutput()); }
+    const QString& errors() { return stdErr += text(process.readAllStandardError()); }
 
     // Whether the text appears within ms; false also when it has ended without.
     bool waitForOutput(const QString& text, int ms = 5000)
@@ -68,11 +66,11 @@ public:
     // Status requests logged so far (needs --log).
     int polls() { return output().count(QStringLiteral("FE 01 FD")); }
 
-    // Stops it as an operator would (SIGTERM); its exit code, or -1 when it
-    // crashed or did not end.
+    // Stops it as a script would ("quit", taken like Ctrl+C); its exit code, or
+    // -1 when it crashed or did not end.
     int stop()
     {
-        process.terminate();
+        process.write("quit\n");
         return waitForFinished(5000) && exitStatus() == QProcess::NormalExit ? exitCode() : -1;
     }
 
@@ -87,15 +85,14 @@ public:
     QProcess::ExitStatus exitStatus() const { return process.exitStatus(); }
     int exitCode() const { return process.exitCode(); }
 
-#ifdef Q_OS_UNIX
-    // SIGUSR1: it stops answering, or answers again.
-    void toggleAnswering()
-    {
-        ::kill(pid_t(process.processId()), SIGUSR1);
-    }
-#endif
+    // It stops answering, or answers again.
+    void toggleAnswering() { process.write("silence\n"); }
+
+    qint64 processId() const { return process.processId(); }
 
 private:
+    static QString text(const QByteArray& bytes) { return QString::fromLocal8Bit(bytes).remove(QLatin1Char('\r')); }
+
     QProcess process;
     QString stdOut;
     QString stdErr;

@@ -6,6 +6,10 @@
 
 #include "simulatorprocess.h"
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 namespace {
 
 const QByteArray statusRequest = QByteArray::fromHex("FE01FD");
@@ -50,6 +54,8 @@ private Q_SLOTS:
     void activityChangesReports();
     void vanishedClientDoesNotStopIt();
     void quitAfter();
+    void signalsStopWithSummary_data();
+    void signalsStopWithSummary();
     void badStart_data();
     void badStart();
     void answersAndQuits_data();
@@ -127,12 +133,10 @@ void TestMeraxSimProcess::silentUntilToggled()
     QVERIFY(port != 0);
     QVERIFY(exchange(m_socket, port, statusRequest, 500).isEmpty());
     QVERIFY(exchange(m_socket, port, QByteArray::fromHex("FE0207FD"), 0).isEmpty());
-#ifdef Q_OS_UNIX
     sim.toggleAnswering();
     QVERIFY(sim.waitForOutput("answering again\n"));
     // The antenna command sent while silent never reached the device.
     QCOMPARE(fields(exchange(m_socket, port, statusRequest)).value(0), QStringLiteral("0"));
-#endif
     QCOMPARE(sim.stop(), 0);
     QVERIFY(sim.output().contains("ignored while silent 2\n"));
 }
@@ -292,6 +296,34 @@ void TestMeraxSimProcess::quitAfter()
     QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
     QCOMPARE(sim.exitCode(), 0);
     QVERIFY(sim.waitForOutput("requests 0, commands 0, malformed 0"));
+}
+
+// Every other test stops it with "quit" on standard input.
+void TestMeraxSimProcess::signalsStopWithSummary_data()
+{
+    QTest::addColumn<int>("signalNumber");
+#ifdef Q_OS_UNIX
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT (Ctrl+C)") << int(SIGINT);
+#endif
+}
+
+void TestMeraxSimProcess::signalsStopWithSummary()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, signalNumber);
+    SimulatorProcess sim({"--silent"});
+    QVERIFY(sim.waitForPort() != 0);
+    ::kill(pid_t(sim.processId()), SIGUSR1);
+    QVERIFY(sim.waitForOutput("answering again\n"));
+    ::kill(pid_t(sim.processId()), signalNumber);
+    QVERIFY(sim.waitForFinished(5000));
+    QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.exitCode(), 0);
+    QVERIFY(sim.output().contains("requests 0, commands 0"));
+#else
+    QSKIP("Unix signals; Windows' console events are taken by a console control handler");
+#endif
 }
 
 void TestMeraxSimProcess::badStart_data()

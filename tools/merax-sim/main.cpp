@@ -9,7 +9,7 @@
 
 #include "simoptions.h"
 #include "simserver.h"
-#include "unixsignals.h"
+#include "stoprequests.h"
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +21,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral(
         "Simulates a Merax antenna switch on UDP: answers status requests (FE 01 FD) with a report and carries "
         "out antenna, split, GPO, RX and RTX commands. Prints \"listening on ADDRESS:PORT\" once bound, and a "
-        "counter summary when it ends (SIGINT, SIGTERM or --quit-after)."));
+        "counter summary when it ends (Ctrl+C, SIGTERM, Ctrl+Break or closing its console on Windows, "
+        "\"quit\" on standard input with --stdin-commands, or --quit-after)."));
     parser.addHelpOption();
     parser.addVersionOption();
     addSimOptions(parser);
@@ -35,9 +36,9 @@ int main(int argc, char* argv[])
     }
 
     SimServer server(options);
-    UnixSignalWatcher watcher;
-    QObject::connect(&watcher, &UnixSignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
-    QObject::connect(&watcher, &UnixSignalWatcher::silenceToggleRequested, &server, &SimServer::toggleSilent);
+    StopRequests stopRequests(options.stdinCommands);
+    QObject::connect(&stopRequests, &StopRequests::terminationRequested, &app, &QCoreApplication::quit);
+    QObject::connect(&stopRequests, &StopRequests::silenceToggleRequested, &server, &SimServer::toggleSilent);
     if (!server.start(error)) {
         std::fprintf(stderr, "merax-sim: %s\n", qPrintable(error));
         return 1;

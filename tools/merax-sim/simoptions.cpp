@@ -50,7 +50,7 @@ void addSimOptions(QCommandLineParser& parser)
         {"port", "UDP port to listen on (default 4001; 0 picks a free one).", "port", "4001"},
         {"activity", "Scripted activity: inputs, busy antennas, sending and rotors change in a 24 s cycle."},
         {"activity-step", "Milliseconds per step of the activity cycle (default 1000).", "ms", "1000"},
-        {"silent", "Start without answering (SIGUSR1 toggles answering)."},
+        {"silent", "Start without answering (SIGUSR1, or \"silence\" with --stdin-commands, toggles answering)."},
         {"silent-after", "Stop answering after this many seconds.", "seconds"},
         {"resume-after", "Answer again this many seconds after falling silent.", "seconds"},
         {"delay", "Delay every report by this many milliseconds.", "ms", "0"},
@@ -73,6 +73,9 @@ void addSimOptions(QCommandLineParser& parser)
          "\"send off\" as it changes; --activity then leaves SEND alone).",
          "path"},
         {"quit-after", "Quit after this many seconds.", "seconds"},
+        {"stdin-commands",
+         "Read lines on standard input: \"quit\" ends it as Ctrl+C does, \"silence\" toggles answering "
+         "(for scripts and tests, on every system)."},
     });
 }
 
@@ -108,6 +111,7 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
     o.activity = parser.isSet("activity");
     o.silent = parser.isSet("silent");
     o.log = parser.isSet("log");
+    o.stdinCommands = parser.isSet("stdin-commands");
     o.sendFile = parser.value("send-file");
     options = o;
     return true;

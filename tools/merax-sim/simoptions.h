@@ -24,6 +24,7 @@ struct SimOptions
     int lossInPercent = 0; // of the datagrams received
     quint32 seed = 1;
     bool log = false;
+    bool stdinCommands = false; // "quit" and "silence" lines on standard input
     quint8 initialAntenna = 0; // index: 0..11, 15 = none
     int refusedAntenna = -1; // index: 0..11, < 0 = none
     QString sendFile; // non-empty: SEND is on while this file exists

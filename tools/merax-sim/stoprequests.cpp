@@ -1,0 +1,190 @@
+#include "stoprequests.h"
+
+#include <QMetaObject>
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// The one live instance; the standard-input reader and the Windows console
+// handler run on threads of their own and post to it under this lock.
+std::mutex instanceLock;
+StopRequests* instance = nullptr;
+
+enum class Request { Terminate, ToggleSilence };
+
+void post(Request request)
+{
+    std::lock_guard<std::mutex> lock(instanceLock);
+    if (instance == nullptr) {
+        return;
+    }
+    StopRequests* target = instance;
+    QMetaObject::invokeMethod(
+        target,
+        [target, request] {
+            if (request == Request::Terminate) {
+                Q_EMIT target->terminationRequested();
+            } else {
+                Q_EMIT target->silenceToggleRequested();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+// Reads "quit" and "silence" lines until the end of the input. The thread is
+// left to the process's end: a read from a console cannot be interrupted.
+void readStandardInput()
+{
+    char line[256];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+        line[std::strcspn(line, "\r\n")] = '\0';
+        if (std::strcmp(line, "quit") == 0) {
+            post(Request::Terminate);
+        } else if (std::strcmp(line, "silence") == 0) {
+            post(Request::ToggleSilence);
+        }
+    }
+}
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The handler may only write to a descriptor; the event loop reads the other end.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int number)
+{
+    const char byte = char(number);
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+}
+
+const int watchedSignals[] = {SIGINT, SIGTERM, SIGUSR1};
+
+void watchSignals(StopRequests* owner, void (StopRequests::*read)())
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, owner, read);
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int number : watchedSignals) {
+        sigaction(number, &action, nullptr);
+    }
+}
+
+void unwatchSignals()
+{
+    if (signalPipe[0] < 0) {
+        return;
+    }
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    for (int number : watchedSignals) {
+        sigaction(number, &action, nullptr);
+    }
+    ::close(signalPipe[0]);
+    ::close(signalPipe[1]);
+    signalPipe[0] = signalPipe[1] = -1;
+}
+
+} // namespace
+
+void StopRequests::readSignal()
+{
+    char byte = 0;
+    if (::read(signalPipe[1], &byte, 1) != 1) {
+        return;
+    }
+    if (byte == SIGUSR1) {
+        Q_EMIT silenceToggleRequested();
+    } else {
+        Q_EMIT terminationRequested();
+    }
+}
+
+#elif defined(Q_OS_WIN)
+#include <qt_windows.h>
+
+namespace {
+
+// Set once the summary is printed: Windows ends the process as soon as the
+// handler returns from a console close, log-off or shutdown.
+HANDLE summaryPrinted = nullptr;
+
+BOOL WINAPI onConsoleEvent(DWORD event)
+{
+    post(Request::Terminate);
+    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
+        // The system allows about five seconds.
+        WaitForSingleObject(summaryPrinted, 4000);
+    }
+    return TRUE;
+}
+
+void watchSignals(StopRequests*, void (StopRequests::*)())
+{
+    summaryPrinted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+}
+
+void unwatchSignals()
+{
+    SetEvent(summaryPrinted);
+}
+
+} // namespace
+
+void StopRequests::readSignal() { }
+
+#else
+
+namespace {
+
+void watchSignals(StopRequests*, void (StopRequests::*)()) { }
+
+void unwatchSignals() { }
+
+} // namespace
+
+void StopRequests::readSignal() { }
+
+#endif
+
+StopRequests::StopRequests(bool readStandardInput, QObject* parent)
+    : QObject(parent)
+{
+    {
+        std::lock_guard<std::mutex> lock(instanceLock);
+        instance = this;
+    }
+    watchSignals(this, &StopRequests::readSignal);
+    if (readStandardInput) {
+        std::thread(::readStandardInput).detach();
+    }
+}
+
+StopRequests::~StopRequests()
+{
+    {
+        std::lock_guard<std::mutex> lock(instanceLock);
+        instance = nullptr;
+    }
+    unwatchSignals();
+}

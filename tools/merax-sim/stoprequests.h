@@ -1,0 +1,29 @@
+#ifndef MERAXSIM_STOPREQUESTS_H
+#define MERAXSIM_STOPREQUESTS_H
+
+#include <QObject>
+
+// Turns the ways an operator or a script stops the simulator into Qt signals
+// on the event loop, so it prints its summary and toggles silence safely:
+// SIGINT, SIGTERM and SIGUSR1 on Unix; Ctrl+C, Ctrl+Break, closing the
+// console, logging off and shutting down on Windows; and, when asked for,
+// the lines "quit" and "silence" on standard input (the one way that works
+// the same everywhere, without signals). Only one may exist at a time.
+class StopRequests : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StopRequests(bool readStandardInput, QObject* parent = nullptr);
+    // Tells a waiting Windows console handler that the summary is out.
+    ~StopRequests() override;
+
+Q_SIGNALS:
+    void terminationRequested();
+    void silenceToggleRequested();
+
+private:
+    void readSignal();
+};
+
+#endif // MERAXSIM_STOPREQUESTS_H
