@@ -15,6 +15,7 @@ namespace {
 // settings file.
 int answerCommandLine(int argc, char* argv[], CommandLineRequest request)
 {
+    attachToParentConsole();
     if (request == CommandLineRequest::UnknownOption) {
         std::fprintf(stderr, "zarel: unknown option '%s'\nTry 'zarel --help' for the options.\n", argv[1]);
         return 2;
@@ -58,6 +59,9 @@ int main(int argc, char* argv[])
         MainWindow window;
         window.show();
         closeOnTerminationSignals(&window);
+        // Logging off on Windows ends the process right after this signal,
+        // without returning from exec(): the link is closed here.
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &MainWindow::stopThreads);
         exitCode = app.exec();
         // The threads post to the window: join them before it goes.
         MainWindow::stopThreads();

@@ -9,4 +9,10 @@
 // integration itself, none is loaded.
 void skipUnusedOpenGl();
 
+// A Windows program built for the desktop starts without a console, so what
+// --help and --version print would go nowhere: writes to a standard stream
+// that was not redirected go to the console of the program that started it,
+// if any. Does nothing elsewhere.
+void attachToParentConsole();
+
 #endif // ZAREL_PLATFORMSETUP_H
