@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -73,7 +74,10 @@ bool folderWritable(const QString& dir)
     // Not WriteUser: Qt fills that one in by asking the system.
     return writableByBits(info.permissions(), info.ownerId() == ::geteuid(), userInGroup(info.groupId()));
 #else
-    return true;
+    // Windows answers isWritable() from the read-only attribute alone, not
+    // from the folder's access list: only a file made there tells.
+    QTemporaryFile probe(dir + QStringLiteral("/zarel-XXXXXX.tmp"));
+    return probe.open();
 #endif
 }
 
