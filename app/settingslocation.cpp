@@ -125,7 +125,13 @@ SettingsLocation settingsLocationForProgram(const QStringList& arguments)
 
 QString settingsNotice(const SettingsLocation& location, const QString& programDir)
 {
-    if (QDir::cleanPath(QFileInfo(location.path).absolutePath()) == QDir::cleanPath(programDir)) {
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity caseSensitivity = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity caseSensitivity = Qt::CaseSensitive;
+#endif
+    const QString folder = QDir::cleanPath(QFileInfo(location.path).absolutePath());
+    if (folder.compare(QDir::cleanPath(QFileInfo(programDir).absoluteFilePath()), caseSensitivity) == 0) {
         return QString();
     }
     const QString notice =

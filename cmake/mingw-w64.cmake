@@ -1,0 +1,14 @@
+# Cross-building the Windows programs on Debian with MinGW-w64 (POSIX
+# threads) against a Qt built for Windows: pass -DCMAKE_PREFIX_PATH=<that Qt>.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(ZAREL_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${ZAREL_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZAREL_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZAREL_MINGW}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZAREL_MINGW})
+# Qt's moc, uic and rcc are programs of this machine; its libraries are not.
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY BOTH)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE BOTH)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
