@@ -1,0 +1,93 @@
+# Qt 5 for Windows, cross-built once from Debian's own qtbase source package
+# and kept outside the clone. Sourced by build-windows.sh.
+#
+# The cache is keyed by the qtbase source version, the configure line and the
+# MinGW compiler's version: change any of them and it is built again.
+
+WIN_TRIPLET=x86_64-w64-mingw32
+WIN_CACHE="${ZAREL_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zarel-windows}"
+
+# Only what the panel uses. Debian's "+dfsg" source has neither the wintab
+# headers nor sqlite, hence the two features switched off.
+QT_WIN_CONFIGURE=(-release -shared -opensource -confirm-license -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-icu -no-openssl -no-vulkan -no-direct2d -qt-zlib -qt-libpng
+    -no-libjpeg -qt-pcre -qt-freetype -qt-harfbuzz -no-feature-tabletevent -no-feature-sql
+    -no-feature-xml -no-feature-concurrent -no-feature-printer)
+
+# Qt's configure calls the plain ${WIN_TRIPLET}-gcc names; they must be the
+# POSIX-thread compilers (std::thread, std::mutex), whatever the system's
+# alternatives say.
+windows_toolbin() {
+    local bin="$WIN_CACHE/toolbin"
+    mkdir -p "$bin"
+    local tool
+    for tool in gcc g++ c++ cpp; do
+        local posix="/usr/bin/$WIN_TRIPLET-$tool-posix"
+        [ -x "$posix" ] || posix="/usr/bin/$WIN_TRIPLET-$tool"
+        [ "$tool" != c++ ] || posix="/usr/bin/$WIN_TRIPLET-g++-posix"
+        ln -sfn "$posix" "$bin/$WIN_TRIPLET-$tool"
+    done
+    echo "$bin"
+}
+
+# Adds a deb-src entry beside each "deb" entry of the official archive, so
+# apt-get source finds the exact qtbase the machine's packages come from.
+windows_enable_sources() {
+    if apt-get source --print-uris qtbase-opensource-src >/dev/null 2>&1; then
+        return
+    fi
+    local list=/etc/apt/sources.list.d/zarel-deb-src.sources
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed -n '/^Types:/,/^$/p' /etc/apt/sources.list.d/debian.sources |
+            sed 's/^Types:.*/Types: deb-src/' >"$list"
+    else
+        grep -h '^deb http' /etc/apt/sources.list 2>/dev/null | sed 's/^deb /deb-src /' \
+            >/etc/apt/sources.list.d/zarel-deb-src.list
+    fi
+    apt-get update -qq
+}
+
+windows_qt_key() {
+    local qtversion gccversion
+    qtversion="$(apt-cache showsrc qtbase-opensource-src 2>/dev/null | awk '/^Version:/ {print $2; exit}')"
+    gccversion="$("$WIN_TRIPLET-g++-posix" -dumpfullversion 2>/dev/null || echo unknown)"
+    printf '%s\n' "$qtversion" "$gccversion" "${QT_WIN_CONFIGURE[@]}" | sha256sum | cut -c1-16
+}
+
+# Sets QT_WIN_PREFIX to a ready Qt for Windows, building it when the cache has
+# none for this key.
+windows_qt() {
+    windows_enable_sources
+    local key
+    key="$(windows_qt_key)"
+    QT_WIN_PREFIX="$WIN_CACHE/qt-$key"
+    if [ -f "$QT_WIN_PREFIX/.complete" ]; then
+        echo "Qt for Windows from the cache: $QT_WIN_PREFIX"
+        return
+    fi
+    local toolbin work
+    toolbin="$(windows_toolbin)"
+    work="$WIN_CACHE/build-$key"
+    rm -rf "$work" "$QT_WIN_PREFIX"
+    mkdir -p "$work"
+    echo "Building Qt for Windows into $QT_WIN_PREFIX (about half an hour on two cores)"
+    local started=$SECONDS
+    (
+        cd "$work"
+        # As root in a folder _apt cannot enter, apt warns that it downloads
+        # unsandboxed: that is expected here.
+        apt-get source -qq qtbase-opensource-src 2> >(grep -v 'unsandboxed' >&2) >/dev/null
+        cd qtbase-opensource-src-*/
+        PATH="$toolbin:$PATH" ./configure -xplatform win32-g++ \
+            -device-option CROSS_COMPILE="$WIN_TRIPLET-" -prefix "$QT_WIN_PREFIX" \
+            "${QT_WIN_CONFIGURE[@]}" >"$work/configure.log" 2>&1 ||
+            { tail -40 "$work/configure.log"; exit 1; }
+        PATH="$toolbin:$PATH" make -j "$JOBS" >"$work/make.log" 2>&1 ||
+            { tail -60 "$work/make.log"; exit 1; }
+        PATH="$toolbin:$PATH" make install >"$work/install.log" 2>&1 ||
+            { tail -40 "$work/install.log"; exit 1; }
+    )
+    echo "Qt for Windows built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+    touch "$QT_WIN_PREFIX/.complete"
+    rm -rf "$work"
+}
