@@ -5,8 +5,11 @@
 # ThreadSanitizer, and fuzz runs of the status report and RadioInfo readers.
 # Between them, the Debian package is built, validated and its panel started
 # as an ordinary user. Hamlib's rigctld (libhamlib-utils) is the real radio
-# daemon the band-following test talks to.
-# Set ZAREL_QUICK=1 to run only the normal build and its tests.
+# daemon the band-following test talks to. Last, the Windows version is
+# cross-built (Qt for Windows first, from Debian's source, unless cached) and
+# the same suite runs under Wine.
+# Set ZAREL_QUICK=1 to run only the normal build and its tests, and
+# ZAREL_WINDOWS=0 to leave out the Windows build.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" clang-format libhamlib-utils
@@ -30,5 +33,9 @@ if [ "${ZAREL_QUICK:-0}" != 1 ]; then
     bash "$ROOT/scripts/run-sanitizers.sh"
     stage "fuzzing"
     bash "$ROOT/scripts/run-fuzz.sh"
+fi
+if [ "${ZAREL_QUICK:-0}" != 1 ] && [ "${ZAREL_WINDOWS:-1}" != 0 ]; then
+    stage "Windows: cross-built, the suite under Wine"
+    bash "$ROOT/scripts/build-windows.sh" --test
 fi
 stage "done"

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -195,8 +196,14 @@ void TestMainWindow::longCaptionShrinksToFit()
         const QFontMetrics metrics(key->font());
         const int widest = std::max(metrics.horizontalAdvance(key->text().section(QLatin1Char('\n'), 0, 0)),
                                     metrics.horizontalAdvance(key->text().section(QLatin1Char('\n'), 1, 1)));
-        // Inside the key's border and padding (1 + 5 px a side).
-        QVERIFY2(widest <= key->width() - 12, qPrintable(key->objectName()));
+        // Inside the key's border and padding (1 + 5 px a side; the Windows
+        // style, under the indicator styles, leaves the label a pixel more).
+#ifdef Q_OS_WIN
+        const int margins = 11;
+#else
+        const int margins = 12;
+#endif
+        QVERIFY2(widest <= key->width() - margins, qPrintable(key->objectName()));
         QVERIFY(key->font().pixelSize() < scaled);
         QVERIFY(QFontInfo(key->font()).bold());
     }
@@ -369,12 +376,20 @@ void TestMainWindow::commandLineAnswers()
     QVERIFY(zarel.waitForFinished(10000));
     QCOMPARE(zarel.exitStatus(), QProcess::NormalExit);
     QCOMPARE(zarel.exitCode(), exitCode);
+    // Windows' CR LF line ends read as LF.
     const QString printed =
-        QString::fromLocal8Bit(exitCode == 0 ? zarel.readAllStandardOutput() : zarel.readAllStandardError());
+        QString::fromLocal8Bit(exitCode == 0 ? zarel.readAllStandardOutput() : zarel.readAllStandardError())
+            .remove(QLatin1Char('\r'));
     QVERIFY2(QRegularExpression(output).match(printed).hasMatch(), qPrintable(printed));
     if (printed.startsWith(QLatin1String("Usage"))) {
         // The folder named exactly zarel, with no organisation above it.
-        QVERIFY2(printed.contains(config.path() + QStringLiteral("/zarel.")), qPrintable(printed));
+#ifdef Q_OS_WIN
+        const QString configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#else
+        const QString configHome = config.path();
+#endif
+        QVERIFY2(printed.contains(QDir::toNativeSeparators(configHome + QStringLiteral("/zarel."))),
+                 qPrintable(printed));
     }
     QVERIFY(!QFileInfo::exists(besideProgram));
     QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
@@ -385,8 +400,9 @@ void TestMainWindow::commandLineAnswers()
         QProcess sim;
         sim.start(simulator, {argument});
         QVERIFY(sim.waitForFinished(10000));
-        QCOMPARE(QString::fromLocal8Bit(sim.readAllStandardOutput()).section(QLatin1Char(' '), 1),
-                 printed.section(QLatin1Char(' '), 1));
+        QCOMPARE(
+            QString::fromLocal8Bit(sim.readAllStandardOutput()).remove(QLatin1Char('\r')).section(QLatin1Char(' '), 1),
+            printed.section(QLatin1Char(' '), 1));
     }
 }
 

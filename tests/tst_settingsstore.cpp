@@ -194,8 +194,13 @@ void TestSettingsStore::handTypedText_data()
                                      << QString::fromUtf8("Süd,x");
     QTest::newRow("sections, CRLF, comments")
         << QByteArray("K1=no\r\n[X]\r\nK1=no\r\n[general]\r\n; K1=no\r\nK1=a ,b ;c\r\n") << QStringLiteral("a ,b");
+    // Keys are case-sensitive, except on Windows, where QSettings takes k1 for K1.
     QTest::newRow("other keys") << QByteArray("K1=x,y\n[%General]\nK1=p , q\n[General]\nk1=c , d\nK10=e , f")
+#ifdef Q_OS_WIN
+                                << QStringLiteral("c,d");
+#else
                                 << QStringLiteral("x,y");
+#endif
     QTest::newRow("line end in quotes") << QByteArray("K1=\"a\nb\", c") << QStringLiteral("a\nb, c");
     QTest::newRow("escaped line end") << QByteArray("K1=a,\\\r\nb") << QStringLiteral("a,b");
 }
@@ -240,7 +245,8 @@ void TestSettingsStore::olderFileKeepsItsBytes()
         QVERIFY(store.sync());
     }
     // Rewritten: the same text, now in UTF-8.
-    const QByteArray now = readAll(file);
+    // Windows ends QSettings' lines with CR LF.
+    const QByteArray now = readAll(file).replace("\r\n", "\n");
     QVERIFY2(now.contains("\nID=\"Esta\xc3\xa7\xc3\xa3o, S\xc3\xbc\x64\"\nIPdir=true\nK1=\xce\xa9\n"), now.constData());
     const SettingsStore store(freshCopy(file));
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {

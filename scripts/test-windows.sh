@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs the whole test suite of the Windows cross-build under Wine with the
+# offscreen platform. Called by build-windows.sh --test, which builds first.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+BUILD="${ZAREL_WIN_BUILD:-$ROOT/build-windows}"
+QT="${ZAREL_WIN_QT:?the Qt for Windows the build used}"
+
+# A prefix of this build's own, made anew for every run.
+export WINEPREFIX="$BUILD/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+winepath_of() { winepath -w "$1" 2>/dev/null; }
+# Started first and kept: a server started by the first test would hold the
+# pipes CTest waits on until it times out by itself.
+wineserver -p
+wineboot -i >/dev/null 2>&1
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+printf '%s;%s;%s' "$(winepath_of "$QT/bin")" "$(winepath_of "$gcc_runtime")" \
+    "$(winepath_of /usr/x86_64-w64-mingw32/lib)" >"$BUILD/winepath"
+# Wine hands Windows programs its own environment for these: they are set in
+# the prefix's user environment, as an operator would set them on Windows.
+set_environment() { wine reg add 'HKCU\Environment' /v "$1" /d "$2" /f >/dev/null 2>&1; }
+set_environment QT_QPA_PLATFORM offscreen
+set_environment QT_FORCE_STDERR_LOGGING 1
+set_environment QT_PLUGIN_PATH "$(winepath_of "$QT/plugins")"
+# DejaVu Sans alone, so that the offscreen platform's first family, its
+# default font, is the one the text-fit checks are written for, as on Linux.
+mkdir -p "$BUILD/fonts"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$BUILD/fonts/"
+set_environment QT_QPA_FONTDIR "$(winepath_of "$BUILD/fonts")"
+
+started=$SECONDS
+(cd "$BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 600)
+echo "The suite ran under Wine in $((SECONDS - started)) s"
