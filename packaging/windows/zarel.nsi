@@ -3,13 +3,14 @@
 ;            -DICON=<icon> -DOUTFILE=<setup.exe> zarel.nsi
 ; Installs for the current user by default, without administrator rights, in
 ; %LOCALAPPDATA%\Programs\Zarel; run as administrator, for all users in
-; Program Files. Settings then live in each user's configuration folder,
+; Program Files (/CurrentUser keeps it to the one user all the same). Settings then live in each user's configuration folder,
 ; since the panel finds it cannot write beside itself.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
+!include FileFunc.nsh
 !include LogicLib.nsh
 !include MUI2.nsh
 
@@ -42,7 +43,11 @@ Var allUsers
     StrCpy $allUsers 0
     UserInfo::GetAccountType
     Pop $0
+    ${GetParameters} $1
+    ClearErrors
+    ${GetOptions} $1 "/CurrentUser" $2
     ${If} $0 == "Admin"
+    ${AndIf} ${Errors}
         StrCpy $allUsers 1
         SetShellVarContext all
         SetRegView 64
@@ -83,7 +88,7 @@ Section "Zarel"
         WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Zarel Radio Systems"
         WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarel.exe"
         WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /CurrentUser'
         WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
         WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     ${EndIf}
