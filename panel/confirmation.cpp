@@ -2,21 +2,17 @@
 
 #include <algorithm>
 
+#include "panel/panellooks.h"
+
 namespace {
 
 constexpr quint8 noAntenna = 15;
-constexpr quint8 lastAntenna = 11;
 
-// A report names no antenna with any value outside 0..11, RELEASE's 15 or
-// the FF some devices send alike.
-quint8 antennaOrNone(quint8 position)
-{
-    return position <= lastAntenna ? position : noAntenna;
-}
-
+// The panel's own reading of a position: any value outside 0..11 names no
+// antenna, RELEASE's 15 and the FF some devices send alike.
 bool agreesOnAntenna(const std::optional<quint8>& wanted, quint8 actual)
 {
-    return !wanted || antennaOrNone(*wanted) == antennaOrNone(actual);
+    return !wanted || antennaIndex(*wanted) == antennaIndex(actual);
 }
 
 QString antennaName(quint8 position)
