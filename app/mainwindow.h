@@ -233,7 +233,6 @@ private:
     BandFollower::Situation bandSituation() const;
     BandFollowing* bandFollowing = nullptr;
     QLabel* bandLabel = nullptr;
-    bool reportSinceConnect = false;
 
     /* connection */
     // The host lookup that resolveHost started and that has not answered yet:

@@ -57,7 +57,7 @@ BandFollower::Situation MainWindow::bandSituation() const
 {
     BandFollower::Situation s;
     s.connected = connected;
-    s.stateKnown = reportSinceConnect;
+    s.stateKnown = bandFollowing->deviceKnown();
     s.splitBusy = deviceState.splitActive != 0 || splitConfigPending;
     s.selectedAntenna = deviceState.selectedAntenna < group::Antennas ? deviceState.selectedAntenna : -1;
     return s;
@@ -65,19 +65,16 @@ BandFollower::Situation MainWindow::bandSituation() const
 
 void MainWindow::bandReportApplied()
 {
-    reportSinceConnect = true;
     bandFollowing->deviceReported(deviceState.sendActive != 0);
 }
 
 void MainWindow::bandLinkChanged()
 {
-    reportSinceConnect = false;
     bandFollowing->linkChanged(connected);
 }
 
 void MainWindow::bandDeviceSilent()
 {
-    reportSinceConnect = false;
     bandFollowing->deviceSilent();
 }
 
