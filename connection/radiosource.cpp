@@ -261,8 +261,7 @@ QString RadioSource::statusText() const
     const std::optional<int> band = bandplan::bandAt(hz);
     QString text = bandplan::frequencyText(hz);
     if (now.txFrequencyHz) {
-        const QString rx = bandplan::frequencyText(*now.frequencyHz);
-        text = QStringLiteral("RX ") + rx.left(rx.size() - 4) + QStringLiteral(" \u00b7 TX ") + text;
+        text = QStringLiteral("RX ") + bandplan::megahertzText(*now.frequencyHz) + QStringLiteral(" \u00b7 TX ") + text;
     }
     text += QStringLiteral(" \u00b7 ") + (band ? bandplan::bandLabel(*band) : tr("no band"));
     if (now.transmitting) {

@@ -50,11 +50,16 @@ QString bandLabel(int index)
     return key.left(unit) + QLatin1Char(' ') + key.mid(unit);
 }
 
-QString frequencyText(qint64 hz)
+QString megahertzText(qint64 hz)
 {
     // Rounded to the kilohertz in integers: 7 074 500 Hz reads 7.075, never 7.074.
     const qint64 khz = (hz + 500) / 1000;
-    return QStringLiteral("%1.%2 MHz").arg(khz / 1000).arg(khz % 1000, 3, 10, QLatin1Char('0'));
+    return QStringLiteral("%1.%2").arg(khz / 1000).arg(khz % 1000, 3, 10, QLatin1Char('0'));
+}
+
+QString frequencyText(qint64 hz)
+{
+    return megahertzText(hz) + QStringLiteral(" MHz");
 }
 
 } // namespace bandplan

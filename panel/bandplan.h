@@ -32,6 +32,8 @@ QString bandLabel(int index);
 
 // "14.074 MHz": kilohertz resolution, as a radio's display shows it.
 QString frequencyText(qint64 hz);
+// "14.074": the same figure without its unit, for a pair sharing one.
+QString megahertzText(qint64 hz);
 
 } // namespace bandplan
 
