@@ -129,11 +129,13 @@ void TestMeraxSimProcess::logAndSummary()
 
 void TestMeraxSimProcess::silentUntilToggled()
 {
-    SimulatorProcess sim({"--silent"});
+    SimulatorProcess sim({"--silent", "--log"});
     const quint16 port = sim.waitForPort();
     QVERIFY(port != 0);
     QVERIFY(exchange(m_socket, port, statusRequest, 500).isEmpty());
     QVERIFY(exchange(m_socket, port, QByteArray::fromHex("FE0207FD"), 0).isEmpty());
+    // Received while silent, before it is told to answer again.
+    QVERIFY(sim.waitForOutput("FE 02 07 FD (silent, ignored)\n"));
     sim.toggleAnswering();
     QVERIFY(sim.waitForOutput("answering again\n"));
     // The antenna command sent while silent never reached the device.
