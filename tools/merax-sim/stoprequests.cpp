@@ -2,9 +2,8 @@
 
 #include <QMetaObject>
 
-#include <cstdio>
-#include <cstring>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace {
@@ -35,17 +34,36 @@ void post(Request request)
         Qt::QueuedConnection);
 }
 
+// Reads a block of standard input as the system gives it; 0 at its end. Not
+// through stdio: a stdio read would hold the stream's lock while it waits,
+// and on Windows the runtime takes every stream's lock as the process exits.
+qint64 readInput(char* buffer, qint64 size);
+
+void handleLine(const std::string& line)
+{
+    if (line == "quit") {
+        post(Request::Terminate);
+    } else if (line == "silence") {
+        post(Request::ToggleSilence);
+    }
+}
+
 // Reads "quit" and "silence" lines until the end of the input. The thread is
 // left to the process's end: a read from a console cannot be interrupted.
 void readStandardInput()
 {
-    char line[256];
-    while (std::fgets(line, sizeof line, stdin) != nullptr) {
-        line[std::strcspn(line, "\r\n")] = '\0';
-        if (std::strcmp(line, "quit") == 0) {
-            post(Request::Terminate);
-        } else if (std::strcmp(line, "silence") == 0) {
-            post(Request::ToggleSilence);
+    std::string line;
+    char buffer[256];
+    qint64 got = 0;
+    while ((got = readInput(buffer, sizeof buffer)) > 0) {
+        for (qint64 i = 0; i < got; ++i) {
+            const char c = buffer[i];
+            if (c == '\n') {
+                handleLine(line);
+                line.clear();
+            } else if (c != '\r' && line.size() < 256) {
+                line += c;
+            }
         }
     }
 }
@@ -55,6 +73,7 @@ void readStandardInput()
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -71,6 +90,15 @@ void onSignal(int number)
 }
 
 const int watchedSignals[] = {SIGINT, SIGTERM, SIGUSR1};
+
+qint64 readInput(char* buffer, qint64 size)
+{
+    ssize_t got = 0;
+    do {
+        got = ::read(STDIN_FILENO, buffer, size_t(size));
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
 
 void watchSignals(StopRequests* owner, void (StopRequests::*read)())
 {
@@ -125,17 +153,26 @@ void StopRequests::readSignal()
 namespace {
 
 // Set once the summary is printed: Windows ends the process as soon as the
-// handler returns from a console close, log-off or shutdown.
+// handler returns from a console close.
 HANDLE summaryPrinted = nullptr;
 
 BOOL WINAPI onConsoleEvent(DWORD event)
 {
     post(Request::Terminate);
-    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
+    if (event == CTRL_CLOSE_EVENT) {
         // The system allows about five seconds.
         WaitForSingleObject(summaryPrinted, 4000);
     }
     return TRUE;
+}
+
+qint64 readInput(char* buffer, qint64 size)
+{
+    DWORD got = 0;
+    if (!ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, DWORD(size), &got, nullptr)) {
+        return 0; // the writer closed the pipe, or there is no input
+    }
+    return qint64(got);
 }
 
 void watchSignals(StopRequests*, void (StopRequests::*)())
@@ -146,6 +183,8 @@ void watchSignals(StopRequests*, void (StopRequests::*)())
 
 void unwatchSignals()
 {
+    // A Ctrl+C from now on ends the process the system's way.
+    SetConsoleCtrlHandler(onConsoleEvent, FALSE);
     SetEvent(summaryPrinted);
 }
 
@@ -156,6 +195,11 @@ void StopRequests::readSignal() { }
 #else
 
 namespace {
+
+qint64 readInput(char*, qint64)
+{
+    return 0;
+}
 
 void watchSignals(StopRequests*, void (StopRequests::*)()) { }
 

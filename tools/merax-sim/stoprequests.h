@@ -5,8 +5,8 @@
 
 // Turns the ways an operator or a script stops the simulator into Qt signals
 // on the event loop, so it prints its summary and toggles silence safely:
-// SIGINT, SIGTERM and SIGUSR1 on Unix; Ctrl+C, Ctrl+Break, closing the
-// console, logging off and shutting down on Windows; and, when asked for,
+// SIGINT, SIGTERM and SIGUSR1 on Unix; Ctrl+C, Ctrl+Break and closing the
+// console on Windows; and, when asked for,
 // the lines "quit" and "silence" on standard input (the one way that works
 // the same everywhere, without signals). Only one may exist at a time.
 class StopRequests : public QObject
