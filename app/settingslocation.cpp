@@ -65,17 +65,22 @@ static bool userInGroup(uint group)
 
 bool folderWritable(const QString& dir)
 {
-    // The system's answer catches read-only mounts and access lists.
     const QFileInfo info(dir);
+#ifdef Q_OS_UNIX
+    // The system's answer catches read-only mounts and access lists.
     if (!info.isDir() || !info.isWritable()) {
         return false;
     }
-#ifdef Q_OS_UNIX
     // Not WriteUser: Qt fills that one in by asking the system.
     return writableByBits(info.permissions(), info.ownerId() == ::geteuid(), userInGroup(info.groupId()));
 #else
-    // Windows answers isWritable() from the read-only attribute alone, not
-    // from the folder's access list: only a file made there tells.
+    // Windows answers isWritable() from the read-only attribute alone, which
+    // on a folder does not stop files being made (Explorer sets it on folders
+    // it customises), and not from the folder's access list: only a file made
+    // there tells.
+    if (!info.isDir()) {
+        return false;
+    }
     QTemporaryFile probe(dir + QStringLiteral("/zarel-XXXXXX.tmp"));
     return probe.open();
 #endif
