@@ -32,7 +32,8 @@ bash "$ROOT/scripts/install-deps.sh" "${WIN_PACKAGES[@]}"
 windows_qt
 
 BUILD="${ZAREL_WIN_BUILD:-$ROOT/build-windows}"
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+# -U: a build folder made with an earlier Qt must not keep finding it.
+cmake -S "$ROOT" -B "$BUILD" -U 'Qt5*' -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
     -DCMAKE_PREFIX_PATH="$QT_WIN_PREFIX" -DCMAKE_BUILD_TYPE=Release -DZAREL_WERROR=ON \
     -DZAREL_TESTS="$([ "$run_tests" = 1 ] && echo ON || echo OFF)" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/scripts/wine-run.sh" >/dev/null

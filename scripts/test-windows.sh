@@ -12,11 +12,11 @@ wineserver -k 2>/dev/null || true
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 winepath_of() { winepath -w "$1" 2>/dev/null; }
-# Started first and kept: a server started by the first test would hold the
-# pipes CTest waits on until it times out by itself.
-wineserver -p
-wineboot -i >/dev/null 2>&1
 trap 'wineserver -k 2>/dev/null || true' EXIT
+# Started first and kept, away from this script's streams: a server started
+# by the first test would hold the pipes CTest waits on.
+wineserver -p </dev/null >/dev/null 2>&1
+wineboot -i >/dev/null 2>&1
 
 gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
 printf '%s;%s;%s' "$(winepath_of "$QT/bin")" "$(winepath_of "$gcc_runtime")" \

@@ -49,7 +49,8 @@ windows_enable_sources() {
 
 windows_qt_key() {
     local qtversion gccversion
-    qtversion="$(apt-cache showsrc qtbase-opensource-src 2>/dev/null | awk '/^Version:/ {print $2; exit}')"
+    # The source package apt-get source would fetch, by its file name.
+    qtversion="$(apt-get source --print-uris qtbase-opensource-src 2>/dev/null | grep -o "qtbase-opensource-src_[^ ']*\.dsc" | head -1)"
     gccversion="$("$WIN_TRIPLET-g++-posix" -dumpfullversion 2>/dev/null || echo unknown)"
     printf '%s\n' "$qtversion" "$gccversion" "${QT_WIN_CONFIGURE[@]}" | sha256sum | cut -c1-16
 }
@@ -90,4 +91,6 @@ windows_qt() {
     echo "Qt for Windows built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
     touch "$QT_WIN_PREFIX/.complete"
     rm -rf "$work"
+    # Builds for other keys are of no more use.
+    find "$WIN_CACHE" -mindepth 1 -maxdepth 1 -name 'qt-*' ! -path "$QT_WIN_PREFIX" -exec rm -rf {} +
 }
