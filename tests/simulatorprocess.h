@@ -91,7 +91,14 @@ public:
     qint64 processId() const { return process.processId(); }
 
 private:
-    static QString text(const QByteArray& bytes) { return QString::fromLocal8Bit(bytes).remove(QLatin1Char('\r')); }
+    static QString text(const QByteArray& bytes)
+    {
+#ifdef Q_OS_WIN
+        return QString::fromLocal8Bit(bytes).remove(QLatin1Char('\r'));
+#else
+        return QString::fromLocal8Bit(bytes);
+#endif
+    }
 
     QProcess process;
     QString stdOut;

@@ -245,8 +245,12 @@ void TestSettingsStore::olderFileKeepsItsBytes()
         QVERIFY(store.sync());
     }
     // Rewritten: the same text, now in UTF-8.
+#ifdef Q_OS_WIN
     // Windows ends QSettings' lines with CR LF.
     const QByteArray now = readAll(file).replace("\r\n", "\n");
+#else
+    const QByteArray now = readAll(file);
+#endif
     QVERIFY2(now.contains("\nID=\"Esta\xc3\xa7\xc3\xa3o, S\xc3\xbc\x64\"\nIPdir=true\nK1=\xce\xa9\n"), now.constData());
     const SettingsStore store(freshCopy(file));
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
