@@ -63,8 +63,29 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
+; The uninstaller serves the install it sits in: the one for all users when
+; the machine's apps list names its folder, else the user's own. Started from
+; the apps list it runs without elevation; for all users it asks for it.
 Function un.onInit
-    !insertmacro ChooseScope
+    SetRegView 64
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == $INSTDIR
+        StrCpy $allUsers 1
+        SetShellVarContext all
+        UserInfo::GetAccountType
+        Pop $1
+        ${If} $1 != "Admin"
+            StrCpy $2 ""
+            ${If} ${Silent}
+                StrCpy $2 "/S"
+            ${EndIf}
+            ExecShell "runas" "$INSTDIR\uninstall.exe" "$2"
+            Quit
+        ${EndIf}
+    ${Else}
+        StrCpy $allUsers 0
+        SetShellVarContext current
+    ${EndIf}
 FunctionEnd
 
 Section "Zarel"
@@ -88,7 +109,7 @@ Section "Zarel"
         WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Zarel Radio Systems"
         WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarel.exe"
         WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /CurrentUser'
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
         WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
         WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     ${EndIf}
@@ -109,6 +130,7 @@ Section "Uninstall"
     RMDir "$INSTDIR\styles"
     RMDir "$INSTDIR"
     ${If} $allUsers == 1
+        SetRegView 64
         DeleteRegKey HKLM "${UNINSTALL_KEY}"
     ${Else}
         DeleteRegKey HKCU "${UNINSTALL_KEY}"
