@@ -1,37 +1,23 @@
 #include "stoprequests.h"
 
-#include <QMetaObject>
-
-#include <mutex>
+#include <atomic>
 #include <string>
 #include <thread>
 
 namespace {
 
-// The one live instance; the standard-input reader and the Windows console
-// handler run on threads of their own and post to it under this lock.
-std::mutex instanceLock;
-StopRequests* instance = nullptr;
+// Requests from the standard-input reader and the Windows console handler,
+// which run on threads of their own. Only these counters cross the threads:
+// the event loop collects them, so nothing of ours is handed over through
+// Qt's own (uninstrumented) queues.
+std::atomic<int> terminationsAsked {0};
+std::atomic<int> toggleSilenceAsked {0};
 
 enum class Request { Terminate, ToggleSilence };
 
 void post(Request request)
 {
-    std::lock_guard<std::mutex> lock(instanceLock);
-    if (instance == nullptr) {
-        return;
-    }
-    StopRequests* target = instance;
-    QMetaObject::invokeMethod(
-        target,
-        [target, request] {
-            if (request == Request::Terminate) {
-                Q_EMIT target->terminationRequested();
-            } else {
-                Q_EMIT target->silenceToggleRequested();
-            }
-        },
-        Qt::QueuedConnection);
+    ++(request == Request::Terminate ? terminationsAsked : toggleSilenceAsked);
 }
 
 // Reads a block of standard input as the system gives it; 0 at its end. Not
@@ -214,21 +200,33 @@ void StopRequests::readSignal() { }
 StopRequests::StopRequests(bool readStandardInput, QObject* parent)
     : QObject(parent)
 {
-    {
-        std::lock_guard<std::mutex> lock(instanceLock);
-        instance = this;
-    }
     watchSignals(this, &StopRequests::readSignal);
     if (readStandardInput) {
         std::thread(::readStandardInput).detach();
+    }
+#ifdef Q_OS_WIN
+    const bool otherThreads = true; // the console handler's
+#else
+    const bool otherThreads = readStandardInput;
+#endif
+    if (otherThreads) {
+        // Quick enough for an operator or a script.
+        connect(&collectTimer, &QTimer::timeout, this, &StopRequests::collect);
+        collectTimer.start(collectMs);
     }
 }
 
 StopRequests::~StopRequests()
 {
-    {
-        std::lock_guard<std::mutex> lock(instanceLock);
-        instance = nullptr;
-    }
     unwatchSignals();
+}
+
+void StopRequests::collect()
+{
+    for (int n = toggleSilenceAsked.exchange(0); n > 0; --n) {
+        Q_EMIT silenceToggleRequested();
+    }
+    if (terminationsAsked.exchange(0) > 0) {
+        Q_EMIT terminationRequested();
+    }
 }

@@ -2,6 +2,7 @@
 #define MERAXSIM_STOPREQUESTS_H
 
 #include <QObject>
+#include <QTimer>
 
 // Turns the ways an operator or a script stops the simulator into Qt signals
 // on the event loop, so it prints its summary and toggles silence safely:
@@ -23,7 +24,13 @@ Q_SIGNALS:
     void silenceToggleRequested();
 
 private:
+    static constexpr int collectMs = 50;
+
     void readSignal();
+    // Emits what the other threads asked for since the last time.
+    void collect();
+
+    QTimer collectTimer;
 };
 
 #endif // MERAXSIM_STOPREQUESTS_H
