@@ -1,8 +1,12 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include <cstdio>
+#include <QLocale>
 
+#include <cstdio>
+#include <vector>
+
+#include "app/languages.h"
 #include "app/mainwindow.h"
 #include "app/platformsetup.h"
 #include "app/settingslocation.h"
@@ -35,6 +39,24 @@ int main(int argc, char* argv[])
 {
     // Names the configuration folder: ~/.config/zarel, with no organisation.
     QCoreApplication::setApplicationName(QStringLiteral("zarel"));
+
+    // --lang is taken out first, so the profile stays the first argument.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const languages::Option language = languages::takeOption(arguments);
+    std::vector<QByteArray> keptBytes;
+    std::vector<char*> kept;
+    for (const QString& argument : arguments) {
+        keptBytes.push_back(argument.toLocal8Bit());
+    }
+    for (QByteArray& bytes : keptBytes) {
+        kept.push_back(bytes.data());
+    }
+    argc = static_cast<int>(kept.size());
+    kept.push_back(nullptr);
+    argv = kept.data();
     const QStringList rawArguments =
         argc > 1 ? QStringList {QString(), QString::fromLocal8Bit(argv[1])} : QStringList();
     const CommandLineRequest request = commandLineRequest(rawArguments);
@@ -51,6 +73,15 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // First, so a SIGTERM during start-up already closes the window cleanly.
     catchTerminationSignals();
+    const QString code = languages::choose(language.code, QLocale::system().uiLanguages());
+    if (language.given && code.isEmpty() && !language.code.startsWith(QLatin1String("en"))) {
+        std::fprintf(stderr, "zarel: no translation for '%s'; the panel speaks English (--lang %s)\n",
+                     language.code.toLocal8Bit().constData(),
+                     languages::available().join(QLatin1Char('|')).toLocal8Bit().constData());
+    }
+    if (!languages::install(app, code)) {
+        std::fprintf(stderr, "zarel: the translation '%s' could not be loaded\n", code.toLocal8Bit().constData());
+    }
     app.setWindowIcon(applicationIcon());
     qRegisterMetaType<MainWindow*>("MainWindow*");
 

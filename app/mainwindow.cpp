@@ -17,6 +17,7 @@
 #include "link/command.h"
 #include "link/threadcom.h"
 #include "panel/anchorlayout.h"
+#include "panel/panelaccess.h"
 
 std::atomic<bool> connected {false};
 // Fresh at load time, so the watchdog starts green.
@@ -73,6 +74,7 @@ MainWindow::MainWindow(QWidget* parent)
     pingLabel->setObjectName(QStringLiteral("labelPing"));
     ui->statusBar->addPermanentWidget(pingLabel);
     connect(ui->statusBar, &QStatusBar::messageChanged, this, &MainWindow::fitStatusMessage);
+    access = std::make_unique<PanelAccess>(ui, ui->statusBar);
 
     applySettings();
     registerAnchoredWidgets();

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
 
 #include "app/settingskeys.h"
 #include "link/command.h"
@@ -34,6 +35,8 @@ class ThreadLeitura;
 // folder of their concern: app/ (life cycle, settings), connection/ (connect,
 // polling, watchdog), link/ (commands, reports), panel/ (switching, split,
 // GPIO, rendering, colours, scaling), dialogs/ (the menu slots that open them).
+class PanelAccess;
+
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -254,6 +257,14 @@ private:
     PanelFlags panelFlags() const;
     void showStatus(const QString& text);
     void selectReceiver(quint8 receiver);
+
+    /* accessibility */
+    // Names every key and lamp with its state for screen readers; without
+    // `stateKnown` the panel shows nothing of the device.
+    void speakPanel(bool stateKnown);
+    std::unique_ptr<PanelAccess> access;
+    // The link as the operator was last told: lost, or answering.
+    bool linkLostSpoken = false;
 };
 
 // The settings file in applicationDir: settings.ini, or the profile file the

@@ -12,6 +12,7 @@
 #include "app/settingsstore.h"
 #include "connection/hostlookup.h"
 #include "forms/panelform.h"
+#include "panel/panelaccess.h"
 
 void MainWindow::applySettings()
 {
@@ -19,15 +20,20 @@ void MainWindow::applySettings()
     const auto text = [&settings](const QString& key) { return settings.text(key); };
 
     for (int n = 1; n <= group::Antennas; ++n) {
-        ui->antennaButtons[n - 1]->setText(wrapLabelText(text(settingskey::antennaCaption(n))));
+        access->antennaCaptions[n - 1] = text(settingskey::antennaCaption(n));
+        ui->antennaButtons[n - 1]->setText(wrapLabelText(access->antennaCaptions[n - 1]));
     }
     for (int n = 1; n <= group::Gpis; ++n) {
-        ui->gpiButtons[n - 1]->setText(wrapLabelText(text(settingskey::gpiCaption(n))));
+        access->gpiCaptions[n - 1] = text(settingskey::gpiCaption(n));
+        ui->gpiButtons[n - 1]->setText(wrapLabelText(access->gpiCaptions[n - 1]));
     }
     for (int n = 1; n <= group::Gpos; ++n) {
-        ui->gpoButtons[n - 1]->setText(wrapLabelText(text(settingskey::gpoCaption(n))));
+        access->gpoCaptions[n - 1] = text(settingskey::gpoCaption(n));
+        ui->gpoButtons[n - 1]->setText(wrapLabelText(access->gpoCaptions[n - 1]));
     }
     ui->labelID->setText(text(settingskey::StationId));
+    // Captions are part of what the keys are called.
+    speakPanel(connected);
 
     ui->actionRelease_ALL->setChecked(settings.value(settingskey::ReleaseAll).toBool());
     ui->actionSkyrail_WF->setChecked(settings.value(settingskey::SkyrailView).toBool());

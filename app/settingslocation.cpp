@@ -168,7 +168,7 @@ QString usageText(const QString& programDir, const QString& configDir)
         used += QStringLiteral("\n(read from %1, and copied there at the first change)")
                     .arg(QDir::toNativeSeparators(location.copiedFrom));
     }
-    return QStringLiteral("Usage: zarel [PROFILE]\n"
+    return QStringLiteral("Usage: zarel [--lang CODE] [PROFILE]\n"
                           "       zarel --help | --version\n"
                           "\n"
                           "Zarel is the remote-control panel of the Merax network antenna switch.\n"
@@ -176,6 +176,8 @@ QString usageText(const QString& programDir, const QString& configDir)
                           "  PROFILE      keep the settings in settings<PROFILE>.ini instead of settings.ini;\n"
                           "               it does not start with '-', and characters a file name cannot\n"
                           "               hold, such as '/', become '_'\n"
+                          "  --lang CODE  speak this language (de, es, fr, it, ja, pt_BR, or en)\n"
+                          "               instead of the system's\n"
                           "  -h, --help   show this text and quit\n"
                           "  --version    show the version and quit\n"
                           "\n"

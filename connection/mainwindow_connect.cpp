@@ -47,6 +47,7 @@ void MainWindow::openCom()
     // A new session judges its reports afresh, with the settings in force now.
     linkUsesIpDirectly = useIpDirectly;
     linkSession.start(linkclock::steadyNow());
+    linkLostSpoken = false;
     connected = true;
     bandLinkChanged();
     store.setValue(settingskey::Connected, 1);

@@ -5,6 +5,7 @@
 #include "connection/watchdog.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
+#include "panel/panelaccess.h"
 
 void MainWindow::callEnviar()
 {
@@ -23,6 +24,11 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
     QPushButton* power = w->ui->botaoPower;
     if (power->styleSheet() != style) {
         power->setStyleSheet(style);
+        // The operator who cannot see the POWER key hears it change.
+        if (connected && fresh == w->linkLostSpoken) {
+            w->linkLostSpoken = !fresh;
+            w->access->announce(fresh ? tr("The Merax answers again") : tr("No answer from the Merax"));
+        }
     }
     if (!fresh) {
         w->clearUI(w);

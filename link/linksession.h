@@ -61,6 +61,8 @@ public:
     // The round trip and loss field: "Ping: 12", "Ping: 120 · loss 20 %",
     // "no answer for 4 s"; empty before anything is known and when stopped.
     QString figures(qint64 now);
+    // The round trip in milliseconds, -1 before the first is measured.
+    qint64 roundTrip() const { return ledger.roundTrip(); }
     // After this long without an answer the field says so.
     static constexpr qint64 silenceShownAfterMs = 1000;
 

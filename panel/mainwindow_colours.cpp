@@ -1,5 +1,7 @@
 // The operator's GPIO button colours: a right press on a GPI or GPO button
-// picks its colour, kept in memory and in the settings file.
+// (or the menu key while it has the focus) picks its colour, kept in memory
+// and in the settings file.
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -13,7 +15,9 @@
 // never consumes one.
 bool MainWindow::eventFilter(QObject* object, QEvent* event)
 {
-    if (event->type() != QEvent::MouseButtonPress || ui == nullptr) {
+    const bool fromKeyboard = event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    if ((event->type() != QEvent::MouseButtonPress && !fromKeyboard) || ui == nullptr) {
         return false;
     }
     for (int i = 0; i < group::Gpis; ++i) {
@@ -27,10 +31,10 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
 
 void MainWindow::auxEFGPIOsColors(QObject* object, QEvent* e, QPushButton* b, QColor* c)
 {
-    if (object != b || e->type() != QEvent::MouseButtonPress) {
+    if (object != b) {
         return;
     }
-    if (static_cast<QMouseEvent*>(e)->button() != Qt::RightButton) {
+    if (e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() != Qt::RightButton) {
         return;
     }
     // Always starts from white, not from the button's colour. A lit button

@@ -13,8 +13,11 @@
 #include <QStatusBar>
 
 #include "app/mainwindow.h"
+#include "connection/watchdog.h"
 #include "forms/panelform.h"
+#include "link/linkclock.h"
 #include "panel/indicatorstyles.h"
+#include "panel/panelaccess.h"
 
 void MainWindow::applyPanelStyle(QWidget* widget, const QString& text)
 {
@@ -59,6 +62,7 @@ void MainWindow::clearUI(MainWindow* w)
 {
     MainWindow* const target = w != nullptr ? w : this;
     target->paintLooks(clearedLooks(target->panelFlags()));
+    target->speakPanel(false);
 }
 
 void MainWindow::updateUI(MainWindow* w)
@@ -66,6 +70,7 @@ void MainWindow::updateUI(MainWindow* w)
     MainWindow* const target = w != nullptr ? w : this;
     target->paintLooks(
         litLooks(target->deviceState, target->paintCache.colourStyles(target->gpioColors), target->panelFlags()));
+    target->speakPanel(true);
     if (!connected) {
         target->ui->actionConnect_to_Merax->setEnabled(true);
         target->ui->actionLAN_Settings->setEnabled(true);
@@ -88,6 +93,26 @@ void MainWindow::setColourStyle(QWidget* widget, const QColor& colour)
     applyPanelStyle(widget, colourStyleText(colour.red(), colour.green(), colour.blue()));
 }
 
+void MainWindow::speakPanel(bool stateKnown)
+{
+    if (!access) {
+        return; // still being built
+    }
+    PanelSpeechInput input;
+    input.state = deviceState;
+    input.stateKnown = stateKnown;
+    input.flags = panelFlags();
+    input.antennaCaptions = access->antennaCaptions;
+    input.gpiCaptions = access->gpiCaptions;
+    input.gpoCaptions = access->gpoCaptions;
+    if (connected) {
+        const bool fresh = reportIsFresh(linkclock::now() - lastReportTime);
+        input.link = fresh ? PanelSpeechInput::Link::Up : PanelSpeechInput::Link::Silent;
+        input.roundTripMs = linkSession.roundTrip();
+    }
+    access->speak(panelSpeech(input));
+}
+
 void MainWindow::showStatus(const QString& text)
 {
     ui->statusBar->showMessage(text, 0);
@@ -97,7 +122,14 @@ void MainWindow::fitStatusMessage(const QString& text)
 {
     QStatusBar* bar = ui->statusBar;
     // Not laid out before the window is shown: nothing to measure against.
-    if (fittingStatus || !bar->isVisible()) {
+    if (fittingStatus) {
+        return;
+    }
+    // Heard whole, as it appears; shortened below only for the eye.
+    if (access) {
+        access->announce(text);
+    }
+    if (!bar->isVisible()) {
         return;
     }
     // The message shares the bar with the band and round-trip fields.

@@ -25,7 +25,7 @@ for argument in "$@"; do
 done
 
 WIN_PACKAGES=(cmake make g++ perl python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis zip dpkg-dev
-    xz-utils qtbase5-dev-tools fonts-dejavu-core)
+    xz-utils qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n fonts-dejavu-core)
 [ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64)
 bash "$ROOT/scripts/install-deps.sh" "${WIN_PACKAGES[@]}"
 
@@ -50,6 +50,12 @@ for module in Core Gui Widgets Network; do
 done
 cp "$QT_WIN_PREFIX/plugins/platforms/qwindows.dll" "$folder/platforms/"
 cp "$QT_WIN_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+# Qt's own texts (buttons, the colour dialog) in the panel's languages: the
+# .qm files do not depend on the system, Debian's serve Windows too.
+mkdir -p "$folder/translations"
+for language in de es fr it ja pt_BR; do
+    cp "/usr/share/qt5/translations/qtbase_$language.qm" "$folder/translations/"
+done
 gcc_runtime="$(dirname "$("$WIN_TRIPLET-g++-posix" -print-libgcc-file-name)")"
 for dll in "$gcc_runtime/libgcc_s_seh-1.dll" "$gcc_runtime/libstdc++-6.dll" \
     "/usr/$WIN_TRIPLET/lib/libwinpthread-1.dll"; do

@@ -1,6 +1,10 @@
 # Shared by the run and test scripts.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 fonts-dejavu-core)
+BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 fonts-dejavu-core
+    qttools5-dev-tools qttranslations5-l10n fonts-ipafont-gothic)
+# The screen-reader test: a private X server and D-Bus session, the
+# accessibility bus and its Python client.
+A11Y_TEST_PACKAGES=(xvfb x11-utils dbus at-spi2-core python3-pyatspi)
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # build DIR [TARGET...]: configures (warnings are errors) and builds.

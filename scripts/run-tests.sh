@@ -12,7 +12,7 @@
 # ZAREL_WINDOWS=0 to leave out the Windows build.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" clang-format libhamlib-utils
+bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" "${A11Y_TEST_PACKAGES[@]}" clang-format libhamlib-utils
 
 stage() {
     echo

@@ -351,9 +351,16 @@ void TestMainWindow::commandLineAnswers_data()
     QTest::addColumn<int>("exitCode");
 
     QTest::newRow("help") << "--help"
-                          << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*settings<PROFILE>\\.ini" << 0;
+                          << "^Usage: zarel \\[--lang CODE\\] \\[PROFILE\\]\n(.|\n)*settings<PROFILE>\\.ini" << 0;
     QTest::newRow("short help") << "-h"
-                                << "^Usage: zarel \\[PROFILE\\]\n(.|\n)*--version" << 0;
+                                << "^Usage: zarel \\[--lang CODE\\] \\[PROFILE\\]\n(.|\n)*--version" << 0;
+    // The language option is taken out: what follows reads as before.
+    QTest::newRow("language, then help") << "--lang de --help"
+                                         << "^Usage: zarel \\[--lang CODE\\] \\[PROFILE\\]\n"
+                                         << 0;
+    QTest::newRow("language joined, then an unknown option") << "--lang=ja --bogus"
+                                                             << "^zarel: unknown option '--bogus'\n"
+                                                             << 2;
     QTest::newRow("version") << "--version"
                              << "^zarel \\d+\\.\\d+\\.\\d+\n$" << 0;
     // Refused before anything is written, not taken for a profile.
@@ -382,7 +389,7 @@ void TestMainWindow::commandLineAnswers()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     zarel.setProcessEnvironment(env);
-    zarel.start(program, {argument});
+    zarel.start(program, argument.split(QLatin1Char(' ')));
     QVERIFY(zarel.waitForFinished(10000));
     QCOMPARE(zarel.exitStatus(), QProcess::NormalExit);
     QCOMPARE(zarel.exitCode(), exitCode);

@@ -20,6 +20,7 @@
 
 #include <cmath>
 
+#include "app/languages.h"
 #include "dialogs/about.h"
 #include "dialogs/bandfollowdialog.h"
 #include "dialogs/formlancfg.h"
@@ -191,12 +192,19 @@ private Q_SLOTS:
     void everyTextWhole();
     void wholeAtScaleFactor_data();
     void wholeAtScaleFactor();
+    void wholeInEveryLanguage_data();
+    void wholeInEveryLanguage();
     void themeColoursReadable_data();
     void themeColoursReadable();
 };
 
 void TestTextFit::initTestCase()
 {
+    // A child run in another language measures the translated texts.
+    const QString language = qEnvironmentVariable("ZAREL_TEXTFIT_LANGUAGE");
+    if (!language.isEmpty()) {
+        QVERIFY(languages::install(*QCoreApplication::instance(), language));
+    }
     // Measuring another family would prove nothing about the packaged one.
     QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("DejaVu Sans"));
 }
@@ -275,6 +283,32 @@ void TestTextFit::wholeAtScaleFactor()
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), factor);
+    environment.insert(QStringLiteral("ZAREL_TEXTFIT_CHILD"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("everyTextWhole")});
+    QVERIFY(child.waitForFinished(60000));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
+}
+
+void TestTextFit::wholeInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : languages::available()) {
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+// The translations are installed before any widget exists, as the program does.
+void TestTextFit::wholeInEveryLanguage()
+{
+    if (childRun()) {
+        QSKIP("this is a child run");
+    }
+    QFETCH(QString, language);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZAREL_TEXTFIT_LANGUAGE"), language);
     environment.insert(QStringLiteral("ZAREL_TEXTFIT_CHILD"), QStringLiteral("1"));
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);

@@ -123,11 +123,13 @@ Section "Uninstall"
     Delete "$INSTDIR\*.dll"
     Delete "$INSTDIR\platforms\qwindows.dll"
     Delete "$INSTDIR\styles\qwindowsvistastyle.dll"
+    Delete "$INSTDIR\translations\qtbase_*.qm"
     Delete "$INSTDIR\copyright.txt"
     Delete "$INSTDIR\readme.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR\platforms"
     RMDir "$INSTDIR\styles"
+    RMDir "$INSTDIR\translations"
     RMDir "$INSTDIR"
     ${If} $allUsers == 1
         SetRegView 64

@@ -1,0 +1,177 @@
+#include "panel/panelaccess.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "forms/panelform.h"
+
+namespace {
+
+// Texts a screen reader says, in the operator's language.
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PanelAccess)
+};
+
+// Draws nothing (it has no size) and is only ever read by screen readers: a
+// notification shown with the text as its name.
+class NoticeWidget : public QWidget
+{
+public:
+    using QWidget::QWidget;
+};
+
+class NoticeAccessible : public QAccessibleWidget
+{
+public:
+    explicit NoticeAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Notification)
+    {
+    }
+};
+
+QAccessibleInterface* noticeFactory(const QString& className, QObject* object)
+{
+    Q_UNUSED(className)
+    if (auto* widget = dynamic_cast<NoticeWidget*>(object)) {
+        return new NoticeAccessible(widget);
+    }
+    return nullptr;
+}
+
+void setKey(QPushButton* button, const QKeySequence& key)
+{
+    button->setShortcut(key);
+    // A held key would press it again at every repeat.
+    button->setAutoRepeat(false);
+}
+
+QString withKey(const QString& description, const QKeySequence& key)
+{
+    return QStringLiteral("%1 (%2)").arg(description, key.toString(QKeySequence::NativeText));
+}
+
+} // namespace
+
+PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
+{
+    std::copy(ui->antennaButtons, ui->antennaButtons + group::Antennas, indicators.begin() + indicator::Antenna);
+    std::copy(ui->busyButtons, ui->busyButtons + group::Antennas, indicators.begin() + indicator::Busy);
+    indicators[indicator::Split] = ui->botaoSplit;
+    indicators[indicator::Send] = ui->botaoSend;
+    std::copy(ui->rotorButtons, ui->rotorButtons + group::Rotors, indicators.begin() + indicator::Rotor);
+    indicators[indicator::Rtx] = ui->botaoTeclaRTX;
+    std::copy(ui->rxButtons, ui->rxButtons + group::Receivers, indicators.begin() + indicator::Rx);
+    std::copy(ui->gpiButtons, ui->gpiButtons + group::Gpis, indicators.begin() + indicator::Gpi);
+    std::copy(ui->gpoButtons, ui->gpoButtons + group::Gpos, indicators.begin() + indicator::Gpo);
+    release = ui->botaoRelease;
+    power = ui->botaoPower;
+
+    // Keys beside F1 to F12 (antennas), Alt with a menu's letter and what
+    // screen readers keep (Insert, Caps Lock, the keypad).
+    const QKeySequence releaseKey(Qt::CTRL + Qt::Key_R);
+    const QKeySequence splitKey(Qt::CTRL + Qt::Key_S);
+    const QKeySequence rtxKey(Qt::ALT + Qt::Key_0);
+    setKey(ui->botaoRelease, releaseKey);
+    setKey(ui->botaoSplit, splitKey);
+    setKey(ui->botaoTeclaRTX, rtxKey);
+    ui->botaoRelease->setAccessibleDescription(withKey(Text::tr("Takes the radio off every antenna"), releaseKey));
+    ui->botaoSplit->setAccessibleDescription(withKey(Text::tr("Transmits and receives on two antennas"), splitKey));
+    ui->botaoTeclaRTX->setAccessibleDescription(withKey(Text::tr("Receives with the transceiver"), rtxKey));
+    for (int i = 0; i < group::Receivers; ++i) {
+        const QKeySequence key(Qt::ALT + Qt::Key_1 + i);
+        setKey(ui->rxButtons[i], key);
+        ui->rxButtons[i]->setAccessibleDescription(withKey(Text::tr("Receives with receiver %1").arg(i + 1), key));
+    }
+    for (int i = 0; i < group::Gpos; ++i) {
+        const QKeySequence key(Qt::CTRL + Qt::Key_1 + i);
+        setKey(ui->gpoButtons[i], key);
+        ui->gpoButtons[i]->setAccessibleDescription(
+            withKey(Text::tr("Switches output %1; the menu key picks its colour").arg(i + 1), key));
+    }
+    for (int i = 0; i < group::Antennas; ++i) {
+        ui->antennaButtons[i]->setAccessibleDescription(
+            withKey(Text::tr("Switches the radio to this antenna"), QKeySequence(Qt::Key_F1 + i)));
+        ui->busyButtons[i]->setAccessibleDescription(Text::tr("Lit while another station uses Ant %1").arg(i + 1));
+    }
+    for (int i = 0; i < group::Gpis; ++i) {
+        ui->gpiButtons[i]->setAccessibleDescription(Text::tr("Input %1; the menu key picks its colour").arg(i + 1));
+    }
+    for (int i = 0; i < group::Rotors; ++i) {
+        ui->rotorButtons[i]->setAccessibleDescription(Text::tr("Rotor %1").arg(i + 1));
+    }
+    ui->botaoSend->setAccessibleDescription(Text::tr("Lit while the station transmits"));
+    ui->botaoPower->setAccessibleDescription(Text::tr("The link to the Merax"));
+
+    // Left to right as the panel reads: the keys an operator uses most first,
+    // then the lamps.
+    QWidget* previous = nullptr;
+    const auto next = [&previous](QWidget* widget) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    };
+    for (QPushButton* button : ui->antennaButtons) {
+        next(button);
+    }
+    next(ui->botaoRelease);
+    next(ui->botaoSplit);
+    next(ui->botaoTeclaRTX);
+    for (QPushButton* button : ui->rxButtons) {
+        next(button);
+    }
+    for (QPushButton* button : ui->gpoButtons) {
+        next(button);
+    }
+    next(ui->botaoPower);
+    next(ui->botaoSend);
+    for (QPushButton* button : ui->busyButtons) {
+        next(button);
+    }
+    for (QPushButton* button : ui->rotorButtons) {
+        next(button);
+    }
+    for (QPushButton* button : ui->gpiButtons) {
+        next(button);
+    }
+
+    QAccessible::installFactory(noticeFactory);
+    notice = new NoticeWidget(statusBar);
+    notice->setObjectName(QStringLiteral("accessibleNotice"));
+    notice->setFocusPolicy(Qt::NoFocus);
+    notice->setGeometry(0, 0, 0, 0);
+    notice->hide();
+}
+
+void PanelAccess::speak(const PanelSpeech& speech)
+{
+    const auto name = [](QWidget* widget, const QString& text) {
+        if (widget->accessibleName() != text) {
+            widget->setAccessibleName(text);
+        }
+    };
+    for (int k = 0; k < indicator::Count; ++k) {
+        name(indicators[k], speech.names[k]);
+    }
+    name(release, speech.release);
+    name(power, speech.power);
+}
+
+void PanelAccess::announce(const QString& text)
+{
+    if (notice == nullptr || text.isEmpty()) {
+        return;
+    }
+    // Shown anew for every message: a screen reader presents a notification
+    // when it appears, the same text twice included.
+    notice->hide();
+    notice->setAccessibleName(text);
+    notice->show();
+    QAccessibleEvent alert(notice.data(), QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}

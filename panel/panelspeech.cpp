@@ -1,0 +1,121 @@
+#include "panel/panelspeech.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Texts a screen reader says, in the operator's language.
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PanelSpeech)
+};
+
+// "Ant 4", "20M YAGI", "selected" -> "Ant 4, 20M YAGI, selected"; empty parts left out.
+QString joined(std::initializer_list<QString> parts)
+{
+    QString text;
+    for (const QString& part : parts) {
+        if (part.isEmpty()) {
+            continue;
+        }
+        if (!text.isEmpty()) {
+            text += QStringLiteral(", ");
+        }
+        text += part;
+    }
+    return text;
+}
+
+QString onOff(bool known, bool on)
+{
+    if (!known) {
+        return QString();
+    }
+    return on ? Text::tr("on") : Text::tr("off");
+}
+
+bool bit(quint8 mask, int i)
+{
+    return (mask & (1u << i)) != 0;
+}
+
+QString antennaState(const DeviceState& s, int i)
+{
+    if (s.splitActive == 1) {
+        if (antennaIndex(s.selectedAntenna) == i) {
+            return Text::tr("transmit antenna (split)");
+        }
+        if (antennaIndex(s.splitRxAntenna) == i) {
+            return Text::tr("receive antenna (split)");
+        }
+        return QString();
+    }
+    return antennaIndex(s.selectedAntenna) == i ? Text::tr("selected") : QString();
+}
+
+bool antennaBusy(const DeviceState& s, int i)
+{
+    return i < 8 ? bit(s.busyMask1to8, i) : bit(s.busyMask9to12, i - 8);
+}
+
+} // namespace
+
+QString spokenCaption(const QString& caption)
+{
+    return caption.simplified();
+}
+
+PanelSpeech panelSpeech(const PanelSpeechInput& in)
+{
+    PanelSpeech speech;
+    const DeviceState& s = in.state;
+    const bool known = in.stateKnown;
+    for (int i = 0; i < group::Antennas; ++i) {
+        const QString state = known ? antennaState(s, i) : QString();
+        const QString busy = known && antennaBusy(s, i) ? Text::tr("busy elsewhere") : QString();
+        speech.names[indicator::Antenna + i] =
+            joined({Text::tr("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i]), state, busy});
+        speech.names[indicator::Busy + i] = joined({Text::tr("BUSY %1").arg(i + 1), onOff(known, antennaBusy(s, i))});
+    }
+    QString split = onOff(known, s.splitActive == 1);
+    if (in.flags.splitConfigPending) {
+        split = Text::tr("choose the receive antenna");
+    }
+    speech.names[indicator::Split] = joined({Text::tr("SPLIT"), split});
+    speech.names[indicator::Send] = joined({Text::tr("SEND"), onOff(known, s.sendActive == 1)});
+    for (int i = 0; i < group::Rotors; ++i) {
+        QString rotor = onOff(known, bit(s.rotorStates, i));
+        if (known && bit(s.rotorStates, i) && s.rotorBlink == 1) {
+            rotor = Text::tr("blinking");
+        }
+        speech.names[indicator::Rotor + i] = joined({Text::tr("RT %1").arg(i + 1), rotor});
+    }
+    speech.names[indicator::Rtx] = joined({Text::tr("RTX"), onOff(known, s.rtxActive == 1)});
+    for (int i = 0; i < group::Receivers; ++i) {
+        const bool on = s.rxActive == 1 && rxIndex(s.selectedRx) == i;
+        speech.names[indicator::Rx + i] = joined({Text::tr("RX %1").arg(i + 1), onOff(known, on)});
+    }
+    for (int i = 0; i < group::Gpis; ++i) {
+        speech.names[indicator::Gpi + i] = joined(
+            {Text::tr("GPI %1").arg(i + 1), spokenCaption(in.gpiCaptions[i]), onOff(known, bit(s.gpiStates, i))});
+    }
+    for (int i = 0; i < group::Gpos; ++i) {
+        speech.names[indicator::Gpo + i] = joined(
+            {Text::tr("GPO %1").arg(i + 1), spokenCaption(in.gpoCaptions[i]), onOff(known, bit(s.gpoStates, i))});
+    }
+    speech.release = Text::tr("RELEASE");
+    QString link;
+    switch (in.link) {
+    case PanelSpeechInput::Link::Off:
+        link = Text::tr("not connected");
+        break;
+    case PanelSpeechInput::Link::Silent:
+        link = Text::tr("no answer");
+        break;
+    case PanelSpeechInput::Link::Up:
+        link = in.roundTripMs >= 0 ? Text::tr("link up, ping %1 ms").arg(in.roundTripMs) : Text::tr("link up");
+        break;
+    }
+    speech.power = joined({Text::tr("POWER"), link});
+    return speech;
+}

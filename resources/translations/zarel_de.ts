@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BandFollowDialog</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>Ant %1 · %2</source>
+        <translation>Ant %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BandFollowing</name>
+    <message>
+        <source>Band following ignores %1</source>
+        <translation>Bandnachführung ignoriert %1</translation>
+    </message>
+    <message>
+        <source> · PTT unknown</source>
+        <translation> · PTT unbekannt</translation>
+    </message>
+    <message>
+        <source>PTT unknown: only the Merax SEND input guards switching</source>
+        <translation>PTT unbekannt: Nur der SEND-Eingang des Merax sichert das Umschalten ab</translation>
+    </message>
+    <message>
+        <source>Ant %1 waits for the end of the transmission</source>
+        <translation>Ant %1 wartet auf das Ende der Sendung</translation>
+    </message>
+    <message>
+        <source>Band following paused while split is on</source>
+        <translation>Bandnachführung pausiert, solange Split aktiv ist</translation>
+    </message>
+    <message>
+        <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
+        <translation>Ant %1 nicht umgeschaltet: Die Quelle des Funkgeräts ist während des Sendens weggefallen</translation>
+    </message>
+</context>
+<context>
+    <name>LinkSession</name>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>keine Antwort seit %1 s</translation>
+    </message>
+    <message>
+        <source> · loss %1 %</source>
+        <translation> · Verlust %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Settings NOT saved: %1 is read-only or the disk is full.</source>
+        <translation>Einstellungen NICHT gespeichert: %1 ist schreibgeschützt oder der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>%1 (copied from %2)</source>
+        <translation>%1 (kopiert von %2)</translation>
+    </message>
+    <message>
+        <source>Zarel</source>
+        <translation>Zarel</translation>
+    </message>
+    <message>
+        <source>Could not find host address. Check LAN Settings!</source>
+        <translation>Hostadresse nicht gefunden. Bitte LAN-Einstellungen prüfen!</translation>
+    </message>
+    <message>
+        <source>The device port &quot;%1&quot; is not a number from 1 to 65535. Check LAN Settings!</source>
+        <translation>Der Geräteport &quot;%1&quot; ist keine Zahl von 1 bis 65535. Bitte LAN-Einstellungen prüfen!</translation>
+    </message>
+    <message>
+        <source>LAN enabled</source>
+        <translation>LAN aktiviert</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Ignored a status report from %1</source>
+        <translation>Statusmeldung von %1 ignoriert</translation>
+    </message>
+    <message>
+        <source>%1 not confirmed by the Merax</source>
+        <translation>%1 vom Merax nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Split disabled</source>
+        <translation>Split deaktiviert</translation>
+    </message>
+    <message>
+        <source>Choose the RX position:</source>
+        <translation>RX-Position wählen:</translation>
+    </message>
+    <message>
+        <source>Split config cancelled!</source>
+        <translation>Split-Konfiguration abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Split configured succesfuly!</source>
+        <translation>Split erfolgreich konfiguriert!</translation>
+    </message>
+    <message>
+        <source>The Merax answers again</source>
+        <translation>Der Merax antwortet wieder</translation>
+    </message>
+    <message>
+        <source>No answer from the Merax</source>
+        <translation>Keine Antwort vom Merax</translation>
+    </message>
+</context>
+<context>
+    <name>PanelAccess</name>
+    <message>
+        <source>Takes the radio off every antenna</source>
+        <translation>Trennt das Funkgerät von allen Antennen</translation>
+    </message>
+    <message>
+        <source>Transmits and receives on two antennas</source>
+        <translation>Sendet und empfängt auf zwei Antennen</translation>
+    </message>
+    <message>
+        <source>Receives with the transceiver</source>
+        <translation>Empfängt mit dem Transceiver</translation>
+    </message>
+    <message>
+        <source>Receives with receiver %1</source>
+        <translation>Empfängt mit Empfänger %1</translation>
+    </message>
+    <message>
+        <source>Switches output %1; the menu key picks its colour</source>
+        <translation>Schaltet Ausgang %1; die Menütaste wählt seine Farbe</translation>
+    </message>
+    <message>
+        <source>Switches the radio to this antenna</source>
+        <translation>Schaltet das Funkgerät auf diese Antenne</translation>
+    </message>
+    <message>
+        <source>Lit while another station uses Ant %1</source>
+        <translation>Leuchtet, solange eine andere Station Ant %1 nutzt</translation>
+    </message>
+    <message>
+        <source>Input %1; the menu key picks its colour</source>
+        <translation>Eingang %1; die Menütaste wählt seine Farbe</translation>
+    </message>
+    <message>
+        <source>Rotor %1</source>
+        <translation>Rotor %1</translation>
+    </message>
+    <message>
+        <source>Lit while the station transmits</source>
+        <translation>Leuchtet, solange die Station sendet</translation>
+    </message>
+    <message>
+        <source>The link to the Merax</source>
+        <translation>Die Verbindung zum Merax</translation>
+    </message>
+</context>
+<context>
+    <name>PanelSpeech</name>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>transmit antenna (split)</source>
+        <translation>Sendeantenne (Split)</translation>
+    </message>
+    <message>
+        <source>receive antenna (split)</source>
+        <translation>Empfangsantenne (Split)</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>busy elsewhere</source>
+        <translation>anderweitig belegt</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>BUSY %1</source>
+        <translation>BUSY %1</translation>
+    </message>
+    <message>
+        <source>choose the receive antenna</source>
+        <translation>Empfangsantenne wählen</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>blinking</source>
+        <translation>blinkt</translation>
+    </message>
+    <message>
+        <source>RT %1</source>
+        <translation>RT %1</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX %1</source>
+        <translation>RX %1</translation>
+    </message>
+    <message>
+        <source>GPI %1</source>
+        <translation>GPI %1</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>link up, ping %1 ms</source>
+        <translation>Verbindung steht, Ping %1 ms</translation>
+    </message>
+    <message>
+        <source>link up</source>
+        <translation>Verbindung steht</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+</context>
+<context>
+    <name>RadioSource</name>
+    <message>
+        <source>Two loggers report radio %1: following %2</source>
+        <translation>Zwei Logger melden Funkgerät %1, verwendet wird %2</translation>
+    </message>
+    <message>
+        <source>rigctld: not connected</source>
+        <translation>rigctld: nicht verbunden</translation>
+    </message>
+    <message>
+        <source>rigctld: connection refused</source>
+        <translation>rigctld: Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>rigctld: unknown host</source>
+        <translation>rigctld: unbekannter Host</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, no answer</source>
+        <translation>rigctld: verbunden, keine Antwort</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, error %1</source>
+        <translation>rigctld: verbunden, Fehler %1</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, unreadable answer</source>
+        <translation>rigctld: verbunden, unlesbare Antwort</translation>
+    </message>
+    <message>
+        <source>rigctld: connected</source>
+        <translation>rigctld: verbunden</translation>
+    </message>
+    <message>
+        <source>logger: UDP port %1 unavailable</source>
+        <translation>Logger: UDP-Port %1 nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>logger: unknown host %1</source>
+        <translation>Logger: unbekannter Host %1</translation>
+    </message>
+    <message>
+        <source>logger: waiting for radio %1</source>
+        <translation>Logger: warte auf Funkgerät %1</translation>
+    </message>
+    <message>
+        <source>logger: radio %1, no frequency</source>
+        <translation>Logger: Funkgerät %1, keine Frequenz</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>kein Band</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>About Quorvan</source>
+        <translation>Über Quorvan</translation>
+    </message>
+    <message>
+        <source>Zarel :  Merax Remote Control</source>
+        <translation>Zarel :  Merax-Fernsteuerung</translation>
+    </message>
+    <message>
+        <source>Version: 1.1.2 (12/2019)</source>
+        <translation>Version: 1.1.2 (12/2019)</translation>
+    </message>
+    <message>
+        <source>Copyright © 2019 Zarel Radio Systems. All rights reserved.</source>
+        <translation>Copyright © 2019 Zarel Radio Systems. Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>www.zarel-radio.example</source>
+        <translation>www.zarel-radio.example</translation>
+    </message>
+</context>
+<context>
+    <name>bandFollow</name>
+    <message>
+        <source>Band Following</source>
+        <translation>Bandnachführung</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>rigctld (Hamlib)</source>
+        <translation>rigctld (Hamlib)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Logger broadcasts</source>
+        <translation>Logger-Broadcasts</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>UDP-Port</translation>
+    </message>
+    <message>
+        <source>From host:</source>
+        <translation>Von Host:</translation>
+    </message>
+    <message>
+        <source>any host</source>
+        <translation>jeder Host</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>any station</source>
+        <translation>jede Station</translation>
+    </message>
+    <message>
+        <source>Antenna per band</source>
+        <translation>Antenne je Band</translation>
+    </message>
+    <message>
+        <source>2200 m</source>
+        <translation>2200 m</translation>
+    </message>
+    <message>
+        <source>630 m</source>
+        <translation>630 m</translation>
+    </message>
+    <message>
+        <source>160 m</source>
+        <translation>160 m</translation>
+    </message>
+    <message>
+        <source>80 m</source>
+        <translation>80 m</translation>
+    </message>
+    <message>
+        <source>60 m</source>
+        <translation>60 m</translation>
+    </message>
+    <message>
+        <source>40 m</source>
+        <translation>40 m</translation>
+    </message>
+    <message>
+        <source>30 m</source>
+        <translation>30 m</translation>
+    </message>
+    <message>
+        <source>20 m</source>
+        <translation>20 m</translation>
+    </message>
+    <message>
+        <source>17 m</source>
+        <translation>17 m</translation>
+    </message>
+    <message>
+        <source>15 m</source>
+        <translation>15 m</translation>
+    </message>
+    <message>
+        <source>12 m</source>
+        <translation>12 m</translation>
+    </message>
+    <message>
+        <source>10 m</source>
+        <translation>10 m</translation>
+    </message>
+    <message>
+        <source>8 m</source>
+        <translation>8 m</translation>
+    </message>
+    <message>
+        <source>6 m</source>
+        <translation>6 m</translation>
+    </message>
+    <message>
+        <source>4 m</source>
+        <translation>4 m</translation>
+    </message>
+    <message>
+        <source>2 m</source>
+        <translation>2 m</translation>
+    </message>
+    <message>
+        <source>1.25 m</source>
+        <translation>1.25 m</translation>
+    </message>
+    <message>
+        <source>70 cm</source>
+        <translation>70 cm</translation>
+    </message>
+    <message>
+        <source>23 cm</source>
+        <translation>23 cm</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Auswahl merken</translation>
+    </message>
+    <message>
+        <source>Hold my own switching while transmitting</source>
+        <translation>Eigenes Umschalten beim Senden zurückhalten</translation>
+    </message>
+    <message>
+        <source>Switch only after receiving for</source>
+        <translation>Erst umschalten nach Empfang von</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+</context>
+<context>
+    <name>formLanCFG</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Insert the Merax&apos;s IP and port in use:</source>
+        <translation>IP-Adresse und Port des Merax:</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>PORT:</source>
+        <translation>PORT:</translation>
+    </message>
+    <message>
+        <source>Directly use IP</source>
+        <translation>IP direkt nutzen</translation>
+    </message>
+    <message>
+        <source>&quot;Directly use IP&quot; is ticked, but &quot;%1&quot; is not an IP address. Enter the Merax&apos;s IP address, or untick &quot;Directly use IP&quot; to look the name up.</source>
+        <translation>&quot;IP direkt nutzen&quot; ist angekreuzt, aber &quot;%1&quot; ist keine IP-Adresse. Geben Sie die IP-Adresse des Merax ein oder entfernen Sie das Häkchen bei &quot;IP direkt nutzen&quot;, um den Namen aufzulösen.</translation>
+    </message>
+    <message>
+        <source>Enter the Merax&apos;s IP address or host name.</source>
+        <translation>Geben Sie die IP-Adresse oder den Hostnamen des Merax ein.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>labels</name>
+    <message>
+        <source>Merax Label Config</source>
+        <translation>Merax-Beschriftungen</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Ant 1</source>
+        <translation>Ant 1</translation>
+    </message>
+    <message>
+        <source>Ant 2</source>
+        <translation>Ant 2</translation>
+    </message>
+    <message>
+        <source>Ant 3</source>
+        <translation>Ant 3</translation>
+    </message>
+    <message>
+        <source>Ant 4</source>
+        <translation>Ant 4</translation>
+    </message>
+    <message>
+        <source>Ant 5</source>
+        <translation>Ant 5</translation>
+    </message>
+    <message>
+        <source>Ant 6</source>
+        <translation>Ant 6</translation>
+    </message>
+    <message>
+        <source>Ant 7</source>
+        <translation>Ant 7</translation>
+    </message>
+    <message>
+        <source>Ant 8</source>
+        <translation>Ant 8</translation>
+    </message>
+    <message>
+        <source>Ant 9</source>
+        <translation>Ant 9</translation>
+    </message>
+    <message>
+        <source>Ant 10</source>
+        <translation>Ant 10</translation>
+    </message>
+    <message>
+        <source>Ant 11</source>
+        <translation>Ant 11</translation>
+    </message>
+    <message>
+        <source>Ant 12</source>
+        <translation>Ant 12</translation>
+    </message>
+    <message>
+        <source> GPI 1</source>
+        <translation> GPI 1</translation>
+    </message>
+    <message>
+        <source> GPI 2</source>
+        <translation> GPI 2</translation>
+    </message>
+    <message>
+        <source> GPI 3</source>
+        <translation> GPI 3</translation>
+    </message>
+    <message>
+        <source> GPI 4</source>
+        <translation> GPI 4</translation>
+    </message>
+    <message>
+        <source> GPI 5</source>
+        <translation> GPI 5</translation>
+    </message>
+    <message>
+        <source> GPI 6</source>
+        <translation> GPI 6</translation>
+    </message>
+    <message>
+        <source> GPI 7</source>
+        <translation> GPI 7</translation>
+    </message>
+    <message>
+        <source> GPI 8</source>
+        <translation> GPI 8</translation>
+    </message>
+    <message>
+        <source> GPO 1</source>
+        <translation> GPO 1</translation>
+    </message>
+    <message>
+        <source> GPO 2</source>
+        <translation> GPO 2</translation>
+    </message>
+    <message>
+        <source> GPO 3</source>
+        <translation> GPO 3</translation>
+    </message>
+    <message>
+        <source> GPO 4</source>
+        <translation> GPO 4</translation>
+    </message>
+    <message>
+        <source> GPO 5</source>
+        <translation> GPO 5</translation>
+    </message>
+    <message>
+        <source> GPO 6</source>
+        <translation> GPO 6</translation>
+    </message>
+    <message>
+        <source> GPO 7</source>
+        <translation> GPO 7</translation>
+    </message>
+    <message>
+        <source> GPO 8</source>
+        <translation> GPO 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+</context>
+<context>
+    <name>mainWindow</name>
+    <message>
+        <source>Zarel Remote Control</source>
+        <translation>Zarel-Fernsteuerung</translation>
+    </message>
+    <message>
+        <source>   Ant 1</source>
+        <translation>   Ant 1</translation>
+    </message>
+    <message>
+        <source>   Ant 2</source>
+        <translation>   Ant 2</translation>
+    </message>
+    <message>
+        <source>   Ant 3</source>
+        <translation>   Ant 3</translation>
+    </message>
+    <message>
+        <source>   Ant 4</source>
+        <translation>   Ant 4</translation>
+    </message>
+    <message>
+        <source>   Ant 5</source>
+        <translation>   Ant 5</translation>
+    </message>
+    <message>
+        <source>   Ant 6</source>
+        <translation>   Ant 6</translation>
+    </message>
+    <message>
+        <source>   Ant 7</source>
+        <translation>   Ant 7</translation>
+    </message>
+    <message>
+        <source>   Ant 8</source>
+        <translation>   Ant 8</translation>
+    </message>
+    <message>
+        <source>   Ant 9</source>
+        <translation>   Ant 9</translation>
+    </message>
+    <message>
+        <source>   Ant 10</source>
+        <translation>   Ant 10</translation>
+    </message>
+    <message>
+        <source>   Ant 11</source>
+        <translation>   Ant 11</translation>
+    </message>
+    <message>
+        <source>BUSY</source>
+        <translation>BUSY</translation>
+    </message>
+    <message>
+        <source>   Ant 12</source>
+        <translation>   Ant 12</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax-Fernsteuerung&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>RT 1</source>
+        <translation>RT 1</translation>
+    </message>
+    <message>
+        <source>RT 2</source>
+        <translation>RT 2</translation>
+    </message>
+    <message>
+        <source>RT 3</source>
+        <translation>RT 3</translation>
+    </message>
+    <message>
+        <source>RT 4</source>
+        <translation>RT 4</translation>
+    </message>
+    <message>
+        <source>RT 5</source>
+        <translation>RT 5</translation>
+    </message>
+    <message>
+        <source>RT 6</source>
+        <translation>RT 6</translation>
+    </message>
+    <message>
+        <source>RT 7</source>
+        <translation>RT 7</translation>
+    </message>
+    <message>
+        <source>RT 8</source>
+        <translation>RT 8</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX 1</source>
+        <translation>RX 1</translation>
+    </message>
+    <message>
+        <source>RX 2</source>
+        <translation>RX 2</translation>
+    </message>
+    <message>
+        <source>RX 3</source>
+        <translation>RX 3</translation>
+    </message>
+    <message>
+        <source>RX 4</source>
+        <translation>RX 4</translation>
+    </message>
+    <message>
+        <source>SKYRAIL WF</source>
+        <translation>SKYRAIL WF</translation>
+    </message>
+    <message>
+        <source>GPO 1</source>
+        <translation>GPO 1</translation>
+    </message>
+    <message>
+        <source>GPO 2</source>
+        <translation>GPO 2</translation>
+    </message>
+    <message>
+        <source>GPO 3</source>
+        <translation>GPO 3</translation>
+    </message>
+    <message>
+        <source>GPO 4</source>
+        <translation>GPO 4</translation>
+    </message>
+    <message>
+        <source>GPO 5</source>
+        <translation>GPO 5</translation>
+    </message>
+    <message>
+        <source>GPO 6</source>
+        <translation>GPO 6</translation>
+    </message>
+    <message>
+        <source>GPO 7</source>
+        <translation>GPO 7</translation>
+    </message>
+    <message>
+        <source>GPO 8</source>
+        <translation>GPO 8</translation>
+    </message>
+    <message>
+        <source>GPI 1</source>
+        <translation>GPI 1</translation>
+    </message>
+    <message>
+        <source>GPI 2</source>
+        <translation>GPI 2</translation>
+    </message>
+    <message>
+        <source>GPI 3</source>
+        <translation>GPI 3</translation>
+    </message>
+    <message>
+        <source>GPI 4</source>
+        <translation>GPI 4</translation>
+    </message>
+    <message>
+        <source>GPI 5</source>
+        <translation>GPI 5</translation>
+    </message>
+    <message>
+        <source>GPI 6</source>
+        <translation>GPI 6</translation>
+    </message>
+    <message>
+        <source>GPI 7</source>
+        <translation>GPI 7</translation>
+    </message>
+    <message>
+        <source>GPI 8</source>
+        <translation>GPI 8</translation>
+    </message>
+    <message>
+        <source>Serial Settings</source>
+        <translation>Serielle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Rotors Config</source>
+        <translation>Rotor-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Split Config</source>
+        <translation>Split-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Super Split Config</source>
+        <translation>Super-Split-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Release ALL</source>
+        <translation>ALLE freigeben</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Rotors</source>
+        <translation>Rotoren</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Super Split</source>
+        <translation>Super Split</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>LAN</source>
+        <translation>LAN</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Connect to Merax</source>
+        <translation>Mit Merax &amp;verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>&amp;Band Following...</source>
+        <translation>Band&amp;nachführung...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>&amp;About Quorvan</source>
+        <translation>Ü&amp;ber Quorvan</translation>
+    </message>
+    <message>
+        <source>&amp;Labels</source>
+        <translation>&amp;Beschriftungen</translation>
+    </message>
+    <message>
+        <source>LA&amp;N Settings</source>
+        <translation>&amp;LAN-Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;GPIO</source>
+        <translation>&amp;GPIO</translation>
+    </message>
+    <message>
+        <source>&amp;Skyrail WF</source>
+        <translation>&amp;Skyrail WF</translation>
+    </message>
+</context>
+</TS>

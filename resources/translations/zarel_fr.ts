@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BandFollowDialog</name>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>Ant %1 · %2</source>
+        <translation>Ant %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BandFollowing</name>
+    <message>
+        <source>Band following ignores %1</source>
+        <translation>Le suivi de bande ignore %1</translation>
+    </message>
+    <message>
+        <source> · PTT unknown</source>
+        <translation> · PTT inconnu</translation>
+    </message>
+    <message>
+        <source>PTT unknown: only the Merax SEND input guards switching</source>
+        <translation>PTT inconnu : seule l&apos;entrée SEND du Merax protège la commutation</translation>
+    </message>
+    <message>
+        <source>Ant %1 waits for the end of the transmission</source>
+        <translation>Ant %1 attend la fin de l&apos;émission</translation>
+    </message>
+    <message>
+        <source>Band following paused while split is on</source>
+        <translation>Suivi de bande suspendu tant que le split est actif</translation>
+    </message>
+    <message>
+        <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
+        <translation>Ant %1 non commutée : la source de la radio a disparu pendant l&apos;émission</translation>
+    </message>
+</context>
+<context>
+    <name>LinkSession</name>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>pas de réponse depuis %1 s</translation>
+    </message>
+    <message>
+        <source> · loss %1 %</source>
+        <translation> · perte %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Settings NOT saved: %1 is read-only or the disk is full.</source>
+        <translation>Paramètres NON enregistrés : %1 est en lecture seule ou le disque est plein.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Paramètres : %1</translation>
+    </message>
+    <message>
+        <source>%1 (copied from %2)</source>
+        <translation>%1 (copié depuis %2)</translation>
+    </message>
+    <message>
+        <source>Zarel</source>
+        <translation>Zarel</translation>
+    </message>
+    <message>
+        <source>Could not find host address. Check LAN Settings!</source>
+        <translation>Adresse de l&apos;hôte introuvable. Vérifiez les paramètres LAN !</translation>
+    </message>
+    <message>
+        <source>The device port &quot;%1&quot; is not a number from 1 to 65535. Check LAN Settings!</source>
+        <translation>Le port de l&apos;appareil &quot;%1&quot; n&apos;est pas un nombre de 1 à 65535. Vérifiez les paramètres LAN !</translation>
+    </message>
+    <message>
+        <source>LAN enabled</source>
+        <translation>LAN activé</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Ignored a status report from %1</source>
+        <translation>Rapport d&apos;état de %1 ignoré</translation>
+    </message>
+    <message>
+        <source>%1 not confirmed by the Merax</source>
+        <translation>Non confirmé par le Merax : %1</translation>
+    </message>
+    <message>
+        <source>Split disabled</source>
+        <translation>Split désactivé</translation>
+    </message>
+    <message>
+        <source>Choose the RX position:</source>
+        <translation>Choisissez la position RX :</translation>
+    </message>
+    <message>
+        <source>Split config cancelled!</source>
+        <translation>Configuration du split annulée !</translation>
+    </message>
+    <message>
+        <source>Split configured succesfuly!</source>
+        <translation>Split configuré avec succès !</translation>
+    </message>
+    <message>
+        <source>The Merax answers again</source>
+        <translation>Le Merax répond de nouveau</translation>
+    </message>
+    <message>
+        <source>No answer from the Merax</source>
+        <translation>Pas de réponse du Merax</translation>
+    </message>
+</context>
+<context>
+    <name>PanelAccess</name>
+    <message>
+        <source>Takes the radio off every antenna</source>
+        <translation>Déconnecte la radio de toutes les antennes</translation>
+    </message>
+    <message>
+        <source>Transmits and receives on two antennas</source>
+        <translation>Émet et reçoit sur deux antennes</translation>
+    </message>
+    <message>
+        <source>Receives with the transceiver</source>
+        <translation>Reçoit avec le transceiver</translation>
+    </message>
+    <message>
+        <source>Receives with receiver %1</source>
+        <translation>Reçoit avec le récepteur %1</translation>
+    </message>
+    <message>
+        <source>Switches output %1; the menu key picks its colour</source>
+        <translation>Commute la sortie %1 ; la touche Menu choisit sa couleur</translation>
+    </message>
+    <message>
+        <source>Switches the radio to this antenna</source>
+        <translation>Commute la radio sur cette antenne</translation>
+    </message>
+    <message>
+        <source>Lit while another station uses Ant %1</source>
+        <translation>Allumé tant qu&apos;une autre station utilise Ant %1</translation>
+    </message>
+    <message>
+        <source>Input %1; the menu key picks its colour</source>
+        <translation>Entrée %1 ; la touche Menu choisit sa couleur</translation>
+    </message>
+    <message>
+        <source>Rotor %1</source>
+        <translation>Rotor %1</translation>
+    </message>
+    <message>
+        <source>Lit while the station transmits</source>
+        <translation>Allumé pendant que la station émet</translation>
+    </message>
+    <message>
+        <source>The link to the Merax</source>
+        <translation>La liaison avec le Merax</translation>
+    </message>
+</context>
+<context>
+    <name>PanelSpeech</name>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>transmit antenna (split)</source>
+        <translation>antenne d&apos;émission (split)</translation>
+    </message>
+    <message>
+        <source>receive antenna (split)</source>
+        <translation>antenne de réception (split)</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>sélectionnée</translation>
+    </message>
+    <message>
+        <source>busy elsewhere</source>
+        <translation>occupée ailleurs</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>BUSY %1</source>
+        <translation>BUSY %1</translation>
+    </message>
+    <message>
+        <source>choose the receive antenna</source>
+        <translation>choisissez l&apos;antenne de réception</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>blinking</source>
+        <translation>clignotant</translation>
+    </message>
+    <message>
+        <source>RT %1</source>
+        <translation>RT %1</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX %1</source>
+        <translation>RX %1</translation>
+    </message>
+    <message>
+        <source>GPI %1</source>
+        <translation>GPI %1</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>link up, ping %1 ms</source>
+        <translation>liaison établie, ping %1 ms</translation>
+    </message>
+    <message>
+        <source>link up</source>
+        <translation>liaison établie</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>RadioSource</name>
+    <message>
+        <source>Two loggers report radio %1: following %2</source>
+        <translation>Deux loggers signalent la radio %1 : suivi de %2</translation>
+    </message>
+    <message>
+        <source>rigctld: not connected</source>
+        <translation>rigctld : non connecté</translation>
+    </message>
+    <message>
+        <source>rigctld: connection refused</source>
+        <translation>rigctld : connexion refusée</translation>
+    </message>
+    <message>
+        <source>rigctld: unknown host</source>
+        <translation>rigctld : hôte inconnu</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, no answer</source>
+        <translation>rigctld : connecté, pas de réponse</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, error %1</source>
+        <translation>rigctld : connecté, erreur %1</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, unreadable answer</source>
+        <translation>rigctld : connecté, réponse illisible</translation>
+    </message>
+    <message>
+        <source>rigctld: connected</source>
+        <translation>rigctld : connecté</translation>
+    </message>
+    <message>
+        <source>logger: UDP port %1 unavailable</source>
+        <translation>logger : port UDP %1 indisponible</translation>
+    </message>
+    <message>
+        <source>logger: unknown host %1</source>
+        <translation>logger : hôte inconnu %1</translation>
+    </message>
+    <message>
+        <source>logger: waiting for radio %1</source>
+        <translation>logger : en attente de la radio %1</translation>
+    </message>
+    <message>
+        <source>logger: radio %1, no frequency</source>
+        <translation>logger : radio %1, pas de fréquence</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>aucune bande</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>About Quorvan</source>
+        <translation>À propos de Quorvan</translation>
+    </message>
+    <message>
+        <source>Zarel :  Merax Remote Control</source>
+        <translation>Zarel :  Télécommande Merax</translation>
+    </message>
+    <message>
+        <source>Version: 1.1.2 (12/2019)</source>
+        <translation>Version : 1.1.2 (12/2019)</translation>
+    </message>
+    <message>
+        <source>Copyright © 2019 Zarel Radio Systems. All rights reserved.</source>
+        <translation>Copyright © 2019 Zarel Radio Systems. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>www.zarel-radio.example</source>
+        <translation>www.zarel-radio.example</translation>
+    </message>
+</context>
+<context>
+    <name>bandFollow</name>
+    <message>
+        <source>Band Following</source>
+        <translation>Suivi de bande</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>rigctld (Hamlib)</source>
+        <translation>rigctld (Hamlib)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Hôte</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Logger broadcasts</source>
+        <translation>Diffusions du logger</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>Port UDP</translation>
+    </message>
+    <message>
+        <source>From host:</source>
+        <translation>De l&apos;hôte :</translation>
+    </message>
+    <message>
+        <source>any host</source>
+        <translation>tout hôte</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Station :</translation>
+    </message>
+    <message>
+        <source>any station</source>
+        <translation>toute station</translation>
+    </message>
+    <message>
+        <source>Antenna per band</source>
+        <translation>Antenne par bande</translation>
+    </message>
+    <message>
+        <source>2200 m</source>
+        <translation>2200 m</translation>
+    </message>
+    <message>
+        <source>630 m</source>
+        <translation>630 m</translation>
+    </message>
+    <message>
+        <source>160 m</source>
+        <translation>160 m</translation>
+    </message>
+    <message>
+        <source>80 m</source>
+        <translation>80 m</translation>
+    </message>
+    <message>
+        <source>60 m</source>
+        <translation>60 m</translation>
+    </message>
+    <message>
+        <source>40 m</source>
+        <translation>40 m</translation>
+    </message>
+    <message>
+        <source>30 m</source>
+        <translation>30 m</translation>
+    </message>
+    <message>
+        <source>20 m</source>
+        <translation>20 m</translation>
+    </message>
+    <message>
+        <source>17 m</source>
+        <translation>17 m</translation>
+    </message>
+    <message>
+        <source>15 m</source>
+        <translation>15 m</translation>
+    </message>
+    <message>
+        <source>12 m</source>
+        <translation>12 m</translation>
+    </message>
+    <message>
+        <source>10 m</source>
+        <translation>10 m</translation>
+    </message>
+    <message>
+        <source>8 m</source>
+        <translation>8 m</translation>
+    </message>
+    <message>
+        <source>6 m</source>
+        <translation>6 m</translation>
+    </message>
+    <message>
+        <source>4 m</source>
+        <translation>4 m</translation>
+    </message>
+    <message>
+        <source>2 m</source>
+        <translation>2 m</translation>
+    </message>
+    <message>
+        <source>1.25 m</source>
+        <translation>1.25 m</translation>
+    </message>
+    <message>
+        <source>70 cm</source>
+        <translation>70 cm</translation>
+    </message>
+    <message>
+        <source>23 cm</source>
+        <translation>23 cm</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Mémoriser mon choix</translation>
+    </message>
+    <message>
+        <source>Hold my own switching while transmitting</source>
+        <translation>Retenir mes commutations pendant l&apos;émission</translation>
+    </message>
+    <message>
+        <source>Switch only after receiving for</source>
+        <translation>Commuter après une réception de</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+</context>
+<context>
+    <name>formLanCFG</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Insert the Merax&apos;s IP and port in use:</source>
+        <translation>Saisissez l&apos;IP et le port du Merax :</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>PORT:</source>
+        <translation>PORT:</translation>
+    </message>
+    <message>
+        <source>Directly use IP</source>
+        <translation>Adresse IP directe</translation>
+    </message>
+    <message>
+        <source>&quot;Directly use IP&quot; is ticked, but &quot;%1&quot; is not an IP address. Enter the Merax&apos;s IP address, or untick &quot;Directly use IP&quot; to look the name up.</source>
+        <translation>&quot;Adresse IP directe&quot; est coché, mais &quot;%1&quot; n&apos;est pas une adresse IP. Saisissez l&apos;adresse IP du Merax ou décochez &quot;Adresse IP directe&quot; pour résoudre le nom.</translation>
+    </message>
+    <message>
+        <source>Enter the Merax&apos;s IP address or host name.</source>
+        <translation>Saisissez l&apos;adresse IP ou le nom d&apos;hôte du Merax.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>Le port doit être un nombre de 1 à 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>labels</name>
+    <message>
+        <source>Merax Label Config</source>
+        <translation>Libellés du Merax</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Ant 1</source>
+        <translation>Ant 1</translation>
+    </message>
+    <message>
+        <source>Ant 2</source>
+        <translation>Ant 2</translation>
+    </message>
+    <message>
+        <source>Ant 3</source>
+        <translation>Ant 3</translation>
+    </message>
+    <message>
+        <source>Ant 4</source>
+        <translation>Ant 4</translation>
+    </message>
+    <message>
+        <source>Ant 5</source>
+        <translation>Ant 5</translation>
+    </message>
+    <message>
+        <source>Ant 6</source>
+        <translation>Ant 6</translation>
+    </message>
+    <message>
+        <source>Ant 7</source>
+        <translation>Ant 7</translation>
+    </message>
+    <message>
+        <source>Ant 8</source>
+        <translation>Ant 8</translation>
+    </message>
+    <message>
+        <source>Ant 9</source>
+        <translation>Ant 9</translation>
+    </message>
+    <message>
+        <source>Ant 10</source>
+        <translation>Ant 10</translation>
+    </message>
+    <message>
+        <source>Ant 11</source>
+        <translation>Ant 11</translation>
+    </message>
+    <message>
+        <source>Ant 12</source>
+        <translation>Ant 12</translation>
+    </message>
+    <message>
+        <source> GPI 1</source>
+        <translation> GPI 1</translation>
+    </message>
+    <message>
+        <source> GPI 2</source>
+        <translation> GPI 2</translation>
+    </message>
+    <message>
+        <source> GPI 3</source>
+        <translation> GPI 3</translation>
+    </message>
+    <message>
+        <source> GPI 4</source>
+        <translation> GPI 4</translation>
+    </message>
+    <message>
+        <source> GPI 5</source>
+        <translation> GPI 5</translation>
+    </message>
+    <message>
+        <source> GPI 6</source>
+        <translation> GPI 6</translation>
+    </message>
+    <message>
+        <source> GPI 7</source>
+        <translation> GPI 7</translation>
+    </message>
+    <message>
+        <source> GPI 8</source>
+        <translation> GPI 8</translation>
+    </message>
+    <message>
+        <source> GPO 1</source>
+        <translation> GPO 1</translation>
+    </message>
+    <message>
+        <source> GPO 2</source>
+        <translation> GPO 2</translation>
+    </message>
+    <message>
+        <source> GPO 3</source>
+        <translation> GPO 3</translation>
+    </message>
+    <message>
+        <source> GPO 4</source>
+        <translation> GPO 4</translation>
+    </message>
+    <message>
+        <source> GPO 5</source>
+        <translation> GPO 5</translation>
+    </message>
+    <message>
+        <source> GPO 6</source>
+        <translation> GPO 6</translation>
+    </message>
+    <message>
+        <source> GPO 7</source>
+        <translation> GPO 7</translation>
+    </message>
+    <message>
+        <source> GPO 8</source>
+        <translation> GPO 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>mainWindow</name>
+    <message>
+        <source>Zarel Remote Control</source>
+        <translation>Télécommande Zarel</translation>
+    </message>
+    <message>
+        <source>   Ant 1</source>
+        <translation>   Ant 1</translation>
+    </message>
+    <message>
+        <source>   Ant 2</source>
+        <translation>   Ant 2</translation>
+    </message>
+    <message>
+        <source>   Ant 3</source>
+        <translation>   Ant 3</translation>
+    </message>
+    <message>
+        <source>   Ant 4</source>
+        <translation>   Ant 4</translation>
+    </message>
+    <message>
+        <source>   Ant 5</source>
+        <translation>   Ant 5</translation>
+    </message>
+    <message>
+        <source>   Ant 6</source>
+        <translation>   Ant 6</translation>
+    </message>
+    <message>
+        <source>   Ant 7</source>
+        <translation>   Ant 7</translation>
+    </message>
+    <message>
+        <source>   Ant 8</source>
+        <translation>   Ant 8</translation>
+    </message>
+    <message>
+        <source>   Ant 9</source>
+        <translation>   Ant 9</translation>
+    </message>
+    <message>
+        <source>   Ant 10</source>
+        <translation>   Ant 10</translation>
+    </message>
+    <message>
+        <source>   Ant 11</source>
+        <translation>   Ant 11</translation>
+    </message>
+    <message>
+        <source>BUSY</source>
+        <translation>BUSY</translation>
+    </message>
+    <message>
+        <source>   Ant 12</source>
+        <translation>   Ant 12</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Télécommande Merax&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>RT 1</source>
+        <translation>RT 1</translation>
+    </message>
+    <message>
+        <source>RT 2</source>
+        <translation>RT 2</translation>
+    </message>
+    <message>
+        <source>RT 3</source>
+        <translation>RT 3</translation>
+    </message>
+    <message>
+        <source>RT 4</source>
+        <translation>RT 4</translation>
+    </message>
+    <message>
+        <source>RT 5</source>
+        <translation>RT 5</translation>
+    </message>
+    <message>
+        <source>RT 6</source>
+        <translation>RT 6</translation>
+    </message>
+    <message>
+        <source>RT 7</source>
+        <translation>RT 7</translation>
+    </message>
+    <message>
+        <source>RT 8</source>
+        <translation>RT 8</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX 1</source>
+        <translation>RX 1</translation>
+    </message>
+    <message>
+        <source>RX 2</source>
+        <translation>RX 2</translation>
+    </message>
+    <message>
+        <source>RX 3</source>
+        <translation>RX 3</translation>
+    </message>
+    <message>
+        <source>RX 4</source>
+        <translation>RX 4</translation>
+    </message>
+    <message>
+        <source>SKYRAIL WF</source>
+        <translation>SKYRAIL WF</translation>
+    </message>
+    <message>
+        <source>GPO 1</source>
+        <translation>GPO 1</translation>
+    </message>
+    <message>
+        <source>GPO 2</source>
+        <translation>GPO 2</translation>
+    </message>
+    <message>
+        <source>GPO 3</source>
+        <translation>GPO 3</translation>
+    </message>
+    <message>
+        <source>GPO 4</source>
+        <translation>GPO 4</translation>
+    </message>
+    <message>
+        <source>GPO 5</source>
+        <translation>GPO 5</translation>
+    </message>
+    <message>
+        <source>GPO 6</source>
+        <translation>GPO 6</translation>
+    </message>
+    <message>
+        <source>GPO 7</source>
+        <translation>GPO 7</translation>
+    </message>
+    <message>
+        <source>GPO 8</source>
+        <translation>GPO 8</translation>
+    </message>
+    <message>
+        <source>GPI 1</source>
+        <translation>GPI 1</translation>
+    </message>
+    <message>
+        <source>GPI 2</source>
+        <translation>GPI 2</translation>
+    </message>
+    <message>
+        <source>GPI 3</source>
+        <translation>GPI 3</translation>
+    </message>
+    <message>
+        <source>GPI 4</source>
+        <translation>GPI 4</translation>
+    </message>
+    <message>
+        <source>GPI 5</source>
+        <translation>GPI 5</translation>
+    </message>
+    <message>
+        <source>GPI 6</source>
+        <translation>GPI 6</translation>
+    </message>
+    <message>
+        <source>GPI 7</source>
+        <translation>GPI 7</translation>
+    </message>
+    <message>
+        <source>GPI 8</source>
+        <translation>GPI 8</translation>
+    </message>
+    <message>
+        <source>Serial Settings</source>
+        <translation>Paramètres série</translation>
+    </message>
+    <message>
+        <source>Rotors Config</source>
+        <translation>Configuration des rotors</translation>
+    </message>
+    <message>
+        <source>Split Config</source>
+        <translation>Configuration du split</translation>
+    </message>
+    <message>
+        <source>Super Split Config</source>
+        <translation>Configuration super split</translation>
+    </message>
+    <message>
+        <source>Release ALL</source>
+        <translation>TOUT libérer</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Rotors</source>
+        <translation>Rotors</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Super Split</source>
+        <translation>Super Split</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>LAN</source>
+        <translation>LAN</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Connect to Merax</source>
+        <translation>&amp;Connexion au Merax</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Déconnexion</translation>
+    </message>
+    <message>
+        <source>&amp;Band Following...</source>
+        <translation>Suivi de &amp;bande...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>À propos de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>&amp;About Quorvan</source>
+        <translation>À &amp;propos de Quorvan</translation>
+    </message>
+    <message>
+        <source>&amp;Labels</source>
+        <translation>&amp;Libellés</translation>
+    </message>
+    <message>
+        <source>LA&amp;N Settings</source>
+        <translation>Paramètres LA&amp;N</translation>
+    </message>
+    <message>
+        <source>&amp;GPIO</source>
+        <translation>&amp;GPIO</translation>
+    </message>
+    <message>
+        <source>&amp;Skyrail WF</source>
+        <translation>&amp;Skyrail WF</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>BandFollowDialog</name>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>Ant %1 · %2</source>
+        <translation>Ant %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BandFollowing</name>
+    <message>
+        <source>Band following ignores %1</source>
+        <translation>バンド追従: %1 は無視されます</translation>
+    </message>
+    <message>
+        <source> · PTT unknown</source>
+        <translation> · PTT 不明</translation>
+    </message>
+    <message>
+        <source>PTT unknown: only the Merax SEND input guards switching</source>
+        <translation>PTT 不明: 切替の保護は Merax の SEND 入力のみです</translation>
+    </message>
+    <message>
+        <source>Ant %1 waits for the end of the transmission</source>
+        <translation>Ant %1 は送信終了を待っています</translation>
+    </message>
+    <message>
+        <source>Band following paused while split is on</source>
+        <translation>スプリット中はバンド追従を一時停止しています</translation>
+    </message>
+    <message>
+        <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
+        <translation>Ant %1 は切り替えていません: 送信中に無線機の情報源が途絶えました</translation>
+    </message>
+</context>
+<context>
+    <name>LinkSession</name>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1 秒間応答なし</translation>
+    </message>
+    <message>
+        <source> · loss %1 %</source>
+        <translation> · ロス %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Settings NOT saved: %1 is read-only or the disk is full.</source>
+        <translation>設定は保存されていません: %1 が読み取り専用か、ディスクがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>設定: %1</translation>
+    </message>
+    <message>
+        <source>%1 (copied from %2)</source>
+        <translation>%1 (%2 からコピー)</translation>
+    </message>
+    <message>
+        <source>Zarel</source>
+        <translation>Zarel</translation>
+    </message>
+    <message>
+        <source>Could not find host address. Check LAN Settings!</source>
+        <translation>ホストのアドレスが見つかりません。LAN 設定を確認してください。</translation>
+    </message>
+    <message>
+        <source>The device port &quot;%1&quot; is not a number from 1 to 65535. Check LAN Settings!</source>
+        <translation>機器のポート &quot;%1&quot; は 1 から 65535 までの数値ではありません。LAN 設定を確認してください。</translation>
+    </message>
+    <message>
+        <source>LAN enabled</source>
+        <translation>LAN 有効</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>切断しました</translation>
+    </message>
+    <message>
+        <source>Ignored a status report from %1</source>
+        <translation>%1 からの状態報告を無視しました</translation>
+    </message>
+    <message>
+        <source>%1 not confirmed by the Merax</source>
+        <translation>Merax が %1 を確認しませんでした</translation>
+    </message>
+    <message>
+        <source>Split disabled</source>
+        <translation>スプリットを解除しました</translation>
+    </message>
+    <message>
+        <source>Choose the RX position:</source>
+        <translation>受信アンテナの位置を選んでください:</translation>
+    </message>
+    <message>
+        <source>Split config cancelled!</source>
+        <translation>スプリット設定をキャンセルしました</translation>
+    </message>
+    <message>
+        <source>Split configured succesfuly!</source>
+        <translation>スプリットを設定しました</translation>
+    </message>
+    <message>
+        <source>The Merax answers again</source>
+        <translation>Merax の応答が戻りました</translation>
+    </message>
+    <message>
+        <source>No answer from the Merax</source>
+        <translation>Merax から応答がありません</translation>
+    </message>
+</context>
+<context>
+    <name>PanelAccess</name>
+    <message>
+        <source>Takes the radio off every antenna</source>
+        <translation>無線機をすべてのアンテナから切り離します</translation>
+    </message>
+    <message>
+        <source>Transmits and receives on two antennas</source>
+        <translation>送信と受信を別々のアンテナで行います</translation>
+    </message>
+    <message>
+        <source>Receives with the transceiver</source>
+        <translation>トランシーバーで受信します</translation>
+    </message>
+    <message>
+        <source>Receives with receiver %1</source>
+        <translation>受信機 %1 で受信します</translation>
+    </message>
+    <message>
+        <source>Switches output %1; the menu key picks its colour</source>
+        <translation>出力 %1 を切り替えます。メニューキーで色を選べます</translation>
+    </message>
+    <message>
+        <source>Switches the radio to this antenna</source>
+        <translation>無線機をこのアンテナに切り替えます</translation>
+    </message>
+    <message>
+        <source>Lit while another station uses Ant %1</source>
+        <translation>他局が Ant %1 を使用中に点灯します</translation>
+    </message>
+    <message>
+        <source>Input %1; the menu key picks its colour</source>
+        <translation>入力 %1。メニューキーで色を選べます</translation>
+    </message>
+    <message>
+        <source>Rotor %1</source>
+        <translation>ローテーター %1</translation>
+    </message>
+    <message>
+        <source>Lit while the station transmits</source>
+        <translation>自局の送信中に点灯します</translation>
+    </message>
+    <message>
+        <source>The link to the Merax</source>
+        <translation>Merax との接続</translation>
+    </message>
+</context>
+<context>
+    <name>PanelSpeech</name>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>transmit antenna (split)</source>
+        <translation>送信アンテナ (スプリット)</translation>
+    </message>
+    <message>
+        <source>receive antenna (split)</source>
+        <translation>受信アンテナ (スプリット)</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>選択中</translation>
+    </message>
+    <message>
+        <source>busy elsewhere</source>
+        <translation>他局が使用中</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>BUSY %1</source>
+        <translation>BUSY %1</translation>
+    </message>
+    <message>
+        <source>choose the receive antenna</source>
+        <translation>受信アンテナを選んでください</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>blinking</source>
+        <translation>点滅中</translation>
+    </message>
+    <message>
+        <source>RT %1</source>
+        <translation>RT %1</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX %1</source>
+        <translation>RX %1</translation>
+    </message>
+    <message>
+        <source>GPI %1</source>
+        <translation>GPI %1</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>link up, ping %1 ms</source>
+        <translation>接続済み、ping %1 ms</translation>
+    </message>
+    <message>
+        <source>link up</source>
+        <translation>接続済み</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>RadioSource</name>
+    <message>
+        <source>Two loggers report radio %1: following %2</source>
+        <translation>2 つのロガーが無線機 %1 を報告しています: %2 に追従</translation>
+    </message>
+    <message>
+        <source>rigctld: not connected</source>
+        <translation>rigctld: 未接続</translation>
+    </message>
+    <message>
+        <source>rigctld: connection refused</source>
+        <translation>rigctld: 接続が拒否されました</translation>
+    </message>
+    <message>
+        <source>rigctld: unknown host</source>
+        <translation>rigctld: 不明なホスト</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, no answer</source>
+        <translation>rigctld: 接続済み、応答なし</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, error %1</source>
+        <translation>rigctld: 接続済み、エラー %1</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, unreadable answer</source>
+        <translation>rigctld: 接続済み、応答を解読できません</translation>
+    </message>
+    <message>
+        <source>rigctld: connected</source>
+        <translation>rigctld: 接続済み</translation>
+    </message>
+    <message>
+        <source>logger: UDP port %1 unavailable</source>
+        <translation>ロガー: UDP ポート %1 を使用できません</translation>
+    </message>
+    <message>
+        <source>logger: unknown host %1</source>
+        <translation>ロガー: 不明なホスト %1</translation>
+    </message>
+    <message>
+        <source>logger: waiting for radio %1</source>
+        <translation>ロガー: 無線機 %1 を待機中</translation>
+    </message>
+    <message>
+        <source>logger: radio %1, no frequency</source>
+        <translation>ロガー: 無線機 %1、周波数なし</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>バンド外</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>About Quorvan</source>
+        <translation>Quorvan について</translation>
+    </message>
+    <message>
+        <source>Zarel :  Merax Remote Control</source>
+        <translation>Zarel :  Merax リモートコントロール</translation>
+    </message>
+    <message>
+        <source>Version: 1.1.2 (12/2019)</source>
+        <translation>バージョン: 1.1.2 (12/2019)</translation>
+    </message>
+    <message>
+        <source>Copyright © 2019 Zarel Radio Systems. All rights reserved.</source>
+        <translation>Copyright © 2019 Zarel Radio Systems. 無断転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>www.zarel-radio.example</source>
+        <translation>www.zarel-radio.example</translation>
+    </message>
+</context>
+<context>
+    <name>bandFollow</name>
+    <message>
+        <source>Band Following</source>
+        <translation>バンド追従</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>無線機</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>rigctld (Hamlib)</source>
+        <translation>rigctld (Hamlib)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>ホスト</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Logger broadcasts</source>
+        <translation>ロガーからの配信</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>UDP ポート</translation>
+    </message>
+    <message>
+        <source>From host:</source>
+        <translation>送信元ホスト:</translation>
+    </message>
+    <message>
+        <source>any host</source>
+        <translation>すべてのホスト</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>局名:</translation>
+    </message>
+    <message>
+        <source>any station</source>
+        <translation>すべての局</translation>
+    </message>
+    <message>
+        <source>Antenna per band</source>
+        <translation>バンド別アンテナ</translation>
+    </message>
+    <message>
+        <source>2200 m</source>
+        <translation>2200 m</translation>
+    </message>
+    <message>
+        <source>630 m</source>
+        <translation>630 m</translation>
+    </message>
+    <message>
+        <source>160 m</source>
+        <translation>160 m</translation>
+    </message>
+    <message>
+        <source>80 m</source>
+        <translation>80 m</translation>
+    </message>
+    <message>
+        <source>60 m</source>
+        <translation>60 m</translation>
+    </message>
+    <message>
+        <source>40 m</source>
+        <translation>40 m</translation>
+    </message>
+    <message>
+        <source>30 m</source>
+        <translation>30 m</translation>
+    </message>
+    <message>
+        <source>20 m</source>
+        <translation>20 m</translation>
+    </message>
+    <message>
+        <source>17 m</source>
+        <translation>17 m</translation>
+    </message>
+    <message>
+        <source>15 m</source>
+        <translation>15 m</translation>
+    </message>
+    <message>
+        <source>12 m</source>
+        <translation>12 m</translation>
+    </message>
+    <message>
+        <source>10 m</source>
+        <translation>10 m</translation>
+    </message>
+    <message>
+        <source>8 m</source>
+        <translation>8 m</translation>
+    </message>
+    <message>
+        <source>6 m</source>
+        <translation>6 m</translation>
+    </message>
+    <message>
+        <source>4 m</source>
+        <translation>4 m</translation>
+    </message>
+    <message>
+        <source>2 m</source>
+        <translation>2 m</translation>
+    </message>
+    <message>
+        <source>1.25 m</source>
+        <translation>1.25 m</translation>
+    </message>
+    <message>
+        <source>70 cm</source>
+        <translation>70 cm</translation>
+    </message>
+    <message>
+        <source>23 cm</source>
+        <translation>23 cm</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>手動の選択を記憶</translation>
+    </message>
+    <message>
+        <source>Hold my own switching while transmitting</source>
+        <translation>送信中は手動切替も保留</translation>
+    </message>
+    <message>
+        <source>Switch only after receiving for</source>
+        <translation>切替前の受信待ち時間</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+</context>
+<context>
+    <name>formLanCFG</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Insert the Merax&apos;s IP and port in use:</source>
+        <translation>Merax の IP アドレスとポートを入力:</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>PORT:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Directly use IP</source>
+        <translation>IP を直接使用</translation>
+    </message>
+    <message>
+        <source>&quot;Directly use IP&quot; is ticked, but &quot;%1&quot; is not an IP address. Enter the Merax&apos;s IP address, or untick &quot;Directly use IP&quot; to look the name up.</source>
+        <translation>&quot;IP を直接使用&quot; がオンですが、&quot;%1&quot; は IP アドレスではありません。Merax の IP アドレスを入力するか、&quot;IP を直接使用&quot; をオフにして名前を解決してください。</translation>
+    </message>
+    <message>
+        <source>Enter the Merax&apos;s IP address or host name.</source>
+        <translation>Merax の IP アドレスまたはホスト名を入力してください。</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>ポートには 1 から 65535 までの数値を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>labels</name>
+    <message>
+        <source>Merax Label Config</source>
+        <translation>Merax ラベル設定</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Ant 1</source>
+        <translation>Ant 1</translation>
+    </message>
+    <message>
+        <source>Ant 2</source>
+        <translation>Ant 2</translation>
+    </message>
+    <message>
+        <source>Ant 3</source>
+        <translation>Ant 3</translation>
+    </message>
+    <message>
+        <source>Ant 4</source>
+        <translation>Ant 4</translation>
+    </message>
+    <message>
+        <source>Ant 5</source>
+        <translation>Ant 5</translation>
+    </message>
+    <message>
+        <source>Ant 6</source>
+        <translation>Ant 6</translation>
+    </message>
+    <message>
+        <source>Ant 7</source>
+        <translation>Ant 7</translation>
+    </message>
+    <message>
+        <source>Ant 8</source>
+        <translation>Ant 8</translation>
+    </message>
+    <message>
+        <source>Ant 9</source>
+        <translation>Ant 9</translation>
+    </message>
+    <message>
+        <source>Ant 10</source>
+        <translation>Ant 10</translation>
+    </message>
+    <message>
+        <source>Ant 11</source>
+        <translation>Ant 11</translation>
+    </message>
+    <message>
+        <source>Ant 12</source>
+        <translation>Ant 12</translation>
+    </message>
+    <message>
+        <source> GPI 1</source>
+        <translation> GPI 1</translation>
+    </message>
+    <message>
+        <source> GPI 2</source>
+        <translation> GPI 2</translation>
+    </message>
+    <message>
+        <source> GPI 3</source>
+        <translation> GPI 3</translation>
+    </message>
+    <message>
+        <source> GPI 4</source>
+        <translation> GPI 4</translation>
+    </message>
+    <message>
+        <source> GPI 5</source>
+        <translation> GPI 5</translation>
+    </message>
+    <message>
+        <source> GPI 6</source>
+        <translation> GPI 6</translation>
+    </message>
+    <message>
+        <source> GPI 7</source>
+        <translation> GPI 7</translation>
+    </message>
+    <message>
+        <source> GPI 8</source>
+        <translation> GPI 8</translation>
+    </message>
+    <message>
+        <source> GPO 1</source>
+        <translation> GPO 1</translation>
+    </message>
+    <message>
+        <source> GPO 2</source>
+        <translation> GPO 2</translation>
+    </message>
+    <message>
+        <source> GPO 3</source>
+        <translation> GPO 3</translation>
+    </message>
+    <message>
+        <source> GPO 4</source>
+        <translation> GPO 4</translation>
+    </message>
+    <message>
+        <source> GPO 5</source>
+        <translation> GPO 5</translation>
+    </message>
+    <message>
+        <source> GPO 6</source>
+        <translation> GPO 6</translation>
+    </message>
+    <message>
+        <source> GPO 7</source>
+        <translation> GPO 7</translation>
+    </message>
+    <message>
+        <source> GPO 8</source>
+        <translation> GPO 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>mainWindow</name>
+    <message>
+        <source>Zarel Remote Control</source>
+        <translation>Zarel リモートコントロール</translation>
+    </message>
+    <message>
+        <source>   Ant 1</source>
+        <translation>   Ant 1</translation>
+    </message>
+    <message>
+        <source>   Ant 2</source>
+        <translation>   Ant 2</translation>
+    </message>
+    <message>
+        <source>   Ant 3</source>
+        <translation>   Ant 3</translation>
+    </message>
+    <message>
+        <source>   Ant 4</source>
+        <translation>   Ant 4</translation>
+    </message>
+    <message>
+        <source>   Ant 5</source>
+        <translation>   Ant 5</translation>
+    </message>
+    <message>
+        <source>   Ant 6</source>
+        <translation>   Ant 6</translation>
+    </message>
+    <message>
+        <source>   Ant 7</source>
+        <translation>   Ant 7</translation>
+    </message>
+    <message>
+        <source>   Ant 8</source>
+        <translation>   Ant 8</translation>
+    </message>
+    <message>
+        <source>   Ant 9</source>
+        <translation>   Ant 9</translation>
+    </message>
+    <message>
+        <source>   Ant 10</source>
+        <translation>   Ant 10</translation>
+    </message>
+    <message>
+        <source>   Ant 11</source>
+        <translation>   Ant 11</translation>
+    </message>
+    <message>
+        <source>BUSY</source>
+        <translation>BUSY</translation>
+    </message>
+    <message>
+        <source>   Ant 12</source>
+        <translation>   Ant 12</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax リモコン&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>RT 1</source>
+        <translation>RT 1</translation>
+    </message>
+    <message>
+        <source>RT 2</source>
+        <translation>RT 2</translation>
+    </message>
+    <message>
+        <source>RT 3</source>
+        <translation>RT 3</translation>
+    </message>
+    <message>
+        <source>RT 4</source>
+        <translation>RT 4</translation>
+    </message>
+    <message>
+        <source>RT 5</source>
+        <translation>RT 5</translation>
+    </message>
+    <message>
+        <source>RT 6</source>
+        <translation>RT 6</translation>
+    </message>
+    <message>
+        <source>RT 7</source>
+        <translation>RT 7</translation>
+    </message>
+    <message>
+        <source>RT 8</source>
+        <translation>RT 8</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX 1</source>
+        <translation>RX 1</translation>
+    </message>
+    <message>
+        <source>RX 2</source>
+        <translation>RX 2</translation>
+    </message>
+    <message>
+        <source>RX 3</source>
+        <translation>RX 3</translation>
+    </message>
+    <message>
+        <source>RX 4</source>
+        <translation>RX 4</translation>
+    </message>
+    <message>
+        <source>SKYRAIL WF</source>
+        <translation>SKYRAIL WF</translation>
+    </message>
+    <message>
+        <source>GPO 1</source>
+        <translation>GPO 1</translation>
+    </message>
+    <message>
+        <source>GPO 2</source>
+        <translation>GPO 2</translation>
+    </message>
+    <message>
+        <source>GPO 3</source>
+        <translation>GPO 3</translation>
+    </message>
+    <message>
+        <source>GPO 4</source>
+        <translation>GPO 4</translation>
+    </message>
+    <message>
+        <source>GPO 5</source>
+        <translation>GPO 5</translation>
+    </message>
+    <message>
+        <source>GPO 6</source>
+        <translation>GPO 6</translation>
+    </message>
+    <message>
+        <source>GPO 7</source>
+        <translation>GPO 7</translation>
+    </message>
+    <message>
+        <source>GPO 8</source>
+        <translation>GPO 8</translation>
+    </message>
+    <message>
+        <source>GPI 1</source>
+        <translation>GPI 1</translation>
+    </message>
+    <message>
+        <source>GPI 2</source>
+        <translation>GPI 2</translation>
+    </message>
+    <message>
+        <source>GPI 3</source>
+        <translation>GPI 3</translation>
+    </message>
+    <message>
+        <source>GPI 4</source>
+        <translation>GPI 4</translation>
+    </message>
+    <message>
+        <source>GPI 5</source>
+        <translation>GPI 5</translation>
+    </message>
+    <message>
+        <source>GPI 6</source>
+        <translation>GPI 6</translation>
+    </message>
+    <message>
+        <source>GPI 7</source>
+        <translation>GPI 7</translation>
+    </message>
+    <message>
+        <source>GPI 8</source>
+        <translation>GPI 8</translation>
+    </message>
+    <message>
+        <source>Serial Settings</source>
+        <translation>シリアル設定</translation>
+    </message>
+    <message>
+        <source>Rotors Config</source>
+        <translation>ローテーター設定</translation>
+    </message>
+    <message>
+        <source>Split Config</source>
+        <translation>スプリット設定</translation>
+    </message>
+    <message>
+        <source>Super Split Config</source>
+        <translation>スーパースプリット設定</translation>
+    </message>
+    <message>
+        <source>Release ALL</source>
+        <translation>すべて解放</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Rotors</source>
+        <translation>ローテーター</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>スプリット</translation>
+    </message>
+    <message>
+        <source>Super Split</source>
+        <translation>スーパースプリット</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>シリアル</translation>
+    </message>
+    <message>
+        <source>LAN</source>
+        <translation>LAN</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Connect to Merax</source>
+        <translation>Merax に接続(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>切断(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Band Following...</source>
+        <translation>バンド追従(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Qt について(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;About Quorvan</source>
+        <translation>Quorvan について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Labels</source>
+        <translation>ラベル(&amp;L)</translation>
+    </message>
+    <message>
+        <source>LA&amp;N Settings</source>
+        <translation>LAN 設定(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;GPIO</source>
+        <translation>GPIO(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Skyrail WF</source>
+        <translation>Skyrail WF(&amp;S)</translation>
+    </message>
+</context>
+</TS>

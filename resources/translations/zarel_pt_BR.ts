@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>BandFollowDialog</name>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>Ant %1 · %2</source>
+        <translation>Ant %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BandFollowing</name>
+    <message>
+        <source>Band following ignores %1</source>
+        <translation>O acompanhamento de banda ignora %1</translation>
+    </message>
+    <message>
+        <source> · PTT unknown</source>
+        <translation> · PTT desconhecido</translation>
+    </message>
+    <message>
+        <source>PTT unknown: only the Merax SEND input guards switching</source>
+        <translation>PTT desconhecido: só a entrada SEND do Merax protege a comutação</translation>
+    </message>
+    <message>
+        <source>Ant %1 waits for the end of the transmission</source>
+        <translation>Ant %1 aguarda o fim da transmissão</translation>
+    </message>
+    <message>
+        <source>Band following paused while split is on</source>
+        <translation>Acompanhamento de banda pausado enquanto o split está ativo</translation>
+    </message>
+    <message>
+        <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
+        <translation>Ant %1 não comutada: a fonte do rádio sumiu durante a transmissão</translation>
+    </message>
+</context>
+<context>
+    <name>LinkSession</name>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>sem resposta há %1 s</translation>
+    </message>
+    <message>
+        <source> · loss %1 %</source>
+        <translation> · perda %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Settings NOT saved: %1 is read-only or the disk is full.</source>
+        <translation>Configurações NÃO salvas: %1 é somente leitura ou o disco está cheio.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Configurações: %1</translation>
+    </message>
+    <message>
+        <source>%1 (copied from %2)</source>
+        <translation>%1 (copiado de %2)</translation>
+    </message>
+    <message>
+        <source>Zarel</source>
+        <translation>Zarel</translation>
+    </message>
+    <message>
+        <source>Could not find host address. Check LAN Settings!</source>
+        <translation>Endereço do host não encontrado. Verifique as configurações de LAN!</translation>
+    </message>
+    <message>
+        <source>The device port &quot;%1&quot; is not a number from 1 to 65535. Check LAN Settings!</source>
+        <translation>A porta do dispositivo &quot;%1&quot; não é um número de 1 a 65535. Verifique as configurações de LAN!</translation>
+    </message>
+    <message>
+        <source>LAN enabled</source>
+        <translation>LAN ativada</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Ignored a status report from %1</source>
+        <translation>Relatório de status de %1 ignorado</translation>
+    </message>
+    <message>
+        <source>%1 not confirmed by the Merax</source>
+        <translation>%1 sem confirmação do Merax</translation>
+    </message>
+    <message>
+        <source>Split disabled</source>
+        <translation>Split desativado</translation>
+    </message>
+    <message>
+        <source>Choose the RX position:</source>
+        <translation>Escolha a posição de RX:</translation>
+    </message>
+    <message>
+        <source>Split config cancelled!</source>
+        <translation>Configuração de split cancelada!</translation>
+    </message>
+    <message>
+        <source>Split configured succesfuly!</source>
+        <translation>Split configurado com sucesso!</translation>
+    </message>
+    <message>
+        <source>The Merax answers again</source>
+        <translation>O Merax voltou a responder</translation>
+    </message>
+    <message>
+        <source>No answer from the Merax</source>
+        <translation>Sem resposta do Merax</translation>
+    </message>
+</context>
+<context>
+    <name>PanelAccess</name>
+    <message>
+        <source>Takes the radio off every antenna</source>
+        <translation>Desconecta o rádio de todas as antenas</translation>
+    </message>
+    <message>
+        <source>Transmits and receives on two antennas</source>
+        <translation>Transmite e recebe em duas antenas</translation>
+    </message>
+    <message>
+        <source>Receives with the transceiver</source>
+        <translation>Recebe com o transceptor</translation>
+    </message>
+    <message>
+        <source>Receives with receiver %1</source>
+        <translation>Recebe com o receptor %1</translation>
+    </message>
+    <message>
+        <source>Switches output %1; the menu key picks its colour</source>
+        <translation>Comuta a saída %1; a tecla de menu escolhe a cor</translation>
+    </message>
+    <message>
+        <source>Switches the radio to this antenna</source>
+        <translation>Comuta o rádio para esta antena</translation>
+    </message>
+    <message>
+        <source>Lit while another station uses Ant %1</source>
+        <translation>Aceso enquanto outra estação usa a Ant %1</translation>
+    </message>
+    <message>
+        <source>Input %1; the menu key picks its colour</source>
+        <translation>Entrada %1; a tecla de menu escolhe a cor</translation>
+    </message>
+    <message>
+        <source>Rotor %1</source>
+        <translation>Rotor %1</translation>
+    </message>
+    <message>
+        <source>Lit while the station transmits</source>
+        <translation>Aceso enquanto a estação transmite</translation>
+    </message>
+    <message>
+        <source>The link to the Merax</source>
+        <translation>A conexão com o Merax</translation>
+    </message>
+</context>
+<context>
+    <name>PanelSpeech</name>
+    <message>
+        <source>on</source>
+        <translation>ligado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desligado</translation>
+    </message>
+    <message>
+        <source>transmit antenna (split)</source>
+        <translation>antena de transmissão (split)</translation>
+    </message>
+    <message>
+        <source>receive antenna (split)</source>
+        <translation>antena de recepção (split)</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>selecionada</translation>
+    </message>
+    <message>
+        <source>busy elsewhere</source>
+        <translation>ocupada por outra estação</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>BUSY %1</source>
+        <translation>BUSY %1</translation>
+    </message>
+    <message>
+        <source>choose the receive antenna</source>
+        <translation>escolha a antena de recepção</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>blinking</source>
+        <translation>piscando</translation>
+    </message>
+    <message>
+        <source>RT %1</source>
+        <translation>RT %1</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX %1</source>
+        <translation>RX %1</translation>
+    </message>
+    <message>
+        <source>GPI %1</source>
+        <translation>GPI %1</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>não conectado</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>link up, ping %1 ms</source>
+        <translation>conexão ativa, ping %1 ms</translation>
+    </message>
+    <message>
+        <source>link up</source>
+        <translation>conexão ativa</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anular</translation>
+    </message>
+</context>
+<context>
+    <name>RadioSource</name>
+    <message>
+        <source>Two loggers report radio %1: following %2</source>
+        <translation>Dois loggers informam o rádio %1: seguindo %2</translation>
+    </message>
+    <message>
+        <source>rigctld: not connected</source>
+        <translation>rigctld: não conectado</translation>
+    </message>
+    <message>
+        <source>rigctld: connection refused</source>
+        <translation>rigctld: conexão recusada</translation>
+    </message>
+    <message>
+        <source>rigctld: unknown host</source>
+        <translation>rigctld: host desconhecido</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, no answer</source>
+        <translation>rigctld: conectado, sem resposta</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, error %1</source>
+        <translation>rigctld: conectado, erro %1</translation>
+    </message>
+    <message>
+        <source>rigctld: connected, unreadable answer</source>
+        <translation>rigctld: conectado, resposta ilegível</translation>
+    </message>
+    <message>
+        <source>rigctld: connected</source>
+        <translation>rigctld: conectado</translation>
+    </message>
+    <message>
+        <source>logger: UDP port %1 unavailable</source>
+        <translation>logger: porta UDP %1 indisponível</translation>
+    </message>
+    <message>
+        <source>logger: unknown host %1</source>
+        <translation>logger: host desconhecido %1</translation>
+    </message>
+    <message>
+        <source>logger: waiting for radio %1</source>
+        <translation>logger: aguardando o rádio %1</translation>
+    </message>
+    <message>
+        <source>logger: radio %1, no frequency</source>
+        <translation>logger: rádio %1, sem frequência</translation>
+    </message>
+    <message>
+        <source>no band</source>
+        <translation>sem banda</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>About Quorvan</source>
+        <translation>Sobre o Quorvan</translation>
+    </message>
+    <message>
+        <source>Zarel :  Merax Remote Control</source>
+        <translation>Zarel :  Controle remoto Merax</translation>
+    </message>
+    <message>
+        <source>Version: 1.1.2 (12/2019)</source>
+        <translation>Versão: 1.1.2 (12/2019)</translation>
+    </message>
+    <message>
+        <source>Copyright © 2019 Zarel Radio Systems. All rights reserved.</source>
+        <translation>Copyright © 2019 Zarel Radio Systems. Direitos reservados.</translation>
+    </message>
+    <message>
+        <source>www.zarel-radio.example</source>
+        <translation>www.zarel-radio.example</translation>
+    </message>
+</context>
+<context>
+    <name>bandFollow</name>
+    <message>
+        <source>Band Following</source>
+        <translation>Acompanhamento de banda</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>rigctld (Hamlib)</source>
+        <translation>rigctld (Hamlib)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Logger broadcasts</source>
+        <translation>Broadcast do logger</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>Porta UDP</translation>
+    </message>
+    <message>
+        <source>From host:</source>
+        <translation>Do host:</translation>
+    </message>
+    <message>
+        <source>any host</source>
+        <translation>qualquer host</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Estação:</translation>
+    </message>
+    <message>
+        <source>any station</source>
+        <translation>qualquer estação</translation>
+    </message>
+    <message>
+        <source>Antenna per band</source>
+        <translation>Antena por banda</translation>
+    </message>
+    <message>
+        <source>2200 m</source>
+        <translation>2200 m</translation>
+    </message>
+    <message>
+        <source>630 m</source>
+        <translation>630 m</translation>
+    </message>
+    <message>
+        <source>160 m</source>
+        <translation>160 m</translation>
+    </message>
+    <message>
+        <source>80 m</source>
+        <translation>80 m</translation>
+    </message>
+    <message>
+        <source>60 m</source>
+        <translation>60 m</translation>
+    </message>
+    <message>
+        <source>40 m</source>
+        <translation>40 m</translation>
+    </message>
+    <message>
+        <source>30 m</source>
+        <translation>30 m</translation>
+    </message>
+    <message>
+        <source>20 m</source>
+        <translation>20 m</translation>
+    </message>
+    <message>
+        <source>17 m</source>
+        <translation>17 m</translation>
+    </message>
+    <message>
+        <source>15 m</source>
+        <translation>15 m</translation>
+    </message>
+    <message>
+        <source>12 m</source>
+        <translation>12 m</translation>
+    </message>
+    <message>
+        <source>10 m</source>
+        <translation>10 m</translation>
+    </message>
+    <message>
+        <source>8 m</source>
+        <translation>8 m</translation>
+    </message>
+    <message>
+        <source>6 m</source>
+        <translation>6 m</translation>
+    </message>
+    <message>
+        <source>4 m</source>
+        <translation>4 m</translation>
+    </message>
+    <message>
+        <source>2 m</source>
+        <translation>2 m</translation>
+    </message>
+    <message>
+        <source>1.25 m</source>
+        <translation>1.25 m</translation>
+    </message>
+    <message>
+        <source>70 cm</source>
+        <translation>70 cm</translation>
+    </message>
+    <message>
+        <source>23 cm</source>
+        <translation>23 cm</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Lembrar minha escolha</translation>
+    </message>
+    <message>
+        <source>Hold my own switching while transmitting</source>
+        <translation>Reter minhas comutações ao transmitir</translation>
+    </message>
+    <message>
+        <source>Switch only after receiving for</source>
+        <translation>Comutar só após receber por</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+</context>
+<context>
+    <name>formLanCFG</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Insert the Merax&apos;s IP and port in use:</source>
+        <translation>Informe o IP e a porta do Merax:</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>PORT:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Directly use IP</source>
+        <translation>Usar IP direto</translation>
+    </message>
+    <message>
+        <source>&quot;Directly use IP&quot; is ticked, but &quot;%1&quot; is not an IP address. Enter the Merax&apos;s IP address, or untick &quot;Directly use IP&quot; to look the name up.</source>
+        <translation>&quot;Usar IP direto&quot; está marcado, mas &quot;%1&quot; não é um endereço IP. Informe o endereço IP do Merax ou desmarque &quot;Usar IP direto&quot; para resolver o nome.</translation>
+    </message>
+    <message>
+        <source>Enter the Merax&apos;s IP address or host name.</source>
+        <translation>Informe o endereço IP ou o nome de host do Merax.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation>A porta deve ser um número de 1 a 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>labels</name>
+    <message>
+        <source>Merax Label Config</source>
+        <translation>Configuração de rótulos do Merax</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Ant 1</source>
+        <translation>Ant 1</translation>
+    </message>
+    <message>
+        <source>Ant 2</source>
+        <translation>Ant 2</translation>
+    </message>
+    <message>
+        <source>Ant 3</source>
+        <translation>Ant 3</translation>
+    </message>
+    <message>
+        <source>Ant 4</source>
+        <translation>Ant 4</translation>
+    </message>
+    <message>
+        <source>Ant 5</source>
+        <translation>Ant 5</translation>
+    </message>
+    <message>
+        <source>Ant 6</source>
+        <translation>Ant 6</translation>
+    </message>
+    <message>
+        <source>Ant 7</source>
+        <translation>Ant 7</translation>
+    </message>
+    <message>
+        <source>Ant 8</source>
+        <translation>Ant 8</translation>
+    </message>
+    <message>
+        <source>Ant 9</source>
+        <translation>Ant 9</translation>
+    </message>
+    <message>
+        <source>Ant 10</source>
+        <translation>Ant 10</translation>
+    </message>
+    <message>
+        <source>Ant 11</source>
+        <translation>Ant 11</translation>
+    </message>
+    <message>
+        <source>Ant 12</source>
+        <translation>Ant 12</translation>
+    </message>
+    <message>
+        <source> GPI 1</source>
+        <translation> GPI 1</translation>
+    </message>
+    <message>
+        <source> GPI 2</source>
+        <translation> GPI 2</translation>
+    </message>
+    <message>
+        <source> GPI 3</source>
+        <translation> GPI 3</translation>
+    </message>
+    <message>
+        <source> GPI 4</source>
+        <translation> GPI 4</translation>
+    </message>
+    <message>
+        <source> GPI 5</source>
+        <translation> GPI 5</translation>
+    </message>
+    <message>
+        <source> GPI 6</source>
+        <translation> GPI 6</translation>
+    </message>
+    <message>
+        <source> GPI 7</source>
+        <translation> GPI 7</translation>
+    </message>
+    <message>
+        <source> GPI 8</source>
+        <translation> GPI 8</translation>
+    </message>
+    <message>
+        <source> GPO 1</source>
+        <translation> GPO 1</translation>
+    </message>
+    <message>
+        <source> GPO 2</source>
+        <translation> GPO 2</translation>
+    </message>
+    <message>
+        <source> GPO 3</source>
+        <translation> GPO 3</translation>
+    </message>
+    <message>
+        <source> GPO 4</source>
+        <translation> GPO 4</translation>
+    </message>
+    <message>
+        <source> GPO 5</source>
+        <translation> GPO 5</translation>
+    </message>
+    <message>
+        <source> GPO 6</source>
+        <translation> GPO 6</translation>
+    </message>
+    <message>
+        <source> GPO 7</source>
+        <translation> GPO 7</translation>
+    </message>
+    <message>
+        <source> GPO 8</source>
+        <translation> GPO 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anular</translation>
+    </message>
+</context>
+<context>
+    <name>mainWindow</name>
+    <message>
+        <source>Zarel Remote Control</source>
+        <translation>Controle remoto Zarel</translation>
+    </message>
+    <message>
+        <source>   Ant 1</source>
+        <translation>   Ant 1</translation>
+    </message>
+    <message>
+        <source>   Ant 2</source>
+        <translation>   Ant 2</translation>
+    </message>
+    <message>
+        <source>   Ant 3</source>
+        <translation>   Ant 3</translation>
+    </message>
+    <message>
+        <source>   Ant 4</source>
+        <translation>   Ant 4</translation>
+    </message>
+    <message>
+        <source>   Ant 5</source>
+        <translation>   Ant 5</translation>
+    </message>
+    <message>
+        <source>   Ant 6</source>
+        <translation>   Ant 6</translation>
+    </message>
+    <message>
+        <source>   Ant 7</source>
+        <translation>   Ant 7</translation>
+    </message>
+    <message>
+        <source>   Ant 8</source>
+        <translation>   Ant 8</translation>
+    </message>
+    <message>
+        <source>   Ant 9</source>
+        <translation>   Ant 9</translation>
+    </message>
+    <message>
+        <source>   Ant 10</source>
+        <translation>   Ant 10</translation>
+    </message>
+    <message>
+        <source>   Ant 11</source>
+        <translation>   Ant 11</translation>
+    </message>
+    <message>
+        <source>BUSY</source>
+        <translation>BUSY</translation>
+    </message>
+    <message>
+        <source>   Ant 12</source>
+        <translation>   Ant 12</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Controle remoto Merax&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>RELEASE</source>
+        <translation>RELEASE</translation>
+    </message>
+    <message>
+        <source>RT 1</source>
+        <translation>RT 1</translation>
+    </message>
+    <message>
+        <source>RT 2</source>
+        <translation>RT 2</translation>
+    </message>
+    <message>
+        <source>RT 3</source>
+        <translation>RT 3</translation>
+    </message>
+    <message>
+        <source>RT 4</source>
+        <translation>RT 4</translation>
+    </message>
+    <message>
+        <source>RT 5</source>
+        <translation>RT 5</translation>
+    </message>
+    <message>
+        <source>RT 6</source>
+        <translation>RT 6</translation>
+    </message>
+    <message>
+        <source>RT 7</source>
+        <translation>RT 7</translation>
+    </message>
+    <message>
+        <source>RT 8</source>
+        <translation>RT 8</translation>
+    </message>
+    <message>
+        <source>RTX</source>
+        <translation>RTX</translation>
+    </message>
+    <message>
+        <source>RX 1</source>
+        <translation>RX 1</translation>
+    </message>
+    <message>
+        <source>RX 2</source>
+        <translation>RX 2</translation>
+    </message>
+    <message>
+        <source>RX 3</source>
+        <translation>RX 3</translation>
+    </message>
+    <message>
+        <source>RX 4</source>
+        <translation>RX 4</translation>
+    </message>
+    <message>
+        <source>SKYRAIL WF</source>
+        <translation>SKYRAIL WF</translation>
+    </message>
+    <message>
+        <source>GPO 1</source>
+        <translation>GPO 1</translation>
+    </message>
+    <message>
+        <source>GPO 2</source>
+        <translation>GPO 2</translation>
+    </message>
+    <message>
+        <source>GPO 3</source>
+        <translation>GPO 3</translation>
+    </message>
+    <message>
+        <source>GPO 4</source>
+        <translation>GPO 4</translation>
+    </message>
+    <message>
+        <source>GPO 5</source>
+        <translation>GPO 5</translation>
+    </message>
+    <message>
+        <source>GPO 6</source>
+        <translation>GPO 6</translation>
+    </message>
+    <message>
+        <source>GPO 7</source>
+        <translation>GPO 7</translation>
+    </message>
+    <message>
+        <source>GPO 8</source>
+        <translation>GPO 8</translation>
+    </message>
+    <message>
+        <source>GPI 1</source>
+        <translation>GPI 1</translation>
+    </message>
+    <message>
+        <source>GPI 2</source>
+        <translation>GPI 2</translation>
+    </message>
+    <message>
+        <source>GPI 3</source>
+        <translation>GPI 3</translation>
+    </message>
+    <message>
+        <source>GPI 4</source>
+        <translation>GPI 4</translation>
+    </message>
+    <message>
+        <source>GPI 5</source>
+        <translation>GPI 5</translation>
+    </message>
+    <message>
+        <source>GPI 6</source>
+        <translation>GPI 6</translation>
+    </message>
+    <message>
+        <source>GPI 7</source>
+        <translation>GPI 7</translation>
+    </message>
+    <message>
+        <source>GPI 8</source>
+        <translation>GPI 8</translation>
+    </message>
+    <message>
+        <source>Serial Settings</source>
+        <translation>Configurações seriais</translation>
+    </message>
+    <message>
+        <source>Rotors Config</source>
+        <translation>Configuração dos rotores</translation>
+    </message>
+    <message>
+        <source>Split Config</source>
+        <translation>Configuração de split</translation>
+    </message>
+    <message>
+        <source>Super Split Config</source>
+        <translation>Configuração de super split</translation>
+    </message>
+    <message>
+        <source>Release ALL</source>
+        <translation>Liberar TUDO</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Rotors</source>
+        <translation>Rotores</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Super Split</source>
+        <translation>Super Split</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>LAN</source>
+        <translation>LAN</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>&amp;Connect to Merax</source>
+        <translation>&amp;Conectar ao Merax</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Desconectar</translation>
+    </message>
+    <message>
+        <source>&amp;Band Following...</source>
+        <translation>&amp;Acompanhamento de banda...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Sobre o &amp;Qt</translation>
+    </message>
+    <message>
+        <source>&amp;About Quorvan</source>
+        <translation>&amp;Sobre o Quorvan</translation>
+    </message>
+    <message>
+        <source>&amp;Labels</source>
+        <translation>&amp;Rótulos</translation>
+    </message>
+    <message>
+        <source>LA&amp;N Settings</source>
+        <translation>Configurações de &amp;LAN</translation>
+    </message>
+    <message>
+        <source>&amp;GPIO</source>
+        <translation>&amp;GPIO</translation>
+    </message>
+    <message>
+        <source>&amp;Skyrail WF</source>
+        <translation>&amp;Skyrail WF</translation>
+    </message>
+</context>
+</TS>

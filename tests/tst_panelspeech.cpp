@@ -1,0 +1,186 @@
+// What a screen reader hears for the panel's keys and lamps, read against the
+// state a report gives; and which translation the panel picks.
+#include <QtTest>
+
+#include "app/languages.h"
+#include "panel/panelspeech.h"
+
+namespace {
+
+DeviceState reported(std::initializer_list<std::pair<const char*, int>> fields)
+{
+    DeviceState s;
+    s.selectedAntenna = 15;
+    for (const auto& [name, value] : fields) {
+        const QByteArray field(name);
+        const auto v = static_cast<quint8>(value);
+        if (field == "antenna")
+            s.selectedAntenna = v;
+        else if (field == "split")
+            s.splitActive = v;
+        else if (field == "rxAntenna")
+            s.splitRxAntenna = v;
+        else if (field == "send")
+            s.sendActive = v;
+        else if (field == "busy1to8")
+            s.busyMask1to8 = v;
+        else if (field == "busy9to12")
+            s.busyMask9to12 = v;
+        else if (field == "rotors")
+            s.rotorStates = v;
+        else if (field == "blink")
+            s.rotorBlink = v;
+        else if (field == "gpo")
+            s.gpoStates = v;
+        else if (field == "rx")
+            s.rxActive = v;
+        else if (field == "selectedRx")
+            s.selectedRx = v;
+    }
+    return s;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(DeviceState)
+
+class TestPanelSpeech : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saysWhatThePanelShows_data();
+    void saysWhatThePanelShows();
+    void powerSaysTheLink_data();
+    void powerSaysTheLink();
+    void languageChosen_data();
+    void languageChosen();
+    void languageOptionTakenOut_data();
+    void languageOptionTakenOut();
+};
+
+void TestPanelSpeech::saysWhatThePanelShows_data()
+{
+    QTest::addColumn<DeviceState>("state");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<int>("indicator");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("selected, two-line caption")
+        << reported({{"antenna", 3}}) << true << indicator::Antenna + 3 << "Ant 4, 20M YAGI, selected";
+    QTest::newRow("no caption, not selected")
+        << reported({{"antenna", 3}}) << true << indicator::Antenna + 0 << "Ant 1";
+    QTest::newRow("FF names no antenna") << reported({{"antenna", 0xFF}}) << true << indicator::Antenna + 3
+                                         << "Ant 4, 20M YAGI";
+    QTest::newRow("busy elsewhere, Ant 7")
+        << reported({{"busy1to8", 0x40}}) << true << indicator::Antenna + 6 << "Ant 7, busy elsewhere";
+    QTest::newRow("busy elsewhere, Ant 10")
+        << reported({{"busy9to12", 0x02}}) << true << indicator::Antenna + 9 << "Ant 10, busy elsewhere";
+    QTest::newRow("busy lamp") << reported({{"busy9to12", 0x02}}) << true << indicator::Busy + 9 << "BUSY 10, on";
+    QTest::newRow("split: transmit antenna") << reported({{"split", 1}, {"antenna", 2}, {"rxAntenna", 3}}) << true
+                                             << indicator::Antenna + 2 << "Ant 3, transmit antenna (split)";
+    QTest::newRow("split: receive antenna") << reported({{"split", 1}, {"antenna", 2}, {"rxAntenna", 3}}) << true
+                                            << indicator::Antenna + 3 << "Ant 4, 20M YAGI, receive antenna (split)";
+    QTest::newRow("split on") << reported({{"split", 1}}) << true << indicator::Split << "SPLIT, on";
+    QTest::newRow("sending") << reported({{"send", 1}}) << true << indicator::Send << "SEND, on";
+    QTest::newRow("rotor on") << reported({{"rotors", 0x04}}) << true << indicator::Rotor + 2 << "RT 3, on";
+    QTest::newRow("rotor blinking") << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 2
+                                    << "RT 3, blinking";
+    QTest::newRow("rotor off while others blink")
+        << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 1 << "RT 2, off";
+    QTest::newRow("GPO on with caption") << reported({{"gpo", 0x02}}) << true << indicator::Gpo + 1 << "GPO 2, FAN, on";
+    QTest::newRow("RX 3") << reported({{"rx", 1}, {"selectedRx", 3}}) << true << indicator::Rx + 2 << "RX 3, on";
+    QTest::newRow("RX 1 for an odd receiver")
+        << reported({{"rx", 1}, {"selectedRx", 9}}) << true << indicator::Rx << "RX 1, on";
+    // The watchdog cleared the panel: nothing of the old state is said.
+    QTest::newRow("cleared: no state") << reported({{"antenna", 3}, {"gpo", 0x02}}) << false << indicator::Antenna + 3
+                                       << "Ant 4, 20M YAGI";
+    QTest::newRow("cleared: GPO") << reported({{"gpo", 0x02}}) << false << indicator::Gpo + 1 << "GPO 2, FAN";
+}
+
+void TestPanelSpeech::saysWhatThePanelShows()
+{
+    QFETCH(DeviceState, state);
+    QFETCH(bool, known);
+    QFETCH(int, indicator);
+    QFETCH(QString, name);
+    PanelSpeechInput input;
+    input.state = state;
+    input.stateKnown = known;
+    input.antennaCaptions[3] = QStringLiteral("20M\nYAGI");
+    input.gpoCaptions[1] = QStringLiteral("  FAN ");
+    QCOMPARE(panelSpeech(input).names[indicator], name);
+}
+
+void TestPanelSpeech::powerSaysTheLink_data()
+{
+    QTest::addColumn<int>("link");
+    QTest::addColumn<qint64>("roundTrip");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("up") << int(PanelSpeechInput::Link::Up) << qint64(12) << "POWER, link up, ping 12 ms";
+    QTest::newRow("up, not measured") << int(PanelSpeechInput::Link::Up) << qint64(-1) << "POWER, link up";
+    QTest::newRow("silent") << int(PanelSpeechInput::Link::Silent) << qint64(12) << "POWER, no answer";
+    QTest::newRow("off") << int(PanelSpeechInput::Link::Off) << qint64(-1) << "POWER, not connected";
+}
+
+void TestPanelSpeech::powerSaysTheLink()
+{
+    QFETCH(int, link);
+    QFETCH(qint64, roundTrip);
+    QFETCH(QString, name);
+    PanelSpeechInput input;
+    input.link = static_cast<PanelSpeechInput::Link>(link);
+    input.roundTripMs = roundTrip;
+    QCOMPARE(panelSpeech(input).power, name);
+}
+
+void TestPanelSpeech::languageChosen_data()
+{
+    QTest::addColumn<QString>("requested");
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("system German") << "" << QStringList {"de-DE", "de"} << "de";
+    QTest::newRow("Canadian French") << "" << QStringList {"fr-CA"} << "fr";
+    QTest::newRow("Portuguese of Portugal") << "" << QStringList {"pt-PT"} << "pt_BR";
+    QTest::newRow("English first wins") << "" << QStringList {"en-GB", "de-DE"} << "";
+    QTest::newRow("untranslated, then Italian") << "" << QStringList {"nl-NL", "it-IT"} << "it";
+    QTest::newRow("nothing translated") << "" << QStringList {"nl-NL"} << "";
+    QTest::newRow("asked over the system") << "ja" << QStringList {"de-DE"} << "ja";
+    QTest::newRow("asked, any spelling") << "PT-br" << QStringList {} << "pt_BR";
+    QTest::newRow("asked English") << "en" << QStringList {"de-DE"} << "";
+    QTest::newRow("asked unknown") << "xx" << QStringList {"de-DE"} << "";
+}
+
+void TestPanelSpeech::languageChosen()
+{
+    QFETCH(QString, requested);
+    QFETCH(QStringList, system);
+    QFETCH(QString, chosen);
+    QCOMPARE(languages::choose(requested, system), chosen);
+}
+
+void TestPanelSpeech::languageOptionTakenOut_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("rest");
+    QTest::newRow("before the profile") << QStringList {"zarel", "--lang", "de", "shack"} << "de"
+                                        << QStringList {"zarel", "shack"};
+    QTest::newRow("after the profile") << QStringList {"zarel", "shack", "--lang=fr"} << "fr"
+                                       << QStringList {"zarel", "shack"};
+    QTest::newRow("code missing") << QStringList {"zarel", "--lang"} << "" << QStringList {"zarel"};
+    QTest::newRow("profile named like a code") << QStringList {"zarel", "de"} << "" << QStringList {"zarel", "de"};
+}
+
+void TestPanelSpeech::languageOptionTakenOut()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, code);
+    QFETCH(QStringList, rest);
+    const languages::Option option = languages::takeOption(arguments);
+    QCOMPARE(option.code, code);
+    QCOMPARE(arguments, rest);
+}
+
+QTEST_GUILESS_MAIN(TestPanelSpeech)
+#include "tst_panelspeech.moc"
