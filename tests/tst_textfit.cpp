@@ -10,6 +10,8 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -194,6 +196,7 @@ private Q_SLOTS:
     void wholeAtScaleFactor();
     void wholeInEveryLanguage_data();
     void wholeInEveryLanguage();
+    void menusReachableByLetter();
     void themeColoursReadable_data();
     void themeColoursReadable();
 };
@@ -312,9 +315,34 @@ void TestTextFit::wholeInEveryLanguage()
     environment.insert(QStringLiteral("ZAREL_TEXTFIT_CHILD"), QStringLiteral("1"));
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("everyTextWhole")});
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("everyTextWhole"), QStringLiteral("menusReachableByLetter")});
     QVERIFY(child.waitForFinished(60000));
     QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
+}
+
+// Alt and a letter opens each menu, and the letter picks each item: one
+// letter per menu bar and per menu, in whatever language the texts are.
+void TestTextFit::menusReachableByLetter()
+{
+    harness::Panel panel;
+    QList<QList<QAction*>> groups {panel.w().menuBar()->actions()};
+    for (QAction* menu : groups.first()) {
+        groups << menu->menu()->actions();
+    }
+    for (const QList<QAction*>& group : groups) {
+        QStringList letters;
+        for (const QAction* action : group) {
+            if (action->isSeparator()) {
+                continue;
+            }
+            const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+            QVERIFY2(!mnemonic.isEmpty(), qPrintable(action->text()));
+            const QString letter = mnemonic.toString();
+            QVERIFY2(!letters.contains(letter), qPrintable(action->text() + QStringLiteral(": ") + letter));
+            letters << letter;
+        }
+    }
 }
 
 void TestTextFit::themeColoursReadable_data()
