@@ -86,11 +86,17 @@ bool folderWritable(const QString& dir)
 #endif
 }
 
+// How the system compares file paths.
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity pathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity pathCase = Qt::CaseSensitive;
+#endif
+
 bool isSystemFolder(const QString& dir)
 {
     const QString path = QDir::cleanPath(QDir::fromNativeSeparators(dir));
 #ifdef Q_OS_WIN
-    const Qt::CaseSensitivity caseSensitivity = Qt::CaseInsensitive;
     QStringList roots;
     for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
         const QString root = qEnvironmentVariable(name);
@@ -99,12 +105,11 @@ bool isSystemFolder(const QString& dir)
         }
     }
 #else
-    const Qt::CaseSensitivity caseSensitivity = Qt::CaseSensitive;
     const QStringList roots {QStringLiteral("/usr"),  QStringLiteral("/opt"), QStringLiteral("/bin"),
                              QStringLiteral("/sbin"), QStringLiteral("/lib"), QStringLiteral("/snap")};
 #endif
     return std::any_of(roots.begin(), roots.end(), [&](const QString& root) {
-        return path.compare(root, caseSensitivity) == 0 || path.startsWith(root + QLatin1Char('/'), caseSensitivity);
+        return path.compare(root, pathCase) == 0 || path.startsWith(root + QLatin1Char('/'), pathCase);
     });
 }
 
@@ -130,13 +135,8 @@ SettingsLocation settingsLocationForProgram(const QStringList& arguments)
 
 QString settingsNotice(const SettingsLocation& location, const QString& programDir)
 {
-#ifdef Q_OS_WIN
-    const Qt::CaseSensitivity caseSensitivity = Qt::CaseInsensitive;
-#else
-    const Qt::CaseSensitivity caseSensitivity = Qt::CaseSensitive;
-#endif
     const QString folder = QDir::cleanPath(QFileInfo(location.path).absolutePath());
-    if (folder.compare(QDir::cleanPath(QFileInfo(programDir).absoluteFilePath()), caseSensitivity) == 0) {
+    if (folder.compare(QDir::cleanPath(QFileInfo(programDir).absoluteFilePath()), pathCase) == 0) {
         return QString();
     }
     const QString notice =

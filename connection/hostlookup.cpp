@@ -32,3 +32,10 @@ QString directIpProblem(const QString& host)
                                        "Merax's IP address, or untick \"Directly use IP\" to look the name up.")
         .arg(host);
 }
+
+QHostAddress plainAddress(const QHostAddress& address)
+{
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    return isV4 ? QHostAddress(v4) : address;
+}

@@ -1,6 +1,7 @@
 #ifndef ZAREL_HOSTLOOKUP_H
 #define ZAREL_HOSTLOOKUP_H
 
+#include <QHostAddress>
 #include <QString>
 
 class QHostInfo;
@@ -18,6 +19,10 @@ QString addressFromLookup(const QHostInfo& info);
 
 // True for an IPv4 or IPv6 address literal; false for a host name.
 bool isIpAddress(const QString& host);
+
+// 127.0.0.3 rather than ::ffff:127.0.0.3: an IPv4 sender seen through an
+// IPv6 socket, as the operator wrote it and as it compares with their setting.
+QHostAddress plainAddress(const QHostAddress& address);
 
 // Why a host cannot be used with "Directly use IP" ticked.
 QString directIpProblem(const QString& host);

@@ -1,5 +1,7 @@
 #include "connection/radiosource.h"
 
+#include "connection/hostlookup.h"
+
 #include <QHostInfo>
 #include <QNetworkDatagram>
 
@@ -18,13 +20,6 @@ namespace {
 
 // Datagrams reach an IPv6 socket from IPv4 hosts as mapped addresses, and
 // operators write either form: both are compared and named as IPv4.
-QHostAddress plainAddress(const QHostAddress& address)
-{
-    bool mapped = false;
-    const quint32 v4 = address.toIPv4Address(&mapped);
-    return mapped ? QHostAddress(v4) : address;
-}
-
 // So many loggers on one network are a flood, not a station: no more notices.
 constexpr int maxRivals = 16;
 

@@ -114,6 +114,20 @@ void RigctldClient::connectNow()
     socket.connectToHost(host, port);
 }
 
+// Whether `newer` says less about the daemon than `earlier`, which then
+// stays. What the daemon answered says more than how the connection ended (a
+// web server answers and hangs up; an SSH server greets and waits), and an
+// answer that could not be read more than a later silence.
+bool RigctldClient::saysLess(Trouble newer, Trouble earlier)
+{
+    const bool answeredBadly =
+        earlier == Trouble::NoAnswer || earlier == Trouble::ErrorAnswer || earlier == Trouble::Unreadable;
+    if (newer == Trouble::NotConnected) {
+        return answeredBadly;
+    }
+    return newer == Trouble::NoAnswer && earlier == Trouble::Unreadable;
+}
+
 void RigctldClient::lost(Trouble trouble, const QString& why)
 {
     if (current == State::Stopped || retryTimer.isActive()) {
@@ -121,12 +135,7 @@ void RigctldClient::lost(Trouble trouble, const QString& why)
     }
     qCInfo(lcRadio).noquote() << "rigctld" << host << port << "lost:" << why << "- again in" << retryMs << "ms";
     hangUp();
-    // What the daemon answered says more than how the connection ended (a
-    // web server answers and hangs up; an SSH server greets and waits).
-    const bool answeredBadly =
-        troubleNow == Trouble::NoAnswer || troubleNow == Trouble::ErrorAnswer || troubleNow == Trouble::Unreadable;
-    if (!(trouble == Trouble::NotConnected && answeredBadly) &&
-        !(trouble == Trouble::NoAnswer && troubleNow == Trouble::Unreadable)) {
+    if (!saysLess(trouble, troubleNow)) {
         setTrouble(trouble);
     }
     setState(State::Waiting);

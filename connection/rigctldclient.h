@@ -76,6 +76,7 @@ private:
     void poll();
     void readAnswers();
     void lost(Trouble trouble, const QString& why);
+    static bool saysLess(Trouble newer, Trouble earlier);
     void setTrouble(Trouble trouble, const QByteArray& error = QByteArray());
     void answered(const QByteArray& line);
 

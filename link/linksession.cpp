@@ -38,13 +38,6 @@ LinkSession::Sender LinkSession::classify(const QHostAddress& sender)
     return Sender::FirstStranger;
 }
 
-QString LinkSession::plainAddress(const QHostAddress& address)
-{
-    bool isV4 = false;
-    const quint32 v4 = address.toIPv4Address(&isV4);
-    return isV4 ? QHostAddress(v4).toString() : address.toString();
-}
-
 bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state)
 {
     const bool splitOn = state.splitActive == 1;

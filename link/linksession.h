@@ -33,8 +33,6 @@ public:
     // session is worth a notice.
     Sender classify(const QHostAddress& sender);
     int ignoredReports() const { return ignoredCount; }
-    // 127.0.0.3 rather than ::ffff:127.0.0.3.
-    static QString plainAddress(const QHostAddress& address);
 
     // The operator gave a command: from now on `state` shows it until the
     // device confirms it, so the next command is read against it (an

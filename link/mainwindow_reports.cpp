@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "app/mainwindow.h"
+#include "connection/hostlookup.h"
 #include "forms/panelform.h"
 #include "link/command.h"
 #include "link/linkclock.h"
@@ -32,12 +33,12 @@ void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sende
         applyReport(datagramText(bytes), at);
         return;
     case LinkSession::Sender::FirstStranger:
-        showStatus(tr("Ignored a status report from %1").arg(LinkSession::plainAddress(sender)));
+        showStatus(tr("Ignored a status report from %1").arg(plainAddress(sender).toString()));
         break;
     case LinkSession::Sender::Stranger:
         break;
     }
-    qCInfo(lcLink).noquote() << "ignored a datagram from" << LinkSession::plainAddress(sender);
+    qCInfo(lcLink).noquote() << "ignored a datagram from" << plainAddress(sender).toString();
 }
 
 void MainWindow::processaPDRLan(MainWindow* w, QString res)

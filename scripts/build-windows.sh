@@ -56,7 +56,7 @@ mkdir -p "$folder/translations"
 for language in de es fr it ja pt_BR; do
     cp "/usr/share/qt5/translations/qtbase_$language.qm" "$folder/translations/"
 done
-gcc_runtime="$(dirname "$("$WIN_TRIPLET-g++-posix" -print-libgcc-file-name)")"
+gcc_runtime="$(windows_gcc_runtime)"
 for dll in "$gcc_runtime/libgcc_s_seh-1.dll" "$gcc_runtime/libstdc++-6.dll" \
     "/usr/$WIN_TRIPLET/lib/libwinpthread-1.dll"; do
     cp "$dll" "$folder/"

@@ -3,6 +3,7 @@
 # offscreen platform. Called by build-windows.sh --test, which builds first.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+source "$ROOT/scripts/windows-qt.sh"
 BUILD="${ZAREL_WIN_BUILD:-$ROOT/build-windows}"
 QT="${ZAREL_WIN_QT:?the Qt for Windows the build used}"
 
@@ -18,7 +19,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 wineserver -p </dev/null >/dev/null 2>&1
 wineboot -i >/dev/null 2>&1
 
-gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+gcc_runtime="$(windows_gcc_runtime)"
 printf '%s;%s;%s' "$(winepath_of "$QT/bin")" "$(winepath_of "$gcc_runtime")" \
     "$(winepath_of /usr/x86_64-w64-mingw32/lib)" >"$BUILD/winepath"
 # Wine hands Windows programs its own environment for these: they are set in

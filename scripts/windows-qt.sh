@@ -1,5 +1,5 @@
 # Qt 5 for Windows, cross-built once from Debian's own qtbase source package
-# and kept outside the clone. Sourced by build-windows.sh.
+# and kept outside the clone. Sourced by build-windows.sh and test-windows.sh.
 #
 # The cache is keyed by the qtbase source version, the configure line and the
 # MinGW compiler's version: change any of them and it is built again.
@@ -28,6 +28,11 @@ windows_toolbin() {
         ln -sfn "$posix" "$bin/$WIN_TRIPLET-$tool"
     done
     echo "$bin"
+}
+
+# The folder of the MinGW runtime DLLs (libgcc, libstdc++) the programs need.
+windows_gcc_runtime() {
+    dirname "$("$WIN_TRIPLET-g++-posix" -print-libgcc-file-name)"
 }
 
 # Adds a deb-src entry beside each "deb" entry of the official archive, so

@@ -13,13 +13,6 @@ namespace {
 std::atomic<int> terminationsAsked {0};
 std::atomic<int> toggleSilenceAsked {0};
 
-enum class Request { Terminate, ToggleSilence };
-
-void post(Request request)
-{
-    ++(request == Request::Terminate ? terminationsAsked : toggleSilenceAsked);
-}
-
 // Reads a block of standard input as the system gives it; 0 at its end. Not
 // through stdio: a stdio read would hold the stream's lock while it waits,
 // and on Windows the runtime takes every stream's lock as the process exits.
@@ -28,9 +21,9 @@ qint64 readInput(char* buffer, qint64 size);
 void handleLine(const std::string& line)
 {
     if (line == "quit") {
-        post(Request::Terminate);
+        ++terminationsAsked;
     } else if (line == "silence") {
-        post(Request::ToggleSilence);
+        ++toggleSilenceAsked;
     }
 }
 
@@ -144,7 +137,7 @@ HANDLE summaryPrinted = nullptr;
 
 BOOL WINAPI onConsoleEvent(DWORD event)
 {
-    post(Request::Terminate);
+    ++terminationsAsked;
     if (event == CTRL_CLOSE_EVENT) {
         // The system allows about five seconds.
         WaitForSingleObject(summaryPrinted, 4000);
