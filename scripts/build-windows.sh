@@ -26,7 +26,7 @@ done
 
 WIN_PACKAGES=(cmake make g++ perl python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis zip dpkg-dev
     xz-utils qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n fonts-dejavu-core)
-[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64)
+[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64 fonts-ipafont-gothic)
 bash "$ROOT/scripts/install-deps.sh" "${WIN_PACKAGES[@]}"
 
 windows_qt

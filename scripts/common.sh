@@ -4,7 +4,7 @@ BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libq
     qttools5-dev-tools qttranslations5-l10n fonts-ipafont-gothic)
 # The screen-reader test: a private X server and D-Bus session, the
 # accessibility bus and its Python client.
-A11Y_TEST_PACKAGES=(xvfb x11-utils dbus at-spi2-core python3-pyatspi)
+A11Y_TEST_PACKAGES=(xvfb x11-utils dbus-daemon at-spi2-core python3-pyatspi)
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # build DIR [TARGET...]: configures (warnings are errors) and builds.

@@ -28,10 +28,12 @@ set_environment() { wine reg add 'HKCU\Environment' /v "$1" /d "$2" /f >/dev/nul
 set_environment QT_QPA_PLATFORM offscreen
 set_environment QT_FORCE_STDERR_LOGGING 1
 set_environment QT_PLUGIN_PATH "$(winepath_of "$QT/plugins")"
-# DejaVu Sans alone, so that the offscreen platform's first family, its
-# default font, is the one the text-fit checks are written for, as on Linux.
+# DejaVu Sans first, so that the offscreen platform's first family, its
+# default font, is the one the text-fit checks are written for, as on Linux;
+# IPA Gothic after it for the Japanese texts, as Linux falls back to it.
+rm -rf "$BUILD/fonts"
 mkdir -p "$BUILD/fonts"
-cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$BUILD/fonts/"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf "$BUILD/fonts/"
 set_environment QT_QPA_FONTDIR "$(winepath_of "$BUILD/fonts")"
 
 started=$SECONDS
