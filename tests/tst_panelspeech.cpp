@@ -2,40 +2,31 @@
 // state a report gives; and which translation the panel picks.
 #include <QtTest>
 
+#include <map>
+
 #include "app/languages.h"
 #include "panel/panelspeech.h"
 
 namespace {
 
-DeviceState reported(std::initializer_list<std::pair<const char*, int>> fields)
+// A report's fields by name; any antenna field left out names no antenna.
+DeviceState reported(std::initializer_list<std::pair<const char*, int>> values)
 {
+    static const std::map<QByteArray, quint8 DeviceState::*> fields {{"antenna", &DeviceState::selectedAntenna},
+                                                                     {"split", &DeviceState::splitActive},
+                                                                     {"rxAntenna", &DeviceState::splitRxAntenna},
+                                                                     {"send", &DeviceState::sendActive},
+                                                                     {"busy1to8", &DeviceState::busyMask1to8},
+                                                                     {"busy9to12", &DeviceState::busyMask9to12},
+                                                                     {"rotors", &DeviceState::rotorStates},
+                                                                     {"blink", &DeviceState::rotorBlink},
+                                                                     {"gpo", &DeviceState::gpoStates},
+                                                                     {"rx", &DeviceState::rxActive},
+                                                                     {"selectedRx", &DeviceState::selectedRx}};
     DeviceState s;
     s.selectedAntenna = 15;
-    for (const auto& [name, value] : fields) {
-        const QByteArray field(name);
-        const auto v = static_cast<quint8>(value);
-        if (field == "antenna")
-            s.selectedAntenna = v;
-        else if (field == "split")
-            s.splitActive = v;
-        else if (field == "rxAntenna")
-            s.splitRxAntenna = v;
-        else if (field == "send")
-            s.sendActive = v;
-        else if (field == "busy1to8")
-            s.busyMask1to8 = v;
-        else if (field == "busy9to12")
-            s.busyMask9to12 = v;
-        else if (field == "rotors")
-            s.rotorStates = v;
-        else if (field == "blink")
-            s.rotorBlink = v;
-        else if (field == "gpo")
-            s.gpoStates = v;
-        else if (field == "rx")
-            s.rxActive = v;
-        else if (field == "selectedRx")
-            s.selectedRx = v;
+    for (const auto& [name, value] : values) {
+        s.*fields.at(name) = static_cast<quint8>(value);
     }
     return s;
 }
@@ -68,34 +59,26 @@ void TestPanelSpeech::saysWhatThePanelShows_data()
 
     QTest::newRow("selected, two-line caption")
         << reported({{"antenna", 3}}) << true << indicator::Antenna + 3 << "Ant 4, 20M YAGI, selected";
-    QTest::newRow("no caption, not selected")
-        << reported({{"antenna", 3}}) << true << indicator::Antenna + 0 << "Ant 1";
     QTest::newRow("FF names no antenna") << reported({{"antenna", 0xFF}}) << true << indicator::Antenna + 3
                                          << "Ant 4, 20M YAGI";
     QTest::newRow("busy elsewhere, Ant 7")
         << reported({{"busy1to8", 0x40}}) << true << indicator::Antenna + 6 << "Ant 7, busy elsewhere";
     QTest::newRow("busy elsewhere, Ant 10")
         << reported({{"busy9to12", 0x02}}) << true << indicator::Antenna + 9 << "Ant 10, busy elsewhere";
-    QTest::newRow("busy lamp") << reported({{"busy9to12", 0x02}}) << true << indicator::Busy + 9 << "BUSY 10, on";
     QTest::newRow("split: transmit antenna") << reported({{"split", 1}, {"antenna", 2}, {"rxAntenna", 3}}) << true
                                              << indicator::Antenna + 2 << "Ant 3, transmit antenna (split)";
     QTest::newRow("split: receive antenna") << reported({{"split", 1}, {"antenna", 2}, {"rxAntenna", 3}}) << true
                                             << indicator::Antenna + 3 << "Ant 4, 20M YAGI, receive antenna (split)";
-    QTest::newRow("split on") << reported({{"split", 1}}) << true << indicator::Split << "SPLIT, on";
-    QTest::newRow("sending") << reported({{"send", 1}}) << true << indicator::Send << "SEND, on";
-    QTest::newRow("rotor on") << reported({{"rotors", 0x04}}) << true << indicator::Rotor + 2 << "RT 3, on";
     QTest::newRow("rotor blinking") << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 2
                                     << "RT 3, blinking";
     QTest::newRow("rotor off while others blink")
         << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 1 << "RT 2, off";
     QTest::newRow("GPO on with caption") << reported({{"gpo", 0x02}}) << true << indicator::Gpo + 1 << "GPO 2, FAN, on";
-    QTest::newRow("RX 3") << reported({{"rx", 1}, {"selectedRx", 3}}) << true << indicator::Rx + 2 << "RX 3, on";
     QTest::newRow("RX 1 for an odd receiver")
         << reported({{"rx", 1}, {"selectedRx", 9}}) << true << indicator::Rx << "RX 1, on";
     // The watchdog cleared the panel: nothing of the old state is said.
     QTest::newRow("cleared: no state") << reported({{"antenna", 3}, {"gpo", 0x02}}) << false << indicator::Antenna + 3
                                        << "Ant 4, 20M YAGI";
-    QTest::newRow("cleared: GPO") << reported({{"gpo", 0x02}}) << false << indicator::Gpo + 1 << "GPO 2, FAN";
 }
 
 void TestPanelSpeech::saysWhatThePanelShows()
@@ -118,7 +101,6 @@ void TestPanelSpeech::powerSaysTheLink_data()
     QTest::addColumn<qint64>("roundTrip");
     QTest::addColumn<QString>("name");
     QTest::newRow("up") << int(PanelSpeechInput::Link::Up) << qint64(12) << "POWER, link up, ping 12 ms";
-    QTest::newRow("up, not measured") << int(PanelSpeechInput::Link::Up) << qint64(-1) << "POWER, link up";
     QTest::newRow("silent") << int(PanelSpeechInput::Link::Silent) << qint64(12) << "POWER, no answer";
     QTest::newRow("off") << int(PanelSpeechInput::Link::Off) << qint64(-1) << "POWER, not connected";
 }
