@@ -3,6 +3,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QStatusBar>
@@ -42,6 +45,72 @@ QAccessibleInterface* noticeFactory(const QString& className, QObject* object)
     }
     return nullptr;
 }
+
+// The keys' own looks leave no room for a focus mark: a ring around the key
+// that has the focus, while it came there from the keyboard (a click shows
+// where it is anyway). A frame drawn by its style sheet, above the key's
+// siblings, that the mouse goes through.
+class FocusRing : public QFrame
+{
+public:
+    explicit FocusRing(QWidget* parent)
+        : QFrame(parent)
+    {
+        setObjectName(QStringLiteral("focusRing"));
+        setStyleSheet(QStringLiteral("QFrame#focusRing { border: 2px solid rgb(255, 160, 47); "
+                                     "background: transparent; }"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* key = static_cast<QWidget*>(object);
+        switch (event->type()) {
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+                follow(key);
+            } else {
+                hide();
+            }
+            break;
+        }
+        case QEvent::FocusOut:
+        case QEvent::Hide:
+            if (key == followed) {
+                followed = nullptr;
+                hide();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            // The window's scaling moves the keys.
+            if (key == followed) {
+                follow(key);
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void follow(QWidget* key)
+    {
+        followed = key;
+        if (parentWidget() != key->parentWidget()) {
+            setParent(key->parentWidget());
+        }
+        setGeometry(key->geometry().adjusted(-3, -3, 3, 3));
+        raise();
+        show();
+    }
+
+    QWidget* followed = nullptr;
+};
 
 void setKey(QPushButton* button, const QKeySequence& key)
 {
@@ -139,6 +208,15 @@ PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
     for (QPushButton* button : ui->gpiButtons) {
         next(button);
     }
+
+    // Kept aside until a key first gets the focus from the keyboard; it then
+    // moves in beside the key.
+    auto* ring = new FocusRing(statusBar);
+    for (QWidget* key : indicators) {
+        key->installEventFilter(ring);
+    }
+    release->installEventFilter(ring);
+    power->installEventFilter(ring);
 
     QAccessible::installFactory(noticeFactory);
     notice = new NoticeWidget(statusBar);
