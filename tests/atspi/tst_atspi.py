@@ -115,6 +115,9 @@ def find_app():
 def dump(app, path):
     with open(path, "w", encoding="utf-8") as out:
         for accessible in descendants(app):
+            # What is on the screen, as a screen reader reads it.
+            if not accessible.getState().contains(pyatspi.STATE_SHOWING):
+                continue
             depth = 0
             parent = accessible.parent
             while parent is not None and parent != app:
