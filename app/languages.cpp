@@ -85,13 +85,18 @@ Option takeOption(QStringList& arguments)
     return option;
 }
 
+bool isEnglish(const QString& code)
+{
+    return normalised(code).section(QLatin1Char('_'), 0, 0) == QLatin1String("en");
+}
+
 QString choose(const QString& requested, const QStringList& systemLanguages)
 {
     if (!requested.isEmpty()) {
         return match(requested);
     }
     for (const QString& language : systemLanguages) {
-        if (normalised(language).startsWith(QLatin1String("en"))) {
+        if (isEnglish(language)) {
             return QString();
         }
         const QString found = match(language);

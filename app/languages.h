@@ -30,6 +30,9 @@ Option takeOption(QStringList& arguments);
 // takes that language's translation.
 QString choose(const QString& requested, const QStringList& systemLanguages);
 
+// Whether a code asks for English ("en", "EN", "en-GB").
+bool isEnglish(const QString& code);
+
 // Installs the panel's translation and Qt's own texts (buttons, the colour
 // dialog) for `code`, and makes it the default locale; nothing for English.
 // Returns false when the panel's translation could not be loaded.

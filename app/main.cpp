@@ -4,7 +4,6 @@
 #include <QLocale>
 
 #include <cstdio>
-#include <vector>
 
 #include "app/languages.h"
 #include "app/mainwindow.h"
@@ -17,11 +16,12 @@ namespace {
 
 // --help, --version and an unknown option need no display and touch no
 // settings file.
-int answerCommandLine(int argc, char* argv[], CommandLineRequest request)
+int answerCommandLine(int argc, char* argv[], CommandLineRequest request, const QString& option)
 {
     attachToParentConsole();
     if (request == CommandLineRequest::UnknownOption) {
-        std::fprintf(stderr, "zarel: unknown option '%s'\nTry 'zarel --help' for the options.\n", argv[1]);
+        std::fprintf(stderr, "zarel: unknown option '%s'\nTry 'zarel --help' for the options.\n",
+                     option.toLocal8Bit().constData());
         return 2;
     }
     QCoreApplication app(argc, argv);
@@ -40,28 +40,21 @@ int main(int argc, char* argv[])
     // Names the configuration folder: ~/.config/zarel, with no organisation.
     QCoreApplication::setApplicationName(QStringLiteral("zarel"));
 
-    // --lang is taken out first, so the profile stays the first argument.
+    // Read without --lang, so the profile stays the first argument. Qt gets
+    // the line as it was: on Windows it reads the profile from the wide one.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const languages::Option language = languages::takeOption(arguments);
-    std::vector<QByteArray> keptBytes;
-    std::vector<char*> kept;
-    for (const QString& argument : arguments) {
-        keptBytes.push_back(argument.toLocal8Bit());
+    if (language.given && (language.code.isEmpty() || language.code.startsWith(QLatin1Char('-')))) {
+        attachToParentConsole();
+        std::fputs("zarel: --lang needs a language: de, es, fr, it, ja, pt_BR or en\n", stderr);
+        return 2;
     }
-    for (QByteArray& bytes : keptBytes) {
-        kept.push_back(bytes.data());
-    }
-    argc = static_cast<int>(kept.size());
-    kept.push_back(nullptr);
-    argv = kept.data();
-    const QStringList rawArguments =
-        argc > 1 ? QStringList {QString(), QString::fromLocal8Bit(argv[1])} : QStringList();
-    const CommandLineRequest request = commandLineRequest(rawArguments);
+    const CommandLineRequest request = commandLineRequest(arguments);
     if (request != CommandLineRequest::Run) {
-        return answerCommandLine(argc, argv, request);
+        return answerCommandLine(argc, argv, request, arguments.value(1));
     }
 
     skipUnusedOpenGl();
@@ -74,7 +67,7 @@ int main(int argc, char* argv[])
     // First, so a SIGTERM during start-up already closes the window cleanly.
     catchTerminationSignals();
     const QString code = languages::choose(language.code, QLocale::system().uiLanguages());
-    if (language.given && code.isEmpty() && !language.code.startsWith(QLatin1String("en"))) {
+    if (language.given && code.isEmpty() && !languages::isEnglish(language.code)) {
         std::fprintf(stderr, "zarel: no translation for '%s'; the panel speaks English (--lang %s)\n",
                      language.code.toLocal8Bit().constData(),
                      languages::available().join(QLatin1Char('|')).toLocal8Bit().constData());

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/languages.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -43,7 +45,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&splitBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkSplit);
     connect(&busyRotBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkBusyRot);
 
-    const SettingsLocation settingsLocation = settingsLocationForProgram(QCoreApplication::arguments());
+    QStringList arguments = QCoreApplication::arguments();
+    languages::takeOption(arguments);
+    const SettingsLocation settingsLocation = settingsLocationForProgram(arguments);
     settingsPath = settingsLocation.path;
     SettingsStore::copyOnFirstWrite(settingsPath, settingsLocation.copiedFrom);
 

@@ -259,12 +259,17 @@ private:
     void selectReceiver(quint8 receiver);
 
     /* accessibility */
-    // Names every key and lamp with its state for screen readers; without
-    // `stateKnown` the panel shows nothing of the device.
-    void speakPanel(bool stateKnown);
+    // Names every key and lamp with what the panel shows for screen readers.
+    void speakPanel();
     std::unique_ptr<PanelAccess> access;
-    // The link as the operator was last told: lost, or answering.
+    // Whether the panel shows the device's state, or was cleared.
+    bool panelShowsState = false;
+    qint64 roundTripSaid = -1;
+    // The link as the operator was last told: lost, or answering; and since
+    // when it is on, so a device silent from the start is told of too.
     bool linkLostSpoken = false;
+    qint64 connectedAt = 0;
+    void speakLinkChange(bool fresh);
 };
 
 // The settings file in applicationDir: settings.ini, or the profile file the

@@ -33,7 +33,7 @@ void MainWindow::applySettings()
     }
     ui->labelID->setText(text(settingskey::StationId));
     // Captions are part of what the keys are called.
-    speakPanel(connected);
+    speakPanel();
 
     ui->actionRelease_ALL->setChecked(settings.value(settingskey::ReleaseAll).toBool());
     ui->actionSkyrail_WF->setChecked(settings.value(settingskey::SkyrailView).toBool());

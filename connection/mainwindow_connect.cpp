@@ -48,10 +48,12 @@ void MainWindow::openCom()
     linkUsesIpDirectly = useIpDirectly;
     linkSession.start(linkclock::steadyNow());
     linkLostSpoken = false;
+    connectedAt = linkclock::now();
     connected = true;
     bandLinkChanged();
     store.setValue(settingskey::Connected, 1);
     ui->statusBar->showMessage(tr("LAN enabled"));
+    speakPanel();
     ui->actionLAN_Settings->setEnabled(false);
     // The link does not depend on the file: connected either way.
     if (!store.sync()) {
@@ -76,6 +78,7 @@ void MainWindow::closeCom()
     ui->actionConnect_to_Merax->setEnabled(true);
     ui->actionLAN_Settings->setEnabled(true);
     ui->statusBar->showMessage(tr("Disconnected"));
+    speakPanel();
     if (!store.sync()) {
         reportSettingsWriteFailure();
     }

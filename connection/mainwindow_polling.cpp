@@ -5,7 +5,6 @@
 #include "connection/watchdog.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
-#include "panel/panelaccess.h"
 
 void MainWindow::callEnviar()
 {
@@ -24,12 +23,9 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
     QPushButton* power = w->ui->botaoPower;
     if (power->styleSheet() != style) {
         power->setStyleSheet(style);
-        // The operator who cannot see the POWER key hears it change.
-        if (connected && fresh == w->linkLostSpoken) {
-            w->linkLostSpoken = !fresh;
-            w->access->announce(fresh ? tr("The Merax answers again") : tr("No answer from the Merax"));
-        }
     }
+    // The operator who cannot see the POWER key hears it change.
+    w->speakLinkChange(fresh);
     if (!fresh) {
         w->clearUI(w);
         // What the device has is unknown until it answers again.

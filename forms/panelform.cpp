@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "forms/panelform.h"
 
 #include "forms/formhelpers.h"
@@ -26,4 +28,19 @@ void PanelForm::build(QMainWindow* mainWindow)
     fillGroup(gpoButtons, botaoGPO1, botaoGPO2, botaoGPO3, botaoGPO4, botaoGPO5, botaoGPO6, botaoGPO7, botaoGPO8);
     fillGroup(gpiLabels, labelGPI1, labelGPI2, labelGPI3, labelGPI4, labelGPI5, labelGPI6, labelGPI7, labelGPI8);
     fillGroup(gpoLabels, labelGPO1, labelGPO2, labelGPO3, labelGPO4, labelGPO5, labelGPO6, labelGPO7, labelGPO8);
+}
+
+std::array<QPushButton*, indicator::Count> PanelForm::indicatorButtons() const
+{
+    std::array<QPushButton*, indicator::Count> buttons {};
+    std::copy(antennaButtons, antennaButtons + group::Antennas, buttons.begin() + indicator::Antenna);
+    std::copy(busyButtons, busyButtons + group::Antennas, buttons.begin() + indicator::Busy);
+    buttons[indicator::Split] = botaoSplit;
+    buttons[indicator::Send] = botaoSend;
+    std::copy(rotorButtons, rotorButtons + group::Rotors, buttons.begin() + indicator::Rotor);
+    buttons[indicator::Rtx] = botaoTeclaRTX;
+    std::copy(rxButtons, rxButtons + group::Receivers, buttons.begin() + indicator::Rx);
+    std::copy(gpiButtons, gpiButtons + group::Gpis, buttons.begin() + indicator::Gpi);
+    std::copy(gpoButtons, gpoButtons + group::Gpos, buttons.begin() + indicator::Gpo);
+    return buttons;
 }

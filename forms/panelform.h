@@ -1,8 +1,11 @@
 #ifndef ZAREL_PANELFORM_H
 #define ZAREL_PANELFORM_H
 
+#include <array>
+
 #include "app/settingskeys.h"
 #include "forms/ui_panelform.h"
+#include "panel/panellooks.h"
 
 // The main window's form, drawn in panelform.ui: non-owning pointers to every
 // object, in creation order (which is also the stacking order among
@@ -28,6 +31,9 @@ public:
     QPushButton* gpoButtons[group::Gpos] = {};
     QLabel* gpiLabels[group::Gpis] = {};
     QLabel* gpoLabels[group::Gpos] = {};
+
+    // The panel's indicators in the order of panel/panellooks.h.
+    std::array<QPushButton*, indicator::Count> indicatorButtons() const;
 };
 
 #endif // ZAREL_PANELFORM_H

@@ -30,16 +30,7 @@ void MainWindow::applyPanelStyle(QWidget* widget, const QString& text)
 void MainWindow::paintLooks(const PanelLooks& looks)
 {
     if (!paintCache.widgetsKnown) {
-        auto& widgets = paintCache.widgets;
-        std::copy(ui->antennaButtons, ui->antennaButtons + group::Antennas, widgets.begin() + indicator::Antenna);
-        std::copy(ui->busyButtons, ui->busyButtons + group::Antennas, widgets.begin() + indicator::Busy);
-        widgets[indicator::Split] = ui->botaoSplit;
-        widgets[indicator::Send] = ui->botaoSend;
-        std::copy(ui->rotorButtons, ui->rotorButtons + group::Rotors, widgets.begin() + indicator::Rotor);
-        widgets[indicator::Rtx] = ui->botaoTeclaRTX;
-        std::copy(ui->rxButtons, ui->rxButtons + group::Receivers, widgets.begin() + indicator::Rx);
-        std::copy(ui->gpiButtons, ui->gpiButtons + group::Gpis, widgets.begin() + indicator::Gpi);
-        std::copy(ui->gpoButtons, ui->gpoButtons + group::Gpos, widgets.begin() + indicator::Gpo);
+        paintCache.widgets = ui->indicatorButtons();
         paintCache.widgetsKnown = true;
     }
     for (int k = 0; k < indicator::Count; ++k) {
@@ -62,7 +53,8 @@ void MainWindow::clearUI(MainWindow* w)
 {
     MainWindow* const target = w != nullptr ? w : this;
     target->paintLooks(clearedLooks(target->panelFlags()));
-    target->speakPanel(false);
+    target->panelShowsState = false;
+    target->speakPanel();
 }
 
 void MainWindow::updateUI(MainWindow* w)
@@ -70,7 +62,8 @@ void MainWindow::updateUI(MainWindow* w)
     MainWindow* const target = w != nullptr ? w : this;
     target->paintLooks(
         litLooks(target->deviceState, target->paintCache.colourStyles(target->gpioColors), target->panelFlags()));
-    target->speakPanel(true);
+    target->panelShowsState = true;
+    target->speakPanel();
     if (!connected) {
         target->ui->actionConnect_to_Merax->setEnabled(true);
         target->ui->actionLAN_Settings->setEnabled(true);
@@ -93,14 +86,14 @@ void MainWindow::setColourStyle(QWidget* widget, const QColor& colour)
     applyPanelStyle(widget, colourStyleText(colour.red(), colour.green(), colour.blue()));
 }
 
-void MainWindow::speakPanel(bool stateKnown)
+void MainWindow::speakPanel()
 {
     if (!access) {
         return; // still being built
     }
     PanelSpeechInput input;
     input.state = deviceState;
-    input.stateKnown = stateKnown;
+    input.stateKnown = panelShowsState;
     input.flags = panelFlags();
     input.antennaCaptions = access->antennaCaptions;
     input.gpiCaptions = access->gpiCaptions;
@@ -108,13 +101,31 @@ void MainWindow::speakPanel(bool stateKnown)
     if (connected) {
         const bool fresh = reportIsFresh(linkclock::now() - lastReportTime);
         input.link = fresh ? PanelSpeechInput::Link::Up : PanelSpeechInput::Link::Silent;
-        input.roundTripMs = linkSession.roundTrip();
+        roundTripSaid = roundTripToSay(roundTripSaid, linkSession.roundTrip());
+        input.roundTripMs = roundTripSaid;
+    } else {
+        roundTripSaid = -1;
     }
     access->speak(panelSpeech(input));
 }
 
+void MainWindow::speakLinkChange(bool fresh)
+{
+    // Silent since Connect counts once the watchdog's time has passed.
+    const bool lost = !fresh && !reportIsFresh(linkclock::now() - connectedAt);
+    if (connected && lost != linkLostSpoken && (lost || fresh)) {
+        linkLostSpoken = lost;
+        access->announce(lost ? tr("No answer from the Merax") : tr("The Merax answers again"));
+    }
+}
+
 void MainWindow::showStatus(const QString& text)
 {
+    // The bar says nothing new for the same text again; the operator who
+    // pressed again must still hear it.
+    if (text == ui->statusBar->currentMessage() && access) {
+        access->announce(text);
+    }
     ui->statusBar->showMessage(text, 0);
 }
 

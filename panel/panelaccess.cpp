@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include "forms/panelform.h"
@@ -114,9 +115,13 @@ private:
 
 void setKey(QPushButton* button, const QKeySequence& key)
 {
-    button->setShortcut(key);
-    // A held key would press it again at every repeat.
-    button->setAutoRepeat(false);
+    // Not the button's own shortcut: that one presses again at every repeat
+    // of a held key, and a held Ctrl+1 would flip an output on and off. Like
+    // the button's, it acts only while the key is shown and enabled.
+    auto* shortcut = new QShortcut(key, button);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] { button->animateClick(); });
 }
 
 QString withKey(const QString& description, const QKeySequence& key)
@@ -128,15 +133,8 @@ QString withKey(const QString& description, const QKeySequence& key)
 
 PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
 {
-    std::copy(ui->antennaButtons, ui->antennaButtons + group::Antennas, indicators.begin() + indicator::Antenna);
-    std::copy(ui->busyButtons, ui->busyButtons + group::Antennas, indicators.begin() + indicator::Busy);
-    indicators[indicator::Split] = ui->botaoSplit;
-    indicators[indicator::Send] = ui->botaoSend;
-    std::copy(ui->rotorButtons, ui->rotorButtons + group::Rotors, indicators.begin() + indicator::Rotor);
-    indicators[indicator::Rtx] = ui->botaoTeclaRTX;
-    std::copy(ui->rxButtons, ui->rxButtons + group::Receivers, indicators.begin() + indicator::Rx);
-    std::copy(ui->gpiButtons, ui->gpiButtons + group::Gpis, indicators.begin() + indicator::Gpi);
-    std::copy(ui->gpoButtons, ui->gpoButtons + group::Gpos, indicators.begin() + indicator::Gpo);
+    const auto buttons = ui->indicatorButtons();
+    std::copy(buttons.begin(), buttons.end(), indicators.begin());
     release = ui->botaoRelease;
     power = ui->botaoPower;
 

@@ -60,6 +60,16 @@ bool antennaBusy(const DeviceState& s, int i)
 
 } // namespace
 
+qint64 roundTripToSay(qint64 said, qint64 measured)
+{
+    if (said < 0 || measured < 0) {
+        return measured;
+    }
+    // A name change is read out when the key has the focus: small swings of
+    // the median are not worth it.
+    return qAbs(measured - said) > qMax<qint64>(10, said / 4) ? measured : said;
+}
+
 QString spokenCaption(const QString& caption)
 {
     return caption.simplified();
@@ -74,36 +84,37 @@ PanelSpeech panelSpeech(const PanelSpeechInput& in)
         const QString state = known ? antennaState(s, i) : QString();
         const QString busy = known && antennaBusy(s, i) ? Text::tr("busy elsewhere") : QString();
         speech.names[indicator::Antenna + i] =
-            joined({Text::tr("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i]), state, busy});
-        speech.names[indicator::Busy + i] = joined({Text::tr("BUSY %1").arg(i + 1), onOff(known, antennaBusy(s, i))});
+            joined({QStringLiteral("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i]), state, busy});
+        speech.names[indicator::Busy + i] =
+            joined({QStringLiteral("BUSY %1").arg(i + 1), onOff(known, antennaBusy(s, i))});
     }
     QString split = onOff(known, s.splitActive == 1);
     if (in.flags.splitConfigPending) {
         split = Text::tr("choose the receive antenna");
     }
-    speech.names[indicator::Split] = joined({Text::tr("SPLIT"), split});
-    speech.names[indicator::Send] = joined({Text::tr("SEND"), onOff(known, s.sendActive == 1)});
+    speech.names[indicator::Split] = joined({QStringLiteral("SPLIT"), split});
+    speech.names[indicator::Send] = joined({QStringLiteral("SEND"), onOff(known, s.sendActive == 1)});
     for (int i = 0; i < group::Rotors; ++i) {
         QString rotor = onOff(known, bit(s.rotorStates, i));
         if (known && bit(s.rotorStates, i) && s.rotorBlink == 1) {
             rotor = Text::tr("blinking");
         }
-        speech.names[indicator::Rotor + i] = joined({Text::tr("RT %1").arg(i + 1), rotor});
+        speech.names[indicator::Rotor + i] = joined({QStringLiteral("RT %1").arg(i + 1), rotor});
     }
-    speech.names[indicator::Rtx] = joined({Text::tr("RTX"), onOff(known, s.rtxActive == 1)});
+    speech.names[indicator::Rtx] = joined({QStringLiteral("RTX"), onOff(known, s.rtxActive == 1)});
     for (int i = 0; i < group::Receivers; ++i) {
         const bool on = s.rxActive == 1 && rxIndex(s.selectedRx) == i;
-        speech.names[indicator::Rx + i] = joined({Text::tr("RX %1").arg(i + 1), onOff(known, on)});
+        speech.names[indicator::Rx + i] = joined({QStringLiteral("RX %1").arg(i + 1), onOff(known, on)});
     }
     for (int i = 0; i < group::Gpis; ++i) {
         speech.names[indicator::Gpi + i] = joined(
-            {Text::tr("GPI %1").arg(i + 1), spokenCaption(in.gpiCaptions[i]), onOff(known, bit(s.gpiStates, i))});
+            {QStringLiteral("GPI %1").arg(i + 1), spokenCaption(in.gpiCaptions[i]), onOff(known, bit(s.gpiStates, i))});
     }
     for (int i = 0; i < group::Gpos; ++i) {
         speech.names[indicator::Gpo + i] = joined(
-            {Text::tr("GPO %1").arg(i + 1), spokenCaption(in.gpoCaptions[i]), onOff(known, bit(s.gpoStates, i))});
+            {QStringLiteral("GPO %1").arg(i + 1), spokenCaption(in.gpoCaptions[i]), onOff(known, bit(s.gpoStates, i))});
     }
-    speech.release = Text::tr("RELEASE");
+    speech.release = QStringLiteral("RELEASE");
     QString link;
     switch (in.link) {
     case PanelSpeechInput::Link::Off:
@@ -116,6 +127,6 @@ PanelSpeech panelSpeech(const PanelSpeechInput& in)
         link = in.roundTripMs >= 0 ? Text::tr("link up, ping %1 ms").arg(in.roundTripMs) : Text::tr("link up");
         break;
     }
-    speech.power = joined({Text::tr("POWER"), link});
+    speech.power = joined({QStringLiteral("POWER"), link});
     return speech;
 }

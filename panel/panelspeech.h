@@ -4,7 +4,8 @@
 // What a screen reader says for every key and lamp of the panel, worked out
 // without widgets from the same state the panel is painted from: the state
 // goes into the name ("Ant 4, 20M YAGI, selected"), since on the screen it
-// is only a colour.
+// is only a colour. The key labels printed on the device (Ant, BUSY, SPLIT,
+// RX) are said in English in every language, as they read.
 
 #include <QString>
 
@@ -34,6 +35,10 @@ struct PanelSpeech
 };
 
 PanelSpeech panelSpeech(const PanelSpeechInput& input);
+
+// The round trip the POWER key names: the one said before, until the
+// measured one strays from it by more than a quarter (at least 10 ms).
+qint64 roundTripToSay(qint64 said, qint64 measured);
 
 // A caption as it is said: its lines and runs of blanks become one blank.
 QString spokenCaption(const QString& caption);

@@ -361,6 +361,8 @@ void TestMainWindow::commandLineAnswers_data()
     QTest::newRow("language joined, then an unknown option") << "--lang=ja --bogus"
                                                              << "^zarel: unknown option '--bogus'\n"
                                                              << 2;
+    QTest::newRow("language without a code") << "--lang --help"
+                                             << "^zarel: --lang needs a language" << 2;
     QTest::newRow("version") << "--version"
                              << "^zarel \\d+\\.\\d+\\.\\d+\n$" << 0;
     // Refused before anything is written, not taken for a profile.

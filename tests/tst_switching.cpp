@@ -13,6 +13,8 @@ class TestSwitching : public QObject, private PanelFixture
 
 private Q_SLOTS:
     void cleanup();
+    void heldPanelKeyPressesOnce_data();
+    void heldPanelKeyPressesOnce();
     void antennaChoice_data();
     void antennaChoice();
     void commandsAwaitConfirmation_data();
@@ -247,6 +249,39 @@ void TestSwitching::functionKeys()
         QCOMPARE(p.sent, QList<QByteArray> {frameCommand(2, static_cast<quint8>(position))});
         QCOMPARE(int(p.w().deviceState.selectedAntenna), position);
     }
+}
+
+// What QTest sends for a key, with its auto-repeat flag: shortcuts are
+// matched before the key reaches any widget.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text, bool autorep, ushort count);
+
+void TestSwitching::heldPanelKeyPressesOnce_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("Ctrl+1: GPO 1 on, not on and off")
+        << int(Qt::Key_1) << int(Qt::ControlModifier) << frameCommand(4, 0, 1);
+    QTest::newRow("Alt+2: RX 2") << int(Qt::Key_2) << int(Qt::AltModifier) << frameCommand(5, 2);
+    QTest::newRow("Ctrl+R: RELEASE") << int(Qt::Key_R) << int(Qt::ControlModifier) << frameCommand(2, 15);
+}
+
+void TestSwitching::heldPanelKeyPressesOnce()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QByteArray, sent);
+    Panel& p = makePanel({{"GPI", true}, {"SK", true}});
+    p.w().show();
+    QVERIFY(QTest::qWaitForWindowActive(&p.w()));
+    connected = true;
+    for (int i = 0; i < 6; ++i) {
+        qt_sendShortcutOverrideEvent(&p.w(), 0, key, Qt::KeyboardModifiers(modifiers), QString(), i > 0, 1);
+        // Past the key's click animation, after which a repeat could press it again.
+        QTest::qWait(120);
+    }
+    QCOMPARE(p.sent, QList<QByteArray> {sent});
 }
 
 // A held F-key asks once; another key after it is sent at once.

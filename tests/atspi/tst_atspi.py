@@ -16,6 +16,7 @@ written there as a screen reader sees it.
 """
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -55,6 +56,7 @@ def start_simulator(binary):
                            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     first = sim.stdout.readline()
     if not first.startswith("listening on 127.0.0.1:"):
+        sim.kill()
         fail("merax-sim said " + repr(first))
     return sim, int(first.rsplit(":", 1)[1])
 
@@ -129,6 +131,11 @@ def dump(app, path):
             out.write(line + "\n")
 
 
+def stop_on_sigterm():
+    """A test run stopped by CTest's time-out still cleans up after itself."""
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: stopped"))
+
+
 def in_own_session():
     """Starts this script again in a D-Bus session, runtime folder and X
     server of its own."""
@@ -147,13 +154,11 @@ def in_own_session():
 
 
 def main():
+    stop_on_sigterm()
     in_own_session()
     zarel_bin, sim_bin = sys.argv[1], sys.argv[2]
     dump_path = os.environ.get("ZAREL_ATSPI_DUMP")
-    sim, port = start_simulator(sim_bin)
     settings = os.path.join(os.path.dirname(zarel_bin), "settings%s.ini" % PROFILE)
-    with open(settings, "w", encoding="utf-8") as ini:
-        ini.write("[General]\nIP=127.0.0.1\nPORT=%d\nIPdir=true\nK4=20M YAGI\n" % port)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_ACCESSIBILITY="1", LANG="C.UTF-8", LANGUAGE="")
     heard = []
@@ -161,71 +166,78 @@ def main():
     def listener(event):
         heard.append((event.type, event.source_role, event.source_name, event.detail1))
 
-    # The registry must run before the panel starts, or the panel finds no
-    # one to register with.
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name",
-                                           "object:state-changed:showing")
-    pyatspi.Registry.getDesktop(0).childCount
-    mark_display()
-    panel = subprocess.Popen([zarel_bin, "--lang", "en", PROFILE], env=env)
+    started = []
     try:
-        app = None
-        if not pump(TIMEOUT, lambda: find_app() is not None or panel.poll() is not None):
-            desk = pyatspi.Registry.getDesktop(0)
-            fail("the panel never appeared on the accessibility bus: %r" % [desk.getChildAtIndex(i) and desk.getChildAtIndex(i).name for i in range(desk.childCount)])
-        if panel.poll() is not None:
-            fail("the panel ended with %d" % panel.returncode)
-        app = find_app()
-        key = None
-        if not pump(TIMEOUT, lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Ant 4,") is not None):
-            fail("no key named Ant 4")
-        key = find(app, pyatspi.ROLE_PUSH_BUTTON, "Ant 4,")
-        if "selected" in key.name:
-            fail("Ant 4 says selected before any report: " + key.name)
-
-        # Connect as a keyboard user would: the File menu's item.
-        connect = find(app, pyatspi.ROLE_MENU_ITEM, "Connect to Merax")
-        if connect is None:
-            fail("no menu item Connect to Merax")
-        connect.queryAction().doAction(0)
-        wanted = "Ant 4, 20M YAGI, selected"
-        if not pump(TIMEOUT, lambda: key.name == wanted):
-            fail("Ant 4 reads %r after the first report, not %r" % (key.name, wanted))
-        if not any(kind.startswith("object:property-change:accessible-name") and name == wanted
-                   for kind, _, name, _ in heard):
-            fail("no name-changed event for %r" % wanted)
-        power = find(app, pyatspi.ROLE_PUSH_BUTTON, "POWER")
-        if not pump(TIMEOUT, lambda: power.name.startswith("POWER, link up")):
-            fail("POWER reads %r" % power.name)
-        print("PASS: %s; %s" % (key.name, power.name), flush=True)
-
-        # Ant 5 is refused by the device: the operator must hear it.
-        find(app, pyatspi.ROLE_PUSH_BUTTON, "Ant 5").queryAction().doAction(0)
-        notice = "Ant 5 not confirmed by the Merax"
-
-        def announced():
-            return any(kind == "object:state-changed:showing" and role == pyatspi.ROLE_NOTIFICATION and
-                       name == notice and detail == 1 for kind, role, name, detail in heard)
-
-        if not pump(TIMEOUT, announced):
-            fail("%r was not announced; heard %r" % (notice, heard[-10:]))
-        if not pump(TIMEOUT, lambda: key.name == wanted):
-            fail("after the refusal Ant 4 reads %r" % key.name)
-        print("PASS: announced %r" % notice, flush=True)
-        if dump_path:
-            dump(app, dump_path)
+        sim, port = start_simulator(sim_bin)
+        started.append(sim)
+        with open(settings, "w", encoding="utf-8") as ini:
+            ini.write("[General]\nIP=127.0.0.1\nPORT=%d\nIPdir=true\nK4=20M YAGI\n" % port)
+        # The registry must run before the panel starts, or the panel finds no
+        # one to register with.
+        pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name",
+                                               "object:state-changed:showing")
+        pyatspi.Registry.getDesktop(0).childCount
+        mark_display()
+        panel = subprocess.Popen([zarel_bin, "--lang", "en", PROFILE], env=env)
+        started.append(panel)
+        check(panel, dump_path, heard)
     finally:
-        pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-name",
-                                                 "object:state-changed:showing")
-        panel.terminate()
-        try:
-            panel.wait(10)
-        except subprocess.TimeoutExpired:
-            panel.kill()
-        sim.stdin.write("quit\n")
-        sim.stdin.flush()
-        sim.wait(10)
-        os.remove(settings)
+        for process in reversed(started):
+            process.terminate()
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        if os.path.exists(settings):
+            os.remove(settings)
+
+
+def check(panel, dump_path, heard):
+    """Reads the panel through the bus: the tests proper."""
+    if not pump(TIMEOUT, lambda: find_app() is not None or panel.poll() is not None):
+        desk = pyatspi.Registry.getDesktop(0)
+        names = [desk.getChildAtIndex(i) and desk.getChildAtIndex(i).name for i in range(desk.childCount)]
+        fail("the panel never appeared on the accessibility bus: %r" % names)
+    if panel.poll() is not None:
+        fail("the panel ended with %d" % panel.returncode)
+    app = find_app()
+    if not pump(TIMEOUT, lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Ant 4,") is not None):
+        fail("no key named Ant 4")
+    key = find(app, pyatspi.ROLE_PUSH_BUTTON, "Ant 4,")
+    if "selected" in key.name:
+        fail("Ant 4 says selected before any report: " + key.name)
+
+    # Connect as a keyboard user would: the File menu's item.
+    connect = find(app, pyatspi.ROLE_MENU_ITEM, "Connect to Merax")
+    if connect is None:
+        fail("no menu item Connect to Merax")
+    connect.queryAction().doAction(0)
+    wanted = "Ant 4, 20M YAGI, selected"
+    if not pump(TIMEOUT, lambda: key.name == wanted):
+        fail("Ant 4 reads %r after the first report, not %r" % (key.name, wanted))
+    if not any(kind.startswith("object:property-change:accessible-name") and name == wanted
+               for kind, _, name, _ in heard):
+        fail("no name-changed event for %r" % wanted)
+    power = find(app, pyatspi.ROLE_PUSH_BUTTON, "POWER")
+    if not pump(TIMEOUT, lambda: power.name.startswith("POWER, link up")):
+        fail("POWER reads %r" % power.name)
+    print("PASS: %s; %s" % (key.name, power.name), flush=True)
+
+    # Ant 5 is refused by the device: the operator must hear it.
+    find(app, pyatspi.ROLE_PUSH_BUTTON, "Ant 5").queryAction().doAction(0)
+    notice = "Ant 5 not confirmed by the Merax"
+
+    def announced():
+        return any(kind == "object:state-changed:showing" and role == pyatspi.ROLE_NOTIFICATION and
+                   name == notice and detail == 1 for kind, role, name, detail in heard)
+
+    if not pump(TIMEOUT, announced):
+        fail("%r was not announced; heard %r" % (notice, heard[-10:]))
+    if not pump(TIMEOUT, lambda: key.name == wanted):
+        fail("after the refusal Ant 4 reads %r" % key.name)
+    print("PASS: announced %r" % notice, flush=True)
+    if dump_path:
+        dump(app, dump_path)
 
 
 if __name__ == "__main__":
