@@ -195,52 +195,12 @@
         <translation>occupata da un&apos;altra stazione</translation>
     </message>
     <message>
-        <source>Ant %1</source>
-        <translation>Ant %1</translation>
-    </message>
-    <message>
-        <source>BUSY %1</source>
-        <translation>BUSY %1</translation>
-    </message>
-    <message>
         <source>choose the receive antenna</source>
         <translation>scegli l&apos;antenna di ricezione</translation>
     </message>
     <message>
-        <source>SPLIT</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>SEND</source>
-        <translation>SEND</translation>
-    </message>
-    <message>
         <source>blinking</source>
         <translation>lampeggiante</translation>
-    </message>
-    <message>
-        <source>RT %1</source>
-        <translation>RT %1</translation>
-    </message>
-    <message>
-        <source>RTX</source>
-        <translation>RTX</translation>
-    </message>
-    <message>
-        <source>RX %1</source>
-        <translation>RX %1</translation>
-    </message>
-    <message>
-        <source>GPI %1</source>
-        <translation>GPI %1</translation>
-    </message>
-    <message>
-        <source>GPO %1</source>
-        <translation>GPO %1</translation>
-    </message>
-    <message>
-        <source>RELEASE</source>
-        <translation>RELEASE</translation>
     </message>
     <message>
         <source>not connected</source>
@@ -257,10 +217,6 @@
     <message>
         <source>link up</source>
         <translation>collegamento attivo</translation>
-    </message>
-    <message>
-        <source>POWER</source>
-        <translation>POWER</translation>
     </message>
 </context>
 <context>
