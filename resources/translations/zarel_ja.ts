@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Zarel :  Merax Remote Control</source>
-        <translation>Zarel :  Merax リモートコントロール</translation>
+        <translation>Zarel :  Merax リモコン</translation>
     </message>
     <message>
         <source>Version: 1.1.2 (12/2019)</source>
