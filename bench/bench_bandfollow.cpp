@@ -202,18 +202,8 @@ public:
             rig->waitForConnected(2000);
             rig->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             panel->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-            QObject::connect(panel, &QTcpSocket::readyRead, rig, [this, panel, rig] {
-                const QByteArray bytes = panel->readAll();
-                for (const QByteArray& q : bytes.split('\n')) {
-                    if (q == "t") {
-                        expected += 'T';
-                    } else if (q == "f") {
-                        expected += 'F';
-                    } else if (q == "s" || q == "i") {
-                        expected += "xx"; // two lines each
-                    }
-                }
-                rig->write(bytes);
+            QObject::connect(panel, &QTcpSocket::readyRead, rig, [panel, rig] {
+                rig->write(panel->readAll());
                 rig->flush();
             });
             QObject::connect(rig, &QTcpSocket::readyRead, panel, [this, panel, rig] {
@@ -223,10 +213,9 @@ public:
                 while ((end = buffer.indexOf('\n')) >= 0) {
                     const QByteArray line = buffer.left(end).trimmed();
                     buffer.remove(0, end + 1);
-                    const char kind = expected.isEmpty() ? '?' : expected.at(0);
-                    expected.remove(0, 1);
-                    if (kind == 'T') {
-                        answers.push_back({steadyNow(), line.toInt() != 0});
+                    // Answers name their question: "PTT: 1".
+                    if (line.startsWith("PTT: ")) {
+                        answers.push_back({steadyNow(), line.mid(5).toInt() != 0});
                     }
                 }
                 panel->write(bytes);
@@ -240,7 +229,6 @@ public:
 
 private:
     QTcpServer server;
-    QByteArray expected;
     QByteArray buffer;
 };
 

@@ -4,24 +4,43 @@
 
 namespace {
 
-// The largest frequency taken, in tens of hertz: 1 THz, far above any radio,
-// and far from overflowing when turned into hertz.
-constexpr qint64 maxTensOfHz = Q_INT64_C(100000000000);
-
-// Hertz from a Freq or TXFreq text; none for anything but a number (an
-// entity left unexpanded reads as empty). Some loggers write a decimal
-// point; fractions of 10 Hz do not matter.
-std::optional<qint64> hzFromTens(const QString& text)
+bool isDigit(QChar c)
 {
-    bool ok = false;
-    const qint64 tens = text.section(QLatin1Char('.'), 0, 0).toLongLong(&ok);
-    if (!ok || tens < 0 || tens > maxTensOfHz) {
-        return std::nullopt;
-    }
-    return tens * 10;
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 } // namespace
+
+std::optional<qint64> frequencyFromText(const QString& text, qint64 unitHz)
+{
+    const QString t = text.trimmed();
+    const qint64 maxUnits = radioMaxHz / unitHz;
+    int i = 0;
+    qint64 units = 0;
+    for (; i < t.size() && isDigit(t.at(i)); ++i) {
+        units = units * 10 + (t.at(i).unicode() - '0');
+        if (units > maxUnits) {
+            return std::nullopt; // also keeps the sum from overflowing
+        }
+    }
+    if (i == 0) {
+        return std::nullopt;
+    }
+    if (i < t.size() && t.at(i) == QLatin1Char('.')) {
+        const int fraction = ++i;
+        for (; i < t.size() && isDigit(t.at(i)); ++i) { }
+        if (i == fraction) {
+            return std::nullopt;
+        }
+        if (t.at(fraction) >= QLatin1Char('5')) {
+            ++units;
+        }
+    }
+    if (i != t.size() || units > maxUnits) {
+        return std::nullopt;
+    }
+    return units * unitHz;
+}
 
 std::optional<bool> flagFromText(const QString& text)
 {
@@ -55,7 +74,8 @@ std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
             info.radioNr = xml.readElementText().trimmed().toInt(&haveRadio);
         } else if (name == QLatin1String("Freq") || name == QLatin1String("TXFreq")) {
             qint64& target = name == QLatin1String("Freq") ? hz : txHz;
-            const std::optional<qint64> value = hzFromTens(xml.readElementText().trimmed());
+            // An entity left unexpanded reads as empty, and is no number.
+            const std::optional<qint64> value = frequencyFromText(xml.readElementText(), 10);
             numbersRead = numbersRead && value.has_value();
             target = value.value_or(0);
         } else if (name == QLatin1String("IsTransmitting")) {

@@ -15,7 +15,9 @@
 //              <IsTransmitting>False</IsTransmitting><IsSplit>False</IsSplit>
 //              ...</RadioInfo>
 //
-// Freq and TXFreq count tens of hertz. Other elements are ignored.
+// Freq and TXFreq count tens of hertz, in plain decimal ("1407400",
+// "1407400.00"); a document with any other number in them is ignored. Other
+// elements are ignored.
 struct RadioInfo
 {
     int radioNr = 0;
@@ -27,9 +29,20 @@ struct RadioInfo
 };
 
 // A RadioInfo document with a radio number; any other text, broken XML, a
-// frequency that is not a number and other loggers' messages give none. Work is
-// linear in the text; nothing in it is fetched or expanded.
+// frequency that is not a plain number within radioMaxHz and other loggers'
+// messages give none. Work is linear in the text; nothing in it is fetched or
+// expanded.
 std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram);
+
+// The top of the radio spectrum: microwave stations log up to 241 GHz, and
+// whatever claims more is not a radio's frequency.
+constexpr qint64 radioMaxHz = Q_INT64_C(300000000000);
+
+// A frequency as radio programs write it: plain decimal digits with at most
+// one decimal point and blanks around, counting `unitHz` each; rounded to the
+// unit. Signs, exponents, a second point and anything above radioMaxHz give
+// none; 0 is 0 (a program's "no radio").
+std::optional<qint64> frequencyFromText(const QString& text, qint64 unitHz);
 
 // A yes/no as loggers and hand-edited files write it: true, false (any
 // case), 1 or 0; anything else is none.

@@ -5,7 +5,10 @@
 #include <QHostInfo>
 #include <QNetworkDatagram>
 
+#include <algorithm>
+
 #include "connection/radioinfo.h"
+#include "link/linkclock.h"
 #include "link/linklog.h"
 #include "panel/bandplan.h"
 
@@ -20,14 +23,26 @@ namespace {
 
 // Datagrams reach an IPv6 socket from IPv4 hosts as mapped addresses, and
 // operators write either form: both are compared and named as IPv4.
-// So many loggers on one network are a flood, not a station: no more notices.
-constexpr int maxRivals = 16;
+// So many loggers on one network are a flood, not a station: no more are
+// heard or named.
+constexpr int maxLoggers = 16;
+// Datagrams read before their outcome is taken: a flood cannot hold the
+// event loop, and the outcome of its last one is taken all the same.
+constexpr int maxDatagramsPerRead = 512;
+// As large a receive buffer as the system grants up to this: a logger's
+// burst fits whole while the panel is busy, so its last datagram is read.
+constexpr int loggerReceiveBuffer = 1 << 20;
 
 } // namespace
 
 bool RadioSource::LoggerSender::operator==(const LoggerSender& other) const
 {
     return address == other.address && station.compare(other.station, Qt::CaseInsensitive) == 0;
+}
+
+QString RadioSource::LoggerSender::name() const
+{
+    return station.isEmpty() ? address.toString() : station;
 }
 
 RadioSource::RadioSource(QObject* parent)
@@ -50,13 +65,7 @@ RadioSource::RadioSource(QObject* parent)
         Q_EMIT polled();
     });
     loggerSilence.setSingleShot(true);
-    loggerSilence.setInterval(loggerSilenceMs);
-    connect(&loggerSilence, &QTimer::timeout, this, [this] {
-        qCInfo(lcRadio) << "logger radio" << current.loggerRadio << "silent for" << loggerSilenceMs << "ms";
-        // Another logger may take over now.
-        forgetLogger();
-        Q_EMIT changed();
-    });
+    connect(&loggerSilence, &QTimer::timeout, this, &RadioSource::loggersFellSilent);
     connect(&rig, &RigctldClient::stateChanged, this, &RadioSource::rigStateChanged);
     connect(&rig, &RigctldClient::troubleChanged, this, &RadioSource::changed);
     connect(&logger, &QUdpSocket::readyRead, this, &RadioSource::readLoggerDatagrams);
@@ -85,7 +94,11 @@ void RadioSource::configure(const RadioSourceSettings& settings)
         // of the station listen on the same port.
         listening = logger.bind(QHostAddress::AnyIPv4, current.loggerPort,
                                 QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
-        if (!listening) {
+        if (listening) {
+            logger.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, loggerReceiveBuffer);
+            qCDebug(lcRadio) << "logger receive buffer"
+                             << logger.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
+        } else {
             qCWarning(lcRadio).noquote() << "cannot listen for loggers on UDP" << current.loggerPort << ":"
                                          << logger.errorString();
         }
@@ -97,9 +110,9 @@ void RadioSource::configure(const RadioSourceSettings& settings)
 void RadioSource::forgetLogger()
 {
     loggerSilence.stop();
+    loggers.clear();
     followed.reset();
-    rivals.clear();
-    loggerPtt.reset();
+    wentQuiet.reset();
     now = RadioReading();
 }
 
@@ -151,7 +164,9 @@ void RadioSource::rigStateChanged(RigctldClient::State state)
 
 void RadioSource::readLoggerDatagrams()
 {
-    while (logger.hasPendingDatagrams()) {
+    const qint64 at = linkclock::steadyNow();
+    bool taken = false;
+    for (int n = 0; n < maxDatagramsPerRead && logger.hasPendingDatagrams(); ++n) {
         const QNetworkDatagram datagram = logger.receiveDatagram();
         const QHostAddress from = plainAddress(datagram.senderAddress());
         const std::optional<RadioInfo> info = parseRadioInfo(datagram.data());
@@ -169,39 +184,122 @@ void RadioSource::readLoggerDatagrams()
         if (!station.isEmpty() && info->stationName.compare(station, Qt::CaseInsensitive) != 0) {
             continue;
         }
-        const LoggerSender sender {from, info->stationName};
-        const bool first = !followed;
-        if (first) {
-            followed = sender;
-        } else if (!(*followed == sender)) {
-            // Two loggers for one radio would toss the antenna between them.
-            if (!rivals.contains(sender) && rivals.size() < maxRivals) {
-                rivals.append(sender);
-                const QString name = followed->station.isEmpty() ? followed->address.toString() : followed->station;
-                qCInfo(lcRadio).noquote()
-                    << "logger radio" << current.loggerRadio << "also reported by" << from.toString() << sender.station;
-                Q_EMIT notice(tr("Two loggers report radio %1: following %2").arg(current.loggerRadio).arg(name));
-            }
-            continue;
+        taken = hear({from, info->stationName}, *info, at) || taken;
+    }
+    // Heard at all changes the status, even with nothing to read.
+    takeLoggers(taken);
+    watchSilence(at);
+}
+
+bool RadioSource::hear(const LoggerSender& sender, const RadioInfo& info, qint64 at)
+{
+    int index = indexOf(sender);
+    if (index < 0) {
+        if (loggers.size() >= maxLoggers) {
+            return false;
         }
-        loggerSilence.start();
-        // A logger that leaves the flag out has not changed its mind.
-        if (info->transmitting) {
-            loggerPtt = info->transmitting;
+        loggers.append({sender, at, {}, {}, {}, false});
+        index = loggers.size() - 1;
+    }
+    LoggerHeard& heard = loggers[index];
+    heard.heardAt = at;
+    // A logger that leaves the flag out has not changed its mind.
+    if (info.transmitting) {
+        heard.transmitting = info.transmitting;
+    }
+    heard.frequencyHz = info.frequencyHz;
+    heard.txFrequencyHz = info.txFrequencyHz;
+    if (!followed) {
+        followed = sender;
+        heard.named = true;
+        if (wentQuiet && !(*wentQuiet == sender)) {
+            Q_EMIT notice(tr("%1 went quiet: following %2").arg(wentQuiet->name(), sender.name()));
         }
-        RadioReading reading;
-        reading.frequencyHz = info->frequencyHz;
-        reading.txFrequencyHz = info->txFrequencyHz;
-        reading.transmitting = loggerPtt.value_or(false);
-        reading.pttKnown = loggerPtt.has_value();
-        if (first) {
-            // Heard at all changes the status, even with nothing to read.
-            now = reading;
-            Q_EMIT changed();
+        wentQuiet.reset();
+        return true;
+    }
+    if (!heard.named) {
+        // Two loggers for one radio would toss the antenna between them.
+        heard.named = true;
+        qCInfo(lcRadio).noquote() << "logger radio" << current.loggerRadio << "also reported by"
+                                  << sender.address.toString() << sender.station;
+        Q_EMIT notice(tr("Two loggers report radio %1: following %2").arg(current.loggerRadio).arg(followed->name()));
+    }
+    return false;
+}
+
+void RadioSource::takeLoggers(bool fresh)
+{
+    RadioReading reading;
+    const int index = followed ? indexOf(*followed) : -1;
+    if (index >= 0) {
+        const LoggerHeard& leader = loggers.at(index);
+        reading.frequencyHz = leader.frequencyHz;
+        reading.txFrequencyHz = leader.txFrequencyHz;
+        reading.transmitting = std::any_of(loggers.begin(), loggers.end(),
+                                           [](const LoggerHeard& heard) { return heard.transmitting == true; });
+        // Another logger's "transmitting" counts even while the one
+        // followed never said.
+        reading.pttKnown = leader.transmitting.has_value() || reading.transmitting;
+    }
+    if (fresh) {
+        now = reading;
+        Q_EMIT changed();
+    } else {
+        take(reading);
+    }
+}
+
+void RadioSource::loggersFellSilent()
+{
+    const qint64 at = linkclock::steadyNow();
+    // What a silent logger said last, "transmitting" included, no longer
+    // counts: its radio may long have stopped.
+    loggers.erase(std::remove_if(loggers.begin(), loggers.end(),
+                                 [at](const LoggerHeard& heard) { return at - heard.heardAt >= loggerSilenceMs; }),
+                  loggers.end());
+    if (followed && indexOf(*followed) < 0) {
+        qCInfo(lcRadio).noquote() << "logger radio" << current.loggerRadio << "of" << followed->name() << "silent for"
+                                  << loggerSilenceMs << "ms";
+        wentQuiet = followed;
+        followed.reset();
+        // The one heard last takes over; with none, the source is lost.
+        const auto last =
+            std::max_element(loggers.begin(), loggers.end(),
+                             [](const LoggerHeard& a, const LoggerHeard& b) { return a.heardAt < b.heardAt; });
+        if (last != loggers.end()) {
+            followed = last->sender;
+            Q_EMIT notice(tr("%1 went quiet: following %2").arg(wentQuiet->name(), followed->name()));
+            wentQuiet.reset();
         } else {
-            take(reading);
+            now = RadioReading();
+            Q_EMIT changed();
         }
     }
+    takeLoggers(false);
+    watchSilence(at);
+}
+
+void RadioSource::watchSilence(qint64 at)
+{
+    if (loggers.isEmpty()) {
+        loggerSilence.stop();
+        return;
+    }
+    const auto first = std::min_element(loggers.begin(), loggers.end(), [](const LoggerHeard& a, const LoggerHeard& b) {
+        return a.heardAt < b.heardAt;
+    });
+    loggerSilence.start(int(qBound<qint64>(0, first->heardAt + loggerSilenceMs - at, loggerSilenceMs)));
+}
+
+int RadioSource::indexOf(const LoggerSender& sender) const
+{
+    for (int i = 0; i < loggers.size(); ++i) {
+        if (loggers.at(i).sender == sender) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 void RadioSource::watchPttClosely(bool on)

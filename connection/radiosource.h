@@ -12,6 +12,8 @@
 
 #include "connection/rigctldclient.h"
 
+struct RadioInfo;
+
 // Where the panel learns the radio's frequency and whether it transmits.
 struct RadioSourceSettings
 {
@@ -53,6 +55,14 @@ struct RadioReading
 // RadioInfo broadcasts. A source that is lost or changed forgets its
 // reading, so a stale "transmitting" cannot hold the panel; a logger counts
 // as lost when its radio has not been heard of for loggerSilenceMs.
+//
+// Several loggers may report the radio number followed (a run and a
+// multiplier station): the first one heard gives the frequency, and when it
+// falls silent the one heard last takes over. Whichever is followed, every
+// logger that passes the host and station filters and says its radio
+// transmits makes the reading say transmitting, until it says otherwise or
+// falls silent. Of a burst of datagrams only the state after the last one is
+// taken.
 class RadioSource : public QObject
 {
     Q_OBJECT
@@ -80,7 +90,8 @@ Q_SIGNALS:
     // has been read afresh.
     void polled();
     // Something the operator should read once on the status bar ("two
-    // loggers report radio 1: following 192.0.2.4").
+    // loggers report radio 1: following 192.0.2.4", "RUN went quiet:
+    // following MULT").
     void notice(const QString& text);
 
 private:
@@ -90,10 +101,29 @@ private:
         QHostAddress address;
         QString station;
         bool operator==(const LoggerSender& other) const;
+        // The station name, or the address without one.
+        QString name() const;
+    };
+    // What one logger said last of the radio followed.
+    struct LoggerHeard
+    {
+        LoggerSender sender;
+        qint64 heardAt = 0; // steady clock, ms
+        std::optional<bool> transmitting; // the flag it said last
+        std::optional<qint64> frequencyHz;
+        std::optional<qint64> txFrequencyHz;
+        bool named = false; // in a "two loggers" notice already
     };
 
     void take(const RadioReading& reading);
     void readLoggerDatagrams();
+    // Notes one trusted datagram; returns whether it made a logger followed.
+    bool hear(const LoggerSender& sender, const RadioInfo& info, qint64 at);
+    // The reading from what the loggers said; `fresh`: emit even if equal.
+    void takeLoggers(bool fresh);
+    void loggersFellSilent();
+    void watchSilence(qint64 now);
+    int indexOf(const LoggerSender& sender) const;
     void rigStateChanged(RigctldClient::State state);
     void forgetLogger();
     void lookUpLoggerHost();
@@ -102,14 +132,14 @@ private:
     RadioReading now;
     RigctldClient rig;
     QUdpSocket logger;
-    QTimer loggerSilence;
+    QTimer loggerSilence; // runs to the first logger's silence
     bool listening = false;
     QList<QHostAddress> loggerAddresses; // loggerHost, looked up
     int loggerLookup = -1;
     bool loggerHostUnknown = false;
+    QList<LoggerHeard> loggers; // heard within loggerSilenceMs
     std::optional<LoggerSender> followed;
-    QList<LoggerSender> rivals; // already named in a notice
-    std::optional<bool> loggerPtt; // what the followed logger said last
+    std::optional<LoggerSender> wentQuiet; // followed until it fell silent
 };
 
 #endif // ZAREL_RADIOSOURCE_H

@@ -1,7 +1,8 @@
 #include "connection/rigctldclient.h"
 
-#include <cmath>
+#include <algorithm>
 
+#include "connection/radioinfo.h"
 #include "link/linklog.h"
 
 RigctldClient::RigctldClient(QObject* parent)
@@ -15,6 +16,9 @@ RigctldClient::RigctldClient(QObject* parent)
     retryTimer.setSingleShot(true);
     answerTimer.setSingleShot(true);
     answerTimer.setInterval(answerTimeoutMs);
+    // What is read is bounded by the round's budget; the rest may wait in
+    // the kernel until it is hung up on.
+    socket.setReadBufferSize(4 * maxRoundBytes);
     connect(&pollTimer, &QTimer::timeout, this, &RigctldClient::poll);
     connect(&retryTimer, &QTimer::timeout, this, &RigctldClient::connectNow);
     // A daemon that accepts and never answers (a hung radio, a dead route)
@@ -75,14 +79,18 @@ void RigctldClient::stop()
 
 void RigctldClient::hangUp()
 {
+    ++connection;
     pollTimer.stop();
     answerTimer.stop();
     socket.abort();
     pending.clear();
+    roundBytes = 0;
+    open.reset();
     awaited.clear();
     // What the radio said on this connection is not known on the next.
     frequency.reset();
     ptt.reset();
+    pttReadable = false;
     txFrequency.reset();
 }
 
@@ -157,101 +165,228 @@ void RigctldClient::poll()
     if (!awaited.isEmpty() || socket.state() != QAbstractSocket::ConnectedState) {
         return;
     }
-    awaited = {Answer::Frequency, Answer::Ptt, Answer::SplitFlag};
-    socket.write("f\nt\ns\n");
+    roundBytes = 0;
+    frequencyRead = false;
+    ptt.reset();
+    ask("+f\n+t\n+s\n", {Question::Frequency, Question::Ptt, Question::Split});
     answerTimer.start();
+}
+
+void RigctldClient::ask(const QByteArray& questions, std::initializer_list<Question> asked)
+{
+    for (const Question question : asked) {
+        awaited.append(question);
+    }
+    socket.write(questions);
 }
 
 void RigctldClient::readAnswers()
 {
-    pending += socket.readAll();
-    int end;
-    while ((end = pending.indexOf('\n')) >= 0) {
-        const QByteArray line = pending.left(end).trimmed();
-        pending.remove(0, end + 1);
-        // Lines nobody asked for are dropped.
-        if (!awaited.isEmpty()) {
-            answered(line);
+    const quint64 reading = connection;
+    const QByteArray bytes = socket.readAll();
+    roundBytes += bytes.size();
+    if (roundBytes > maxRoundBytes) {
+        lost(Trouble::Unreadable, QStringLiteral("not a rigctld answer"));
+        return;
+    }
+    pending += bytes;
+    // Lines are taken by index and the buffer compacted once: a peer's
+    // many short lines cost no more than its few long ones.
+    int from = 0;
+    for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n', from)) {
+        const QByteArray text = pending.mid(from, end - from).trimmed();
+        from = end + 1;
+        line(text);
+        if (connection != reading) {
+            return; // hung up meanwhile: the buffer is gone
         }
     }
-    // rigctld answers in short lines; a peer sending endless text is not it.
-    if (pending.size() > 4096) {
-        lost(Trouble::Unreadable, QStringLiteral("not a rigctld answer"));
+    pending.remove(0, from);
+}
+
+namespace {
+
+// rigctld's command names: "get_freq", "get_split_vfo".
+bool isCommandName(const QByteArray& name)
+{
+    if (name.isEmpty() || name.size() > 32 || name.at(0) < 'a' || name.at(0) > 'z') {
+        return false;
+    }
+    return std::all_of(name.begin(), name.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == '_'; });
+}
+
+bool isResultCode(const QByteArray& text)
+{
+    if (!text.startsWith("RPRT ")) {
+        return false;
+    }
+    bool ok = false;
+    text.mid(5).toInt(&ok);
+    return ok;
+}
+
+// Plain digits, as rigctld prints PTT and split flags.
+std::optional<int> smallNumber(const QByteArray& text)
+{
+    if (text.isEmpty() || text.size() > 3 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return text.toInt();
+}
+
+std::optional<qint64> hzFrom(const std::optional<QByteArray>& text)
+{
+    if (!text) {
+        return std::nullopt;
+    }
+    const std::optional<qint64> hz = frequencyFromText(QString::fromLatin1(*text), 1);
+    if (!hz || *hz <= 0) {
+        return std::nullopt;
+    }
+    return hz;
+}
+
+// An answer holds a few lines; more is not rigctld's.
+constexpr int maxAnswerLines = 8;
+
+} // namespace
+
+std::optional<QByteArray> RigctldClient::Answer::value(const char* key) const
+{
+    if (!fits || code != "RPRT 0") {
+        return std::nullopt;
+    }
+    const QByteArray prefix = QByteArray(key) + ": ";
+    std::optional<QByteArray> found;
+    for (const QByteArray& text : lines) {
+        if (text.startsWith(prefix)) {
+            if (found) {
+                return std::nullopt;
+            }
+            found = text.mid(prefix.size()).trimmed();
+        }
+    }
+    return found;
+}
+
+void RigctldClient::line(const QByteArray& text)
+{
+    if (!open) {
+        // An answer starts with its command's name: "get_ptt:".
+        const int colon = text.indexOf(':');
+        const QByteArray name = text.left(colon);
+        if (colon > 0 && isCommandName(name)) {
+            open = Answer {name, {}, {}, true};
+        } else {
+            notAnAnswer();
+        }
+        return;
+    }
+    if (isResultCode(text)) {
+        Answer answer = std::move(*open);
+        open.reset();
+        answer.code = text;
+        matched(answer);
+        return;
+    }
+    // Values are "Key: value"; a bare line ("0") inside an answer is one the
+    // daemon did not mean for it.
+    if (text.indexOf(": ") <= 0 || open->lines.size() >= maxAnswerLines) {
+        open->fits = false;
+        return;
+    }
+    open->lines.append(text);
+}
+
+void RigctldClient::matched(const Answer& answer)
+{
+    static const QList<QPair<QByteArray, Question>> commands {
+        {"get_freq", Question::Frequency},
+        {"get_ptt", Question::Ptt},
+        {"get_split_vfo", Question::Split},
+        {"get_split_freq", Question::TxFrequency},
+    };
+    const auto known = std::find_if(commands.begin(), commands.end(),
+                                    [&answer](const auto& command) { return command.first == answer.command; });
+    const int at = known == commands.end() ? -1 : awaited.indexOf(known->second);
+    if (at < 0) {
+        notAnAnswer(); // nobody asked, or asked and answered already
+        return;
+    }
+    // The questions before it will not be answered any more.
+    const quint64 reading = connection;
+    while (awaited.first() != known->second) {
+        answered(awaited.takeFirst(), nullptr);
+        if (connection != reading) {
+            return;
+        }
+    }
+    answered(awaited.takeFirst(), &answer);
+}
+
+void RigctldClient::notAnAnswer()
+{
+    // A daemon that never told the frequency and says things that are no
+    // answer is not rigctld (or not one that speaks its extended form).
+    if (!frequency) {
+        setTrouble(Trouble::Unreadable);
     }
 }
 
-void RigctldClient::answered(const QByteArray& line)
+void RigctldClient::answered(Question question, const Answer* answer)
 {
-    switch (awaited.takeFirst()) {
-    case Answer::Frequency:
-        if (const std::optional<qint64> hz = parseFrequency(line)) {
+    switch (question) {
+    case Question::Frequency:
+        if (const std::optional<qint64> hz = hzFrom(answer ? answer->value("Frequency") : std::nullopt)) {
             frequency = hz;
+            frequencyRead = true;
             setTrouble(Trouble::None);
         } else if (!frequency) {
             // An error answer (a busy CAT port) leaves the last value
             // standing; only a daemon that never told is in trouble.
-            if (line.startsWith("RPRT ") && line.size() <= 12) {
-                setTrouble(Trouble::ErrorAnswer, line);
+            if (answer && answer->fits && answer->lines.isEmpty() && answer->code != "RPRT 0") {
+                setTrouble(Trouble::ErrorAnswer, answer->code);
             } else {
                 setTrouble(Trouble::Unreadable);
             }
         }
         break;
-    case Answer::Ptt:
-        if (const std::optional<bool> now = parsePtt(line)) {
-            ptt = now;
+    case Question::Ptt:
+        if (const std::optional<int> value = smallNumber(answer ? answer->value("PTT").value_or("") : QByteArray())) {
+            // 0 is receive, any other value a kind of transmit.
+            ptt = *value != 0;
+            pttReadable = true;
         }
         break;
-    case Answer::SplitFlag: {
-        // Two lines, the flag and the TX VFO; an error is one line and means
-        // the radio cannot split, as does anything else.
-        bool isNumber = false;
-        const int flag = line.toInt(&isNumber);
-        if (isNumber && flag != 0) {
-            awaited = {Answer::SplitVfo, Answer::TxFrequency};
-            socket.write("i\n");
+    case Question::Split: {
+        const std::optional<int> flag = smallNumber(answer ? answer->value("Split").value_or("") : QByteArray());
+        if (flag && *flag != 0) {
+            ask("+i\n", {Question::TxFrequency});
         } else {
+            // An error means the radio cannot split, as does anything else.
             txFrequency.reset();
-            if (isNumber) {
-                awaited = {Answer::SplitVfo};
-            }
         }
         break;
     }
-    case Answer::SplitVfo:
-        break;
-    case Answer::TxFrequency:
-        txFrequency = parseFrequency(line);
+    case Question::TxFrequency:
+        txFrequency = hzFrom(answer ? answer->value("TX Frequency") : std::nullopt);
         break;
     }
     if (awaited.isEmpty()) {
-        answerTimer.stop();
+        roundDone();
+    }
+}
+
+void RigctldClient::roundDone()
+{
+    answerTimer.stop();
+    if (frequencyRead) {
         // A daemon that answers is worth a quick retry again.
         retryMs = firstRetryMs;
-        // A radio whose PTT was never readable is taken as receiving, and
-        // said to be unknown; one that said "transmitting" stays so until it
-        // says otherwise.
-        Q_EMIT reading(frequency.value_or(0), ptt.value_or(false), ptt.has_value(), txFrequency.value_or(0));
     }
-}
-
-std::optional<qint64> RigctldClient::parseFrequency(const QByteArray& line)
-{
-    bool ok = false;
-    const double hz = line.trimmed().toDouble(&ok);
-    // Above 0 and below 1 THz: a number a radio can be tuned to.
-    if (!ok || !std::isfinite(hz) || hz <= 0 || hz >= 1e12) {
-        return std::nullopt;
-    }
-    return qint64(std::llround(hz));
-}
-
-std::optional<bool> RigctldClient::parsePtt(const QByteArray& line)
-{
-    bool ok = false;
-    const int ptt = line.trimmed().toInt(&ok);
-    if (!ok || ptt < 0) {
-        return std::nullopt;
-    }
-    return ptt != 0;
+    // A radio whose PTT was never readable is taken as receiving, and said
+    // to be unknown; one that was readable and now is not may have keyed.
+    const bool transmitting = ptt ? *ptt : pttReadable;
+    Q_EMIT reading(frequency.value_or(0), transmitting, pttReadable, txFrequency.value_or(0));
 }

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // A frequency, when there is one, is one a radio can be tuned to.
     for (const std::optional<qint64>& hz : {info->frequencyHz, info->txFrequencyHz}) {
-        if (hz && (*hz <= 0 || *hz > Q_INT64_C(1000000000000) || *hz % 10 != 0)) {
+        if (hz && (*hz <= 0 || *hz > radioMaxHz || *hz % 10 != 0)) {
             std::abort();
         }
     }

@@ -1,9 +1,10 @@
 // Band following against the real Hamlib daemon: rigctld with its dummy
 // radio (-m 1) on a free loopback port, the panel connected to merax-sim, and
 // the radio tuned and keyed through a second rigctld connection, as a logger
-// or a digital-mode program would.
+// or a digital-mode program would. Daemons that misbehave are made here.
 #include <QAction>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
@@ -33,9 +34,61 @@ RadioSourceSettings rigAt(const QString& host, quint16 port)
     return settings;
 }
 
+// Answers in rigctld's extended form.
+QByteArray answer(const char* command, const QByteArray& values, const QByteArray& code = "RPRT 0")
+{
+    return QByteArray(command) + ":\n" + values + code + '\n';
+}
+
+QByteArray frequency(const QByteArray& hz)
+{
+    return answer("get_freq", "Frequency: " + hz + '\n');
+}
+
+QByteArray ptt(int value)
+{
+    return answer("get_ptt", "PTT: " + QByteArray::number(value) + '\n');
+}
+
+const QByteArray noSplit = answer("get_split_vfo", "Split: 0\nTX VFO: VFOA\n");
+
+// A daemon on a free loopback port that answers each round of questions
+// ("+f\n+t\n+s\n", asked at once) with what `round` gives for its number,
+// counted from 1; `greeting` is sent to each connection first.
+class FakeDaemon : public QObject
+{
+public:
+    FakeDaemon()
+    {
+        server.listen(QHostAddress(QHostAddress::LocalHost), 0);
+        connect(&server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* peer = server.nextPendingConnection();
+            ++connections;
+            connect(peer, &QTcpSocket::disconnected, peer, &QObject::deleteLater);
+            connect(peer, &QTcpSocket::readyRead, peer, [this, peer] {
+                asked += peer->readAll();
+                int end;
+                while ((end = asked.indexOf("+s\n")) >= 0) {
+                    asked.remove(0, end + 3);
+                    peer->write(round(++rounds));
+                }
+            });
+            peer->write(greeting);
+        });
+    }
+    quint16 port() const { return server.serverPort(); }
+
+    QTcpServer server;
+    std::function<QByteArray(int round)> round = [](int) { return QByteArray(); };
+    QByteArray greeting;
+    QByteArray asked;
+    int rounds = 0;
+    int connections = 0;
+};
+
 } // namespace
 
-class TestRigctld : public QObject
+class TestRigctld : public QObject, private harness::PanelFixture
 {
     Q_OBJECT
 
@@ -47,6 +100,11 @@ private Q_SLOTS:
     void splitFromTheDummyRadio();
     void daemonStates_data();
     void daemonStates();
+    void strayLinesWhileKeyed_data();
+    void strayLinesWhileKeyed();
+    void strayLineSwitchesNothingWhileKeyed();
+    void floodIsCutOff_data();
+    void floodIsCutOff();
 
 private:
     bool startRig();
@@ -77,6 +135,7 @@ void TestRigctld::initTestCase()
 
 void TestRigctld::cleanup()
 {
+    panel.reset();
     MainWindow::stopThreads();
     window.reset();
     sim.reset();
@@ -193,21 +252,14 @@ void TestRigctld::antennaFollowsTheRadio()
 // stay in step.
 void TestRigctld::failedAnswersKeepWhatWasRead()
 {
-    QTcpServer daemon;
-    QVERIFY(daemon.listen(QHostAddress(QHostAddress::LocalHost), 0));
+    FakeDaemon daemon;
     // Some rigctld versions give the frequency with decimals.
-    const QList<QByteArray> answers {"14074000\nRPRT -11\nRPRT -11\n", "14074000\n1\nRPRT -11\n",
-                                     "RPRT -5\nRPRT -5\n0\nVFOA\n", "7074000.000000\n0\nRPRT -11\n"};
-    int polls = 0;
-    connect(&daemon, &QTcpServer::newConnection, this, [&] {
-        QTcpSocket* peer = daemon.nextPendingConnection();
-        connect(peer, &QTcpSocket::readyRead, peer, [&, peer] {
-            // One answer set per "f\nt\ns\n"; the client never asks twice at once.
-            if (peer->readAll().contains("s\n") && polls < answers.size()) {
-                peer->write(answers.at(polls++));
-            }
-        });
-    });
+    const QList<QByteArray> answers {frequency("14074000") + answer("get_ptt", "", "RPRT -11") +
+                                         answer("get_split_vfo", "", "RPRT -11"),
+                                     frequency("14074000") + ptt(1) + answer("get_split_vfo", "", "RPRT -11"),
+                                     answer("get_freq", "", "RPRT -5") + answer("get_ptt", "", "RPRT -5") + noSplit,
+                                     frequency("7074000.000000") + ptt(0) + answer("get_split_vfo", "", "RPRT -11")};
+    daemon.round = [&answers](int round) { return answers.value(round - 1); };
     RigctldClient client;
     QList<QPair<qint64, bool>> readings;
     QList<bool> pttKnown;
@@ -215,7 +267,7 @@ void TestRigctld::failedAnswersKeepWhatWasRead()
         readings.append({hz, transmitting});
         pttKnown.append(known);
     });
-    client.start(QStringLiteral("127.0.0.1"), daemon.serverPort());
+    client.start(QStringLiteral("127.0.0.1"), daemon.port());
     QTRY_COMPARE(readings.size(), 4);
     const QList<QPair<qint64, bool>> expected {{14074000, false}, {14074000, true}, {14074000, true}, {7074000, false}};
     QCOMPARE(readings, expected);
@@ -258,26 +310,135 @@ void TestRigctld::daemonStates()
     QFETCH(QString, host);
     QFETCH(bool, listening);
     // Answers every question with an error, as for a radio it cannot read.
-    QTcpServer daemon;
-    QVERIFY(daemon.listen(QHostAddress(QHostAddress::LocalHost), 0));
-    connect(&daemon, &QTcpServer::newConnection, this, [&daemon] {
-        QTcpSocket* peer = daemon.nextPendingConnection();
-        connect(peer, &QTcpSocket::readyRead, peer, [peer] {
-            while (peer->canReadLine()) {
-                peer->readLine();
-                peer->write("RPRT -11\n");
-            }
-        });
-    });
-    const quint16 port = daemon.serverPort();
+    FakeDaemon daemon;
+    daemon.round = [](int) {
+        return answer("get_freq", "", "RPRT -11") + answer("get_ptt", "", "RPRT -11") +
+            answer("get_split_vfo", "", "RPRT -11");
+    };
+    const quint16 port = daemon.port();
     if (!listening) {
-        daemon.close();
+        daemon.server.close();
     }
     RadioSource source;
     source.configure(rigAt(host, port));
     QFETCH(QString, status);
     QTRY_COMPARE_WITH_TIMEOUT(source.statusText(), status, 5000);
     QVERIFY(!source.reading().frequencyHz);
+}
+
+// A daemon that adds a line where it does not belong while the radio is
+// keyed on 40 m, after a round on 20 m receiving and before one on 40 m
+// receiving: no reading says "receive" while keyed.
+void TestRigctld::strayLinesWhileKeyed_data()
+{
+    QTest::addColumn<QByteArray>("keyed");
+    const QByteArray on40 = frequency("7074000");
+    // What a daemon that is out of step may send: each is unknown or says
+    // "transmitting", never "receive".
+    QTest::newRow("stray line after the frequency") << on40 + "0\n" + ptt(1) + noSplit;
+    QTest::newRow("stray line inside the PTT answer") << on40 + answer("get_ptt", "PTT: 0\n1\n") + noSplit;
+    QTest::newRow("PTT given twice") << on40 + answer("get_ptt", "PTT: 1\nPTT: 0\n") + noSplit;
+    QTest::newRow("result code before the PTT") << on40 + answer("get_ptt", "") + "PTT: 0\nRPRT 0\n" + noSplit;
+    QTest::newRow("PTT answer missing") << on40 + noSplit;
+    QTest::newRow("PTT read error") << on40 + answer("get_ptt", "", "RPRT -9") + noSplit;
+}
+
+void TestRigctld::strayLinesWhileKeyed()
+{
+    QFETCH(QByteArray, keyed);
+    FakeDaemon daemon;
+    daemon.round = [&keyed](int round) {
+        if (round == 1) {
+            return frequency("14074000") + ptt(0) + noSplit;
+        }
+        return round <= 4 ? keyed : frequency("7074000") + ptt(0) + noSplit;
+    };
+    RigctldClient client;
+    client.pollClosely(true);
+    QList<qint64> heard;
+    QList<bool> transmitting;
+    connect(&client, &RigctldClient::reading, this, [&](qint64 hz, bool tx, bool known) {
+        heard.append(hz);
+        transmitting.append(tx);
+        QVERIFY(known);
+    });
+    client.start(QStringLiteral("127.0.0.1"), daemon.port());
+    // Read closely, rounds come fast: the first five tell.
+    QTRY_VERIFY(transmitting.size() >= 5);
+    QCOMPARE(transmitting.mid(0, 5), QList<bool>({false, true, true, true, false}));
+    QCOMPARE(heard.mid(0, 5), QList<qint64>({14074000, 7074000, 7074000, 7074000, 7074000}));
+}
+
+// The same in the window: the band's antenna waits for the radio to stop
+// sending, whatever the daemon adds.
+void TestRigctld::strayLineSwitchesNothingWhileKeyed()
+{
+    FakeDaemon daemon;
+    bool keyed = true;
+    daemon.round = [&keyed](int round) {
+        if (round <= 2) {
+            return frequency("14074000") + ptt(0) + noSplit;
+        }
+        return keyed ? frequency("7074000") + "0\n" + ptt(1) + noSplit : frequency("7074000") + ptt(0) + noSplit;
+    };
+    harness::Panel& p = makePanel({{"IP", "127.0.0.1"},
+                                   {"BandFollow/Source", "rigctld"},
+                                   {"BandFollow/RigPort", daemon.port()},
+                                   {"BandFollow/20m", 4},
+                                   {"BandFollow/40m", 2}});
+    connected = true;
+    // The device reports as often as it is polled, the antenna it was told.
+    int antenna = 0;
+    QTimer device;
+    connect(&device, &QTimer::timeout, this,
+            [&] { p.w().processaPDRLan(&p.w(), QStringLiteral("%1.0.0.0.1.0.FF.0.FF.F.0.0.FF").arg(antenna, 0, 16)); });
+    device.start(160);
+    QTRY_COMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
+    antenna = 3;
+    const int from = daemon.rounds;
+    QTRY_VERIFY(daemon.rounds >= from + 8);
+    QCOMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
+    QCOMPARE(p.w().bandFigures()->text(), QStringLiteral("7.074 MHz · 40 m · TX"));
+    keyed = false;
+    QTRY_COMPARE(p.sent, QList<QByteArray>({harness::bytes("fe0203fd"), harness::bytes("fe0201fd")}));
+}
+
+// Far more than any daemon says, from the moment of connecting: the client
+// hangs up within a moment, says the peer is not rigctld, shows no frequency,
+// and the event loop keeps turning.
+void TestRigctld::floodIsCutOff_data()
+{
+    constexpr int size = 4 << 20;
+    QTest::addColumn<QByteArray>("flood");
+    QTest::newRow("short lines") << QByteArray("1\n").repeated(size / 2);
+    QTest::newRow("answers nobody asked for") << ptt(1).repeated(size / ptt(1).size());
+    QTest::newRow("one endless line") << QByteArray(size, '7');
+}
+
+void TestRigctld::floodIsCutOff()
+{
+    QFETCH(QByteArray, flood);
+    FakeDaemon daemon;
+    daemon.greeting = flood;
+    QElapsedTimer clock;
+    qint64 lastTick = 0;
+    qint64 longestGap = 0;
+    QTimer ticks;
+    connect(&ticks, &QTimer::timeout, this, [&] {
+        longestGap = qMax(longestGap, clock.elapsed() - lastTick);
+        lastTick = clock.elapsed();
+    });
+    ticks.start(10);
+    clock.start();
+    RadioSource source;
+    source.configure(rigAt(QStringLiteral("127.0.0.1"), daemon.port()));
+    QTRY_COMPARE_WITH_TIMEOUT(source.statusText(), QStringLiteral("rigctld: connected, unreadable answer"), 1000);
+    // Flooded again after the retry, and cut off again.
+    QTRY_VERIFY(daemon.connections >= 2);
+    QCOMPARE(source.statusText(), QStringLiteral("rigctld: connected, unreadable answer"));
+    QVERIFY(!source.reading().frequencyHz);
+    QVERIFY2(longestGap < 1000, qPrintable(QString::number(longestGap)));
+    qInfo("longest gap between 10 ms ticks: %lld ms", longestGap);
 }
 
 ZAREL_TEST_MAIN(TestRigctld, "rigctld")
