@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <vector>
 
 #include "app/languages.h"
 #include "app/mainwindow.h"
@@ -22,6 +23,10 @@ int answerCommandLine(int argc, char* argv[], CommandLineRequest request, const 
     if (request == CommandLineRequest::UnknownOption) {
         std::fprintf(stderr, "zarel: unknown option '%s'\nTry 'zarel --help' for the options.\n",
                      option.toLocal8Bit().constData());
+        return 2;
+    }
+    if (request == CommandLineRequest::ProfileTooLong) {
+        std::fprintf(stderr, "zarel: the profile name is too long to name its settings file\n");
         return 2;
     }
     QCoreApplication app(argc, argv);
@@ -44,8 +49,21 @@ int main(int argc, char* argv[])
     // the line as it was: on Windows it reads the profile from the wide one.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << decodeArgument(argv[i]);
     }
+#ifdef Q_OS_UNIX
+    // Qt would read an argument not in the system's encoding as replacement
+    // characters, and two such profiles would share one file: it gets the
+    // argument as read here. Kept until the application is gone.
+    std::vector<QByteArray> recoded;
+    recoded.reserve(static_cast<size_t>(argc));
+    for (int i = 0; i < argc; ++i) {
+        recoded.push_back(arguments.at(i).toLocal8Bit());
+        if (recoded.back() != argv[i]) {
+            argv[i] = recoded.back().data();
+        }
+    }
+#endif
     const languages::Option language = languages::takeOption(arguments);
     if (language.given && (language.code.isEmpty() || language.code.startsWith(QLatin1Char('-')))) {
         attachToParentConsole();

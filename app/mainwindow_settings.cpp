@@ -4,6 +4,7 @@
 #include <QHostInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 
 #include "app/labelwrap.h"
@@ -14,8 +15,37 @@
 #include "forms/panelform.h"
 #include "panel/panelaccess.h"
 
+namespace {
+
+// What the operator should know of how the file was read: what could not be
+// used, and, once per file, values read as Latin-1.
+QString readingNotice(const SettingsStore& settings)
+{
+    static QSet<QString> toldLatin1;
+    QStringList notices;
+    if (settings.tooLarge()) {
+        notices << MainWindow::tr("Settings not read: the file is larger than %1 MB")
+                       .arg(SettingsStore::MaxFileBytes / (1024 * 1024));
+    }
+    const QStringList tooLong = settings.tooLongKeys();
+    if (!tooLong.isEmpty()) {
+        notices << MainWindow::tr("Settings ignore %1: longer than %2 characters")
+                       .arg(tooLong.join(QStringLiteral(", ")))
+                       .arg(SettingsStore::MaxValueChars);
+    }
+    const QStringList latin1 = settings.latin1Keys();
+    if (!latin1.isEmpty() && !toldLatin1.contains(settings.filePath())) {
+        toldLatin1.insert(settings.filePath());
+        notices << MainWindow::tr("Settings: %1 read as Latin-1, not UTF-8").arg(latin1.join(QStringLiteral(", ")));
+    }
+    return notices.join(QStringLiteral("  \u00b7  "));
+}
+
+} // namespace
+
 void MainWindow::applySettings()
 {
+    const QString shownBefore = ui->statusBar->currentMessage();
     SettingsStore settings(settingsPath);
     const auto text = [&settings](const QString& key) { return settings.text(key); };
 
@@ -77,9 +107,8 @@ void MainWindow::applySettings()
     // black included; a component missing from it reads as 0 and one out of
     // range leaves the colour invalid, as they always have.
     for (int i = 0; i < group::Colours; ++i) {
-        const bool stored = settings.settings().contains(settingskey::gpioColour(i, 0)) ||
-            settings.settings().contains(settingskey::gpioColour(i, 1)) ||
-            settings.settings().contains(settingskey::gpioColour(i, 2));
+        const bool stored = settings.contains(settingskey::gpioColour(i, 0)) ||
+            settings.contains(settingskey::gpioColour(i, 1)) || settings.contains(settingskey::gpioColour(i, 2));
         if (!stored) {
             const Rgb colour = defaultGpioColour(i);
             gpioColors[i].setRgb(colour.red, colour.green, colour.blue, 255);
@@ -92,7 +121,7 @@ void MainWindow::applySettings()
     }
 
     loadBandFollow(bandfollowsettings::read([&settings](const QString& key) -> std::optional<QString> {
-        if (!settings.settings().contains(key)) {
+        if (!settings.contains(key)) {
             return std::nullopt;
         }
         // An unquoted comma reads as a list; it is shown back as typed.
@@ -100,6 +129,14 @@ void MainWindow::applySettings()
         return value.type() == QVariant::StringList ? value.toStringList().join(QStringLiteral(", "))
                                                     : value.toString();
     }));
+
+    const QString notice = readingNotice(settings);
+    if (!notice.isEmpty()) {
+        // Beside what this reading put up, the host error above all.
+        const QString shown = ui->statusBar->currentMessage();
+        const bool fresh = !shown.isEmpty() && (shown != shownBefore || shown == hostErrorText());
+        ui->statusBar->showMessage(fresh ? shown + QStringLiteral("  \u00b7  ") + notice : notice);
+    }
     emit settingsApplied();
 }
 
@@ -109,6 +146,6 @@ void MainWindow::setUseIpDirectly(bool useDirectly)
     SettingsStore settings(settingsPath);
     settings.setValue(settingskey::UseIpDirectly, useDirectly);
     if (!settings.sync()) {
-        reportSettingsWriteFailure();
+        ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
     }
 }

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTextCodec>
 
 #include <algorithm>
 
@@ -16,15 +18,35 @@
 
 QString profileFileName(const QString& profile)
 {
-    // Separators of both systems and what Windows refuses in a name.
+    // Separators of both systems and what Windows refuses in a name. Only
+    // ASCII is replaced, so two names differing beyond it never share a file.
     static const QString unusable = QStringLiteral("/\\:*?\"<>|");
     QString name = profile;
     for (QChar& ch : name) {
-        if (unusable.contains(ch) || ch.category() == QChar::Other_Control) {
+        if (ch.unicode() < 0x80 && (unusable.contains(ch) || ch.category() == QChar::Other_Control)) {
             ch = QLatin1Char('_');
         }
     }
     return QStringLiteral("settings") + name + QStringLiteral(".ini");
+}
+
+bool profileFits(const QString& profile)
+{
+    // The longest name made of it: the lock QLockFile removes when stale.
+    const QString longest = profileFileName(profile) + QStringLiteral(".lock.rmlock");
+#ifdef Q_OS_WIN
+    return longest.size() <= MaxFileNameLength;
+#else
+    return QFile::encodeName(longest).size() <= MaxFileNameLength;
+#endif
+}
+
+QString decodeArgument(const QByteArray& argument)
+{
+    QTextCodec* codec = QTextCodec::codecForLocale();
+    QTextCodec::ConverterState state;
+    const QString text = codec->toUnicode(argument.constData(), argument.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0 ? text : QString::fromLatin1(argument);
 }
 
 QString chooseSettingsPath(const QString& programDir, bool programDirWritable, const QString& configDir,
@@ -150,14 +172,19 @@ QString settingsNotice(const SettingsLocation& location, const QString& programD
 
 CommandLineRequest commandLineRequest(const QStringList& arguments)
 {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            return CommandLineRequest::Help;
+        }
+        if (argument == QLatin1String("--version")) {
+            return CommandLineRequest::Version;
+        }
+    }
     const QString first = arguments.value(1);
-    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        return CommandLineRequest::Help;
+    if (first.startsWith(QLatin1Char('-'))) {
+        return CommandLineRequest::UnknownOption;
     }
-    if (first == QLatin1String("--version")) {
-        return CommandLineRequest::Version;
-    }
-    return first.startsWith(QLatin1Char('-')) ? CommandLineRequest::UnknownOption : CommandLineRequest::Run;
+    return profileFits(first) ? CommandLineRequest::Run : CommandLineRequest::ProfileTooLong;
 }
 
 QString usageText(const QString& programDir, const QString& configDir)

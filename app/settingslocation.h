@@ -9,10 +9,23 @@
 // write there, so a copy on a stick carries its settings along; an installed
 // program keeps them in the user's configuration folder instead.
 
-// settings.ini, or settings<profile>.ini. A character that cannot be part of
-// a file name (a path separator among them) becomes '_', so no profile name
-// leads out of the folder.
+// settings.ini, or settings<profile>.ini. An ASCII character that cannot be
+// part of a file name (a path separator among them) becomes '_', so no
+// profile name leads out of the folder.
 QString profileFileName(const QString& profile);
+
+// The longest file name most file systems hold, in bytes (UTF-16 units on
+// Windows).
+constexpr int MaxFileNameLength = 255;
+
+// Whether the profile's file, and the files made beside it while it is
+// written, have names the file system can hold.
+bool profileFits(const QString& profile);
+
+// A command-line argument as text: in the system's encoding, or, where its
+// bytes are not (a Latin-1 name typed into a UTF-8 terminal), as Latin-1, so
+// that two such names stay two names.
+QString decodeArgument(const QByteArray& argument);
 
 QString chooseSettingsPath(const QString& programDir, bool programDirWritable, const QString& configDir,
                            const QString& profile);
@@ -48,10 +61,12 @@ SettingsLocation settingsLocationForProgram(const QStringList& arguments);
 // and the folder it is copied from.
 QString settingsNotice(const SettingsLocation& location, const QString& programDir);
 
-// What the first argument asks for besides a profile. A profile never
-// starts with '-': an option the panel does not know is refused, rather than
-// taken for a profile and given a settings file of its own.
-enum class CommandLineRequest { Run, Help, Version, UnknownOption };
+// What the command line asks for: --help or --version wherever it stands,
+// else the first argument is the profile. A profile never starts with '-':
+// an option the panel does not know is refused, rather than taken for a
+// profile and given a settings file of its own; so is a profile too long to
+// name a file.
+enum class CommandLineRequest { Run, Help, Version, UnknownOption, ProfileTooLong };
 CommandLineRequest commandLineRequest(const QStringList& arguments);
 
 // --help: the rule, and the file a run without a profile would use.

@@ -1,11 +1,20 @@
 #include "app/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QStringList>
-#include <QTextCodec>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QThread>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 #include "app/settingskeys.h"
 
@@ -24,17 +33,19 @@ bool markedReadOnly(const QString& path)
     return (QFile::permissions(path) & writeBits) == 0;
 }
 
-QByteArray fileBytes(const QString& path)
+// A missing file holds nothing; false for one there that cannot be read.
+bool readBytes(const QString& path, QByteArray* bytes)
 {
+    bytes->clear();
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool isUtf8(const QByteArray& bytes)
-{
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    return state.invalidChars == 0 && state.remainingChars == 0;
+    if (!file.exists()) {
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
 }
 
 bool isList(const QVariant& value)
@@ -75,14 +86,20 @@ QStringList textKeys()
     return keys;
 }
 
-bool isBlank(char ch)
+// An entry's value as the operator typed it: a list joined as in the file.
+QString typedText(const inifile::Document& document, const inifile::Entry& entry)
 {
-    return ch == ' ' || ch == '\t';
+    if (!isList(entry.value)) {
+        return entry.value.toString();
+    }
+    return inifile::joinAsTyped(entry.value.toStringList(),
+                                document.data().mid(entry.rawStart, entry.rawEnd - entry.rawStart));
 }
 
-bool isLineEnd(char ch)
+bool hasChange(const QVector<inifile::Change>& changes, const QString& key)
 {
-    return ch == '\n' || ch == '\r';
+    return std::any_of(changes.begin(), changes.end(),
+                       [&key](const inifile::Change& change) { return change.first == key; });
 }
 
 // Settings files and where they come from until they exist. GUI thread only.
@@ -98,108 +115,80 @@ QString sourceOf(const QString& path)
     return !source.isEmpty() && !QFileInfo::exists(path) && QFileInfo(source).isFile() ? source : path;
 }
 
-} // namespace
-
-QByteArray inifile::rawValue(const QByteArray& data, const QByteArray& key)
+SettingsWriter& replacementWriter()
 {
-    QByteArray found;
-    bool topLevel = true;
-    const int size = data.size();
-    int i = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
-    while (i < size) {
-        while (i < size && (isBlank(data.at(i)) || isLineEnd(data.at(i)))) {
-            ++i;
-        }
-        if (i < size && data.at(i) == ';') {
-            while (i < size && data.at(i) != '\n') {
-                ++i;
-            }
-            continue;
-        }
-        // A line ends at an unquoted line end or ';'; a backslash keeps the
-        // next character (a line end, with its partner) in the line.
-        const int start = i;
-        int equals = -1;
-        bool quoted = false;
-        for (; i < size; ++i) {
-            const char ch = data.at(i);
-            if (ch == '\\') {
-                if (++i + 1 < size && isLineEnd(data.at(i)) && isLineEnd(data.at(i + 1)) &&
-                    data.at(i) != data.at(i + 1)) {
-                    ++i;
-                }
-            } else if (ch == '"') {
-                quoted = !quoted;
-            } else if (!quoted && (isLineEnd(ch) || ch == ';')) {
-                break;
-            } else if (ch == '=' && !quoted && equals < 0) {
-                equals = i;
-            }
-        }
-        i = qMin(i, size);
-        if (start == i) {
-            continue;
-        }
-        if (data.at(start) == '[') {
-            const int close = data.indexOf(']', start);
-            const int end = close >= 0 && close < i ? close : i;
-            topLevel = qstricmp(data.mid(start + 1, end - start - 1).trimmed().constData(), "general") == 0;
-            continue;
-        }
-        if (!topLevel || equals < 0) {
-            continue;
-        }
-        int keyEnd = equals;
-        while (keyEnd > start && isBlank(data.at(keyEnd - 1))) {
-            --keyEnd;
-        }
-        if (data.mid(start, keyEnd - start) == key) {
-            found = data.mid(equals + 1, i - equals - 1);
-        }
-    }
-    return found;
+    static SettingsWriter writer;
+    return writer;
 }
 
-QString inifile::joinAsTyped(const QStringList& parts, const QByteArray& raw)
+SettingsStore::Failure& lastFailure()
 {
-    QString text = parts.value(0);
-    int next = 1;
-    bool quoted = false;
-    int i = 0;
-    while (i < raw.size() && isBlank(raw.at(i))) {
-        ++i;
-    }
-    for (int last = i; i < raw.size(); ++i) {
-        const char ch = raw.at(i);
-        if (ch == '\\') {
-            ++i;
-        } else if (ch == '"') {
-            quoted = !quoted;
-        } else if (ch == ',' && !quoted && next < parts.size()) {
-            // QSettings drops the blanks around the comma, but a quoted part
-            // may keep those before it; blanks at the very end go.
-            const bool keptBlank = text.endsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char('\t'));
-            int before = i;
-            while (!keptBlank && before > last && isBlank(raw.at(before - 1))) {
-                --before;
-            }
-            last = i + 1;
-            while (last < raw.size() && isBlank(raw.at(last))) {
-                ++last;
-            }
-            const int end = last < raw.size() ? last : i + 1;
-            text += QString::fromLatin1(raw.mid(before, end - before)) + parts.at(next++);
-            i = last - 1;
+    static SettingsStore::Failure failure = SettingsStore::Failure::None;
+    return failure;
+}
+
+// The lock QSettings takes to write the file, so older versions of the
+// program respect it too.
+bool takeLock(QLockFile& lock)
+{
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        if (lock.tryLock(0)) {
+            return true;
         }
+        if (lock.error() != QLockFile::LockFailedError) {
+            return false;
+        }
+        // QLockFile takes over the lock of an owner that has died. One that
+        // names no owner was left by a copy killed while it took the lock: a
+        // live owner holds the file locked from the start, so only a dead
+        // one's can be removed.
+        qint64 pid = 0;
+        QString host;
+        QString program;
+        if (!lock.getLockInfo(&pid, &host, &program) && lock.removeStaleLockFile()) {
+            continue;
+        }
+        QThread::msleep(5);
+    } while (waited.elapsed() < SettingsStore::LockWaitMs);
+    return false;
+}
+
+// Replaces the file only once the whole text is on disk. A write into the
+// buffer succeeds on a full disk; the flush, the sync and the size tell.
+bool writeWhole(const QString& path, const QByteArray& text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
     }
-    return next == parts.size() ? text : parts.join(QStringLiteral(", "));
+    const SettingsWriter& writer = replacementWriter();
+    const qint64 written = writer ? writer(file, text) : file.write(text);
+    bool whole = written == text.size() && file.flush();
+#ifdef Q_OS_UNIX
+    whole = whole && ::fsync(file.handle()) == 0;
+#endif
+    whole = whole && file.size() == text.size();
+    if (!whole) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+void setSettingsWriter(SettingsWriter writer)
+{
+    replacementWriter() = std::move(writer);
 }
 
 SettingsStore::SettingsStore(const QString& path)
     : path(path)
     , readOnly(markedReadOnly(path))
 {
-    open(sourceOf(path));
+    read(sourceOf(path));
 }
 
 void SettingsStore::copyOnFirstWrite(const QString& path, const QString& source)
@@ -211,97 +200,194 @@ void SettingsStore::copyOnFirstWrite(const QString& path, const QString& source)
     }
 }
 
-void SettingsStore::open(const QString& file)
+void SettingsStore::read(const QString& file)
 {
     readFrom = file;
-    bytes = fileBytes(file);
-    utf8 = isUtf8(bytes);
-    store = std::make_unique<QSettings>(file, QSettings::IniFormat);
-    useFileCodec(*store);
+    oversized = QFileInfo(file).size() > MaxFileBytes;
+    QByteArray bytes;
+    if (!oversized && !readBytes(file, &bytes)) {
+        bytes.clear();
+    }
+    document = inifile::Document(bytes);
 }
 
-bool SettingsStore::adoptSource()
+const inifile::Document& SettingsStore::view() const
 {
-    const QString source = readFrom;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    // The copy keeps the source's bits: a read-only original must not make
-    // the operator's own copy read-only.
-    if (!QFile::copy(source, path) ||
-        !QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        return false;
+    if (unread) {
+        document = inifile::Document(written);
+        written.clear();
+        unread = false;
     }
-    open(path);
-    return true;
+    return document;
 }
 
-void SettingsStore::useFileCodec(QSettings& settings) const
+const inifile::Entry* SettingsStore::usable(const QString& key) const
 {
-    // Without a codec QSettings reads and writes Latin-1.
-    if (utf8) {
-        settings.setIniCodec("UTF-8");
-    }
+    const inifile::Entry* entry = view().find(key);
+    return entry != nullptr && entry->chars <= MaxValueChars ? entry : nullptr;
 }
 
 QVariant SettingsStore::value(const QString& key) const
 {
-    return store->value(key, QString());
+    for (auto change = changes.crbegin(); change != changes.crend(); ++change) {
+        if (change->first == key) {
+            return change->second;
+        }
+    }
+    const inifile::Entry* entry = usable(key);
+    return entry != nullptr ? entry->value : QVariant(QString());
 }
 
 QString SettingsStore::text(const QString& key) const
 {
-    const QVariant stored = value(key);
-    if (!isList(stored)) {
-        return stored.toString();
+    const inifile::Entry* entry = hasChange(changes, key) ? nullptr : usable(key);
+    if (entry != nullptr) {
+        return typedText(view(), *entry);
     }
-    return inifile::joinAsTyped(stored.toStringList(), inifile::rawValue(bytes, key.toUtf8()));
+    const QVariant set = value(key);
+    return isList(set) ? set.toStringList().join(QStringLiteral(", ")) : set.toString();
+}
+
+bool SettingsStore::contains(const QString& key) const
+{
+    return hasChange(changes, key) || usable(key) != nullptr;
 }
 
 void SettingsStore::setValue(const QString& key, const QVariant& value)
 {
     if (readOnly) {
-        refused = true;
+        fail(Failure::Unwritable);
+        return;
+    }
+    if (oversized) {
+        fail(Failure::TooLarge);
+        return;
+    }
+    const QString given = isList(value) ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
+    if (given.size() > MaxValueChars) {
+        fail(Failure::TooLong);
         return;
     }
     // Rewritten, an older file's \x escapes would turn into UTF-8.
-    if (store->contains(key) && writtenAsText(value) && text(key) == value.toString()) {
+    if (contains(key) && writtenAsText(value) && text(key) == value.toString()) {
         return;
     }
-    if (readFrom != path && !adoptSource()) {
-        refused = true;
-        return;
-    }
-    store->setValue(key, value);
-    pending = true;
+    changes.append({key, value});
+}
+
+void SettingsStore::fail(Failure why)
+{
+    failed = why;
+    lastFailure() = why;
 }
 
 bool SettingsStore::sync()
 {
-    if (refused) {
+    if (failed != Failure::None) {
+        lastFailure() = failed;
         return false;
     }
-    if (readFrom != path) {
-        return true; // nothing written: the source stays as it is
+    if (changes.isEmpty()) {
+        return true;
     }
-    if (pending) {
-        // QSettings rewrites the whole file, a hand-typed "a , b" as its list
-        // "a, b"; stored as one text it reads back as typed.
-        for (const QString& key : textKeys()) {
-            if (isList(store->value(key))) {
-                store->setValue(key, text(key));
-            }
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
+        fail(Failure::Unwritable);
+        return false;
+    }
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!takeLock(lock)) {
+        fail(lock.error() == QLockFile::LockFailedError ? Failure::Busy : Failure::Unwritable);
+        return false;
+    }
+    // The file as it is now: another copy may have written since it was read.
+    const QString from = sourceOf(path);
+    if (QFileInfo(from).size() > MaxFileBytes) {
+        fail(Failure::TooLarge);
+        return false;
+    }
+    QByteArray bytes;
+    if (!readBytes(from, &bytes)) {
+        fail(Failure::Unwritable);
+        return false;
+    }
+    // Read again only when it changed: a large file takes a while.
+    const inifile::Document now = from == readFrom && bytes == view().data() ? view() : inifile::Document(bytes);
+    QVector<inifile::Change> writes;
+    for (const inifile::Change& change : changes) {
+        const inifile::Entry* entry = now.find(change.first);
+        if (entry == nullptr || !writtenAsText(change.second) || typedText(now, *entry) != change.second.toString()) {
+            writes.append(change);
         }
     }
-    store->sync();
-    bool written = store->status() == QSettings::NoError;
-    if (store->status() == QSettings::FormatError) {
-        // QSettings keeps reporting a flaw of the file as it was read, even
-        // after writing it out cleanly. A fresh view shares the pending
-        // changes, retries any that are still unwritten and says how that went.
-        QSettings fresh(store->fileName(), QSettings::IniFormat);
-        useFileCodec(fresh);
-        fresh.sync();
-        written = fresh.status() == QSettings::NoError;
+    if (writes.isEmpty()) {
+        changes.clear();
+        readFrom = from;
+        document = now;
+        return true;
     }
-    bytes = fileBytes(store->fileName());
-    return written;
+    // What older versions wrote as escapes, or an editor saved as Latin-1,
+    // goes out as UTF-8 with the same text.
+    for (const inifile::Entry* entry : now.entries()) {
+        if ((entry->latin1 || entry->escapedBeyondAscii) && !hasChange(writes, entry->key)) {
+            const bool asText = isList(entry->value) && textKeys().contains(entry->key);
+            writes.append({entry->key, asText ? QVariant(typedText(now, *entry)) : entry->value});
+        }
+    }
+    const QByteArray text = now.edited(writes);
+    if (text.size() > MaxFileBytes) {
+        fail(Failure::TooLarge);
+        return false;
+    }
+    if (!writeWhole(file, text)) {
+        fail(Failure::Unwritable);
+        return false;
+    }
+    changes.clear();
+    readFrom = path;
+    written = text;
+    unread = true;
+    return true;
+}
+
+QString SettingsStore::failureNotice(const QString& path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (lastFailure()) {
+    case Failure::Busy:
+        return QCoreApplication::translate("MainWindow", "Settings NOT saved: another Zarel is writing %1. Try again.")
+            .arg(file);
+    case Failure::TooLong:
+        return QCoreApplication::translate("MainWindow", "Settings NOT saved: a text is longer than %1 characters.")
+            .arg(MaxValueChars);
+    case Failure::TooLarge:
+        return QCoreApplication::translate("MainWindow", "Settings NOT saved: %1 is larger than %2 MB.")
+            .arg(file)
+            .arg(MaxFileBytes / (1024 * 1024));
+    default:
+        return QCoreApplication::translate("MainWindow", "Settings NOT saved: %1 is read-only or the disk is full.")
+            .arg(file);
+    }
+}
+
+QStringList SettingsStore::tooLongKeys() const
+{
+    QStringList keys;
+    for (const inifile::Entry* entry : view().entries()) {
+        if (entry->chars > MaxValueChars) {
+            keys.append(entry->key);
+        }
+    }
+    return keys;
+}
+
+QStringList SettingsStore::latin1Keys() const
+{
+    QStringList keys;
+    for (const inifile::Entry* entry : view().entries()) {
+        if (entry->latin1 && entry->chars <= MaxValueChars) {
+            keys.append(entry->key);
+        }
+    }
+    return keys;
 }

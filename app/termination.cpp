@@ -1,5 +1,7 @@
 #include "app/termination.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
@@ -12,6 +14,24 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+
+// A modal dialog (the colour picker, a warning) runs an event loop of its
+// own, which would keep the program going after the window closed: each is
+// cancelled first, as its Cancel button would.
+void closeModalDialogs()
+{
+    for (int left = 16; left > 0; --left) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->hide();
+        }
+    }
+}
 
 void onSignal(int)
 {
@@ -47,6 +67,7 @@ void closeOnTerminationSignals(QWidget* window)
         char byte = 0;
         const ssize_t got = ::read(signalPipe[1], &byte, 1);
         static_cast<void>(got);
+        closeModalDialogs();
         window->close();
     });
 }

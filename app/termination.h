@@ -10,7 +10,8 @@ void catchTerminationSignals();
 // Closes the window when the process gets SIGINT or SIGTERM (Ctrl+C in a
 // terminal, a service manager, the demo script stopping), so the panel shuts
 // down through its normal path: the event loop returns, the threads are
-// joined, the settings stay intact. Does nothing where there are no signals.
+// joined, the settings stay intact. An open modal dialog is cancelled first.
+// Does nothing where there are no signals.
 void closeOnTerminationSignals(QWidget* window);
 
 #endif // ZAREL_TERMINATION_H

@@ -1,15 +1,32 @@
 // The operator's GPIO button colours: a right press on a GPI or GPO button
 // (or the menu key while it has the focus) picks its colour, kept in memory
-// and in the settings file.
+// and in the settings file, where a pick writes only its own button.
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "app/mainwindow.h"
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/panelform.h"
 #include "panel/colourpicker.h"
+
+namespace {
+
+// Only the picked button's keys: another copy's picks for other buttons, and
+// the colours this one read before they were made, are not written back.
+bool storeColour(const QString& path, int entry, const QColor& colour)
+{
+    SettingsStore store(path);
+    const int components[] = {colour.red(), colour.green(), colour.blue()};
+    for (int component = 0; component < 3; ++component) {
+        store.setValue(settingskey::gpioColour(entry, component), components[component]);
+    }
+    return store.sync();
+}
+
+} // namespace
 
 // Installed on the application, so it sees every event of the program; it
 // never consumes one.
@@ -42,10 +59,14 @@ void MainWindow::auxEFGPIOsColors(QObject* object, QEvent* e, QPushButton* b, QC
     const QColor chosen = pickColour(Qt::white);
     if (chosen.isValid()) {
         *c = chosen;
-        saveGpioColors();
+        if (!storeColour(settingsPath, static_cast<int>(c - gpioColors), chosen)) {
+            ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
+        }
     }
 }
 
+// The whole table as this window holds it, over any other copy's picks; a
+// pick stores its own button only.
 void MainWindow::saveGpioColors()
 {
     SettingsStore store(settingsPath);
@@ -56,6 +77,6 @@ void MainWindow::saveGpioColors()
         }
     }
     if (!store.sync()) {
-        reportSettingsWriteFailure();
+        ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
     }
 }

@@ -1,5 +1,5 @@
 // GPIO button colours: a right press picks a colour through the colour
-// dialog seam and stores all sixteen; the application-wide filter never
+// dialog seam and stores that button's; the application-wide filter never
 // consumes an event.
 #include <QMouseEvent>
 #include <QSettings>
@@ -88,14 +88,10 @@ void TestColours::rightPressPicksColour()
     QCOMPARE(offered, QList<QColor> {QColor(Qt::white)});
     QCOMPARE(p.w().gpioColors[entry], chosen);
     QVERIFY(p.sent.isEmpty()); // a right press toggles nothing
+    // The other buttons' colours in memory are not written: another copy
+    // may have picked them since.
     QSettings file(p.settingsFile, QSettings::IniFormat);
-    QCOMPARE(file.allKeys().size(), 48);
-    for (int k = 0; k < 16; ++k) {
-        const QColor expected = k == entry ? chosen : QColor(k, 100 + k, 200 + k);
-        QCOMPARE(file.value(settingskey::gpioColour(k, 0)).toInt(), expected.red());
-        QCOMPARE(file.value(settingskey::gpioColour(k, 1)).toInt(), expected.green());
-        QCOMPARE(file.value(settingskey::gpioColour(k, 2)).toInt(), expected.blue());
-    }
+    QCOMPARE(file.allKeys().size(), 3);
     QCOMPARE(file.value(stem + "R").toInt(), chosen.red());
     QCOMPARE(file.value(stem + "G").toInt(), chosen.green());
     QCOMPARE(file.value(stem + "B").toInt(), chosen.blue());

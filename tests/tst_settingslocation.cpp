@@ -57,6 +57,15 @@ void TestSettingsLocation::chooseSettingsPath_data()
                                                           << "/opt/z/settingsa_b_c_______.ini";
     QTest::newRow("spaces and accents kept") << true << config << "Estúdio 2"
                                              << "/opt/z/settingsEstúdio 2.ini";
+    // Beyond ASCII nothing is replaced, so no two names share a file.
+    QTest::newRow("C1 control") << true << config << QString(QChar(0x85))
+                                << QString::fromUtf8("/opt/z/settings\u0085.ini");
+    QTest::newRow("another C1 control") << true << config << QString(QChar(0x9b))
+                                        << QString::fromUtf8("/opt/z/settings\u009b.ini");
+    // Bytes that are not the system's encoding are read as Latin-1.
+    QTest::newRow("Latin-1 byte") << true << config << decodeArgument("\xfe") << "/opt/z/settingsþ.ini";
+    QTest::newRow("another Latin-1 byte") << true << config << decodeArgument("\xff") << "/opt/z/settingsÿ.ini";
+    QTest::newRow("UTF-8 argument") << true << config << decodeArgument("\xe5\xb1\x80") << "/opt/z/settings局.ini";
 }
 
 void TestSettingsLocation::chooseSettingsPath()
@@ -311,7 +320,23 @@ void TestSettingsLocation::commandLineRequest_data()
     QTest::newRow("help") << QStringList {"zarel", "--help"} << CommandLineRequest::Help;
     QTest::newRow("short help") << QStringList {"zarel", "-h"} << CommandLineRequest::Help;
     QTest::newRow("version") << QStringList {"zarel", "--version"} << CommandLineRequest::Version;
-    QTest::newRow("help after a profile") << QStringList {"zarel", "A", "--help"} << CommandLineRequest::Run;
+    QTest::newRow("help after a profile") << QStringList {"zarel", "A", "--help"} << CommandLineRequest::Help;
+    QTest::newRow("version after a profile")
+        << QStringList {"zarel", "A", "B", "--version"} << CommandLineRequest::Version;
+    QTest::newRow("the first of help and version")
+        << QStringList {"zarel", "--version", "-h"} << CommandLineRequest::Version;
+    // The lock QLockFile removes when stale is the longest name: 24 more.
+    QTest::newRow("longest profile") << QStringList {"zarel", QString(231, QLatin1Char('a'))}
+                                     << CommandLineRequest::Run;
+    QTest::newRow("profile too long") << QStringList {"zarel", QString(232, QLatin1Char('a'))}
+                                      << CommandLineRequest::ProfileTooLong;
+    QTest::newRow("300 characters") << QStringList {"zarel", QString(300, QLatin1Char('x'))}
+                                    << CommandLineRequest::ProfileTooLong;
+#ifndef Q_OS_WIN
+    // Counted in the bytes of the file name: two for each of these.
+    QTest::newRow("profile too long in bytes")
+        << QStringList {"zarel", QString(116, QChar(0xe9))} << CommandLineRequest::ProfileTooLong;
+#endif
     QTest::newRow("unknown option") << QStringList {"zarel", "--helpdesk"} << CommandLineRequest::UnknownOption;
     QTest::newRow("unknown short option") << QStringList {"zarel", "-v"} << CommandLineRequest::UnknownOption;
 }

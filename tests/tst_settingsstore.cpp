@@ -1,4 +1,8 @@
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +29,15 @@ void writeAll(const QString& path, const QByteArray& bytes)
 const QFileDevice::Permissions readOnlyBits =
     QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
+// Puts a write of its own in place of the plain one while it lives.
+struct ScopedWriter
+{
+    explicit ScopedWriter(SettingsWriter writer) { setSettingsWriter(std::move(writer)); }
+    ~ScopedWriter() { setSettingsWriter({}); }
+    ScopedWriter(const ScopedWriter&) = delete;
+    ScopedWriter& operator=(const ScopedWriter&) = delete;
+};
+
 } // namespace
 
 class TestSettingsStore : public QObject
@@ -44,6 +57,12 @@ private Q_SLOTS:
     void handTypedText_data();
     void handTypedText();
     void olderFileKeepsItsBytes();
+    void fullDiskLeavesOldFile_data();
+    void fullDiskLeavesOldFile();
+    void twoCopiesKeepEachOthersKeys_data();
+    void twoCopiesKeepEachOthersKeys();
+    void lockLeftBehind_data();
+    void lockLeftBehind();
 
 private:
     QString path(const char* name) const { return dir->filePath(QString::fromLatin1(name)); }
@@ -101,6 +120,14 @@ void TestSettingsStore::roundTrip_data()
     QTest::newRow("key with comma-like text") << "ID" << QVariant(QStringLiteral("A, B; C=D")) << "A, B; C=D";
     QTest::newRow("blanks around comma") << "K3" << QVariant(QStringLiteral(" a , b ")) << " a , b ";
     QTest::newRow("trailing comma") << "K4" << QVariant(QStringLiteral("a,")) << "a,";
+    QTest::newRow("beyond the BMP") << "K5" << QVariant(QString::fromUtf8("📡 Yagi")) << QString::fromUtf8("📡 Yagi");
+    QTest::newRow("control, then a hex digit") << "ID"
+                                               << QVariant(QStringLiteral("\x01"
+                                                                          "A"))
+                                               << "\x01"
+                                                  "A";
+    QTest::newRow("caption like a marker") << "K6" << QVariant(QStringLiteral("@Invalid()")) << "@Invalid()";
+    QTest::newRow("group key") << "BandFollow/RigHost" << QVariant(QStringLiteral("rig.local")) << "rig.local";
 }
 
 void TestSettingsStore::roundTrip()
@@ -161,13 +188,12 @@ void TestSettingsStore::unwritableLocationReportsFailure()
 
 void TestSettingsStore::flawedFileIsWrittenAndReportedSaved()
 {
-    // An unterminated section header: QSettings reads what it can, flags the
-    // file and then writes it out cleanly.
+    // An unterminated section header: read as far as it goes, and written.
     const QString file = path("flawed.ini");
     writeAll(file, "[General\nK1=Old\n");
     {
         SettingsStore store(file);
-        QCOMPARE(store.settings().status(), QSettings::FormatError);
+        QCOMPARE(store.text(QStringLiteral("K1")), QStringLiteral("Old"));
         store.setValue(QStringLiteral("K2"), QStringLiteral("New"));
         QVERIFY(store.sync());
     }
@@ -203,6 +229,11 @@ void TestSettingsStore::handTypedText_data()
 #endif
     QTest::newRow("line end in quotes") << QByteArray("K1=\"a\nb\", c") << QStringLiteral("a\nb, c");
     QTest::newRow("escaped line end") << QByteArray("K1=a,\\\r\nb") << QStringLiteral("a,b");
+    // One stray byte spoils no other value; the value holding it is Latin-1.
+    QTest::newRow("stray byte in a comment")
+        << QByteArray("; note \xff\nK1=S\xc3\xbc\x64 \xe5\xb1\x80") << QString::fromUtf8("Süd 局");
+    QTest::newRow("Latin-1 beside UTF-8")
+        << QByteArray("ID=\xe5\xb1\x80\nK1=S\xfc\x64, Norte") << QString::fromUtf8("Süd, Norte");
 }
 
 void TestSettingsStore::handTypedText()
@@ -255,6 +286,134 @@ void TestSettingsStore::olderFileKeepsItsBytes()
     const SettingsStore store(freshCopy(file));
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
         QCOMPARE(store.text(it.key()), it.value().toString());
+    }
+}
+
+void TestSettingsStore::fullDiskLeavesOldFile_data()
+{
+    QTest::addColumn<int>("room"); // bytes the disk takes; -1: all but the last
+    QTest::addColumn<bool>("told"); // the write says it failed, or claims every byte
+    QTest::newRow("no room at all") << 0 << true;
+    QTest::newRow("full after 4096 bytes") << 4096 << true;
+    QTest::newRow("full after 4096 bytes, unnoticed") << 4096 << false;
+    QTest::newRow("one byte short, unnoticed") << -1 << false;
+}
+
+void TestSettingsStore::fullDiskLeavesOldFile()
+{
+    QFETCH(int, room);
+    QFETCH(bool, told);
+    QByteArray old = "[General]\n";
+    for (int n = 1; n <= 150; ++n) {
+        old += "K" + QByteArray::number(n) + "=Antenna caption number " + QByteArray::number(n) + "\n";
+    }
+    old += "\n[BandFollow]\nSource=rigctld\n";
+    const QString file = path("full.ini");
+    writeAll(file, old);
+    const ScopedWriter fills([&](QIODevice& device, const QByteArray& text) -> qint64 {
+        device.write(text.left(room < 0 ? text.size() - 1 : room));
+        return told ? -1 : text.size();
+    });
+    SettingsStore store(file);
+    store.setValue(QStringLiteral("GPI"), true);
+    store.setValue(QStringLiteral("K7"), QStringLiteral("Changed"));
+    QVERIFY(!store.sync());
+    QCOMPARE(store.failure(), SettingsStore::Failure::Unwritable);
+    QVERIFY(SettingsStore::failureNotice(file).startsWith(QLatin1String("Settings NOT saved")));
+    QCOMPARE(readAll(file), old);
+    // Nor a half-written copy beside it.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("full.ini")});
+}
+
+void TestSettingsStore::twoCopiesKeepEachOthersKeys_data()
+{
+    QTest::addColumn<QVariantMap>("first"); // one copy's changes
+    QTest::addColumn<QVariantMap>("second"); // the other's, written after
+    QTest::newRow("colours of GPO 1 and GPO 2") << QVariantMap {{"GPO1R", 255}, {"GPO1G", 255}, {"GPO1B", 255}}
+                                                << QVariantMap {{"GPO2R", 1}, {"GPO2G", 2}, {"GPO2B", 3}};
+    QTest::newRow("a caption and a view") << QVariantMap {{"K1", "Beam"}} << QVariantMap {{"GPI", true}};
+    QTest::newRow("new keys, new group") << QVariantMap {{"IP", "192.0.2.7"}, {"BandFollow/Source", "rigctld"}}
+                                         << QVariantMap {{"BandFollow/RigPort", "4532"},
+                                                         {"ID", QString::fromUtf8("局 東京")}};
+    QTest::newRow("one key: the later change wins") << QVariantMap {{"K2", "first"}} << QVariantMap {{"K2", "second"}};
+}
+
+void TestSettingsStore::twoCopiesKeepEachOthersKeys()
+{
+    QFETCH(QVariantMap, first);
+    QFETCH(QVariantMap, second);
+    const QString file = path("shared.ini");
+    QVariantMap expected {{"GPO1R", 50},
+                          {"GPO1G", 205},
+                          {"GPO1B", 50},
+                          {"GPO2R", 50},
+                          {"K1", "Yagi"},
+                          {"K2", "Dipole"},
+                          {"BandFollow/LoggerPort", "2333"}};
+    {
+        QSettings older(file, QSettings::IniFormat);
+        for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
+            older.setValue(it.key(), it.value());
+        }
+    }
+    // Both read the file before either writes.
+    SettingsStore one(file);
+    SettingsStore other(file);
+    for (auto it = first.constBegin(); it != first.constEnd(); ++it) {
+        one.setValue(it.key(), it.value());
+        expected.insert(it.key(), it.value());
+    }
+    for (auto it = second.constBegin(); it != second.constEnd(); ++it) {
+        other.setValue(it.key(), it.value());
+        expected.insert(it.key(), it.value());
+    }
+    QVERIFY(one.sync());
+    QVERIFY(other.sync());
+    // As QSettings reads it too.
+    QSettings written(freshCopy(file), QSettings::IniFormat);
+    written.setIniCodec("UTF-8");
+    QCOMPARE(written.allKeys().size(), expected.size());
+    for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
+        QCOMPARE(written.value(it.key()).toString(), it.value().toString());
+    }
+}
+
+void TestSettingsStore::lockLeftBehind_data()
+{
+    QTest::addColumn<QByteArray>("lock"); // what the lock file holds
+    QTest::addColumn<bool>("alive"); // its owner runs and holds it
+    QTest::newRow("empty, its owner killed making it") << QByteArray() << false;
+    QTest::newRow("its owner has died") << QByteArray("2147483646\nzarel\n\n") << false;
+    QTest::newRow("held by a running copy") << QByteArray() << true;
+}
+
+void TestSettingsStore::lockLeftBehind()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(bool, alive);
+    const QString file = path("locked.ini");
+    writeAll(file, "[General]\nK1=Old\n");
+    QLockFile owner(file + QStringLiteral(".lock"));
+    if (alive) {
+        QVERIFY(owner.tryLock(0));
+    } else {
+        writeAll(file + QStringLiteral(".lock"), lock);
+    }
+    QElapsedTimer took;
+    took.start();
+    SettingsStore store(file);
+    store.setValue(QStringLiteral("K1"), QStringLiteral("New"));
+    const bool written = store.sync();
+    const qint64 elapsed = took.elapsed();
+    QCOMPARE(written, !alive);
+    QCOMPARE(SettingsStore(freshCopy(file)).text(QStringLiteral("K1")), alive ? "Old" : "New");
+    if (alive) {
+        // Given up after a moment, not after the lock's stale time.
+        QCOMPARE(store.failure(), SettingsStore::Failure::Busy);
+        QVERIFY2(elapsed >= SettingsStore::LockWaitMs && elapsed < 1000, qPrintable(QString::number(elapsed)));
+    } else {
+        QVERIFY2(elapsed < SettingsStore::LockWaitMs, qPrintable(QString::number(elapsed)));
+        QVERIFY(!QFile::exists(file + QStringLiteral(".lock")));
     }
 }
 
