@@ -87,6 +87,8 @@ public:
 
     // It stops answering, or answers again.
     void toggleAnswering() { process.write("silence\n"); }
+    // A power cycle: silent for --restart-down, then as at start.
+    void restart() { process.write("restart\n"); }
 
     qint64 processId() const { return process.processId(); }
 

@@ -39,6 +39,7 @@ int main(int argc, char* argv[])
     StopRequests stopRequests(options.stdinCommands);
     QObject::connect(&stopRequests, &StopRequests::terminationRequested, &app, &QCoreApplication::quit);
     QObject::connect(&stopRequests, &StopRequests::silenceToggleRequested, &server, &SimServer::toggleSilent);
+    QObject::connect(&stopRequests, &StopRequests::restartRequested, &server, &SimServer::restart);
     if (!server.start(error)) {
         std::fprintf(stderr, "merax-sim: %s\n", qPrintable(error));
         return 1;

@@ -73,8 +73,11 @@ void addSimOptions(QCommandLineParser& parser)
          "\"send off\" as it changes; --activity then leaves SEND alone).",
          "path"},
         {"quit-after", "Quit after this many seconds.", "seconds"},
+        {"restart-down", "Seconds a \"restart\" keeps it silent (default 2).", "seconds"},
         {"stdin-commands",
-         "Read lines on standard input: \"quit\" ends it as Ctrl+C does, \"silence\" toggles answering "
+         "Read lines on standard input: \"quit\" ends it as Ctrl+C does, \"silence\" toggles answering, "
+         "\"restart\" restarts the device (silent for --restart-down, then as at start: the initial "
+         "antenna, no split, outputs off) "
          "(for scripts and tests, on every system)."},
     });
 }
@@ -101,6 +104,7 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
         !readInt(parser, "initial-antenna", 0, 12, antenna, error) ||
         !readSeconds(parser, "silent-after", o.silentAfterMs, error) ||
         !readSeconds(parser, "resume-after", o.resumeAfterMs, error) ||
+        !readSeconds(parser, "restart-down", o.restartDownMs, error) ||
         !readSeconds(parser, "quit-after", o.quitAfterMs, error)) {
         return false;
     }

@@ -17,6 +17,7 @@ struct SimOptions
     bool silent = false;
     int silentAfterMs = -1; // < 0: never
     int resumeAfterMs = -1; // counted from the moment the device falls silent
+    int restartDownMs = 2000; // how long a restart keeps it silent
     int quitAfterMs = -1;
     int delayMs = 0;
     int jitterMs = 0; // up to this much more delay, drawn for each report

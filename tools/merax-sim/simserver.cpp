@@ -95,6 +95,20 @@ void SimServer::setSilent(bool silent)
     }
 }
 
+void SimServer::restart()
+{
+    setSilent(true);
+    m_resumeTimer.stop();
+    MeraxState& state = m_device.state();
+    state.antenna = m_options.initialAntenna;
+    state.splitActive = false;
+    state.splitRxAntenna = 0;
+    state.receiver = 0;
+    state.gpoOn = 0;
+    printLine(QStringLiteral("restarting"));
+    m_resumeTimer.start(m_options.restartDownMs);
+}
+
 QString SimServer::summary() const
 {
     return QStringLiteral("requests %1, commands %2, malformed %3, refused %4, replies %5, lost %6, "

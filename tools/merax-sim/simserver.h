@@ -28,6 +28,9 @@ public:
     void setSilent(bool silent);
     bool isSilent() const { return m_silent; }
     void toggleSilent() { setSilent(!m_silent); }
+    // A power cycle: silent for the restart time, then back as at start,
+    // with what the operator switched forgotten.
+    void restart();
 
     const MeraxDevice& device() const { return m_device; }
     QString summary() const;

@@ -12,6 +12,7 @@ namespace {
 // Qt's own (uninstrumented) queues.
 std::atomic<int> terminationsAsked {0};
 std::atomic<int> toggleSilenceAsked {0};
+std::atomic<int> restartsAsked {0};
 
 // Reads a block of standard input as the system gives it; 0 at its end. Not
 // through stdio: a stdio read would hold the stream's lock while it waits,
@@ -24,6 +25,8 @@ void handleLine(const std::string& line)
         ++terminationsAsked;
     } else if (line == "silence") {
         ++toggleSilenceAsked;
+    } else if (line == "restart") {
+        ++restartsAsked;
     }
 }
 
@@ -218,6 +221,9 @@ void StopRequests::collect()
 {
     for (int n = toggleSilenceAsked.exchange(0); n > 0; --n) {
         Q_EMIT silenceToggleRequested();
+    }
+    if (restartsAsked.exchange(0) > 0) {
+        Q_EMIT restartRequested();
     }
     if (terminationsAsked.exchange(0) > 0) {
         Q_EMIT terminationRequested();

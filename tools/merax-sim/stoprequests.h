@@ -8,7 +8,7 @@
 // on the event loop, so it prints its summary and toggles silence safely:
 // SIGINT, SIGTERM and SIGUSR1 on Unix; Ctrl+C, Ctrl+Break and closing the
 // console on Windows; and, when asked for,
-// the lines "quit" and "silence" on standard input (the one way that works
+// the lines "quit", "silence" and "restart" on standard input (the one way that works
 // the same everywhere, without signals). Only one may exist at a time.
 class StopRequests : public QObject
 {
@@ -22,6 +22,7 @@ public:
 Q_SIGNALS:
     void terminationRequested();
     void silenceToggleRequested();
+    void restartRequested();
 
 private:
     static constexpr int collectMs = 50;
