@@ -23,7 +23,9 @@
 
 std::atomic<bool> connected {false};
 // Fresh at load time, so the watchdog starts green.
-qint64 lastReportTime = QDateTime::currentMSecsSinceEpoch();
+// No report yet: long ago, so POWER is not green before the first one (a lit
+// POWER tells the operator the link is up).
+qint64 lastReportTime = 0;
 bool splitConfigPending = false;
 QNetworkAccessManager* networkManager = nullptr;
 ThreadLeitura* pollingThread = nullptr;
@@ -134,7 +136,7 @@ QString MainWindow::deviceAddressForLink() const
 void MainWindow::setDeviceAddress(const QString& address)
 {
     deviceAddress = address;
-    linkSession.setDevice(address);
+    linkSession.setDevice(address, commandPort(devicePort));
     if (ThreadCOM* worker = workerOf(this)) {
         worker->setEndpoint(deviceAddress, commandPort(devicePort));
     }
@@ -142,6 +144,6 @@ void MainWindow::setDeviceAddress(const QString& address)
 
 void MainWindow::reportSettingsWriteFailure()
 {
-    ui->statusBar->showMessage(
-        tr("Settings NOT saved: %1 is read-only or the disk is full.").arg(QDir::toNativeSeparators(settingsPath)));
+    // Why the last write failed: read-only or full, another copy busy, too long.
+    ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
 }

@@ -127,7 +127,7 @@ public Q_SLOTS:
     void processaPDRLan(MainWindow* w, QString res);
     // What the link worker wrote and received, in wire order.
     void linkWrote(const DeviceCommand& command, qint64 at);
-    void linkReceived(const QByteArray& bytes, const QHostAddress& sender, qint64 at);
+    void linkReceived(const QByteArray& bytes, const QHostAddress& sender, quint16 senderPort, qint64 at);
 
     /* connection */
     void lookedUp(QHostInfo host);
@@ -210,6 +210,9 @@ private:
     // The session's figures; `reportApplied`: a report was just applied,
     // so before any round trip is known the time since the last write shows.
     void showLinkFigures(qint64 now, bool reportApplied = false);
+    // Paints and tells what the session now shows: a switch that began or
+    // stopped waiting for the end of a transmission.
+    void showLinkChanges();
     LinkSession linkSession;
     QLabel* pingLabel = nullptr;
     // Applies a report that arrived at `at` (steady clock).
@@ -232,7 +235,8 @@ private:
     void operatorPicksAntenna(int antenna);
     // As the key would; `whenReceiving`: the command leaves only while the
     // station is known to receive.
-    void switchTo(signed char pos, bool whenReceiving);
+    // `heldBefore`: it waited for the end of a transmission already.
+    void switchTo(signed char pos, bool whenReceiving, bool heldBefore = false);
     BandFollower::Situation bandSituation() const;
     BandFollowing* bandFollowing = nullptr;
     QLabel* bandLabel = nullptr;
@@ -256,6 +260,8 @@ private:
     void paintLooks(const PanelLooks& looks);
     PanelFlags panelFlags() const;
     void showStatus(const QString& text);
+    // `text`, if the bar still shows it, gives way to `replacement` (empty: none).
+    void replaceStatus(const QString& text, const QString& replacement);
     void selectReceiver(quint8 receiver);
 
     /* accessibility */

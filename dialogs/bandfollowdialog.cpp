@@ -16,6 +16,11 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
 {
     ui->build(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    // Below the floor a break-in gap could pass for the end of a transmission.
+    ui->spinTxHangMs->setMinimum(TransmitGuard::minimumHangMs);
+    ui->spinTxHangMs->setToolTip(tr("Shorter waits cannot tell a break-in gap from the end of a transmission: "
+                                    "%1 ms is the least")
+                                     .arg(TransmitGuard::minimumHangMs));
     load();
 
     using Radio = QRadioButton;

@@ -35,6 +35,9 @@ struct DeviceCommand
     // Waits in the queue until the station is known to receive
     // (link/transmitguard.h). Not part of what the command is.
     bool guarded = false;
+    // The switch already waited for the end of a transmission before it was
+    // given: the panel shows it as waiting until it is on the wire.
+    bool heldBefore = false;
 
     bool isPoll() const { return type == 1; }
     friend bool operator==(const DeviceCommand& a, const DeviceCommand& b)

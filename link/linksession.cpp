@@ -2,33 +2,53 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 void LinkSession::start(qint64 now)
 {
     ledger.clear();
     pending.clear();
     strangerShown = false;
+    answerPort = 0;
+    answeredOnDevicePort = false;
     answer = {};
     active = true;
     lastAnswerAt = now;
     pollWritten = false;
+    reported.reset();
+    shownChanged = false;
+    waitTold.reset();
 }
 
 void LinkSession::stop()
 {
     pending.clear();
+    waitTold.reset();
     active = false;
 }
 
-void LinkSession::setDevice(const QString& addressText)
+void LinkSession::setDevice(const QString& addressText, quint16 port)
 {
     device = QHostAddress(addressText);
+    devicePort = port;
 }
 
-LinkSession::Sender LinkSession::classify(const QHostAddress& sender)
+LinkSession::Sender LinkSession::classify(const QHostAddress& sender, quint16 port)
 {
-    // An IPv4 device may be seen through an IPv6 socket as ::ffff:a.b.c.d.
-    if (!device.isNull() && device.isEqual(sender, QHostAddress::ConvertV4MappedToIPv4)) {
-        return Sender::Device;
+    if (isDeviceAddress(sender)) {
+        if (port == devicePort) {
+            answeredOnDevicePort = true;
+            return Sender::Device;
+        }
+        // Another program on the device's host cannot pass for it, once the
+        // device has shown which port it answers from.
+        if (!answeredOnDevicePort && answerPort == 0 && port != 0) {
+            answerPort = port;
+            return Sender::NewDevicePort;
+        }
+        if (!answeredOnDevicePort && port == answerPort) {
+            return Sender::Device;
+        }
     }
     ++ignoredCount;
     if (strangerShown) {
@@ -38,15 +58,67 @@ LinkSession::Sender LinkSession::classify(const QHostAddress& sender)
     return Sender::FirstStranger;
 }
 
-bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state)
+bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state, qint64 now)
 {
     const bool splitOn = state.splitActive == 1;
     if (pending.alreadyAsked(command, splitOn)) {
         return false;
     }
-    pending.add(command, splitOn);
+    const bool waits = command.guarded && (command.heldBefore || now < guardOpenAt);
+    pending.add(command, splitOn, waits);
+    if (waits) {
+        shownChanged = true;
+        // It may replace a switch already shown: the device's word comes back.
+        showReported(state);
+    }
     pending.overlay(state);
     return true;
+}
+
+void LinkSession::showReported(DeviceState& state) const
+{
+    if (reported) {
+        // Which receiver key is lit is the panel's own, not the report's.
+        const quint8 selectedRx = state.selectedRx;
+        state = *reported;
+        state.selectedRx = selectedRx;
+    }
+}
+
+void LinkSession::guardMoved(qint64 openAt, qint64 now)
+{
+    guardOpenAt = openAt;
+    if (openAt > now && pending.holdGuarded()) {
+        shownChanged = true;
+    }
+}
+
+LinkSession::Shown LinkSession::refresh(DeviceState& state)
+{
+    Shown shown;
+    if (std::exchange(shownChanged, false)) {
+        showReported(state);
+        pending.overlay(state);
+        shown.changed = true;
+    }
+    const std::optional<int> waiting = pending.waitingAntenna(false);
+    if (waiting != waitTold) {
+        if (waitTold) {
+            shown.withdrawn = waitText(*waitTold);
+        }
+        if (waiting) {
+            shown.notice = waitText(*waiting);
+        }
+        waitTold = waiting;
+        shown.changed = true;
+    }
+    return shown;
+}
+
+QString LinkSession::waitText(int antenna)
+{
+    return QCoreApplication::translate("BandFollowing", "Ant %1 waits for the end of the transmission")
+        .arg(antenna + 1);
 }
 
 quint64 LinkSession::wrote(const DeviceCommand& command, qint64 at)
@@ -55,7 +127,7 @@ quint64 LinkSession::wrote(const DeviceCommand& command, qint64 at)
     if (command.isPoll()) {
         pollWritten = true;
     } else {
-        pending.recordWrite(command, serial);
+        shownChanged = pending.recordWrite(command, serial) || shownChanged;
     }
     return serial;
 }
@@ -74,7 +146,9 @@ bool LinkSession::reportArrived(qint64 at)
 
 LinkSession::Verdicts LinkSession::reportApplied(DeviceState& state)
 {
-    return pending.judge(state, answer.judgedBy);
+    reported = state;
+    shownChanged = false;
+    return pending.judge(state, answer.judgedBy, lastAnswerAt < guardOpenAt);
 }
 
 QString LinkSession::figures(qint64 now)

@@ -11,6 +11,8 @@
 #include <QHostAddress>
 #include <QString>
 
+#include <optional>
+
 #include "link/command.h"
 #include "link/devicestate.h"
 #include "link/linkledger.h"
@@ -25,23 +27,52 @@ public:
     void stop();
     bool isActive() const { return active; }
 
-    // The device's address text ("error" or a name believes nobody).
-    void setDevice(const QString& addressText);
+    // The device's address text ("error" or a name believes nobody) and the
+    // port commands go to.
+    void setDevice(const QString& addressText, quint16 port = 0);
 
-    enum class Sender { Device, Stranger, FirstStranger };
-    // Only the device's datagrams are believed; the first stranger of a
+    enum class Sender { Device, NewDevicePort, Stranger, FirstStranger };
+    // Only the device's datagrams are believed: from its address, and from
+    // the port commands go to or, for a device that answers from another
+    // one, the port its first report of the session came from
+    // (NewDevicePort, worth a notice). Once the device has answered from the
+    // port commands go to, no other port counts. The first stranger of a
     // session is worth a notice.
-    Sender classify(const QHostAddress& sender);
+    Sender classify(const QHostAddress& sender, quint16 port);
+    // A datagram from the device that is not a well-formed report.
+    void malformedReport() { ++ignoredCount; }
     int ignoredReports() const { return ignoredCount; }
+    // An IPv4 device may be seen through an IPv6 socket as ::ffff:a.b.c.d.
+    bool isDeviceAddress(const QHostAddress& sender) const
+    {
+        return !device.isNull() && device.isEqual(sender, QHostAddress::ConvertV4MappedToIPv4);
+    }
 
     // The operator gave a command: from now on `state` shows it until the
     // device confirms it, so the next command is read against it (an
     // antenna after split on is the receive antenna). Returns whether it is
     // to be sent: not when the same request still waits for the device's
     // word (a key pressed twice, a band met again).
-    bool commandGiven(const DeviceCommand& command, DeviceState& state);
+    // A guarded switch given while the transmit guard is closed (or one
+    // that waited for it before) is not shown until it is written.
+    bool commandGiven(const DeviceCommand& command, DeviceState& state, qint64 now = 0);
     // The worker wrote `command` at `at`; returns its serial number.
     quint64 wrote(const DeviceCommand& command, qint64 at);
+
+    // Guarded switches may leave from openAt on (link/transmitguard.h); while
+    // it lies ahead, those not yet written wait.
+    void guardMoved(qint64 openAt, qint64 now);
+    // The antenna key (0 is Ant 1) of a switch held back, if any.
+    std::optional<int> waitingAntenna() const { return pending.waitingAntenna(); }
+    // After a command, a write or a guard change: shows on `state` the
+    // device's last report with what is given and not waiting on top.
+    struct Shown
+    {
+        bool changed = false; // the panel is to be painted again
+        QString notice; // a switch now waits: "Ant 3 waits for ..."
+        QString withdrawn; // the notice of a wait that ended
+    };
+    Shown refresh(DeviceState& state);
     // Whether a status request may go out now.
     bool pollDue(qint64 now);
 
@@ -65,9 +96,15 @@ public:
     static constexpr qint64 silenceShownAfterMs = 1000;
 
 private:
+    void showReported(DeviceState& state) const;
+    static QString waitText(int antenna);
+
     LinkLedger ledger;
     PendingCommands pending;
     QHostAddress device;
+    quint16 devicePort = 0;
+    quint16 answerPort = 0; // another port the device answers from; 0: none
+    bool answeredOnDevicePort = false;
     bool active = false;
     bool strangerShown = false;
     int ignoredCount = 0;
@@ -75,6 +112,10 @@ private:
     qint64 lastAnswerAt = 0;
     bool pollWritten = false;
     LinkLedger::Answer answer;
+    qint64 guardOpenAt = 0;
+    std::optional<DeviceState> reported; // the last applied report, as the device sent it
+    bool shownChanged = false;
+    std::optional<int> waitTold; // the antenna whose wait the last notice told
 };
 
 #endif // ZAREL_LINKSESSION_H

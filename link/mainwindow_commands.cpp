@@ -1,6 +1,7 @@
 // Command datagrams towards the device.
 #include "app/mainwindow.h"
 #include "link/command.h"
+#include "link/linkclock.h"
 #include "link/threadcom.h"
 
 void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 third)
@@ -15,8 +16,9 @@ void MainWindow::sendCommand(const DeviceCommand& command)
     }
     resolveHost();
     // The device's reports must confirm what the operator asked for.
-    if (linkSession.commandGiven(command, deviceState)) {
+    if (linkSession.commandGiven(command, deviceState, linkclock::steadyNow())) {
         enqueueCommand(command);
+        showLinkChanges();
     }
 }
 

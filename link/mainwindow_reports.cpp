@@ -13,13 +13,33 @@
 #include "link/linklog.h"
 #include "link/statusreport.h"
 #include "link/threadcom.h"
+#include "panel/bandfollowing.h"
 
 void MainWindow::linkWrote(const DeviceCommand& command, qint64 at)
 {
     linkSession.wrote(command, at);
+    if (!command.isPoll()) {
+        qCDebug(lcLink).noquote() << "wrote" << frameCommand(command).toHex(' ');
+    }
+    if (switchesAntenna(command)) {
+        bandFollowing->switchWritten(command.type == 2 ? command.first : command.third);
+    }
+    showLinkChanges();
 }
 
-void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sender, qint64 at)
+void MainWindow::showLinkChanges()
+{
+    const LinkSession::Shown shown = linkSession.refresh(deviceState);
+    replaceStatus(shown.withdrawn, shown.notice);
+    if (!shown.notice.isEmpty() && ui->statusBar->currentMessage() != shown.notice) {
+        showStatus(shown.notice);
+    }
+    if (shown.changed) {
+        updateUI(this);
+    }
+}
+
+void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sender, quint16 senderPort, qint64 at)
 {
     if (!connected) {
         // Late answers after Disconnect, or anyone's datagram: the panel
@@ -28,17 +48,25 @@ void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sende
     }
     // Another host on the network must not light lamps or keep the watchdog
     // green.
-    switch (linkSession.classify(sender)) {
+    const QString from = plainAddress(sender).toString();
+    switch (linkSession.classify(sender, senderPort)) {
+    case LinkSession::Sender::NewDevicePort:
+        showStatus(tr("The Merax answers from port %1").arg(senderPort));
+        applyReport(datagramText(bytes), at);
+        return;
     case LinkSession::Sender::Device:
         applyReport(datagramText(bytes), at);
         return;
     case LinkSession::Sender::FirstStranger:
-        showStatus(tr("Ignored a status report from %1").arg(plainAddress(sender).toString()));
+        // The device's own address from another port: named with its port.
+        showStatus(
+            tr("Ignored a status report from %1")
+                .arg(linkSession.isDeviceAddress(sender) ? QStringLiteral("%1:%2").arg(from).arg(senderPort) : from));
         break;
     case LinkSession::Sender::Stranger:
         break;
     }
-    qCInfo(lcLink).noquote() << "ignored a datagram from" << plainAddress(sender).toString();
+    qCInfo(lcLink).noquote() << "ignored a datagram from" << from << "port" << senderPort;
 }
 
 void MainWindow::processaPDRLan(MainWindow* w, QString res)
@@ -49,6 +77,12 @@ void MainWindow::processaPDRLan(MainWindow* w, QString res)
 void MainWindow::applyReport(const QString& res, qint64 at)
 {
     const StatusReport report = parseStatusReport(res);
+    if (report.malformed) {
+        // Believed, garbled fields would read as Ant 1 and "not sending".
+        linkSession.malformedReport();
+        qCInfo(lcLink).noquote() << "ignored a malformed report:" << res.left(80);
+        return;
+    }
     if (!report.valid) {
         updateUI(this);
         return;
@@ -63,10 +97,8 @@ void MainWindow::applyReport(const QString& res, qint64 at)
     // What the operator asked for and the device has not confirmed stays on
     // the panel, so reports still on their way do not paint the old state back.
     const LinkSession::Verdicts verdicts = linkSession.reportApplied(deviceState);
-    for (DeviceCommand command : verdicts.resend) {
+    for (const DeviceCommand& command : verdicts.resend) {
         qCInfo(lcLink).noquote() << "sending again:" << frameCommand(command).toHex(' ');
-        // Sent again on its own, a switch must not land under power.
-        command.guarded = switchesAntenna(command);
         enqueueCommand(command);
     }
     if (!verdicts.notConfirmed.isEmpty()) {
@@ -84,7 +116,12 @@ void MainWindow::applyReport(const QString& res, qint64 at)
     }
 
     showLinkFigures(at, true);
+    showLinkChanges();
     updateUI(this);
+    // What the device said against what the panel shows, for a trace.
+    qCDebug(lcLink).noquote() << "report: device" << int(report.selectedAntenna) << "send" << int(report.sendActive)
+                              << "shown" << int(deviceState.selectedAntenna) << "waiting"
+                              << panelFlags().waitingAntenna;
     bandReportApplied();
 }
 

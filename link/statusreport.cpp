@@ -2,6 +2,8 @@
 
 #include <QStringRef>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int fieldCount = 13;
@@ -20,10 +22,23 @@ const FieldFormat fieldFormats[markerField] = {
     {&StatusReport::busyWire9to12, 16},   {&StatusReport::rotorStates, 16}, {&StatusReport::rotorBlink, 16},
 };
 
+// One to eight digits of the base, nothing else: what the device sends.
+bool wellFormed(const QStringRef& field, int base)
+{
+    if (field.isEmpty() || field.size() > 8) {
+        return false;
+    }
+    return std::all_of(field.begin(), field.end(), [base](QChar c) {
+        const char16_t u = c.unicode();
+        const bool digit = u >= u'0' && u <= u'9';
+        const bool hex = (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+        return digit || (base == 16 && hex);
+    });
+}
+
 quint8 lowByte(const QStringRef& field, int base)
 {
-    // toInt gives 0 for anything that is not a number in the base.
-    return static_cast<quint8>(field.toInt(nullptr, base) & 0xFF);
+    return static_cast<quint8>(field.toUInt(nullptr, base) & 0xFF);
 }
 
 } // namespace
@@ -48,10 +63,16 @@ StatusReport parseStatusReport(const QString& text)
     if (fields[markerField].toInt(nullptr, 16) != 255) {
         return report;
     }
-    report.valid = true;
     for (int i = 0; i < markerField; ++i) {
+        if (!wellFormed(fields[i], fieldFormats[i].base)) {
+            // Read as 0, a garbled field would select Ant 1.
+            StatusReport malformed;
+            malformed.malformed = true;
+            return malformed;
+        }
         report.*(fieldFormats[i].member) = lowByte(fields[i], fieldFormats[i].base);
     }
+    report.valid = true;
     return report;
 }
 

@@ -15,9 +15,11 @@
 //   3.0.0.0.1.0.FE.1.FF.F.0.0.FF   Ant 4 on RTX, GPI 1 active, GPO 1 on,
 //                                  no antenna busy, rotors off
 //
-// Each field is read with QString::toInt in its base (not a number: 0) and
-// kept to its low 8 bits. Fields after the thirteenth are ignored; a text
-// with fewer than thirteen fields is rejected like a wrong marker.
+// Each field is one to eight digits of its base, read and kept to its low 8
+// bits; a report holding anything else in fields 0 to 11 (an empty field, a
+// sign, a letter a decimal field cannot hold) is malformed and not believed
+// at all. Fields after the thirteenth are ignored; a text with fewer than
+// thirteen fields is rejected like a wrong marker.
 
 #include <QByteArray>
 #include <QString>
@@ -27,7 +29,8 @@
 // Fields 0 to 11 as they stand on the wire (active-low masks not inverted).
 struct StatusReport
 {
-    bool valid = false; // thirteen fields or more, and the marker reads 255
+    bool valid = false; // thirteen fields or more, the marker reads 255, well formed
+    bool malformed = false; // marked as a report, but a field is not a number of its base
     quint8 selectedAntenna = 0;
     quint8 splitActive = 0;
     quint8 sendActive = 0;

@@ -222,12 +222,13 @@ void ThreadCOM::receiveUDP()
     const qint64 size = udpSocket->pendingDatagramSize();
     QByteArray bytes(static_cast<int>(qBound<qint64>(0, size, std::numeric_limits<int>::max())), Qt::Uninitialized);
     QHostAddress sender;
-    const qint64 received = udpSocket->readDatagram(bytes.data(), bytes.size(), &sender);
+    quint16 senderPort = 0;
+    const qint64 received = udpSocket->readDatagram(bytes.data(), bytes.size(), &sender, &senderPort);
     if (received < 0) {
         return;
     }
     bytes.truncate(static_cast<int>(received));
-    emit datagramReceived(bytes, sender, linkclock::steadyNow());
+    emit datagramReceived(bytes, sender, senderPort, linkclock::steadyNow());
 }
 
 void ThreadCOM::recebeRespostaLAN(QNetworkReply* rep)

@@ -71,7 +71,7 @@ Q_SIGNALS:
     // is linkclock::steadyNow() then.
     void datagramWritten(const DeviceCommand& command, qint64 at);
     // A datagram came in from `sender`, read at `at` (steady clock).
-    void datagramReceived(const QByteArray& bytes, const QHostAddress& sender, qint64 at);
+    void datagramReceived(const QByteArray& bytes, const QHostAddress& sender, quint16 senderPort, qint64 at);
 
 public Q_SLOTS:
     void receiveUDP();

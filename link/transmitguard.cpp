@@ -4,7 +4,7 @@
 
 void TransmitGuard::setHangMs(int hangMs)
 {
-    hang = std::max(0, hangMs);
+    hang = std::max(minimumHangMs, hangMs);
 }
 
 void TransmitGuard::setPolled(Signal signal, bool polled)

@@ -30,7 +30,15 @@ public:
     enum class Signal { DeviceSend, RadioPtt };
     static constexpr qint64 never = std::numeric_limits<qint64>::max();
     static constexpr int defaultHangMs = 300;
+    // The shortest hang the guard can honour. The device's SEND is a sample
+    // taken once per poll period (160 ms; rigctld's PTT is read every 25 ms
+    // around a transmission), and a switch released on a fresh word may
+    // still wait up to one wire spacing (90 ms) before it leaves: a release
+    // shorter than a sample period plus the spacing cannot be told from a
+    // break-in gap, so no setting goes below it.
+    static constexpr int minimumHangMs = 160 + 90;
 
+    // Values under minimumHangMs are raised to it.
     void setHangMs(int hangMs);
     int hangMs() const { return hang; }
     // Whether the signal is polled (the default) or pushed on every change.

@@ -4,6 +4,7 @@
 #include "connection/radioinfo.h"
 
 #include <algorithm>
+#include <utility>
 
 bool BandFollowConfig::operator==(const BandFollowConfig& other) const
 {
@@ -107,6 +108,13 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     take(key::HoldManual, flagFromText, [&](bool on) { c.holdManual = on; });
     take(
         key::TxHangMs, [](const QString& t) { return numberFrom(t, 0, 5000); }, [&](int n) { c.txHangMs = n; });
+    // Shorter than the guard can honour: raised to its floor, and named, so
+    // the file is written right.
+    if (c.txHangMs < TransmitGuard::minimumHangMs) {
+        result.ignored << QStringLiteral("TxHangMs=") + QString::number(c.txHangMs);
+        result.ignoredKeys << key::TxHangMs;
+        c.txHangMs = TransmitGuard::minimumHangMs;
+    }
     for (int b = 0; b < bandplan::BandCount; ++b) {
         take(
             key::band(b), [](const QString& t) { return numberFrom(t, 0, 12); },
@@ -209,6 +217,7 @@ void BandFollower::setReading(const RadioReading& reading)
     followedBand = band;
     due = true;
     handPicked = false;
+    restoring = false;
     pauseAnnounced = false;
     // The last wanted antenna wins over one still waiting.
     if (cfg.antennas[std::size_t(*band)] > 0 || heldByBand) {
@@ -232,11 +241,32 @@ void BandFollower::linkDown()
     clearHeld();
     deviceSending = false;
     pauseAnnounced = false;
+    deviceAntenna = -1;
+    restoring = false;
+    noAntennaDue = false;
+}
+
+void BandFollower::deviceShows(int antenna, bool afterSilence)
+{
+    const bool lost = deviceAntenna >= 0 && antenna < 0;
+    deviceAntenna = antenna;
+    if (!lost || releasedHere) {
+        return;
+    }
+    // Only a device that came back (a restart) is given its antenna again:
+    // without a silence before, someone else may have released it.
+    if (afterSilence && followedBand && cfg.antennas[std::size_t(*followedBand)] > 0) {
+        due = true;
+        handPicked = false;
+        restoring = true;
+    } else {
+        noAntennaDue = true;
+    }
 }
 
 bool BandFollower::holdsPress(int antenna, const Situation& situation)
 {
-    if (!cfg.holdManual || !transmitting() || !situation.connected || situation.splitBusy ||
+    if (!cfg.holdManual || (!transmitting() && situation.receiving) || !situation.connected || situation.splitBusy ||
         antenna == situation.selectedAntenna) {
         return false;
     }
@@ -244,6 +274,8 @@ bool BandFollower::holdsPress(int antenna, const Situation& situation)
     held = antenna;
     due = false;
     handPicked = true;
+    releasedHere = false;
+    restoring = false;
     remember(antenna);
     return true;
 }
@@ -251,6 +283,7 @@ bool BandFollower::holdsPress(int antenna, const Situation& situation)
 void BandFollower::pressed(int antenna)
 {
     released();
+    releasedHere = false;
     handPicked = true;
     remember(antenna);
 }
@@ -259,6 +292,8 @@ void BandFollower::released()
 {
     clearHeld();
     due = false;
+    releasedHere = true;
+    restoring = false;
 }
 
 void BandFollower::clearHeld()
@@ -304,12 +339,16 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     if (!situation.connected || !situation.stateKnown) {
         return {};
     }
+    if (std::exchange(noAntennaDue, false)) {
+        return {Action::NoAntenna, -1};
+    }
     std::optional<int> wanted = held;
     if (!wanted && due && followedBand && cfg.antennas[std::size_t(*followedBand)] > 0) {
         wanted = cfg.antennas[std::size_t(*followedBand)] - 1;
     }
     if (!wanted) {
         due = false;
+        restoring = false;
         return {};
     }
     if (situation.splitBusy) {
@@ -324,9 +363,12 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     if (*wanted == situation.selectedAntenna) {
         clearHeld();
         due = false;
+        restoring = false;
         return {};
     }
-    if (transmitting()) {
+    // The guard ends the wait, not the signals dropping: a break-in gap
+    // shorter than the hang time releases nothing.
+    if (transmitting() || !situation.receiving) {
         if (!held) {
             held = wanted;
             heldByBand = true;
@@ -340,5 +382,6 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     }
     clearHeld();
     due = false;
-    return {Action::Switch, *wanted};
+    releasedHere = false;
+    return {std::exchange(restoring, false) ? Action::Restore : Action::Switch, *wanted};
 }

@@ -65,6 +65,9 @@ public:
         bool stateKnown = false; // a report has shown the device's antenna since Connect
         bool splitBusy = false; // split on or being set up
         int selectedAntenna = -1;
+        // The transmit guard is open: the station has received for the
+        // hang time. Switches wait for it, not for the signals to drop.
+        bool receiving = true;
     };
     enum class Action {
         None,
@@ -72,6 +75,8 @@ public:
         Hold, // antenna waits for the end of the transmission (said once per antenna)
         Paused, // a switch is wanted, but split is in the way (said once per pause)
         Dropped, // antenna was waiting when the radio's source went away: not switched
+        Restore, // the device came back without an antenna: select the band's again
+        NoAntenna, // the device reports no antenna the panel asked for (said once)
     };
     struct Step
     {
@@ -88,6 +93,8 @@ public:
     void setDeviceSending(bool sending);
     bool transmitting() const { return radioTransmitting || deviceSending; }
     std::optional<int> heldAntenna() const { return held; }
+    // The band last entered (bandplan's index).
+    std::optional<int> currentBand() const { return followedBand; }
 
     // Following starts again (after Connect, when split ends, when the
     // device answers again after a silence): the band's antenna is selected
@@ -95,6 +102,9 @@ public:
     void resume();
     // The link went down: nothing waits for it to come back.
     void linkDown();
+    // A report showed `antenna` (-1: none) on the device; `afterSilence`:
+    // the device had not answered for a while before it.
+    void deviceShows(int antenna, bool afterSilence);
 
     // An antenna key or F-key: true when the press must wait for the end of
     // the transmission (the caller then leaves it to next()).
@@ -132,6 +142,10 @@ private:
     bool pauseAnnounced = false;
     bool radioTransmitting = false;
     bool deviceSending = false;
+    int deviceAntenna = -1; // as the last report showed it
+    bool releasedHere = false; // RELEASE was this panel's latest choice
+    bool restoring = false; // the band's antenna is due because the device lost it
+    bool noAntennaDue = false;
 };
 
 #endif // ZAREL_BANDFOLLOW_H

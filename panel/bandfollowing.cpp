@@ -3,6 +3,9 @@
 #include "app/settingsstore.h"
 #include "connection/radiosource.h"
 #include "link/linkclock.h"
+#include "panel/bandplan.h"
+
+#include <utility>
 
 BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* parent)
     : QObject(parent)
@@ -28,6 +31,9 @@ BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* pare
             source->watchPttClosely(false);
         }
     });
+    guardRelease.setSingleShot(true);
+    guardRelease.setTimerType(Qt::PreciseTimer);
+    connect(&guardRelease, &QTimer::timeout, this, &BandFollowing::follow);
     rememberFallback.setSingleShot(true);
     rememberFallback.setInterval(rememberWaitMs);
     connect(&rememberFallback, &QTimer::timeout, this, [this] {
@@ -142,18 +148,39 @@ void BandFollowing::guardMoved()
         }
         closeWatch.start();
     }
-    Q_EMIT guardChanged(guard.openAt());
+    const qint64 openAt = guard.openAt();
+    Q_EMIT guardChanged(openAt);
+    // A held switch goes when the guard opens, not when the signals drop.
+    if (!follower.heldAntenna() || openAt == TransmitGuard::never) {
+        guardRelease.stop();
+    } else {
+        guardRelease.start(static_cast<int>(qBound<qint64>(0, openAt - linkclock::steadyNow(), 60000)));
+    }
+}
+
+BandFollower::Situation BandFollowing::now() const
+{
+    Situation s = situation();
+    s.receiving = guard.isOpen(linkclock::steadyNow());
+    return s;
 }
 
 void BandFollowing::deviceReported(bool sending)
 {
+    const qint64 at = linkclock::steadyNow();
     follower.setDeviceSending(sending);
-    guard.set(TransmitGuard::Signal::DeviceSend, sending, linkclock::steadyNow());
+    guard.set(TransmitGuard::Signal::DeviceSend, sending, at);
     guardMoved();
+    const bool afterSilence = reportSinceConnect && at - lastReportAt >= cameBackAfterMs;
+    lastReportAt = at;
     if (!reportSinceConnect) {
         reportSinceConnect = true;
         // The device's antenna is known now: the band's one can be compared.
         follower.resume();
+    }
+    const Situation s = situation();
+    if (!s.splitBusy) {
+        follower.deviceShows(s.selectedAntenna, afterSilence);
     }
     follow();
 }
@@ -177,13 +204,12 @@ void BandFollowing::linkChanged(bool nowConnected)
 
 bool BandFollowing::operatorPicks(int antenna)
 {
-    const Situation now = situation();
     // Keys that set up or move a split pair are not band choices.
-    if (now.splitBusy) {
+    if (situation().splitBusy) {
         return true;
     }
     const BandFollowConfig before = follower.config();
-    const bool held = follower.holdsPress(antenna, now);
+    const bool held = follower.holdsPress(antenna, this->now());
     if (!held) {
         follower.pressed(antenna);
     }
@@ -204,30 +230,63 @@ void BandFollowing::operatorReleases()
 
 void BandFollowing::follow()
 {
-    const BandFollower::Step step = follower.next(situation());
+    const bool wasHeld = follower.heldAntenna().has_value();
+    const BandFollower::Step step = follower.next(now());
     switch (step.action) {
     case BandFollower::Action::Switch:
-        Q_EMIT switchWanted(step.antenna);
+    case BandFollower::Action::Restore:
+        if (step.action == BandFollower::Action::Restore) {
+            Q_EMIT statusMessage(
+                tr("The Merax came back without an antenna: Ant %1 selected again").arg(step.antenna + 1));
+        }
+        // The notice that a switch waits stands until the switch is on the wire.
+        if (!holdNotice.isEmpty()) {
+            standingNotice = std::exchange(holdNotice, QString());
+        }
+        awaitedAntenna = standingNotice.isEmpty() ? -1 : step.antenna;
+        Q_EMIT switchWanted(step.antenna, wasHeld);
         break;
     case BandFollower::Action::Hold:
         holdNotice = tr("Ant %1 waits for the end of the transmission").arg(step.antenna + 1);
         Q_EMIT statusMessage(holdNotice);
-        return;
+        break;
     case BandFollower::Action::Paused:
         Q_EMIT statusMessage(tr("Band following paused while split is on"));
         break;
     case BandFollower::Action::Dropped:
-        // Made blind, the switch could land under power.
-        Q_EMIT statusMessage(
-            tr("Ant %1 not switched: the radio's source went away while it was transmitting").arg(step.antenna + 1));
+        // Made blind, the switch could land under power. The notice stands
+        // until band following switches again.
         holdNotice.clear();
+        standingNotice =
+            tr("Ant %1 not switched: the radio's source went away while it was transmitting").arg(step.antenna + 1);
+        awaitedAntenna = -1;
+        Q_EMIT statusMessage(standingNotice);
+        break;
+    case BandFollower::Action::NoAntenna:
+        Q_EMIT statusMessage(tr("The Merax reports no antenna"));
         break;
     case BandFollower::Action::None:
         break;
     }
     // Nothing waits any more: the notice must not say otherwise.
     if (!holdNotice.isEmpty() && !follower.heldAntenna()) {
-        Q_EMIT statusWithdrawn(holdNotice);
-        holdNotice.clear();
+        Q_EMIT statusReplaced(std::exchange(holdNotice, QString()), QString());
     }
+    if (heldShown != follower.heldAntenna()) {
+        heldShown = follower.heldAntenna();
+        guardMoved();
+        Q_EMIT heldChanged();
+    }
+}
+
+void BandFollowing::switchWritten(int antenna)
+{
+    if (standingNotice.isEmpty() || antenna != awaitedAntenna) {
+        return;
+    }
+    const std::optional<int> band = follower.currentBand();
+    const QString made = band ? tr("%1: Ant %2").arg(bandplan::bandLabel(*band)).arg(antenna + 1)
+                              : tr("Ant %1 selected").arg(antenna + 1);
+    Q_EMIT statusReplaced(std::exchange(standingNotice, QString()), made);
+    awaitedAntenna = -1;
 }

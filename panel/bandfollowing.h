@@ -55,14 +55,21 @@ public:
     void operatorReleases();
     // Asks the rule what to do now and does it.
     void follow();
+    // An antenna command is on the wire: a notice that waited for it ends.
+    void switchWritten(int antenna);
+    // The antenna key (0 is Ant 1) that waits for the end of a transmission.
+    std::optional<int> heldAntenna() const { return follower.heldAntenna(); }
 
 Q_SIGNALS:
     // Select the antenna (0 is Ant 1) as its key would, once the station
-    // is known to receive.
-    void switchWanted(int antenna);
+    // is known to receive; `heldBefore`: it waited for that already.
+    void switchWanted(int antenna, bool heldBefore);
     void statusMessage(const QString& text);
-    // The message, if still showing, no longer holds.
-    void statusWithdrawn(const QString& text);
+    // The message, if still showing, no longer holds: `replacement` takes
+    // its place (empty: none).
+    void statusReplaced(const QString& text, const QString& replacement);
+    // An antenna began or stopped waiting for the end of a transmission.
+    void heldChanged();
     void figuresChanged(const QString& text);
     // Guarded switches may leave from openAt on.
     void guardChanged(qint64 openAt);
@@ -75,11 +82,15 @@ private:
     static constexpr int rememberWaitMs = 1000;
     // How long after a transmission the PTT is still read closely.
     static constexpr int closeWatchMs = 3000;
+    // A device silent this long before a report has come back (restarted).
+    static constexpr int cameBackAfterMs = 1000;
 
     void radioChanged();
     void storeRemembered(const BandFollowConfig& before);
     void store(const BandFollowConfig& config);
     void guardMoved();
+    // The window's situation, with the guard's word on whether switching may go.
+    Situation now() const;
 
     std::function<Situation()> situation;
     RadioSource* source;
@@ -89,6 +100,12 @@ private:
     BandFollowConfig stored; // as the file holds it
     QStringList unusableKeys; // keys whose values were ignored
     QString holdNotice; // the status text saying a switch waits
+    // A notice that stands until the switch to awaitedAntenna is written.
+    QString standingNotice;
+    int awaitedAntenna = -1;
+    std::optional<int> heldShown; // as heldChanged last told
+    qint64 lastReportAt = 0; // steady clock
+    QTimer guardRelease; // fires when the guard opens on a held switch
     bool reportSinceConnect = false;
     bool connected = false;
     bool pttUnknownShown = false; // said once per source

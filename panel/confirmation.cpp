@@ -1,6 +1,7 @@
 #include "panel/confirmation.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "panel/panellooks.h"
 
@@ -110,7 +111,7 @@ std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const
     }
 }
 
-bool PendingCommands::add(const DeviceCommand& command, bool splitOn)
+bool PendingCommands::add(const DeviceCommand& command, bool splitOn, bool waiting)
 {
     const std::optional<Expectation> expectation = expectationOf(command, splitOn);
     if (!expectation) {
@@ -129,7 +130,7 @@ bool PendingCommands::add(const DeviceCommand& command, bool splitOn)
     pending.erase(std::remove_if(pending.begin(), pending.end(),
                                  [](const Pending& older) { return older.expectation.isEmpty(); }),
                   pending.end());
-    pending.push_back({command, *expectation, 1, 0, false});
+    pending.push_back({command, *expectation, 1, 0, false, waiting});
     return true;
 }
 
@@ -147,17 +148,48 @@ bool PendingCommands::alreadyAsked(const DeviceCommand& command, bool splitOn) c
            });
 }
 
-void PendingCommands::recordWrite(const DeviceCommand& command, quint64 serial)
+bool PendingCommands::recordWrite(const DeviceCommand& command, quint64 serial)
 {
     for (Pending& waiting : pending) {
         if (waiting.writtenSerial == 0 && waiting.command == command) {
             waiting.writtenSerial = serial;
-            return;
+            return std::exchange(waiting.waiting, false);
         }
     }
+    return false;
 }
 
-PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::optional<quint64> answeredSerial)
+bool PendingCommands::holdGuarded()
+{
+    bool held = false;
+    for (Pending& command : pending) {
+        if (command.writtenSerial == 0 && command.command.guarded && !command.waiting) {
+            command.waiting = true;
+            held = true;
+        }
+    }
+    return held;
+}
+
+std::optional<int> PendingCommands::waitingAntenna(bool heldBeforeToo) const
+{
+    std::optional<int> antenna;
+    for (const Pending& command : pending) {
+        if (!command.waiting || (command.command.heldBefore && !heldBeforeToo)) {
+            continue;
+        }
+        // A split pair is shown waiting on its transmit antenna.
+        const std::optional<quint8> position = command.expectation.selectedAntenna ? command.expectation.selectedAntenna
+                                                                                   : command.expectation.splitRxAntenna;
+        if (position && antennaIndex(*position) >= 0) {
+            antenna = antennaIndex(*position);
+        }
+    }
+    return antenna;
+}
+
+PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::optional<quint64> answeredSerial,
+                                                 bool guardClosed)
 {
     Verdicts verdicts;
     // Judged against the device's own state, before anything is shown over it.
@@ -173,6 +205,9 @@ PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::option
         } else if (it->attempts < maxAttempts && !it->partial) {
             ++it->attempts;
             it->writtenSerial = 0;
+            // Sent again on its own, a switch must not land under power.
+            it->command.guarded = switchesAntenna(it->command);
+            it->waiting = it->command.guarded && guardClosed;
             verdicts.resend.append(it->command);
             ++it;
         } else {
@@ -187,6 +222,8 @@ PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::option
 void PendingCommands::overlay(DeviceState& state) const
 {
     for (const Pending& command : pending) {
-        command.expectation.applyTo(state);
+        if (!command.waiting) {
+            command.expectation.applyTo(state);
+        }
     }
 }

@@ -13,6 +13,10 @@
 // command is sent again, at most twice more, and then the device's word wins
 // and the operator is told. A command a newer one took over in part is not
 // sent again: its bytes would undo the newer one.
+//
+// A switch that waits for the end of a transmission (a guarded command
+// while the transmit guard is closed) is not shown as made: the device keeps
+// its antenna on the panel until the command is on the wire.
 
 #include <QList>
 #include <QString>
@@ -54,16 +58,25 @@ public:
 
     // The operator gave a command. It replaces an older one for the same
     // thing whole, and takes over what others asked for the same state.
-    // Returns false for commands that ask for no state.
-    bool add(const DeviceCommand& command, bool splitOn);
+    // Returns false for commands that ask for no state. A `waiting` command
+    // is not shown until it is written.
+    bool add(const DeviceCommand& command, bool splitOn, bool waiting = false);
 
     // Whether the same request still waits for the device's word: asked
     // again, it would only put the same bytes on the wire once more.
     bool alreadyAsked(const DeviceCommand& command, bool splitOn) const;
 
     // A command left with this serial number: the oldest waiting one equal
-    // to it is now on the wire.
-    void recordWrite(const DeviceCommand& command, quint64 serial);
+    // to it is now on the wire. Returns whether it had been held back.
+    bool recordWrite(const DeviceCommand& command, quint64 serial);
+
+    // The transmit guard closed: guarded commands not yet written wait.
+    // Returns whether any did not wait before.
+    bool holdGuarded();
+    // The antenna key (0 is Ant 1) of a switch held back, if any; with
+    // `heldBeforeToo` false, one that waited before it was given does not
+    // count (its wait was told already).
+    std::optional<int> waitingAntenna(bool heldBeforeToo = true) const;
 
     struct Verdicts
     {
@@ -73,7 +86,8 @@ public:
     // A valid report was applied to `state`; `answeredSerial` is the serial
     // of the poll it answers (none: it cannot judge anything). Judges what it
     // can, then shows what is still waiting on top of the device's state.
-    Verdicts judge(DeviceState& state, std::optional<quint64> answeredSerial);
+    // Switches sent again are guarded; with `guardClosed` they wait.
+    Verdicts judge(DeviceState& state, std::optional<quint64> answeredSerial, bool guardClosed = false);
 
     // Shows what is still waiting on top of `state`.
     void overlay(DeviceState& state) const;
@@ -91,6 +105,7 @@ private:
         // A newer command took over part of what it asked: sent again, its
         // bytes would undo the newer one, so a disagreement ends it.
         bool partial = false;
+        bool waiting = false; // held back by the transmit guard, not shown
     };
     std::vector<Pending> pending;
 };

@@ -42,6 +42,15 @@ const QString& panelAlarmStyle()
     return text;
 }
 
+const QString& panelWaitingStyle()
+{
+    static const QString text = QStringLiteral(
+        "background-color: QLinearGradient( x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #565656, stop: 0.1 #525252, "
+        "stop: 0.5 #4e4e4e, stop: 0.9 #4a4a4a, stop: 1 #464646);border-radius: 6;padding: 0px 1px; "
+        "border: 3px dashed #ffa02f;");
+    return text;
+}
+
 namespace {
 
 // WCAG 2 relative luminance: 0 for black, 1 for white.

@@ -20,6 +20,10 @@ const QString& panelSelectedStyle();
 const QString& panelActiveStyle();
 // Red: split on, sending, busy antenna, rotor indicator.
 const QString& panelAlarmStyle();
+// Unlit with a dashed amber outline: the antenna a switch waits to select
+// once the transmission ends. The dashes tell it from the split ring without
+// colour.
+const QString& panelWaitingStyle();
 
 // A GPIO button lit in its configured colour, with black or white text,
 // whichever contrasts more with it (see the rule in the source).

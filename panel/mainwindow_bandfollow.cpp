@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
+#include "link/linkclock.h"
 #include "link/threadcom.h"
 #include "panel/bandfollowing.h"
 
@@ -12,13 +13,11 @@ void MainWindow::createBandFollowing()
 {
     bandFollowing = new BandFollowing([this] { return bandSituation(); }, this);
     connect(bandFollowing, &BandFollowing::switchWanted, this,
-            [this](int antenna) { switchTo(static_cast<signed char>(antenna), true); });
+            [this](int antenna, bool heldBefore) { switchTo(static_cast<signed char>(antenna), true, heldBefore); });
     connect(bandFollowing, &BandFollowing::statusMessage, this, &MainWindow::showStatus);
-    connect(bandFollowing, &BandFollowing::statusWithdrawn, this, [this](const QString& text) {
-        if (ui->statusBar->currentMessage() == text) {
-            ui->statusBar->clearMessage();
-        }
-    });
+    connect(bandFollowing, &BandFollowing::statusReplaced, this, &MainWindow::replaceStatus);
+    // The held key's look follows the rule.
+    connect(bandFollowing, &BandFollowing::heldChanged, this, [this] { updateUI(this); });
     connect(bandFollowing, &BandFollowing::figuresChanged, this, [this](const QString& text) {
         if (bandLabel->text() != text) {
             bandLabel->setText(text);
@@ -29,6 +28,8 @@ void MainWindow::createBandFollowing()
         if (linkWorker != nullptr && linkWorker->window() == this) {
             linkWorker->setGuardOpenAt(openAt);
         }
+        linkSession.guardMoved(openAt, linkclock::steadyNow());
+        showLinkChanges();
     });
     connect(bandFollowing, &BandFollowing::configChanged, this, &MainWindow::bandFollowChanged);
     connect(bandFollowing, &BandFollowing::settingsNotSaved, this, &MainWindow::reportSettingsWriteFailure);

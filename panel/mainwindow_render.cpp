@@ -16,6 +16,8 @@
 #include "connection/watchdog.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
+#include "link/linklog.h"
+#include "panel/bandfollowing.h"
 #include "panel/indicatorstyles.h"
 #include "panel/panelaccess.h"
 
@@ -46,6 +48,14 @@ PanelFlags MainWindow::panelFlags() const
     flags.splitConfigPending = splitConfigPending;
     flags.rotorBlinkRunning = busyRotBlinkTimer.isActive();
     flags.rotorBlinkLit = paintCache.rotorBlinkLit;
+    if (connected) {
+        // A switch held by the rule, or one given that waits in the link.
+        std::optional<int> waiting = linkSession.waitingAntenna();
+        if (!waiting && bandFollowing != nullptr) {
+            waiting = bandFollowing->heldAntenna();
+        }
+        flags.waitingAntenna = waiting.value_or(-1);
+    }
     return flags;
 }
 
@@ -60,8 +70,12 @@ void MainWindow::clearUI(MainWindow* w)
 void MainWindow::updateUI(MainWindow* w)
 {
     MainWindow* const target = w != nullptr ? w : this;
-    target->paintLooks(
-        litLooks(target->deviceState, target->paintCache.colourStyles(target->gpioColors), target->panelFlags()));
+    const PanelFlags flags = target->panelFlags();
+    target->paintLooks(litLooks(target->deviceState, target->paintCache.colourStyles(target->gpioColors), flags));
+    if (flags.waitingAntenna != target->paintCache.waitingPainted) {
+        target->paintCache.waitingPainted = flags.waitingAntenna;
+        qCDebug(lcLink) << "waiting look on" << flags.waitingAntenna;
+    }
     target->panelShowsState = true;
     target->speakPanel();
     if (!connected) {
@@ -115,7 +129,17 @@ void MainWindow::speakLinkChange(bool fresh)
     const bool lost = !fresh && !reportIsFresh(linkclock::now() - connectedAt);
     if (connected && lost != linkLostSpoken && (lost || fresh)) {
         linkLostSpoken = lost;
-        access->announce(lost ? tr("No answer from the Merax") : tr("The Merax answers again"));
+        const QString text = lost ? tr("No answer from the Merax") : tr("The Merax answers again");
+        // What the bar said of the link no longer holds: it gives way. Other
+        // notices stand, and the change is heard all the same.
+        const QString shown = ui->statusBar->currentMessage();
+        const bool aboutTheLink = shown.isEmpty() || shown == tr("LAN enabled") ||
+            shown == tr("No answer from the Merax") || shown == tr("The Merax answers again");
+        if (aboutTheLink) {
+            showStatus(text);
+        } else {
+            access->announce(text);
+        }
     }
 }
 
@@ -129,6 +153,18 @@ void MainWindow::showStatus(const QString& text)
     ui->statusBar->showMessage(text, 0);
 }
 
+void MainWindow::replaceStatus(const QString& text, const QString& replacement)
+{
+    if (text.isEmpty() || ui->statusBar->currentMessage() != text) {
+        return;
+    }
+    if (replacement.isEmpty()) {
+        ui->statusBar->clearMessage();
+    } else {
+        showStatus(replacement);
+    }
+}
+
 void MainWindow::fitStatusMessage(const QString& text)
 {
     QStatusBar* bar = ui->statusBar;
@@ -136,6 +172,7 @@ void MainWindow::fitStatusMessage(const QString& text)
     if (fittingStatus) {
         return;
     }
+    qCDebug(lcLink).noquote() << "status:" << text;
     // Heard whole, as it appears; shortened below only for the eye.
     if (access) {
         access->announce(text);

@@ -13,11 +13,12 @@ void MainWindow::enviaComutacao(signed char pos)
     switchTo(pos, false);
 }
 
-void MainWindow::switchTo(signed char pos, bool whenReceiving)
+void MainWindow::switchTo(signed char pos, bool whenReceiving, bool heldBefore)
 {
     const AntennaChoice choice = chooseAntenna(deviceState, splitConfigPending, pos);
     DeviceCommand command = choice.command;
     command.guarded = whenReceiving && switchesAntenna(command);
+    command.heldBefore = command.guarded && heldBefore;
     sendCommand(command);
     if (choice.completesSplitSetup) {
         showStatus(tr("Split configured succesfuly!"));

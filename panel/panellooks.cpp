@@ -40,6 +40,11 @@ PanelLooks litLooks(const DeviceState& state, const ColourStyles& colours, const
     } else if (antennaIndex(state.selectedAntenna) >= 0) {
         looks[indicator::Antenna + state.selectedAntenna] = panelSelectedStyle();
     }
+    // The device keeps its antenna lit; the wanted one only shows it waits.
+    const int waiting = flags.waitingAntenna;
+    if (waiting >= 0 && waiting < group::Antennas && looks[indicator::Antenna + waiting] == panelIdleStyle()) {
+        looks[indicator::Antenna + waiting] = panelWaitingStyle();
+    }
     if (state.sendActive == 1) {
         looks[indicator::Send] = panelAlarmStyle();
     }

@@ -37,6 +37,9 @@ struct PanelFlags
     bool splitConfigPending = false;
     bool rotorBlinkRunning = false; // the device asks the rotor lamps to blink
     bool rotorBlinkLit = false; // the blink is in its lit half
+    // The antenna key (0 is Ant 1) of a switch that waits for the end of a
+    // transmission; -1: none.
+    int waitingAntenna = -1;
 };
 
 // Every indicator unlit, the SPLIT button left alone while set-up is pending.

@@ -81,7 +81,10 @@ PanelSpeech panelSpeech(const PanelSpeechInput& in)
     const DeviceState& s = in.state;
     const bool known = in.stateKnown;
     for (int i = 0; i < group::Antennas; ++i) {
-        const QString state = known ? antennaState(s, i) : QString();
+        QString state = known ? antennaState(s, i) : QString();
+        if (known && state.isEmpty() && in.flags.waitingAntenna == i) {
+            state = Text::tr("waits for the end of the transmission");
+        }
         const QString busy = known && antennaBusy(s, i) ? Text::tr("busy elsewhere") : QString();
         speech.names[indicator::Antenna + i] =
             joined({QStringLiteral("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i]), state, busy});

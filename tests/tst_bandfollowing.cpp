@@ -12,6 +12,9 @@
 
 #include "dialogs/bandfollowdialog.h"
 #include "forms/bandfollowform.h"
+#include "link/linkclock.h"
+#include "link/transmitguard.h"
+#include "panel/indicatorstyles.h"
 #include "panelharness.h"
 #include "testsupport.h"
 
@@ -61,6 +64,8 @@ private:
     Panel& loggerPanel(const QVariantMap& more = {});
     void broadcast(const QByteArray& datagram);
     void deviceReports(int antenna, bool sending, bool split = false);
+    // The transmission ended: reports say receive until `commands` were given.
+    void receiveUntilSent(int antenna, int commands = 1);
 
     quint16 loggerPort = 0;
     QUdpSocket logger;
@@ -96,6 +101,16 @@ void TestBandFollowing::broadcast(const QByteArray& datagram)
 void TestBandFollowing::deviceReports(int antenna, bool sending, bool split)
 {
     panel->w().processaPDRLan(&panel->w(), report(antenna, sending, split));
+}
+
+void TestBandFollowing::receiveUntilSent(int antenna, int commands)
+{
+    // The device's SEND is a sample: the guard opens on one taken after the
+    // hang time.
+    deviceReports(antenna, false);
+    QTest::qWait(TransmitGuard::defaultHangMs + 20);
+    deviceReports(antenna, false);
+    QTRY_COMPARE(panel->sent.size(), commands);
 }
 
 void TestBandFollowing::loggerDrivesTheKeys()
@@ -152,14 +167,21 @@ void TestBandFollowing::transmissionHoldsTheSwitch()
     QCOMPARE(p.sent, QList<QByteArray>());
     QCOMPARE(p.style("botaoTecla1"), selected);
 
-    if (byDevice) {
-        deviceReports(0, false);
-    } else {
+    if (!byDevice) {
         broadcast(radioInfo(1, 7074000, "False"));
     }
-    QTRY_COMPARE(p.sent, QList<QByteArray> {bytes("fe0201fd")});
-    QCOMPARE(p.message(), QString());
+    // The held key shows it waits, until the guard lets the switch go after
+    // the hang time.
+    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("7.074 MHz · 40 m"));
+    QCOMPARE(p.style("botaoTecla2"), panelWaitingStyle());
+    receiveUntilSent(0);
+    QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0201fd")});
+    // It stays waiting, and so does the notice, until it is on the wire.
+    QCOMPARE(p.style("botaoTecla2"), panelWaitingStyle());
+    QCOMPARE(p.message(), QStringLiteral("Ant 2 waits for the end of the transmission"));
+    p.w().linkWrote(deviceCommand(2, 1), linkclock::steadyNow());
     QCOMPARE(p.style("botaoTecla2"), selected);
+    QCOMPARE(p.message(), QStringLiteral("40 m: Ant 2"));
 }
 
 void TestBandFollowing::sourceGoneWhileTransmitting()
@@ -179,19 +201,19 @@ void TestBandFollowing::manualHoldOption()
 {
     Panel& p = loggerPanel({{"BandFollow/HoldManual", "true"}});
     deviceReports(0, true);
+    // RELEASE is never held, and nothing waiting outlives it.
+    p.click(QStringLiteral("botaoTecla2"));
+    p.click(QStringLiteral("botaoRelease"));
+    QCOMPARE(p.sent, QList<QByteArray> {bytes("fe020ffd")});
+    deviceReports(15, true);
+    QCOMPARE(p.style("botaoTecla2"), p.style("botaoTecla3"));
+    // The last press waits, and shows it.
     p.click(QStringLiteral("botaoTecla6"));
     QTest::keyClick(&p.w(), Qt::Key_F7);
     QCOMPARE(p.message(), QStringLiteral("Ant 7 waits for the end of the transmission"));
-    deviceReports(0, false);
-    QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0206fd")});
-    QCOMPARE(p.message(), QString());
-    // RELEASE is never held, and nothing waiting outlives it.
-    deviceReports(6, true);
-    p.click(QStringLiteral("botaoTecla2"));
-    p.click(QStringLiteral("botaoRelease"));
-    QCOMPARE(p.sent.last(), bytes("fe020ffd"));
-    deviceReports(15, false);
-    QCOMPARE(p.sent.size(), 2);
+    QCOMPARE(p.style("botaoTecla7"), panelWaitingStyle());
+    receiveUntilSent(15, 2);
+    QCOMPARE(p.sent.last(), bytes("fe0206fd"));
 }
 
 void TestBandFollowing::splitPausesFollowing()

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QUdpSocket>
 
 #include <memory>
 
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void remoteStationNeverShowsTheOldAntenna();
     void refusedAntennaIsNamed();
     void heldKeyThenAnotherKey();
+    void restartedDeviceGetsTheBandsAntenna();
 
 private:
     // Starts a simulator with the options, then a connected panel on it.
@@ -380,6 +382,41 @@ void TestEndToEnd::heldKeyThenAnotherKey()
     QVERIFY2(ant7At - pressed <= 500, qPrintable(QString::number(ant7At - pressed)));
     QVERIFY2(longestPollGap < 2000, qPrintable(QString::number(longestPollGap)));
     QCOMPARE(window->ui->botaoTecla7->styleSheet(), harness::selected);
+}
+
+// The device restarts (two seconds down, well inside the watchdog's time)
+// and comes back with no antenna: band following puts the band's back.
+void TestEndToEnd::restartedDeviceGetsTheBandsAntenna()
+{
+    const quint16 loggerPort = testsupport::freeLoopbackPort();
+    sim = std::make_unique<SimulatorProcess>(QStringList {"--log", "--initial-antenna", "0"});
+    const quint16 port = sim->waitForPort();
+    QVERIFY(port != 0);
+    writeSettings(port);
+    {
+        QSettings settings(testsupport::profileSettingsPath(profile), QSettings::IniFormat);
+        settings.setValue("BandFollow/Source", "logger");
+        settings.setValue("BandFollow/LoggerPort", loggerPort);
+        settings.setValue("BandFollow/20m", 4);
+    }
+    window = std::make_unique<MainWindow>();
+    window->show();
+    window->ui->actionConnect_to_Merax->trigger();
+    QUdpSocket logger;
+    logger.writeDatagram(QByteArrayLiteral("<RadioInfo><RadioNr>1</RadioNr><Freq>1407400</Freq>"
+                                           "<IsTransmitting>False</IsTransmitting></RadioInfo>"),
+                         QHostAddress::LocalHost, loggerPort);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
+    QTRY_VERIFY(sim->output().count(QStringLiteral("FE 02 03 FD")) == 1);
+    const int polls = sim->polls();
+    QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 3, 3000);
+
+    sim->restart();
+    QVERIFY(sim->waitForOutput(QStringLiteral("answering again"), 5000));
+    QTRY_COMPARE_WITH_TIMEOUT(sim->output().count(QStringLiteral("FE 02 03 FD")), 2, 3000);
+    QTRY_COMPARE(window->ui->botaoTecla4->styleSheet(), harness::selected);
+    QCOMPARE(window->ui->statusBar->currentMessage(),
+             QStringLiteral("The Merax came back without an antenna: Ant 4 selected again"));
 }
 
 ZAREL_TEST_MAIN(TestEndToEnd, "e2e")

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void unresolvableHostKeepsQueueFlat();
     void noSwitchUnderPower_data();
     void noSwitchUnderPower();
+    void sourceLostWhileKeyed();
 };
 
 namespace {
@@ -129,12 +130,17 @@ void TestLinkQueue::noSwitchUnderPower_data()
     QTest::addColumn<int>("sampleMs"); // 0: every change is pushed
     QTest::addColumn<QString>("wish"); // given in the first gap
     QTest::addColumn<bool>("waits");
+    QTest::addColumn<int>("shortestKeyMs");
+    QTest::addColumn<int>("shortestGapMs");
 
-    QTest::newRow("band's antenna, PTT pushed") << 300 << 0 << "FE0206FD" << true;
-    QTest::newRow("band's antenna, PTT polled") << 300 << 250 << "FE0206FD" << true;
-    QTest::newRow("band's antenna, SEND in reports") << 300 << 160 << "FE0206FD" << true;
-    QTest::newRow("split pair, PTT polled") << 300 << 250 << "FE03010406FD" << true;
-    QTest::newRow("RELEASE") << 300 << 250 << "FE020FFD" << false;
+    QTest::newRow("band's antenna, PTT pushed") << 300 << 0 << "FE0206FD" << true << 150 << 60;
+    QTest::newRow("band's antenna, PTT polled") << 300 << 250 << "FE0206FD" << true << 150 << 60;
+    QTest::newRow("band's antenna, SEND in reports") << 300 << 160 << "FE0206FD" << true << 150 << 60;
+    QTest::newRow("split pair, PTT polled") << 300 << 250 << "FE03010406FD" << true << 150 << 60;
+    QTest::newRow("RELEASE") << 300 << 250 << "FE020FFD" << false << 150 << 60;
+    // A hang of 0 is raised to the floor; rigctld is read every 25 ms
+    // while keyed, and the PTT flaps: keyed 50-400 ms, released 30-200 ms.
+    QTest::newRow("hang 0, PTT flapping") << 0 << 25 << "FE0206FD" << true << 50 << 30;
 }
 
 void TestLinkQueue::noSwitchUnderPower()
@@ -143,6 +149,8 @@ void TestLinkQueue::noSwitchUnderPower()
     QFETCH(int, sampleMs);
     QFETCH(QString, wish);
     QFETCH(bool, waits);
+    QFETCH(int, shortestKeyMs);
+    QFETCH(int, shortestGapMs);
 
     // PTT edges: keyed from .first to .second.
     QRandomGenerator random(3);
@@ -150,9 +158,9 @@ void TestLinkQueue::noSwitchUnderPower()
     qint64 t = 1000;
     for (int i = 0; i < 20; ++i) {
         const qint64 on = t;
-        t += 150 + random.bounded(251);
+        t += shortestKeyMs + random.bounded(401 - shortestKeyMs);
         keyed.emplace_back(on, t);
-        t += 60 + random.bounded(141);
+        t += shortestGapMs + random.bounded(201 - shortestGapMs);
     }
     const qint64 lastRelease = keyed.back().second;
     const auto pttAt = [&](qint64 at) {
@@ -204,13 +212,26 @@ void TestLinkQueue::noSwitchUnderPower()
     if (waits) {
         // Merged while it waited: one command, after the last release and the hang.
         QCOMPARE(switchesAt.size(), std::size_t(1));
-        QVERIFY2(switchesAt.front() >= lastRelease + hangMs,
+        QVERIFY2(switchesAt.front() >= lastRelease + guard.hangMs(),
                  qPrintable(QString::number(switchesAt.front() - lastRelease)));
-        QVERIFY(switchesAt.front() < lastRelease + hangMs + sampleMs + 200);
+        QVERIFY(switchesAt.front() < lastRelease + guard.hangMs() + sampleMs + 200);
     } else {
         QCOMPARE(switchesAt.size(), std::size_t(2));
         QVERIFY(switchesAt.front() < keyed.front().second + 200);
     }
+}
+
+// A source that goes away while it says transmit ends that transmission:
+// the hang time runs from then, as after a release.
+void TestLinkQueue::sourceLostWhileKeyed()
+{
+    TransmitGuard guard;
+    guard.setPolled(TransmitGuard::Signal::RadioPtt, false);
+    guard.set(TransmitGuard::Signal::RadioPtt, true, 1000);
+    QVERIFY(!guard.isOpen(1500));
+    guard.forget(TransmitGuard::Signal::RadioPtt, 2000);
+    QVERIFY(!guard.isOpen(2000 + guard.hangMs() - 1));
+    QVERIFY(guard.isOpen(2000 + guard.hangMs()));
 }
 
 QTEST_APPLESS_MAIN(TestLinkQueue)

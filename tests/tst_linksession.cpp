@@ -8,6 +8,10 @@
 #include "link/command.h"
 #include "link/linkqueue.h"
 #include "link/linksession.h"
+#include "link/transmitguard.h"
+#include "panel/bandfollow.h"
+#include "panel/indicatorstyles.h"
+#include "panel/panellooks.h"
 #include "panel/switchlogic.h"
 
 // The link session without sockets, against a remote station as merax-sim
@@ -28,6 +32,8 @@ private Q_SLOTS:
     void refusedSwitchAfterLossyMinute();
     void remoteStation_data();
     void remoteStation();
+    void heldSwitchLooksHeld_data();
+    void heldSwitchLooksHeld();
 };
 
 namespace {
@@ -57,6 +63,10 @@ public:
 
     // Decided when the poll is written: whether its report goes missing.
     std::function<bool(qint64 writtenAt)> reportLost = [](qint64) { return false; };
+    // The device's SEND input.
+    std::function<bool(qint64 at)> keyed = [](qint64) { return false; };
+    // Fed the SEND of every report; holds guarded commands in the queue.
+    TransmitGuard guard;
     int lossInPercent = 0; // datagrams towards the device
     int refusedAntenna = -1;
 
@@ -105,6 +115,7 @@ private:
     {
         Switch state;
         quint64 poll;
+        bool send;
     };
 
     void carryOut(const DeviceCommand& c)
@@ -121,8 +132,9 @@ private:
         if (now % 160 == 0 && session.pollDue(now)) {
             enqueueMerging(queue, deviceCommand(1));
         }
-        if (!queue.isEmpty() && now - lastWrite >= 90) {
-            const DeviceCommand command = queue.takeFirst();
+        const int next = nextToWrite(queue, guard.isOpen(now));
+        if (next >= 0 && now - lastWrite >= 90) {
+            const DeviceCommand command = queue.takeAt(next);
             lastWrite = now;
             const quint64 serial = session.wrote(command, now);
             written.emplace_back(now, command);
@@ -131,7 +143,7 @@ private:
                     carryOut(command);
                 } else if (!reportLost(now)) {
                     const int late = delayAt(now) + (jitter ? int(random.bounded(jitter + 1)) : 0);
-                    replies.emplace(now + late, Reply {device, serial});
+                    replies.emplace(now + late, Reply {device, serial, keyed(now)});
                 }
             }
         }
@@ -139,6 +151,9 @@ private:
             DeviceState reported = onAntenna(it->second.state.antenna);
             reported.splitActive = it->second.state.split;
             reported.splitRxAntenna = it->second.state.rx;
+            reported.sendActive = it->second.send ? 1 : 0;
+            guard.set(TransmitGuard::Signal::DeviceSend, it->second.send, now);
+            session.guardMoved(guard.openAt(), now);
             if (!session.reportArrived(now)) {
                 matches.push_back({now, it->second.poll, session.lastAnswer()});
                 it = replies.erase(it);
@@ -389,6 +404,99 @@ void TestLinkSession::remoteStation()
     QCOMPARE(station.session.unconfirmed(), 0);
     QCOMPARE(int(station.device.antenna), pressed);
     QCOMPARE(int(station.panel.selectedAntenna), pressed);
+}
+
+// A band change while the station sends, then a break-in gap shorter than
+// the hang time and a long transmission: the wanted key shows that it waits
+// and the device's antenna stays lit until the command is on the wire; never
+// is the wanted key painted as selected before that.
+void TestLinkSession::heldSwitchLooksHeld_data()
+{
+    QTest::addColumn<int>("firstKeyAt");
+    QTest::addColumn<int>("changeAt"); // the radio moves from 20 m to 40 m
+    QTest::addColumn<int>("gapMs");
+    QTest::addColumn<int>("hangMs");
+
+    QTest::newRow("gap 150 ms") << 1000 << 2000 << 150 << 300;
+    QTest::newRow("gap 250 ms") << 1000 << 2000 << 250 << 300;
+    QTest::newRow("gap 350 ms, hang 5 s") << 1000 << 2000 << 350 << 5000;
+    // The band changes while the guard is still open, just after a poll
+    // left: the switch waits for the wire, and the poll's report brings
+    // SEND on before it leaves.
+    QTest::newRow("keyed as the switch waits for the wire") << 950 << 961 << 150 << 300;
+}
+
+void TestLinkSession::heldSwitchLooksHeld()
+{
+    QFETCH(int, firstKeyAt);
+    QFETCH(int, changeAt);
+    QFETCH(int, gapMs);
+    QFETCH(int, hangMs);
+    const int ant3 = 2;
+    const int ant4 = 3;
+    const qint64 secondKey = 3000 + gapMs;
+    const qint64 end = secondKey + 10000;
+
+    Station station(2, 0);
+    station.keyed = [&](qint64 at) { return (at >= firstKeyAt && at < 3000) || (at >= secondKey && at < end); };
+    station.guard.setHangMs(hangMs);
+    station.press(ant4);
+    BandFollowConfig config;
+    config.source.kind = RadioSourceSettings::Kind::Rigctld;
+    config.antennas[std::size_t(*bandplan::bandAt(14074000))] = ant4 + 1;
+    config.antennas[std::size_t(*bandplan::bandAt(7074000))] = ant3 + 1;
+    BandFollower rule;
+    rule.setConfig(config);
+    RadioReading radio;
+    radio.frequencyHz = 14074000;
+    rule.setReading(radio);
+
+    std::optional<qint64> writtenAt;
+    QString fault;
+    ColourStyles colours;
+    station.runUntil(end + hangMs + 1000, [&] {
+        const qint64 now = station.now;
+        if (now == changeAt) {
+            radio.frequencyHz = 7074000;
+            rule.setReading(radio);
+        }
+        rule.setDeviceSending(station.panel.sendActive == 1);
+        BandFollower::Situation situation {true, true, false, antennaIndex(station.panel.selectedAntenna)};
+        situation.receiving = station.guard.isOpen(now);
+        const bool wasHeld = rule.heldAntenna().has_value();
+        const BandFollower::Step step = rule.next(situation);
+        if (step.action == BandFollower::Action::Switch) {
+            if (wasHeld && !situation.receiving && fault.isEmpty()) {
+                fault = QStringLiteral("at %1 ms the rule let the switch go before the hang").arg(now);
+            }
+            DeviceCommand command = antenna(step.antenna);
+            command.guarded = true;
+            command.heldBefore = wasHeld;
+            station.give(command);
+        }
+        station.session.guardMoved(station.guard.openAt(), now);
+        station.session.refresh(station.panel);
+        if (!writtenAt && !station.written.empty() && station.written.back().second == antenna(ant3)) {
+            writtenAt = station.written.back().first;
+        }
+        if (now <= changeAt + 2 || writtenAt || !fault.isEmpty()) {
+            return;
+        }
+        PanelFlags flags;
+        flags.waitingAntenna = station.session.waitingAntenna().value_or(rule.heldAntenna().value_or(-1));
+        const PanelLooks looks = litLooks(station.panel, colours, flags);
+        if (looks[indicator::Antenna + ant3] != panelWaitingStyle() ||
+            looks[indicator::Antenna + ant4] != panelSelectedStyle()) {
+            fault = QStringLiteral("at %1 ms Ant 3 does not look held").arg(now);
+        }
+    });
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    QVERIFY(writtenAt);
+    // Written only after the long transmission and the hang.
+    QVERIFY2(*writtenAt >= end + hangMs, qPrintable(QString::number(*writtenAt - end)));
+    QCOMPARE(int(station.device.antenna), ant3);
+    QCOMPARE(int(station.panel.selectedAntenna), ant3);
+    QVERIFY(!station.session.waitingAntenna());
 }
 
 QTEST_APPLESS_MAIN(TestLinkSession)

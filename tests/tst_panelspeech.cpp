@@ -58,29 +58,38 @@ void TestPanelSpeech::saysWhatThePanelShows_data()
     QTest::addColumn<bool>("known");
     QTest::addColumn<int>("indicator");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("waiting"); // the antenna key a switch waits for; -1: none
 
     QTest::newRow("selected, two-line caption")
-        << reported({{"antenna", 3}}) << true << indicator::Antenna + 3 << "Ant 4, 20M YAGI, selected";
+        << reported({{"antenna", 3}}) << true << indicator::Antenna + 3 << "Ant 4, 20M YAGI, selected" << -1;
     QTest::newRow("FF names no antenna") << reported({{"antenna", 0xFF}}) << true << indicator::Antenna + 3
-                                         << "Ant 4, 20M YAGI";
+                                         << "Ant 4, 20M YAGI" << -1;
     QTest::newRow("busy elsewhere, Ant 7")
-        << reported({{"busy1to8", 0x40}}) << true << indicator::Antenna + 6 << "Ant 7, busy elsewhere";
-    QTest::newRow("busy elsewhere, Ant 10")
-        << reported({{"busy9to12", 0x02}}) << true << indicator::Antenna + 9 << "Ant 10, busy elsewhere";
+        << reported({{"busy1to8", 0x40}}) << true << indicator::Antenna + 6 << "Ant 7, busy elsewhere" << -1;
+    QTest::newRow("busy elsewhere, Ant 9")
+        << reported({{"busy9to12", 0x01}}) << true << indicator::Antenna + 8 << "Ant 9, busy elsewhere" << -1;
     QTest::newRow("split: transmit antenna") << reported({{"split", 1}, {"antenna", 2}, {"rxAntenna", 3}}) << true
-                                             << indicator::Antenna + 2 << "Ant 3, transmit antenna (split)";
-    QTest::newRow("split: receive antenna") << reported({{"split", 1}, {"antenna", 2}, {"rxAntenna", 3}}) << true
-                                            << indicator::Antenna + 3 << "Ant 4, 20M YAGI, receive antenna (split)";
+                                             << indicator::Antenna + 2 << "Ant 3, transmit antenna (split)" << -1;
+    QTest::newRow("split: receive antenna")
+        << reported({{"split", 1}, {"antenna", 2}, {"rxAntenna", 3}}) << true << indicator::Antenna + 3
+        << "Ant 4, 20M YAGI, receive antenna (split)" << -1;
     QTest::newRow("rotor blinking") << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 2
-                                    << "RT 3, blinking";
+                                    << "RT 3, blinking" << -1;
     QTest::newRow("rotor off while others blink")
-        << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 1 << "RT 2, off";
-    QTest::newRow("GPO on with caption") << reported({{"gpo", 0x02}}) << true << indicator::Gpo + 1 << "GPO 2, FAN, on";
+        << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 1 << "RT 2, off" << -1;
+    QTest::newRow("GPO on with caption") << reported({{"gpo", 0x02}}) << true << indicator::Gpo + 1 << "GPO 2, FAN, on"
+                                         << -1;
     QTest::newRow("RX 1 for an odd receiver")
-        << reported({{"rx", 1}, {"selectedRx", 9}}) << true << indicator::Rx << "RX 1, on";
+        << reported({{"rx", 1}, {"selectedRx", 9}}) << true << indicator::Rx << "RX 1, on" << -1;
+    QTest::newRow("RX 2 chosen, no receiver active")
+        << reported({{"rx", 0}, {"selectedRx", 2}}) << true << indicator::Rx + 1 << "RX 2, off" << -1;
+    QTest::newRow("a switch waits for it") << reported({{"antenna", 3}, {"send", 1}}) << true << indicator::Antenna + 2
+                                           << "Ant 3, waits for the end of the transmission" << 2;
+    QTest::newRow("the device's antenna stays selected") << reported({{"antenna", 3}, {"send", 1}}) << true
+                                                         << indicator::Antenna + 3 << "Ant 4, 20M YAGI, selected" << 2;
     // The watchdog cleared the panel: nothing of the old state is said.
     QTest::newRow("cleared: no state") << reported({{"antenna", 3}, {"gpo", 0x02}}) << false << indicator::Antenna + 3
-                                       << "Ant 4, 20M YAGI";
+                                       << "Ant 4, 20M YAGI" << -1;
 }
 
 void TestPanelSpeech::saysWhatThePanelShows()
@@ -89,9 +98,11 @@ void TestPanelSpeech::saysWhatThePanelShows()
     QFETCH(bool, known);
     QFETCH(int, indicator);
     QFETCH(QString, name);
+    QFETCH(int, waiting);
     PanelSpeechInput input;
     input.state = state;
     input.stateKnown = known;
+    input.flags.waitingAntenna = waiting;
     input.antennaCaptions[3] = QStringLiteral("20M\nYAGI");
     input.gpoCaptions[1] = QStringLiteral("  FAN ");
     QCOMPARE(panelSpeech(input).names[indicator], name);

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void handlerIgnoresBadReports();
     void handlerKeepsUnconfirmedCommand_data();
     void handlerKeepsUnconfirmedCommand();
+    void reportsFromTheDeviceOnly_data();
     void reportsFromTheDeviceOnly();
     void rotorBlinkTimerFollowsField11();
 
@@ -100,7 +101,7 @@ void TestStatusReport::parse_data()
     QTest::newRow("empty text") << "" << false << zeros;
     QTest::newRow("marker alone") << "FF" << false << zeros;
     QTest::newRow("thirteen empty fields") << "............" << false << zeros;
-    QTest::newRow("empty fields read as 0") << "............FF" << true << zeros;
+    QTest::newRow("empty fields") << "............FF" << false << zeros;
     QTest::newRow("lower-case marker") << "3.0.0.0.1.0.FE.1.FF.F.0.0.ff" << true << exampleFields;
     QTest::newRow("three-digit marker of 255") << "3.0.0.0.1.0.FE.1.FF.F.0.0.0FF" << true << exampleFields;
     QTest::newRow("marker above 255 is not 255") << "3.0.0.0.1.0.FE.1.FF.F.0.0.1FF" << false << zeros;
@@ -110,12 +111,12 @@ void TestStatusReport::parse_data()
     QTest::newRow("values above 255 keep the low 8 bits")
         << reportWith({{0, "1FF"}, {1, "257"}, {7, "100"}, {9, "ABC"}}) << true
         << QList<int> {0xFF, 1, 0, 0, 0, 0, 0, 0, 0, 0xBC, 0, 0};
-    QTest::newRow("negative numbers keep the low 8 bits")
-        << reportWith({{2, "-1"}, {8, "-2"}}) << true << QList<int> {0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFE, 0, 0, 0};
-    QTest::newRow("non-numbers read as 0")
-        << reportWith({{0, "zz"}, {1, "A"}, {4, "x1"}, {6, "G0"}, {11, "1 1"}}) << true << zeros;
-    QTest::newRow("decimal fields do not read hex") << reportWith({{1, "1F"}, {5, "0x1"}}) << true << zeros;
-    QTest::newRow("beyond int reads as 0") << reportWith({{1, "99999999999"}, {7, "FFFFFFFFFFFF"}}) << true << zeros;
+    QTest::newRow("negative numbers") << reportWith({{2, "-1"}}) << false << zeros;
+    QTest::newRow("letters in a hex field") << reportWith({{0, "zz"}}) << false << zeros;
+    QTest::newRow("blank inside a field") << reportWith({{11, "1 1"}}) << false << zeros;
+    QTest::newRow("hex in a decimal field") << reportWith({{1, "1F"}}) << false << zeros;
+    QTest::newRow("0x prefix") << reportWith({{5, "0x1"}}) << false << zeros;
+    QTest::newRow("more digits than any value") << reportWith({{7, "FFFFFFFFFFFF"}}) << false << zeros;
     QTest::newRow("rotor blink on") << reportWith({{10, "81"}, {11, "1"}}) << true
                                     << QList<int> {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x81, 1};
     QTest::newRow("dots only, long") << QString(70000, QLatin1Char('.')) << false << zeros;
@@ -352,7 +353,8 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     window->linkWrote(ant2, now += 30);
     for (const QString& antenna : reported) {
         const int before = queued.size();
-        window->linkReceived(reportWith({{0, antenna}}).toLatin1(), QHostAddress::LocalHost, now += 60);
+        window->linkReceived(reportWith({{0, antenna}}).toLatin1(), QHostAddress::LocalHost,
+                             commandPort(window->devicePort), now += 60);
         if (window->unconfirmedCommands() > 0) {
             QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
             QCOMPARE(window->ui->botaoTecla1->styleSheet(), harness::idle);
@@ -371,33 +373,70 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     }
 }
 
-// Only the device may light the panel, and only while connected.
+// Only the device may light the panel, only while connected, and only with
+// a well-formed report: from its address, and from the port commands go to
+// or the one it answered from first. Datagrams are "address port text",
+// port "D" for the one commands go to.
+void TestStatusReport::reportsFromTheDeviceOnly_data()
+{
+    QTest::addColumn<QStringList>("datagrams");
+    QTest::addColumn<int>("shown"); // the antenna lit at the end
+    QTest::addColumn<int>("ignored");
+    QTest::addColumn<QString>("notice");
+
+    const QString ant4 = reportWith({{0, "3"}});
+    const QString ant6 = reportWith({{0, "5"}});
+    // The link's socket sees IPv4 senders as ::ffff:a.b.c.d; the notice
+    // names the address as the operator typed it, once, the first stranger.
+    QTest::newRow("other hosts") << QStringList {"::ffff:127.0.0.2 D " + ant6, "10.0.0.9 D " + ant6,
+                                                 "::ffff:127.0.0.1 D " + ant4}
+                                 << 3 << 2 << "Ignored a status report from 127.0.0.2";
+    QTest::newRow("another port of the device's host")
+        << QStringList {"127.0.0.1 D " + ant4, "127.0.0.1 5555 " + ant6, "127.0.0.1 5556 " + ant6} << 3 << 2
+        << "Ignored a status report from 127.0.0.1:5555";
+    QTest::newRow("a device answering from another port")
+        << QStringList {"127.0.0.1 5555 " + ant6} << 5 << 0 << "The Merax answers from port 5555";
+    QTest::newRow("then a third port") << QStringList {"127.0.0.1 5555 " + ant6, "127.0.0.1 5556 " + ant4} << 5 << 1
+                                       << "Ignored a status report from 127.0.0.1:5556";
+    QTest::newRow("its own port wins over one taken before")
+        << QStringList {"127.0.0.1 5555 " + ant6, "127.0.0.1 D " + ant4, "127.0.0.1 5555 " + ant6} << 3 << 1
+        << "Ignored a status report from 127.0.0.1:5555";
+    QTest::newRow("letters in fields") << QStringList {"127.0.0.1 D " + ant4,
+                                                       "127.0.0.1 D ZZ.0.0.0.1.0.FE.1.FF.F.0.0.FF"}
+                                       << 3 << 1 << "";
+    QTest::newRow("empty fields") << QStringList {"127.0.0.1 D " + ant4, "127.0.0.1 D ............FF"} << 3 << 1 << "";
+    QTest::newRow("a sign, hex in a decimal field")
+        << QStringList {"127.0.0.1 D " + ant4, "127.0.0.1 D " + reportWith({{2, "-1"}}),
+                        "127.0.0.1 D " + reportWith({{1, "A"}})}
+        << 3 << 2 << "";
+}
+
 void TestStatusReport::reportsFromTheDeviceOnly()
 {
+    QFETCH(QStringList, datagrams);
+    QFETCH(int, shown);
+    QFETCH(int, ignored);
+    QFETCH(QString, notice);
     window = new MainWindow;
     MainWindow::stopThreads();
     window->setDeviceAddress(QStringLiteral("127.0.0.1"));
+    const quint16 port = commandPort(window->devicePort);
     lastReportTime = 5;
-    const QByteArray ant6 = reportWith({{0, "5"}}).toLatin1();
-
-    window->linkReceived(ant6, QHostAddress::LocalHost, 100);
+    // Nothing counts while disconnected.
+    window->linkReceived(reportWith({{0, "7"}}).toLatin1(), QHostAddress::LocalHost, port, 50);
     QCOMPARE(lastReportTime, qint64(5));
 
     connected = true;
-    // The link's socket sees IPv4 senders as ::ffff:a.b.c.d; the notice
-    // names the address as the operator typed it.
-    window->linkReceived(ant6, QHostAddress(QStringLiteral("::ffff:127.0.0.2")), 200);
-    window->linkReceived(ant6, QHostAddress(QStringLiteral("10.0.0.9")), 300);
-    QCOMPARE(lastReportTime, qint64(5));
-    QCOMPARE(int(window->deviceState.selectedAntenna), 0);
-    QCOMPARE(window->ignoredReports(), 2);
-    // Said once, with the first stranger's address.
-    QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("Ignored a status report from 127.0.0.2"));
-
-    // The device, seen through an IPv6 socket.
-    window->linkReceived(ant6, QHostAddress(QStringLiteral("::ffff:127.0.0.1")), 400);
-    QVERIFY(lastReportTime > 5);
-    QCOMPARE(int(window->deviceState.selectedAntenna), 5);
+    window->ui->statusBar->clearMessage();
+    qint64 at = 100;
+    for (const QString& datagram : datagrams) {
+        const QStringList parts = datagram.split(QLatin1Char(' '));
+        const quint16 from = parts[1] == QLatin1String("D") ? port : quint16(parts[1].toUInt());
+        window->linkReceived(parts[2].toLatin1(), QHostAddress(parts[0]), from, at += 100);
+    }
+    QCOMPARE(int(window->deviceState.selectedAntenna), shown);
+    QCOMPARE(window->ignoredReports(), ignored);
+    QCOMPARE(window->ui->statusBar->currentMessage(), notice);
 }
 
 void TestStatusReport::rotorBlinkTimerFollowsField11()

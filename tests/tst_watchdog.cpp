@@ -26,6 +26,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    // First: the process's own start, before any test sets the time.
+    void powerDarkBeforeFirstReport();
     void powerFollowsReportAge_data();
     void powerFollowsReportAge();
     void reportMakesStaleLinkFresh();
@@ -58,6 +60,12 @@ void TestWatchdog::cleanup()
     window = nullptr;
     connected = false;
     QFile::remove(testsupport::profileSettingsPath(profile));
+}
+
+void TestWatchdog::powerDarkBeforeFirstReport()
+{
+    window->checkCOMTimeout(window);
+    QCOMPARE(powerStyle(), harness::idle);
 }
 
 void TestWatchdog::powerFollowsReportAge_data()
