@@ -15,6 +15,10 @@
         <source>Ant %1 · %2</source>
         <translation>Ant %1 · %2</translation>
     </message>
+    <message>
+        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
+        <translation>Kürzere Wartezeiten können eine Break-in-Pause nicht vom Sendeende unterscheiden: mindestens %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -41,6 +45,22 @@
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
         <translation>Ant %1 nicht umgeschaltet: Die Quelle des Funkgeräts ist während des Sendens weggefallen</translation>
+    </message>
+    <message>
+        <source>The Merax came back without an antenna: Ant %1 selected again</source>
+        <translation>Der Merax ist ohne Antenne zurück: Ant %1 wieder gewählt</translation>
+    </message>
+    <message>
+        <source>The Merax reports no antenna</source>
+        <translation>Der Merax meldet keine Antenne</translation>
+    </message>
+    <message>
+        <source>%1: Ant %2</source>
+        <translation>%1: Ant %2</translation>
+    </message>
+    <message>
+        <source>Ant %1 selected</source>
+        <translation>Ant %1 gewählt</translation>
     </message>
 </context>
 <context>
@@ -119,6 +139,34 @@
     <message>
         <source>No answer from the Merax</source>
         <translation>Keine Antwort vom Merax</translation>
+    </message>
+    <message>
+        <source>Settings not read: the file is larger than %1 MB</source>
+        <translation>Einstellungen nicht gelesen: Die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>Settings ignore %1: longer than %2 characters</source>
+        <translation>Einstellungen ignorieren %1: länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>Settings: %1 read as Latin-1, not UTF-8</source>
+        <translation>Einstellungen: %1 als Latin-1 gelesen, nicht als UTF-8</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: another Zarel is writing %1. Try again.</source>
+        <translation>Einstellungen NICHT gespeichert: Ein anderes Zarel schreibt %1. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: a text is longer than %1 characters.</source>
+        <translation>Einstellungen NICHT gespeichert: Ein Text ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: %1 is larger than %2 MB.</source>
+        <translation>Einstellungen NICHT gespeichert: %1 ist größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>The Merax answers from port %1</source>
+        <translation>Der Merax antwortet von Port %1</translation>
     </message>
 </context>
 <context>
@@ -218,6 +266,10 @@
         <source>link up</source>
         <translation>Verbindung steht</translation>
     </message>
+    <message>
+        <source>waits for the end of the transmission</source>
+        <translation>wartet auf das Sendeende</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -279,6 +331,10 @@
     <message>
         <source>no band</source>
         <translation>kein Band</translation>
+    </message>
+    <message>
+        <source>%1 went quiet: following %2</source>
+        <translation>%1 ist verstummt, verwendet wird %2</translation>
     </message>
 </context>
 <context>

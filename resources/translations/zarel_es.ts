@@ -15,6 +15,10 @@
         <source>Ant %1 · %2</source>
         <translation>Ant %1 · %2</translation>
     </message>
+    <message>
+        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
+        <translation>Esperas más cortas no distinguen una pausa de break-in del fin de la transmisión: %1 ms como mínimo</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -41,6 +45,22 @@
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
         <translation>Ant %1 no conmutada: se perdió la fuente de la radio mientras transmitía</translation>
+    </message>
+    <message>
+        <source>The Merax came back without an antenna: Ant %1 selected again</source>
+        <translation>El Merax volvió sin antena: Ant %1 seleccionada de nuevo</translation>
+    </message>
+    <message>
+        <source>The Merax reports no antenna</source>
+        <translation>El Merax no indica ninguna antena</translation>
+    </message>
+    <message>
+        <source>%1: Ant %2</source>
+        <translation>%1: Ant %2</translation>
+    </message>
+    <message>
+        <source>Ant %1 selected</source>
+        <translation>Ant %1 seleccionada</translation>
     </message>
 </context>
 <context>
@@ -119,6 +139,34 @@
     <message>
         <source>No answer from the Merax</source>
         <translation>Sin respuesta del Merax</translation>
+    </message>
+    <message>
+        <source>Settings not read: the file is larger than %1 MB</source>
+        <translation>Configuración no leída: el archivo supera los %1 MB</translation>
+    </message>
+    <message>
+        <source>Settings ignore %1: longer than %2 characters</source>
+        <translation>La configuración ignora %1: más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>Settings: %1 read as Latin-1, not UTF-8</source>
+        <translation>Configuración: %1 leído como Latin-1, no como UTF-8</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: another Zarel is writing %1. Try again.</source>
+        <translation>Configuración NO guardada: otro Zarel está escribiendo %1. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: a text is longer than %1 characters.</source>
+        <translation>Configuración NO guardada: un texto supera los %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: %1 is larger than %2 MB.</source>
+        <translation>Configuración NO guardada: %1 supera los %2 MB.</translation>
+    </message>
+    <message>
+        <source>The Merax answers from port %1</source>
+        <translation>El Merax responde desde el puerto %1</translation>
     </message>
 </context>
 <context>
@@ -218,6 +266,10 @@
         <source>link up</source>
         <translation>enlace activo</translation>
     </message>
+    <message>
+        <source>waits for the end of the transmission</source>
+        <translation>espera el fin de la transmisión</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -279,6 +331,10 @@
     <message>
         <source>no band</source>
         <translation>sin banda</translation>
+    </message>
+    <message>
+        <source>%1 went quiet: following %2</source>
+        <translation>%1 dejó de emitir: se sigue a %2</translation>
     </message>
 </context>
 <context>

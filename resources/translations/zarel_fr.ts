@@ -15,6 +15,10 @@
         <source>Ant %1 · %2</source>
         <translation>Ant %1 · %2</translation>
     </message>
+    <message>
+        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
+        <translation>Une attente plus courte ne distingue pas une pause de break-in de la fin de l&apos;émission : %1 ms au moins</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -41,6 +45,22 @@
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
         <translation>Ant %1 non commutée : la source de la radio a disparu pendant l&apos;émission</translation>
+    </message>
+    <message>
+        <source>The Merax came back without an antenna: Ant %1 selected again</source>
+        <translation>Le Merax est revenu sans antenne : Ant %1 de nouveau sélectionnée</translation>
+    </message>
+    <message>
+        <source>The Merax reports no antenna</source>
+        <translation>Le Merax n&apos;indique aucune antenne</translation>
+    </message>
+    <message>
+        <source>%1: Ant %2</source>
+        <translation>%1 : Ant %2</translation>
+    </message>
+    <message>
+        <source>Ant %1 selected</source>
+        <translation>Ant %1 sélectionnée</translation>
     </message>
 </context>
 <context>
@@ -119,6 +139,34 @@
     <message>
         <source>No answer from the Merax</source>
         <translation>Pas de réponse du Merax</translation>
+    </message>
+    <message>
+        <source>Settings not read: the file is larger than %1 MB</source>
+        <translation>Réglages non lus : le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>Settings ignore %1: longer than %2 characters</source>
+        <translation>Réglages ignorés pour %1 : plus de %2 caractères</translation>
+    </message>
+    <message>
+        <source>Settings: %1 read as Latin-1, not UTF-8</source>
+        <translation>Réglages : %1 lu en Latin-1, pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: another Zarel is writing %1. Try again.</source>
+        <translation>Réglages NON enregistrés : un autre Zarel écrit %1. Réessayez.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: a text is longer than %1 characters.</source>
+        <translation>Réglages NON enregistrés : un texte dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: %1 is larger than %2 MB.</source>
+        <translation>Réglages NON enregistrés : %1 dépasse %2 Mo.</translation>
+    </message>
+    <message>
+        <source>The Merax answers from port %1</source>
+        <translation>Le Merax répond depuis le port %1</translation>
     </message>
 </context>
 <context>
@@ -218,6 +266,10 @@
         <source>link up</source>
         <translation>liaison établie</translation>
     </message>
+    <message>
+        <source>waits for the end of the transmission</source>
+        <translation>attend la fin de l&apos;émission</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -279,6 +331,10 @@
     <message>
         <source>no band</source>
         <translation>aucune bande</translation>
+    </message>
+    <message>
+        <source>%1 went quiet: following %2</source>
+        <translation>%1 s&apos;est tu : suivi de %2</translation>
     </message>
 </context>
 <context>

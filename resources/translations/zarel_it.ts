@@ -15,6 +15,10 @@
         <source>Ant %1 · %2</source>
         <translation>Ant %1 · %2</translation>
     </message>
+    <message>
+        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
+        <translation>Attese più brevi non distinguono una pausa di break-in dalla fine della trasmissione: almeno %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -41,6 +45,22 @@
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
         <translation>Ant %1 non commutata: la sorgente della radio è sparita durante la trasmissione</translation>
+    </message>
+    <message>
+        <source>The Merax came back without an antenna: Ant %1 selected again</source>
+        <translation>Il Merax è tornato senza antenna: Ant %1 di nuovo selezionata</translation>
+    </message>
+    <message>
+        <source>The Merax reports no antenna</source>
+        <translation>Il Merax non riporta alcuna antenna</translation>
+    </message>
+    <message>
+        <source>%1: Ant %2</source>
+        <translation>%1: Ant %2</translation>
+    </message>
+    <message>
+        <source>Ant %1 selected</source>
+        <translation>Ant %1 selezionata</translation>
     </message>
 </context>
 <context>
@@ -119,6 +139,34 @@
     <message>
         <source>No answer from the Merax</source>
         <translation>Nessuna risposta dal Merax</translation>
+    </message>
+    <message>
+        <source>Settings not read: the file is larger than %1 MB</source>
+        <translation>Impostazioni non lette: il file supera %1 MB</translation>
+    </message>
+    <message>
+        <source>Settings ignore %1: longer than %2 characters</source>
+        <translation>Le impostazioni ignorano %1: più di %2 caratteri</translation>
+    </message>
+    <message>
+        <source>Settings: %1 read as Latin-1, not UTF-8</source>
+        <translation>Impostazioni: %1 letto come Latin-1, non UTF-8</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: another Zarel is writing %1. Try again.</source>
+        <translation>Impostazioni NON salvate: un altro Zarel sta scrivendo %1. Riprovare.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: a text is longer than %1 characters.</source>
+        <translation>Impostazioni NON salvate: un testo supera %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: %1 is larger than %2 MB.</source>
+        <translation>Impostazioni NON salvate: %1 supera %2 MB.</translation>
+    </message>
+    <message>
+        <source>The Merax answers from port %1</source>
+        <translation>Il Merax risponde dalla porta %1</translation>
     </message>
 </context>
 <context>
@@ -218,6 +266,10 @@
         <source>link up</source>
         <translation>collegamento attivo</translation>
     </message>
+    <message>
+        <source>waits for the end of the transmission</source>
+        <translation>attende la fine della trasmissione</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -279,6 +331,10 @@
     <message>
         <source>no band</source>
         <translation>nessuna banda</translation>
+    </message>
+    <message>
+        <source>%1 went quiet: following %2</source>
+        <translation>%1 è silenzioso: si segue %2</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>Ant %1 · %2</source>
         <translation>Ant %1 · %2</translation>
     </message>
+    <message>
+        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
+        <translation>これより短い待ち時間ではブレークインの間と送信終了を区別できません: 最短 %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -41,6 +45,22 @@
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
         <translation>Ant %1 は切り替えていません: 送信中に無線機の情報源が途絶えました</translation>
+    </message>
+    <message>
+        <source>The Merax came back without an antenna: Ant %1 selected again</source>
+        <translation>Merax がアンテナなしで復帰しました: Ant %1 を再選択</translation>
+    </message>
+    <message>
+        <source>The Merax reports no antenna</source>
+        <translation>Merax はアンテナなしを報告しています</translation>
+    </message>
+    <message>
+        <source>%1: Ant %2</source>
+        <translation>%1: Ant %2</translation>
+    </message>
+    <message>
+        <source>Ant %1 selected</source>
+        <translation>Ant %1 を選択</translation>
     </message>
 </context>
 <context>
@@ -119,6 +139,34 @@
     <message>
         <source>No answer from the Merax</source>
         <translation>Merax から応答がありません</translation>
+    </message>
+    <message>
+        <source>Settings not read: the file is larger than %1 MB</source>
+        <translation>設定を読み込みませんでした: ファイルが %1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>Settings ignore %1: longer than %2 characters</source>
+        <translation>設定 %1 を無視しました: %2 文字を超えています</translation>
+    </message>
+    <message>
+        <source>Settings: %1 read as Latin-1, not UTF-8</source>
+        <translation>設定: %1 を UTF-8 ではなく Latin-1 として読み込みました</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: another Zarel is writing %1. Try again.</source>
+        <translation>設定は保存されていません: 別の Zarel が %1 に書き込んでいます。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: a text is longer than %1 characters.</source>
+        <translation>設定は保存されていません: %1 文字を超えるテキストがあります。</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: %1 is larger than %2 MB.</source>
+        <translation>設定は保存されていません: %1 が %2 MB を超えています。</translation>
+    </message>
+    <message>
+        <source>The Merax answers from port %1</source>
+        <translation>Merax はポート %1 から応答しています</translation>
     </message>
 </context>
 <context>
@@ -218,6 +266,10 @@
         <source>link up</source>
         <translation>接続済み</translation>
     </message>
+    <message>
+        <source>waits for the end of the transmission</source>
+        <translation>送信終了待ち</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -279,6 +331,10 @@
     <message>
         <source>no band</source>
         <translation>バンド外</translation>
+    </message>
+    <message>
+        <source>%1 went quiet: following %2</source>
+        <translation>%1 が沈黙しました: %2 に追従</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>Ant %1 · %2</source>
         <translation>Ant %1 · %2</translation>
     </message>
+    <message>
+        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
+        <translation>Esperas mais curtas não distinguem uma pausa de break-in do fim da transmissão: no mínimo %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -41,6 +45,22 @@
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
         <translation>Ant %1 não comutada: a fonte do rádio sumiu durante a transmissão</translation>
+    </message>
+    <message>
+        <source>The Merax came back without an antenna: Ant %1 selected again</source>
+        <translation>O Merax voltou sem antena: Ant %1 selecionada de novo</translation>
+    </message>
+    <message>
+        <source>The Merax reports no antenna</source>
+        <translation>O Merax não informa nenhuma antena</translation>
+    </message>
+    <message>
+        <source>%1: Ant %2</source>
+        <translation>%1: Ant %2</translation>
+    </message>
+    <message>
+        <source>Ant %1 selected</source>
+        <translation>Ant %1 selecionada</translation>
     </message>
 </context>
 <context>
@@ -119,6 +139,34 @@
     <message>
         <source>No answer from the Merax</source>
         <translation>Sem resposta do Merax</translation>
+    </message>
+    <message>
+        <source>Settings not read: the file is larger than %1 MB</source>
+        <translation>Configurações não lidas: o arquivo passa de %1 MB</translation>
+    </message>
+    <message>
+        <source>Settings ignore %1: longer than %2 characters</source>
+        <translation>As configurações ignoram %1: mais de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>Settings: %1 read as Latin-1, not UTF-8</source>
+        <translation>Configurações: %1 lido como Latin-1, não UTF-8</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: another Zarel is writing %1. Try again.</source>
+        <translation>Configurações NÃO salvas: outro Zarel está gravando %1. Tente de novo.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: a text is longer than %1 characters.</source>
+        <translation>Configurações NÃO salvas: um texto passa de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Settings NOT saved: %1 is larger than %2 MB.</source>
+        <translation>Configurações NÃO salvas: %1 passa de %2 MB.</translation>
+    </message>
+    <message>
+        <source>The Merax answers from port %1</source>
+        <translation>O Merax responde pela porta %1</translation>
     </message>
 </context>
 <context>
@@ -218,6 +266,10 @@
         <source>link up</source>
         <translation>conexão ativa</translation>
     </message>
+    <message>
+        <source>waits for the end of the transmission</source>
+        <translation>aguarda o fim da transmissão</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -279,6 +331,10 @@
     <message>
         <source>no band</source>
         <translation>sem banda</translation>
+    </message>
+    <message>
+        <source>%1 went quiet: following %2</source>
+        <translation>%1 ficou em silêncio: seguindo %2</translation>
     </message>
 </context>
 <context>
