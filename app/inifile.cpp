@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -103,6 +104,11 @@ bool readLine(const QByteArray& data, int& pos, Line& line)
             quoted = !quoted;
         } else if (i == line.start + 1) { // ';' opening the line
             while (i < size && !isLineEnd(data.at(i))) {
+                ++i;
+            }
+            // As QSettings does: the blanks and line ends after a comment
+            // go with it, so an indented key below one keeps its name.
+            while (i < size && (isBlank(data.at(i)) || isLineEnd(data.at(i)))) {
                 ++i;
             }
             line.start = i;
@@ -307,7 +313,13 @@ QVariant stringToVariant(const QString& text)
             QDataStream stream(&data, QIODevice::ReadOnly);
             stream.setVersion(dateTime ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
             QVariant value;
-            stream >> value;
+            // A few bytes can claim a container of hundreds of millions of
+            // entries: such a value is kept as the text it is.
+            try {
+                stream >> value;
+            } catch (const std::bad_alloc&) {
+                return text;
+            }
             return value;
         }
         if (text == QLatin1String("@Invalid()")) {
@@ -465,11 +477,12 @@ Document::Document(const QByteArray& data)
         openAtEnd = line.open;
         const char first = bytes.at(line.start);
         if (first == '[') {
-            const int close = bytes.indexOf(']', line.start);
-            const bool closed = close >= 0 && close < line.start + line.size;
+            // Searched within the line only: a file of "[" lines must not
+            // scan to its end for each.
+            const int close = QByteArray::fromRawData(bytes.constData() + line.start, line.size).indexOf(']');
+            const bool closed = close >= 0;
             hasFlaw = hasFlaw || !closed;
-            const QByteArray name =
-                bytes.mid(line.start + 1, closed ? close - line.start - 1 : line.size - 1).trimmed();
+            const QByteArray name = bytes.mid(line.start + 1, closed ? close - 1 : line.size - 1).trimmed();
             if (qstricmp(name.constData(), "general") == 0) {
                 section.clear();
             } else {
@@ -617,7 +630,10 @@ QByteArray Document::edited(const QVector<Change>& changes) const
     for (int block = 0; block < blocks.size(); ++block) {
         if (!added.at(block).isEmpty()) {
             const int at = blocks.at(block).insertAt;
-            edits.append({at, 0, (at == bytes.size() && openLastLine ? eol : QByteArray()) + added.at(block), 0});
+            // After any replacement at the same place: an empty value at the
+            // very end must not be cut off from its key by the new lines.
+            edits.append(
+                {at, 0, (at == bytes.size() && openLastLine ? eol : QByteArray()) + added.at(block), INT_MAX - 1});
         }
     }
     if (!newTop.isEmpty()) {
@@ -699,6 +715,11 @@ QString joinAsTyped(const QStringList& parts, const QByteArray& raw)
         }
     }
     return next == parts.size() ? text : parts.join(QStringLiteral(", "));
+}
+
+QString keyAsCompared(const QString& key)
+{
+    return compareKey(key);
 }
 
 } // namespace inifile

@@ -80,6 +80,9 @@ QByteArray encodedValue(const QVariant& value);
 // hold them all.
 QString joinAsTyped(const QStringList& parts, const QByteArray& raw);
 
+// A key as keys are compared: without case on Windows, as QSettings does.
+QString keyAsCompared(const QString& key);
+
 } // namespace inifile
 
 #endif // ZAREL_INIFILE_H

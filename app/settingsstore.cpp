@@ -8,12 +8,15 @@
 #include <QHash>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QSet>
 #include <QThread>
 
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
 #endif
 
 #include "app/settingskeys.h"
@@ -168,6 +171,8 @@ bool writeWhole(const QString& path, const QByteArray& text)
     bool whole = written == text.size() && file.flush();
 #ifdef Q_OS_UNIX
     whole = whole && ::fsync(file.handle()) == 0;
+#elif defined(Q_OS_WIN)
+    whole = whole && ::_commit(file.handle()) == 0;
 #endif
     whole = whole && file.size() == text.size();
     if (!whole) {
@@ -327,14 +332,20 @@ bool SettingsStore::sync()
         return true;
     }
     // What older versions wrote as escapes, or an editor saved as Latin-1,
-    // goes out as UTF-8 with the same text.
+    // goes out as UTF-8 with the same text. Listed before the changes, so a
+    // key spelled in another case (Windows) still takes the new value.
+    QSet<QString> changed;
+    for (const inifile::Change& change : writes) {
+        changed.insert(inifile::keyAsCompared(change.first));
+    }
+    QVector<inifile::Change> reencoded;
     for (const inifile::Entry* entry : now.entries()) {
-        if ((entry->latin1 || entry->escapedBeyondAscii) && !hasChange(writes, entry->key)) {
+        if ((entry->latin1 || entry->escapedBeyondAscii) && !changed.contains(inifile::keyAsCompared(entry->key))) {
             const bool asText = isList(entry->value) && textKeys().contains(entry->key);
-            writes.append({entry->key, asText ? QVariant(typedText(now, *entry)) : entry->value});
+            reencoded.append({entry->key, asText ? QVariant(typedText(now, *entry)) : entry->value});
         }
     }
-    const QByteArray text = now.edited(writes);
+    const QByteArray text = now.edited(reencoded + writes);
     if (text.size() > MaxFileBytes) {
         fail(Failure::TooLarge);
         return false;

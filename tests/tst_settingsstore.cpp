@@ -234,6 +234,10 @@ void TestSettingsStore::handTypedText_data()
         << QByteArray("; note \xff\nK1=S\xc3\xbc\x64 \xe5\xb1\x80") << QString::fromUtf8("Süd 局");
     QTest::newRow("Latin-1 beside UTF-8")
         << QByteArray("ID=\xe5\xb1\x80\nK1=S\xfc\x64, Norte") << QString::fromUtf8("Süd, Norte");
+    // Blanks after a comment go with it, as QSettings reads them.
+    QTest::newRow("indented key under a comment") << QByteArray("; the switch\n    K1=a, b") << QStringLiteral("a, b");
+    QTest::newRow("indented section under a comment")
+        << QByteArray("K1=top\n; band following\n  [X]\nK1=no") << QStringLiteral("top");
 }
 
 void TestSettingsStore::handTypedText()
