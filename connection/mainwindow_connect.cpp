@@ -49,6 +49,8 @@ void MainWindow::openCom()
     linkSession.start(linkclock::steadyNow());
     linkLostSpoken = false;
     connectedAt = linkclock::now();
+    // No report of this session yet: POWER is not green on an earlier one's.
+    lastReportTime = 0;
     connected = true;
     bandLinkChanged();
     store.setValue(settingskey::Connected, 1);

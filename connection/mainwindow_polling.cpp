@@ -30,6 +30,7 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
         w->clearUI(w);
         // What the device has is unknown until it answers again.
         w->bandDeviceSilent();
+        w->linkSession.deviceSilent();
     }
     // The silence of the device counts up here, between reports.
     if (w->linkSession.isActive()) {

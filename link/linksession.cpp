@@ -43,7 +43,6 @@ LinkSession::Sender LinkSession::classify(const QHostAddress& sender, quint16 po
         // Another program on the device's host cannot pass for it, once the
         // device has shown which port it answers from.
         if (!answeredOnDevicePort && answerPort == 0 && port != 0) {
-            answerPort = port;
             return Sender::NewDevicePort;
         }
         if (!answeredOnDevicePort && port == answerPort) {
@@ -64,7 +63,9 @@ bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state,
     if (pending.alreadyAsked(command, splitOn)) {
         return false;
     }
-    const bool waits = command.guarded && (command.heldBefore || now < guardOpenAt);
+    // A command queued behind a held switch it depends on (split after an
+    // antenna) leaves only after it, so it waits as well.
+    const bool waits = (command.guarded && (command.heldBefore || now < guardOpenAt)) || pending.waitsBehind(command);
     pending.add(command, splitOn, waits);
     if (waits) {
         shownChanged = true;
@@ -73,6 +74,18 @@ bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state,
     }
     pending.overlay(state);
     return true;
+}
+
+void LinkSession::adoptAnswerPort(quint16 port)
+{
+    answerPort = port;
+}
+
+void LinkSession::deviceSilent()
+{
+    // A device that restarts may answer from another port: learnt afresh.
+    answerPort = 0;
+    answeredOnDevicePort = false;
 }
 
 void LinkSession::showReported(DeviceState& state) const

@@ -35,10 +35,15 @@ public:
     // Only the device's datagrams are believed: from its address, and from
     // the port commands go to or, for a device that answers from another
     // one, the port its first report of the session came from
-    // (NewDevicePort, worth a notice). Once the device has answered from the
+    // (NewDevicePort: adopted by adoptAnswerPort when it holds a well-formed
+    // report, worth a notice). Once the device has answered from the
     // port commands go to, no other port counts. The first stranger of a
     // session is worth a notice.
     Sender classify(const QHostAddress& sender, quint16 port);
+    // A well-formed report came from the NewDevicePort: it is the device's.
+    void adoptAnswerPort(quint16 port);
+    // The watchdog found the device silent: its port is learnt again.
+    void deviceSilent();
     // A datagram from the device that is not a well-formed report.
     void malformedReport() { ++ignoredCount; }
     int ignoredReports() const { return ignoredCount; }

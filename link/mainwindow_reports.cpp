@@ -21,7 +21,8 @@ void MainWindow::linkWrote(const DeviceCommand& command, qint64 at)
     if (!command.isPoll()) {
         qCDebug(lcLink).noquote() << "wrote" << frameCommand(command).toHex(' ');
     }
-    if (switchesAntenna(command)) {
+    // An antenna, or the transmit antenna of a split pair.
+    if (command.type == 2 || (command.type == 3 && command.first == 1)) {
         bandFollowing->switchWritten(command.type == 2 ? command.first : command.third);
     }
     showLinkChanges();
@@ -34,7 +35,8 @@ void MainWindow::showLinkChanges()
     if (!shown.notice.isEmpty() && ui->statusBar->currentMessage() != shown.notice) {
         showStatus(shown.notice);
     }
-    if (shown.changed) {
+    // While the watchdog has the panel cleared, nothing old is painted back.
+    if (shown.changed && panelShowsState) {
         updateUI(this);
     }
 }
@@ -51,9 +53,15 @@ void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sende
     const QString from = plainAddress(sender).toString();
     switch (linkSession.classify(sender, senderPort)) {
     case LinkSession::Sender::NewDevicePort:
-        showStatus(tr("The Merax answers from port %1").arg(senderPort));
-        applyReport(datagramText(bytes), at);
-        return;
+        // Only a report teaches the port: junk from that host does not.
+        if (parseStatusReport(datagramText(bytes)).valid) {
+            linkSession.adoptAnswerPort(senderPort);
+            showStatus(tr("The Merax answers from port %1").arg(senderPort));
+            applyReport(datagramText(bytes), at);
+            return;
+        }
+        linkSession.malformedReport();
+        break;
     case LinkSession::Sender::Device:
         applyReport(datagramText(bytes), at);
         return;
@@ -91,6 +99,8 @@ void MainWindow::applyReport(const QString& res, qint64 at)
     if (!linkSession.reportArrived(at)) {
         return;
     }
+    // The guard hears SEND before a switch is sent again on this report.
+    bandFollowing->deviceSends(report.sendActive != 0);
     applyStatusReport(deviceState, report);
     lastReportTime = linkclock::now();
 

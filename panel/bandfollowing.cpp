@@ -165,13 +165,20 @@ BandFollower::Situation BandFollowing::now() const
     return s;
 }
 
+void BandFollowing::deviceSends(bool sending)
+{
+    guard.set(TransmitGuard::Signal::DeviceSend, sending, linkclock::steadyNow());
+    guardMoved();
+}
+
 void BandFollowing::deviceReported(bool sending)
 {
     const qint64 at = linkclock::steadyNow();
     follower.setDeviceSending(sending);
     guard.set(TransmitGuard::Signal::DeviceSend, sending, at);
     guardMoved();
-    const bool afterSilence = reportSinceConnect && at - lastReportAt >= cameBackAfterMs;
+    // Back after a silence, or after the watchdog cleared the panel.
+    const bool afterSilence = !reportSinceConnect || at - lastReportAt >= cameBackAfterMs;
     lastReportAt = at;
     if (!reportSinceConnect) {
         reportSinceConnect = true;
@@ -202,8 +209,18 @@ void BandFollowing::linkChanged(bool nowConnected)
     }
 }
 
+void BandFollowing::dropStandingWait()
+{
+    // The operator's choice replaces a switch still on its way to the wire.
+    if (awaitedAntenna >= 0 && !standingNotice.isEmpty()) {
+        Q_EMIT statusReplaced(std::exchange(standingNotice, QString()), QString());
+        awaitedAntenna = -1;
+    }
+}
+
 bool BandFollowing::operatorPicks(int antenna)
 {
+    dropStandingWait();
     // Keys that set up or move a split pair are not band choices.
     if (situation().splitBusy) {
         return true;
@@ -225,6 +242,7 @@ bool BandFollowing::operatorPicks(int antenna)
 
 void BandFollowing::operatorReleases()
 {
+    dropStandingWait();
     follower.released();
 }
 
@@ -276,6 +294,8 @@ void BandFollowing::follow()
         heldShown = follower.heldAntenna();
         guardMoved();
         Q_EMIT heldChanged();
+    } else if (heldShown && !guardRelease.isActive()) {
+        guardMoved(); // the timer fired a moment early: armed again
     }
 }
 

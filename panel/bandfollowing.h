@@ -41,6 +41,9 @@ public:
     // Whether the device has reported since Connect (or since it fell silent).
     bool deviceKnown() const { return reportSinceConnect; }
 
+    // A report of the device came in: whether the station sends. Told
+    // before anything the report leads to is queued, so nothing leaves on it.
+    void deviceSends(bool sending);
     // A report of the device was applied: whether the station sends.
     void deviceReported(bool sending);
     // Connect or Disconnect.
@@ -82,13 +85,15 @@ private:
     static constexpr int rememberWaitMs = 1000;
     // How long after a transmission the PTT is still read closely.
     static constexpr int closeWatchMs = 3000;
-    // A device silent this long before a report has come back (restarted).
-    static constexpr int cameBackAfterMs = 1000;
+    // A device silent this long before a report has come back (restarted):
+    // longer than a few lost reports on a poor link.
+    static constexpr int cameBackAfterMs = 1500;
 
     void radioChanged();
     void storeRemembered(const BandFollowConfig& before);
     void store(const BandFollowConfig& config);
     void guardMoved();
+    void dropStandingWait();
     // The window's situation, with the guard's word on whether switching may go.
     Situation now() const;
 

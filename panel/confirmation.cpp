@@ -159,6 +159,13 @@ bool PendingCommands::recordWrite(const DeviceCommand& command, quint64 serial)
     return false;
 }
 
+bool PendingCommands::waitsBehind(const DeviceCommand& command) const
+{
+    return std::any_of(pending.begin(), pending.end(), [&command](const Pending& older) {
+        return older.waiting && dependentSubjects(older.command, command);
+    });
+}
+
 bool PendingCommands::holdGuarded()
 {
     bool held = false;

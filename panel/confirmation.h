@@ -73,6 +73,9 @@ public:
     // The transmit guard closed: guarded commands not yet written wait.
     // Returns whether any did not wait before.
     bool holdGuarded();
+    // Whether a held-back command asks for the same or a dependent thing:
+    // `command` cannot leave before it.
+    bool waitsBehind(const DeviceCommand& command) const;
     // The antenna key (0 is Ant 1) of a switch held back, if any; with
     // `heldBeforeToo` false, one that waited before it was given does not
     // count (its wait was told already).

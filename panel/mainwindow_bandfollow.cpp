@@ -17,7 +17,11 @@ void MainWindow::createBandFollowing()
     connect(bandFollowing, &BandFollowing::statusMessage, this, &MainWindow::showStatus);
     connect(bandFollowing, &BandFollowing::statusReplaced, this, &MainWindow::replaceStatus);
     // The held key's look follows the rule.
-    connect(bandFollowing, &BandFollowing::heldChanged, this, [this] { updateUI(this); });
+    connect(bandFollowing, &BandFollowing::heldChanged, this, [this] {
+        if (panelShowsState) {
+            updateUI(this);
+        }
+    });
     connect(bandFollowing, &BandFollowing::figuresChanged, this, [this](const QString& text) {
         if (bandLabel->text() != text) {
             bandLabel->setText(text);
@@ -82,7 +86,8 @@ void MainWindow::bandDeviceSilent()
 void MainWindow::operatorPicksAntenna(int antenna)
 {
     if (bandFollowing->operatorPicks(antenna)) {
-        enviaComutacao(static_cast<signed char>(antenna));
+        // With the hold option the press is checked again as it leaves.
+        switchTo(static_cast<signed char>(antenna), bandFollowConfig().holdManual);
         bandFollowing->follow();
     }
 }

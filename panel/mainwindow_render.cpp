@@ -49,10 +49,11 @@ PanelFlags MainWindow::panelFlags() const
     flags.rotorBlinkRunning = busyRotBlinkTimer.isActive();
     flags.rotorBlinkLit = paintCache.rotorBlinkLit;
     if (connected) {
-        // A switch held by the rule, or one given that waits in the link.
-        std::optional<int> waiting = linkSession.waitingAntenna();
-        if (!waiting && bandFollowing != nullptr) {
-            waiting = bandFollowing->heldAntenna();
+        // A switch held by the rule (the newest wish), or one given that
+        // waits in the link.
+        std::optional<int> waiting = bandFollowing != nullptr ? bandFollowing->heldAntenna() : std::nullopt;
+        if (!waiting) {
+            waiting = linkSession.waitingAntenna();
         }
         flags.waitingAntenna = waiting.value_or(-1);
     }
