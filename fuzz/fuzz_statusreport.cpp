@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -23,7 +24,18 @@ StatusReport referenceReading(const QString& text)
     const int bases[12] = {16, 10, 10, 16, 10, 10, 16, 16, 16, 16, 16, 16};
     quint8 values[12];
     for (int i = 0; i < 12; ++i) {
-        values[i] = static_cast<quint8>(fields.at(i).toInt(nullptr, bases[i]) & 0xFF);
+        // One to eight digits of the base, nothing else; otherwise the
+        // whole report is malformed.
+        const QString& field = fields.at(i);
+        const QString digits = QStringLiteral("0123456789abcdefABCDEF").left(bases[i] == 16 ? 22 : 10);
+        const bool wellFormed = !field.isEmpty() && field.size() <= 8 &&
+            std::all_of(field.begin(), field.end(), [&digits](QChar c) { return digits.contains(c); });
+        if (!wellFormed) {
+            StatusReport malformed;
+            malformed.malformed = true;
+            return malformed;
+        }
+        values[i] = static_cast<quint8>(fields.at(i).toUInt(nullptr, bases[i]) & 0xFF);
     }
     report.valid = true;
     report.selectedAntenna = values[0];
@@ -43,11 +55,11 @@ StatusReport referenceReading(const QString& text)
 
 bool same(const StatusReport& a, const StatusReport& b)
 {
-    return a.valid == b.valid && a.selectedAntenna == b.selectedAntenna && a.splitActive == b.splitActive &&
-        a.sendActive == b.sendActive && a.splitRxAntenna == b.splitRxAntenna && a.rtxActive == b.rtxActive &&
-        a.rxActive == b.rxActive && a.gpiWire == b.gpiWire && a.gpoStates == b.gpoStates &&
-        a.busyWire1to8 == b.busyWire1to8 && a.busyWire9to12 == b.busyWire9to12 && a.rotorStates == b.rotorStates &&
-        a.rotorBlink == b.rotorBlink;
+    return a.valid == b.valid && a.malformed == b.malformed && a.selectedAntenna == b.selectedAntenna &&
+        a.splitActive == b.splitActive && a.sendActive == b.sendActive && a.splitRxAntenna == b.splitRxAntenna &&
+        a.rtxActive == b.rtxActive && a.rxActive == b.rxActive && a.gpiWire == b.gpiWire &&
+        a.gpoStates == b.gpoStates && a.busyWire1to8 == b.busyWire1to8 && a.busyWire9to12 == b.busyWire9to12 &&
+        a.rotorStates == b.rotorStates && a.rotorBlink == b.rotorBlink;
 }
 
 } // namespace
