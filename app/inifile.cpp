@@ -373,21 +373,15 @@ void escapedKey(const QString& key, QByteArray& out)
 
 QString variantToString(const QVariant& value)
 {
+    if (inifile::writtenAsText(value)) {
+        const QString text = value.toString();
+        return text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text;
+    }
     switch (value.userType()) {
     case QMetaType::UnknownType:
         return QStringLiteral("@Invalid()");
     case QMetaType::QByteArray:
         return QStringLiteral("@ByteArray(") + QString::fromLatin1(value.toByteArray()) + QLatin1Char(')');
-    case QMetaType::QString:
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double: {
-        const QString text = value.toString();
-        return text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text;
-    }
     default: {
         QByteArray data;
         {
@@ -715,6 +709,22 @@ QString joinAsTyped(const QStringList& parts, const QByteArray& raw)
         }
     }
     return next == parts.size() ? text : parts.join(QStringLiteral(", "));
+}
+
+bool writtenAsText(const QVariant& value)
+{
+    switch (value.userType()) {
+    case QMetaType::QString:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString keyAsCompared(const QString& key)

@@ -80,6 +80,9 @@ QByteArray encodedValue(const QVariant& value);
 // hold them all.
 QString joinAsTyped(const QStringList& parts, const QByteArray& raw);
 
+// Whether QSettings writes a value of this type as its toString() text.
+bool writtenAsText(const QVariant& value);
+
 // A key as keys are compared: without case on Windows, as QSettings does.
 QString keyAsCompared(const QString& key);
 

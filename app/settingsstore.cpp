@@ -56,22 +56,6 @@ bool isList(const QVariant& value)
     return value.userType() == QMetaType::QStringList || value.userType() == QMetaType::QVariantList;
 }
 
-// Types QSettings writes as their toString() text.
-bool writtenAsText(const QVariant& value)
-{
-    switch (value.userType()) {
-    case QMetaType::QString:
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The keys the program reads as text. A flag or a number typed with a comma
 // is left alone: stored as text it would read otherwise.
 QStringList textKeys()
@@ -274,7 +258,7 @@ void SettingsStore::setValue(const QString& key, const QVariant& value)
         return;
     }
     // Rewritten, an older file's \x escapes would turn into UTF-8.
-    if (contains(key) && writtenAsText(value) && text(key) == value.toString()) {
+    if (contains(key) && inifile::writtenAsText(value) && text(key) == value.toString()) {
         return;
     }
     changes.append({key, value});
@@ -321,7 +305,8 @@ bool SettingsStore::sync()
     QVector<inifile::Change> writes;
     for (const inifile::Change& change : changes) {
         const inifile::Entry* entry = now.find(change.first);
-        if (entry == nullptr || !writtenAsText(change.second) || typedText(now, *entry) != change.second.toString()) {
+        if (entry == nullptr || !inifile::writtenAsText(change.second) ||
+            typedText(now, *entry) != change.second.toString()) {
             writes.append(change);
         }
     }

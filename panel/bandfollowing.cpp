@@ -173,10 +173,9 @@ void BandFollowing::deviceSends(bool sending)
 
 void BandFollowing::deviceReported(bool sending)
 {
+    // The guard heard this report's SEND already, in deviceSends.
     const qint64 at = linkclock::steadyNow();
     follower.setDeviceSending(sending);
-    guard.set(TransmitGuard::Signal::DeviceSend, sending, at);
-    guardMoved();
     // Back after a silence, or after the watchdog cleared the panel.
     const bool afterSilence = !reportSinceConnect || at - lastReportAt >= cameBackAfterMs;
     lastReportAt = at;

@@ -44,7 +44,8 @@ public:
     // A report of the device came in: whether the station sends. Told
     // before anything the report leads to is queued, so nothing leaves on it.
     void deviceSends(bool sending);
-    // A report of the device was applied: whether the station sends.
+    // A report of the device was applied, after deviceSends told its SEND:
+    // whether the station sends.
     void deviceReported(bool sending);
     // Connect or Disconnect.
     void linkChanged(bool connected);
