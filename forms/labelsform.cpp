@@ -1,5 +1,7 @@
 #include "forms/labelsform.h"
 
+#include <QCoreApplication>
+
 #include "forms/formhelpers.h"
 #include "forms/theme.h"
 
@@ -12,4 +14,28 @@ void LabelsForm::build(QDialog* dialog)
     fillGroup(antennaEditors, teA1, teA2, teA3, teA4, teA5, teA6, teA7, teA8, teA9, teA10, teA11, teA12);
     fillGroup(gpiEditors, teGPI1, teGPI2, teGPI3, teGPI4, teGPI5, teGPI6, teGPI7, teGPI8);
     fillGroup(gpoEditors, teGPO1, teGPO2, teGPO3, teGPO4, teGPO5, teGPO6, teGPO7, teGPO8);
+
+    // By keyboard and by ear: Tab leaves a caption (Return still breaks its
+    // line), each caption is named by its key, and Tab reads the dialog in
+    // order, the ID first and OK and Cancel last.
+    labelID->setBuddy(lineEditID);
+    QWidget* previous = lineEditID;
+    const auto next = [&previous](QTextEdit* editor, const QString& key) {
+        editor->setTabChangesFocus(true);
+        //: The name a screen reader gives a caption field, "Ant 1 caption".
+        editor->setAccessibleName(QCoreApplication::translate("labels", "%1 caption").arg(key));
+        QWidget::setTabOrder(previous, editor);
+        previous = editor;
+    };
+    for (int i = 0; i < group::Antennas; ++i) {
+        next(antennaEditors[i], QStringLiteral("Ant %1").arg(i + 1));
+    }
+    for (int i = 0; i < group::Gpis; ++i) {
+        next(gpiEditors[i], QStringLiteral("GPI %1").arg(i + 1));
+    }
+    for (int i = 0; i < group::Gpos; ++i) {
+        next(gpoEditors[i], QStringLiteral("GPO %1").arg(i + 1));
+    }
+    QWidget::setTabOrder(previous, botaoOK);
+    QWidget::setTabOrder(botaoOK, botaoCancel);
 }

@@ -8,4 +8,7 @@ void LanForm::build(QDialog* dialog)
     // the plain button font instead of the theme's 15 px bold.
     applyDialogTheme(dialog);
     setupUi(dialog);
+    // Screen readers name each field by its label.
+    label_2->setBuddy(lineEditIP);
+    label_3->setBuddy(lineEditPort);
 }

@@ -89,6 +89,9 @@ public:
     // can, then shows what is still waiting on top of it.
     Verdicts reportApplied(DeviceState& state);
     int unconfirmed() const { return pending.count(); }
+    // Commands shown as made and not yet confirmed: what the panel shows is
+    // not yet the device's word.
+    bool showsUnconfirmed() const { return pending.shownUnconfirmed() > 0; }
     // What the ledger made of the last applied report.
     const LinkLedger::Answer& lastAnswer() const { return answer; }
 
@@ -100,9 +103,11 @@ public:
     // After this long without an answer the field says so.
     static constexpr qint64 silenceShownAfterMs = 1000;
 
+    // "Ant 3 waits for the end of the transmission" (0 is Ant 1).
+    static QString waitText(int antenna);
+
 private:
     void showReported(DeviceState& state) const;
-    static QString waitText(int antenna);
 
     LinkLedger ledger;
     PendingCommands pending;

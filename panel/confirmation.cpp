@@ -178,6 +178,12 @@ bool PendingCommands::holdGuarded()
     return held;
 }
 
+int PendingCommands::shownUnconfirmed() const
+{
+    return static_cast<int>(
+        std::count_if(pending.begin(), pending.end(), [](const Pending& command) { return !command.waiting; }));
+}
+
 std::optional<int> PendingCommands::waitingAntenna(bool heldBeforeToo) const
 {
     std::optional<int> antenna;

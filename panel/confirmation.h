@@ -96,6 +96,8 @@ public:
     void overlay(DeviceState& state) const;
 
     int count() const { return static_cast<int>(pending.size()); }
+    // Commands shown as made that the device has not confirmed yet.
+    int shownUnconfirmed() const;
     void clear() { pending.clear(); }
 
 private:

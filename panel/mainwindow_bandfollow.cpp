@@ -8,6 +8,7 @@
 #include "link/linkclock.h"
 #include "link/threadcom.h"
 #include "panel/bandfollowing.h"
+#include "panel/panelaccess.h"
 
 void MainWindow::createBandFollowing()
 {
@@ -27,6 +28,9 @@ void MainWindow::createBandFollowing()
             bandLabel->setText(text);
         }
         bandLabel->setVisible(!text.isEmpty());
+        if (access) {
+            access->radioChanged(text);
+        }
     });
     connect(bandFollowing, &BandFollowing::guardChanged, this, [this](qint64 openAt) {
         if (linkWorker != nullptr && linkWorker->window() == this) {

@@ -118,10 +118,11 @@ void MainWindow::speakPanel()
         input.link = fresh ? PanelSpeechInput::Link::Up : PanelSpeechInput::Link::Silent;
         roundTripSaid = roundTripToSay(roundTripSaid, linkSession.roundTrip());
         input.roundTripMs = roundTripSaid;
+        input.confirmed = !linkSession.showsUnconfirmed();
     } else {
         roundTripSaid = -1;
     }
-    access->speak(panelSpeech(input));
+    access->follow(input);
 }
 
 void MainWindow::speakLinkChange(bool fresh)

@@ -123,12 +123,16 @@ void MainWindow::on_botaoTeclaRX4_pressed()
     selectReceiver(4);
 }
 
-// F1..F12 pick Ant 1..12, whatever the modifiers. A held key picks once:
-// its auto-repeats would only ask again for what is already asked.
+// F1..F12 pick Ant 1..12. With Ctrl, Alt or Shift they are other keys
+// (Shift+F10 opens a key's menu, Alt+F4 closes the window): they pick nothing.
+// A held key picks once: its auto-repeats would only ask again for what is
+// already asked.
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12 && modifiers == Qt::NoModifier) {
         if (!event->isAutoRepeat()) {
             operatorPicksAntenna(key - Qt::Key_F1);
         }

@@ -1,7 +1,11 @@
 #include "panel/panelaccess.h"
 
+#include <utility>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -146,7 +150,8 @@ PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
     setKey(ui->botaoRelease, releaseKey);
     setKey(ui->botaoSplit, splitKey);
     setKey(ui->botaoTeclaRTX, rtxKey);
-    ui->botaoRelease->setAccessibleDescription(withKey(Text::tr("Takes the radio off every antenna"), releaseKey));
+    ui->botaoRelease->setAccessibleDescription(
+        withKey(Text::tr("Takes the radio off its antenna; in split, off the receive antenna only"), releaseKey));
     ui->botaoSplit->setAccessibleDescription(withKey(Text::tr("Transmits and receives on two antennas"), splitKey));
     ui->botaoTeclaRTX->setAccessibleDescription(withKey(Text::tr("Receives with the transceiver"), rtxKey));
     for (int i = 0; i < group::Receivers; ++i) {
@@ -207,6 +212,32 @@ PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
         next(button);
     }
 
+    // The whole state on request: Ctrl+I, beside no key of the panel's and
+    // none a screen reader keeps.
+    QWidget* window = statusBar->window();
+    auto* stateKey = new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_I), window);
+    stateKey->setContext(Qt::WindowShortcut);
+    stateKey->setAutoRepeat(false);
+    QObject::connect(stateKey, &QShortcut::activated, window, [this] { sayState(); });
+    // Shift+F10 opens a key's menu as the menu key does (the GPIO colours):
+    // the F-keys without modifiers are the antennas'.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT + Qt::Key_F10), window);
+    menuKey->setContext(Qt::WindowShortcut);
+    menuKey->setAutoRepeat(false);
+    QObject::connect(menuKey, &QShortcut::activated, window, [window] {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == nullptr || focused->window() != window) {
+            return;
+        }
+        const QPoint centre = focused->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, focused->mapToGlobal(centre));
+        QCoreApplication::sendEvent(focused, &event);
+    });
+
+    pendingTimer.setSingleShot(true);
+    pendingTimer.setInterval(0);
+    pendingTimer.callOnTimeout([this] { sayPending(); });
+
     // Kept aside until a key first gets the focus from the keyboard; it then
     // moves in beside the key.
     auto* ring = new FocusRing(statusBar);
@@ -217,29 +248,80 @@ PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
     power->installEventFilter(ring);
 
     QAccessible::installFactory(noticeFactory);
-    notice = new NoticeWidget(statusBar);
-    notice->setObjectName(QStringLiteral("accessibleNotice"));
-    notice->setFocusPolicy(Qt::NoFocus);
-    notice->setGeometry(0, 0, 0, 0);
-    notice->hide();
+    for (QPointer<QWidget>& notice : notices) {
+        notice = new NoticeWidget(statusBar);
+        notice->setObjectName(QStringLiteral("accessibleNotice"));
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->setGeometry(0, 0, 0, 0);
+        notice->hide();
+    }
 }
 
-void PanelAccess::speak(const PanelSpeech& speech)
+void PanelAccess::follow(const PanelSpeechInput& input)
 {
+    const PanelSpeech speech = panelSpeech(input);
+    const QWidget* focused = QApplication::focusWidget();
     const auto name = [](QWidget* widget, const QString& text) {
-        if (widget->accessibleName() != text) {
-            widget->setAccessibleName(text);
+        if (widget->accessibleName() == text) {
+            return false;
         }
+        widget->setAccessibleName(text);
+        return true;
     };
     for (int k = 0; k < indicator::Count; ++k) {
-        name(indicators[k], speech.names[k]);
+        if (name(indicators[k], speech.names[k]) && indicators[k] == focused) {
+            focusedRenamed = k;
+        }
     }
     name(release, speech.release);
     name(power, speech.power);
+    shown = input;
+
+    if (input.link == PanelSpeechInput::Link::Off) {
+        // Connect brings a new device: its first report is told whole.
+        told = PanelSpeechInput();
+        focusedRenamed = -1;
+        return;
+    }
+    // Only what reports of this link show is told. A panel that lost the
+    // device says nothing of it (the link's notice does); told is kept, so
+    // its return says only what changed meanwhile.
+    if (input.link != PanelSpeechInput::Link::Up || !input.stateKnown || !input.confirmed) {
+        return;
+    }
+    const PanelChange change = panelChange(told, input);
+    told = input;
+    QStringList parts;
+    if (!change.text.isEmpty()) {
+        parts << change.text;
+    }
+    // The key under the operator's finger changed in a way the change does
+    // not tell (another station took its antenna, its output went off).
+    if (focusedRenamed >= 0 && indicators[focusedRenamed] == focused && !change.told.test(focusedRenamed)) {
+        parts << speech.names[focusedRenamed];
+    }
+    focusedRenamed = -1;
+    if (!parts.isEmpty()) {
+        announce(spokenTogether(parts));
+    }
 }
 
 void PanelAccess::announce(const QString& text)
 {
+    if (text.isEmpty() || pending.contains(text)) {
+        return;
+    }
+    pending << text;
+    pendingTimer.start();
+}
+
+void PanelAccess::sayPending()
+{
+    const QString text = spokenTogether(std::exchange(pending, QStringList()));
+    // A screen reader reads a notification's text when it comes to the event,
+    // which may be after the next one: each of the last few keeps its own.
+    QWidget* notice = notices[nextNotice];
+    nextNotice = (nextNotice + 1) % notices.size();
     if (notice == nullptr || text.isEmpty()) {
         return;
     }
@@ -248,6 +330,21 @@ void PanelAccess::announce(const QString& text)
     notice->hide();
     notice->setAccessibleName(text);
     notice->show();
-    QAccessibleEvent alert(notice.data(), QAccessible::Alert);
+    QAccessibleEvent alert(notice, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+void PanelAccess::radioChanged(const QString& figures)
+{
+    // Heard when the source goes quiet or answers again, not at every QSY:
+    // band changes are told by the switches they make.
+    if (!radio.isEmpty() && !figures.isEmpty() && radioHeard(figures) != radioHeard(radio)) {
+        announce(spokenRadio(figures));
+    }
+    radio = figures;
+}
+
+void PanelAccess::sayState()
+{
+    announce(panelSummary(shown, radio));
 }

@@ -3,13 +3,17 @@
 
 // The panel for an operator who does not see it or has no mouse: every key
 // and lamp named with its state for screen readers (panel/panelspeech.h),
-// status messages announced as they appear, keys for the buttons F1 to F12
-// do not reach, and a focus order that reads the panel from left to right.
+// every change the device confirms and every status message announced, a key
+// that says the whole state, keys for the buttons F1 to F12 do not reach, and
+// a focus order that reads the panel from left to right.
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 
 #include <array>
+#include <functional>
 
 #include "panel/panelspeech.h"
 
@@ -23,12 +27,21 @@ public:
     // Sets the keys, the descriptions and the focus order once.
     PanelAccess(PanelForm* ui, QStatusBar* statusBar);
 
-    // Names that differ from what a screen reader was last given are set
-    // again (each set posts a name-changed event).
-    void speak(const PanelSpeech& speech);
+    // The panel as it now is: names that differ from what a screen reader
+    // was last given are set again (each set posts a name-changed event), and
+    // what changed since the operator was last told is announced.
+    void follow(const PanelSpeechInput& input);
 
-    // Says `text` to the screen reader now, as a notification.
+    // Says `text` to the screen reader as a notification. Texts given in one
+    // pass of the event loop are said together, as one.
     void announce(const QString& text);
+
+    // The radio's figures as the status bar shows them: a source lost or back
+    // is announced.
+    void radioChanged(const QString& figures);
+
+    // The whole state, said at the operator's request.
+    void sayState();
 
     // The operator's captions, as stored (not wrapped).
     std::array<QString, group::Antennas> antennaCaptions;
@@ -36,10 +49,19 @@ public:
     std::array<QString, group::Gpos> gpoCaptions;
 
 private:
+    void sayPending();
+
     std::array<QWidget*, indicator::Count> indicators {};
     QWidget* release = nullptr;
     QWidget* power = nullptr;
-    QPointer<QWidget> notice;
+    std::array<QPointer<QWidget>, 6> notices;
+    std::size_t nextNotice = 0;
+    QStringList pending;
+    QTimer pendingTimer;
+    PanelSpeechInput shown; // the panel as it is now
+    PanelSpeechInput told; // as the operator was last told of it
+    int focusedRenamed = -1; // the focused key changed since it was told
+    QString radio;
 };
 
 #endif // ZAREL_PANELACCESS_H

@@ -8,8 +8,10 @@
 // RX) are said in English in every language, as they read.
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <bitset>
 
 #include "panel/panellooks.h"
 
@@ -23,6 +25,8 @@ struct PanelSpeechInput
     std::array<QString, group::Antennas> antennaCaptions;
     std::array<QString, group::Gpis> gpiCaptions;
     std::array<QString, group::Gpos> gpoCaptions;
+    // False while the panel shows a command the device has not confirmed.
+    bool confirmed = true;
     enum class Link { Off, Up, Silent } link = Link::Off;
     qint64 roundTripMs = -1; // -1: not measured yet
 };
@@ -35,6 +39,32 @@ struct PanelSpeech
 };
 
 PanelSpeech panelSpeech(const PanelSpeechInput& input);
+
+// What an operator who does not see the panel is told when it changes, as
+// one short text (empty: nothing worth saying). Lamps that only show the
+// station's activity (GPI, BUSY, rotors, SEND) are left to the summary; a
+// panel that comes to know the device says its antennas and what is on.
+// Said only of what the device confirmed: `before` is the panel as last told.
+struct PanelChange
+{
+    QString text;
+    std::bitset<indicator::Count> told; // the keys the text speaks of
+};
+PanelChange panelChange(const PanelSpeechInput& before, const PanelSpeechInput& after);
+
+// Texts said together, one after the other.
+QString spokenTogether(const QStringList& parts);
+
+// The radio as the status bar shows it ("14.200 MHz · 20 m"), as it is said.
+QString spokenRadio(const QString& figures);
+
+// Whether the radio's figures name a frequency: the source is heard.
+bool radioHeard(const QString& figures);
+
+// The whole state at the operator's request: antennas, waiting switch, SEND,
+// receive path, outputs that are on, the radio (`radio`, as the status bar
+// shows it) and the link.
+QString panelSummary(const PanelSpeechInput& input, const QString& radio);
 
 // The round trip the POWER key names: the one said before, until the
 // measured one strays from it by more than a quarter (at least 10 ms).

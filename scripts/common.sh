@@ -2,9 +2,11 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 fonts-dejavu-core
     qttools5-dev-tools qttranslations5-l10n fonts-ipafont-gothic)
-# The screen-reader test: a private X server and D-Bus session, the
-# accessibility bus and its Python client.
-A11Y_TEST_PACKAGES=(xvfb x11-utils dbus-daemon at-spi2-core python3-pyatspi)
+# The screen-reader tests: a private X server and D-Bus session, the
+# accessibility bus and its Python client; Orca with its speech (into a null
+# sink), a window manager and a keyboard driver.
+A11Y_TEST_PACKAGES=(xvfb x11-utils dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher
+    speech-dispatcher-espeak-ng espeak-ng openbox xdotool)
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # build DIR [TARGET...]: configures (warnings are errors) and builds.

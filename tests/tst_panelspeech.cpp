@@ -42,6 +42,8 @@ class TestPanelSpeech : public QObject
 private Q_SLOTS:
     void saysWhatThePanelShows_data();
     void saysWhatThePanelShows();
+    void announcesWhatChanged_data();
+    void announcesWhatChanged();
     void powerSaysTheLink_data();
     void powerSaysTheLink();
     void roundTripSaidSteadily_data();
@@ -76,13 +78,13 @@ void TestPanelSpeech::saysWhatThePanelShows_data()
     QTest::newRow("rotor blinking") << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 2
                                     << "RT 3, blinking" << -1;
     QTest::newRow("rotor off while others blink")
-        << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 1 << "RT 2, off" << -1;
+        << reported({{"rotors", 0x04}, {"blink", 1}}) << true << indicator::Rotor + 1 << "RT 2" << -1;
     QTest::newRow("GPO on with caption") << reported({{"gpo", 0x02}}) << true << indicator::Gpo + 1 << "GPO 2, FAN, on"
                                          << -1;
     QTest::newRow("RX 1 for an odd receiver")
         << reported({{"rx", 1}, {"selectedRx", 9}}) << true << indicator::Rx << "RX 1, on" << -1;
     QTest::newRow("RX 2 chosen, no receiver active")
-        << reported({{"rx", 0}, {"selectedRx", 2}}) << true << indicator::Rx + 1 << "RX 2, off" << -1;
+        << reported({{"rx", 0}, {"selectedRx", 2}}) << true << indicator::Rx + 1 << "RX 2" << -1;
     QTest::newRow("a switch waits for it") << reported({{"antenna", 3}, {"send", 1}}) << true << indicator::Antenna + 2
                                            << "Ant 3, waits for the end of the transmission" << 2;
     QTest::newRow("the device's antenna stays selected") << reported({{"antenna", 3}, {"send", 1}}) << true
@@ -106,6 +108,83 @@ void TestPanelSpeech::saysWhatThePanelShows()
     input.antennaCaptions[3] = QStringLiteral("20M\nYAGI");
     input.gpoCaptions[1] = QStringLiteral("  FAN ");
     QCOMPARE(panelSpeech(input).names[indicator], name);
+}
+
+// What an operator hears when a report comes: every change the device
+// confirmed, said together; nothing for a report that changes nothing, nor
+// for the station's own activity on the lamps.
+void TestPanelSpeech::announcesWhatChanged_data()
+{
+    QTest::addColumn<DeviceState>("before");
+    QTest::addColumn<bool>("knownBefore");
+    QTest::addColumn<DeviceState>("after");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("told"); // the keys the text speaks of
+
+    const DeviceState ant1 = reported({{"antenna", 0}, {"rx", 1}, {"selectedRx", 1}});
+    QTest::newRow("nothing changed") << ant1 << true << ant1 << true << "" << QList<int> {};
+    QTest::newRow("activity only")
+        << ant1 << true
+        << reported({{"antenna", 0}, {"rx", 1}, {"selectedRx", 1}, {"send", 1}, {"busy1to8", 0x08}, {"rotors", 0x01}})
+        << true << "" << QList<int> {};
+    QTest::newRow("antenna, receiver and output at once")
+        << ant1 << true << reported({{"antenna", 3}, {"rx", 1}, {"selectedRx", 2}, {"gpo", 0x02}}) << true
+        << "Ant 4, 20M YAGI. RX 2, on. GPO 2, FAN, on"
+        << QList<int> {indicator::Antenna, indicator::Antenna + 3, indicator::Rx, indicator::Rx + 1,
+                       indicator::Gpo + 1};
+    QTest::newRow("not yet confirmed: nothing yet")
+        << ant1 << true << reported({{"antenna", 3}}) << false << "" << QList<int> {};
+    // The first report after Connect is one announcement, of what is on.
+    QTest::newRow("first report") << reported({{"antenna", 3}, {"gpo", 0x01}}) << false
+                                  << reported({{"antenna", 3}, {"gpo", 0x02}, {"send", 1}}) << true
+                                  << "Ant 4, 20M YAGI. GPO 2, FAN, on"
+                                  << QList<int> {indicator::Antenna + 3, indicator::Gpo + 1};
+    QTest::newRow("split with its two roles")
+        << reported({{"antenna", 3}}) << true << reported({{"antenna", 3}, {"split", 1}, {"rxAntenna", 6}}) << true
+        << "SPLIT on: transmit Ant 4, 20M YAGI; receive Ant 7"
+        << QList<int> {indicator::Antenna + 3, indicator::Antenna + 6, indicator::Split};
+    QTest::newRow("RELEASE in split") << reported({{"antenna", 3}, {"split", 1}, {"rxAntenna", 6}}) << true
+                                      << reported({{"antenna", 3}, {"split", 1}, {"rxAntenna", 15}}) << true
+                                      << "SPLIT on: transmit Ant 4, 20M YAGI; receive no antenna"
+                                      << QList<int> {indicator::Antenna + 3, indicator::Antenna + 6};
+    QTest::newRow("split off, output off")
+        << reported({{"antenna", 3}, {"split", 1}, {"rxAntenna", 6}, {"gpo", 0x02}}) << true
+        << reported({{"antenna", 3}}) << true << "SPLIT off: Ant 4, 20M YAGI. GPO 2, FAN, off"
+        << QList<int> {indicator::Antenna + 3, indicator::Antenna + 6, indicator::Split, indicator::Gpo + 1};
+    QTest::newRow("RELEASE") << reported({{"antenna", 3}}) << true << reported({{"antenna", 15}}) << true
+                             << "No antenna" << QList<int> {indicator::Antenna + 3};
+}
+
+void TestPanelSpeech::announcesWhatChanged()
+{
+    QFETCH(DeviceState, before);
+    QFETCH(bool, knownBefore);
+    QFETCH(DeviceState, after);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, text);
+    QFETCH(QList<int>, told);
+    PanelSpeechInput was;
+    was.state = before;
+    was.stateKnown = knownBefore;
+    PanelSpeechInput now;
+    now.state = after;
+    now.stateKnown = true;
+    now.confirmed = confirmed;
+    for (PanelSpeechInput* input : {&was, &now}) {
+        input->link = PanelSpeechInput::Link::Up;
+        input->antennaCaptions[3] = QStringLiteral("20M\nYAGI");
+        input->gpoCaptions[1] = QStringLiteral("FAN");
+    }
+    const PanelChange change = panelChange(was, now);
+    QCOMPARE(change.text, text);
+    QList<int> toldKeys;
+    for (int k = 0; k < indicator::Count; ++k) {
+        if (change.told.test(k)) {
+            toldKeys << k;
+        }
+    }
+    QCOMPARE(toldKeys, told);
 }
 
 void TestPanelSpeech::powerSaysTheLink_data()
