@@ -12,7 +12,9 @@
 # With ZAREL_SIGN_CERT and ZAREL_SIGN_KEY naming a code-signing certificate and
 # its key, the programs, Qt's DLLs, the setup and its uninstaller are signed
 # (ZAREL_SIGN_TIMESTAMP: a timestamp server; see sign-windows.sh).
-# With --test, it also runs the whole test suite under Wine.
+# With --test, it also checks what it packed (check-windows.sh: the PE files,
+# the setup's contents, installs under Wine, a signed build) and runs the
+# whole test suite under Wine.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$ROOT/scripts/windows-qt.sh"
@@ -30,9 +32,10 @@ done
 
 WIN_PACKAGES=(cmake make g++ perl python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis zip dpkg-dev
     xz-utils qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n fonts-dejavu-core)
-# Signing.
+# Signing, and the checks of what was built: PE headers and resources, the
+# setup's contents, installs under Wine.
 [ -z "${ZAREL_SIGN_CERT:-}${ZAREL_SIGN_KEY:-}" ] || WIN_PACKAGES+=(osslsigncode)
-[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64 fonts-ipafont-gothic)
+[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64 fonts-ipafont-gothic osslsigncode openssl p7zip-full icoutils)
 bash "$ROOT/scripts/install-deps.sh" "${WIN_PACKAGES[@]}"
 
 windows_qt
@@ -52,5 +55,6 @@ echo "Installer: $BUILD/zarel-$version-setup.exe ($(du -h "$BUILD/zarel-$version
 [ -z "${ZAREL_SIGN_CERT:-}" ] || echo "Signed with $ZAREL_SIGN_CERT"
 
 if [ "$run_tests" = 1 ]; then
+    ZAREL_WIN_QT="$QT_WIN_PREFIX" ZAREL_WIN_BUILD="$BUILD" bash "$ROOT/scripts/check-windows.sh"
     ZAREL_WIN_QT="$QT_WIN_PREFIX" ZAREL_WIN_BUILD="$BUILD" bash "$ROOT/scripts/test-windows.sh"
 fi
