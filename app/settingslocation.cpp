@@ -220,8 +220,8 @@ QString usageText(const QString& programDir, const QString& configDir)
                           "  --version    show the version and quit\n"
                           "\n"
                           "The settings file is kept beside the program, in %1, when that folder\n"
-                          "is writable and not one programs are installed in (%4),\n"
-                          "and otherwise in %2.\n"
+                          "is writable and not one programs are installed in\n"
+                          "(%4), and otherwise in %2.\n"
                           "A file left beside the program is then read, and copied there at the\n"
                           "first change. Without a PROFILE the settings are in\n"
                           "%3\n")
