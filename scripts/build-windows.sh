@@ -35,7 +35,7 @@ WIN_PACKAGES=(cmake make g++ perl python3 g++-mingw-w64-x86-64-posix binutils-mi
 # Signing, and the checks of what was built: PE headers and resources, the
 # setup's contents, installs under Wine.
 [ -z "${ZAREL_SIGN_CERT:-}${ZAREL_SIGN_KEY:-}" ] || WIN_PACKAGES+=(osslsigncode)
-[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64 fonts-ipafont-gothic osslsigncode openssl p7zip-full icoutils)
+[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64 fonts-ipafont-gothic osslsigncode openssl p7zip-full unzip icoutils)
 bash "$ROOT/scripts/install-deps.sh" "${WIN_PACKAGES[@]}"
 
 windows_qt

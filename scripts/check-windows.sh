@@ -219,7 +219,7 @@ uninstall() {
 }
 # What an install in DIR must hold and register in SCOPE.
 check_install() {
-    local scope=$1 dir=$2 menu=$3 values field size files
+    local scope=$1 dir=$2 menu=$3 values size files
     values="$(entry "$scope")"
     field() { sed -n "s/^$1=//p" <<<"$values"; }
     [ -n "$values" ] || { fail "$scope: no apps-list entry"; return; }
