@@ -126,6 +126,12 @@ bool isSystemFolder(const QString& dir)
             roots << QDir::cleanPath(QDir::fromNativeSeparators(root));
         }
     }
+    // Where a per-user install goes: its folder is the program's, and
+    // uninstalling removes it.
+    const QString local = qEnvironmentVariable("LOCALAPPDATA");
+    if (!local.isEmpty()) {
+        roots << QDir::cleanPath(QDir::fromNativeSeparators(local)) + QStringLiteral("/Programs");
+    }
 #else
     const QStringList roots {QStringLiteral("/usr"),  QStringLiteral("/opt"), QStringLiteral("/bin"),
                              QStringLiteral("/sbin"), QStringLiteral("/lib"), QStringLiteral("/snap")};
@@ -195,6 +201,11 @@ QString usageText(const QString& programDir, const QString& configDir)
         used += QStringLiteral("\n(read from %1, and copied there at the first change)")
                     .arg(QDir::toNativeSeparators(location.copiedFrom));
     }
+#ifdef Q_OS_WIN
+    const QString installFolders = QStringLiteral("Program Files, %LOCALAPPDATA%\\Programs");
+#else
+    const QString installFolders = QStringLiteral("/usr, /opt");
+#endif
     return QStringLiteral("Usage: zarel [--lang CODE] [PROFILE]\n"
                           "       zarel --help | --version\n"
                           "\n"
@@ -209,10 +220,10 @@ QString usageText(const QString& programDir, const QString& configDir)
                           "  --version    show the version and quit\n"
                           "\n"
                           "The settings file is kept beside the program, in %1, when that folder\n"
-                          "is writable and not a system folder (/usr, /opt, Program Files), and\n"
-                          "otherwise in %2.\n"
+                          "is writable and not one programs are installed in\n"
+                          "(%4), and otherwise in %2.\n"
                           "A file left beside the program is then read, and copied there at the\n"
                           "first change. Without a PROFILE the settings are in\n"
                           "%3\n")
-        .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir), used);
+        .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir), used, installFolders);
 }

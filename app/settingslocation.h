@@ -38,8 +38,9 @@ bool writableByBits(QFileDevice::Permissions permissions, bool userOwns, bool us
 // The system and the bits both let this user create a file in dir.
 bool folderWritable(const QString& dir);
 
-// A folder programs are installed in (/usr, /opt and the like; Program
-// Files on Windows): settings never go there, even where root could write.
+// A folder programs are installed in (/usr, /opt and the like; on Windows
+// Program Files and the user's own %LOCALAPPDATA%\Programs): settings never
+// go there, even where root or the user could write.
 bool isSystemFolder(const QString& dir);
 
 struct SettingsLocation

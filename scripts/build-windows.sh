@@ -3,12 +3,18 @@
 # cross-builds zarel.exe and merax-sim.exe against a Qt for Windows that is
 # built once from Debian's qtbase source package and kept in a cache folder
 # outside the clone ($ZAREL_WIN_CACHE, default ~/.cache/zarel-windows). Then
-# packs, in build-windows/:
-#   zarel-VERSION-win64.zip    a portable folder: both programs, the Qt and
-#                              MinGW runtime DLLs and the plugins the panel uses
+# packs, in build-windows/ (package-windows.sh):
+#   zarel-VERSION-win64.zip    a portable folder: both programs, the console
+#                              companion, the Qt and MinGW runtime DLLs, the
+#                              plugins the panel uses and their licences
 #   zarel-VERSION-setup.exe    an installer (per user by default, no
 #                              administrator rights)
-# With --test, it also runs the whole test suite under Wine.
+# With ZAREL_SIGN_CERT and ZAREL_SIGN_KEY naming a code-signing certificate and
+# its key, the programs, Qt's DLLs, the setup and its uninstaller are signed
+# (ZAREL_SIGN_TIMESTAMP: a timestamp server; see sign-windows.sh).
+# With --test, it also checks what it packed (check-windows.sh: the PE files,
+# the setup's contents, installs under Wine, a signed build) and runs the
+# whole test suite under Wine.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$ROOT/scripts/windows-qt.sh"
@@ -26,7 +32,10 @@ done
 
 WIN_PACKAGES=(cmake make g++ perl python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis zip dpkg-dev
     xz-utils qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n fonts-dejavu-core)
-[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64 fonts-ipafont-gothic)
+# Signing, and the checks of what was built: PE headers and resources, the
+# setup's contents, installs under Wine.
+[ -z "${ZAREL_SIGN_CERT:-}${ZAREL_SIGN_KEY:-}" ] || WIN_PACKAGES+=(osslsigncode)
+[ "$run_tests" = 0 ] || WIN_PACKAGES+=(wine wine64 fonts-ipafont-gothic osslsigncode openssl p7zip-full unzip icoutils)
 bash "$ROOT/scripts/install-deps.sh" "${WIN_PACKAGES[@]}"
 
 windows_qt
@@ -40,39 +49,12 @@ cmake -S "$ROOT" -B "$BUILD" -U 'Qt5*' -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw
 cmake --build "$BUILD" -j "$JOBS"
 
 version="$(sed -n 's/^ZAREL_PACKAGE_VERSION:INTERNAL=//p' "$BUILD/CMakeCache.txt")"
-name="zarel-$version-win64"
-folder="$BUILD/$name"
-rm -rf "$folder" "$BUILD"/zarel-*-win64.zip "$BUILD"/zarel-*-setup.exe
-mkdir -p "$folder/platforms" "$folder/styles"
-cp "$BUILD/zarel.exe" "$BUILD/tools/merax-sim/merax-sim.exe" "$folder/"
-for module in Core Gui Widgets Network; do
-    cp "$QT_WIN_PREFIX/bin/Qt5$module.dll" "$folder/"
-done
-cp "$QT_WIN_PREFIX/plugins/platforms/qwindows.dll" "$folder/platforms/"
-cp "$QT_WIN_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
-# Qt's own texts (buttons, the colour dialog) in the panel's languages: the
-# .qm files do not depend on the system, Debian's serve Windows too.
-mkdir -p "$folder/translations"
-for language in de es fr it ja pt_BR; do
-    cp "/usr/share/qt5/translations/qtbase_$language.qm" "$folder/translations/"
-done
-gcc_runtime="$(windows_gcc_runtime)"
-for dll in "$gcc_runtime/libgcc_s_seh-1.dll" "$gcc_runtime/libstdc++-6.dll" \
-    "/usr/$WIN_TRIPLET/lib/libwinpthread-1.dll"; do
-    cp "$dll" "$folder/"
-done
-"$WIN_TRIPLET-strip" --strip-unneeded "$folder"/*.exe "$folder"/*.dll "$folder"/*/*.dll
-sed 's/$/\r/' "$ROOT/packaging/copyright" >"$folder/copyright.txt"
-sed 's/$/\r/' "$ROOT/packaging/windows/readme.txt" >"$folder/readme.txt"
-(cd "$BUILD" && rm -f "$name.zip" && zip -q -9 -r -X "$name.zip" "$name")
-
-makensis -V2 -DVERSION="$version" -DPRODUCT_VERSION="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")" \
-    -DSOURCE="$folder" -DICON="$ROOT/resources/images/quorvan.ico" -DOUTFILE="$BUILD/zarel-$version-setup.exe" \
-    "$ROOT/packaging/windows/zarel.nsi"
-
-echo "Portable: $BUILD/$name.zip ($(du -h "$BUILD/$name.zip" | cut -f1))"
+bash "$ROOT/scripts/package-windows.sh" "$BUILD" "$QT_WIN_PREFIX" "$BUILD"
+echo "Portable: $BUILD/zarel-$version-win64.zip ($(du -h "$BUILD/zarel-$version-win64.zip" | cut -f1))"
 echo "Installer: $BUILD/zarel-$version-setup.exe ($(du -h "$BUILD/zarel-$version-setup.exe" | cut -f1))"
+[ -z "${ZAREL_SIGN_CERT:-}" ] || echo "Signed with $ZAREL_SIGN_CERT"
 
 if [ "$run_tests" = 1 ]; then
+    ZAREL_WIN_QT="$QT_WIN_PREFIX" ZAREL_WIN_BUILD="$BUILD" bash "$ROOT/scripts/check-windows.sh"
     ZAREL_WIN_QT="$QT_WIN_PREFIX" ZAREL_WIN_BUILD="$BUILD" bash "$ROOT/scripts/test-windows.sh"
 fi

@@ -52,6 +52,13 @@ windows_enable_sources() {
     apt-get update -qq
 }
 
+# The version of Debian's qtbase source package the Qt for Windows is built
+# from, as apt-get source fetches it.
+windows_qt_source() {
+    apt-get source --print-uris qtbase-opensource-src 2>/dev/null | grep -o "qtbase-opensource-src_[^ ']*\.dsc" |
+        head -1 | sed -e 's/^qtbase-opensource-src_//' -e 's/\.dsc$//' -e 's/%2[bB]/+/g' -e 's/%3[aA]/:/g'
+}
+
 windows_qt_key() {
     local qtversion gccversion
     # The source package apt-get source would fetch, by its file name.

@@ -168,7 +168,10 @@ void TestSettingsLocation::systemFolder_data()
     QVERIFY(!programFiles.isEmpty());
     QTest::newRow("Program Files") << programFiles + "\\Zarel" << true;
     QTest::newRow("Program Files, other case") << programFiles.toLower() + "/zarel/" << true;
-    QTest::newRow("per-user programs") << "C:/Users/op/AppData/Local/Programs/Zarel" << false;
+    const QString localPrograms = qEnvironmentVariable("LOCALAPPDATA") + "\\Programs";
+    QTest::newRow("per-user programs") << localPrograms + "\\Zarel" << true;
+    QTest::newRow("another user's programs") << "C:/Users/op/AppData/Local/Programs/Zarel" << false;
+    QTest::newRow("beside per-user programs") << localPrograms + "Extra/Zarel" << false;
     QTest::newRow("a name that only starts like one") << programFiles + " Extra/Zarel" << false;
 #else
     QTest::newRow("/usr/bin") << "/usr/bin" << true;

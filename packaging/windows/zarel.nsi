@@ -1,20 +1,40 @@
-; Installer of the Windows version, built by scripts/build-windows.sh:
+; Installer of the Windows version, built by scripts/package-windows.sh:
 ;   makensis -DVERSION=... -DPRODUCT_VERSION=1.2.3 -DSOURCE=<portable folder>
-;            -DICON=<icon> -DOUTFILE=<setup.exe> zarel.nsi
+;            -DFILES=<files.nsh> -DICON=<icon> -DOUTFILE=<setup.exe>
+;            [-DSIGNER=<command that signs the file it is given>] zarel.nsi
 ; Installs for the current user by default, without administrator rights, in
 ; %LOCALAPPDATA%\Programs\Zarel; run as administrator, for all users in
-; Program Files (/CurrentUser keeps it to the one user all the same). Settings then live in each user's configuration folder,
-; since the panel finds it cannot write beside itself.
+; Program Files (/CurrentUser keeps it to the one user all the same). Settings
+; live in each user's %LOCALAPPDATA%\zarel, since the panel does not write in
+; a folder programs are installed in.
+;
+; One install per machine and user: an install for all users takes over the
+; user's own install (removing it, settings kept); an install for one user
+; refuses to run beside an install for all users. An install over an earlier
+; one, in the same scope, first removes the earlier one's files with its own
+; uninstaller, so nothing of it is left behind.
 Unicode true
 Target amd64-unicode
+!ifdef COMPRESSOR
+SetCompressor ${COMPRESSOR}
+!else
 SetCompressor /SOLID lzma
+!endif
 RequestExecutionLevel user
+ManifestDPIAware true
 
 !include FileFunc.nsh
 !include LogicLib.nsh
 !include MUI2.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarel"
+!define ABOUT_URL "https://www.zarel-radio.example/"
+
+!ifdef SIGNER
+; The setup and the uninstaller inside it are signed as makensis writes them.
+!finalize '"${SIGNER}" "%1"' = 0
+!uninstfinalize '"${SIGNER}" "%1"' = 0
+!endif
 
 Name "Zarel"
 OutFile "${OUTFILE}"
@@ -22,6 +42,7 @@ InstallDir "$LOCALAPPDATA\Programs\Zarel"
 BrandingText "Zarel ${VERSION}"
 VIProductVersion "${PRODUCT_VERSION}.0"
 VIAddVersionKey "ProductName" "Zarel"
+VIAddVersionKey "CompanyName" "Zarel Radio Systems"
 VIAddVersionKey "FileDescription" "Zarel installer"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
@@ -38,9 +59,61 @@ VIAddVersionKey "LegalCopyright" "Copyright © 2019 Zarel Radio Systems. All rig
 !insertmacro MUI_LANGUAGE "English"
 
 Var allUsers
+; The user's own install a setup for all users takes over, else empty.
+Var takeOver
 
-!macro ChooseScope
+; Waits until no program of the install in $INSTDIR runs: Windows keeps a
+; running program's files open, and replacing or removing half of them would
+; leave a broken install. Asks the operator to close them; without questions
+; (/S) it waits up to ten seconds, then gives up with exit code 2.
+!macro WAIT_WHILE_RUNNING UN
+Function ${UN}WaitWhileRunning
+    StrCpy $R1 0
+    ${Do}
+        StrCpy $R0 ""
+        ${If} ${FileExists} "$INSTDIR\zarel.exe"
+            ClearErrors
+            FileOpen $R3 "$INSTDIR\zarel.exe" a
+            ${If} ${Errors}
+                StrCpy $R0 "Zarel"
+            ${Else}
+                FileClose $R3
+            ${EndIf}
+        ${EndIf}
+        ${If} ${FileExists} "$INSTDIR\merax-sim.exe"
+            ClearErrors
+            FileOpen $R3 "$INSTDIR\merax-sim.exe" a
+            ${If} ${Errors}
+                StrCpy $R0 "merax-sim"
+            ${Else}
+                FileClose $R3
+            ${EndIf}
+        ${EndIf}
+        ${If} $R0 == ""
+            Return
+        ${EndIf}
+        ${If} ${Silent}
+            ${If} $R1 >= 20
+                SetErrorLevel 2
+                Quit
+            ${EndIf}
+            IntOp $R1 $R1 + 1
+            Sleep 500
+        ${Else}
+            ${IfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$R0 is running from $INSTDIR.$\r$\nClose it, then choose Retry." IDRETRY`
+                SetErrorLevel 2
+                Quit
+            ${EndIf}
+        ${EndIf}
+    ${Loop}
+FunctionEnd
+!macroend
+!insertmacro WAIT_WHILE_RUNNING ""
+!insertmacro WAIT_WHILE_RUNNING "un."
+
+Function .onInit
     StrCpy $allUsers 0
+    StrCpy $takeOver ""
     UserInfo::GetAccountType
     Pop $0
     ${GetParameters} $1
@@ -49,17 +122,43 @@ Var allUsers
     ${If} $0 == "Admin"
     ${AndIf} ${Errors}
         StrCpy $allUsers 1
+    ${EndIf}
+    SetRegView 64
+    ; /D= names the folder; otherwise an earlier install's, else the default.
+    StrCpy $3 ""
+    ${If} $INSTDIR == "$LOCALAPPDATA\Programs\Zarel"
+        StrCpy $3 1
+    ${EndIf}
+    ${If} $allUsers == 1
         SetShellVarContext all
-        SetRegView 64
+        ${If} $3 == 1
+            StrCpy $INSTDIR "$PROGRAMFILES64\Zarel"
+        ${EndIf}
+        ReadRegStr $4 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+        ${If} $4 != ""
+        ${AndIf} ${FileExists} "$4\uninstall.exe"
+            ${IfNot} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONINFORMATION "Zarel is installed for you alone in $4.$\r$\nThis setup installs it for all users and removes that copy; your settings stay." /SD IDOK IDOK`
+                SetErrorLevel 1
+                Quit
+            ${EndIf}
+            StrCpy $takeOver $4
+        ${EndIf}
     ${Else}
         SetShellVarContext current
+        ReadRegStr $4 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+        ${If} $4 != ""
+        ${AndIf} ${FileExists} "$4\uninstall.exe"
+            MessageBox MB_OK|MB_ICONSTOP \
+                "Zarel is already installed for all users in $4.$\r$\nRun this setup as administrator to update it, or uninstall it first." \
+                /SD IDOK
+            SetErrorLevel 3
+            Quit
+        ${EndIf}
     ${EndIf}
-!macroend
-
-Function .onInit
-    !insertmacro ChooseScope
-    ${If} $allUsers == 1
-        StrCpy $INSTDIR "$PROGRAMFILES64\Zarel"
+    ReadRegStr $4 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $3 == 1
+    ${AndIf} $4 != ""
+        StrCpy $INSTDIR $4
     ${EndIf}
 FunctionEnd
 
@@ -89,52 +188,55 @@ Function un.onInit
 FunctionEnd
 
 Section "Zarel"
+    Call WaitWhileRunning
+    ; An earlier install here goes first, by its own uninstaller: files this
+    ; version no longer has go with it. Run in place (_?=), it finishes before
+    ; ExecWait returns, and leaves itself.
+    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+        ExecWait '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
+        Delete "$INSTDIR\uninstall.exe"
+    ${EndIf}
+    ${If} $takeOver != ""
+        Push $INSTDIR
+        StrCpy $INSTDIR $takeOver
+        Call WaitWhileRunning
+        DetailPrint "Removing the install for this user alone in $takeOver"
+        ExecWait '"$takeOver\uninstall.exe" /S _?=$takeOver'
+        Delete "$takeOver\uninstall.exe"
+        RMDir "$takeOver"
+        Pop $INSTDIR
+    ${EndIf}
+
     SetOutPath "$INSTDIR"
     File /r "${SOURCE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\Zarel.lnk" "$INSTDIR\zarel.exe" "" "$INSTDIR\zarel.exe" 0
-    ${If} $allUsers == 1
-        SetRegView 64
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Zarel"
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Zarel Radio Systems"
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarel.exe"
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-        WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-        WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-    ${Else}
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Zarel"
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Zarel Radio Systems"
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarel.exe"
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-        WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-        WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
-        WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-    ${EndIf}
+
+    ; SHCTX: HKLM for all users, HKCU for one.
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Zarel"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "VersionMajor" ${VERSION_MAJOR}
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "VersionMinor" ${VERSION_MINOR}
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "Zarel Radio Systems"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${ABOUT_URL}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarel.exe"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ${GetTime} "" "L" $0 $1 $2 $3 $4 $5 $6
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallDate" "$2$1$0"
+    ${GetSize} "$INSTDIR" "/S=0K /G=1" $0 $1 $2
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 ; Removes what it installed, never the users' settings.
 Section "Uninstall"
+    Call un.WaitWhileRunning
     Delete "$SMPROGRAMS\Zarel.lnk"
-    Delete "$INSTDIR\zarel.exe"
-    Delete "$INSTDIR\merax-sim.exe"
-    Delete "$INSTDIR\*.dll"
-    Delete "$INSTDIR\platforms\qwindows.dll"
-    Delete "$INSTDIR\styles\qwindowsvistastyle.dll"
-    Delete "$INSTDIR\translations\qtbase_*.qm"
-    Delete "$INSTDIR\copyright.txt"
-    Delete "$INSTDIR\readme.txt"
+    !include "${FILES}"
     Delete "$INSTDIR\uninstall.exe"
-    RMDir "$INSTDIR\platforms"
-    RMDir "$INSTDIR\styles"
-    RMDir "$INSTDIR\translations"
     RMDir "$INSTDIR"
-    ${If} $allUsers == 1
-        SetRegView 64
-        DeleteRegKey HKLM "${UNINSTALL_KEY}"
-    ${Else}
-        DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    ${EndIf}
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
