@@ -40,7 +40,7 @@ formLanCFG::formLanCFG(QWidget* parent, MainWindow* window)
     // by signature, so only a disconnect by signature undoes it.
     disconnect(ui->buttonBox, SIGNAL(accepted()), this, SLOT(accept()));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Merax LAN Settings"));
+    setWindowTitle(tr("Merax LAN Settings"));
     loadSettings();
     // A lone radio button that can be switched off again.
     ui->radioButton->setAutoExclusive(false);
@@ -80,7 +80,7 @@ void formLanCFG::on_buttonBox_accepted()
     const QString problem =
         lanSettingsProblem(ui->lineEditIP->text(), ui->lineEditPort->text(), ui->radioButton->isChecked());
     if (!problem.isEmpty()) {
-        messages::warning(this, QStringLiteral("Merax LAN Settings"), problem);
+        messages::warning(this, tr("Merax LAN Settings"), problem);
         return;
     }
     // Stays open when the file cannot be written, so the entries are not lost.

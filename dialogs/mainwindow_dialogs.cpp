@@ -10,7 +10,7 @@
 
 void MainWindow::on_actionAbout_triggered()
 {
-    QMessageBox::aboutQt(this, QStringLiteral("About Qt"));
+    QMessageBox::aboutQt(this, tr("About Qt"));
 }
 
 void MainWindow::on_actionAbout_Quorvan_triggered()

@@ -38,4 +38,9 @@ void LabelsForm::build(QDialog* dialog)
     }
     QWidget::setTabOrder(previous, botaoOK);
     QWidget::setTabOrder(botaoOK, botaoCancel);
+
+    // OK and Cancel keep their design gap, growing to the left.
+    const int gap = botaoCancel->x() - botaoOK->geometry().right() - 1;
+    widenLeftToText(botaoCancel);
+    widenLeftToText(botaoOK, botaoCancel->x() - gap - 1);
 }

@@ -128,6 +128,11 @@ LinkSession::Shown LinkSession::refresh(DeviceState& state)
     return shown;
 }
 
+QString LinkSession::pingText(qint64 ms)
+{
+    return QCoreApplication::translate("LinkSession", "Ping: %1").arg(ms);
+}
+
 QString LinkSession::waitText(int antenna)
 {
     return QCoreApplication::translate("BandFollowing", "Ant %1 waits for the end of the transmission")
@@ -177,7 +182,7 @@ QString LinkSession::figures(qint64 now)
     if (roundTrip < 0) {
         return QString();
     }
-    QString text = QStringLiteral("Ping: ") + QString::number(roundTrip);
+    QString text = pingText(roundTrip);
     const int loss = ledger.lossPercent(now);
     if (loss > 0) {
         text += QCoreApplication::translate("LinkSession", " \u00b7 loss %1 %").arg(loss);

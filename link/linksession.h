@@ -103,6 +103,8 @@ public:
     // After this long without an answer the field says so.
     static constexpr qint64 silenceShownAfterMs = 1000;
 
+    // "Ping: 12".
+    static QString pingText(qint64 ms);
     // "Ant 3 waits for the end of the transmission" (0 is Ant 1).
     static QString waitText(int antenna);
 

@@ -140,7 +140,7 @@ void MainWindow::showLinkFigures(qint64 now, bool reportApplied)
     QString text = linkSession.figures(now);
     if (text.isEmpty() && reportApplied && linkWorker) {
         // No round trip known (an unasked report): time since the last write.
-        text = QStringLiteral("Ping: ") + QString::number(linkclock::now() - linkWorker->lastSendTimeLocked());
+        text = LinkSession::pingText(linkclock::now() - linkWorker->lastSendTimeLocked());
     }
     if (pingLabel->text() != text) {
         pingLabel->setText(text);

@@ -24,7 +24,7 @@
     <name>BandFollowing</name>
     <message>
         <source>Band following ignores %1</source>
-        <translation>Bandnachführung ignoriert %1</translation>
+        <translation>Automatische Bandumschaltung ignoriert %1</translation>
     </message>
     <message>
         <source> · PTT unknown</source>
@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Ant %1 waits for the end of the transmission</source>
-        <translation>Ant %1 wartet auf das Ende der Sendung</translation>
+        <translation>Ant %1 wartet auf das Sendeende</translation>
     </message>
     <message>
         <source>Band following paused while split is on</source>
-        <translation>Bandnachführung pausiert, solange Split aktiv ist</translation>
+        <translation>Automatische Bandumschaltung pausiert, solange Split aktiv ist</translation>
     </message>
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
@@ -72,6 +72,10 @@
     <message>
         <source> · loss %1 %</source>
         <translation> · Verlust %1 %</translation>
+    </message>
+    <message>
+        <source>Ping: %1</source>
+        <translation>Ping: %1</translation>
     </message>
 </context>
 <context>
@@ -122,7 +126,7 @@
     </message>
     <message>
         <source>Choose the RX position:</source>
-        <translation>RX-Position wählen:</translation>
+        <translation>Empfangsantenne wählen:</translation>
     </message>
     <message>
         <source>Split config cancelled!</source>
@@ -168,13 +172,13 @@
         <source>The Merax answers from port %1</source>
         <translation>Der Merax antwortet von Port %1</translation>
     </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
-    <message>
-        <source>Takes the radio off every antenna</source>
-        <translation>Trennt das Funkgerät von allen Antennen</translation>
-    </message>
     <message>
         <source>Transmits and receives on two antennas</source>
         <translation>Sendet und empfängt auf zwei Antennen</translation>
@@ -214,6 +218,10 @@
     <message>
         <source>The link to the Merax</source>
         <translation>Die Verbindung zum Merax</translation>
+    </message>
+    <message>
+        <source>Takes the radio off its antenna; in split, off the receive antenna only</source>
+        <translation>Trennt das Funkgerät von seiner Antenne; bei Split nur von der Empfangsantenne</translation>
     </message>
 </context>
 <context>
@@ -270,12 +278,42 @@
         <source>waits for the end of the transmission</source>
         <translation>wartet auf das Sendeende</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a key&apos;s name, as a screen reader says it (&quot;Ant 4, 20M YAGI&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>no antenna</source>
+        <translation>keine Antenne</translation>
+    </message>
+    <message>
+        <source>No antenna</source>
+        <translation>Keine Antenne</translation>
+    </message>
+    <message>
+        <source>SPLIT on: transmit %1; receive %2</source>
+        <translation>SPLIT ein: Senden %1; Empfang %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>Between the changes said together, as a screen reader says them.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>SPLIT off: %1</source>
+        <translation>SPLIT aus: %1</translation>
+    </message>
+    <message>
+        <source>No state from the Merax</source>
+        <translation>Kein Zustand vom Merax</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>Cancel</source>
-        <translation>Storno</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -353,7 +391,7 @@
     </message>
     <message>
         <source>Copyright © 2019 Zarel Radio Systems. All rights reserved.</source>
-        <translation>Copyright © 2019 Zarel Radio Systems. Rechte vorbehalten.</translation>
+        <translation>Copyright © 2019 Zarel Radio Systems. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>www.zarel-radio.example</source>
@@ -364,7 +402,7 @@
     <name>bandFollow</name>
     <message>
         <source>Band Following</source>
-        <translation>Bandnachführung</translation>
+        <translation>Automatische Bandumschaltung</translation>
     </message>
     <message>
         <source>Radio</source>
@@ -480,7 +518,7 @@
     </message>
     <message>
         <source>1.25 m</source>
-        <translation>1.25 m</translation>
+        <translation>1,25 m</translation>
     </message>
     <message>
         <source>70 cm</source>
@@ -496,11 +534,11 @@
     </message>
     <message>
         <source>Hold my own switching while transmitting</source>
-        <translation>Eigenes Umschalten beim Senden zurückhalten</translation>
+        <translation>Eigene Umschaltungen während des Sendens aufschieben</translation>
     </message>
     <message>
         <source>Switch only after receiving for</source>
-        <translation>Erst umschalten nach Empfang von</translation>
+        <translation>Mindest-Empfangszeit vor dem Umschalten</translation>
     </message>
     <message>
         <source> ms</source>
@@ -523,7 +561,7 @@
     </message>
     <message>
         <source>PORT:</source>
-        <translation>PORT:</translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Directly use IP</source>
@@ -541,6 +579,10 @@
         <source>The port must be a number from 1 to 65535.</source>
         <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
     </message>
+    <message>
+        <source>Merax LAN Settings</source>
+        <translation>Merax-LAN-Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>labels</name>
@@ -553,124 +595,17 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Ant 1</source>
-        <translation>Ant 1</translation>
-    </message>
-    <message>
-        <source>Ant 2</source>
-        <translation>Ant 2</translation>
-    </message>
-    <message>
-        <source>Ant 3</source>
-        <translation>Ant 3</translation>
-    </message>
-    <message>
-        <source>Ant 4</source>
-        <translation>Ant 4</translation>
-    </message>
-    <message>
-        <source>Ant 5</source>
-        <translation>Ant 5</translation>
-    </message>
-    <message>
-        <source>Ant 6</source>
-        <translation>Ant 6</translation>
-    </message>
-    <message>
-        <source>Ant 7</source>
-        <translation>Ant 7</translation>
-    </message>
-    <message>
-        <source>Ant 8</source>
-        <translation>Ant 8</translation>
-    </message>
-    <message>
-        <source>Ant 9</source>
-        <translation>Ant 9</translation>
-    </message>
-    <message>
-        <source>Ant 10</source>
-        <translation>Ant 10</translation>
-    </message>
-    <message>
-        <source>Ant 11</source>
-        <translation>Ant 11</translation>
-    </message>
-    <message>
-        <source>Ant 12</source>
-        <translation>Ant 12</translation>
-    </message>
-    <message>
-        <source> GPI 1</source>
-        <translation> GPI 1</translation>
-    </message>
-    <message>
-        <source> GPI 2</source>
-        <translation> GPI 2</translation>
-    </message>
-    <message>
-        <source> GPI 3</source>
-        <translation> GPI 3</translation>
-    </message>
-    <message>
-        <source> GPI 4</source>
-        <translation> GPI 4</translation>
-    </message>
-    <message>
-        <source> GPI 5</source>
-        <translation> GPI 5</translation>
-    </message>
-    <message>
-        <source> GPI 6</source>
-        <translation> GPI 6</translation>
-    </message>
-    <message>
-        <source> GPI 7</source>
-        <translation> GPI 7</translation>
-    </message>
-    <message>
-        <source> GPI 8</source>
-        <translation> GPI 8</translation>
-    </message>
-    <message>
-        <source> GPO 1</source>
-        <translation> GPO 1</translation>
-    </message>
-    <message>
-        <source> GPO 2</source>
-        <translation> GPO 2</translation>
-    </message>
-    <message>
-        <source> GPO 3</source>
-        <translation> GPO 3</translation>
-    </message>
-    <message>
-        <source> GPO 4</source>
-        <translation> GPO 4</translation>
-    </message>
-    <message>
-        <source> GPO 5</source>
-        <translation> GPO 5</translation>
-    </message>
-    <message>
-        <source> GPO 6</source>
-        <translation> GPO 6</translation>
-    </message>
-    <message>
-        <source> GPO 7</source>
-        <translation> GPO 7</translation>
-    </message>
-    <message>
-        <source> GPO 8</source>
-        <translation> GPO 8</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Storno</translation>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 caption</source>
+        <extracomment>The name a screen reader gives a caption field, &quot;Ant 1 caption&quot;.</extracomment>
+        <translation>Beschriftung %1</translation>
     </message>
 </context>
 <context>
@@ -680,248 +615,12 @@
         <translation>Zarel-Fernsteuerung</translation>
     </message>
     <message>
-        <source>   Ant 1</source>
-        <translation>   Ant 1</translation>
-    </message>
-    <message>
-        <source>   Ant 2</source>
-        <translation>   Ant 2</translation>
-    </message>
-    <message>
-        <source>   Ant 3</source>
-        <translation>   Ant 3</translation>
-    </message>
-    <message>
-        <source>   Ant 4</source>
-        <translation>   Ant 4</translation>
-    </message>
-    <message>
-        <source>   Ant 5</source>
-        <translation>   Ant 5</translation>
-    </message>
-    <message>
-        <source>   Ant 6</source>
-        <translation>   Ant 6</translation>
-    </message>
-    <message>
-        <source>   Ant 7</source>
-        <translation>   Ant 7</translation>
-    </message>
-    <message>
-        <source>   Ant 8</source>
-        <translation>   Ant 8</translation>
-    </message>
-    <message>
-        <source>   Ant 9</source>
-        <translation>   Ant 9</translation>
-    </message>
-    <message>
-        <source>   Ant 10</source>
-        <translation>   Ant 10</translation>
-    </message>
-    <message>
-        <source>   Ant 11</source>
-        <translation>   Ant 11</translation>
-    </message>
-    <message>
-        <source>BUSY</source>
-        <translation>BUSY</translation>
-    </message>
-    <message>
-        <source>   Ant 12</source>
-        <translation>   Ant 12</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax-Fernsteuerung&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>POWER</source>
-        <translation>POWER</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>SEND</source>
-        <translation>SEND</translation>
-    </message>
-    <message>
-        <source>RELEASE</source>
-        <translation>RELEASE</translation>
-    </message>
-    <message>
-        <source>RT 1</source>
-        <translation>RT 1</translation>
-    </message>
-    <message>
-        <source>RT 2</source>
-        <translation>RT 2</translation>
-    </message>
-    <message>
-        <source>RT 3</source>
-        <translation>RT 3</translation>
-    </message>
-    <message>
-        <source>RT 4</source>
-        <translation>RT 4</translation>
-    </message>
-    <message>
-        <source>RT 5</source>
-        <translation>RT 5</translation>
-    </message>
-    <message>
-        <source>RT 6</source>
-        <translation>RT 6</translation>
-    </message>
-    <message>
-        <source>RT 7</source>
-        <translation>RT 7</translation>
-    </message>
-    <message>
-        <source>RT 8</source>
-        <translation>RT 8</translation>
-    </message>
-    <message>
-        <source>RTX</source>
-        <translation>RTX</translation>
-    </message>
-    <message>
-        <source>RX 1</source>
-        <translation>RX 1</translation>
-    </message>
-    <message>
-        <source>RX 2</source>
-        <translation>RX 2</translation>
-    </message>
-    <message>
-        <source>RX 3</source>
-        <translation>RX 3</translation>
-    </message>
-    <message>
-        <source>RX 4</source>
-        <translation>RX 4</translation>
-    </message>
-    <message>
-        <source>SKYRAIL WF</source>
-        <translation>SKYRAIL WF</translation>
-    </message>
-    <message>
-        <source>GPO 1</source>
-        <translation>GPO 1</translation>
-    </message>
-    <message>
-        <source>GPO 2</source>
-        <translation>GPO 2</translation>
-    </message>
-    <message>
-        <source>GPO 3</source>
-        <translation>GPO 3</translation>
-    </message>
-    <message>
-        <source>GPO 4</source>
-        <translation>GPO 4</translation>
-    </message>
-    <message>
-        <source>GPO 5</source>
-        <translation>GPO 5</translation>
-    </message>
-    <message>
-        <source>GPO 6</source>
-        <translation>GPO 6</translation>
-    </message>
-    <message>
-        <source>GPO 7</source>
-        <translation>GPO 7</translation>
-    </message>
-    <message>
-        <source>GPO 8</source>
-        <translation>GPO 8</translation>
-    </message>
-    <message>
-        <source>GPI 1</source>
-        <translation>GPI 1</translation>
-    </message>
-    <message>
-        <source>GPI 2</source>
-        <translation>GPI 2</translation>
-    </message>
-    <message>
-        <source>GPI 3</source>
-        <translation>GPI 3</translation>
-    </message>
-    <message>
-        <source>GPI 4</source>
-        <translation>GPI 4</translation>
-    </message>
-    <message>
-        <source>GPI 5</source>
-        <translation>GPI 5</translation>
-    </message>
-    <message>
-        <source>GPI 6</source>
-        <translation>GPI 6</translation>
-    </message>
-    <message>
-        <source>GPI 7</source>
-        <translation>GPI 7</translation>
-    </message>
-    <message>
-        <source>GPI 8</source>
-        <translation>GPI 8</translation>
-    </message>
-    <message>
-        <source>Serial Settings</source>
-        <translation>Serielle Einstellungen</translation>
-    </message>
-    <message>
-        <source>Rotors Config</source>
-        <translation>Rotor-Konfiguration</translation>
-    </message>
-    <message>
-        <source>Split Config</source>
-        <translation>Split-Konfiguration</translation>
-    </message>
-    <message>
-        <source>Super Split Config</source>
-        <translation>Super-Split-Konfiguration</translation>
-    </message>
-    <message>
-        <source>Release ALL</source>
-        <translation>ALLE freigeben</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Aktivieren</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>Rotors</source>
-        <translation>Rotoren</translation>
-    </message>
-    <message>
-        <source>Split</source>
-        <translation>Split</translation>
-    </message>
-    <message>
-        <source>Super Split</source>
-        <translation>Super Split</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Seriell</translation>
-    </message>
-    <message>
-        <source>LAN</source>
-        <translation>LAN</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -937,7 +636,7 @@
     </message>
     <message>
         <source>&amp;Connect to Merax</source>
-        <translation>Mit Merax &amp;verbinden</translation>
+        <translation>Mit dem Merax &amp;verbinden</translation>
     </message>
     <message>
         <source>&amp;Disconnect</source>
@@ -945,7 +644,7 @@
     </message>
     <message>
         <source>&amp;Band Following...</source>
-        <translation>Band&amp;nachführung...</translation>
+        <translation>&amp;Automatische Bandumschaltung...</translation>
     </message>
     <message>
         <source>About &amp;Qt</source>

@@ -73,6 +73,10 @@
         <source> · loss %1 %</source>
         <translation> · pérdida %1 %</translation>
     </message>
+    <message>
+        <source>Ping: %1</source>
+        <translation>Ping: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -114,7 +118,7 @@
     </message>
     <message>
         <source>%1 not confirmed by the Merax</source>
-        <translation>%1 sin confirmar por el Merax</translation>
+        <translation>El Merax no confirmó %1</translation>
     </message>
     <message>
         <source>Split disabled</source>
@@ -122,7 +126,7 @@
     </message>
     <message>
         <source>Choose the RX position:</source>
-        <translation>Elija la posición de RX:</translation>
+        <translation>Elija la antena de recepción:</translation>
     </message>
     <message>
         <source>Split config cancelled!</source>
@@ -168,13 +172,13 @@
         <source>The Merax answers from port %1</source>
         <translation>El Merax responde desde el puerto %1</translation>
     </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Acerca de Qt</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
-    <message>
-        <source>Takes the radio off every antenna</source>
-        <translation>Desconecta la radio de todas las antenas</translation>
-    </message>
     <message>
         <source>Transmits and receives on two antennas</source>
         <translation>Transmite y recibe en dos antenas</translation>
@@ -214,6 +218,10 @@
     <message>
         <source>The link to the Merax</source>
         <translation>El enlace con el Merax</translation>
+    </message>
+    <message>
+        <source>Takes the radio off its antenna; in split, off the receive antenna only</source>
+        <translation>Desconecta la radio de su antena; en split, solo de la antena de recepción</translation>
     </message>
 </context>
 <context>
@@ -270,12 +278,42 @@
         <source>waits for the end of the transmission</source>
         <translation>espera el fin de la transmisión</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a key&apos;s name, as a screen reader says it (&quot;Ant 4, 20M YAGI&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>no antenna</source>
+        <translation>ninguna antena</translation>
+    </message>
+    <message>
+        <source>No antenna</source>
+        <translation>Ninguna antena</translation>
+    </message>
+    <message>
+        <source>SPLIT on: transmit %1; receive %2</source>
+        <translation>SPLIT encendido: transmisión %1; recepción %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>Between the changes said together, as a screen reader says them.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>SPLIT off: %1</source>
+        <translation>SPLIT apagado: %1</translation>
+    </message>
+    <message>
+        <source>No state from the Merax</source>
+        <translation>Sin estado del Merax</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>Cancel</source>
-        <translation>Anular</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -353,7 +391,7 @@
     </message>
     <message>
         <source>Copyright © 2019 Zarel Radio Systems. All rights reserved.</source>
-        <translation>Copyright © 2019 Zarel Radio Systems. Derechos reservados.</translation>
+        <translation>Copyright © 2019 Zarel Radio Systems. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>www.zarel-radio.example</source>
@@ -480,7 +518,7 @@
     </message>
     <message>
         <source>1.25 m</source>
-        <translation>1.25 m</translation>
+        <translation>1,25 m</translation>
     </message>
     <message>
         <source>70 cm</source>
@@ -496,7 +534,7 @@
     </message>
     <message>
         <source>Hold my own switching while transmitting</source>
-        <translation>Retener mis conmutaciones al transmitir</translation>
+        <translation>Aplazar mis conmutaciones mientras transmito</translation>
     </message>
     <message>
         <source>Switch only after receiving for</source>
@@ -523,7 +561,7 @@
     </message>
     <message>
         <source>PORT:</source>
-        <translation>Pto.:</translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Directly use IP</source>
@@ -541,128 +579,20 @@
         <source>The port must be a number from 1 to 65535.</source>
         <translation>El puerto debe ser un número de 1 a 65535.</translation>
     </message>
+    <message>
+        <source>Merax LAN Settings</source>
+        <translation>Configuración LAN del Merax</translation>
+    </message>
 </context>
 <context>
     <name>labels</name>
     <message>
         <source>Merax Label Config</source>
-        <translation>Configuración de etiquetas Merax</translation>
+        <translation>Etiquetas del Merax</translation>
     </message>
     <message>
         <source>ID:</source>
         <translation>ID:</translation>
-    </message>
-    <message>
-        <source>Ant 1</source>
-        <translation>Ant 1</translation>
-    </message>
-    <message>
-        <source>Ant 2</source>
-        <translation>Ant 2</translation>
-    </message>
-    <message>
-        <source>Ant 3</source>
-        <translation>Ant 3</translation>
-    </message>
-    <message>
-        <source>Ant 4</source>
-        <translation>Ant 4</translation>
-    </message>
-    <message>
-        <source>Ant 5</source>
-        <translation>Ant 5</translation>
-    </message>
-    <message>
-        <source>Ant 6</source>
-        <translation>Ant 6</translation>
-    </message>
-    <message>
-        <source>Ant 7</source>
-        <translation>Ant 7</translation>
-    </message>
-    <message>
-        <source>Ant 8</source>
-        <translation>Ant 8</translation>
-    </message>
-    <message>
-        <source>Ant 9</source>
-        <translation>Ant 9</translation>
-    </message>
-    <message>
-        <source>Ant 10</source>
-        <translation>Ant 10</translation>
-    </message>
-    <message>
-        <source>Ant 11</source>
-        <translation>Ant 11</translation>
-    </message>
-    <message>
-        <source>Ant 12</source>
-        <translation>Ant 12</translation>
-    </message>
-    <message>
-        <source> GPI 1</source>
-        <translation> GPI 1</translation>
-    </message>
-    <message>
-        <source> GPI 2</source>
-        <translation> GPI 2</translation>
-    </message>
-    <message>
-        <source> GPI 3</source>
-        <translation> GPI 3</translation>
-    </message>
-    <message>
-        <source> GPI 4</source>
-        <translation> GPI 4</translation>
-    </message>
-    <message>
-        <source> GPI 5</source>
-        <translation> GPI 5</translation>
-    </message>
-    <message>
-        <source> GPI 6</source>
-        <translation> GPI 6</translation>
-    </message>
-    <message>
-        <source> GPI 7</source>
-        <translation> GPI 7</translation>
-    </message>
-    <message>
-        <source> GPI 8</source>
-        <translation> GPI 8</translation>
-    </message>
-    <message>
-        <source> GPO 1</source>
-        <translation> GPO 1</translation>
-    </message>
-    <message>
-        <source> GPO 2</source>
-        <translation> GPO 2</translation>
-    </message>
-    <message>
-        <source> GPO 3</source>
-        <translation> GPO 3</translation>
-    </message>
-    <message>
-        <source> GPO 4</source>
-        <translation> GPO 4</translation>
-    </message>
-    <message>
-        <source> GPO 5</source>
-        <translation> GPO 5</translation>
-    </message>
-    <message>
-        <source> GPO 6</source>
-        <translation> GPO 6</translation>
-    </message>
-    <message>
-        <source> GPO 7</source>
-        <translation> GPO 7</translation>
-    </message>
-    <message>
-        <source> GPO 8</source>
-        <translation> GPO 8</translation>
     </message>
     <message>
         <source>OK</source>
@@ -670,7 +600,12 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Anular</translation>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 caption</source>
+        <extracomment>The name a screen reader gives a caption field, &quot;Ant 1 caption&quot;.</extracomment>
+        <translation>Etiqueta de %1</translation>
     </message>
 </context>
 <context>
@@ -680,248 +615,12 @@
         <translation>Control remoto Zarel</translation>
     </message>
     <message>
-        <source>   Ant 1</source>
-        <translation>   Ant 1</translation>
-    </message>
-    <message>
-        <source>   Ant 2</source>
-        <translation>   Ant 2</translation>
-    </message>
-    <message>
-        <source>   Ant 3</source>
-        <translation>   Ant 3</translation>
-    </message>
-    <message>
-        <source>   Ant 4</source>
-        <translation>   Ant 4</translation>
-    </message>
-    <message>
-        <source>   Ant 5</source>
-        <translation>   Ant 5</translation>
-    </message>
-    <message>
-        <source>   Ant 6</source>
-        <translation>   Ant 6</translation>
-    </message>
-    <message>
-        <source>   Ant 7</source>
-        <translation>   Ant 7</translation>
-    </message>
-    <message>
-        <source>   Ant 8</source>
-        <translation>   Ant 8</translation>
-    </message>
-    <message>
-        <source>   Ant 9</source>
-        <translation>   Ant 9</translation>
-    </message>
-    <message>
-        <source>   Ant 10</source>
-        <translation>   Ant 10</translation>
-    </message>
-    <message>
-        <source>   Ant 11</source>
-        <translation>   Ant 11</translation>
-    </message>
-    <message>
-        <source>BUSY</source>
-        <translation>BUSY</translation>
-    </message>
-    <message>
-        <source>   Ant 12</source>
-        <translation>   Ant 12</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Control remoto Merax&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>POWER</source>
-        <translation>POWER</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>SEND</source>
-        <translation>SEND</translation>
-    </message>
-    <message>
-        <source>RELEASE</source>
-        <translation>RELEASE</translation>
-    </message>
-    <message>
-        <source>RT 1</source>
-        <translation>RT 1</translation>
-    </message>
-    <message>
-        <source>RT 2</source>
-        <translation>RT 2</translation>
-    </message>
-    <message>
-        <source>RT 3</source>
-        <translation>RT 3</translation>
-    </message>
-    <message>
-        <source>RT 4</source>
-        <translation>RT 4</translation>
-    </message>
-    <message>
-        <source>RT 5</source>
-        <translation>RT 5</translation>
-    </message>
-    <message>
-        <source>RT 6</source>
-        <translation>RT 6</translation>
-    </message>
-    <message>
-        <source>RT 7</source>
-        <translation>RT 7</translation>
-    </message>
-    <message>
-        <source>RT 8</source>
-        <translation>RT 8</translation>
-    </message>
-    <message>
-        <source>RTX</source>
-        <translation>RTX</translation>
-    </message>
-    <message>
-        <source>RX 1</source>
-        <translation>RX 1</translation>
-    </message>
-    <message>
-        <source>RX 2</source>
-        <translation>RX 2</translation>
-    </message>
-    <message>
-        <source>RX 3</source>
-        <translation>RX 3</translation>
-    </message>
-    <message>
-        <source>RX 4</source>
-        <translation>RX 4</translation>
-    </message>
-    <message>
-        <source>SKYRAIL WF</source>
-        <translation>SKYRAIL WF</translation>
-    </message>
-    <message>
-        <source>GPO 1</source>
-        <translation>GPO 1</translation>
-    </message>
-    <message>
-        <source>GPO 2</source>
-        <translation>GPO 2</translation>
-    </message>
-    <message>
-        <source>GPO 3</source>
-        <translation>GPO 3</translation>
-    </message>
-    <message>
-        <source>GPO 4</source>
-        <translation>GPO 4</translation>
-    </message>
-    <message>
-        <source>GPO 5</source>
-        <translation>GPO 5</translation>
-    </message>
-    <message>
-        <source>GPO 6</source>
-        <translation>GPO 6</translation>
-    </message>
-    <message>
-        <source>GPO 7</source>
-        <translation>GPO 7</translation>
-    </message>
-    <message>
-        <source>GPO 8</source>
-        <translation>GPO 8</translation>
-    </message>
-    <message>
-        <source>GPI 1</source>
-        <translation>GPI 1</translation>
-    </message>
-    <message>
-        <source>GPI 2</source>
-        <translation>GPI 2</translation>
-    </message>
-    <message>
-        <source>GPI 3</source>
-        <translation>GPI 3</translation>
-    </message>
-    <message>
-        <source>GPI 4</source>
-        <translation>GPI 4</translation>
-    </message>
-    <message>
-        <source>GPI 5</source>
-        <translation>GPI 5</translation>
-    </message>
-    <message>
-        <source>GPI 6</source>
-        <translation>GPI 6</translation>
-    </message>
-    <message>
-        <source>GPI 7</source>
-        <translation>GPI 7</translation>
-    </message>
-    <message>
-        <source>GPI 8</source>
-        <translation>GPI 8</translation>
-    </message>
-    <message>
-        <source>Serial Settings</source>
-        <translation>Configuración serie</translation>
-    </message>
-    <message>
-        <source>Rotors Config</source>
-        <translation>Configuración de rotores</translation>
-    </message>
-    <message>
-        <source>Split Config</source>
-        <translation>Configuración de split</translation>
-    </message>
-    <message>
-        <source>Super Split Config</source>
-        <translation>Configuración de super split</translation>
-    </message>
-    <message>
-        <source>Release ALL</source>
-        <translation>Liberar TODO</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Activar</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Desactivar</translation>
-    </message>
-    <message>
-        <source>Rotors</source>
-        <translation>Rotores</translation>
-    </message>
-    <message>
-        <source>Split</source>
-        <translation>Split</translation>
-    </message>
-    <message>
-        <source>Super Split</source>
-        <translation>Super Split</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Serie</translation>
-    </message>
-    <message>
-        <source>LAN</source>
-        <translation>LAN</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -73,6 +73,10 @@
         <source> · loss %1 %</source>
         <translation> · perte %1 %</translation>
     </message>
+    <message>
+        <source>Ping: %1</source>
+        <translation>Ping : %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -122,7 +126,7 @@
     </message>
     <message>
         <source>Choose the RX position:</source>
-        <translation>Choisissez la position RX :</translation>
+        <translation>Choisissez l&apos;antenne de réception :</translation>
     </message>
     <message>
         <source>Split config cancelled!</source>
@@ -168,13 +172,13 @@
         <source>The Merax answers from port %1</source>
         <translation>Le Merax répond depuis le port %1</translation>
     </message>
+    <message>
+        <source>About Qt</source>
+        <translation>À propos de Qt</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
-    <message>
-        <source>Takes the radio off every antenna</source>
-        <translation>Déconnecte la radio de toutes les antennes</translation>
-    </message>
     <message>
         <source>Transmits and receives on two antennas</source>
         <translation>Émet et reçoit sur deux antennes</translation>
@@ -215,16 +219,20 @@
         <source>The link to the Merax</source>
         <translation>La liaison avec le Merax</translation>
     </message>
+    <message>
+        <source>Takes the radio off its antenna; in split, off the receive antenna only</source>
+        <translation>Déconnecte la radio de son antenne ; en split, seulement de l&apos;antenne de réception</translation>
+    </message>
 </context>
 <context>
     <name>PanelSpeech</name>
     <message>
         <source>on</source>
-        <translation>activé</translation>
+        <translation>allumé</translation>
     </message>
     <message>
         <source>off</source>
-        <translation>désactivé</translation>
+        <translation>éteint</translation>
     </message>
     <message>
         <source>transmit antenna (split)</source>
@@ -240,7 +248,7 @@
     </message>
     <message>
         <source>busy elsewhere</source>
-        <translation>occupée ailleurs</translation>
+        <translation>occupée par une autre station</translation>
     </message>
     <message>
         <source>choose the receive antenna</source>
@@ -269,6 +277,36 @@
     <message>
         <source>waits for the end of the transmission</source>
         <translation>attend la fin de l&apos;émission</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a key&apos;s name, as a screen reader says it (&quot;Ant 4, 20M YAGI&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>no antenna</source>
+        <translation>aucune antenne</translation>
+    </message>
+    <message>
+        <source>No antenna</source>
+        <translation>Aucune antenne</translation>
+    </message>
+    <message>
+        <source>SPLIT on: transmit %1; receive %2</source>
+        <translation>SPLIT allumé : émission %1 ; réception %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>Between the changes said together, as a screen reader says them.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>SPLIT off: %1</source>
+        <translation>SPLIT éteint : %1</translation>
+    </message>
+    <message>
+        <source>No state from the Merax</source>
+        <translation>Aucun état du Merax</translation>
     </message>
 </context>
 <context>
@@ -372,7 +410,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Arrêt</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>rigctld (Hamlib)</source>
@@ -480,7 +518,7 @@
     </message>
     <message>
         <source>1.25 m</source>
-        <translation>1.25 m</translation>
+        <translation>1,25 m</translation>
     </message>
     <message>
         <source>70 cm</source>
@@ -496,11 +534,11 @@
     </message>
     <message>
         <source>Hold my own switching while transmitting</source>
-        <translation>Retenir mes commutations pendant l&apos;émission</translation>
+        <translation>Différer mes commutations pendant l&apos;émission</translation>
     </message>
     <message>
         <source>Switch only after receiving for</source>
-        <translation>Commuter après une réception de</translation>
+        <translation>Commuter seulement après une réception de</translation>
     </message>
     <message>
         <source> ms</source>
@@ -519,19 +557,19 @@
     </message>
     <message>
         <source>IP:</source>
-        <translation>IP:</translation>
+        <translation>IP :</translation>
     </message>
     <message>
         <source>PORT:</source>
-        <translation>PORT:</translation>
+        <translation>Port :</translation>
     </message>
     <message>
         <source>Directly use IP</source>
-        <translation>Adresse IP directe</translation>
+        <translation>Utiliser directement l&apos;adresse IP</translation>
     </message>
     <message>
         <source>&quot;Directly use IP&quot; is ticked, but &quot;%1&quot; is not an IP address. Enter the Merax&apos;s IP address, or untick &quot;Directly use IP&quot; to look the name up.</source>
-        <translation>&quot;Adresse IP directe&quot; est coché, mais &quot;%1&quot; n&apos;est pas une adresse IP. Saisissez l&apos;adresse IP du Merax ou décochez &quot;Adresse IP directe&quot; pour résoudre le nom.</translation>
+        <translation>&quot;Utiliser directement l&apos;adresse IP&quot; est coché, mais &quot;%1&quot; n&apos;est pas une adresse IP. Saisissez l&apos;adresse IP du Merax ou décochez &quot;Utiliser directement l&apos;adresse IP&quot; pour résoudre le nom.</translation>
     </message>
     <message>
         <source>Enter the Merax&apos;s IP address or host name.</source>
@@ -540,6 +578,10 @@
     <message>
         <source>The port must be a number from 1 to 65535.</source>
         <translation>Le port doit être un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>Merax LAN Settings</source>
+        <translation>Paramètres LAN du Merax</translation>
     </message>
 </context>
 <context>
@@ -553,124 +595,17 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Ant 1</source>
-        <translation>Ant 1</translation>
-    </message>
-    <message>
-        <source>Ant 2</source>
-        <translation>Ant 2</translation>
-    </message>
-    <message>
-        <source>Ant 3</source>
-        <translation>Ant 3</translation>
-    </message>
-    <message>
-        <source>Ant 4</source>
-        <translation>Ant 4</translation>
-    </message>
-    <message>
-        <source>Ant 5</source>
-        <translation>Ant 5</translation>
-    </message>
-    <message>
-        <source>Ant 6</source>
-        <translation>Ant 6</translation>
-    </message>
-    <message>
-        <source>Ant 7</source>
-        <translation>Ant 7</translation>
-    </message>
-    <message>
-        <source>Ant 8</source>
-        <translation>Ant 8</translation>
-    </message>
-    <message>
-        <source>Ant 9</source>
-        <translation>Ant 9</translation>
-    </message>
-    <message>
-        <source>Ant 10</source>
-        <translation>Ant 10</translation>
-    </message>
-    <message>
-        <source>Ant 11</source>
-        <translation>Ant 11</translation>
-    </message>
-    <message>
-        <source>Ant 12</source>
-        <translation>Ant 12</translation>
-    </message>
-    <message>
-        <source> GPI 1</source>
-        <translation> GPI 1</translation>
-    </message>
-    <message>
-        <source> GPI 2</source>
-        <translation> GPI 2</translation>
-    </message>
-    <message>
-        <source> GPI 3</source>
-        <translation> GPI 3</translation>
-    </message>
-    <message>
-        <source> GPI 4</source>
-        <translation> GPI 4</translation>
-    </message>
-    <message>
-        <source> GPI 5</source>
-        <translation> GPI 5</translation>
-    </message>
-    <message>
-        <source> GPI 6</source>
-        <translation> GPI 6</translation>
-    </message>
-    <message>
-        <source> GPI 7</source>
-        <translation> GPI 7</translation>
-    </message>
-    <message>
-        <source> GPI 8</source>
-        <translation> GPI 8</translation>
-    </message>
-    <message>
-        <source> GPO 1</source>
-        <translation> GPO 1</translation>
-    </message>
-    <message>
-        <source> GPO 2</source>
-        <translation> GPO 2</translation>
-    </message>
-    <message>
-        <source> GPO 3</source>
-        <translation> GPO 3</translation>
-    </message>
-    <message>
-        <source> GPO 4</source>
-        <translation> GPO 4</translation>
-    </message>
-    <message>
-        <source> GPO 5</source>
-        <translation> GPO 5</translation>
-    </message>
-    <message>
-        <source> GPO 6</source>
-        <translation> GPO 6</translation>
-    </message>
-    <message>
-        <source> GPO 7</source>
-        <translation> GPO 7</translation>
-    </message>
-    <message>
-        <source> GPO 8</source>
-        <translation> GPO 8</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Retour</translation>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 caption</source>
+        <extracomment>The name a screen reader gives a caption field, &quot;Ant 1 caption&quot;.</extracomment>
+        <translation>Libellé de %1</translation>
     </message>
 </context>
 <context>
@@ -680,248 +615,12 @@
         <translation>Télécommande Zarel</translation>
     </message>
     <message>
-        <source>   Ant 1</source>
-        <translation>   Ant 1</translation>
-    </message>
-    <message>
-        <source>   Ant 2</source>
-        <translation>   Ant 2</translation>
-    </message>
-    <message>
-        <source>   Ant 3</source>
-        <translation>   Ant 3</translation>
-    </message>
-    <message>
-        <source>   Ant 4</source>
-        <translation>   Ant 4</translation>
-    </message>
-    <message>
-        <source>   Ant 5</source>
-        <translation>   Ant 5</translation>
-    </message>
-    <message>
-        <source>   Ant 6</source>
-        <translation>   Ant 6</translation>
-    </message>
-    <message>
-        <source>   Ant 7</source>
-        <translation>   Ant 7</translation>
-    </message>
-    <message>
-        <source>   Ant 8</source>
-        <translation>   Ant 8</translation>
-    </message>
-    <message>
-        <source>   Ant 9</source>
-        <translation>   Ant 9</translation>
-    </message>
-    <message>
-        <source>   Ant 10</source>
-        <translation>   Ant 10</translation>
-    </message>
-    <message>
-        <source>   Ant 11</source>
-        <translation>   Ant 11</translation>
-    </message>
-    <message>
-        <source>BUSY</source>
-        <translation>BUSY</translation>
-    </message>
-    <message>
-        <source>   Ant 12</source>
-        <translation>   Ant 12</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Télécommande Merax&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>POWER</source>
-        <translation>POWER</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>SEND</source>
-        <translation>SEND</translation>
-    </message>
-    <message>
-        <source>RELEASE</source>
-        <translation>RELEASE</translation>
-    </message>
-    <message>
-        <source>RT 1</source>
-        <translation>RT 1</translation>
-    </message>
-    <message>
-        <source>RT 2</source>
-        <translation>RT 2</translation>
-    </message>
-    <message>
-        <source>RT 3</source>
-        <translation>RT 3</translation>
-    </message>
-    <message>
-        <source>RT 4</source>
-        <translation>RT 4</translation>
-    </message>
-    <message>
-        <source>RT 5</source>
-        <translation>RT 5</translation>
-    </message>
-    <message>
-        <source>RT 6</source>
-        <translation>RT 6</translation>
-    </message>
-    <message>
-        <source>RT 7</source>
-        <translation>RT 7</translation>
-    </message>
-    <message>
-        <source>RT 8</source>
-        <translation>RT 8</translation>
-    </message>
-    <message>
-        <source>RTX</source>
-        <translation>RTX</translation>
-    </message>
-    <message>
-        <source>RX 1</source>
-        <translation>RX 1</translation>
-    </message>
-    <message>
-        <source>RX 2</source>
-        <translation>RX 2</translation>
-    </message>
-    <message>
-        <source>RX 3</source>
-        <translation>RX 3</translation>
-    </message>
-    <message>
-        <source>RX 4</source>
-        <translation>RX 4</translation>
-    </message>
-    <message>
-        <source>SKYRAIL WF</source>
-        <translation>SKYRAIL WF</translation>
-    </message>
-    <message>
-        <source>GPO 1</source>
-        <translation>GPO 1</translation>
-    </message>
-    <message>
-        <source>GPO 2</source>
-        <translation>GPO 2</translation>
-    </message>
-    <message>
-        <source>GPO 3</source>
-        <translation>GPO 3</translation>
-    </message>
-    <message>
-        <source>GPO 4</source>
-        <translation>GPO 4</translation>
-    </message>
-    <message>
-        <source>GPO 5</source>
-        <translation>GPO 5</translation>
-    </message>
-    <message>
-        <source>GPO 6</source>
-        <translation>GPO 6</translation>
-    </message>
-    <message>
-        <source>GPO 7</source>
-        <translation>GPO 7</translation>
-    </message>
-    <message>
-        <source>GPO 8</source>
-        <translation>GPO 8</translation>
-    </message>
-    <message>
-        <source>GPI 1</source>
-        <translation>GPI 1</translation>
-    </message>
-    <message>
-        <source>GPI 2</source>
-        <translation>GPI 2</translation>
-    </message>
-    <message>
-        <source>GPI 3</source>
-        <translation>GPI 3</translation>
-    </message>
-    <message>
-        <source>GPI 4</source>
-        <translation>GPI 4</translation>
-    </message>
-    <message>
-        <source>GPI 5</source>
-        <translation>GPI 5</translation>
-    </message>
-    <message>
-        <source>GPI 6</source>
-        <translation>GPI 6</translation>
-    </message>
-    <message>
-        <source>GPI 7</source>
-        <translation>GPI 7</translation>
-    </message>
-    <message>
-        <source>GPI 8</source>
-        <translation>GPI 8</translation>
-    </message>
-    <message>
-        <source>Serial Settings</source>
-        <translation>Paramètres série</translation>
-    </message>
-    <message>
-        <source>Rotors Config</source>
-        <translation>Configuration des rotors</translation>
-    </message>
-    <message>
-        <source>Split Config</source>
-        <translation>Configuration du split</translation>
-    </message>
-    <message>
-        <source>Super Split Config</source>
-        <translation>Configuration super split</translation>
-    </message>
-    <message>
-        <source>Release ALL</source>
-        <translation>TOUT libérer</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Activer</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Arrêt</translation>
-    </message>
-    <message>
-        <source>Rotors</source>
-        <translation>Rotors</translation>
-    </message>
-    <message>
-        <source>Split</source>
-        <translation>Split</translation>
-    </message>
-    <message>
-        <source>Super Split</source>
-        <translation>Super Split</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Série</translation>
-    </message>
-    <message>
-        <source>LAN</source>
-        <translation>LAN</translation>
     </message>
     <message>
         <source>&amp;File</source>

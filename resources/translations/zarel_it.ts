@@ -24,7 +24,7 @@
     <name>BandFollowing</name>
     <message>
         <source>Band following ignores %1</source>
-        <translation>L&apos;inseguimento di banda ignora %1</translation>
+        <translation>Il cambio antenna per banda ignora %1</translation>
     </message>
     <message>
         <source> · PTT unknown</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Band following paused while split is on</source>
-        <translation>Inseguimento di banda in pausa mentre lo split è attivo</translation>
+        <translation>Cambio antenna per banda in pausa mentre lo split è attivo</translation>
     </message>
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
@@ -72,6 +72,10 @@
     <message>
         <source> · loss %1 %</source>
         <translation> · perdita %1 %</translation>
+    </message>
+    <message>
+        <source>Ping: %1</source>
+        <translation>Ping: %1</translation>
     </message>
 </context>
 <context>
@@ -114,7 +118,7 @@
     </message>
     <message>
         <source>%1 not confirmed by the Merax</source>
-        <translation>%1 senza conferma dal Merax</translation>
+        <translation>%1 non confermata dal Merax</translation>
     </message>
     <message>
         <source>Split disabled</source>
@@ -122,7 +126,7 @@
     </message>
     <message>
         <source>Choose the RX position:</source>
-        <translation>Scegli la posizione RX:</translation>
+        <translation>Scegli l&apos;antenna di ricezione:</translation>
     </message>
     <message>
         <source>Split config cancelled!</source>
@@ -168,13 +172,13 @@
         <source>The Merax answers from port %1</source>
         <translation>Il Merax risponde dalla porta %1</translation>
     </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Informazioni su Qt</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
-    <message>
-        <source>Takes the radio off every antenna</source>
-        <translation>Scollega la radio da tutte le antenne</translation>
-    </message>
     <message>
         <source>Transmits and receives on two antennas</source>
         <translation>Trasmette e riceve su due antenne</translation>
@@ -214,6 +218,10 @@
     <message>
         <source>The link to the Merax</source>
         <translation>Il collegamento con il Merax</translation>
+    </message>
+    <message>
+        <source>Takes the radio off its antenna; in split, off the receive antenna only</source>
+        <translation>Scollega la radio dalla sua antenna; in split, solo dall&apos;antenna di ricezione</translation>
     </message>
 </context>
 <context>
@@ -269,6 +277,36 @@
     <message>
         <source>waits for the end of the transmission</source>
         <translation>attende la fine della trasmissione</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a key&apos;s name, as a screen reader says it (&quot;Ant 4, 20M YAGI&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>no antenna</source>
+        <translation>nessuna antenna</translation>
+    </message>
+    <message>
+        <source>No antenna</source>
+        <translation>Nessuna antenna</translation>
+    </message>
+    <message>
+        <source>SPLIT on: transmit %1; receive %2</source>
+        <translation>SPLIT acceso: trasmissione %1; ricezione %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>Between the changes said together, as a screen reader says them.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>SPLIT off: %1</source>
+        <translation>SPLIT spento: %1</translation>
+    </message>
+    <message>
+        <source>No state from the Merax</source>
+        <translation>Nessuno stato dal Merax</translation>
     </message>
 </context>
 <context>
@@ -364,7 +402,7 @@
     <name>bandFollow</name>
     <message>
         <source>Band Following</source>
-        <translation>Inseguimento di banda</translation>
+        <translation>Cambio antenna per banda</translation>
     </message>
     <message>
         <source>Radio</source>
@@ -480,7 +518,7 @@
     </message>
     <message>
         <source>1.25 m</source>
-        <translation>1.25 m</translation>
+        <translation>1,25 m</translation>
     </message>
     <message>
         <source>70 cm</source>
@@ -496,7 +534,7 @@
     </message>
     <message>
         <source>Hold my own switching while transmitting</source>
-        <translation>Trattieni le mie commutazioni in trasmissione</translation>
+        <translation>Rimanda le mie commutazioni durante la trasmissione</translation>
     </message>
     <message>
         <source>Switch only after receiving for</source>
@@ -527,11 +565,11 @@
     </message>
     <message>
         <source>Directly use IP</source>
-        <translation>Usa IP diretto</translation>
+        <translation>Usa direttamente l&apos;IP</translation>
     </message>
     <message>
         <source>&quot;Directly use IP&quot; is ticked, but &quot;%1&quot; is not an IP address. Enter the Merax&apos;s IP address, or untick &quot;Directly use IP&quot; to look the name up.</source>
-        <translation>&quot;Usa IP diretto&quot; è selezionato, ma &quot;%1&quot; non è un indirizzo IP. Inserisci l&apos;indirizzo IP del Merax o deseleziona &quot;Usa IP diretto&quot; per risolvere il nome.</translation>
+        <translation>&quot;Usa direttamente l&apos;IP&quot; è selezionato, ma &quot;%1&quot; non è un indirizzo IP. Inserisci l&apos;indirizzo IP del Merax o deseleziona &quot;Usa direttamente l&apos;IP&quot; per risolvere il nome.</translation>
     </message>
     <message>
         <source>Enter the Merax&apos;s IP address or host name.</source>
@@ -540,6 +578,10 @@
     <message>
         <source>The port must be a number from 1 to 65535.</source>
         <translation>La porta deve essere un numero da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>Merax LAN Settings</source>
+        <translation>Impostazioni LAN del Merax</translation>
     </message>
 </context>
 <context>
@@ -553,124 +595,17 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Ant 1</source>
-        <translation>Ant 1</translation>
-    </message>
-    <message>
-        <source>Ant 2</source>
-        <translation>Ant 2</translation>
-    </message>
-    <message>
-        <source>Ant 3</source>
-        <translation>Ant 3</translation>
-    </message>
-    <message>
-        <source>Ant 4</source>
-        <translation>Ant 4</translation>
-    </message>
-    <message>
-        <source>Ant 5</source>
-        <translation>Ant 5</translation>
-    </message>
-    <message>
-        <source>Ant 6</source>
-        <translation>Ant 6</translation>
-    </message>
-    <message>
-        <source>Ant 7</source>
-        <translation>Ant 7</translation>
-    </message>
-    <message>
-        <source>Ant 8</source>
-        <translation>Ant 8</translation>
-    </message>
-    <message>
-        <source>Ant 9</source>
-        <translation>Ant 9</translation>
-    </message>
-    <message>
-        <source>Ant 10</source>
-        <translation>Ant 10</translation>
-    </message>
-    <message>
-        <source>Ant 11</source>
-        <translation>Ant 11</translation>
-    </message>
-    <message>
-        <source>Ant 12</source>
-        <translation>Ant 12</translation>
-    </message>
-    <message>
-        <source> GPI 1</source>
-        <translation> GPI 1</translation>
-    </message>
-    <message>
-        <source> GPI 2</source>
-        <translation> GPI 2</translation>
-    </message>
-    <message>
-        <source> GPI 3</source>
-        <translation> GPI 3</translation>
-    </message>
-    <message>
-        <source> GPI 4</source>
-        <translation> GPI 4</translation>
-    </message>
-    <message>
-        <source> GPI 5</source>
-        <translation> GPI 5</translation>
-    </message>
-    <message>
-        <source> GPI 6</source>
-        <translation> GPI 6</translation>
-    </message>
-    <message>
-        <source> GPI 7</source>
-        <translation> GPI 7</translation>
-    </message>
-    <message>
-        <source> GPI 8</source>
-        <translation> GPI 8</translation>
-    </message>
-    <message>
-        <source> GPO 1</source>
-        <translation> GPO 1</translation>
-    </message>
-    <message>
-        <source> GPO 2</source>
-        <translation> GPO 2</translation>
-    </message>
-    <message>
-        <source> GPO 3</source>
-        <translation> GPO 3</translation>
-    </message>
-    <message>
-        <source> GPO 4</source>
-        <translation> GPO 4</translation>
-    </message>
-    <message>
-        <source> GPO 5</source>
-        <translation> GPO 5</translation>
-    </message>
-    <message>
-        <source> GPO 6</source>
-        <translation> GPO 6</translation>
-    </message>
-    <message>
-        <source> GPO 7</source>
-        <translation> GPO 7</translation>
-    </message>
-    <message>
-        <source> GPO 8</source>
-        <translation> GPO 8</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Chiudi</translation>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>%1 caption</source>
+        <extracomment>The name a screen reader gives a caption field, &quot;Ant 1 caption&quot;.</extracomment>
+        <translation>Etichetta di %1</translation>
     </message>
 </context>
 <context>
@@ -680,248 +615,12 @@
         <translation>Controllo remoto Zarel</translation>
     </message>
     <message>
-        <source>   Ant 1</source>
-        <translation>   Ant 1</translation>
-    </message>
-    <message>
-        <source>   Ant 2</source>
-        <translation>   Ant 2</translation>
-    </message>
-    <message>
-        <source>   Ant 3</source>
-        <translation>   Ant 3</translation>
-    </message>
-    <message>
-        <source>   Ant 4</source>
-        <translation>   Ant 4</translation>
-    </message>
-    <message>
-        <source>   Ant 5</source>
-        <translation>   Ant 5</translation>
-    </message>
-    <message>
-        <source>   Ant 6</source>
-        <translation>   Ant 6</translation>
-    </message>
-    <message>
-        <source>   Ant 7</source>
-        <translation>   Ant 7</translation>
-    </message>
-    <message>
-        <source>   Ant 8</source>
-        <translation>   Ant 8</translation>
-    </message>
-    <message>
-        <source>   Ant 9</source>
-        <translation>   Ant 9</translation>
-    </message>
-    <message>
-        <source>   Ant 10</source>
-        <translation>   Ant 10</translation>
-    </message>
-    <message>
-        <source>   Ant 11</source>
-        <translation>   Ant 11</translation>
-    </message>
-    <message>
-        <source>BUSY</source>
-        <translation>BUSY</translation>
-    </message>
-    <message>
-        <source>   Ant 12</source>
-        <translation>   Ant 12</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Controllo remoto Merax&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>POWER</source>
-        <translation>POWER</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>SEND</source>
-        <translation>SEND</translation>
-    </message>
-    <message>
-        <source>RELEASE</source>
-        <translation>RELEASE</translation>
-    </message>
-    <message>
-        <source>RT 1</source>
-        <translation>RT 1</translation>
-    </message>
-    <message>
-        <source>RT 2</source>
-        <translation>RT 2</translation>
-    </message>
-    <message>
-        <source>RT 3</source>
-        <translation>RT 3</translation>
-    </message>
-    <message>
-        <source>RT 4</source>
-        <translation>RT 4</translation>
-    </message>
-    <message>
-        <source>RT 5</source>
-        <translation>RT 5</translation>
-    </message>
-    <message>
-        <source>RT 6</source>
-        <translation>RT 6</translation>
-    </message>
-    <message>
-        <source>RT 7</source>
-        <translation>RT 7</translation>
-    </message>
-    <message>
-        <source>RT 8</source>
-        <translation>RT 8</translation>
-    </message>
-    <message>
-        <source>RTX</source>
-        <translation>RTX</translation>
-    </message>
-    <message>
-        <source>RX 1</source>
-        <translation>RX 1</translation>
-    </message>
-    <message>
-        <source>RX 2</source>
-        <translation>RX 2</translation>
-    </message>
-    <message>
-        <source>RX 3</source>
-        <translation>RX 3</translation>
-    </message>
-    <message>
-        <source>RX 4</source>
-        <translation>RX 4</translation>
-    </message>
-    <message>
-        <source>SKYRAIL WF</source>
-        <translation>SKYRAIL WF</translation>
-    </message>
-    <message>
-        <source>GPO 1</source>
-        <translation>GPO 1</translation>
-    </message>
-    <message>
-        <source>GPO 2</source>
-        <translation>GPO 2</translation>
-    </message>
-    <message>
-        <source>GPO 3</source>
-        <translation>GPO 3</translation>
-    </message>
-    <message>
-        <source>GPO 4</source>
-        <translation>GPO 4</translation>
-    </message>
-    <message>
-        <source>GPO 5</source>
-        <translation>GPO 5</translation>
-    </message>
-    <message>
-        <source>GPO 6</source>
-        <translation>GPO 6</translation>
-    </message>
-    <message>
-        <source>GPO 7</source>
-        <translation>GPO 7</translation>
-    </message>
-    <message>
-        <source>GPO 8</source>
-        <translation>GPO 8</translation>
-    </message>
-    <message>
-        <source>GPI 1</source>
-        <translation>GPI 1</translation>
-    </message>
-    <message>
-        <source>GPI 2</source>
-        <translation>GPI 2</translation>
-    </message>
-    <message>
-        <source>GPI 3</source>
-        <translation>GPI 3</translation>
-    </message>
-    <message>
-        <source>GPI 4</source>
-        <translation>GPI 4</translation>
-    </message>
-    <message>
-        <source>GPI 5</source>
-        <translation>GPI 5</translation>
-    </message>
-    <message>
-        <source>GPI 6</source>
-        <translation>GPI 6</translation>
-    </message>
-    <message>
-        <source>GPI 7</source>
-        <translation>GPI 7</translation>
-    </message>
-    <message>
-        <source>GPI 8</source>
-        <translation>GPI 8</translation>
-    </message>
-    <message>
-        <source>Serial Settings</source>
-        <translation>Impostazioni seriale</translation>
-    </message>
-    <message>
-        <source>Rotors Config</source>
-        <translation>Configurazione rotori</translation>
-    </message>
-    <message>
-        <source>Split Config</source>
-        <translation>Configurazione split</translation>
-    </message>
-    <message>
-        <source>Super Split Config</source>
-        <translation>Configurazione super split</translation>
-    </message>
-    <message>
-        <source>Release ALL</source>
-        <translation>Rilascia TUTTO</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Attiva</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Disattiva</translation>
-    </message>
-    <message>
-        <source>Rotors</source>
-        <translation>Rotori</translation>
-    </message>
-    <message>
-        <source>Split</source>
-        <translation>Split</translation>
-    </message>
-    <message>
-        <source>Super Split</source>
-        <translation>Super Split</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Seriale</translation>
-    </message>
-    <message>
-        <source>LAN</source>
-        <translation>LAN</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -945,7 +644,7 @@
     </message>
     <message>
         <source>&amp;Band Following...</source>
-        <translation>&amp;Inseguimento di banda...</translation>
+        <translation>Cambio antenna per &amp;banda...</translation>
     </message>
     <message>
         <source>About &amp;Qt</source>

@@ -71,7 +71,11 @@
     </message>
     <message>
         <source> · loss %1 %</source>
-        <translation> · ロス %1 %</translation>
+        <translation> · パケットロス %1 %</translation>
+    </message>
+    <message>
+        <source>Ping: %1</source>
+        <translation>Ping: %1</translation>
     </message>
 </context>
 <context>
@@ -102,7 +106,7 @@
     </message>
     <message>
         <source>LAN enabled</source>
-        <translation>LAN 有効</translation>
+        <translation>LAN 接続中</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -168,13 +172,13 @@
         <source>The Merax answers from port %1</source>
         <translation>Merax はポート %1 から応答しています</translation>
     </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Qt について</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
-    <message>
-        <source>Takes the radio off every antenna</source>
-        <translation>無線機をすべてのアンテナから切り離します</translation>
-    </message>
     <message>
         <source>Transmits and receives on two antennas</source>
         <translation>送信と受信を別々のアンテナで行います</translation>
@@ -214,6 +218,10 @@
     <message>
         <source>The link to the Merax</source>
         <translation>Merax との接続</translation>
+    </message>
+    <message>
+        <source>Takes the radio off its antenna; in split, off the receive antenna only</source>
+        <translation>無線機をアンテナから切り離します。スプリット中は受信アンテナのみ</translation>
     </message>
 </context>
 <context>
@@ -270,12 +278,42 @@
         <source>waits for the end of the transmission</source>
         <translation>送信終了待ち</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a key&apos;s name, as a screen reader says it (&quot;Ant 4, 20M YAGI&quot;).</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>no antenna</source>
+        <translation>アンテナなし</translation>
+    </message>
+    <message>
+        <source>No antenna</source>
+        <translation>アンテナなし</translation>
+    </message>
+    <message>
+        <source>SPLIT on: transmit %1; receive %2</source>
+        <translation>SPLIT オン: 送信 %1、受信 %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>Between the changes said together, as a screen reader says them.</extracomment>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>SPLIT off: %1</source>
+        <translation>SPLIT オフ: %1</translation>
+    </message>
+    <message>
+        <source>No state from the Merax</source>
+        <translation>Merax の状態は不明</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>Cancel</source>
-        <translation>取消</translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -404,7 +442,7 @@
     </message>
     <message>
         <source>Station:</source>
-        <translation>局名:</translation>
+        <translation>ステーション名:</translation>
     </message>
     <message>
         <source>any station</source>
@@ -523,7 +561,7 @@
     </message>
     <message>
         <source>PORT:</source>
-        <translation>Port:</translation>
+        <translation>ポート:</translation>
     </message>
     <message>
         <source>Directly use IP</source>
@@ -541,6 +579,10 @@
         <source>The port must be a number from 1 to 65535.</source>
         <translation>ポートには 1 から 65535 までの数値を入力してください。</translation>
     </message>
+    <message>
+        <source>Merax LAN Settings</source>
+        <translation>Merax LAN 設定</translation>
+    </message>
 </context>
 <context>
     <name>labels</name>
@@ -553,124 +595,17 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Ant 1</source>
-        <translation>Ant 1</translation>
-    </message>
-    <message>
-        <source>Ant 2</source>
-        <translation>Ant 2</translation>
-    </message>
-    <message>
-        <source>Ant 3</source>
-        <translation>Ant 3</translation>
-    </message>
-    <message>
-        <source>Ant 4</source>
-        <translation>Ant 4</translation>
-    </message>
-    <message>
-        <source>Ant 5</source>
-        <translation>Ant 5</translation>
-    </message>
-    <message>
-        <source>Ant 6</source>
-        <translation>Ant 6</translation>
-    </message>
-    <message>
-        <source>Ant 7</source>
-        <translation>Ant 7</translation>
-    </message>
-    <message>
-        <source>Ant 8</source>
-        <translation>Ant 8</translation>
-    </message>
-    <message>
-        <source>Ant 9</source>
-        <translation>Ant 9</translation>
-    </message>
-    <message>
-        <source>Ant 10</source>
-        <translation>Ant 10</translation>
-    </message>
-    <message>
-        <source>Ant 11</source>
-        <translation>Ant 11</translation>
-    </message>
-    <message>
-        <source>Ant 12</source>
-        <translation>Ant 12</translation>
-    </message>
-    <message>
-        <source> GPI 1</source>
-        <translation> GPI 1</translation>
-    </message>
-    <message>
-        <source> GPI 2</source>
-        <translation> GPI 2</translation>
-    </message>
-    <message>
-        <source> GPI 3</source>
-        <translation> GPI 3</translation>
-    </message>
-    <message>
-        <source> GPI 4</source>
-        <translation> GPI 4</translation>
-    </message>
-    <message>
-        <source> GPI 5</source>
-        <translation> GPI 5</translation>
-    </message>
-    <message>
-        <source> GPI 6</source>
-        <translation> GPI 6</translation>
-    </message>
-    <message>
-        <source> GPI 7</source>
-        <translation> GPI 7</translation>
-    </message>
-    <message>
-        <source> GPI 8</source>
-        <translation> GPI 8</translation>
-    </message>
-    <message>
-        <source> GPO 1</source>
-        <translation> GPO 1</translation>
-    </message>
-    <message>
-        <source> GPO 2</source>
-        <translation> GPO 2</translation>
-    </message>
-    <message>
-        <source> GPO 3</source>
-        <translation> GPO 3</translation>
-    </message>
-    <message>
-        <source> GPO 4</source>
-        <translation> GPO 4</translation>
-    </message>
-    <message>
-        <source> GPO 5</source>
-        <translation> GPO 5</translation>
-    </message>
-    <message>
-        <source> GPO 6</source>
-        <translation> GPO 6</translation>
-    </message>
-    <message>
-        <source> GPO 7</source>
-        <translation> GPO 7</translation>
-    </message>
-    <message>
-        <source> GPO 8</source>
-        <translation> GPO 8</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>取消</translation>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1 caption</source>
+        <extracomment>The name a screen reader gives a caption field, &quot;Ant 1 caption&quot;.</extracomment>
+        <translation>%1 のラベル</translation>
     </message>
 </context>
 <context>
@@ -680,248 +615,12 @@
         <translation>Zarel リモートコントロール</translation>
     </message>
     <message>
-        <source>   Ant 1</source>
-        <translation>   Ant 1</translation>
-    </message>
-    <message>
-        <source>   Ant 2</source>
-        <translation>   Ant 2</translation>
-    </message>
-    <message>
-        <source>   Ant 3</source>
-        <translation>   Ant 3</translation>
-    </message>
-    <message>
-        <source>   Ant 4</source>
-        <translation>   Ant 4</translation>
-    </message>
-    <message>
-        <source>   Ant 5</source>
-        <translation>   Ant 5</translation>
-    </message>
-    <message>
-        <source>   Ant 6</source>
-        <translation>   Ant 6</translation>
-    </message>
-    <message>
-        <source>   Ant 7</source>
-        <translation>   Ant 7</translation>
-    </message>
-    <message>
-        <source>   Ant 8</source>
-        <translation>   Ant 8</translation>
-    </message>
-    <message>
-        <source>   Ant 9</source>
-        <translation>   Ant 9</translation>
-    </message>
-    <message>
-        <source>   Ant 10</source>
-        <translation>   Ant 10</translation>
-    </message>
-    <message>
-        <source>   Ant 11</source>
-        <translation>   Ant 11</translation>
-    </message>
-    <message>
-        <source>BUSY</source>
-        <translation>BUSY</translation>
-    </message>
-    <message>
-        <source>   Ant 12</source>
-        <translation>   Ant 12</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax リモコン&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>POWER</source>
-        <translation>POWER</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>SEND</source>
-        <translation>SEND</translation>
-    </message>
-    <message>
-        <source>RELEASE</source>
-        <translation>RELEASE</translation>
-    </message>
-    <message>
-        <source>RT 1</source>
-        <translation>RT 1</translation>
-    </message>
-    <message>
-        <source>RT 2</source>
-        <translation>RT 2</translation>
-    </message>
-    <message>
-        <source>RT 3</source>
-        <translation>RT 3</translation>
-    </message>
-    <message>
-        <source>RT 4</source>
-        <translation>RT 4</translation>
-    </message>
-    <message>
-        <source>RT 5</source>
-        <translation>RT 5</translation>
-    </message>
-    <message>
-        <source>RT 6</source>
-        <translation>RT 6</translation>
-    </message>
-    <message>
-        <source>RT 7</source>
-        <translation>RT 7</translation>
-    </message>
-    <message>
-        <source>RT 8</source>
-        <translation>RT 8</translation>
-    </message>
-    <message>
-        <source>RTX</source>
-        <translation>RTX</translation>
-    </message>
-    <message>
-        <source>RX 1</source>
-        <translation>RX 1</translation>
-    </message>
-    <message>
-        <source>RX 2</source>
-        <translation>RX 2</translation>
-    </message>
-    <message>
-        <source>RX 3</source>
-        <translation>RX 3</translation>
-    </message>
-    <message>
-        <source>RX 4</source>
-        <translation>RX 4</translation>
-    </message>
-    <message>
-        <source>SKYRAIL WF</source>
-        <translation>SKYRAIL WF</translation>
-    </message>
-    <message>
-        <source>GPO 1</source>
-        <translation>GPO 1</translation>
-    </message>
-    <message>
-        <source>GPO 2</source>
-        <translation>GPO 2</translation>
-    </message>
-    <message>
-        <source>GPO 3</source>
-        <translation>GPO 3</translation>
-    </message>
-    <message>
-        <source>GPO 4</source>
-        <translation>GPO 4</translation>
-    </message>
-    <message>
-        <source>GPO 5</source>
-        <translation>GPO 5</translation>
-    </message>
-    <message>
-        <source>GPO 6</source>
-        <translation>GPO 6</translation>
-    </message>
-    <message>
-        <source>GPO 7</source>
-        <translation>GPO 7</translation>
-    </message>
-    <message>
-        <source>GPO 8</source>
-        <translation>GPO 8</translation>
-    </message>
-    <message>
-        <source>GPI 1</source>
-        <translation>GPI 1</translation>
-    </message>
-    <message>
-        <source>GPI 2</source>
-        <translation>GPI 2</translation>
-    </message>
-    <message>
-        <source>GPI 3</source>
-        <translation>GPI 3</translation>
-    </message>
-    <message>
-        <source>GPI 4</source>
-        <translation>GPI 4</translation>
-    </message>
-    <message>
-        <source>GPI 5</source>
-        <translation>GPI 5</translation>
-    </message>
-    <message>
-        <source>GPI 6</source>
-        <translation>GPI 6</translation>
-    </message>
-    <message>
-        <source>GPI 7</source>
-        <translation>GPI 7</translation>
-    </message>
-    <message>
-        <source>GPI 8</source>
-        <translation>GPI 8</translation>
-    </message>
-    <message>
-        <source>Serial Settings</source>
-        <translation>シリアル設定</translation>
-    </message>
-    <message>
-        <source>Rotors Config</source>
-        <translation>ローテーター設定</translation>
-    </message>
-    <message>
-        <source>Split Config</source>
-        <translation>スプリット設定</translation>
-    </message>
-    <message>
-        <source>Super Split Config</source>
-        <translation>スーパースプリット設定</translation>
-    </message>
-    <message>
-        <source>Release ALL</source>
-        <translation>すべて解放</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>有効</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>オフ</translation>
-    </message>
-    <message>
-        <source>Rotors</source>
-        <translation>ローテーター</translation>
-    </message>
-    <message>
-        <source>Split</source>
-        <translation>スプリット</translation>
-    </message>
-    <message>
-        <source>Super Split</source>
-        <translation>スーパースプリット</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>シリアル</translation>
-    </message>
-    <message>
-        <source>LAN</source>
-        <translation>LAN</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -24,7 +24,7 @@
     <name>BandFollowing</name>
     <message>
         <source>Band following ignores %1</source>
-        <translation>O acompanhamento de banda ignora %1</translation>
+        <translation>O seleção automática por banda ignora %1</translation>
     </message>
     <message>
         <source> · PTT unknown</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Band following paused while split is on</source>
-        <translation>Acompanhamento de banda pausado enquanto o split está ativo</translation>
+        <translation>Seleção automática por banda pausada enquanto o split está ativo</translation>
     </message>
     <message>
         <source>Ant %1 not switched: the radio&apos;s source went away while it was transmitting</source>
@@ -72,6 +72,10 @@
     <message>
         <source> · loss %1 %</source>
         <translation> · perda %1 %</translation>
+    </message>
+    <message>
+        <source>Ping: %1</source>
+        <translation>Ping: %1</translation>
     </message>
 </context>
 <context>
@@ -122,7 +126,7 @@
     </message>
     <message>
         <source>Choose the RX position:</source>
-        <translation>Escolha a posição de RX:</translation>
+        <translation>Escolha a antena de recepção:</translation>
     </message>
     <message>
         <source>Split config cancelled!</source>
@@ -168,13 +172,13 @@
         <source>The Merax answers from port %1</source>
         <translation>O Merax responde pela porta %1</translation>
     </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Sobre o Qt</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
-    <message>
-        <source>Takes the radio off every antenna</source>
-        <translation>Desconecta o rádio de todas as antenas</translation>
-    </message>
     <message>
         <source>Transmits and receives on two antennas</source>
         <translation>Transmite e recebe em duas antenas</translation>
@@ -214,6 +218,10 @@
     <message>
         <source>The link to the Merax</source>
         <translation>A conexão com o Merax</translation>
+    </message>
+    <message>
+        <source>Takes the radio off its antenna; in split, off the receive antenna only</source>
+        <translation>Desconecta o rádio da sua antena; em split, apenas da antena de recepção</translation>
     </message>
 </context>
 <context>
@@ -270,12 +278,42 @@
         <source>waits for the end of the transmission</source>
         <translation>aguarda o fim da transmissão</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a key&apos;s name, as a screen reader says it (&quot;Ant 4, 20M YAGI&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>no antenna</source>
+        <translation>nenhuma antena</translation>
+    </message>
+    <message>
+        <source>No antenna</source>
+        <translation>Nenhuma antena</translation>
+    </message>
+    <message>
+        <source>SPLIT on: transmit %1; receive %2</source>
+        <translation>SPLIT ligado: transmissão %1; recepção %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>Between the changes said together, as a screen reader says them.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>SPLIT off: %1</source>
+        <translation>SPLIT desligado: %1</translation>
+    </message>
+    <message>
+        <source>No state from the Merax</source>
+        <translation>Nenhum estado do Merax</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>Cancel</source>
-        <translation>Anular</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -353,7 +391,7 @@
     </message>
     <message>
         <source>Copyright © 2019 Zarel Radio Systems. All rights reserved.</source>
-        <translation>Copyright © 2019 Zarel Radio Systems. Direitos reservados.</translation>
+        <translation>Copyright © 2019 Zarel Radio Systems. Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>www.zarel-radio.example</source>
@@ -364,7 +402,7 @@
     <name>bandFollow</name>
     <message>
         <source>Band Following</source>
-        <translation>Acompanhamento de banda</translation>
+        <translation>Seleção automática por banda</translation>
     </message>
     <message>
         <source>Radio</source>
@@ -480,7 +518,7 @@
     </message>
     <message>
         <source>1.25 m</source>
-        <translation>1.25 m</translation>
+        <translation>1,25 m</translation>
     </message>
     <message>
         <source>70 cm</source>
@@ -496,7 +534,7 @@
     </message>
     <message>
         <source>Hold my own switching while transmitting</source>
-        <translation>Reter minhas comutações ao transmitir</translation>
+        <translation>Adiar minhas comutações durante a transmissão</translation>
     </message>
     <message>
         <source>Switch only after receiving for</source>
@@ -541,6 +579,10 @@
         <source>The port must be a number from 1 to 65535.</source>
         <translation>A porta deve ser um número de 1 a 65535.</translation>
     </message>
+    <message>
+        <source>Merax LAN Settings</source>
+        <translation>Configurações de LAN do Merax</translation>
+    </message>
 </context>
 <context>
     <name>labels</name>
@@ -553,124 +595,17 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Ant 1</source>
-        <translation>Ant 1</translation>
-    </message>
-    <message>
-        <source>Ant 2</source>
-        <translation>Ant 2</translation>
-    </message>
-    <message>
-        <source>Ant 3</source>
-        <translation>Ant 3</translation>
-    </message>
-    <message>
-        <source>Ant 4</source>
-        <translation>Ant 4</translation>
-    </message>
-    <message>
-        <source>Ant 5</source>
-        <translation>Ant 5</translation>
-    </message>
-    <message>
-        <source>Ant 6</source>
-        <translation>Ant 6</translation>
-    </message>
-    <message>
-        <source>Ant 7</source>
-        <translation>Ant 7</translation>
-    </message>
-    <message>
-        <source>Ant 8</source>
-        <translation>Ant 8</translation>
-    </message>
-    <message>
-        <source>Ant 9</source>
-        <translation>Ant 9</translation>
-    </message>
-    <message>
-        <source>Ant 10</source>
-        <translation>Ant 10</translation>
-    </message>
-    <message>
-        <source>Ant 11</source>
-        <translation>Ant 11</translation>
-    </message>
-    <message>
-        <source>Ant 12</source>
-        <translation>Ant 12</translation>
-    </message>
-    <message>
-        <source> GPI 1</source>
-        <translation> GPI 1</translation>
-    </message>
-    <message>
-        <source> GPI 2</source>
-        <translation> GPI 2</translation>
-    </message>
-    <message>
-        <source> GPI 3</source>
-        <translation> GPI 3</translation>
-    </message>
-    <message>
-        <source> GPI 4</source>
-        <translation> GPI 4</translation>
-    </message>
-    <message>
-        <source> GPI 5</source>
-        <translation> GPI 5</translation>
-    </message>
-    <message>
-        <source> GPI 6</source>
-        <translation> GPI 6</translation>
-    </message>
-    <message>
-        <source> GPI 7</source>
-        <translation> GPI 7</translation>
-    </message>
-    <message>
-        <source> GPI 8</source>
-        <translation> GPI 8</translation>
-    </message>
-    <message>
-        <source> GPO 1</source>
-        <translation> GPO 1</translation>
-    </message>
-    <message>
-        <source> GPO 2</source>
-        <translation> GPO 2</translation>
-    </message>
-    <message>
-        <source> GPO 3</source>
-        <translation> GPO 3</translation>
-    </message>
-    <message>
-        <source> GPO 4</source>
-        <translation> GPO 4</translation>
-    </message>
-    <message>
-        <source> GPO 5</source>
-        <translation> GPO 5</translation>
-    </message>
-    <message>
-        <source> GPO 6</source>
-        <translation> GPO 6</translation>
-    </message>
-    <message>
-        <source> GPO 7</source>
-        <translation> GPO 7</translation>
-    </message>
-    <message>
-        <source> GPO 8</source>
-        <translation> GPO 8</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Anular</translation>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 caption</source>
+        <extracomment>The name a screen reader gives a caption field, &quot;Ant 1 caption&quot;.</extracomment>
+        <translation>Rótulo de %1</translation>
     </message>
 </context>
 <context>
@@ -680,248 +615,12 @@
         <translation>Controle remoto Zarel</translation>
     </message>
     <message>
-        <source>   Ant 1</source>
-        <translation>   Ant 1</translation>
-    </message>
-    <message>
-        <source>   Ant 2</source>
-        <translation>   Ant 2</translation>
-    </message>
-    <message>
-        <source>   Ant 3</source>
-        <translation>   Ant 3</translation>
-    </message>
-    <message>
-        <source>   Ant 4</source>
-        <translation>   Ant 4</translation>
-    </message>
-    <message>
-        <source>   Ant 5</source>
-        <translation>   Ant 5</translation>
-    </message>
-    <message>
-        <source>   Ant 6</source>
-        <translation>   Ant 6</translation>
-    </message>
-    <message>
-        <source>   Ant 7</source>
-        <translation>   Ant 7</translation>
-    </message>
-    <message>
-        <source>   Ant 8</source>
-        <translation>   Ant 8</translation>
-    </message>
-    <message>
-        <source>   Ant 9</source>
-        <translation>   Ant 9</translation>
-    </message>
-    <message>
-        <source>   Ant 10</source>
-        <translation>   Ant 10</translation>
-    </message>
-    <message>
-        <source>   Ant 11</source>
-        <translation>   Ant 11</translation>
-    </message>
-    <message>
-        <source>BUSY</source>
-        <translation>BUSY</translation>
-    </message>
-    <message>
-        <source>   Ant 12</source>
-        <translation>   Ant 12</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Zarel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Merax Remote Control&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;Controle remoto Merax&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>POWER</source>
-        <translation>POWER</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>SEND</source>
-        <translation>SEND</translation>
-    </message>
-    <message>
-        <source>RELEASE</source>
-        <translation>RELEASE</translation>
-    </message>
-    <message>
-        <source>RT 1</source>
-        <translation>RT 1</translation>
-    </message>
-    <message>
-        <source>RT 2</source>
-        <translation>RT 2</translation>
-    </message>
-    <message>
-        <source>RT 3</source>
-        <translation>RT 3</translation>
-    </message>
-    <message>
-        <source>RT 4</source>
-        <translation>RT 4</translation>
-    </message>
-    <message>
-        <source>RT 5</source>
-        <translation>RT 5</translation>
-    </message>
-    <message>
-        <source>RT 6</source>
-        <translation>RT 6</translation>
-    </message>
-    <message>
-        <source>RT 7</source>
-        <translation>RT 7</translation>
-    </message>
-    <message>
-        <source>RT 8</source>
-        <translation>RT 8</translation>
-    </message>
-    <message>
-        <source>RTX</source>
-        <translation>RTX</translation>
-    </message>
-    <message>
-        <source>RX 1</source>
-        <translation>RX 1</translation>
-    </message>
-    <message>
-        <source>RX 2</source>
-        <translation>RX 2</translation>
-    </message>
-    <message>
-        <source>RX 3</source>
-        <translation>RX 3</translation>
-    </message>
-    <message>
-        <source>RX 4</source>
-        <translation>RX 4</translation>
-    </message>
-    <message>
-        <source>SKYRAIL WF</source>
-        <translation>SKYRAIL WF</translation>
-    </message>
-    <message>
-        <source>GPO 1</source>
-        <translation>GPO 1</translation>
-    </message>
-    <message>
-        <source>GPO 2</source>
-        <translation>GPO 2</translation>
-    </message>
-    <message>
-        <source>GPO 3</source>
-        <translation>GPO 3</translation>
-    </message>
-    <message>
-        <source>GPO 4</source>
-        <translation>GPO 4</translation>
-    </message>
-    <message>
-        <source>GPO 5</source>
-        <translation>GPO 5</translation>
-    </message>
-    <message>
-        <source>GPO 6</source>
-        <translation>GPO 6</translation>
-    </message>
-    <message>
-        <source>GPO 7</source>
-        <translation>GPO 7</translation>
-    </message>
-    <message>
-        <source>GPO 8</source>
-        <translation>GPO 8</translation>
-    </message>
-    <message>
-        <source>GPI 1</source>
-        <translation>GPI 1</translation>
-    </message>
-    <message>
-        <source>GPI 2</source>
-        <translation>GPI 2</translation>
-    </message>
-    <message>
-        <source>GPI 3</source>
-        <translation>GPI 3</translation>
-    </message>
-    <message>
-        <source>GPI 4</source>
-        <translation>GPI 4</translation>
-    </message>
-    <message>
-        <source>GPI 5</source>
-        <translation>GPI 5</translation>
-    </message>
-    <message>
-        <source>GPI 6</source>
-        <translation>GPI 6</translation>
-    </message>
-    <message>
-        <source>GPI 7</source>
-        <translation>GPI 7</translation>
-    </message>
-    <message>
-        <source>GPI 8</source>
-        <translation>GPI 8</translation>
-    </message>
-    <message>
-        <source>Serial Settings</source>
-        <translation>Configurações seriais</translation>
-    </message>
-    <message>
-        <source>Rotors Config</source>
-        <translation>Configuração dos rotores</translation>
-    </message>
-    <message>
-        <source>Split Config</source>
-        <translation>Configuração de split</translation>
-    </message>
-    <message>
-        <source>Super Split Config</source>
-        <translation>Configuração de super split</translation>
-    </message>
-    <message>
-        <source>Release ALL</source>
-        <translation>Liberar TUDO</translation>
-    </message>
-    <message>
-        <source>Enable</source>
-        <translation>Ativar</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Desativar</translation>
-    </message>
-    <message>
-        <source>Rotors</source>
-        <translation>Rotores</translation>
-    </message>
-    <message>
-        <source>Split</source>
-        <translation>Split</translation>
-    </message>
-    <message>
-        <source>Super Split</source>
-        <translation>Super Split</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Serial</translation>
-    </message>
-    <message>
-        <source>LAN</source>
-        <translation>LAN</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -945,7 +644,7 @@
     </message>
     <message>
         <source>&amp;Band Following...</source>
-        <translation>&amp;Acompanhamento de banda...</translation>
+        <translation>&amp;Seleção automática por banda...</translation>
     </message>
     <message>
         <source>About &amp;Qt</source>

@@ -114,16 +114,22 @@ class Orca:
     def expect(self, wanted, what):
         """Waits until Orca says something with `wanted` in it after the mark;
         the mark moves past it."""
-        deadline = time.monotonic() + TIMEOUT
+        if not self.heard(wanted, TIMEOUT):
+            fail("%s: Orca never said %r; it said %r" % (what, wanted, self.said()[self.mark:]))
+        print("PASS: " + what, flush=True)
+
+    def heard(self, wanted, seconds):
+        """Whether Orca says something with `wanted` in it within `seconds`."""
+        deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             lines = self.said()
             for i in range(self.mark, len(lines)):
                 if wanted in lines[i]:
                     self.mark = i + 1
-                    print("PASS: %s: heard %r" % (what, lines[i]), flush=True)
-                    return
+                    print("PASS: heard %r" % lines[i], flush=True)
+                    return True
             time.sleep(0.1)
-        fail("%s: Orca never said %r; it said %r" % (what, wanted, self.said()[self.mark:]))
+        return False
 
     def settle(self, seconds=1.0):
         """Lets Orca finish what it says, then moves the mark to the end."""
@@ -252,6 +258,16 @@ def session(orca, sim, send_file, checking):
     # A switch while the station transmits waits for the end of it.
     open(send_file, "w").close()
     wait_for_line(sim.stdout, "send on")
+    # The state on request tells when the panel knows the station transmits.
+    if checking:
+        for _ in range(10):
+            keys("ctrl+i")
+            if orca.heard("SEND, on", 2.0):
+                break
+        else:
+            fail("the state on request never said SEND, on")
+    else:
+        orca.settle(1)
     keys("F3")
     expect("Ant 3 waits for the end of the transmission", "a switch that waits")
     os.remove(send_file)
@@ -266,6 +282,7 @@ def session(orca, sim, send_file, checking):
 
     keys("ctrl+i")
     expect("Ant 3, 40M DIPOLE. SPLIT, off. SEND, off", "the state on request")
+
 
     keys("alt+f", "l")
     expect("ID", "the Labels dialog")
