@@ -30,8 +30,8 @@ BandFollowConfig config(bool holdManual = false, bool remember = false)
 {
     BandFollowConfig c;
     c.source.kind = RadioSourceSettings::Kind::Rigctld;
-    c.antennas[bandOf(7074000)] = 2;
-    c.antennas[bandOf(14074000)] = 4;
+    c.antennas[bandOf(7074000)] = {2};
+    c.antennas[bandOf(14074000)] = {4};
     c.holdManual = holdManual;
     c.remember = remember;
     return c;
@@ -338,7 +338,7 @@ void TestBandFollow::settingsRead()
     QTEST(int(c.source.rigPort), "rigPort");
     QTEST(c.source.loggerRadio, "loggerRadio");
     QTEST(c.holdManual, "holdManual");
-    QTEST(c.antennas[bandOf(14074000)], "antenna20m");
+    QTEST(c.antennas[bandOf(14074000)].value(0, 0), "antenna20m");
     QTEST(read.ignored, "ignored");
     QTEST(c.source.loggerHost, "loggerHost");
     QCOMPARE(c.source.rigHost, QStringLiteral("127.0.0.1"));
@@ -349,7 +349,7 @@ void TestBandFollow::settingsWriteOnlyWhatChanged()
     BandFollowConfig changed;
     QVERIFY(bandfollowsettings::changes(changed, changed).isEmpty());
     changed.source.kind = RadioSourceSettings::Kind::Logger;
-    changed.antennas[bandOf(435000000)] = 7;
+    changed.antennas[bandOf(435000000)] = {7};
     const QVector<QPair<QString, QString>> expected {
         {"BandFollow/Source", "logger"}, {"BandFollow/LoggerHost", ""}, {"BandFollow/70cm", "7"}};
     QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed), expected);
@@ -422,7 +422,7 @@ void TestBandFollow::lastWantedAntennaWins()
     QCOMPARE(step.antenna, ant2);
     // The operator names another antenna for the band meanwhile: that one.
     BandFollowConfig edited = f.config();
-    edited.antennas[bandOf(7074000)] = 6;
+    edited.antennas[bandOf(7074000)] = {6};
     f.setConfig(edited);
     QCOMPARE(f.next(linkUp()).antenna, ant6);
     // A band naming no antenna takes back what the band before wanted.
@@ -569,25 +569,27 @@ void TestBandFollow::rememberHandPicks()
     f.pressed(ant6);
     // The band is the next reading's: the one at hand may predate a QSY.
     QVERIFY(f.rememberPending());
-    QCOMPARE(f.config().antennas[bandOf(14074000)], 4);
+    QCOMPARE(f.config().antennas[bandOf(14074000)], AntennaList {4});
     tune(f, 14074000);
-    QCOMPARE(f.config().antennas[bandOf(14074000)], 6);
+    QCOMPARE(f.config().antennas[bandOf(14074000)], (AntennaList {6, 4}));
     // Moved to 40 m and pressed at once, before the radio said so.
     f.pressed(ant1);
     tune(f, 7074000);
-    QCOMPARE(f.config().antennas[bandOf(7074000)], 1);
-    QCOMPARE(f.config().antennas[bandOf(14074000)], 6);
+    QCOMPARE(f.config().antennas[bandOf(7074000)], (AntennaList {1, 2}));
+    QCOMPARE(f.config().antennas[bandOf(14074000)], (AntennaList {6, 4}));
     // A press held under power is remembered too; with no reading after
     // it, for the band at hand; outside the bands nothing.
     f.setDeviceSending(true);
     QVERIFY(f.holdsPress(ant2, linkUp(ant1)));
     f.settleRemembered();
-    QCOMPARE(f.config().antennas[bandOf(7074000)], 2);
+    QCOMPARE(f.config().antennas[bandOf(7074000)], (AntennaList {2, 1}));
     tune(f, 14500000);
     f.pressed(ant1);
     tune(f, 14500000);
     QVERIFY(!f.rememberPending());
-    QCOMPARE(std::count(f.config().antennas.begin(), f.config().antennas.end(), 0), bandplan::BandCount - 2);
+    QCOMPARE(std::count_if(f.config().antennas.begin(), f.config().antennas.end(),
+                           [](const AntennaList& antennas) { return antennas.isEmpty(); }),
+             bandplan::BandCount - 2);
 }
 
 QTEST_GUILESS_MAIN(TestBandFollow)
