@@ -3,6 +3,8 @@
 #include "app/settingskeys.h"
 #include "connection/radioinfo.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <utility>
 
@@ -191,14 +193,16 @@ QString modeText(RadioMode mode)
 
 std::optional<BandSegment> segmentFrom(const QString& text)
 {
-    QStringList words = wordsOf(text);
-    if (words.isEmpty()) {
+    // The range first, blanks around its dash allowed: "3570 - 3590".
+    static const QRegularExpression rangeFormat(QStringLiteral("^\\s*([0-9.]+)\\s*-\\s*([0-9.]+)(\\s|$)"));
+    const QRegularExpressionMatch range = rangeFormat.match(text);
+    if (!range.hasMatch()) {
         return std::nullopt;
     }
+    QStringList words = wordsOf(text.mid(range.capturedEnd(2)));
     BandSegment segment;
-    const QStringList range = words.takeFirst().split(QLatin1Char('-'));
-    const std::optional<qint64> low = range.size() == 2 ? kilohertzFrom(range.at(0)) : std::nullopt;
-    const std::optional<qint64> high = range.size() == 2 ? kilohertzFrom(range.at(1)) : std::nullopt;
+    const std::optional<qint64> low = kilohertzFrom(range.captured(1));
+    const std::optional<qint64> high = kilohertzFrom(range.captured(2));
     // Inside one band, or it could never be told which band it serves.
     if (!low || !high || *low > *high || !bandplan::bandAt(*low) || bandplan::bandAt(*low) != bandplan::bandAt(*high)) {
         return std::nullopt;
