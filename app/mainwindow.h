@@ -194,6 +194,7 @@ private Q_SLOTS:
     void on_actionLabels_triggered();
     void on_actionLAN_Settings_triggered();
     void on_actionBand_Following_triggered();
+    void on_actionNext_Antenna_triggered();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -31,4 +31,9 @@ QString bandfollow::band(int index)
     return QStringLiteral("BandFollow/") + bandplan::band(index).key;
 }
 
+QString bandfollow::segment(int index)
+{
+    return QStringLiteral("BandFollow/Segment") + QString::number(index + 1);
+}
+
 } // namespace settingskey

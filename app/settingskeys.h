@@ -53,8 +53,11 @@ constexpr QLatin1String LoggerStation("BandFollow/LoggerStation"); // empty: any
 constexpr QLatin1String Remember("BandFollow/Remember"); // true or false
 constexpr QLatin1String HoldManual("BandFollow/HoldManual"); // true or false
 constexpr QLatin1String TxHangMs("BandFollow/TxHangMs"); // 0..5000
-// The antenna of a band (0 is 2200 m): "BandFollow/2200m" .. "BandFollow/23cm".
+constexpr QLatin1String BusyInterlock("BandFollow/BusyInterlock"); // true or false
+// The antennas and outputs of a band (0 is 2200 m): "BandFollow/2200m" .. "BandFollow/23cm".
 QString band(int index);
+// Band segments, numbered from 1: "BandFollow/Segment1" for index 0.
+QString segment(int index);
 } // namespace bandfollow
 
 } // namespace settingskey

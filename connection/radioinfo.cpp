@@ -54,6 +54,28 @@ std::optional<bool> flagFromText(const QString& text)
     return std::nullopt;
 }
 
+RadioMode radioModeFromText(const QString& text)
+{
+    const QString t = text.trimmed().toUpper();
+    if (t.isEmpty()) {
+        return RadioMode::Unknown;
+    }
+    if (t == QLatin1String("CW") || t == QLatin1String("CWR") || t == QLatin1String("CWN")) {
+        return RadioMode::Cw;
+    }
+    if (t == QLatin1String("USB") || t == QLatin1String("LSB") || t == QLatin1String("SSB")) {
+        return RadioMode::Ssb;
+    }
+    // Hamlib's packet and teletype modes, and the digital modes loggers name.
+    static const char* const data[] = {"PKT", "RTTY", "PSK", "FT", "JT", "MFSK", "OLIVIA", "DIG", "DATA", "DD"};
+    for (const char* prefix : data) {
+        if (t.startsWith(QLatin1String(prefix))) {
+            return RadioMode::Data;
+        }
+    }
+    return RadioMode::Other;
+}
+
 std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
 {
     QXmlStreamReader xml(datagram);
@@ -82,6 +104,8 @@ std::optional<RadioInfo> parseRadioInfo(const QByteArray& datagram)
             info.transmitting = flagFromText(xml.readElementText());
         } else if (name == QLatin1String("IsSplit")) {
             split = flagFromText(xml.readElementText()).value_or(false);
+        } else if (name == QLatin1String("Mode")) {
+            info.mode = radioModeFromText(xml.readElementText());
         } else if (name == QLatin1String("StationName")) {
             info.stationName = xml.readElementText().trimmed();
         } else {

@@ -18,6 +18,10 @@
 // Freq and TXFreq count tens of hertz, in plain decimal ("1407400",
 // "1407400.00"); a document with any other number in them is ignored. Other
 // elements are ignored.
+// The kind of emission, as band segments tell them apart.
+// Unknown: not said or not read; Other: a mode no segment names (AM, FM).
+enum class RadioMode { Unknown, Cw, Ssb, Data, Other };
+
 struct RadioInfo
 {
     int radioNr = 0;
@@ -26,6 +30,7 @@ struct RadioInfo
     std::optional<qint64> txFrequencyHz;
     std::optional<bool> transmitting; // absent when the logger did not say
     QString stationName; // trimmed; empty when the logger did not say
+    RadioMode mode = RadioMode::Unknown; // from Mode
 };
 
 // A RadioInfo document with a radio number; any other text, broken XML, a
@@ -43,6 +48,10 @@ constexpr qint64 radioMaxHz = Q_INT64_C(300000000000);
 // unit. Signs, exponents, a second point and anything above radioMaxHz give
 // none; 0 is 0 (a program's "no radio").
 std::optional<qint64> frequencyFromText(const QString& text, qint64 unitHz);
+
+// A mode as rigctld ("PKTUSB", "CWR") and loggers ("FT8", "LSB") name it;
+// empty text is Unknown, AM, FM and names not known are Other.
+RadioMode radioModeFromText(const QString& text);
 
 // A yes/no as loggers and hand-edited files write it: true, false (any
 // case), 1 or 0; anything else is none.

@@ -51,19 +51,21 @@ RadioSource::RadioSource(QObject* parent)
     , logger(this)
     , loggerSilence(this)
 {
-    connect(&rig, &RigctldClient::reading, this, [this](qint64 hz, bool transmitting, bool pttKnown, qint64 txHz) {
-        RadioReading reading;
-        if (hz > 0) {
-            reading.frequencyHz = hz;
-        }
-        if (txHz > 0) {
-            reading.txFrequencyHz = txHz;
-        }
-        reading.transmitting = transmitting;
-        reading.pttKnown = pttKnown;
-        take(reading);
-        Q_EMIT polled();
-    });
+    connect(&rig, &RigctldClient::reading, this,
+            [this](qint64 hz, bool transmitting, bool pttKnown, qint64 txHz, const QString& mode) {
+                RadioReading reading;
+                reading.mode = radioModeFromText(mode);
+                if (hz > 0) {
+                    reading.frequencyHz = hz;
+                }
+                if (txHz > 0) {
+                    reading.txFrequencyHz = txHz;
+                }
+                reading.transmitting = transmitting;
+                reading.pttKnown = pttKnown;
+                take(reading);
+                Q_EMIT polled();
+            });
     loggerSilence.setSingleShot(true);
     connect(&loggerSilence, &QTimer::timeout, this, &RadioSource::loggersFellSilent);
     connect(&rig, &RigctldClient::stateChanged, this, &RadioSource::rigStateChanged);
@@ -198,7 +200,7 @@ bool RadioSource::hear(const LoggerSender& sender, const RadioInfo& info, qint64
         if (loggers.size() >= maxLoggers) {
             return false;
         }
-        loggers.append({sender, at, {}, {}, {}, false});
+        loggers.append({sender, at, {}, {}, {}, RadioMode::Unknown, false});
         index = loggers.size() - 1;
     }
     LoggerHeard& heard = loggers[index];
@@ -209,6 +211,7 @@ bool RadioSource::hear(const LoggerSender& sender, const RadioInfo& info, qint64
     }
     heard.frequencyHz = info.frequencyHz;
     heard.txFrequencyHz = info.txFrequencyHz;
+    heard.mode = info.mode;
     if (!followed) {
         followed = sender;
         heard.named = true;
@@ -236,6 +239,7 @@ void RadioSource::takeLoggers(bool fresh)
         const LoggerHeard& leader = loggers.at(index);
         reading.frequencyHz = leader.frequencyHz;
         reading.txFrequencyHz = leader.txFrequencyHz;
+        reading.mode = leader.mode;
         reading.transmitting = std::any_of(loggers.begin(), loggers.end(),
                                            [](const LoggerHeard& heard) { return heard.transmitting == true; });
         // Another logger's "transmitting" counts even while the one

@@ -10,9 +10,8 @@
 
 #include <optional>
 
+#include "connection/radioinfo.h"
 #include "connection/rigctldclient.h"
-
-struct RadioInfo;
 
 // Where the panel learns the radio's frequency and whether it transmits.
 struct RadioSourceSettings
@@ -42,11 +41,12 @@ struct RadioReading
     // Whether the source can tell transmit from receive at all (a radio
     // whose PTT cannot be read over CAT, a logger that never said).
     bool pttKnown = true;
+    RadioMode mode = RadioMode::Unknown;
 
     bool operator==(const RadioReading& other) const
     {
         return frequencyHz == other.frequencyHz && txFrequencyHz == other.txFrequencyHz &&
-            transmitting == other.transmitting && pttKnown == other.pttKnown;
+            transmitting == other.transmitting && pttKnown == other.pttKnown && mode == other.mode;
     }
     bool operator!=(const RadioReading& other) const { return !(*this == other); }
 };
@@ -112,6 +112,7 @@ private:
         std::optional<bool> transmitting; // the flag it said last
         std::optional<qint64> frequencyHz;
         std::optional<qint64> txFrequencyHz;
+        RadioMode mode = RadioMode::Unknown;
         bool named = false; // in a "two loggers" notice already
     };
 

@@ -92,6 +92,7 @@ void RigctldClient::hangUp()
     ptt.reset();
     pttReadable = false;
     txFrequency.reset();
+    mode.clear();
 }
 
 void RigctldClient::setState(State state)
@@ -168,7 +169,8 @@ void RigctldClient::poll()
     roundBytes = 0;
     frequencyRead = false;
     ptt.reset();
-    ask("+f\n+t\n+s\n", {Question::Frequency, Question::Ptt, Question::Split});
+    mode.clear();
+    ask("+f\n+m\n+t\n+s\n", {Question::Frequency, Question::Mode, Question::Ptt, Question::Split});
     answerTimer.start();
 }
 
@@ -303,6 +305,7 @@ void RigctldClient::matched(const Answer& answer)
 {
     static const QList<QPair<QByteArray, Question>> commands {
         {"get_freq", Question::Frequency},
+        {"get_mode", Question::Mode},
         {"get_ptt", Question::Ptt},
         {"get_split_vfo", Question::Split},
         {"get_split_freq", Question::TxFrequency},
@@ -352,6 +355,10 @@ void RigctldClient::answered(Question question, const Answer* answer)
             }
         }
         break;
+    case Question::Mode:
+        // A radio that cannot tell its mode leaves only mode-less segments.
+        mode = QString::fromLatin1(answer ? answer->value("Mode").value_or("") : QByteArray()).left(16);
+        break;
     case Question::Ptt:
         if (const std::optional<int> value = smallNumber(answer ? answer->value("PTT").value_or("") : QByteArray())) {
             // 0 is receive, any other value a kind of transmit.
@@ -388,5 +395,5 @@ void RigctldClient::roundDone()
     // A radio whose PTT was never readable is taken as receiving, and said
     // to be unknown; one that was readable and now is not may have keyed.
     const bool transmitting = ptt ? *ptt : pttReadable;
-    Q_EMIT reading(frequency.value_or(0), transmitting, pttReadable, txFrequency.value_or(0));
+    Q_EMIT reading(frequency.value_or(0), transmitting, pttReadable, txFrequency.value_or(0), mode);
 }

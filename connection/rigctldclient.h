@@ -18,10 +18,10 @@
 // command it answers and ends with its result code, so no answer can be taken
 // for the next question's:
 //
-//   +f\n+t\n+s\n    get_freq:                 get_ptt:      get_split_vfo:
-//                   Frequency: 14074000       PTT: 1        Split: 1
-//                   RPRT 0                    RPRT 0        TX VFO: VFOB
-//                                                           RPRT 0
+//   +f\n+m\n+t\n+s\n  get_freq:             get_mode:        get_ptt:   get_split_vfo:
+//                     Frequency: 14074000   Mode: USB        PTT: 1     Split: 1
+//                     RPRT 0                Passband: 2400   RPRT 0     TX VFO: VFOB
+//                                           RPRT 0                      RPRT 0
 //   +i\n (split)    get_split_freq:
 //                   TX Frequency: 7074000
 //                   RPRT 0
@@ -80,13 +80,14 @@ Q_SIGNALS:
     // transmit frequency 0 unless the radio is split. pttKnown is false while
     // the PTT has never been readable on this connection; once it has been,
     // a round whose PTT answer is an error or unreadable says transmitting,
-    // since the radio may have keyed meanwhile.
-    void reading(qint64 frequencyHz, bool transmitting, bool pttKnown, qint64 txFrequencyHz);
+    // since the radio may have keyed meanwhile. The mode is rigctld's name
+    // for it ("USB", "PKTUSB"); empty when it cannot be read.
+    void reading(qint64 frequencyHz, bool transmitting, bool pttKnown, qint64 txFrequencyHz, const QString& mode);
     void stateChanged(RigctldClient::State state);
     void troubleChanged(RigctldClient::Trouble trouble);
 
 private:
-    enum class Question { Frequency, Ptt, Split, TxFrequency };
+    enum class Question { Frequency, Mode, Ptt, Split, TxFrequency };
     // One answer as the daemon ended it with "RPRT n".
     struct Answer
     {
@@ -132,6 +133,7 @@ private:
     std::optional<bool> ptt; // read in this round
     bool pttReadable = false; // on this connection
     std::optional<qint64> txFrequency;
+    QString mode; // read in this round
     Trouble troubleNow = Trouble::None;
     QByteArray lastError;
     int retryMs = firstRetryMs;

@@ -1,7 +1,12 @@
 #include "dialogs/bandfollowdialog.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+
+#include <QHeaderView>
 
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
@@ -21,6 +26,19 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     ui->spinTxHangMs->setToolTip(tr("Shorter waits cannot tell a break-in gap from the end of a transmission: "
                                     "%1 ms is the least")
                                      .arg(TransmitGuard::minimumHangMs));
+    // Each field named by its band for screen readers, the label beside it
+    // naming only the band.
+    const auto outputsFormat = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[01-]{0,8}")), this);
+    for (int b = 0; b < bandplan::BandCount; ++b) {
+        const QString band = bandplan::bandLabel(b);
+        ui->bandAntennas[b]->setAccessibleName(tr("%1 antennas").arg(band));
+        ui->bandAntennas[b]->setToolTip(tr("One antenna, or several tried in this order: 4, 9, 2"));
+        ui->bandOutputs[b]->setAccessibleName(tr("%1 outputs").arg(band));
+        ui->bandOutputs[b]->setToolTip(tr("One character per output from GPO 1: 1 on, 0 off, - left alone"));
+        ui->bandOutputs[b]->setValidator(outputsFormat);
+    }
+    ui->tableSegments->horizontalHeader()->setStretchLastSection(true);
+    ui->tableSegments->verticalHeader()->setVisible(false);
     load();
 
     using Radio = QRadioButton;
@@ -42,7 +60,15 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     }
     for (QComboBox* combo : ui->bandAntennas) {
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, &BandFollowDialog::apply);
+        connect(combo->lineEdit(), &QLineEdit::editingFinished, this, &BandFollowDialog::apply);
     }
+    for (QLineEdit* edit : ui->bandOutputs) {
+        connect(edit, &QLineEdit::editingFinished, this, &BandFollowDialog::apply);
+    }
+    connect(ui->tableSegments, &QTableWidget::cellChanged, this, &BandFollowDialog::apply);
+    connect(ui->buttonAddSegment, &QPushButton::clicked, this, &BandFollowDialog::addSegment);
+    connect(ui->buttonRemoveSegment, &QPushButton::clicked, this, &BandFollowDialog::removeSegment);
+    connect(ui->checkBusyInterlock, &QCheckBox::toggled, this, &BandFollowDialog::apply);
     connect(ui->checkRemember, &QCheckBox::toggled, this, &BandFollowDialog::apply);
     connect(ui->checkHoldManual, &QCheckBox::toggled, this, &BandFollowDialog::apply);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -73,10 +99,25 @@ void BandFollowDialog::load()
     ui->spinTxHangMs->setValue(c.txHangMs);
     ui->checkRemember->setChecked(c.remember);
     ui->checkHoldManual->setChecked(c.holdManual);
+    ui->checkBusyInterlock->setChecked(c.busyInterlock);
 
     showAntennaNames();
     for (int b = 0; b < bandplan::BandCount; ++b) {
-        ui->bandAntennas[b]->setCurrentIndex(c.antennas[std::size_t(b)]);
+        const AntennaList& antennas = c.antennas[std::size_t(b)];
+        QComboBox* combo = ui->bandAntennas[b];
+        // One antenna shows with its caption; a list as typed.
+        if (antennas.size() <= 1) {
+            combo->setCurrentIndex(antennas.value(0, 0));
+        } else {
+            combo->setCurrentIndex(-1);
+            combo->setEditText(bandfollowsettings::antennasText(antennas));
+        }
+        const BandOutputs& outputs = c.outputs[std::size_t(b)];
+        ui->bandOutputs[b]->setText(outputs.isEmpty() ? QString() : bandfollowsettings::outputsText(outputs));
+    }
+    // Rows being typed stay while the usable ones are what is set.
+    if (tableSegments() != c.segments) {
+        showSegments(c.segments);
     }
     enableSourceFields();
     loading = false;
@@ -141,10 +182,29 @@ void BandFollowDialog::apply()
     c.source.loggerRadio = ui->spinLoggerRadio->value();
     c.remember = ui->checkRemember->isChecked();
     c.holdManual = ui->checkHoldManual->isChecked();
+    c.busyInterlock = ui->checkBusyInterlock->isChecked();
+    bool shownAgain = false;
     for (int b = 0; b < bandplan::BandCount; ++b) {
-        c.antennas[std::size_t(b)] = qMax(0, ui->bandAntennas[b]->currentIndex());
+        const QComboBox* combo = ui->bandAntennas[b];
+        const int item = combo->findText(combo->currentText());
+        const std::optional<AntennaList> typed = item >= 0
+            ? std::optional<AntennaList>(item == 0 ? AntennaList() : AntennaList {item})
+            : bandfollowsettings::antennasFrom(combo->currentText());
+        // What cannot be used is shown back as it stands.
+        shownAgain = shownAgain || !typed;
+        c.antennas[std::size_t(b)] = typed.value_or(c.antennas[std::size_t(b)]);
+        const QString pattern = ui->bandOutputs[b]->text().leftJustified(8, QLatin1Char('-'));
+        c.outputs[std::size_t(b)] = bandfollowsettings::outputsFrom(pattern).value_or(BandOutputs());
     }
+    int unusable = 0;
+    c.segments = tableSegments(&unusable);
+    ui->labelSegmentProblem->setText(unusable > 0 ? tr("Row %1 is not used yet").arg(unusable) : QString());
     enableSourceFields();
+    if (shownAgain) {
+        following->setConfig(c);
+        load();
+        return;
+    }
     if (c != following->config()) {
         following->setConfig(c);
     }
@@ -170,4 +230,77 @@ void BandFollowDialog::enableSourceFields()
     ui->spinLoggerRadio->setEnabled(logger);
     ui->lineEditLoggerHost->setEnabled(logger);
     ui->lineEditLoggerStation->setEnabled(logger);
+}
+
+namespace {
+
+enum Column { From, To, Mode, Antennas, Outputs, Columns };
+
+} // namespace
+
+void BandFollowDialog::showSegments(const QVector<BandSegment>& segments)
+{
+    const bool wasLoading = loading;
+    loading = true;
+    QTableWidget* table = ui->tableSegments;
+    table->setRowCount(segments.size());
+    for (int row = 0; row < segments.size(); ++row) {
+        const BandSegment& s = segments.at(row);
+        const QString texts[Columns] = {
+            bandfollowsettings::kilohertzText(s.lowHz),
+            bandfollowsettings::kilohertzText(s.highHz),
+            bandfollowsettings::modeText(s.mode),
+            s.antennas.isEmpty() ? QString() : bandfollowsettings::antennasText(s.antennas),
+            s.outputs.isEmpty() ? QString() : bandfollowsettings::outputsText(s.outputs),
+        };
+        for (int column = 0; column < Columns; ++column) {
+            table->setItem(row, column, new QTableWidgetItem(texts[column]));
+        }
+    }
+    loading = wasLoading;
+}
+
+QVector<BandSegment> BandFollowDialog::tableSegments(int* unusableRow) const
+{
+    QVector<BandSegment> segments;
+    const QTableWidget* table = ui->tableSegments;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const auto cell = [&](int column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            return item ? item->text().trimmed() : QString();
+        };
+        // The file's own form, so the table and the file accept the same.
+        const QString text = cell(From) + QLatin1Char('-') + cell(To) + QLatin1Char(' ') + cell(Mode) +
+            QLatin1Char(' ') + cell(Antennas) + QLatin1Char(' ') + cell(Outputs);
+        if (const std::optional<BandSegment> segment = bandfollowsettings::segmentFrom(text)) {
+            segments.append(*segment);
+        } else if (unusableRow && *unusableRow == 0) {
+            *unusableRow = row + 1;
+        }
+    }
+    return segments;
+}
+
+void BandFollowDialog::addSegment()
+{
+    QTableWidget* table = ui->tableSegments;
+    const int row = table->rowCount();
+    loading = true;
+    table->insertRow(row);
+    for (int column = 0; column < Columns; ++column) {
+        table->setItem(row, column, new QTableWidgetItem());
+    }
+    loading = false;
+    table->setFocus();
+    table->setCurrentCell(row, From);
+    table->editItem(table->item(row, From));
+}
+
+void BandFollowDialog::removeSegment()
+{
+    QTableWidget* table = ui->tableSegments;
+    if (table->currentRow() >= 0) {
+        table->removeRow(table->currentRow());
+        apply();
+    }
 }

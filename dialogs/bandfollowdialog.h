@@ -2,12 +2,17 @@
 #define ZAREL_BANDFOLLOWDIALOG_H
 
 #include <QDialog>
+#include <QVector>
+
+#include <optional>
+
+struct BandSegment;
 
 class BandFollowForm;
 class BandFollowing;
 
-// Where the operator sets band following: the radio's source, an antenna per
-// band and the two options. Modeless; every change applies at once, and a
+// Where the operator sets band following: the radio's source, the antennas
+// and outputs per band, the segments and the options. Modeless; every change applies at once, and a
 // band the panel remembers meanwhile shows up here.
 class BandFollowDialog : public QDialog
 {
@@ -30,6 +35,12 @@ private:
     // Hands what the dialog shows to the window.
     void apply();
     void enableSourceFields();
+    // The segment table: rows from the setting, and the usable rows back
+    // (unusableRow: the first row that is not, 0 for none).
+    void showSegments(const QVector<BandSegment>& segments);
+    QVector<BandSegment> tableSegments(int* unusableRow = nullptr) const;
+    void addSegment();
+    void removeSegment();
 
     BandFollowForm* ui;
     BandFollowing* following;

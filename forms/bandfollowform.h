@@ -17,6 +17,8 @@ public:
 
     // combo2200m .. combo23cm, in band order.
     QComboBox* bandAntennas[bandplan::BandCount] = {};
+    // outputs2200m .. outputs23cm, in band order.
+    QLineEdit* bandOutputs[bandplan::BandCount] = {};
 };
 
 #endif // ZAREL_BANDFOLLOWFORM_H

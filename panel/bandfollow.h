@@ -14,6 +14,33 @@
 #include "link/transmitguard.h"
 #include "panel/bandplan.h"
 
+// A band's antennas in the order they are tried, 1..12; empty: none.
+using AntennaList = QVector<int>;
+
+// The outputs a band sets: GPO i+1 is named when bit i of mask is set, and
+// then on when bit i of on is set too. Outputs not named are left alone.
+struct BandOutputs
+{
+    quint8 mask = 0;
+    quint8 on = 0;
+    bool isEmpty() const { return mask == 0; }
+    bool operator==(const BandOutputs& o) const { return mask == o.mask && on == o.on; }
+    bool operator!=(const BandOutputs& o) const { return !(*this == o); }
+};
+
+// Part of a band, by frequency and optionally by mode, with antennas and
+// outputs of its own; what it leaves empty is its band's.
+struct BandSegment
+{
+    qint64 lowHz = 0; // edges included
+    qint64 highHz = 0;
+    RadioMode mode = RadioMode::Unknown; // Unknown: any mode
+    AntennaList antennas;
+    BandOutputs outputs;
+    bool operator==(const BandSegment& o) const;
+    bool operator!=(const BandSegment& o) const { return !(*this == o); }
+};
+
 // What the operator set for band following.
 struct BandFollowConfig
 {
@@ -22,7 +49,12 @@ struct BandFollowConfig
     bool holdManual = false; // the operator's own keys wait for the end of a transmission too
     // How long every transmit signal must have said receive before a switch.
     int txHangMs = TransmitGuard::defaultHangMs;
-    std::array<int, bandplan::BandCount> antennas {}; // per band: 1..12, 0 none
+    std::array<AntennaList, bandplan::BandCount> antennas {};
+    std::array<BandOutputs, bandplan::BandCount> outputs {};
+    // In the order the operator gave them: the first that fits wins.
+    QVector<BandSegment> segments;
+    // A key onto an antenna in use elsewhere asks to be pressed again.
+    bool busyInterlock = false;
 
     bool operator==(const BandFollowConfig& other) const;
     bool operator!=(const BandFollowConfig& other) const { return !(*this == other); }
@@ -44,6 +76,23 @@ struct Read
     QStringList ignoredKeys; // the same, as keys with their group
 };
 Read read(const std::function<std::optional<QString>(const QString& key)>& lookup);
+
+// How the file writes them, and back; none for text that is no such thing.
+// Antennas: "4, 9, 2", "0" for none. Outputs: one character per GPO from
+// GPO 1, 1 on, 0 off, - left alone: "1-0-----". A band's value is its
+// antennas, then its outputs if any: "4, 9, 2 1-0-----". A segment's is its
+// range in kHz, its mode if any (CW, SSB, DATA), its antennas and outputs:
+// "3500-3600 CW 2, 5", "14070-14099 DATA 0 --1-----". A segment must lie
+// inside one band.
+std::optional<AntennaList> antennasFrom(const QString& text);
+std::optional<BandOutputs> outputsFrom(const QString& text);
+QString antennasText(const AntennaList& antennas);
+QString outputsText(const BandOutputs& outputs);
+std::optional<BandSegment> segmentFrom(const QString& text);
+QString segmentText(const BandSegment& segment);
+QString modeText(RadioMode mode); // "CW"; empty for Unknown
+QString kilohertzText(qint64 hz); // "3500", "3573.5"
+constexpr int MaxSegments = 32;
 
 // The keys (with their group) and values to write to go from one setting to
 // the other; unchanged keys are left out, so a file the operator never set
@@ -68,6 +117,7 @@ public:
         // The transmit guard is open: the station has received for the
         // hang time. Switches wait for it, not for the signals to drop.
         bool receiving = true;
+        quint16 busy = 0; // bit i: Ant i+1 is in use elsewhere
     };
     enum class Action {
         None,
@@ -77,11 +127,14 @@ public:
         Dropped, // antenna was waiting when the radio's source went away: not switched
         Restore, // the device came back without an antenna: select the band's again
         NoAntenna, // the device reports no antenna the panel asked for (said once)
+        AllBusy, // every antenna of the band is in use elsewhere (said once per band entry)
     };
     struct Step
     {
         Action action = Action::None;
         int antenna = -1;
+        // Outputs to set now, with the switch or alone; empty: none.
+        BandOutputs outputs;
     };
 
     const BandFollowConfig& config() const { return cfg; }
@@ -95,6 +148,21 @@ public:
     std::optional<int> heldAntenna() const { return held; }
     // The band last entered (bandplan's index).
     std::optional<int> currentBand() const { return followedBand; }
+    // The antennas of the band (or segment) last entered.
+    AntennaList currentAntennas() const;
+    // Band outputs wait for the station to receive.
+    bool outputsWaiting() const { return outputsDue; }
+    // The band's antennas are all in use elsewhere: it follows when one frees.
+    bool waitingForFree() const { return allBusyTold; }
+
+    // The next antenna of the band's list after the selected one that is
+    // not in use elsewhere; it is switched by next() like a band's.
+    enum class Stepped { Ok, NoList, NoneFree };
+    Stepped stepNext(const Situation& situation);
+    // With the busy interlock, a key onto an antenna in use elsewhere goes
+    // only when pressed again within interlockMs; false: tell the operator.
+    static constexpr int interlockMs = 2000;
+    bool busyPressGoes(int antenna, const Situation& situation, qint64 now);
 
     // Following starts again (after Connect, when split ends, when the
     // device answers again after a silence): the band's antenna is selected
@@ -123,6 +191,20 @@ public:
     Step next(const Situation& situation);
 
 private:
+    // A band, and the segment of it that applies (-1: none).
+    struct Place
+    {
+        int band = -1;
+        int segment = -1;
+        bool operator==(const Place& o) const { return band == o.band && segment == o.segment; }
+        bool operator!=(const Place& o) const { return !(*this == o); }
+    };
+    Place placeAt(qint64 hz, RadioMode mode) const;
+    const AntennaList& antennasOf(const Place& place) const;
+    AntennaList& antennasOf(const Place& place);
+    BandOutputs outputsOf(const Place& place) const;
+    std::optional<int> firstFree(const AntennaList& antennas, const Situation& situation) const;
+    void entered(const Place& place);
     void remember(int antenna);
     void clearHeld();
     // Nothing waiting is switched; next() says which antenna was given up.
@@ -130,7 +212,16 @@ private:
 
     BandFollowConfig cfg;
     std::optional<int> band; // of the latest reading
+    std::optional<Place> place; // of the latest reading
     std::optional<int> followedBand; // the band last entered
+    std::optional<Place> followed; // the band or segment last entered
+    std::optional<qint64> readHz; // the frequency followed, of the latest reading
+    RadioMode readMode = RadioMode::Unknown;
+    std::optional<int> stepped; // chosen by the next-antenna key, not switched yet
+    bool outputsDue = false;
+    bool allBusyTold = false;
+    std::optional<int> interlockAntenna; // pressed once onto a busy antenna
+    qint64 interlockAt = 0;
     bool due = false; // the followed band's antenna is to be selected
     std::optional<int> held;
     bool heldByBand = false;

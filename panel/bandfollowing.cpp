@@ -105,7 +105,10 @@ void BandFollowing::store(const BandFollowConfig& config)
     }
     SettingsStore settings(settingsPath);
     for (const auto& change : changes) {
-        settings.setValue(change.first, change.second);
+        // Antenna lists are written as the file's lists, "20m=4, 9, 2",
+        // not quoted: the way a person would type them.
+        const QStringList parts = change.second.split(QStringLiteral(", "));
+        settings.setValue(change.first, parts.size() > 1 ? QVariant(parts) : QVariant(change.second));
     }
     if (!settings.sync()) {
         Q_EMIT settingsNotSaved();
@@ -151,7 +154,7 @@ void BandFollowing::guardMoved()
     const qint64 openAt = guard.openAt();
     Q_EMIT guardChanged(openAt);
     // A held switch goes when the guard opens, not when the signals drop.
-    if (!follower.heldAntenna() || openAt == TransmitGuard::never) {
+    if ((!follower.heldAntenna() && !follower.outputsWaiting()) || openAt == TransmitGuard::never) {
         guardRelease.stop();
     } else {
         guardRelease.start(static_cast<int>(qBound<qint64>(0, openAt - linkclock::steadyNow(), 60000)));
@@ -219,6 +222,10 @@ void BandFollowing::dropStandingWait()
 
 bool BandFollowing::operatorPicks(int antenna)
 {
+    if (!follower.busyPressGoes(antenna, situation(), linkclock::steadyNow())) {
+        Q_EMIT statusMessage(tr("Ant %1 is in use elsewhere: press again to take it").arg(antenna + 1));
+        return false;
+    }
     dropStandingWait();
     // Keys that set up or move a split pair are not band choices.
     if (situation().splitBusy) {
@@ -245,6 +252,35 @@ void BandFollowing::operatorReleases()
     follower.released();
 }
 
+void BandFollowing::nextAntenna()
+{
+    const std::optional<int> band = follower.currentBand();
+    switch (follower.stepNext(now())) {
+    case BandFollower::Stepped::Ok:
+        dropStandingWait();
+        follow();
+        break;
+    case BandFollower::Stepped::NoList:
+        Q_EMIT statusMessage(band ? tr("%1: no antennas named").arg(bandplan::bandLabel(*band))
+                                  : tr("Next antenna: the radio is on no band"));
+        break;
+    case BandFollower::Stepped::NoneFree:
+        Q_EMIT statusMessage(tr("%1: no other antenna free").arg(bandplan::bandLabel(band.value_or(0))));
+        break;
+    }
+}
+
+QString BandFollowing::allBusyText() const
+{
+    QStringList names;
+    for (int n : follower.currentAntennas()) {
+        names << tr("Ant %1").arg(n);
+    }
+    const QString last = names.takeLast();
+    const QString all = names.isEmpty() ? last : tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
+    return tr("%1: %2 in use elsewhere").arg(bandplan::bandLabel(follower.currentBand().value_or(0)), all);
+}
+
 void BandFollowing::follow()
 {
     const bool wasHeld = follower.heldAntenna().has_value();
@@ -259,9 +295,15 @@ void BandFollowing::follow()
         // The notice that a switch waits stands until the switch is on the wire.
         if (!holdNotice.isEmpty()) {
             standingNotice = std::exchange(holdNotice, QString());
+        } else if (!busyNotice.isEmpty()) {
+            standingNotice = std::exchange(busyNotice, QString());
         }
         awaitedAntenna = standingNotice.isEmpty() ? -1 : step.antenna;
         Q_EMIT switchWanted(step.antenna, wasHeld);
+        break;
+    case BandFollower::Action::AllBusy:
+        busyNotice = allBusyText();
+        Q_EMIT statusMessage(busyNotice);
         break;
     case BandFollower::Action::Hold:
         holdNotice = tr("Ant %1 waits for the end of the transmission").arg(step.antenna + 1);
@@ -285,15 +327,21 @@ void BandFollowing::follow()
     case BandFollower::Action::None:
         break;
     }
+    if (!step.outputs.isEmpty()) {
+        Q_EMIT outputsWanted(step.outputs.mask, step.outputs.on);
+    }
     // Nothing waits any more: the notice must not say otherwise.
     if (!holdNotice.isEmpty() && !follower.heldAntenna()) {
         Q_EMIT statusReplaced(std::exchange(holdNotice, QString()), QString());
+    }
+    if (!busyNotice.isEmpty() && !follower.waitingForFree()) {
+        Q_EMIT statusReplaced(std::exchange(busyNotice, QString()), QString());
     }
     if (heldShown != follower.heldAntenna()) {
         heldShown = follower.heldAntenna();
         guardMoved();
         Q_EMIT heldChanged();
-    } else if (heldShown && !guardRelease.isActive()) {
+    } else if ((heldShown || follower.outputsWaiting()) && !guardRelease.isActive()) {
         guardMoved(); // the timer fired a moment early: armed again
     }
 }

@@ -61,6 +61,9 @@ public:
     void follow();
     // An antenna command is on the wire: a notice that waited for it ends.
     void switchWritten(int antenna);
+    // The next-antenna key: the band's next antenna not in use elsewhere,
+    // switched as band following switches.
+    void nextAntenna();
     // The antenna key (0 is Ant 1) that waits for the end of a transmission.
     std::optional<int> heldAntenna() const { return follower.heldAntenna(); }
 
@@ -69,6 +72,9 @@ Q_SIGNALS:
     // is known to receive; `heldBefore`: it waited for that already.
     void switchWanted(int antenna, bool heldBefore);
     void statusMessage(const QString& text);
+    // Set the outputs named (bit i: GPO i+1) as `on` says, once the station
+    // is known to receive; sent after the antenna switch, if any.
+    void outputsWanted(quint8 mask, quint8 on);
     // The message, if still showing, no longer holds: `replacement` takes
     // its place (empty: none).
     void statusReplaced(const QString& text, const QString& replacement);
@@ -95,6 +101,8 @@ private:
     void store(const BandFollowConfig& config);
     void guardMoved();
     void dropStandingWait();
+    // "20 m: Ant 4 and Ant 9 in use elsewhere"
+    QString allBusyText() const;
     // The window's situation, with the guard's word on whether switching may go.
     Situation now() const;
 
@@ -106,6 +114,7 @@ private:
     BandFollowConfig stored; // as the file holds it
     QStringList unusableKeys; // keys whose values were ignored
     QString holdNotice; // the status text saying a switch waits
+    QString busyNotice; // the status text saying the band's antennas are all in use
     // A notice that stands until the switch to awaitedAntenna is written.
     QString standingNotice;
     int awaitedAntenna = -1;

@@ -21,6 +21,17 @@ QString antennaName(quint8 position)
     return position == noAntenna ? QStringLiteral("RELEASE") : QStringLiteral("Ant %1").arg(position + 1);
 }
 
+// Whether the antenna a command moves to is in use by another station now:
+// nothing sends it there again by itself.
+bool takenElsewhere(const DeviceCommand& command, const DeviceState& state)
+{
+    const int antenna = command.type == 2         ? command.first
+        : command.type == 3 && command.first == 1 ? command.second
+                                                  : -1;
+    const int busy = state.busyMask1to8 | (state.busyMask9to12 & 0x0F) << 8;
+    return antenna >= 0 && antenna < 12 && (busy & (1 << antenna)) != 0;
+}
+
 template<class T>
 bool agrees(const std::optional<T>& wanted, T actual)
 {
@@ -215,11 +226,12 @@ PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::option
         }
         if (it->expectation.agreesWith(reported)) {
             it = pending.erase(it);
-        } else if (it->attempts < maxAttempts && !it->partial) {
+        } else if (it->attempts < maxAttempts && !it->partial && !takenElsewhere(it->command, reported)) {
             ++it->attempts;
             it->writtenSerial = 0;
-            // Sent again on its own, a switch must not land under power.
-            it->command.guarded = switchesAntenna(it->command);
+            // Sent again on its own, a switch must not land under power;
+            // band outputs stay held as they were.
+            it->command.guarded = it->command.guarded || switchesAntenna(it->command);
             it->waiting = it->command.guarded && guardClosed;
             verdicts.resend.append(it->command);
             ++it;

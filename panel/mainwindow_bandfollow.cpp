@@ -9,12 +9,18 @@
 #include "link/threadcom.h"
 #include "panel/bandfollowing.h"
 #include "panel/panelaccess.h"
+#include "panel/switchlogic.h"
 
 void MainWindow::createBandFollowing()
 {
     bandFollowing = new BandFollowing([this] { return bandSituation(); }, this);
     connect(bandFollowing, &BandFollowing::switchWanted, this,
             [this](int antenna, bool heldBefore) { switchTo(static_cast<signed char>(antenna), true, heldBefore); });
+    connect(bandFollowing, &BandFollowing::outputsWanted, this, [this](quint8 mask, quint8 on) {
+        for (const DeviceCommand& command : bandOutputCommands(deviceState, mask, on)) {
+            sendCommand(command);
+        }
+    });
     connect(bandFollowing, &BandFollowing::statusMessage, this, &MainWindow::showStatus);
     connect(bandFollowing, &BandFollowing::statusReplaced, this, &MainWindow::replaceStatus);
     // The held key's look follows the rule.
@@ -69,6 +75,7 @@ BandFollower::Situation MainWindow::bandSituation() const
     s.stateKnown = bandFollowing->deviceKnown();
     s.splitBusy = deviceState.splitActive != 0 || splitConfigPending;
     s.selectedAntenna = deviceState.selectedAntenna < group::Antennas ? deviceState.selectedAntenna : -1;
+    s.busy = static_cast<quint16>(deviceState.busyMask1to8 | (deviceState.busyMask9to12 & 0x0F) << 8);
     return s;
 }
 
@@ -94,4 +101,9 @@ void MainWindow::operatorPicksAntenna(int antenna)
         switchTo(static_cast<signed char>(antenna), bandFollowConfig().holdManual);
         bandFollowing->follow();
     }
+}
+
+void MainWindow::on_actionNext_Antenna_triggered()
+{
+    bandFollowing->nextAntenna();
 }

@@ -39,3 +39,19 @@ DeviceCommand gpoToggleCommand(const DeviceState& state, int index)
     const bool on = (state.gpoStates >> index) & 1u;
     return deviceCommand(4, static_cast<quint8>(index), on ? 0 : 1);
 }
+
+QList<DeviceCommand> bandOutputCommands(const DeviceState& state, quint8 mask, quint8 on)
+{
+    QList<DeviceCommand> commands;
+    for (int i = 0; i < 8; ++i) {
+        const quint8 bit = static_cast<quint8>(1u << i);
+        if ((mask & bit) && (state.gpoStates & bit) != (on & bit)) {
+            DeviceCommand command = deviceCommand(4, static_cast<quint8>(i), (on & bit) ? 1 : 0);
+            // A band relay must not switch under power either.
+            command.guarded = true;
+            command.heldBefore = true;
+            commands.append(command);
+        }
+    }
+    return commands;
+}

@@ -1,6 +1,7 @@
 #ifndef ZAREL_SWITCHLOGIC_H
 #define ZAREL_SWITCHLOGIC_H
 
+#include <QList>
 #include <QtGlobal>
 
 #include "link/command.h"
@@ -24,5 +25,10 @@ SplitClick splitClickAction(const DeviceState& state, bool splitConfigPending);
 
 // A GPO press asks for the opposite of the output's last reported state.
 DeviceCommand gpoToggleCommand(const DeviceState& state, int index);
+
+// A band's outputs (bit i of mask: GPO i+1 named, set on or off as `on`
+// says): one command for each named output `state` does not show so yet,
+// held like a switch until the station receives and shown once written.
+QList<DeviceCommand> bandOutputCommands(const DeviceState& state, quint8 mask, quint8 on);
 
 #endif // ZAREL_SWITCHLOGIC_H

@@ -171,6 +171,11 @@ INI
 else
     sed -i -e "s/^RigPort=.*/RigPort=$rigport/" "$profile"
 fi
+# 80 m CW on the inverted V, 75 m phone on the dipole (the log-periodic
+# when another station has it); a profile from an older demo gets them too.
+if ! grep -q '^Segment1=' "$profile"; then
+    sed -i -e '/^\[BandFollow\]/a Segment1=3500-3600 CW 2\nSegment2=3600-3800 1, 10' "$profile"
+fi
 
 if [ "$headless" = 1 ]; then
     shot="$ROOT/demo-screenshot.png"

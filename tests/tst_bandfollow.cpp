@@ -9,6 +9,7 @@
 #include "connection/radioinfo.h"
 #include "connection/radiosource.h"
 #include "panel/bandfollow.h"
+#include "panel/switchlogic.h"
 #include "wine.h"
 
 Q_DECLARE_METATYPE(BandFollower::Action)
@@ -30,8 +31,8 @@ BandFollowConfig config(bool holdManual = false, bool remember = false)
 {
     BandFollowConfig c;
     c.source.kind = RadioSourceSettings::Kind::Rigctld;
-    c.antennas[bandOf(7074000)] = 2;
-    c.antennas[bandOf(14074000)] = 4;
+    c.antennas[bandOf(7074000)] = {2};
+    c.antennas[bandOf(14074000)] = {4};
     c.holdManual = holdManual;
     c.remember = remember;
     return c;
@@ -78,6 +79,12 @@ private Q_SLOTS:
     void manualHold();
     void splitAndLinkPauseFollowing();
     void rememberHandPicks();
+    void busyAntennasSkipped_data();
+    void busyAntennasSkipped();
+    void segmentsByMode_data();
+    void segmentsByMode();
+    void outputsLeaveOthersAlone_data();
+    void outputsLeaveOthersAlone();
 };
 
 void TestBandFollow::bandPlan_data()
@@ -338,7 +345,7 @@ void TestBandFollow::settingsRead()
     QTEST(int(c.source.rigPort), "rigPort");
     QTEST(c.source.loggerRadio, "loggerRadio");
     QTEST(c.holdManual, "holdManual");
-    QTEST(c.antennas[bandOf(14074000)], "antenna20m");
+    QTEST(c.antennas[bandOf(14074000)].value(0, 0), "antenna20m");
     QTEST(read.ignored, "ignored");
     QTEST(c.source.loggerHost, "loggerHost");
     QCOMPARE(c.source.rigHost, QStringLiteral("127.0.0.1"));
@@ -349,7 +356,7 @@ void TestBandFollow::settingsWriteOnlyWhatChanged()
     BandFollowConfig changed;
     QVERIFY(bandfollowsettings::changes(changed, changed).isEmpty());
     changed.source.kind = RadioSourceSettings::Kind::Logger;
-    changed.antennas[bandOf(435000000)] = 7;
+    changed.antennas[bandOf(435000000)] = {7};
     const QVector<QPair<QString, QString>> expected {
         {"BandFollow/Source", "logger"}, {"BandFollow/LoggerHost", ""}, {"BandFollow/70cm", "7"}};
     QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed), expected);
@@ -422,7 +429,7 @@ void TestBandFollow::lastWantedAntennaWins()
     QCOMPARE(step.antenna, ant2);
     // The operator names another antenna for the band meanwhile: that one.
     BandFollowConfig edited = f.config();
-    edited.antennas[bandOf(7074000)] = 6;
+    edited.antennas[bandOf(7074000)] = {6};
     f.setConfig(edited);
     QCOMPARE(f.next(linkUp()).antenna, ant6);
     // A band naming no antenna takes back what the band before wanted.
@@ -569,25 +576,197 @@ void TestBandFollow::rememberHandPicks()
     f.pressed(ant6);
     // The band is the next reading's: the one at hand may predate a QSY.
     QVERIFY(f.rememberPending());
-    QCOMPARE(f.config().antennas[bandOf(14074000)], 4);
+    QCOMPARE(f.config().antennas[bandOf(14074000)], AntennaList {4});
     tune(f, 14074000);
-    QCOMPARE(f.config().antennas[bandOf(14074000)], 6);
+    QCOMPARE(f.config().antennas[bandOf(14074000)], (AntennaList {6, 4}));
     // Moved to 40 m and pressed at once, before the radio said so.
     f.pressed(ant1);
     tune(f, 7074000);
-    QCOMPARE(f.config().antennas[bandOf(7074000)], 1);
-    QCOMPARE(f.config().antennas[bandOf(14074000)], 6);
+    QCOMPARE(f.config().antennas[bandOf(7074000)], (AntennaList {1, 2}));
+    QCOMPARE(f.config().antennas[bandOf(14074000)], (AntennaList {6, 4}));
     // A press held under power is remembered too; with no reading after
     // it, for the band at hand; outside the bands nothing.
     f.setDeviceSending(true);
     QVERIFY(f.holdsPress(ant2, linkUp(ant1)));
     f.settleRemembered();
-    QCOMPARE(f.config().antennas[bandOf(7074000)], 2);
+    QCOMPARE(f.config().antennas[bandOf(7074000)], (AntennaList {2, 1}));
     tune(f, 14500000);
     f.pressed(ant1);
     tune(f, 14500000);
     QVERIFY(!f.rememberPending());
-    QCOMPARE(std::count(f.config().antennas.begin(), f.config().antennas.end(), 0), bandplan::BandCount - 2);
+    QCOMPARE(std::count_if(f.config().antennas.begin(), f.config().antennas.end(),
+                           [](const AntennaList& antennas) { return antennas.isEmpty(); }),
+             bandplan::BandCount - 2);
+}
+
+namespace {
+
+// "4,9" as the busy bits of a report: bit i is Ant i+1.
+quint16 busyBits(const QString& antennas)
+{
+    quint16 bits = 0;
+    const AntennaList list = bandfollowsettings::antennasFrom(antennas).value_or(AntennaList());
+    for (int n : list) {
+        bits = quint16(bits | (1u << (n - 1)));
+    }
+    return bits;
+}
+
+} // namespace
+
+void TestBandFollow::busyAntennasSkipped_data()
+{
+    QTest::addColumn<QString>("antennas"); // 20 m's list
+    QTest::addColumn<QString>("busy");
+    QTest::addColumn<int>("selected"); // 1..12, 0 none
+    QTest::addColumn<int>("first"); // switched to on entry; 0: none
+    QTest::addColumn<QString>("busyLater"); // then the lamps say this
+    QTest::addColumn<int>("later"); // switched to then; 0: none
+
+    QTest::newRow("first busy: the second") << "4, 9, 2"
+                                            << "4" << 1 << 9 << "4" << 0;
+    QTest::newRow("Ant 12 busy, past the first eight") << "12, 1"
+                                                       << "12" << 3 << 1 << "12" << 0;
+    QTest::newRow("all busy, then one frees") << "4, 9"
+                                              << "4, 9" << 1 << 0 << "4" << 9;
+    QTest::newRow("all busy, the first frees") << "4, 9, 2"
+                                               << "2, 4, 9" << 1 << 0 << "2, 9" << 4;
+    QTest::newRow("busy lamp on the station's own antenna") << "4, 9"
+                                                            << "4, 9" << 9 << 0 << "4, 9" << 0;
+}
+
+// Never onto an antenna another station uses; with none free the antenna
+// stays, said once, and the band follows once one frees.
+void TestBandFollow::busyAntennasSkipped()
+{
+    QFETCH(QString, antennas);
+    QFETCH(int, selected);
+    QFETCH(int, first);
+    QFETCH(int, later);
+    BandFollowConfig c = config();
+    c.antennas[bandOf(14074000)] = *bandfollowsettings::antennasFrom(antennas);
+    BandFollower f;
+    f.setConfig(c);
+    BandFollower::Situation s = linkUp(selected - 1);
+    QFETCH(QString, busy);
+    s.busy = busyBits(busy);
+    tune(f, 14074000);
+    const BandFollower::Step step = f.next(s);
+    const bool allBusy = first == 0 && selected != 9;
+    QCOMPARE(step.action, first > 0 ? Action::Switch : allBusy ? Action::AllBusy : Action::None);
+    if (first > 0) {
+        QCOMPARE(step.antenna, first - 1);
+        s.selectedAntenna = first - 1;
+    }
+    QCOMPARE(f.next(s).action, Action::None); // said once
+    QCOMPARE(f.waitingForFree(), allBusy);
+    QFETCH(QString, busyLater);
+    s.busy = busyBits(busyLater);
+    const BandFollower::Step after = f.next(s);
+    QCOMPARE(after.action, later > 0 ? Action::Switch : Action::None);
+    if (later > 0) {
+        QCOMPARE(after.antenna, later - 1);
+        QVERIFY(!f.waitingForFree());
+    }
+}
+
+void TestBandFollow::segmentsByMode_data()
+{
+    QTest::addColumn<qint64>("beforeHz"); // an earlier reading on the band; 0: none
+    QTest::addColumn<QString>("beforeMode");
+    QTest::addColumn<qint64>("hz");
+    QTest::addColumn<QString>("mode"); // as rigctld or a logger names it
+    QTest::addColumn<int>("antenna"); // 0: nothing switched
+
+    // 80 m: Ant 1; CW 3500-3600 Ant 2; DATA 3570-3590 Ant 5; any mode 3600-3800 Ant 7.
+    QTest::newRow("CW in the CW segment") << qint64(0) << "" << qint64(3550000) << "CW" << 2;
+    QTest::newRow("upper edge included") << qint64(0) << "" << qint64(3600000) << "CWR" << 2;
+    QTest::newRow("phone there: the band") << qint64(0) << "" << qint64(3550000) << "LSB" << 1;
+    QTest::newRow("data segment inside the CW one") << qint64(0) << "" << qint64(3580000) << "PKTUSB" << 5;
+    QTest::newRow("mode not told: the band") << qint64(0) << "" << qint64(3580000) << "" << 1;
+    QTest::newRow("mode-less segment over the band") << qint64(0) << "" << qint64(3750000) << "USB" << 7;
+    QTest::newRow("3.55 CW, then 3.75 USB") << qint64(3550000) << "CW" << qint64(3750000) << "USB" << 7;
+    QTest::newRow("CW, then USB on the spot") << qint64(3550000) << "CW" << qint64(3550000) << "USB" << 1;
+    QTest::newRow("a mode not read keeps the segment") << qint64(3550000) << "CW" << qint64(3551000) << "" << 0;
+}
+
+void TestBandFollow::segmentsByMode()
+{
+    const QVariantMap file {
+        {"BandFollow/80m", "1"},
+        {"BandFollow/Segment1", "3500-3600 CW 2"},
+        {"BandFollow/Segment2", " 3570 - 3590  data 5 "},
+        {"BandFollow/Segment4", "3600-3800 7"},
+        {"BandFollow/Segment5", "3900-4100 9"}, // across the band's edge
+    };
+    const bandfollowsettings::Read read = bandfollowsettings::read([&file](const QString& key) {
+        return file.contains(key) ? std::optional<QString>(file.value(key).toString()) : std::nullopt;
+    });
+    QCOMPARE(read.ignored, QStringList {"Segment5=3900-4100 9"});
+    QCOMPARE(read.config.segments.size(), 3);
+    BandFollower f;
+    f.setConfig(read.config);
+    const auto reading = [&f](qint64 hz, const QString& mode) {
+        RadioReading r;
+        r.frequencyHz = hz;
+        r.mode = radioModeFromText(mode);
+        f.setReading(r);
+    };
+    QFETCH(qint64, beforeHz);
+    int selected = ant6;
+    if (beforeHz > 0) {
+        QFETCH(QString, beforeMode);
+        reading(beforeHz, beforeMode);
+        selected = f.next(linkUp(selected)).antenna;
+    }
+    QFETCH(qint64, hz);
+    QFETCH(QString, mode);
+    reading(hz, mode);
+    const BandFollower::Step step = f.next(linkUp(selected));
+    QFETCH(int, antenna);
+    QCOMPARE(step.action, antenna > 0 ? Action::Switch : Action::None);
+    QCOMPARE(step.antenna, antenna - 1);
+}
+
+void TestBandFollow::outputsLeaveOthersAlone_data()
+{
+    QTest::addColumn<QString>("pattern"); // 20 m's outputs
+    QTest::addColumn<int>("gpo"); // the device's outputs, set by hand
+    QTest::addColumn<QStringList>("sent");
+
+    QTest::newRow("named ones set, GPO 2 left on")
+        << "1-0-----" << 0x06 << QStringList {"fe 04 00 01 fd", "fe 04 02 00 fd"};
+    QTest::newRow("GPO 8 named, already on") << "-------1" << 0x80 << QStringList {};
+    QTest::newRow("one off, the rest left") << "0-------" << 0xff << QStringList {"fe 04 00 00 fd"};
+}
+
+// A band's outputs go with its antenna, once the station receives, and
+// touch only the outputs they name.
+void TestBandFollow::outputsLeaveOthersAlone()
+{
+    QFETCH(QString, pattern);
+    BandFollowConfig c = config();
+    c.outputs[bandOf(14074000)] = *bandfollowsettings::outputsFrom(pattern);
+    BandFollower f;
+    f.setConfig(c);
+    tune(f, 14074000, true);
+    const BandFollower::Step held = f.next(linkUp());
+    QCOMPARE(held.action, Action::Hold);
+    QVERIFY(held.outputs.isEmpty());
+    QVERIFY(f.outputsWaiting());
+    tune(f, 14074000, false);
+    const BandFollower::Step step = f.next(linkUp());
+    QCOMPARE(step.action, Action::Switch);
+    QVERIFY(!f.outputsWaiting());
+    DeviceState state;
+    QFETCH(int, gpo);
+    state.gpoStates = quint8(gpo);
+    QStringList sent;
+    for (const DeviceCommand& command : bandOutputCommands(state, step.outputs.mask, step.outputs.on)) {
+        QVERIFY(command.guarded);
+        sent << QString::fromLatin1(frameCommand(command).toHex(' '));
+    }
+    QTEST(sent, "sent");
 }
 
 QTEST_GUILESS_MAIN(TestBandFollow)

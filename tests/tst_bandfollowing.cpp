@@ -246,10 +246,11 @@ void TestBandFollowing::rememberAndUntouchedFiles()
     p.click(QStringLiteral("botaoTecla9"));
     // Remembered for the band of the next reading.
     broadcast(radioInfo(1, 14074000));
-    QTRY_COMPARE(p.w().bandFollowConfig().antennas[std::size_t(*bandplan::bandAt(14074000))], 9);
+    // First in the band's list, the antenna it had behind it.
+    QTRY_COMPARE(p.w().bandFollowConfig().antennas[std::size_t(*bandplan::bandAt(14074000))], (AntennaList {9, 4}));
     QSettings file(p.settingsFile, QSettings::IniFormat);
-    QCOMPARE(file.value("BandFollow/20m").toInt(), 9);
-    QCOMPARE(p.w().bandFollowConfig().antennas[std::size_t(*bandplan::bandAt(14074000))], 9);
+    QCOMPARE(file.value("BandFollow/20m").toStringList(), (QStringList {"9", "4"}));
+    QCOMPARE(p.w().bandFollowConfig().antennas[std::size_t(*bandplan::bandAt(14074000))], (AntennaList {9, 4}));
 }
 
 void TestBandFollowing::badValuesAreNamed()
@@ -283,13 +284,14 @@ void TestBandFollowing::dialogAppliesAtOnce()
     QTRY_COMPARE(p.sent.size(), 1);
     p.click(QStringLiteral("botaoTecla8"));
     broadcast(radioInfo(1, 14074000));
-    QTRY_COMPARE(combo20->currentIndex(), 8);
+    QTRY_COMPARE(combo20->currentText(), QStringLiteral("8, 4"));
 
     // Antennas renamed (Labels OK) are named so in the open dialog.
     file.setValue("K8", "Beam");
     file.sync();
     p.w().applySettings();
-    QCOMPARE(combo20->currentText(), QStringLiteral("Ant 8 · Beam"));
+    QCOMPARE(combo20->currentText(), QStringLiteral("8, 4"));
+    QCOMPARE(combo20->itemText(8), QStringLiteral("Ant 8 · Beam"));
     QCOMPARE(combo20->itemText(4), QStringLiteral("Ant 4 · Yagi 20m"));
 
     // Another source takes over at once.

@@ -69,6 +69,7 @@ private Q_SLOTS:
     void refusedAntennaIsNamed();
     void heldKeyThenAnotherKey();
     void restartedDeviceGetsTheBandsAntenna();
+    void busyAntennaSkippedAndOutputsHeld();
 
 private:
     // Starts a simulator with the options, then a connected panel on it.
@@ -418,6 +419,54 @@ void TestEndToEnd::restartedDeviceGetsTheBandsAntenna()
     QTRY_COMPARE(window->ui->botaoTecla4->styleSheet(), harness::selected);
     QCOMPARE(window->ui->statusBar->currentMessage(),
              QStringLiteral("The Merax came back without an antenna: Ant 4 selected again"));
+}
+
+// A band whose first antenna another station uses gets its second; a band's
+// outputs wait with its antenna until the radio has stopped sending.
+void TestEndToEnd::busyAntennaSkippedAndOutputsHeld()
+{
+    const quint16 loggerPort = testsupport::freeLoopbackPort();
+    sim = std::make_unique<SimulatorProcess>(QStringList {"--log", "--initial-antenna", "1", "--busy", "4"});
+    const quint16 port = sim->waitForPort();
+    QVERIFY(port != 0);
+    writeSettings(port);
+    {
+        QSettings settings(testsupport::profileSettingsPath(profile), QSettings::IniFormat);
+        settings.setValue("BandFollow/Source", "logger");
+        settings.setValue("BandFollow/LoggerPort", loggerPort);
+        settings.setValue("BandFollow/20m", QStringList {"4", "9"});
+        settings.setValue("BandFollow/40m", "2 01------");
+    }
+    window = std::make_unique<MainWindow>();
+    window->show();
+    window->ui->actionConnect_to_Merax->trigger();
+    QUdpSocket logger;
+    const auto radio = [&](const char* freq, bool transmitting) {
+        logger.writeDatagram(QByteArray("<RadioInfo><RadioNr>1</RadioNr><Freq>") + freq + "</Freq><IsTransmitting>" +
+                                 (transmitting ? "True" : "False") + "</IsTransmitting></RadioInfo>",
+                             QHostAddress::LocalHost, loggerPort);
+    };
+    radio("1407400", false);
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla9->styleSheet(), harness::selected, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains(QStringLiteral("FE 02 08 FD")), 3000);
+    QVERIFY(!sim->output().contains(QStringLiteral("FE 02 03 FD")));
+
+    // QSY to 40 m while sending: nothing moves until the radio receives.
+    radio("707400", true);
+    const int polls = sim->polls();
+    QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 4, 3000);
+    QVERIFY(!sim->output().contains(QStringLiteral("FE 02 01 FD")));
+    QVERIFY(!sim->output().contains(QStringLiteral("FE 04")));
+    QCOMPARE(window->ui->botaoGPO2->styleSheet(), harness::idle);
+    radio("707400", false);
+    QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains(QStringLiteral("FE 04 01 01 FD")), 5000);
+    const QString out = sim->output();
+    QVERIFY(out.indexOf(QStringLiteral("FE 02 01 FD")) >= 0);
+    QVERIFY(out.indexOf(QStringLiteral("FE 02 01 FD")) < out.indexOf(QStringLiteral("FE 04 01 01 FD")));
+    // GPO 1 is named off and is off already: nothing sent for it.
+    QVERIFY(!out.contains(QStringLiteral("FE 04 00")));
+    QTRY_COMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
+    QTRY_VERIFY(window->ui->botaoGPO2->styleSheet() != harness::idle);
 }
 
 ZAREL_TEST_MAIN(TestEndToEnd, "e2e")

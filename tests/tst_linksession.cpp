@@ -443,8 +443,8 @@ void TestLinkSession::heldSwitchLooksHeld()
     station.press(ant4);
     BandFollowConfig config;
     config.source.kind = RadioSourceSettings::Kind::Rigctld;
-    config.antennas[std::size_t(*bandplan::bandAt(14074000))] = ant4 + 1;
-    config.antennas[std::size_t(*bandplan::bandAt(7074000))] = ant3 + 1;
+    config.antennas[std::size_t(*bandplan::bandAt(14074000))] = {ant4 + 1};
+    config.antennas[std::size_t(*bandplan::bandAt(7074000))] = {ant3 + 1};
     BandFollower rule;
     rule.setConfig(config);
     RadioReading radio;

@@ -299,7 +299,8 @@ void TestPanelForm::menus()
     }
     QCOMPARE(titles, QStringList({"File", "View", "Help"}));
     QCOMPARE(menuItems(window->ui->menuArquivo),
-             QStringList({"Connect to Merax", "Disconnect", "Labels", "LAN Settings", "Band Following..."}));
+             QStringList({"Connect to Merax", "Disconnect", "Labels", "LAN Settings", "Band Following...",
+                          "Next Antenna on This Band"}));
     QCOMPARE(menuItems(window->ui->menuView), QStringList({"GPIO", "Skyrail WF"}));
     QCOMPARE(menuItems(window->ui->menuTools), QStringList({"-", "About Qt", "About Quorvan"}));
     QCOMPARE(window->ui->menuArquivo->parent(), bar);
@@ -384,7 +385,7 @@ void TestPanelForm::existingObjectNameKept()
     for (const QAction* action : unnamed.findChildren<QAction*>()) {
         named += action->objectName().startsWith(QLatin1String("action")) ? 1 : 0;
     }
-    QCOMPARE(named, 21);
+    QCOMPARE(named, 22);
 }
 
 void TestPanelForm::drawnWeight_data()

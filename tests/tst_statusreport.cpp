@@ -353,7 +353,8 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     window->linkWrote(ant2, now += 30);
     for (const QString& antenna : reported) {
         const int before = queued.size();
-        window->linkReceived(reportWith({{0, antenna}}).toLatin1(), QHostAddress::LocalHost,
+        // No antenna busy elsewhere (busy is active low).
+        window->linkReceived(reportWith({{0, antenna}, {8, "FF"}, {9, "F"}}).toLatin1(), QHostAddress::LocalHost,
                              commandPort(window->devicePort), now += 60);
         if (window->unconfirmedCommands() > 0) {
             QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);

@@ -40,6 +40,7 @@ int main(int argc, char* argv[])
     QObject::connect(&stopRequests, &StopRequests::terminationRequested, &app, &QCoreApplication::quit);
     QObject::connect(&stopRequests, &StopRequests::silenceToggleRequested, &server, &SimServer::toggleSilent);
     QObject::connect(&stopRequests, &StopRequests::restartRequested, &server, &SimServer::restart);
+    QObject::connect(&stopRequests, &StopRequests::busyRequested, &server, &SimServer::setBusy);
     if (!server.start(error)) {
         std::fprintf(stderr, "merax-sim: %s\n", qPrintable(error));
         return 1;

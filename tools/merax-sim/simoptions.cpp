@@ -72,6 +72,10 @@ void addSimOptions(QCommandLineParser& parser)
          "Hold the SEND input active while this file exists (checked every 10 ms; prints \"send on\" and "
          "\"send off\" as it changes; --activity then leaves SEND alone).",
          "path"},
+        {"busy",
+         "Antennas busy elsewhere at start, as a list: 4,9 (--activity changes them; \"busy 4,9\" with "
+         "--stdin-commands sets them at run time, \"busy\" alone clears them).",
+         "list"},
         {"quit-after", "Quit after this many seconds.", "seconds"},
         {"restart-down", "Seconds a \"restart\" keeps it silent (default 2).", "seconds"},
         {"stdin-commands",
@@ -117,6 +121,28 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
     o.log = parser.isSet("log");
     o.stdinCommands = parser.isSet("stdin-commands");
     o.sendFile = parser.value("send-file");
+    if (parser.isSet("busy")) {
+        const std::optional<quint16> busy = busyAntennasFrom(parser.value("busy"));
+        if (!busy) {
+            error = QStringLiteral("--busy needs antennas 1 to 12 such as 4,9, got \"%1\"").arg(parser.value("busy"));
+            return false;
+        }
+        o.busy = *busy;
+    }
     options = o;
     return true;
+}
+
+std::optional<quint16> busyAntennasFrom(const QString& text)
+{
+    quint16 mask = 0;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = part.trimmed().toInt(&ok, 10);
+        if (!ok || n < 1 || n > 12) {
+            return std::nullopt;
+        }
+        mask = quint16(mask | (1u << (n - 1)));
+    }
+    return mask;
 }

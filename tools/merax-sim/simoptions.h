@@ -4,6 +4,8 @@
 #include <QHostAddress>
 #include <QString>
 
+#include <optional>
+
 class QCommandLineParser;
 
 constexpr quint16 defaultSimPort = 4001;
@@ -29,7 +31,12 @@ struct SimOptions
     quint8 initialAntenna = 0; // index: 0..11, 15 = none
     int refusedAntenna = -1; // index: 0..11, < 0 = none
     QString sendFile; // non-empty: SEND is on while this file exists
+    quint16 busy = 0; // bit i: Ant i + 1 busy elsewhere at start
 };
+
+// "4,9" (blanks allowed, empty for none) as bits: bit i is Ant i + 1; none
+// for anything but antennas 1 to 12.
+std::optional<quint16> busyAntennasFrom(const QString& text);
 
 // Declares every option of the simulator (not --help).
 void addSimOptions(QCommandLineParser& parser);

@@ -37,6 +37,7 @@ SimServer::SimServer(const SimOptions& options, QObject* parent)
     , m_random(options.seed)
 {
     m_device.state().antenna = options.initialAntenna;
+    m_device.state().busy = options.busy;
     m_device.setRefusedAntenna(options.refusedAntenna);
     connect(&m_socket, &QUdpSocket::readyRead, this, &SimServer::readPending);
 
@@ -107,6 +108,18 @@ void SimServer::restart()
     state.gpoOn = 0;
     printLine(QStringLiteral("restarting"));
     m_resumeTimer.start(m_options.restartDownMs);
+}
+
+void SimServer::setBusy(quint16 antennas)
+{
+    m_device.state().busy = antennas;
+    QStringList names;
+    for (int i = 0; i < 12; ++i) {
+        if (antennas & (1u << i)) {
+            names << QString::number(i + 1);
+        }
+    }
+    printLine(QStringLiteral("busy %1").arg(names.isEmpty() ? QStringLiteral("none") : names.join(QLatin1Char(','))));
 }
 
 QString SimServer::summary() const

@@ -31,6 +31,8 @@ public:
     // A power cycle: silent for the restart time, then back as at start,
     // with what the operator switched forgotten.
     void restart();
+    // Antennas busy elsewhere from now on (bit i: Ant i + 1).
+    void setBusy(quint16 antennas);
 
     const MeraxDevice& device() const { return m_device; }
     QString summary() const;

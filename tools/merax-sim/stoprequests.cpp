@@ -1,5 +1,7 @@
 #include "stoprequests.h"
 
+#include "simoptions.h"
+
 #include <atomic>
 #include <string>
 #include <thread>
@@ -13,6 +15,7 @@ namespace {
 std::atomic<int> terminationsAsked {0};
 std::atomic<int> toggleSilenceAsked {0};
 std::atomic<int> restartsAsked {0};
+std::atomic<int> busyAsked {-1}; // the busy antennas asked for last, as bits; -1: none asked
 
 // Reads a block of standard input as the system gives it; 0 at its end. Not
 // through stdio: a stdio read would hold the stream's lock while it waits,
@@ -27,6 +30,10 @@ void handleLine(const std::string& line)
         ++toggleSilenceAsked;
     } else if (line == "restart") {
         ++restartsAsked;
+    } else if (line.rfind("busy", 0) == 0) {
+        if (const std::optional<quint16> mask = busyAntennasFrom(QString::fromStdString(line.substr(4)))) {
+            busyAsked = *mask;
+        }
     }
 }
 
@@ -224,6 +231,10 @@ void StopRequests::collect()
     }
     if (restartsAsked.exchange(0) > 0) {
         Q_EMIT restartRequested();
+    }
+    const int busy = busyAsked.exchange(-1);
+    if (busy >= 0) {
+        Q_EMIT busyRequested(quint16(busy));
     }
     if (terminationsAsked.exchange(0) > 0) {
         Q_EMIT terminationRequested();

@@ -8,7 +8,7 @@
 // on the event loop, so it prints its summary and toggles silence safely:
 // SIGINT, SIGTERM and SIGUSR1 on Unix; Ctrl+C, Ctrl+Break and closing the
 // console on Windows; and, when asked for,
-// the lines "quit", "silence" and "restart" on standard input (the one way that works
+// the lines "quit", "silence", "restart" and "busy 4,9" on standard input (the one way that works
 // the same everywhere, without signals). Only one may exist at a time.
 class StopRequests : public QObject
 {
@@ -23,6 +23,8 @@ Q_SIGNALS:
     void terminationRequested();
     void silenceToggleRequested();
     void restartRequested();
+    // The antennas busy elsewhere from now on (bit i: Ant i + 1).
+    void busyRequested(quint16 antennas);
 
 private:
     static constexpr int collectMs = 50;
