@@ -19,6 +19,26 @@
         <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
         <translation>Kürzere Wartezeiten können eine Break-in-Pause nicht vom Sendeende unterscheiden: mindestens %1 ms</translation>
     </message>
+    <message>
+        <source>%1 antennas</source>
+        <translation>Antennen %1</translation>
+    </message>
+    <message>
+        <source>One antenna, or several tried in this order: 4, 9, 2</source>
+        <translation>Eine Antenne oder mehrere, in dieser Reihenfolge versucht: 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>Ausgänge %1</translation>
+    </message>
+    <message>
+        <source>One character per output from GPO 1: 1 on, 0 off, - left alone</source>
+        <translation>Ein Zeichen je Ausgang ab GPO 1: 1 ein, 0 aus, - unverändert</translation>
+    </message>
+    <message>
+        <source>Row %1 is not used yet</source>
+        <translation>Zeile %1 wird noch nicht verwendet</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -61,6 +81,34 @@
     <message>
         <source>Ant %1 selected</source>
         <translation>Ant %1 gewählt</translation>
+    </message>
+    <message>
+        <source>Ant %1 is in use elsewhere: press again to take it</source>
+        <translation>Ant %1 wird anderswo benutzt: zum Übernehmen erneut drücken</translation>
+    </message>
+    <message>
+        <source>%1: no antennas named</source>
+        <translation>%1: keine Antennen angegeben</translation>
+    </message>
+    <message>
+        <source>Next antenna: the radio is on no band</source>
+        <translation>Nächste Antenne: das Funkgerät ist auf keinem Band</translation>
+    </message>
+    <message>
+        <source>%1: no other antenna free</source>
+        <translation>%1: keine andere Antenne frei</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 in use elsewhere</source>
+        <translation>%1: %2 anderswo in Benutzung</translation>
     </message>
 </context>
 <context>
@@ -449,10 +497,6 @@
         <translation>jede Station</translation>
     </message>
     <message>
-        <source>Antenna per band</source>
-        <translation>Antenne je Band</translation>
-    </message>
-    <message>
         <source>2200 m</source>
         <translation>2200 m</translation>
     </message>
@@ -543,6 +587,74 @@
     <message>
         <source> ms</source>
         <translation> ms</translation>
+    </message>
+    <message>
+        <source>rigctld host</source>
+        <translation>rigctld-Host</translation>
+    </message>
+    <message>
+        <source>rigctld port</source>
+        <translation>rigctld-Port</translation>
+    </message>
+    <message>
+        <source>Logger UDP port</source>
+        <translation>UDP-Port des Loggers</translation>
+    </message>
+    <message>
+        <source>Logger radio</source>
+        <translation>Funkgerät im Logger</translation>
+    </message>
+    <message>
+        <source>Logger from host</source>
+        <translation>Logger von Host</translation>
+    </message>
+    <message>
+        <source>Logger station</source>
+        <translation>Station im Logger</translation>
+    </message>
+    <message>
+        <source>Antennas and outputs per band</source>
+        <translation>Antennen und Ausgänge je Band</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>Antennen</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmente</translation>
+    </message>
+    <message>
+        <source>One row per segment: from and to in kHz, mode (CW, SSB, DATA or empty for any), antennas as on the band, outputs. Arrow keys move, F2 edits a cell, Enter keeps it.</source>
+        <translation>Eine Zeile je Segment: von und bis in kHz, Betriebsart (CW, SSB, DATA oder leer für jede), Antennen wie beim Band, Ausgänge. Pfeiltasten bewegen, F2 bearbeitet eine Zelle, Eingabe übernimmt sie.</translation>
+    </message>
+    <message>
+        <source>From (kHz)</source>
+        <translation>Von (kHz)</translation>
+    </message>
+    <message>
+        <source>To (kHz)</source>
+        <translation>Bis (kHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>&amp;Add segment</source>
+        <translation>Segment &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move segment</source>
+        <translation>Segment &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Ask again before taking an antenna in use elsewhere</source>
+        <translation>Erneut fragen, bevor eine anderswo benutzte Antenne übernommen wird</translation>
     </message>
 </context>
 <context>
@@ -669,6 +781,14 @@
     <message>
         <source>&amp;Skyrail WF</source>
         <translation>&amp;Skyrail WF</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Antenna on This Band</source>
+        <translation>&amp;Nächste Antenne auf diesem Band</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
     </message>
 </context>
 </TS>

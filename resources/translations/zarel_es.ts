@@ -19,6 +19,26 @@
         <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
         <translation>Esperas más cortas no distinguen una pausa de break-in del fin de la transmisión: %1 ms como mínimo</translation>
     </message>
+    <message>
+        <source>%1 antennas</source>
+        <translation>Antenas de %1</translation>
+    </message>
+    <message>
+        <source>One antenna, or several tried in this order: 4, 9, 2</source>
+        <translation>Una antena, o varias probadas en este orden: 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>Salidas de %1</translation>
+    </message>
+    <message>
+        <source>One character per output from GPO 1: 1 on, 0 off, - left alone</source>
+        <translation>Un carácter por salida desde GPO 1: 1 encendida, 0 apagada, - sin cambios</translation>
+    </message>
+    <message>
+        <source>Row %1 is not used yet</source>
+        <translation>La fila %1 aún no se usa</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -61,6 +81,34 @@
     <message>
         <source>Ant %1 selected</source>
         <translation>Ant %1 seleccionada</translation>
+    </message>
+    <message>
+        <source>Ant %1 is in use elsewhere: press again to take it</source>
+        <translation>Ant %1 está en uso en otra estación: pulse de nuevo para tomarla</translation>
+    </message>
+    <message>
+        <source>%1: no antennas named</source>
+        <translation>%1: ninguna antena indicada</translation>
+    </message>
+    <message>
+        <source>Next antenna: the radio is on no band</source>
+        <translation>Siguiente antena: la radio no está en ninguna banda</translation>
+    </message>
+    <message>
+        <source>%1: no other antenna free</source>
+        <translation>%1: ninguna otra antena libre</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 in use elsewhere</source>
+        <translation>%1: %2 en uso en otra estación</translation>
     </message>
 </context>
 <context>
@@ -449,10 +497,6 @@
         <translation>cualquier estación</translation>
     </message>
     <message>
-        <source>Antenna per band</source>
-        <translation>Antena por banda</translation>
-    </message>
-    <message>
         <source>2200 m</source>
         <translation>2200 m</translation>
     </message>
@@ -543,6 +587,74 @@
     <message>
         <source> ms</source>
         <translation> ms</translation>
+    </message>
+    <message>
+        <source>rigctld host</source>
+        <translation>Host de rigctld</translation>
+    </message>
+    <message>
+        <source>rigctld port</source>
+        <translation>Puerto de rigctld</translation>
+    </message>
+    <message>
+        <source>Logger UDP port</source>
+        <translation>Puerto UDP del logger</translation>
+    </message>
+    <message>
+        <source>Logger radio</source>
+        <translation>Radio del logger</translation>
+    </message>
+    <message>
+        <source>Logger from host</source>
+        <translation>Logger desde el host</translation>
+    </message>
+    <message>
+        <source>Logger station</source>
+        <translation>Estación del logger</translation>
+    </message>
+    <message>
+        <source>Antennas and outputs per band</source>
+        <translation>Antenas y salidas por banda</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>Antenas</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmentos</translation>
+    </message>
+    <message>
+        <source>One row per segment: from and to in kHz, mode (CW, SSB, DATA or empty for any), antennas as on the band, outputs. Arrow keys move, F2 edits a cell, Enter keeps it.</source>
+        <translation>Una fila por segmento: desde y hasta en kHz, modo (CW, SSB, DATA o vacío para cualquiera), antenas como en la banda, salidas. Las flechas mueven, F2 edita una celda, Intro la guarda.</translation>
+    </message>
+    <message>
+        <source>From (kHz)</source>
+        <translation>Desde (kHz)</translation>
+    </message>
+    <message>
+        <source>To (kHz)</source>
+        <translation>Hasta (kHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>&amp;Add segment</source>
+        <translation>&amp;Añadir segmento</translation>
+    </message>
+    <message>
+        <source>Re&amp;move segment</source>
+        <translation>&amp;Quitar segmento</translation>
+    </message>
+    <message>
+        <source>Ask again before taking an antenna in use elsewhere</source>
+        <translation>Preguntar de nuevo antes de tomar una antena en uso en otra estación</translation>
     </message>
 </context>
 <context>
@@ -669,6 +781,14 @@
     <message>
         <source>&amp;Skyrail WF</source>
         <translation>&amp;Skyrail WF</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Antenna on This Band</source>
+        <translation>Siguiente &amp;antena de esta banda</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,26 @@
         <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
         <translation>Une attente plus courte ne distingue pas une pause de break-in de la fin de l&apos;émission : %1 ms au moins</translation>
     </message>
+    <message>
+        <source>%1 antennas</source>
+        <translation>Antennes %1</translation>
+    </message>
+    <message>
+        <source>One antenna, or several tried in this order: 4, 9, 2</source>
+        <translation>Une antenne, ou plusieurs essayées dans cet ordre : 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>Sorties %1</translation>
+    </message>
+    <message>
+        <source>One character per output from GPO 1: 1 on, 0 off, - left alone</source>
+        <translation>Un caractère par sortie à partir de GPO 1 : 1 allumée, 0 éteinte, - inchangée</translation>
+    </message>
+    <message>
+        <source>Row %1 is not used yet</source>
+        <translation>La ligne %1 n&apos;est pas encore utilisée</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -61,6 +81,34 @@
     <message>
         <source>Ant %1 selected</source>
         <translation>Ant %1 sélectionnée</translation>
+    </message>
+    <message>
+        <source>Ant %1 is in use elsewhere: press again to take it</source>
+        <translation>Ant %1 est utilisée par une autre station : appuyez à nouveau pour la prendre</translation>
+    </message>
+    <message>
+        <source>%1: no antennas named</source>
+        <translation>%1 : aucune antenne indiquée</translation>
+    </message>
+    <message>
+        <source>Next antenna: the radio is on no band</source>
+        <translation>Antenne suivante : la radio n&apos;est sur aucune bande</translation>
+    </message>
+    <message>
+        <source>%1: no other antenna free</source>
+        <translation>%1 : aucune autre antenne libre</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 in use elsewhere</source>
+        <translation>%1 : %2 utilisées par une autre station</translation>
     </message>
 </context>
 <context>
@@ -449,10 +497,6 @@
         <translation>toute station</translation>
     </message>
     <message>
-        <source>Antenna per band</source>
-        <translation>Antenne par bande</translation>
-    </message>
-    <message>
         <source>2200 m</source>
         <translation>2200 m</translation>
     </message>
@@ -543,6 +587,74 @@
     <message>
         <source> ms</source>
         <translation> ms</translation>
+    </message>
+    <message>
+        <source>rigctld host</source>
+        <translation>Hôte rigctld</translation>
+    </message>
+    <message>
+        <source>rigctld port</source>
+        <translation>Port rigctld</translation>
+    </message>
+    <message>
+        <source>Logger UDP port</source>
+        <translation>Port UDP du logiciel de log</translation>
+    </message>
+    <message>
+        <source>Logger radio</source>
+        <translation>Radio du logiciel de log</translation>
+    </message>
+    <message>
+        <source>Logger from host</source>
+        <translation>Logiciel de log depuis l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>Logger station</source>
+        <translation>Station du logiciel de log</translation>
+    </message>
+    <message>
+        <source>Antennas and outputs per band</source>
+        <translation>Antennes et sorties par bande</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>Antennes</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>One row per segment: from and to in kHz, mode (CW, SSB, DATA or empty for any), antennas as on the band, outputs. Arrow keys move, F2 edits a cell, Enter keeps it.</source>
+        <translation>Une ligne par segment : de et à en kHz, mode (CW, SSB, DATA ou vide pour tous), antennes comme pour la bande, sorties. Les flèches déplacent, F2 modifie une cellule, Entrée la valide.</translation>
+    </message>
+    <message>
+        <source>From (kHz)</source>
+        <translation>De (kHz)</translation>
+    </message>
+    <message>
+        <source>To (kHz)</source>
+        <translation>À (kHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>&amp;Add segment</source>
+        <translation>&amp;Ajouter un segment</translation>
+    </message>
+    <message>
+        <source>Re&amp;move segment</source>
+        <translation>&amp;Retirer le segment</translation>
+    </message>
+    <message>
+        <source>Ask again before taking an antenna in use elsewhere</source>
+        <translation>Redemander avant de prendre une antenne utilisée par une autre station</translation>
     </message>
 </context>
 <context>
@@ -669,6 +781,14 @@
     <message>
         <source>&amp;Skyrail WF</source>
         <translation>&amp;Skyrail WF</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Antenna on This Band</source>
+        <translation>&amp;Antenne suivante sur cette bande</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
     </message>
 </context>
 </TS>

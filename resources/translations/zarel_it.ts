@@ -19,6 +19,26 @@
         <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
         <translation>Attese più brevi non distinguono una pausa di break-in dalla fine della trasmissione: almeno %1 ms</translation>
     </message>
+    <message>
+        <source>%1 antennas</source>
+        <translation>Antenne %1</translation>
+    </message>
+    <message>
+        <source>One antenna, or several tried in this order: 4, 9, 2</source>
+        <translation>Un&apos;antenna, o più antenne provate in quest&apos;ordine: 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>Uscite %1</translation>
+    </message>
+    <message>
+        <source>One character per output from GPO 1: 1 on, 0 off, - left alone</source>
+        <translation>Un carattere per uscita a partire da GPO 1: 1 acceso, 0 spento, - invariato</translation>
+    </message>
+    <message>
+        <source>Row %1 is not used yet</source>
+        <translation>La riga %1 non è ancora usata</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -61,6 +81,34 @@
     <message>
         <source>Ant %1 selected</source>
         <translation>Ant %1 selezionata</translation>
+    </message>
+    <message>
+        <source>Ant %1 is in use elsewhere: press again to take it</source>
+        <translation>Ant %1 è in uso altrove: premi di nuovo per prenderla</translation>
+    </message>
+    <message>
+        <source>%1: no antennas named</source>
+        <translation>%1: nessuna antenna indicata</translation>
+    </message>
+    <message>
+        <source>Next antenna: the radio is on no band</source>
+        <translation>Antenna successiva: la radio non è su nessuna banda</translation>
+    </message>
+    <message>
+        <source>%1: no other antenna free</source>
+        <translation>%1: nessun&apos;altra antenna libera</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 in use elsewhere</source>
+        <translation>%1: %2 in uso altrove</translation>
     </message>
 </context>
 <context>
@@ -449,10 +497,6 @@
         <translation>qualsiasi stazione</translation>
     </message>
     <message>
-        <source>Antenna per band</source>
-        <translation>Antenna per banda</translation>
-    </message>
-    <message>
         <source>2200 m</source>
         <translation>2200 m</translation>
     </message>
@@ -543,6 +587,74 @@
     <message>
         <source> ms</source>
         <translation> ms</translation>
+    </message>
+    <message>
+        <source>rigctld host</source>
+        <translation>Host di rigctld</translation>
+    </message>
+    <message>
+        <source>rigctld port</source>
+        <translation>Porta di rigctld</translation>
+    </message>
+    <message>
+        <source>Logger UDP port</source>
+        <translation>Porta UDP del logger</translation>
+    </message>
+    <message>
+        <source>Logger radio</source>
+        <translation>Radio del logger</translation>
+    </message>
+    <message>
+        <source>Logger from host</source>
+        <translation>Logger dall&apos;host</translation>
+    </message>
+    <message>
+        <source>Logger station</source>
+        <translation>Stazione del logger</translation>
+    </message>
+    <message>
+        <source>Antennas and outputs per band</source>
+        <translation>Antenne e uscite per banda</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>Antenne</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Uscite</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmenti</translation>
+    </message>
+    <message>
+        <source>One row per segment: from and to in kHz, mode (CW, SSB, DATA or empty for any), antennas as on the band, outputs. Arrow keys move, F2 edits a cell, Enter keeps it.</source>
+        <translation>Una riga per segmento: da e a in kHz, modo (CW, SSB, DATA o vuoto per tutti), antenne come per la banda, uscite. Le frecce spostano, F2 modifica una cella, Invio la conferma.</translation>
+    </message>
+    <message>
+        <source>From (kHz)</source>
+        <translation>Da (kHz)</translation>
+    </message>
+    <message>
+        <source>To (kHz)</source>
+        <translation>A (kHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>&amp;Add segment</source>
+        <translation>&amp;Aggiungi segmento</translation>
+    </message>
+    <message>
+        <source>Re&amp;move segment</source>
+        <translation>Ri&amp;muovi segmento</translation>
+    </message>
+    <message>
+        <source>Ask again before taking an antenna in use elsewhere</source>
+        <translation>Chiedere di nuovo prima di prendere un&apos;antenna in uso altrove</translation>
     </message>
 </context>
 <context>
@@ -669,6 +781,14 @@
     <message>
         <source>&amp;Skyrail WF</source>
         <translation>&amp;Skyrail WF</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Antenna on This Band</source>
+        <translation>Antenna &amp;successiva su questa banda</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,26 @@
         <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
         <translation>これより短い待ち時間ではブレークインの間と送信終了を区別できません: 最短 %1 ms</translation>
     </message>
+    <message>
+        <source>%1 antennas</source>
+        <translation>%1 のアンテナ</translation>
+    </message>
+    <message>
+        <source>One antenna, or several tried in this order: 4, 9, 2</source>
+        <translation>1 本、または複数をこの順に試します: 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 の出力</translation>
+    </message>
+    <message>
+        <source>One character per output from GPO 1: 1 on, 0 off, - left alone</source>
+        <translation>GPO 1 から出力ごとに 1 文字: 1 オン、0 オフ、- そのまま</translation>
+    </message>
+    <message>
+        <source>Row %1 is not used yet</source>
+        <translation>行 %1 はまだ使われていません</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -61,6 +81,34 @@
     <message>
         <source>Ant %1 selected</source>
         <translation>Ant %1 を選択</translation>
+    </message>
+    <message>
+        <source>Ant %1 is in use elsewhere: press again to take it</source>
+        <translation>Ant %1 は他で使用中: もう一度押すと切り替えます</translation>
+    </message>
+    <message>
+        <source>%1: no antennas named</source>
+        <translation>%1: アンテナの指定なし</translation>
+    </message>
+    <message>
+        <source>Next antenna: the radio is on no band</source>
+        <translation>次のアンテナ: 無線機はどのバンドにもありません</translation>
+    </message>
+    <message>
+        <source>%1: no other antenna free</source>
+        <translation>%1: 他に空いているアンテナなし</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 in use elsewhere</source>
+        <translation>%1: %2 は他で使用中</translation>
     </message>
 </context>
 <context>
@@ -449,10 +497,6 @@
         <translation>すべての局</translation>
     </message>
     <message>
-        <source>Antenna per band</source>
-        <translation>バンド別アンテナ</translation>
-    </message>
-    <message>
         <source>2200 m</source>
         <translation>2200 m</translation>
     </message>
@@ -543,6 +587,74 @@
     <message>
         <source> ms</source>
         <translation> ms</translation>
+    </message>
+    <message>
+        <source>rigctld host</source>
+        <translation>rigctld ホスト</translation>
+    </message>
+    <message>
+        <source>rigctld port</source>
+        <translation>rigctld ポート</translation>
+    </message>
+    <message>
+        <source>Logger UDP port</source>
+        <translation>ロガーの UDP ポート</translation>
+    </message>
+    <message>
+        <source>Logger radio</source>
+        <translation>ロガーの無線機</translation>
+    </message>
+    <message>
+        <source>Logger from host</source>
+        <translation>ロガーの送信元ホスト</translation>
+    </message>
+    <message>
+        <source>Logger station</source>
+        <translation>ロガーのステーション</translation>
+    </message>
+    <message>
+        <source>Antennas and outputs per band</source>
+        <translation>バンドごとのアンテナと出力</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>アンテナ</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>セグメント</translation>
+    </message>
+    <message>
+        <source>One row per segment: from and to in kHz, mode (CW, SSB, DATA or empty for any), antennas as on the band, outputs. Arrow keys move, F2 edits a cell, Enter keeps it.</source>
+        <translation>セグメントごとに 1 行: 開始と終了 (kHz)、モード (CW、SSB、DATA、空欄はすべて)、バンドと同じ形式のアンテナ、出力。矢印キーで移動、F2 でセルを編集、Enter で確定。</translation>
+    </message>
+    <message>
+        <source>From (kHz)</source>
+        <translation>開始 (kHz)</translation>
+    </message>
+    <message>
+        <source>To (kHz)</source>
+        <translation>終了 (kHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>&amp;Add segment</source>
+        <translation>セグメントを追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Re&amp;move segment</source>
+        <translation>セグメントを削除(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Ask again before taking an antenna in use elsewhere</source>
+        <translation>他で使用中のアンテナを使う前に確認する</translation>
     </message>
 </context>
 <context>
@@ -669,6 +781,14 @@
     <message>
         <source>&amp;Skyrail WF</source>
         <translation>Skyrail WF(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Antenna on This Band</source>
+        <translation>このバンドの次のアンテナ(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,26 @@
         <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
         <translation>Esperas mais curtas não distinguem uma pausa de break-in do fim da transmissão: no mínimo %1 ms</translation>
     </message>
+    <message>
+        <source>%1 antennas</source>
+        <translation>Antenas de %1</translation>
+    </message>
+    <message>
+        <source>One antenna, or several tried in this order: 4, 9, 2</source>
+        <translation>Uma antena, ou várias tentadas nesta ordem: 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>Saídas de %1</translation>
+    </message>
+    <message>
+        <source>One character per output from GPO 1: 1 on, 0 off, - left alone</source>
+        <translation>Um caractere por saída a partir do GPO 1: 1 ligada, 0 desligada, - inalterada</translation>
+    </message>
+    <message>
+        <source>Row %1 is not used yet</source>
+        <translation>A linha %1 ainda não é usada</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
@@ -61,6 +81,34 @@
     <message>
         <source>Ant %1 selected</source>
         <translation>Ant %1 selecionada</translation>
+    </message>
+    <message>
+        <source>Ant %1 is in use elsewhere: press again to take it</source>
+        <translation>Ant %1 está em uso em outra estação: pressione de novo para usá-la</translation>
+    </message>
+    <message>
+        <source>%1: no antennas named</source>
+        <translation>%1: nenhuma antena indicada</translation>
+    </message>
+    <message>
+        <source>Next antenna: the radio is on no band</source>
+        <translation>Próxima antena: o rádio não está em nenhuma banda</translation>
+    </message>
+    <message>
+        <source>%1: no other antenna free</source>
+        <translation>%1: nenhuma outra antena livre</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 in use elsewhere</source>
+        <translation>%1: %2 em uso em outra estação</translation>
     </message>
 </context>
 <context>
@@ -449,10 +497,6 @@
         <translation>qualquer estação</translation>
     </message>
     <message>
-        <source>Antenna per band</source>
-        <translation>Antena por banda</translation>
-    </message>
-    <message>
         <source>2200 m</source>
         <translation>2200 m</translation>
     </message>
@@ -543,6 +587,74 @@
     <message>
         <source> ms</source>
         <translation> ms</translation>
+    </message>
+    <message>
+        <source>rigctld host</source>
+        <translation>Host do rigctld</translation>
+    </message>
+    <message>
+        <source>rigctld port</source>
+        <translation>Porta do rigctld</translation>
+    </message>
+    <message>
+        <source>Logger UDP port</source>
+        <translation>Porta UDP do logger</translation>
+    </message>
+    <message>
+        <source>Logger radio</source>
+        <translation>Rádio do logger</translation>
+    </message>
+    <message>
+        <source>Logger from host</source>
+        <translation>Logger a partir do host</translation>
+    </message>
+    <message>
+        <source>Logger station</source>
+        <translation>Estação do logger</translation>
+    </message>
+    <message>
+        <source>Antennas and outputs per band</source>
+        <translation>Antenas e saídas por banda</translation>
+    </message>
+    <message>
+        <source>Antennas</source>
+        <translation>Antenas</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Saídas</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmentos</translation>
+    </message>
+    <message>
+        <source>One row per segment: from and to in kHz, mode (CW, SSB, DATA or empty for any), antennas as on the band, outputs. Arrow keys move, F2 edits a cell, Enter keeps it.</source>
+        <translation>Uma linha por segmento: de e até em kHz, modo (CW, SSB, DATA ou vazio para qualquer), antenas como na banda, saídas. As setas movem, F2 edita uma célula, Enter a confirma.</translation>
+    </message>
+    <message>
+        <source>From (kHz)</source>
+        <translation>De (kHz)</translation>
+    </message>
+    <message>
+        <source>To (kHz)</source>
+        <translation>Até (kHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>&amp;Add segment</source>
+        <translation>&amp;Adicionar segmento</translation>
+    </message>
+    <message>
+        <source>Re&amp;move segment</source>
+        <translation>Re&amp;mover segmento</translation>
+    </message>
+    <message>
+        <source>Ask again before taking an antenna in use elsewhere</source>
+        <translation>Perguntar de novo antes de usar uma antena em uso em outra estação</translation>
     </message>
 </context>
 <context>
@@ -669,6 +781,14 @@
     <message>
         <source>&amp;Skyrail WF</source>
         <translation>&amp;Skyrail WF</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Antenna on This Band</source>
+        <translation>&amp;Próxima antena nesta banda</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
     </message>
 </context>
 </TS>
