@@ -20,6 +20,7 @@
 #include "link/threadcom.h"
 #include "panel/anchorlayout.h"
 #include "panel/panelaccess.h"
+#include "panel/statusline.h"
 
 std::atomic<bool> connected {false};
 // Fresh at load time, so the watchdog starts green.
@@ -67,20 +68,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->actionConnect_to_Merax, &QAction::triggered, this, &MainWindow::openCom);
     connect(ui->actionDisconnect, &QAction::triggered, this, &MainWindow::closeCom);
 
-    // Permanent, so the radio's band and the round trip never push a prompt
-    // or a warning away.
-    bandLabel = new QLabel(ui->statusBar);
-    bandLabel->setObjectName(QStringLiteral("labelBand"));
-    bandLabel->hide();
-    // Apart from the round trip beside it: the status bar draws no separator.
-    bandLabel->setContentsMargins(0, 0, 16, 0);
-    ui->statusBar->addPermanentWidget(bandLabel);
-    createBandFollowing();
-    pingLabel = new QLabel(ui->statusBar);
-    pingLabel->setObjectName(QStringLiteral("labelPing"));
-    ui->statusBar->addPermanentWidget(pingLabel);
-    connect(ui->statusBar, &QStatusBar::messageChanged, this, &MainWindow::fitStatusMessage);
     access = std::make_unique<PanelAccess>(ui, ui->statusBar);
+    statusLine = std::make_unique<StatusLine>(ui->statusBar, access.get());
+    createBandFollowing();
 
     applySettings();
     registerAnchoredWidgets();
@@ -125,12 +115,6 @@ void MainWindow::stopThreads()
 static ThreadCOM* workerOf(const MainWindow* window)
 {
     return linkWorker != nullptr && linkWorker->window() == window ? linkWorker : nullptr;
-}
-
-QString MainWindow::deviceAddressForLink() const
-{
-    ThreadCOM* worker = workerOf(this);
-    return worker != nullptr ? worker->endpointAddress() : deviceAddress;
 }
 
 void MainWindow::setDeviceAddress(const QString& address)

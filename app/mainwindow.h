@@ -36,6 +36,7 @@ class ThreadLeitura;
 // polling, watchdog), link/ (commands, reports), panel/ (switching, split,
 // GPIO, rendering, colours, scaling), dialogs/ (the menu slots that open them).
 class PanelAccess;
+class StatusLine;
 
 class MainWindow : public QMainWindow
 {
@@ -53,15 +54,9 @@ public:
     /* link */
     void sendCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
     void sendCommand(const DeviceCommand& command);
-    // Round trip and loss of the link, at the right of the status bar.
-    QLabel* linkFigures() const { return pingLabel; }
-    // Commands given and not yet confirmed by the device.
-    int unconfirmedCommands() const { return linkSession.unconfirmed(); }
-    // Reports from other senders since the program started.
-    int ignoredReports() const { return linkSession.ignoredReports(); }
+    // The link's session: what was written, what the device confirmed.
+    const LinkSession& session() const { return linkSession; }
     void resolveHost();
-    // Where the link worker sends: the address text it was last given.
-    QString deviceAddressForLink() const;
     // Sets deviceAddress and hands it, with devicePort, to the link worker.
     void setDeviceAddress(const QString& address);
 
@@ -77,8 +72,6 @@ public:
     void setBandFollowConfig(const BandFollowConfig& config);
     // The antenna following the radio's band: its source, rule and settings.
     BandFollowing* bandFollow() const { return bandFollowing; }
-    // The radio's source, frequency and band, at the right of the status bar.
-    QLabel* bandFigures() const { return bandLabel; }
 
     /* rendering helpers */
     void setRingStyle(QWidget* widget);
@@ -215,7 +208,6 @@ private:
     // stopped waiting for the end of a transmission.
     void showLinkChanges();
     LinkSession linkSession;
-    QLabel* pingLabel = nullptr;
     // Applies a report that arrived at `at` (steady clock).
     void applyReport(const QString& res, qint64 at);
     // "Directly use IP" as the link uses it: taken from the setting at
@@ -240,7 +232,6 @@ private:
     void switchTo(signed char pos, bool whenReceiving, bool heldBefore = false);
     BandFollower::Situation bandSituation() const;
     BandFollowing* bandFollowing = nullptr;
-    QLabel* bandLabel = nullptr;
 
     /* connection */
     // The host lookup that resolveHost started and that has not answered yet:
@@ -251,10 +242,6 @@ private:
     void showHostError();
 
     /* rendering */
-    // A message longer than the status bar's room is shown shortened, whole
-    // in the tooltip.
-    void fitStatusMessage(const QString& text);
-    bool fittingStatus = false;
     // Every panel style change goes through here: Qt re-polishes a widget on
     // each setStyleSheet, even with the same text, so unchanged looks are skipped.
     void applyPanelStyle(QWidget* widget, const QString& text);
@@ -265,18 +252,9 @@ private:
     void replaceStatus(const QString& text, const QString& replacement);
     void selectReceiver(quint8 receiver);
 
-    /* accessibility */
-    // Names every key and lamp with what the panel shows for screen readers.
-    void speakPanel();
+    /* accessibility and the status line */
     std::unique_ptr<PanelAccess> access;
-    // Whether the panel shows the device's state, or was cleared.
-    bool panelShowsState = false;
-    qint64 roundTripSaid = -1;
-    // The link as the operator was last told: lost, or answering; and since
-    // when it is on, so a device silent from the start is told of too.
-    bool linkLostSpoken = false;
-    qint64 connectedAt = 0;
-    void speakLinkChange(bool fresh);
+    std::unique_ptr<StatusLine> statusLine;
 };
 
 // The settings file in applicationDir: settings.ini, or the profile file the

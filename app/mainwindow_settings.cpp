@@ -49,21 +49,24 @@ void MainWindow::applySettings()
     SettingsStore settings(settingsPath);
     const auto text = [&settings](const QString& key) { return settings.text(key); };
 
+    std::array<QString, group::Antennas> antennas;
+    std::array<QString, group::Gpis> gpis;
+    std::array<QString, group::Gpos> gpos;
     for (int n = 1; n <= group::Antennas; ++n) {
-        access->antennaCaptions[n - 1] = text(settingskey::antennaCaption(n));
-        ui->antennaButtons[n - 1]->setText(wrapLabelText(access->antennaCaptions[n - 1]));
+        antennas[n - 1] = text(settingskey::antennaCaption(n));
+        ui->antennaButtons[n - 1]->setText(wrapLabelText(antennas[n - 1]));
     }
     for (int n = 1; n <= group::Gpis; ++n) {
-        access->gpiCaptions[n - 1] = text(settingskey::gpiCaption(n));
-        ui->gpiButtons[n - 1]->setText(wrapLabelText(access->gpiCaptions[n - 1]));
+        gpis[n - 1] = text(settingskey::gpiCaption(n));
+        ui->gpiButtons[n - 1]->setText(wrapLabelText(gpis[n - 1]));
     }
     for (int n = 1; n <= group::Gpos; ++n) {
-        access->gpoCaptions[n - 1] = text(settingskey::gpoCaption(n));
-        ui->gpoButtons[n - 1]->setText(wrapLabelText(access->gpoCaptions[n - 1]));
+        gpos[n - 1] = text(settingskey::gpoCaption(n));
+        ui->gpoButtons[n - 1]->setText(wrapLabelText(gpos[n - 1]));
     }
     ui->labelID->setText(text(settingskey::StationId));
     // Captions are part of what the keys are called.
-    speakPanel();
+    access->setCaptions(antennas, gpis, gpos);
 
     ui->actionRelease_ALL->setChecked(settings.value(settingskey::ReleaseAll).toBool());
     ui->actionSkyrail_WF->setChecked(settings.value(settingskey::SkyrailView).toBool());

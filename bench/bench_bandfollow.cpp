@@ -472,7 +472,8 @@ int loggerBurst(Bench& b, quint16 loggerPort, int runs)
         for (int tries = 0; tries < 50 && !following; ++tries) {
             send(frequencyIn(true, *b.random), false);
             pauseMs(200);
-            following = b.window->bandFigures()->text().contains("20 m") && b.firstWrite(ant4, 0) >= 0;
+            following = b.window->findChild<QLabel*>(QStringLiteral("labelBand"))->text().contains("20 m") &&
+                b.firstWrite(ant4, 0) >= 0;
         }
         if (!following) {
             return fail("the panel does not follow the logger");
@@ -633,7 +634,9 @@ int main(int argc, char* argv[])
                     parser.isSet("hang-ms") ? qPrintable(parser.value("hang-ms")) : "300 (default)");
         if (!logger) {
             // Following, and on the band's antenna.
-            if (!spinUntil([&] { return window.bandFigures()->text().contains("MHz"); }, 10000) ||
+            if (!spinUntil(
+                    [&] { return window.findChild<QLabel*>(QStringLiteral("labelBand"))->text().contains("MHz"); },
+                    10000) ||
                 !b.waitForWrite(ant2, 0, 5000)) {
                 return fail("the panel does not follow rigctld");
             }

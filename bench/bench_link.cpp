@@ -146,7 +146,7 @@ public:
     // The round trip the field shows, or -1 when it shows none.
     qint64 ping() const
     {
-        const QString text = window->linkFigures()->text();
+        const QString text = window->findChild<QLabel*>(QStringLiteral("labelPing"))->text();
         if (!text.startsWith(QLatin1String("Ping: "))) {
             return -1;
         }
@@ -186,7 +186,7 @@ int loss(int seconds)
         const qint64 real = t.probe->roundTrip();
         if (ping < 0) {
             ++silent;
-            others[t.window->linkFigures()->text()] += 1;
+            others[t.window->findChild<QLabel*>(QStringLiteral("labelPing"))->text()] += 1;
             continue;
         }
         shown.push_back(ping);
@@ -207,7 +207,8 @@ int loss(int seconds)
     for (const auto& [text, count] : others) {
         std::printf("  \"%s\" %d times\n", qPrintable(text), count);
     }
-    std::printf("  field at the end: %s\n", qPrintable(t.window->linkFigures()->text()));
+    std::printf("  field at the end: %s\n",
+                qPrintable(t.window->findChild<QLabel*>(QStringLiteral("labelPing"))->text()));
     return 0;
 }
 
@@ -219,10 +220,11 @@ int outage()
     }
     pause(10000);
     std::printf("outage of 3 s after 10 s: before it the field reads \"%s\"\n",
-                qPrintable(t.window->linkFigures()->text()));
+                qPrintable(t.window->findChild<QLabel*>(QStringLiteral("labelPing"))->text()));
     t.toggleAnswering();
     pause(2500);
-    std::printf("  2.5 s into it: \"%s\"\n", qPrintable(t.window->linkFigures()->text()));
+    std::printf("  2.5 s into it: \"%s\"\n",
+                qPrintable(t.window->findChild<QLabel*>(QStringLiteral("labelPing"))->text()));
     pause(500);
     t.toggleAnswering();
     QElapsedTimer since;
@@ -243,7 +245,7 @@ int outage()
     }
     std::printf("  right again (within 20 ms of the true round trip, and staying so for 5 s) %lld ms after the "
                 "outage ended: \"%s\"\n",
-                ll(right), qPrintable(t.window->linkFigures()->text()));
+                ll(right), qPrintable(t.window->findChild<QLabel*>(QStringLiteral("labelPing"))->text()));
     return right < 0 ? 1 : 0;
 }
 

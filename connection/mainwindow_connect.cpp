@@ -13,6 +13,8 @@
 #include "link/linkclock.h"
 #include "link/linklog.h"
 #include "link/threadcom.h"
+#include "panel/panelaccess.h"
+#include "panel/statusline.h"
 
 namespace {
 int lookupsStarted = 0;
@@ -47,15 +49,14 @@ void MainWindow::openCom()
     // A new session judges its reports afresh, with the settings in force now.
     linkUsesIpDirectly = useIpDirectly;
     linkSession.start(linkclock::steadyNow());
-    linkLostSpoken = false;
-    connectedAt = linkclock::now();
+    statusLine->linkStarted(linkclock::now());
     // No report of this session yet: POWER is not green on an earlier one's.
     lastReportTime = 0;
     connected = true;
     bandLinkChanged();
     store.setValue(settingskey::Connected, 1);
     ui->statusBar->showMessage(tr("LAN enabled"));
-    speakPanel();
+    access->linkShown(PanelSpeechInput::Link::Silent, -1);
     ui->actionLAN_Settings->setEnabled(false);
     // The link does not depend on the file: connected either way.
     if (!store.sync()) {
@@ -80,7 +81,7 @@ void MainWindow::closeCom()
     ui->actionConnect_to_Merax->setEnabled(true);
     ui->actionLAN_Settings->setEnabled(true);
     ui->statusBar->showMessage(tr("Disconnected"));
-    speakPanel();
+    access->linkShown(PanelSpeechInput::Link::Off, -1);
     if (!store.sync()) {
         reportSettingsWriteFailure();
     }

@@ -5,6 +5,8 @@
 #include "connection/watchdog.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
+#include "panel/panelaccess.h"
+#include "panel/statusline.h"
 
 void MainWindow::callEnviar()
 {
@@ -25,7 +27,11 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
         power->setStyleSheet(style);
     }
     // The operator who cannot see the POWER key hears it change.
-    w->speakLinkChange(fresh);
+    w->statusLine->linkChecked(connected, fresh, linkclock::now());
+    if (connected) {
+        w->access->linkShown(fresh ? PanelSpeechInput::Link::Up : PanelSpeechInput::Link::Silent,
+                             w->linkSession.roundTrip());
+    }
     if (!fresh) {
         w->clearUI(w);
         // What the device has is unknown until it answers again.

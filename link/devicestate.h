@@ -23,6 +23,16 @@ struct DeviceState
     quint8 rotorStates = 0; // bit i set: RT i+1 on
     quint8 rotorBlink = 0; // 1: rotor indicators blink
     quint8 selectedRx = 0; // 2, 3, 4 light RX 2..4; anything else RX 1
+
+    bool operator==(const DeviceState& o) const
+    {
+        return selectedAntenna == o.selectedAntenna && splitActive == o.splitActive && sendActive == o.sendActive &&
+            splitRxAntenna == o.splitRxAntenna && rtxActive == o.rtxActive && rxActive == o.rxActive &&
+            gpiStates == o.gpiStates && gpoStates == o.gpoStates && busyMask1to8 == o.busyMask1to8 &&
+            busyMask9to12 == o.busyMask9to12 && rotorStates == o.rotorStates && rotorBlink == o.rotorBlink &&
+            selectedRx == o.selectedRx;
+    }
+    bool operator!=(const DeviceState& o) const { return !(*this == o); }
 };
 
 #endif // ZAREL_DEVICESTATE_H

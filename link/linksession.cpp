@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "link/linkclock.h"
+
 void LinkSession::start(qint64 now)
 {
     ledger.clear();
@@ -142,6 +144,7 @@ QString LinkSession::waitText(int antenna)
 quint64 LinkSession::wrote(const DeviceCommand& command, qint64 at)
 {
     const quint64 serial = ledger.recordWrite(command.isPoll(), at);
+    lastWriteTime = linkclock::now();
     if (command.isPoll()) {
         pollWritten = true;
     } else {
@@ -169,23 +172,43 @@ LinkSession::Verdicts LinkSession::reportApplied(DeviceState& state)
     return pending.judge(state, answer.judgedBy, lastAnswerAt < guardOpenAt);
 }
 
+bool LinkSession::figuresChanged(qint64 now, bool reportApplied)
+{
+    // What the field says, as numbers: the text is built only when they move
+    // (the watchdog asks every 80 ms, reports come six times a second).
+    Figures next;
+    const qint64 silent = now - lastAnswerAt;
+    if (active && pollWritten && silent > silenceShownAfterMs) {
+        next = {Figures::Kind::Silent, silent / 1000, 0};
+    } else if (active && ledger.roundTrip() >= 0) {
+        next = {Figures::Kind::Ping, ledger.roundTrip(), ledger.lossPercent(now)};
+    } else if (reportApplied) {
+        // No round trip known (an unasked report): the time since the last write.
+        next = {Figures::Kind::Ping, linkclock::now() - lastWriteTime, 0};
+    }
+    if (next == shownFigures) {
+        return false;
+    }
+    shownFigures = next;
+    switch (next.kind) {
+    case Figures::Kind::None:
+        figuresText.clear();
+        break;
+    case Figures::Kind::Silent:
+        figuresText = QCoreApplication::translate("LinkSession", "no answer for %1 s").arg(next.number);
+        break;
+    case Figures::Kind::Ping:
+        figuresText = pingText(next.number);
+        if (next.loss > 0) {
+            figuresText += QCoreApplication::translate("LinkSession", " \u00b7 loss %1 %").arg(next.loss);
+        }
+        break;
+    }
+    return true;
+}
+
 QString LinkSession::figures(qint64 now)
 {
-    if (!active) {
-        return QString();
-    }
-    const qint64 silent = now - lastAnswerAt;
-    if (pollWritten && silent > silenceShownAfterMs) {
-        return QCoreApplication::translate("LinkSession", "no answer for %1 s").arg(silent / 1000);
-    }
-    const qint64 roundTrip = ledger.roundTrip();
-    if (roundTrip < 0) {
-        return QString();
-    }
-    QString text = pingText(roundTrip);
-    const int loss = ledger.lossPercent(now);
-    if (loss > 0) {
-        text += QCoreApplication::translate("LinkSession", " \u00b7 loss %1 %").arg(loss);
-    }
-    return text;
+    figuresChanged(now);
+    return figuresText;
 }

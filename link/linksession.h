@@ -15,6 +15,7 @@
 
 #include "link/command.h"
 #include "link/devicestate.h"
+#include "link/linkclock.h"
 #include "link/linkledger.h"
 #include "panel/confirmation.h"
 
@@ -97,6 +98,12 @@ public:
 
     // The round trip and loss field: "Ping: 12", "Ping: 120 · loss 20 %",
     // "no answer for 4 s"; empty before anything is known and when stopped.
+    // Whether it changed since last asked; with `reportApplied`, a report
+    // that came before any round trip is known shows the time since the last
+    // write.
+    bool figuresChanged(qint64 now, bool reportApplied = false);
+    const QString& figures() const { return figuresText; }
+    qint64 lastWrite() const { return lastWriteTime; }
     QString figures(qint64 now);
     // The round trip in milliseconds, -1 before the first is measured.
     qint64 roundTrip() const { return ledger.roundTrip(); }
@@ -123,6 +130,17 @@ private:
     // When the device last answered, or the session started.
     qint64 lastAnswerAt = 0;
     bool pollWritten = false;
+    // When the link last wrote (wall clock), or the session was made.
+    qint64 lastWriteTime = linkclock::now();
+    struct Figures
+    {
+        enum class Kind { None, Silent, Ping } kind = Kind::None;
+        qint64 number = 0;
+        int loss = 0;
+        bool operator==(const Figures& o) const { return kind == o.kind && number == o.number && loss == o.loss; }
+    };
+    Figures shownFigures;
+    QString figuresText;
     LinkLedger::Answer answer;
     qint64 guardOpenAt = 0;
     std::optional<DeviceState> reported; // the last applied report, as the device sent it

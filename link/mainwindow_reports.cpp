@@ -14,6 +14,8 @@
 #include "link/statusreport.h"
 #include "link/threadcom.h"
 #include "panel/bandfollowing.h"
+#include "panel/panelaccess.h"
+#include "panel/statusline.h"
 
 void MainWindow::linkWrote(const DeviceCommand& command, qint64 at)
 {
@@ -36,7 +38,7 @@ void MainWindow::showLinkChanges()
         showStatus(shown.notice);
     }
     // While the watchdog has the panel cleared, nothing old is painted back.
-    if (shown.changed && panelShowsState) {
+    if (shown.changed && paintCache.showsState) {
         updateUI(this);
     }
 }
@@ -128,6 +130,7 @@ void MainWindow::applyReport(const QString& res, qint64 at)
     showLinkFigures(at, true);
     showLinkChanges();
     updateUI(this);
+    access->linkShown(PanelSpeechInput::Link::Up, linkSession.roundTrip());
     // What the device said against what the panel shows, for a trace.
     qCDebug(lcLink).noquote() << "report: device" << int(report.selectedAntenna) << "send" << int(report.sendActive)
                               << "shown" << int(deviceState.selectedAntenna) << "waiting"
@@ -137,13 +140,8 @@ void MainWindow::applyReport(const QString& res, qint64 at)
 
 void MainWindow::showLinkFigures(qint64 now, bool reportApplied)
 {
-    QString text = linkSession.figures(now);
-    if (text.isEmpty() && reportApplied && linkWorker) {
-        // No round trip known (an unasked report): time since the last write.
-        text = LinkSession::pingText(linkclock::now() - linkWorker->lastSendTimeLocked());
-    }
-    if (pingLabel->text() != text) {
-        pingLabel->setText(text);
+    if (linkSession.figuresChanged(now, reportApplied)) {
+        statusLine->setLinkFigures(linkSession.figures());
     }
 }
 

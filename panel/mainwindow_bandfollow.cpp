@@ -8,7 +8,7 @@
 #include "link/linkclock.h"
 #include "link/threadcom.h"
 #include "panel/bandfollowing.h"
-#include "panel/panelaccess.h"
+#include "panel/statusline.h"
 #include "panel/switchlogic.h"
 
 void MainWindow::createBandFollowing()
@@ -25,19 +25,12 @@ void MainWindow::createBandFollowing()
     connect(bandFollowing, &BandFollowing::statusReplaced, this, &MainWindow::replaceStatus);
     // The held key's look follows the rule.
     connect(bandFollowing, &BandFollowing::heldChanged, this, [this] {
-        if (panelShowsState) {
+        if (paintCache.showsState) {
             updateUI(this);
         }
     });
-    connect(bandFollowing, &BandFollowing::figuresChanged, this, [this](const QString& text) {
-        if (bandLabel->text() != text) {
-            bandLabel->setText(text);
-        }
-        bandLabel->setVisible(!text.isEmpty());
-        if (access) {
-            access->radioChanged(text);
-        }
-    });
+    connect(bandFollowing, &BandFollowing::figuresChanged, this,
+            [this](const QString& text) { statusLine->setRadioFigures(text); });
     connect(bandFollowing, &BandFollowing::guardChanged, this, [this](qint64 openAt) {
         if (linkWorker != nullptr && linkWorker->window() == this) {
             linkWorker->setGuardOpenAt(openAt);

@@ -36,6 +36,8 @@ struct PaintCache
     // Rotor blink half: dark at start (the first tick lights), kept for the
     // life of the window.
     bool rotorBlinkLit = false;
+    // Whether the panel shows the device's state, or was cleared.
+    bool showsState = false;
     // The antenna key last painted as waiting, for the trace; -1: none.
     int waitingPainted = -1;
 

@@ -257,8 +257,51 @@ PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
     }
 }
 
-void PanelAccess::follow(const PanelSpeechInput& input)
+void PanelAccess::setCaptions(const std::array<QString, group::Antennas>& antennas,
+                              const std::array<QString, group::Gpis>& gpis,
+                              const std::array<QString, group::Gpos>& gpos)
 {
+    if (shown.antennaCaptions == antennas && shown.gpiCaptions == gpis && shown.gpoCaptions == gpos) {
+        return;
+    }
+    shown.antennaCaptions = antennas;
+    shown.gpiCaptions = gpis;
+    shown.gpoCaptions = gpos;
+    named = false;
+    follow();
+}
+
+void PanelAccess::panelShown(const DeviceState& state, bool known, const PanelFlags& flags, bool confirmed)
+{
+    if (named && shown.state == state && shown.stateKnown == known && shown.flags == flags &&
+        shown.confirmed == confirmed) {
+        return;
+    }
+    shown.state = state;
+    shown.stateKnown = known;
+    shown.flags = flags;
+    shown.confirmed = confirmed;
+    named = false;
+    follow();
+}
+
+void PanelAccess::linkShown(PanelSpeechInput::Link link, qint64 roundTripMs)
+{
+    // The POWER key's figure follows real changes, not the median's jitter.
+    const qint64 said = link == PanelSpeechInput::Link::Off ? -1 : roundTripToSay(shown.roundTripMs, roundTripMs);
+    if (named && shown.link == link && shown.roundTripMs == said) {
+        return;
+    }
+    shown.link = link;
+    shown.roundTripMs = said;
+    named = false;
+    follow();
+}
+
+void PanelAccess::follow()
+{
+    named = true;
+    const PanelSpeechInput& input = shown;
     const PanelSpeech speech = panelSpeech(input);
     const QWidget* focused = QApplication::focusWidget();
     const auto name = [](QWidget* widget, const QString& text) {
@@ -275,7 +318,6 @@ void PanelAccess::follow(const PanelSpeechInput& input)
     }
     name(release, speech.release);
     name(power, speech.power);
-    shown = input;
 
     if (input.link == PanelSpeechInput::Link::Off) {
         // Connect brings a new device: its first report is told whole.

@@ -27,10 +27,16 @@ public:
     // Sets the keys, the descriptions and the focus order once.
     PanelAccess(PanelForm* ui, QStatusBar* statusBar);
 
-    // The panel as it now is: names that differ from what a screen reader
-    // was last given are set again (each set posts a name-changed event), and
-    // what changed since the operator was last told is announced.
-    void follow(const PanelSpeechInput& input);
+    // The operator's captions, as stored (not wrapped).
+    void setCaptions(const std::array<QString, group::Antennas>& antennas, const std::array<QString, group::Gpis>& gpis,
+                     const std::array<QString, group::Gpos>& gpos);
+
+    // What the panel shows of the device (`known` false: cleared), and
+    // whether a command shown is still unconfirmed.
+    void panelShown(const DeviceState& state, bool known, const PanelFlags& flags, bool confirmed);
+
+    // The link as POWER shows it, with the measured round trip (-1: none).
+    void linkShown(PanelSpeechInput::Link link, qint64 roundTripMs);
 
     // Says `text` to the screen reader as a notification. Texts given in one
     // pass of the event loop are said together, as one.
@@ -43,12 +49,12 @@ public:
     // The whole state, said at the operator's request.
     void sayState();
 
-    // The operator's captions, as stored (not wrapped).
-    std::array<QString, group::Antennas> antennaCaptions;
-    std::array<QString, group::Gpis> gpiCaptions;
-    std::array<QString, group::Gpos> gpoCaptions;
-
 private:
+    // Names that differ from what a screen reader was last given are set
+    // again (each set posts a name-changed event), and what changed since the
+    // operator was last told is announced. Nothing is built when nothing
+    // changed.
+    void follow();
     void sayPending();
 
     std::array<QWidget*, indicator::Count> indicators {};
@@ -59,6 +65,7 @@ private:
     QStringList pending;
     QTimer pendingTimer;
     PanelSpeechInput shown; // the panel as it is now
+    bool named = false; // the names say what `shown` holds
     PanelSpeechInput told; // as the operator was last told of it
     int focusedRenamed = -1; // the focused key changed since it was told
     QString radio;

@@ -40,6 +40,13 @@ struct PanelFlags
     // The antenna key (0 is Ant 1) of a switch that waits for the end of a
     // transmission; -1: none.
     int waitingAntenna = -1;
+
+    bool operator==(const PanelFlags& o) const
+    {
+        return splitConfigPending == o.splitConfigPending && rotorBlinkRunning == o.rotorBlinkRunning &&
+            rotorBlinkLit == o.rotorBlinkLit && waitingAntenna == o.waitingAntenna;
+    }
+    bool operator!=(const PanelFlags& o) const { return !(*this == o); }
 };
 
 // Every indicator unlit, the SPLIT button left alone while set-up is pending.

@@ -16,12 +16,20 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "link/threadcom.h"
 
 namespace testsupport {
 
 // A loopback port a program under test is to listen on, free when asked.
 // Drawn below the ephemeral range, so a socket the system numbers for
 // another test cannot take it before the program binds it.
+// Where the window's link worker sends: the address text it was last given.
+inline QString linkAddressOf(MainWindow* window)
+{
+    return linkWorker != nullptr && linkWorker->window() == window ? linkWorker->endpointAddress()
+                                                                   : window->deviceAddress;
+}
+
 inline quint16 freeLoopbackPort()
 {
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -116,10 +116,11 @@ void TestBandFollowing::receiveUntilSent(int antenna, int commands)
 void TestBandFollowing::loggerDrivesTheKeys()
 {
     Panel& p = loggerPanel();
-    QCOMPARE(p.w().bandFigures()->text(), QStringLiteral("logger: waiting for radio 1"));
+    QCOMPARE(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text(),
+             QStringLiteral("logger: waiting for radio 1"));
 
     broadcast(radioInfo(1, 14074000));
-    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("14.074 MHz · 20 m"));
+    QTRY_COMPARE(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text(), QStringLiteral("14.074 MHz · 20 m"));
     QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0203fd")});
     QCOMPARE(p.style("botaoTecla4"), selected);
 
@@ -129,7 +130,7 @@ void TestBandFollowing::loggerDrivesTheKeys()
     broadcast("<RadioInfo><RadioNr>1</RadioNr><Freq>707");
     broadcast("<spot><Freq>707400</Freq></spot>");
     broadcast(radioInfo(1, 14080000));
-    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("14.080 MHz · 20 m"));
+    QTRY_COMPARE(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text(), QStringLiteral("14.080 MHz · 20 m"));
     QCOMPARE(p.sent.size(), 1);
 
     broadcast(radioInfo(1, 7074000));
@@ -139,7 +140,7 @@ void TestBandFollowing::loggerDrivesTheKeys()
     // Disconnected, the radio is still shown but nothing is switched.
     connected = false;
     broadcast(radioInfo(1, 14074000));
-    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("14.074 MHz · 20 m"));
+    QTRY_COMPARE(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text(), QStringLiteral("14.074 MHz · 20 m"));
     QCOMPARE(p.sent.size(), 2);
 }
 
@@ -172,7 +173,7 @@ void TestBandFollowing::transmissionHoldsTheSwitch()
     }
     // The held key shows it waits, until the guard lets the switch go after
     // the hang time.
-    QTRY_COMPARE(p.w().bandFigures()->text(), QStringLiteral("7.074 MHz · 40 m"));
+    QTRY_COMPARE(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text(), QStringLiteral("7.074 MHz · 40 m"));
     QCOMPARE(p.style("botaoTecla2"), panelWaitingStyle());
     receiveUntilSent(0);
     QCOMPARE(p.sent, QList<QByteArray> {bytes("fe0201fd")});
@@ -236,7 +237,7 @@ void TestBandFollowing::rememberAndUntouchedFiles()
         connected = true;
         p.w().processaPDRLan(&p.w(), report(0, false));
         p.click(QStringLiteral("botaoTecla3"));
-        QVERIFY(p.w().bandFigures()->isHidden());
+        QVERIFY(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->isHidden());
         QSettings file(p.settingsFile, QSettings::IniFormat);
         QCOMPARE(file.childGroups(), QStringList());
     }
@@ -296,7 +297,7 @@ void TestBandFollowing::dialogAppliesAtOnce()
 
     // Another source takes over at once.
     dialog->findChild<QRadioButton*>(QStringLiteral("radioOff"))->setChecked(true);
-    QVERIFY(p.w().bandFigures()->isHidden());
+    QVERIFY(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->isHidden());
     file.sync();
     QCOMPARE(file.value("BandFollow/Source").toString(), QStringLiteral("off"));
 

@@ -236,7 +236,7 @@ void TestConnection::ipDirectlyTakesHostNameAsIs()
     QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
     window->hostText = QStringLiteral("localhost");
     window->sendCommand(1);
-    QCOMPARE(window->deviceAddressForLink(), QStringLiteral("localhost"));
+    QCOMPARE(testsupport::linkAddressOf(window), QStringLiteral("localhost"));
 }
 
 // Used directly, a name would address every datagram to nowhere: refused.
@@ -284,7 +284,7 @@ void TestConnection::directIpTickedUnderLiveLink()
     QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
     window->setUseIpDirectly(true);
     window->sendCommand(1);
-    QVERIFY(window->deviceAddressForLink() != QStringLiteral("localhost"));
+    QVERIFY(testsupport::linkAddressOf(window) != QStringLiteral("localhost"));
     QVERIFY(QMetaObject::invokeMethod(window, "closeCom"));
     QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
     QVERIFY(!connected);
@@ -300,11 +300,11 @@ void TestConnection::overtakenLookupIsIgnored()
     window->hostText = QStringLiteral("localhost");
     window->sendCommand(1); // starts a lookup
     window->applySettings(); // the operator's settings: 127.0.0.1
-    QCOMPARE(window->deviceAddressForLink(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(testsupport::linkAddressOf(window), QStringLiteral("127.0.0.1"));
     QHostInfo late(4711);
     late.setError(QHostInfo::HostNotFound);
     QVERIFY(QMetaObject::invokeMethod(window, "hostInfoResults", Q_ARG(QHostInfo, late)));
-    QCOMPARE(window->deviceAddressForLink(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(testsupport::linkAddressOf(window), QStringLiteral("127.0.0.1"));
     QVERIFY(window->ui->statusBar->currentMessage() != QStringLiteral("HOST error: check LAN Settings!"));
 }
 
@@ -333,7 +333,7 @@ void TestConnection::lookupResults()
     QFETCH(QString, status);
     window->ui->statusBar->showMessage(QStringLiteral("before"));
     QVERIFY(QMetaObject::invokeMethod(window, "hostInfoResults", Q_ARG(QHostInfo, result)));
-    QCOMPARE(window->deviceAddressForLink(), address);
+    QCOMPARE(testsupport::linkAddressOf(window), address);
     QCOMPARE(window->ui->statusBar->currentMessage(), status);
 }
 

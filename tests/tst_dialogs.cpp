@@ -396,7 +396,7 @@ void TestDialogs::labelsOkWritesAllKeys()
     expectedKeys.sort();
     QCOMPARE(stored, expectedKeys);
     // Other settings survive and are applied again.
-    QCOMPARE(w.deviceAddressForLink(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(testsupport::linkAddressOf(&w), QStringLiteral("127.0.0.1"));
     QCOMPARE(w.gpioColors[0], QColor(200, 0, 0));
     QCOMPARE(w.ui->labelID->text(), QStringLiteral("v28"));
     QCOMPARE(w.ui->botaoGPO8->text(), QStringLiteral("v27"));
@@ -649,7 +649,7 @@ void TestDialogs::lanOkStoresAndResolves()
     QFETCH(QString, hostText);
     writeSettings({{"K2", "Loop"}});
     MainWindow w;
-    QCOMPARE(w.deviceAddressForLink(), QStringLiteral("error"));
+    QCOMPARE(testsupport::linkAddressOf(&w), QStringLiteral("error"));
     formLanCFG* dialog = open<formLanCFG>(w, w.ui->actionLAN_Settings);
     QVERIFY(dialog != nullptr);
     QPointer<formLanCFG> alive(dialog);
@@ -663,7 +663,7 @@ void TestDialogs::lanOkStoresAndResolves()
     QCOMPARE(file.value(QStringLiteral("PORT")).toString(), port);
     QCOMPARE(w.hostText, hostText);
     QCOMPARE(w.devicePort, port);
-    QVERIFY(QHostAddress(w.deviceAddressForLink()).isLoopback());
+    QVERIFY(QHostAddress(testsupport::linkAddressOf(&w)).isLoopback());
     QVERIFY(w.ui->statusBar->currentMessage() != QLatin1String("HOST error: check LAN Settings!"));
     QCOMPARE(w.ui->botaoTecla2->text(), QStringLiteral("Loop"));
 

@@ -136,7 +136,7 @@ void TestEndToEnd::followsTheDevice()
     QVERIFY(startPanel({"--initial-antenna", "4"}));
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("LAN enabled"));
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
-    QTRY_VERIFY(window->linkFigures()->text().startsWith(QLatin1String("Ping: ")));
+    QTRY_VERIFY(window->findChild<QLabel*>(QStringLiteral("labelPing"))->text().startsWith(QLatin1String("Ping: ")));
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("LAN enabled"));
     // Green from the watchdog's next look after the first report, not before.
     QTRY_COMPARE(window->ui->botaoPower->styleSheet(), harness::powerOn);
@@ -156,7 +156,7 @@ void TestEndToEnd::pressesReachTheDevice()
     QCOMPARE(window->ui->botaoTecla7->styleSheet(), harness::selected);
     QTest::mouseRelease(window->ui->botaoTecla7, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 06 FD"), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
     QVERIFY(nextReportApplied());
     QCOMPARE(int(window->deviceState.selectedAntenna), 6);
     QCOMPARE(window->ui->botaoTecla7->styleSheet(), harness::selected);
@@ -165,7 +165,7 @@ void TestEndToEnd::pressesReachTheDevice()
     // F9 is Ant 9.
     QTest::keyClick(window.get(), Qt::Key_F9);
     QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 08 FD"), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
     QVERIFY(nextReportApplied());
     QCOMPARE(int(window->deviceState.selectedAntenna), 8);
     QCOMPARE(window->ui->botaoTecla9->styleSheet(), harness::selected);
@@ -271,7 +271,8 @@ void TestEndToEnd::disconnectStopsPolls()
 void TestEndToEnd::remoteStationNeverShowsTheOldAntenna()
 {
     QVERIFY(startPanel({"--delay", "600", "--jitter", "100", "--loss", "20", "--loss-in", "20", "--seed", "7"}));
-    QTRY_VERIFY_WITH_TIMEOUT(window->linkFigures()->text().startsWith(QLatin1String("Ping: ")), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window->findChild<QLabel*>(QStringLiteral("labelPing"))->text().startsWith(QLatin1String("Ping: ")), 10000);
 
     int pressed = 0;
     int previous = -1;
@@ -301,7 +302,7 @@ void TestEndToEnd::remoteStationNeverShowsTheOldAntenna()
         const int logBefore = sim->output().size();
         QTest::mousePress(window->ui->antennaButtons[pressed], Qt::LeftButton);
         QTest::mouseRelease(window->ui->antennaButtons[pressed], Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 20000);
         const QString notice = QStringLiteral("Ant %1 not confirmed by the Merax").arg(pressed + 1);
         if (window->ui->statusBar->currentMessage() == notice) {
             // Only fair when all three sends were lost on the way in.
@@ -320,7 +321,8 @@ void TestEndToEnd::remoteStationNeverShowsTheOldAntenna()
     QVERIFY2(flicker.isEmpty(), qPrintable(flicker.join(QStringLiteral(", "))));
     QVERIFY(refused <= 2);
     // Polls go unanswered on this path, and the figure says so.
-    QTRY_VERIFY_WITH_TIMEOUT(window->linkFigures()->text().contains(QLatin1String("loss")), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window->findChild<QLabel*>(QStringLiteral("labelPing"))->text().contains(QLatin1String("loss")), 10000);
 }
 
 // A device that will not switch to Ant 5: sent three times, then the panel
@@ -359,7 +361,7 @@ void TestEndToEnd::heldKeyThenAnotherKey()
     QApplication::sendEvent(window.get(), &release);
     const qint64 pressed = linkclock::steadyNow();
     QTest::keyClick(window.get(), Qt::Key_F7);
-    QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
     QTRY_VERIFY(!written.empty() && written.back().first > pressed + 1000);
 
     const QByteArray ant4 = QByteArray::fromHex("FE0203FD");

@@ -64,7 +64,7 @@ void TestGpio::gpoToggle()
     // named on the status bar.
     const int asked = expectedBytes.isEmpty() ? gpoStates : gpoStates ^ (1 << (gpo - 1));
     QCOMPARE(int(p.w().deviceState.gpoStates), asked);
-    QCOMPARE(p.w().unconfirmedCommands(), expectedBytes.isEmpty() ? 0 : 1);
+    QCOMPARE(p.w().session().unconfirmed(), expectedBytes.isEmpty() ? 0 : 1);
     for (const QString& indicator : indicatorNames()) {
         QCOMPARE(p.style(indicator), untouched);
     }

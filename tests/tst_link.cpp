@@ -271,14 +271,15 @@ void TestLink::answeredPollUpdatesPanel()
     window->deviceState.selectedAntenna = 9;
     lastReportTime = 0;
     QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
-    QTRY_VERIFY_WITH_TIMEOUT(window->linkFigures()->text().startsWith(QStringLiteral("Ping: ")), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window->findChild<QLabel*>(QStringLiteral("labelPing"))->text().startsWith(QStringLiteral("Ping: ")), 3000);
     QCOMPARE(int(window->deviceState.selectedAntenna), 3);
     QCOMPARE(int(window->deviceState.gpoStates), 1);
     QVERIFY(lastReportTime > 0);
     // The prompt of the connect stays: the figure has a field of its own.
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("LAN enabled"));
     bool isNumber = false;
-    const int ping = window->linkFigures()->text().mid(6).toInt(&isNumber);
+    const int ping = window->findChild<QLabel*>(QStringLiteral("labelPing"))->text().mid(6).toInt(&isNumber);
     QVERIFY(isNumber);
     QVERIFY2(ping >= 0 && ping < 1000, qPrintable(QString::number(ping)));
 }
@@ -342,7 +343,7 @@ void TestLink::reportsFromAnotherAddressAreIgnored()
     lastReportTime = 0;
     connected = true;
     stranger.writeDatagram(report, QHostAddress(QHostAddress::LocalHost), port);
-    QTRY_COMPARE_WITH_TIMEOUT(window->ignoredReports(), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->session().ignoredReports(), 1, 2000);
     QCOMPARE(int(window->deviceState.selectedAntenna), 0);
     QCOMPARE(lastReportTime, qint64(0));
 
@@ -372,7 +373,7 @@ void TestLink::burstIsReadCompletely()
     for (int i = 0; i < burst; ++i) {
         stranger.writeDatagram(QByteArray("1.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(window->ignoredReports(), burst, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->session().ignoredReports(), burst, 3000);
     QCOMPARE(int(window->deviceState.selectedAntenna), 0);
     device.writeDatagram(QByteArray("5.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
     QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 5, 2000);

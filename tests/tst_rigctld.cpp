@@ -196,7 +196,7 @@ void TestRigctld::antennaFollowsTheRadio()
     window->show();
     window->ui->actionConnect_to_Merax->trigger();
     QVERIFY(connected);
-    QLabel* band = window->bandFigures();
+    QLabel* band = window->findChild<QLabel*>(QStringLiteral("labelBand"));
 
     // The dummy radio starts on 145 MHz: 2 m names Ant 7.
     QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("145.000 MHz · 2 m"), 10000);
@@ -235,7 +235,7 @@ void TestRigctld::antennaFollowsTheRadio()
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla7->styleSheet(), harness::selected, 5000);
     QVERIFY(rig("F 14200000"));
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(window->unconfirmedCommands(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
 
     // Split on the radio: listening on 20 m, sending on 40 m, the antenna
     // follows the transmit frequency.
@@ -398,7 +398,7 @@ void TestRigctld::strayLineSwitchesNothingWhileKeyed()
     const int from = daemon.rounds;
     QTRY_VERIFY(daemon.rounds >= from + 8);
     QCOMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
-    QCOMPARE(p.w().bandFigures()->text(), QStringLiteral("7.074 MHz · 40 m · TX"));
+    QCOMPARE(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text(), QStringLiteral("7.074 MHz · 40 m · TX"));
     keyed = false;
     QTRY_COMPARE(p.sent, QList<QByteArray>({harness::bytes("fe0203fd"), harness::bytes("fe0201fd")}));
 }

@@ -155,7 +155,7 @@ void TestSettings::firstStartWithoutFile()
         QCOMPARE(w.gpioColors[i], neverStored(i));
     }
     QCOMPARE(w.ui->statusBar->currentMessage(), kHostError);
-    QCOMPARE(w.deviceAddressForLink(), QStringLiteral("error"));
+    QCOMPARE(testsupport::linkAddressOf(&w), QStringLiteral("error"));
     QCOMPARE(w.hostText, QString());
     QCOMPARE(w.devicePort, QString());
     QVERIFY(!w.useIpDirectly);
@@ -324,7 +324,7 @@ void TestSettings::host()
     MainWindow w;
     QCOMPARE(w.useIpDirectly, ipDirectly);
     QCOMPARE(w.hostText, hostText);
-    const QString resolved = w.deviceAddressForLink();
+    const QString resolved = testsupport::linkAddressOf(&w);
     if (address == QLatin1String("loopback")) {
         QVERIFY2(QHostAddress(resolved).isLoopback(), qPrintable(resolved));
     } else {
@@ -340,7 +340,7 @@ void TestSettings::correctedHostClearsHostError()
     QCOMPARE(w.ui->statusBar->currentMessage(), kHostError);
     writeSettings({{"IP", "127.0.0.1"}});
     w.applySettings();
-    QCOMPARE(w.deviceAddressForLink(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(testsupport::linkAddressOf(&w), QStringLiteral("127.0.0.1"));
     QCOMPARE(w.ui->statusBar->currentMessage(), QString());
 
     // Another notice is not the lookup's to clear.
@@ -351,7 +351,7 @@ void TestSettings::correctedHostClearsHostError()
     writeSettings({{"IP", ""}});
     w.applySettings();
     QCOMPARE(w.ui->statusBar->currentMessage(), kHostError);
-    QCOMPARE(w.deviceAddressForLink(), QStringLiteral("error"));
+    QCOMPARE(testsupport::linkAddressOf(&w), QStringLiteral("error"));
 }
 
 void TestSettings::lookupResult_data()

@@ -259,7 +259,7 @@ void TestStatusReport::process(const QString& text)
 void TestStatusReport::handlerAppliesReport()
 {
     window = new MainWindow;
-    const qint64 sent = linkWorker->lastSendTimeLocked();
+    const qint64 sent = window->session().lastWrite();
     qint64 now = sent + 42;
     const ScopedClock clock([&now] { return now; });
     lastReportTime = 0;
@@ -268,7 +268,7 @@ void TestStatusReport::handlerAppliesReport()
     process(example);
 
     QCOMPARE(lastReportTime, sent + 42);
-    QCOMPARE(window->linkFigures()->text(), QStringLiteral("Ping: 42"));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("labelPing"))->text(), QStringLiteral("Ping: 42"));
     QCOMPARE(int(window->deviceState.selectedAntenna), 3);
     QCOMPARE(int(window->deviceState.rtxActive), 1);
     QCOMPARE(int(window->deviceState.selectedRx), 0);
@@ -280,7 +280,7 @@ void TestStatusReport::handlerAppliesReport()
     // read the send time: a small negative figure, shown as it is.
     now = sent - 3;
     process(example);
-    QCOMPARE(window->linkFigures()->text(), QStringLiteral("Ping: -3"));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("labelPing"))->text(), QStringLiteral("Ping: -3"));
 }
 
 void TestStatusReport::handlerIgnoresBadReports_data()
@@ -310,7 +310,7 @@ void TestStatusReport::handlerIgnoresBadReports()
     // Not a report, but the panel is repainted from what it knows.
     QCOMPARE(window->ui->botaoTecla8->styleSheet(), harness::selected);
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("before"));
-    QCOMPARE(window->linkFigures()->text(), QString());
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("labelPing"))->text(), QString());
 }
 
 // The window between the wire and the panel: the writes and reports of a
@@ -349,14 +349,14 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     window->linkWrote(poll, now); // its answer is still on the way
     QVERIFY(QMetaObject::invokeMethod(window, "on_botaoTecla2_pressed"));
     QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
-    QCOMPARE(window->unconfirmedCommands(), 1);
+    QCOMPARE(window->session().unconfirmed(), 1);
     window->linkWrote(ant2, now += 30);
     for (const QString& antenna : reported) {
         const int before = queued.size();
         // No antenna busy elsewhere (busy is active low).
         window->linkReceived(reportWith({{0, antenna}, {8, "FF"}, {9, "F"}}).toLatin1(), QHostAddress::LocalHost,
                              commandPort(window->devicePort), now += 60);
-        if (window->unconfirmedCommands() > 0) {
+        if (window->session().unconfirmed() > 0) {
             QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
             QCOMPARE(window->ui->botaoTecla1->styleSheet(), harness::idle);
         }
@@ -367,7 +367,7 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
         window->linkWrote(poll, now += 90);
     }
     QCOMPARE(queued.count(frameCommand(ant2)), sent);
-    QCOMPARE(window->unconfirmedCommands(), 0);
+    QCOMPARE(window->session().unconfirmed(), 0);
     QCOMPARE(window->ui->antennaButtons[shown]->styleSheet(), harness::selected);
     if (!notice.isEmpty()) {
         QCOMPARE(window->ui->statusBar->currentMessage(), notice);
@@ -436,7 +436,7 @@ void TestStatusReport::reportsFromTheDeviceOnly()
         window->linkReceived(parts[2].toLatin1(), QHostAddress(parts[0]), from, at += 100);
     }
     QCOMPARE(int(window->deviceState.selectedAntenna), shown);
-    QCOMPARE(window->ignoredReports(), ignored);
+    QCOMPARE(window->session().ignoredReports(), ignored);
     QCOMPARE(window->ui->statusBar->currentMessage(), notice);
 }
 

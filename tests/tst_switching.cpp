@@ -134,7 +134,7 @@ void TestSwitching::antennaChoice()
 
     QCOMPARE(p.sent, expectedBytes.isEmpty() ? QList<QByteArray>() : QList<QByteArray> {expectedBytes});
     // Sent while connected, it now waits for the device to confirm it.
-    QCOMPARE(p.w().unconfirmedCommands(), expectedBytes.isEmpty() ? 0 : 1);
+    QCOMPARE(p.w().session().unconfirmed(), expectedBytes.isEmpty() ? 0 : 1);
     QCOMPARE(int(state.selectedAntenna), selectedAfter);
     QCOMPARE(int(state.splitRxAntenna), rxAfter);
     QCOMPARE(int(state.splitActive), splitAfter);
@@ -173,7 +173,7 @@ void TestSwitching::commandsAwaitConfirmation()
     for (const QString& how : presses) {
         choose(p, how);
     }
-    QCOMPARE(p.w().unconfirmedCommands(), waiting);
+    QCOMPARE(p.w().session().unconfirmed(), waiting);
 }
 
 void TestSwitching::radioButtons_data()
@@ -327,7 +327,7 @@ void TestSwitching::releaseUnlightsEveryAntenna()
     }
     QCOMPARE(p.style("botaoTecla3"), selected);
     QCOMPARE(p.sent.size(), 2);
-    QCOMPARE(p.w().unconfirmedCommands(), 1);
+    QCOMPARE(p.w().session().unconfirmed(), 1);
 }
 
 ZAREL_TEST_MAIN(TestSwitching, "panel_switching")

@@ -1,0 +1,50 @@
+#ifndef ZAREL_STATUSLINE_H
+#define ZAREL_STATUSLINE_H
+
+// The status bar as the operator reads it: a message at the left, shortened
+// where it no longer fits (whole in the tooltip and to a screen reader); the
+// radio's figures and the link's at the right, where no message pushes them
+// away; and which notice outlives which event.
+
+#include <QString>
+
+class PanelAccess;
+class QLabel;
+class QStatusBar;
+
+class StatusLine
+{
+public:
+    StatusLine(QStatusBar* bar, PanelAccess* access);
+
+    // Shows `text`; the same text again is said again all the same (the
+    // operator who pressed again must hear it).
+    void show(const QString& text);
+    // `text`, if the bar still shows it, gives way to `replacement` (empty: none).
+    void replace(const QString& text, const QString& replacement);
+
+    // Connect: a device silent from the start is told of after the
+    // watchdog's time as well.
+    void linkStarted(qint64 now);
+    // The watchdog's verdict (`fresh`: a report in time) at `now`: a link
+    // that goes quiet or answers again is told once.
+    void linkChecked(bool connected, bool fresh, qint64 now);
+
+    // The round trip and loss field; the radio's figures (hidden when empty).
+    void setLinkFigures(const QString& text);
+    void setRadioFigures(const QString& text);
+
+private:
+    void fit(const QString& text);
+
+    QStatusBar* bar;
+    PanelAccess* access;
+    QLabel* radio;
+    QLabel* link;
+    bool fitting = false;
+    // The link as the operator was last told: lost, or answering.
+    bool linkLostTold = false;
+    qint64 connectedAt = 0;
+};
+
+#endif // ZAREL_STATUSLINE_H
