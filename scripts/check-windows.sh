@@ -161,7 +161,8 @@ sign="$work/sign"
 mkdir -p "$sign"
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Zarel test signing" \
     -addext "extendedKeyUsage=codeSigning" -keyout "$sign/key.pem" -out "$sign/cert.pem" 2>/dev/null
-ZAREL_SIGN_CERT="$sign/cert.pem" ZAREL_SIGN_KEY="$sign/key.pem" \
+# A packager's own passphrase or timestamp server is not for this key.
+env -u ZAREL_SIGN_PASSFILE -u ZAREL_SIGN_TIMESTAMP ZAREL_SIGN_CERT="$sign/cert.pem" ZAREL_SIGN_KEY="$sign/key.pem" \
     bash "$ROOT/scripts/package-windows.sh" "$BUILD" "$QT" "$sign" --quick
 signed_setup="$sign/zarel-$version-setup.exe"
 # (grep -c, not -q: a grep that stops early fails the pipe.)
@@ -270,7 +271,7 @@ wine "$user_dir/zarel.com" --help 2>/dev/null | tr -d '\r' | grep -cF "(read fro
     fail "per-user install: a settings.ini beside the program is not carried over"
 rm "$user_dir/settings.ini"
 # cmd waits for "zarel" (zarel.com) and its output can be redirected.
-console="$(wine cmd /c "cd /d $(winepath -w "$user_dir" 2>/dev/null) && zarel --version > v.txt && type v.txt" 2>/dev/null | tr -d '\r')"
+console="$(wine cmd /c "cd /d $(winepath -w "$user_dir" 2>/dev/null) && zarel --version > v.txt && type v.txt" 2>/dev/null | tr -d '\r' || true)"
 expect "zarel --version > v.txt, type v.txt" "$console" "zarel $product_version"
 rm -f "$user_dir/v.txt"
 status=0
@@ -281,19 +282,59 @@ printf '[General]\r\nIP=192.0.2.7\r\n' >"$settings"
 install "$signed_setup" 0 /CurrentUser
 check_install HKCU "$user_dir" "$user_menu"
 verify "$user_dir/uninstall.exe" || fail "signed build: the uninstaller does not verify"
+other="$WINEPREFIX/drive_c/Other"
+mkdir -p "$other"
+cp "$user_dir/uninstall.exe" "$other/"
+cp "$user_dir/uninstall.exe" "$work/other-uninstall.exe"
 uninstall HKCU
 check_removed HKCU "$user_dir" "$user_menu"
 grep -q 192.0.2.7 "$settings" || fail "uninstalling for one user lost the settings"
+# A folder holding an uninstaller no apps-list entry names (here a copy of
+# Zarel's) is another program's: refused, its uninstaller neither run nor
+# replaced.
+install "$setup" 4 /CurrentUser '/D=C:\Other'
+cmp -s "$work/other-uninstall.exe" "$other/uninstall.exe" || fail "the setup ran or replaced another program's uninstaller"
+if [ -n "$(entry HKCU)" ]; then
+    fail "an install into another program's folder made an entry"
+    # The checks below start from no install.
+    wine reg delete "HKCU\\$key" /f >/dev/null 2>&1 || true
+fi
 echo "Install, upgrade and uninstall for one user checked ($((SECONDS - started)) s)"
 
-# For all users, over the user's own install: it takes that one over.
+# For all users, over the user's own install: it takes that one over, with
+# the settings an older version kept in its folder, replacing none.
 install "$setup" 0 /CurrentUser
+printf '[General]\r\nIP=192.0.2.8\r\n' >"$user_dir/settings.ini"
+printf '[General]\r\nIP=192.0.2.9\r\n' >"$user_dir/settingsShack.ini"
 install "$setup" 0
 check_install HKLM "$machine_dir" "$machine_menu"
 check_removed HKCU "$user_dir" "$user_menu"
+grep -q 192.0.2.7 "$settings" || fail "the takeover replaced the user's settings.ini"
+grep -qs 192.0.2.9 "$(dirname "$settings")/settingsShack.ini" ||
+    fail "the takeover did not carry settingsShack.ini over from the per-user folder"
+rm -rf "$user_dir"
 expect "all-users install: settings file" "$(settings_named "$machine_dir")" "$local_appdata\\zarel\\settings.ini"
 # One for the user alone beside it is refused.
 install "$setup" 3 /CurrentUser
+check_removed HKCU "$user_dir" "$user_menu"
+# With an install in each scope (made by hand: the setup refuses to make it)
+# and a program running from the user's, the takeover stops before removing
+# anything, then completes once the program is closed.
+saved="$(winepath -w "$work/hklm.reg" 2>/dev/null)"
+wine reg export "HKLM\\$key" "$saved" /y >/dev/null 2>&1 && wine reg delete "HKLM\\$key" /f >/dev/null 2>&1 ||
+    fail "cannot set the all-users entry aside"
+install "$setup" 0 /CurrentUser
+wine reg import "$saved" >/dev/null 2>&1 || fail "cannot restore the all-users entry"
+wine "$user_dir/merax-sim.exe" --port 0 </dev/null >/dev/null 2>&1 &
+sim=$!
+sleep 3
+install "$setup" 2
+kill "$sim" 2>/dev/null || true
+wait "$sim" 2>/dev/null || true
+check_install HKLM "$machine_dir" "$machine_menu"
+check_install HKCU "$user_dir" "$user_menu"
+install "$setup" 0
+check_install HKLM "$machine_dir" "$machine_menu"
 check_removed HKCU "$user_dir" "$user_menu"
 # An upgrade in place keeps one entry.
 install "$signed_setup" 0

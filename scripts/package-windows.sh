@@ -83,7 +83,9 @@ awk '/^GCC RUNTIME LIBRARY EXCEPTION/ { on = 1 } on { print } on && /requirement
     "/usr/share/doc/$gcc_package/copyright" | sed 's/$/\r/' >"$licences/GCC-RUNTIME-EXCEPTION.txt"
 grep -q 'No Weakening of GCC Copyleft' "$licences/GCC-RUNTIME-EXCEPTION.txt" ||
     { echo "package-windows.sh: the GCC Runtime Library Exception was not found" >&2; exit 1; }
-qt_source="$(windows_qt_source)"
+qt_source="$(windows_qt_source || true)"
+[ -n "$qt_source" ] ||
+    { echo "package-windows.sh: apt-get source does not name the qtbase source package Qt was built from" >&2; exit 1; }
 qt_upstream="${qt_source%%+*}"
 cat >"$licences/README.txt.in" <<EOF
 Zarel's own licence is in ..\\copyright.txt. The libraries it bundles come

@@ -1,6 +1,7 @@
 ; Installer of the Windows version, built by scripts/package-windows.sh:
-;   makensis -DVERSION=... -DPRODUCT_VERSION=1.2.3 -DSOURCE=<portable folder>
-;            -DFILES=<files.nsh> -DICON=<icon> -DOUTFILE=<setup.exe>
+;   makensis -DVERSION=... -DPRODUCT_VERSION=1.2.3 -DVERSION_MAJOR=1
+;            -DVERSION_MINOR=2 -DSOURCE=<portable folder> -DFILES=<files.nsh>
+;            -DICON=<icon> -DOUTFILE=<setup.exe> [-DCOMPRESSOR=<compressor>]
 ;            [-DSIGNER=<command that signs the file it is given>] zarel.nsi
 ; Installs for the current user by default, without administrator rights, in
 ; %LOCALAPPDATA%\Programs\Zarel; run as administrator, for all users in
@@ -12,7 +13,11 @@
 ; user's own install (removing it, settings kept); an install for one user
 ; refuses to run beside an install for all users. An install over an earlier
 ; one, in the same scope, first removes the earlier one's files with its own
-; uninstaller, so nothing of it is left behind.
+; uninstaller, so nothing of it is left behind. Nothing is removed before
+; every folder concerned is free of running programs.
+; Exit codes besides NSIS' own: 2 a program still runs, 3 an install for all
+; users is in the way, 4 the folder holds another program's uninstaller, 5 an
+; earlier install's uninstaller failed.
 Unicode true
 Target amd64-unicode
 !ifdef COMPRESSOR
@@ -51,6 +56,7 @@ VIAddVersionKey "LegalCopyright" "Copyright © 2019 Zarel Radio Systems. All rig
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zarel.exe"
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -61,6 +67,9 @@ VIAddVersionKey "LegalCopyright" "Copyright © 2019 Zarel Radio Systems. All rig
 Var allUsers
 ; The user's own install a setup for all users takes over, else empty.
 Var takeOver
+; "ours" when $INSTDIR holds this scope's earlier install, "foreign" when it
+; holds another program's uninstaller, else empty.
+Var folderKind
 
 ; Waits until no program of the install in $INSTDIR runs: Windows keeps a
 ; running program's files open, and replacing or removing half of them would
@@ -137,6 +146,7 @@ Function .onInit
         ReadRegStr $4 HKCU "${UNINSTALL_KEY}" "InstallLocation"
         ${If} $4 != ""
         ${AndIf} ${FileExists} "$4\uninstall.exe"
+        ${AndIf} ${FileExists} "$4\zarel.exe"
             ${IfNot} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONINFORMATION "Zarel is installed for you alone in $4.$\r$\nThis setup installs it for all users and removes that copy; your settings stay." /SD IDOK IDOK`
                 SetErrorLevel 1
                 Quit
@@ -187,24 +197,85 @@ Function un.onInit
     ${EndIf}
 FunctionEnd
 
-Section "Zarel"
-    Call WaitWhileRunning
-    ; An earlier install here goes first, by its own uninstaller: files this
-    ; version no longer has go with it. Run in place (_?=), it finishes before
-    ; ExecWait returns, and leaves itself.
-    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
-        ExecWait '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
-        Delete "$INSTDIR\uninstall.exe"
+; Any uninstall.exe could be another program's: only the one this scope's
+; apps-list entry names, beside zarel.exe, is run.
+Function FindFolderKind
+    StrCpy $folderKind ""
+    ReadRegStr $R2 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R2 == $INSTDIR
+    ${AndIf} ${FileExists} "$INSTDIR\zarel.exe"
+    ${AndIf} ${FileExists} "$INSTDIR\uninstall.exe"
+        StrCpy $folderKind "ours"
+    ${ElseIf} ${FileExists} "$INSTDIR\uninstall.exe"
+    ${AndIf} $INSTDIR != $takeOver
+        StrCpy $folderKind "foreign"
     ${EndIf}
+FunctionEnd
+
+Function DirectoryLeave
+    Call FindFolderKind
+    ${If} $folderKind == "foreign"
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$INSTDIR holds another program's uninstaller.$\r$\nChoose another folder for Zarel."
+        Abort
+    ${EndIf}
+FunctionEnd
+
+; Runs the uninstaller in the folder on the stack where it is (_?=: ExecWait
+; waits for it, and it leaves itself). A failure stops the setup: going on
+; would mix two versions' files.
+Function RunUninstaller
+    Exch $R4
+    ExecWait '"$R4\uninstall.exe" /S _?=$R4' $R5
+    ${If} $R5 != 0
+        MessageBox MB_OK|MB_ICONSTOP "The uninstaller of the install in $R4 failed (exit code $R5).$\r$\nUninstall it from the list of apps, then run this setup again." /SD IDOK
+        SetErrorLevel 5
+        Quit
+    ${EndIf}
+    Delete "$R4\uninstall.exe"
+    Pop $R4
+FunctionEnd
+
+Section "Zarel"
+    Call FindFolderKind
+    ${If} $folderKind == "foreign"
+        MessageBox MB_OK|MB_ICONSTOP "$INSTDIR holds another program's uninstaller.$\r$\nChoose another folder for Zarel." /SD IDOK
+        SetErrorLevel 4
+        Quit
+    ${EndIf}
+    ; Both folders free first: stopping half way would leave neither install.
+    Call WaitWhileRunning
     ${If} $takeOver != ""
         Push $INSTDIR
         StrCpy $INSTDIR $takeOver
         Call WaitWhileRunning
-        DetailPrint "Removing the install for this user alone in $takeOver"
-        ExecWait '"$takeOver\uninstall.exe" /S _?=$takeOver'
-        Delete "$takeOver\uninstall.exe"
-        RMDir "$takeOver"
         Pop $INSTDIR
+    ${EndIf}
+
+    ${If} $takeOver != ""
+        ; Older per-user installs kept their settings in their folder, which
+        ; the panel installed for all users never reads: they join the user's
+        ; settings folder, where they replace nothing.
+        SetShellVarContext current
+        FindFirst $R4 $R5 "$takeOver\settings*.ini"
+        ${DoWhile} $R5 != ""
+            ${IfNot} ${FileExists} "$LOCALAPPDATA\zarel\$R5"
+                CreateDirectory "$LOCALAPPDATA\zarel"
+                CopyFiles /SILENT "$takeOver\$R5" "$LOCALAPPDATA\zarel\$R5"
+            ${EndIf}
+            FindNext $R4 $R5
+        ${Loop}
+        FindClose $R4
+        SetShellVarContext all
+        DetailPrint "Removing the install for this user alone in $takeOver"
+        Push $takeOver
+        Call RunUninstaller
+        RMDir "$takeOver"
+    ${EndIf}
+    ; An earlier install here goes first, by its own uninstaller: files this
+    ; version no longer has go with it.
+    ${If} $folderKind == "ours"
+        Push $INSTDIR
+        Call RunUninstaller
     ${EndIf}
 
     SetOutPath "$INSTDIR"

@@ -74,7 +74,7 @@ int main()
     lstrcpyW(program + dot, L".exe");
 
     const wchar_t* arguments = argumentsOf(GetCommandLineW());
-    const int commandSize = lstrlenW(program) + lstrlenW(arguments) + 3;
+    const int commandSize = lstrlenW(program) + lstrlenW(arguments) + 4;
     wchar_t* command =
         static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, static_cast<SIZE_T>(commandSize) * sizeof(wchar_t)));
     if (command == nullptr) {
@@ -83,6 +83,10 @@ int main()
     lstrcpyW(command, L"\"");
     lstrcatW(command, program);
     lstrcatW(command, L"\"");
+    // A line like "zarel"--help has no space after the name; zarel.exe needs one.
+    if (*arguments != L'\0' && *arguments != L' ' && *arguments != L'\t') {
+        lstrcatW(command, L" ");
+    }
     lstrcatW(command, arguments);
 
     // Pipes rather than this console's own handles: a desktop program is not
