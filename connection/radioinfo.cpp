@@ -60,14 +60,18 @@ RadioMode radioModeFromText(const QString& text)
     if (t.isEmpty()) {
         return RadioMode::Unknown;
     }
-    if (t == QLatin1String("CW") || t == QLatin1String("CWR") || t == QLatin1String("CWN")) {
+    static const QStringList cw {"CW", "CWR", "CWN", "CWL", "CWU"};
+    if (cw.contains(t)) {
         return RadioMode::Cw;
     }
-    if (t == QLatin1String("USB") || t == QLatin1String("LSB") || t == QLatin1String("SSB")) {
+    static const QStringList ssb {"USB", "LSB", "SSB", "ECSSUSB", "ECSSLSB"};
+    if (ssb.contains(t)) {
         return RadioMode::Ssb;
     }
-    // Hamlib's packet and teletype modes, and the digital modes loggers name.
-    static const char* const data[] = {"PKT", "RTTY", "PSK", "FT", "JT", "MFSK", "OLIVIA", "DIG", "DATA", "DD"};
+    // Hamlib's packet, teletype and data sideband modes (USBD1), and the
+    // digital modes loggers name.
+    static const char* const data[] = {"PKT", "RTTY", "PSK", "FT",  "JT",   "MFSK", "OLIVIA", "DIG", "DATA",
+                                       "DD",  "JS8",  "MSK", "Q65", "WSPR", "SSTV", "USBD",   "LSBD"};
     for (const char* prefix : data) {
         if (t.startsWith(QLatin1String(prefix))) {
             return RadioMode::Data;

@@ -170,7 +170,13 @@ void RigctldClient::poll()
     frequencyRead = false;
     ptt.reset();
     mode.clear();
-    ask("+f\n+m\n+t\n+s\n", {Question::Frequency, Question::Mode, Question::Ptt, Question::Split});
+    // Watching closely after a transmission, the PTT is what counts: the
+    // mode waits for the ordinary rounds (an unread mode is taken as kept).
+    if (pollTimer.interval() == closePollMs) {
+        ask("+f\n+t\n+s\n", {Question::Frequency, Question::Ptt, Question::Split});
+    } else {
+        ask("+f\n+m\n+t\n+s\n", {Question::Frequency, Question::Mode, Question::Ptt, Question::Split});
+    }
     answerTimer.start();
 }
 

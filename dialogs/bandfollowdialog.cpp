@@ -32,13 +32,14 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     for (int b = 0; b < bandplan::BandCount; ++b) {
         const QString band = bandplan::bandLabel(b);
         ui->bandAntennas[b]->setAccessibleName(tr("%1 antennas").arg(band));
-        ui->bandAntennas[b]->setToolTip(tr("One antenna, or several tried in this order: 4, 9, 2"));
+        ui->bandAntennas[b]->setToolTip(antennasHint());
         ui->bandOutputs[b]->setAccessibleName(tr("%1 outputs").arg(band));
         ui->bandOutputs[b]->setToolTip(tr("One character per output from GPO 1: 1 on, 0 off, - left alone"));
         ui->bandOutputs[b]->setValidator(outputsFormat);
     }
     ui->tableSegments->horizontalHeader()->setStretchLastSection(true);
     ui->tableSegments->verticalHeader()->setVisible(false);
+    ui->buttonAddSegment->setToolTip(tr("Up to %1 segments").arg(bandfollowsettings::MaxSegments));
     load();
 
     using Radio = QRadioButton;
@@ -185,13 +186,21 @@ void BandFollowDialog::apply()
     c.busyInterlock = ui->checkBusyInterlock->isChecked();
     bool shownAgain = false;
     for (int b = 0; b < bandplan::BandCount; ++b) {
-        const QComboBox* combo = ui->bandAntennas[b];
+        QComboBox* combo = ui->bandAntennas[b];
         const int item = combo->findText(combo->currentText());
         const std::optional<AntennaList> typed = item >= 0
             ? std::optional<AntennaList>(item == 0 ? AntennaList() : AntennaList {item})
             : bandfollowsettings::antennasFrom(combo->currentText());
-        // What cannot be used is shown back as it stands.
+        // What cannot be used is shown back as it stands, and the field
+        // says why, to the eye and to a screen reader.
         shownAgain = shownAgain || !typed;
+        const QString hint = typed
+            ? antennasHint()
+            : tr("“%1” was not used: antennas 1 to 12, as 4, 9, 2").arg(combo->currentText().simplified());
+        if (combo->toolTip() != hint) {
+            combo->setToolTip(hint);
+            combo->setAccessibleDescription(typed ? QString() : hint);
+        }
         c.antennas[std::size_t(b)] = typed.value_or(c.antennas[std::size_t(b)]);
         const QString pattern = ui->bandOutputs[b]->text().leftJustified(8, QLatin1Char('-'));
         c.outputs[std::size_t(b)] = bandfollowsettings::outputsFrom(pattern).value_or(BandOutputs());
@@ -257,7 +266,19 @@ void BandFollowDialog::showSegments(const QVector<BandSegment>& segments)
             table->setItem(row, column, new QTableWidgetItem(texts[column]));
         }
     }
+    enableAddSegment();
     loading = wasLoading;
+}
+
+void BandFollowDialog::enableAddSegment()
+{
+    // Lines past the limit would be written but never read.
+    ui->buttonAddSegment->setEnabled(ui->tableSegments->rowCount() < bandfollowsettings::MaxSegments);
+}
+
+QString BandFollowDialog::antennasHint()
+{
+    return tr("One antenna, or several tried in this order: 4, 9, 2");
 }
 
 QVector<BandSegment> BandFollowDialog::tableSegments(int* unusableRow) const
@@ -285,12 +306,16 @@ void BandFollowDialog::addSegment()
 {
     QTableWidget* table = ui->tableSegments;
     const int row = table->rowCount();
+    if (row >= bandfollowsettings::MaxSegments) {
+        return;
+    }
     loading = true;
     table->insertRow(row);
     for (int column = 0; column < Columns; ++column) {
         table->setItem(row, column, new QTableWidgetItem());
     }
     loading = false;
+    enableAddSegment();
     table->setFocus();
     table->setCurrentCell(row, From);
     table->editItem(table->item(row, From));
@@ -301,6 +326,7 @@ void BandFollowDialog::removeSegment()
     QTableWidget* table = ui->tableSegments;
     if (table->currentRow() >= 0) {
         table->removeRow(table->currentRow());
+        enableAddSegment();
         apply();
     }
 }

@@ -41,6 +41,8 @@ private:
     QVector<BandSegment> tableSegments(int* unusableRow = nullptr) const;
     void addSegment();
     void removeSegment();
+    void enableAddSegment();
+    static QString antennasHint();
 
     BandFollowForm* ui;
     BandFollowing* following;

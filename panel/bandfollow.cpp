@@ -209,10 +209,12 @@ std::optional<BandSegment> segmentFrom(const QString& text)
     }
     segment.lowHz = *low;
     segment.highHz = *high;
+    // One mode at most: a second mode word is no antenna list either.
     for (RadioMode mode : {RadioMode::Cw, RadioMode::Ssb, RadioMode::Data}) {
         if (!words.isEmpty() && words.first().compare(modeText(mode), Qt::CaseInsensitive) == 0) {
             segment.mode = mode;
             words.removeFirst();
+            break;
         }
     }
     if (!takeChoice(words, segment.antennas, segment.outputs)) {
@@ -317,18 +319,27 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
                 c.outputs[std::size_t(b)] = choice.second;
             });
     }
-    // Segment1, Segment2, ...: gaps close up, an empty one is none.
-    for (int i = 0; i < MaxSegments; ++i) {
+    // Segment1, Segment2, ...: gaps close up, an empty one is none. Lines
+    // past the limit (an older dialog wrote them) are named, so the next
+    // save empties them.
+    for (int i = 0; i < MaxSegments || lookup(key::segment(i)); ++i) {
         const std::optional<QString> text = lookup(key::segment(i));
-        if (text && !text->trimmed().isEmpty()) {
-            take(key::segment(i), segmentFrom, [&](const BandSegment& segment) { c.segments.append(segment); });
+        if (!text || text->trimmed().isEmpty()) {
+            continue;
         }
+        result.segmentSlots = i + 1;
+        if (i >= MaxSegments) {
+            result.ignored << key::segment(i).section(QLatin1Char('/'), 1) + QLatin1Char('=') + *text;
+            result.ignoredKeys << key::segment(i);
+            continue;
+        }
+        take(key::segment(i), segmentFrom, [&](const BandSegment& segment) { c.segments.append(segment); });
     }
     return result;
 }
 
 QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to,
-                                         const QStringList& rewrite)
+                                         const QStringList& rewrite, int segmentSlots)
 {
     QVector<QPair<QString, QString>> list;
     const auto add = [&list, &rewrite](const QString& key, const QString& old, const QString& now) {
@@ -356,10 +367,16 @@ QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const Ban
         const std::size_t i = std::size_t(b);
         add(key::band(b), choiceText(from.antennas[i], from.outputs[i]), choiceText(to.antennas[i], to.outputs[i]));
     }
-    // Numbered from 1 without gaps; those no longer there are emptied.
-    for (int i = 0; i < std::max(from.segments.size(), to.segments.size()); ++i) {
-        add(key::segment(i), i < from.segments.size() ? segmentText(from.segments.at(i)) : QString(),
-            i < to.segments.size() ? segmentText(to.segments.at(i)) : QString());
+    // The file's numbers need not match the list's (gaps, unusable lines
+    // closed up): on any change all are written from 1, the rest emptied.
+    const QString segmentKey = key::segment(0).chopped(1); // without its number
+    const bool segmentIgnored =
+        std::any_of(rewrite.begin(), rewrite.end(), [&](const QString& k) { return k.startsWith(segmentKey); });
+    if (from.segments != to.segments || segmentIgnored) {
+        const int highest = std::max({segmentSlots, int(from.segments.size()), int(to.segments.size())});
+        for (int i = 0; i < highest; ++i) {
+            list.append({key::segment(i), i < to.segments.size() ? segmentText(to.segments.at(i)) : QString()});
+        }
     }
     return list;
 }
@@ -489,16 +506,27 @@ void BandFollower::setConfig(const BandFollowConfig& config)
     if (!followed) {
         return;
     }
-    // Segments added or moved may put the radio in another one.
+    // Segments added or moved may put the radio in another one. One edited
+    // in its row, or only moved in the table (another deleted above it), is
+    // the same place: the hand pick stays unless its antennas changed.
     const Place now = placeAt(readHz.value_or(0), readMode);
-    if (now.band == followed->band && now != *followed) {
-        place = now;
+    if (place) {
+        place = now; // numbered as in the new list
+    }
+    const auto sameSegment = [&]() {
+        if (now.segment < 0 || followed->segment < 0 || now.segment == followed->segment) {
+            return now.segment == followed->segment;
+        }
+        const BandSegment& a = cfg.segments.at(now.segment);
+        const BandSegment& b = old.segments.at(followed->segment);
+        return a.lowHz == b.lowHz && a.highHz == b.highHz && a.mode == b.mode;
+    }();
+    if (now.band == followed->band && !sameSegment) {
         entered(now);
         return;
     }
-    if (now.band != followed->band) {
-        followed->segment = -1; // off the bands since: the band's own setting
-    }
+    // Off the bands since: the band's own setting.
+    followed->segment = now.band == followed->band ? now.segment : -1;
     if (currentAntennas() != antennasBefore) {
         // The operator's new choice for this band replaces the one waiting.
         if (heldByBand) {
@@ -564,7 +592,8 @@ void BandFollower::resume()
 {
     // A key pressed since the band was entered still stands.
     due = followed.has_value() && !handPicked;
-    outputsDue = due && !outputsOf(*followed).isEmpty();
+    // Outputs still owed (a key pressed meanwhile moves no relay) stay owed.
+    outputsDue = outputsDue || (due && !outputsOf(*followed).isEmpty());
 }
 
 void BandFollower::linkDown()
@@ -573,6 +602,7 @@ void BandFollower::linkDown()
     stepped.reset();
     deviceSending = false;
     pauseAnnounced = false;
+    allBusyTold = false; // the notice would outlive what it tells of
     deviceAntenna = -1;
     restoring = false;
     noAntennaDue = false;
@@ -611,6 +641,7 @@ bool BandFollower::holdsPress(int antenna, const Situation& situation)
     handPicked = true;
     releasedHere = false;
     restoring = false;
+    allBusyTold = false;
     remember(antenna);
     return true;
 }
@@ -761,8 +792,10 @@ BandFollower::Step BandFollower::next(const Situation& situation)
                 step.action = Action::AllBusy;
             }
         } else {
+            // Nothing to follow (a key chose since): nothing waits for a free one.
             due = false;
             restoring = false;
+            allBusyTold = false;
         }
         return withOutputs(step);
     }

@@ -74,6 +74,7 @@ struct Read
     BandFollowConfig config;
     QStringList ignored;
     QStringList ignoredKeys; // the same, as keys with their group
+    int segmentSlots = 0; // the highest SegmentN holding text
 };
 Read read(const std::function<std::optional<QString>(const QString& key)>& lookup);
 
@@ -97,8 +98,9 @@ constexpr int MaxSegments = 32;
 // The keys (with their group) and values to write to go from one setting to
 // the other; unchanged keys are left out, so a file the operator never set
 // this up in stays as it is. Keys in rewrite are written in any case.
+// segmentSlots: the highest SegmentN the file may hold, emptied if unused.
 QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const BandFollowConfig& to,
-                                         const QStringList& rewrite = {});
+                                         const QStringList& rewrite = {}, int segmentSlots = 0);
 
 } // namespace bandfollowsettings
 

@@ -57,6 +57,7 @@ QString BandFollowing::load(const QString& path, const bandfollowsettings::Read&
     settingsPath = path;
     stored = read.config;
     unusableKeys = read.ignoredKeys;
+    segmentSlots = read.segmentSlots;
     follower.setConfig(read.config);
     guard.setHangMs(read.config.txHangMs);
     guard.setPolled(TransmitGuard::Signal::RadioPtt, read.config.source.kind == RadioSourceSettings::Kind::Rigctld);
@@ -99,7 +100,7 @@ void BandFollowing::store(const BandFollowConfig& config)
 {
     // Keys holding values that could not be used are written over, so the
     // complaint does not come back at every start.
-    const auto changes = bandfollowsettings::changes(stored, config, unusableKeys);
+    const auto changes = bandfollowsettings::changes(stored, config, unusableKeys, segmentSlots);
     if (changes.isEmpty() || settingsPath.isEmpty()) {
         return;
     }

@@ -113,6 +113,7 @@ private:
     QString settingsPath;
     BandFollowConfig stored; // as the file holds it
     QStringList unusableKeys; // keys whose values were ignored
+    int segmentSlots = 0; // the highest SegmentN the file held when read
     QString holdNotice; // the status text saying a switch waits
     QString busyNotice; // the status text saying the band's antennas are all in use
     // A notice that stands until the switch to awaitedAntenna is written.

@@ -21,15 +21,20 @@ QString antennaName(quint8 position)
     return position == noAntenna ? QStringLiteral("RELEASE") : QStringLiteral("Ant %1").arg(position + 1);
 }
 
-// Whether the antenna a command moves to is in use by another station now:
-// nothing sends it there again by itself.
+// Whether an antenna a command moves to is in use by another station now:
+// nothing sends it there again by itself. Split moves two: the receive
+// antenna and the transmit one (unless it is already this station's).
 bool takenElsewhere(const DeviceCommand& command, const DeviceState& state)
 {
-    const int antenna = command.type == 2         ? command.first
-        : command.type == 3 && command.first == 1 ? command.second
-                                                  : -1;
     const int busy = state.busyMask1to8 | (state.busyMask9to12 & 0x0F) << 8;
-    return antenna >= 0 && antenna < 12 && (busy & (1 << antenna)) != 0;
+    const auto taken = [busy](int antenna) { return antenna >= 0 && antenna < 12 && (busy & (1 << antenna)) != 0; };
+    if (command.type == 2) {
+        return taken(command.first);
+    }
+    if (command.type == 3 && command.first == 1) {
+        return taken(command.second) || (command.third != state.selectedAntenna && taken(command.third));
+    }
+    return false;
 }
 
 template<class T>

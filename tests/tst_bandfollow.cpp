@@ -366,6 +366,32 @@ void TestBandFollow::settingsWriteOnlyWhatChanged()
                                                     {"BandFollow/20m", "0"},
                                                     {"BandFollow/70cm", "7"}};
     QCOMPARE(bandfollowsettings::changes(BandFollowConfig(), changed, {"BandFollow/20m"}), cleaned);
+
+    // Segment lines with gaps and an unusable one, saved after an unrelated
+    // change and after a deletion: read back, they are what was set.
+    QVariantMap file {{"BandFollow/Segment1", "3500-3600 CW 2"},
+                      {"BandFollow/Segment2", "bogus"},
+                      {"BandFollow/Segment4", "3600-3800 7"}};
+    const auto readFile = [&file]() {
+        return bandfollowsettings::read([&file](const QString& key) {
+            return file.contains(key) ? std::optional<QString>(file.value(key).toString()) : std::nullopt;
+        });
+    };
+    for (int deleted : {-1, 0}) {
+        const bandfollowsettings::Read before = readFile();
+        BandFollowConfig now = before.config;
+        now.txHangMs += 100;
+        if (deleted >= 0) {
+            now.segments.remove(deleted);
+        }
+        for (const auto& change :
+             bandfollowsettings::changes(before.config, now, before.ignoredKeys, before.segmentSlots)) {
+            file.insert(change.first, change.second);
+        }
+        const bandfollowsettings::Read after = readFile();
+        QCOMPARE(after.config.segments, now.segments);
+        QVERIFY(after.ignored.isEmpty());
+    }
 }
 
 void TestBandFollow::followsBandEntriesOnly()
@@ -622,17 +648,20 @@ void TestBandFollow::busyAntennasSkipped_data()
     QTest::addColumn<int>("first"); // switched to on entry; 0: none
     QTest::addColumn<QString>("busyLater"); // then the lamps say this
     QTest::addColumn<int>("later"); // switched to then; 0: none
+    QTest::addColumn<int>("pressed"); // a key takes it before the lamps change; 0: none
 
     QTest::newRow("first busy: the second") << "4, 9, 2"
-                                            << "4" << 1 << 9 << "4" << 0;
+                                            << "4" << 1 << 9 << "4" << 0 << 0;
     QTest::newRow("Ant 12 busy, past the first eight") << "12, 1"
-                                                       << "12" << 3 << 1 << "12" << 0;
+                                                       << "12" << 3 << 1 << "12" << 0 << 0;
     QTest::newRow("all busy, then one frees") << "4, 9"
-                                              << "4, 9" << 1 << 0 << "4" << 9;
+                                              << "4, 9" << 1 << 0 << "4" << 9 << 0;
     QTest::newRow("all busy, the first frees") << "4, 9, 2"
-                                               << "2, 4, 9" << 1 << 0 << "2, 9" << 4;
+                                               << "2, 4, 9" << 1 << 0 << "2, 9" << 4 << 0;
     QTest::newRow("busy lamp on the station's own antenna") << "4, 9"
-                                                            << "4, 9" << 9 << 0 << "4, 9" << 0;
+                                                            << "4, 9" << 9 << 0 << "4, 9" << 0 << 0;
+    QTest::newRow("all busy, a key takes one, the other frees") << "4, 9"
+                                                                << "4, 9" << 1 << 0 << "" << 0 << 9;
 }
 
 // Never onto an antenna another station uses; with none free the antenna
@@ -660,9 +689,17 @@ void TestBandFollow::busyAntennasSkipped()
     }
     QCOMPARE(f.next(s).action, Action::None); // said once
     QCOMPARE(f.waitingForFree(), allBusy);
+    QFETCH(int, pressed);
+    if (pressed > 0) {
+        f.pressed(pressed - 1);
+        s.selectedAntenna = pressed - 1;
+    }
     QFETCH(QString, busyLater);
     s.busy = busyBits(busyLater);
     const BandFollower::Step after = f.next(s);
+    if (pressed > 0) {
+        QVERIFY(!f.waitingForFree()); // the notice goes: nothing waits for a free one
+    }
     QCOMPARE(after.action, later > 0 ? Action::Switch : Action::None);
     if (later > 0) {
         QCOMPARE(after.antenna, later - 1);

@@ -26,14 +26,18 @@ void TestConfirmation::verdicts_data()
     QTest::addColumn<int>("resends");
     QTest::addColumn<bool>("confirmed");
     QTest::addColumn<QString>("refused");
+    QTest::addColumn<bool>("split"); // split on, transmitting on Ant 5, instead of Ant 5
+    QTest::addColumn<int>("busy"); // the antenna reports show in use elsewhere; -1: none
 
-    QTest::newRow("old reports judge nothing") << "o- o- o-" << 0 << false << "";
-    QTest::newRow("first new report confirms") << "o- n+" << 0 << true << "";
-    QTest::newRow("disagreement sends again") << "n- " << 1 << false << "";
-    QTest::newRow("second send confirmed") << "n- n+" << 1 << true << "";
-    QTest::newRow("third send confirmed") << "n- n- n+" << 2 << true << "";
-    QTest::newRow("three disagreements: the device wins") << "n- n- n-" << 2 << false << "Ant 5";
-    QTest::newRow("an old agreement is no confirmation") << "o+ o-" << 0 << false << "";
+    QTest::newRow("old reports judge nothing") << "o- o- o-" << 0 << false << "" << false << -1;
+    QTest::newRow("first new report confirms") << "o- n+" << 0 << true << "" << false << -1;
+    QTest::newRow("disagreement sends again") << "n- " << 1 << false << "" << false << -1;
+    QTest::newRow("second send confirmed") << "n- n+" << 1 << true << "" << false << -1;
+    QTest::newRow("third send confirmed") << "n- n- n+" << 2 << true << "" << false << -1;
+    QTest::newRow("three disagreements: the device wins") << "n- n- n-" << 2 << false << "Ant 5" << false << -1;
+    QTest::newRow("an old agreement is no confirmation") << "o+ o-" << 0 << false << "" << false << -1;
+    QTest::newRow("taken elsewhere meanwhile: not sent again") << "n-" << 0 << false << "Ant 5" << false << 4;
+    QTest::newRow("split's transmit antenna taken elsewhere") << "n-" << 0 << false << "SPLIT" << true << 4;
 }
 
 void TestConfirmation::verdicts()
@@ -42,6 +46,9 @@ void TestConfirmation::verdicts()
     QFETCH(int, resends);
     QFETCH(bool, confirmed);
     QFETCH(QString, refused);
+    QFETCH(bool, split);
+    QFETCH(int, busy);
+    const DeviceCommand command = split ? deviceCommand(3, 1, 0, 4) : antenna(4);
 
     PendingCommands pending;
     quint64 serial = 0;
@@ -50,8 +57,8 @@ void TestConfirmation::verdicts()
         return serial;
     };
     const quint64 oldPoll = write(deviceCommand(1));
-    QVERIFY(pending.add(antenna(4), false));
-    write(antenna(4));
+    QVERIFY(pending.add(command, false));
+    write(command);
 
     int sent = 0;
     QStringList notConfirmed;
@@ -59,6 +66,7 @@ void TestConfirmation::verdicts()
         const bool isNew = report.at(0) == QLatin1Char('n');
         const quint64 answered = isNew ? write(deviceCommand(1)) : oldPoll;
         DeviceState state = onAntenna(report.at(1) == QLatin1Char('+') ? 4 : 2);
+        state.busyMask1to8 = busy >= 0 ? quint8(1u << busy) : 0;
         const auto verdicts = pending.judge(state, answered);
         notConfirmed += verdicts.notConfirmed;
         // Whatever the report said, the panel shows Ant 5 until the device
@@ -66,10 +74,10 @@ void TestConfirmation::verdicts()
         if (pending.count() > 0) {
             QCOMPARE(int(state.selectedAntenna), 4);
         }
-        for (const DeviceCommand& command : verdicts.resend) {
-            QVERIFY(command == antenna(4));
+        for (const DeviceCommand& resent : verdicts.resend) {
+            QVERIFY(resent == command);
             ++sent;
-            write(command);
+            write(resent);
         }
     }
     QCOMPARE(sent, resends);
