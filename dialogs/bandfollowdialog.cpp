@@ -32,6 +32,8 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     for (int b = 0; b < bandplan::BandCount; ++b) {
         const QString band = bandplan::bandLabel(b);
         ui->bandAntennas[b]->setAccessibleName(tr("%1 antennas").arg(band));
+        // The typing field is what has the focus, and what is read out.
+        ui->bandAntennas[b]->lineEdit()->setAccessibleName(tr("%1 antennas").arg(band));
         ui->bandAntennas[b]->setToolTip(antennasHint());
         ui->bandOutputs[b]->setAccessibleName(tr("%1 outputs").arg(band));
         ui->bandOutputs[b]->setToolTip(tr("One character per output from GPO 1: 1 on, 0 off, - left alone"));
