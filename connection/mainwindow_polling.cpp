@@ -12,7 +12,7 @@ void MainWindow::callEnviar()
 {
     // While the first round trip is measured, one poll is out at a time.
     if (connected && linkSession.pollDue(linkclock::steadyNow())) {
-        sendCommand(1);
+        sendCommand(DeviceCommand::poll());
     }
 }
 
