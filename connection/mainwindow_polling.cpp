@@ -5,6 +5,7 @@
 #include "connection/watchdog.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
+#include "panel/indicatorstyles.h"
 #include "panel/panelaccess.h"
 #include "panel/statusline.h"
 
