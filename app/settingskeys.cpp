@@ -1,6 +1,6 @@
 #include "app/settingskeys.h"
 
-#include "panel/bandplan.h"
+#include "app/bandplan.h"
 
 namespace settingskey {
 

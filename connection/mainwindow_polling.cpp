@@ -5,6 +5,7 @@
 #include "connection/watchdog.h"
 #include "forms/panelform.h"
 #include "link/linkclock.h"
+#include "panel/indicatorstyles.h"
 #include "panel/panelaccess.h"
 #include "panel/statusline.h"
 
@@ -12,7 +13,7 @@ void MainWindow::callEnviar()
 {
     // While the first round trip is measured, one poll is out at a time.
     if (connected && linkSession.pollDue(linkclock::steadyNow())) {
-        sendCommand(1);
+        sendCommand(DeviceCommand::poll());
     }
 }
 

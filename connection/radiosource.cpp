@@ -7,10 +7,10 @@
 
 #include <algorithm>
 
+#include "app/bandplan.h"
 #include "connection/radioinfo.h"
 #include "link/linkclock.h"
 #include "link/linklog.h"
-#include "panel/bandplan.h"
 
 bool RadioSourceSettings::operator==(const RadioSourceSettings& other) const
 {

@@ -1,27 +1,13 @@
 #ifndef ZAREL_WATCHDOG_H
 #define ZAREL_WATCHDOG_H
 
-#include <QString>
+#include <QtGlobal>
 
-#include "panel/indicatorstyles.h"
-
-// The link watchdog: the POWER button is green while the last applied status
-// report is at most reportTimeoutMs old, grey (and the panel cleared) after.
+// The link watchdog: the link is fresh while the last applied status report
+// is at most reportTimeoutMs old, stale (and the panel cleared) after. How
+// POWER shows it is the panel's business (panel/indicatorstyles.h).
 constexpr qint64 reportTimeoutMs = 7000;
 
 bool reportIsFresh(qint64 ageMs);
-
-inline const QString& powerFreshStyle()
-{
-    static const QString style =
-        QStringLiteral("background-color: rgb(0, 220, 0);color: rgb(0,0,0);border-style: inset");
-    return style;
-}
-
-// Stale: the panel's plain dark button gradient.
-inline const QString& powerStaleStyle()
-{
-    return panelIdleStyle();
-}
 
 #endif // ZAREL_WATCHDOG_H

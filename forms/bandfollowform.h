@@ -1,8 +1,8 @@
 #ifndef ZAREL_BANDFOLLOWFORM_H
 #define ZAREL_BANDFOLLOWFORM_H
 
+#include "app/bandplan.h"
 #include "forms/ui_bandfollowform.h"
-#include "panel/bandplan.h"
 
 // The band-following dialog's form, drawn in bandfollowform.ui.
 class BandFollowForm : public Ui::bandFollow

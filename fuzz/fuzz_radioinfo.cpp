@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "app/bandplan.h"
 #include "connection/radioinfo.h"
-#include "panel/bandplan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -3,13 +3,13 @@
 int commandArgumentCount(quint8 type)
 {
     switch (type) {
-    case 2:
-    case 6:
+    case DeviceCommand::Antenna:
+    case DeviceCommand::Rtx:
         return 1;
-    case 3:
+    case DeviceCommand::Split:
         return 3;
-    case 4:
-    case 5:
+    case DeviceCommand::Gpo:
+    case DeviceCommand::Receiver:
         return 2;
     default:
         return 0;
@@ -48,6 +48,46 @@ DeviceCommand deviceCommand(quint8 type, quint8 first, quint8 second, quint8 thi
     return c;
 }
 
+DeviceCommand DeviceCommand::poll()
+{
+    return deviceCommand(Poll);
+}
+
+DeviceCommand DeviceCommand::antenna(quint8 position)
+{
+    return deviceCommand(Antenna, position);
+}
+
+DeviceCommand DeviceCommand::release()
+{
+    return antenna(NoAntenna);
+}
+
+DeviceCommand DeviceCommand::splitOn(quint8 receiveAntenna, quint8 transmitAntenna)
+{
+    return deviceCommand(Split, 1, receiveAntenna, transmitAntenna);
+}
+
+DeviceCommand DeviceCommand::splitOff()
+{
+    return deviceCommand(Split, 0, 0, 0);
+}
+
+DeviceCommand DeviceCommand::receiver(quint8 n)
+{
+    return deviceCommand(Receiver, n, 0);
+}
+
+DeviceCommand DeviceCommand::rtx()
+{
+    return deviceCommand(Rtx, 1);
+}
+
+DeviceCommand DeviceCommand::gpo(int index, bool on)
+{
+    return deviceCommand(Gpo, static_cast<quint8>(index), on ? 1 : 0);
+}
+
 namespace {
 
 enum class Subject { None, Antenna, Split, RadioPath, Gpo };
@@ -55,14 +95,14 @@ enum class Subject { None, Antenna, Split, RadioPath, Gpo };
 Subject subjectOf(const DeviceCommand& command)
 {
     switch (command.type) {
-    case 2:
+    case DeviceCommand::Antenna:
         return Subject::Antenna;
-    case 3:
+    case DeviceCommand::Split:
         return Subject::Split;
-    case 4:
+    case DeviceCommand::Gpo:
         return Subject::Gpo;
-    case 5:
-    case 6:
+    case DeviceCommand::Receiver:
+    case DeviceCommand::Rtx:
         return Subject::RadioPath;
     default:
         return Subject::None;
@@ -86,7 +126,8 @@ bool dependentSubjects(const DeviceCommand& a, const DeviceCommand& b)
 
 bool switchesAntenna(const DeviceCommand& command)
 {
-    return (command.type == 2 && command.first != 15) || command.type == 3;
+    return (command.type == DeviceCommand::Antenna && command.first != DeviceCommand::NoAntenna) ||
+        command.type == DeviceCommand::Split;
 }
 
 quint16 commandPort(const QString& portText)

@@ -28,6 +28,25 @@
 // it writes it; arguments beyond the type's count are not sent.
 struct DeviceCommand
 {
+    // The command types the device knows, as they go on the wire.
+    enum Type : quint8 { Poll = 1, Antenna = 2, Split = 3, Gpo = 4, Receiver = 5, Rtx = 6 };
+    // The antenna position that names none: RELEASE.
+    static constexpr quint8 NoAntenna = 15;
+
+    // Status request.
+    static DeviceCommand poll();
+    // Antenna `position` (0 is Ant 1); while split is on, the receive antenna.
+    static DeviceCommand antenna(quint8 position);
+    // Antenna none: RF off every antenna.
+    static DeviceCommand release();
+    static DeviceCommand splitOn(quint8 receiveAntenna, quint8 transmitAntenna);
+    static DeviceCommand splitOff();
+    // Receiver RX n (1..4).
+    static DeviceCommand receiver(quint8 n);
+    static DeviceCommand rtx();
+    // Output GPO index+1 on or off.
+    static DeviceCommand gpo(int index, bool on);
+
     quint8 type = 0;
     quint8 first = 0;
     quint8 second = 0;
@@ -39,7 +58,7 @@ struct DeviceCommand
     // given: the panel shows it as waiting until it is on the wire.
     bool heldBefore = false;
 
-    bool isPoll() const { return type == 1; }
+    bool isPoll() const { return type == Poll; }
     friend bool operator==(const DeviceCommand& a, const DeviceCommand& b)
     {
         return a.type == b.type && a.first == b.first && a.second == b.second && a.third == b.third;

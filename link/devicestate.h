@@ -35,4 +35,11 @@ struct DeviceState
     bool operator!=(const DeviceState& o) const { return !(*this == o); }
 };
 
+// The antenna (0 is Ant 1) a position names, or -1 for none: any value
+// outside 0..11 (15 after RELEASE, FF from some devices).
+inline int antennaIndex(quint8 position)
+{
+    return position <= 11 ? position : -1;
+}
+
 #endif // ZAREL_DEVICESTATE_H

@@ -3,7 +3,7 @@
 
 // What the link knows between a Connect and a Disconnect: which poll each
 // report answers (link/linkledger.h), the commands the device has not
-// confirmed yet (panel/confirmation.h), whose datagrams are believed, and
+// confirmed yet (link/pendingcommands.h), whose datagrams are believed, and
 // the round trip and loss the operator sees. It is fed with what the link
 // worker wrote and received, stamped on the link's steady clock, and
 // answers what to show and what to send again. GUI thread only.
@@ -17,7 +17,7 @@
 #include "link/devicestate.h"
 #include "link/linkclock.h"
 #include "link/linkledger.h"
-#include "panel/confirmation.h"
+#include "link/pendingcommands.h"
 
 class LinkSession
 {

@@ -24,8 +24,8 @@ void MainWindow::linkWrote(const DeviceCommand& command, qint64 at)
         qCDebug(lcLink).noquote() << "wrote" << frameCommand(command).toHex(' ');
     }
     // An antenna, or the transmit antenna of a split pair.
-    if (command.type == 2 || (command.type == 3 && command.first == 1)) {
-        bandFollowing->switchWritten(command.type == 2 ? command.first : command.third);
+    if (command.type == DeviceCommand::Antenna || (command.type == DeviceCommand::Split && command.first == 1)) {
+        bandFollowing->switchWritten(command.type == DeviceCommand::Antenna ? command.first : command.third);
     }
     showLinkChanges();
 }

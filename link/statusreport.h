@@ -56,7 +56,7 @@ enum class ReportOutcome {
 // Applies a report to the state: a rejected one changes nothing; an applied
 // one stores fields 0 to 11, inverts the active-low masks and forgets the
 // chosen RX when none is active. Commands still waiting for the device are
-// shown over it afterwards (panel/confirmation.h).
+// shown over it afterwards (link/pendingcommands.h).
 ReportOutcome applyStatusReport(DeviceState& state, const StatusReport& report);
 
 // The text of a datagram: its bytes up to the first zero byte, as UTF-8.

@@ -10,9 +10,9 @@
 #include <functional>
 #include <optional>
 
+#include "app/bandplan.h"
 #include "connection/radiosource.h"
 #include "link/transmitguard.h"
-#include "panel/bandplan.h"
 
 // A band's antennas in the order they are tried, 1..12; empty: none.
 using AntennaList = QVector<int>;

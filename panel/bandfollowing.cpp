@@ -1,9 +1,9 @@
 #include "panel/bandfollowing.h"
 
+#include "app/bandplan.h"
 #include "app/settingsstore.h"
 #include "connection/radiosource.h"
 #include "link/linkclock.h"
-#include "panel/bandplan.h"
 
 #include <utility>
 

@@ -51,6 +51,19 @@ const QString& panelWaitingStyle()
     return text;
 }
 
+const QString& powerFreshStyle()
+{
+    static const QString text =
+        QStringLiteral("background-color: rgb(0, 220, 0);color: rgb(0,0,0);border-style: inset");
+    return text;
+}
+
+// The panel's plain dark button gradient.
+const QString& powerStaleStyle()
+{
+    return panelIdleStyle();
+}
+
 namespace {
 
 // WCAG 2 relative luminance: 0 for black, 1 for white.

@@ -25,6 +25,10 @@ const QString& panelAlarmStyle();
 // colour.
 const QString& panelWaitingStyle();
 
+// POWER while the device's reports are fresh: green. Stale, it is unlit.
+const QString& powerFreshStyle();
+const QString& powerStaleStyle();
+
 // A GPIO button lit in its configured colour, with black or white text,
 // whichever contrasts more with it (see the rule in the source).
 QString colourStyleText(int red, int green, int blue);

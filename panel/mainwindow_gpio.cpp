@@ -15,8 +15,7 @@ void MainWindow::toggleGpo(int index)
     if (!connected) {
         return;
     }
-    const DeviceCommand c = gpoToggleCommand(deviceState, index);
-    sendCommand(c.type, c.first, c.second, c.third);
+    sendCommand(gpoToggleCommand(deviceState, index));
 }
 
 void MainWindow::on_botaoGPO1_pressed()

@@ -15,7 +15,7 @@ void MainWindow::on_botaoSplit_clicked()
         splitBlinkTimer.stop();
         splitConfigPending = false;
         deviceState.splitActive = 0;
-        sendCommand(3, 0, 0, 0);
+        sendCommand(DeviceCommand::splitOff());
         showStatus(tr("Split disabled"));
         break;
     case SplitClick::BeginSetup:

@@ -81,7 +81,7 @@ void MainWindow::on_botaoTecla12_pressed()
 void MainWindow::on_botaoRelease_pressed()
 {
     bandFollowing->operatorReleases();
-    enviaComutacao(15);
+    enviaComutacao(DeviceCommand::NoAntenna);
     bandFollowing->follow();
 }
 
@@ -93,7 +93,7 @@ void MainWindow::on_botaoTecla1_clicked() { }
 void MainWindow::on_botaoTeclaRTX_pressed()
 {
     if (connected) {
-        sendCommand(6, 1);
+        sendCommand(DeviceCommand::rtx());
     }
 }
 
@@ -102,7 +102,7 @@ void MainWindow::selectReceiver(quint8 receiver)
     if (!connected) {
         return;
     }
-    sendCommand(5, receiver, 0);
+    sendCommand(DeviceCommand::receiver(receiver));
     deviceState.selectedRx = receiver;
 }
 

@@ -12,11 +12,6 @@ PanelLooks clearedLooks(const PanelFlags& flags)
     return looks;
 }
 
-int antennaIndex(quint8 position)
-{
-    return position <= 11 ? position : -1;
-}
-
 int rxIndex(quint8 selectedRx)
 {
     return selectedRx >= 2 && selectedRx <= 4 ? selectedRx - 1 : 0;

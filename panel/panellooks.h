@@ -60,10 +60,6 @@ PanelLooks litLooks(const DeviceState& state, const ColourStyles& colours, const
 // rotor goes out. Every other indicator is left alone.
 PanelLooks rotorBlinkLooks(const DeviceState& state, bool lit);
 
-// The antenna button that a position lights, or -1 for none: any value
-// outside 0..11 (15 after RELEASE, FF from some devices).
-int antennaIndex(quint8 position);
-
 // The RX button lit while a receiver is active: RX 2..4 by number, else RX 1.
 int rxIndex(quint8 selectedRx);
 

@@ -6,7 +6,7 @@ AntennaChoice chooseAntenna(DeviceState& state, bool splitConfigPending, signed 
     AntennaChoice choice;
     if (splitConfigPending) {
         // The choice names the receive antenna; the device's next report turns split on.
-        choice.command = deviceCommand(3, 1, pos, state.selectedAntenna);
+        choice.command = DeviceCommand::splitOn(pos, state.selectedAntenna);
         choice.completesSplitSetup = true;
         return choice;
     }
@@ -14,14 +14,14 @@ AntennaChoice chooseAntenna(DeviceState& state, bool splitConfigPending, signed 
         if (pos == state.selectedAntenna) {
             // Choosing the transmit antenna ends split.
             state.splitActive = 0;
-            choice.command = deviceCommand(3, 0, 0, 0);
+            choice.command = DeviceCommand::splitOff();
             return choice;
         }
         state.splitRxAntenna = pos;
     } else {
         state.selectedAntenna = pos;
     }
-    choice.command = deviceCommand(2, pos);
+    choice.command = pos == DeviceCommand::NoAntenna ? DeviceCommand::release() : DeviceCommand::antenna(pos);
     choice.repaint = true;
     return choice;
 }
@@ -37,7 +37,7 @@ SplitClick splitClickAction(const DeviceState& state, bool splitConfigPending)
 DeviceCommand gpoToggleCommand(const DeviceState& state, int index)
 {
     const bool on = (state.gpoStates >> index) & 1u;
-    return deviceCommand(4, static_cast<quint8>(index), on ? 0 : 1);
+    return DeviceCommand::gpo(index, !on);
 }
 
 QList<DeviceCommand> bandOutputCommands(const DeviceState& state, quint8 mask, quint8 on)
@@ -46,7 +46,7 @@ QList<DeviceCommand> bandOutputCommands(const DeviceState& state, quint8 mask, q
     for (int i = 0; i < 8; ++i) {
         const quint8 bit = static_cast<quint8>(1u << i);
         if ((mask & bit) && (state.gpoStates & bit) != (on & bit)) {
-            DeviceCommand command = deviceCommand(4, static_cast<quint8>(i), (on & bit) ? 1 : 0);
+            DeviceCommand command = DeviceCommand::gpo(i, (on & bit) != 0);
             // A band relay must not switch under power either.
             command.guarded = true;
             command.heldBefore = true;

@@ -2,7 +2,7 @@
 
 #include "commandsupport.h"
 #include "link/command.h"
-#include "panel/confirmation.h"
+#include "link/pendingcommands.h"
 
 // Confirmed switching without sockets: when a report may judge a command,
 // what agrees with it, resending and giving up.

@@ -1,5 +1,5 @@
-#ifndef ZAREL_CONFIRMATION_H
-#define ZAREL_CONFIRMATION_H
+#ifndef ZAREL_PENDINGCOMMANDS_H
+#define ZAREL_PENDINGCOMMANDS_H
 
 // Commands the operator gave that the device has not confirmed yet.
 //
@@ -115,4 +115,4 @@ private:
     std::vector<Pending> pending;
 };
 
-#endif // ZAREL_CONFIRMATION_H
+#endif // ZAREL_PENDINGCOMMANDS_H

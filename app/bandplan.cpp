@@ -1,4 +1,4 @@
-#include "panel/bandplan.h"
+#include "app/bandplan.h"
 
 #include <array>
 

@@ -1,13 +1,9 @@
-#include "panel/confirmation.h"
+#include "link/pendingcommands.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "panel/panellooks.h"
-
 namespace {
-
-constexpr quint8 noAntenna = 15;
 
 // The panel's own reading of a position: any value outside 0..11 names no
 // antenna, RELEASE's 15 and the FF some devices send alike.
@@ -18,7 +14,8 @@ bool agreesOnAntenna(const std::optional<quint8>& wanted, quint8 actual)
 
 QString antennaName(quint8 position)
 {
-    return position == noAntenna ? QStringLiteral("RELEASE") : QStringLiteral("Ant %1").arg(position + 1);
+    return position == DeviceCommand::NoAntenna ? QStringLiteral("RELEASE")
+                                                : QStringLiteral("Ant %1").arg(position + 1);
 }
 
 // Whether an antenna a command moves to is in use by another station now:
@@ -28,10 +25,10 @@ bool takenElsewhere(const DeviceCommand& command, const DeviceState& state)
 {
     const int busy = state.busyMask1to8 | (state.busyMask9to12 & 0x0F) << 8;
     const auto taken = [busy](int antenna) { return antenna >= 0 && antenna < 12 && (busy & (1 << antenna)) != 0; };
-    if (command.type == 2) {
+    if (command.type == DeviceCommand::Antenna) {
         return taken(command.first);
     }
-    if (command.type == 3 && command.first == 1) {
+    if (command.type == DeviceCommand::Split && command.first == 1) {
         return taken(command.second) || (command.third != state.selectedAntenna && taken(command.third));
     }
     return false;
@@ -90,11 +87,11 @@ std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const
 {
     Expectation e;
     switch (c.type) {
-    case 2: // antenna p; while split is on, the receive antenna
+    case DeviceCommand::Antenna: // antenna p; while split is on, the receive antenna
         (splitOn ? e.splitRxAntenna : e.selectedAntenna) = c.first;
         e.name = antennaName(c.first);
         return e;
-    case 3: // split on (1, receive, transmit) or off (0, 0, 0)
+    case DeviceCommand::Split: // split on (1, receive, transmit) or off (0, 0, 0)
         e.name = QStringLiteral("SPLIT");
         if (c.first == 1) {
             e.splitActive = 1;
@@ -104,7 +101,7 @@ std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const
             e.splitActive = 0;
         }
         return e;
-    case 4: // GPO g on (1) or off (0)
+    case DeviceCommand::Gpo: // GPO g on (1) or off (0)
         if (c.first > 7) {
             return std::nullopt;
         }
@@ -112,12 +109,12 @@ std::optional<PendingCommands::Expectation> PendingCommands::expectationOf(const
         e.gpoValues = c.second != 0 ? e.gpoMask : 0;
         e.name = QStringLiteral("GPO %1").arg(c.first + 1);
         return e;
-    case 5: // receiver RX n
+    case DeviceCommand::Receiver: // receiver RX n
         e.rxActive = 1;
         e.rtxActive = 0;
         e.name = QStringLiteral("RX %1").arg(c.first);
         return e;
-    case 6: // RTX
+    case DeviceCommand::Rtx: // RTX
         e.rtxActive = 1;
         e.rxActive = 0;
         e.name = QStringLiteral("RTX");
