@@ -113,7 +113,7 @@ void MainWindow::applySettings()
         const bool stored = settings.contains(settingskey::gpioColour(i, 0)) ||
             settings.contains(settingskey::gpioColour(i, 1)) || settings.contains(settingskey::gpioColour(i, 2));
         if (!stored) {
-            const Rgb colour = defaultGpioColour(i);
+            const settingskey::ColourDefault colour = settingskey::gpioColourDefault(i);
             gpioColors[i].setRgb(colour.red, colour.green, colour.blue, 255);
             continue;
         }

@@ -4,6 +4,25 @@
 
 namespace settingskey {
 
+std::optional<int> NumberKey::read(const QString& text) const
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok && n >= lowest && n <= highest ? std::optional<int>(n) : std::nullopt;
+}
+
+std::optional<bool> FlagKey::read(const QString& text) const
+{
+    const QString word = text.trimmed();
+    if (word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || word == QLatin1String("1")) {
+        return true;
+    }
+    if (word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || word == QLatin1String("0")) {
+        return false;
+    }
+    return std::nullopt;
+}
+
 QString antennaCaption(int number)
 {
     return QStringLiteral("K") + QString::number(number);

@@ -4,9 +4,12 @@
 #include <QLatin1String>
 #include <QString>
 
+#include <optional>
+
 // Every key of the settings file and the sizes of the panel's groups, in one
-// place. The keys are the file's format: older files must keep reading the
-// same, so none may change.
+// place, each key with its default and the values it may take where it has
+// them: a default is written here once. The keys are the file's format:
+// older files must keep reading the same, so none may change.
 
 // Sizes of the groups of buttons and of the GPIO colour table.
 namespace group {
@@ -20,6 +23,49 @@ constexpr int Colours = Gpis + Gpos;
 } // namespace group
 
 namespace settingskey {
+
+// A whole number: its key, the value a file without it gives, its range.
+struct NumberKey
+{
+    QLatin1String name;
+    int fallback;
+    int lowest;
+    int highest;
+    // The number `text` holds, when it is one in range.
+    std::optional<int> read(const QString& text) const;
+};
+
+// true or false.
+struct FlagKey
+{
+    QLatin1String name;
+    bool fallback;
+    // "true" or "false" in any case, or 1 or 0; blanks around ignored.
+    std::optional<bool> read(const QString& text) const;
+};
+
+// A text with a default.
+struct TextKey
+{
+    QLatin1String name;
+    QLatin1String fallback;
+};
+
+// The colour a GPIO entry never stored lights in (0..7 GPI 1..8, 8..15 GPO
+// 1..8). Bright enough to stand out from the unlit grey by 3:1 or more, with
+// black captions; neither red (alarms) nor white or pale yellow (the selected
+// antenna, RTX, RX). Inputs and outputs differ so the two rows read apart at
+// a glance: lime green for a GPI, amber for a GPO.
+struct ColourDefault
+{
+    int red;
+    int green;
+    int blue;
+};
+constexpr ColourDefault gpioColourDefault(int entry)
+{
+    return entry < group::Gpis ? ColourDefault {50, 205, 50} : ColourDefault {255, 191, 0};
+}
 
 constexpr QLatin1String Host("IP"); // host name or address of the device
 constexpr QLatin1String Port("PORT"); // UDP port of the device, as typed
@@ -44,16 +90,21 @@ QString gpioColour(int entry, int component);
 // stay as older versions wrote them.
 namespace bandfollow {
 constexpr QLatin1String Source("BandFollow/Source"); // off, rigctld or logger
-constexpr QLatin1String RigHost("BandFollow/RigHost");
-constexpr QLatin1String RigPort("BandFollow/RigPort");
-constexpr QLatin1String LoggerPort("BandFollow/LoggerPort");
-constexpr QLatin1String LoggerRadio("BandFollow/LoggerRadio");
+constexpr TextKey RigHost {QLatin1String("BandFollow/RigHost"), QLatin1String("127.0.0.1")};
+constexpr NumberKey RigPort {QLatin1String("BandFollow/RigPort"), 4532, 1, 65535}; // rigctld's own
+constexpr NumberKey LoggerPort {QLatin1String("BandFollow/LoggerPort"), 12060, 1, 65535}; // loggers' broadcasts
+constexpr NumberKey LoggerRadio {QLatin1String("BandFollow/LoggerRadio"), 1, 1, 99}; // the logger's RadioNr
 constexpr QLatin1String LoggerHost("BandFollow/LoggerHost"); // empty: any host
 constexpr QLatin1String LoggerStation("BandFollow/LoggerStation"); // empty: any station
-constexpr QLatin1String Remember("BandFollow/Remember"); // true or false
-constexpr QLatin1String HoldManual("BandFollow/HoldManual"); // true or false
-constexpr QLatin1String TxHangMs("BandFollow/TxHangMs"); // 0..5000
-constexpr QLatin1String BusyInterlock("BandFollow/BusyInterlock"); // true or false
+// A hand-picked antenna becomes the band's first.
+constexpr FlagKey Remember {QLatin1String("BandFollow/Remember"), false};
+// The operator's own keys wait for the end of a transmission too.
+constexpr FlagKey HoldManual {QLatin1String("BandFollow/HoldManual"), false};
+// How long every transmit signal must have said receive before a switch;
+// values under the transmit guard's floor are raised to it.
+constexpr NumberKey TxHangMs {QLatin1String("BandFollow/TxHangMs"), 300, 0, 5000};
+// A key onto an antenna in use elsewhere asks to be pressed again.
+constexpr FlagKey BusyInterlock {QLatin1String("BandFollow/BusyInterlock"), false};
 // The antennas and outputs of a band (0 is 2200 m): "BandFollow/2200m" .. "BandFollow/23cm".
 QString band(int index);
 // Band segments, numbered from 1: "BandFollow/Segment1" for index 0.

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+#include "app/settingskeys.h"
 #include "connection/radioinfo.h"
 #include "connection/rigctldclient.h"
 
@@ -18,10 +19,10 @@ struct RadioSourceSettings
 {
     enum class Kind { Off, Rigctld, Logger };
     Kind kind = Kind::Off;
-    QString rigHost = QStringLiteral("127.0.0.1");
-    quint16 rigPort = 4532;
-    quint16 loggerPort = 12060;
-    int loggerRadio = 1; // the logger's RadioNr to follow
+    QString rigHost = settingskey::bandfollow::RigHost.fallback;
+    quint16 rigPort = settingskey::bandfollow::RigPort.fallback;
+    quint16 loggerPort = settingskey::bandfollow::LoggerPort.fallback;
+    int loggerRadio = settingskey::bandfollow::LoggerRadio.fallback; // the logger's RadioNr to follow
     // The address logger datagrams must come from; empty: any host.
     QString loggerHost;
     // The logger's StationName to follow; empty: any station.

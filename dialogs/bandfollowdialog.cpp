@@ -21,8 +21,12 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
 {
     ui->build(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    namespace key = settingskey::bandfollow;
+    ui->spinRigPort->setRange(key::RigPort.lowest, key::RigPort.highest);
+    ui->spinLoggerPort->setRange(key::LoggerPort.lowest, key::LoggerPort.highest);
+    ui->spinLoggerRadio->setRange(key::LoggerRadio.lowest, key::LoggerRadio.highest);
     // Below the floor a break-in gap could pass for the end of a transmission.
-    ui->spinTxHangMs->setMinimum(TransmitGuard::minimumHangMs);
+    ui->spinTxHangMs->setRange(TransmitGuard::minimumHangMs, key::TxHangMs.highest);
     ui->spinTxHangMs->setToolTip(tr("Shorter waits cannot tell a break-in gap from the end of a transmission: "
                                     "%1 ms is the least")
                                      .arg(TransmitGuard::minimumHangMs));

@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+TransmitGuard::TransmitGuard(int hangMs)
+{
+    setHangMs(hangMs);
+}
+
 void TransmitGuard::setHangMs(int hangMs)
 {
     hang = std::max(minimumHangMs, hangMs);

@@ -29,7 +29,6 @@ class TransmitGuard
 public:
     enum class Signal { DeviceSend, RadioPtt };
     static constexpr qint64 never = std::numeric_limits<qint64>::max();
-    static constexpr int defaultHangMs = 300;
     // The shortest hang the guard can honour. The device's SEND is a sample
     // taken once per poll period (160 ms; rigctld's PTT is read every 25 ms
     // around a transmission), and a switch released on a fresh word may
@@ -38,7 +37,9 @@ public:
     // break-in gap, so no setting goes below it.
     static constexpr int minimumHangMs = 160 + 90;
 
-    // Values under minimumHangMs are raised to it.
+    // The hang time as the settings give it; values under minimumHangMs are
+    // raised to it.
+    explicit TransmitGuard(int hangMs);
     void setHangMs(int hangMs);
     int hangMs() const { return hang; }
     // Whether the signal is polled (the default) or pushed on every change.
@@ -69,7 +70,7 @@ private:
     std::array<State, 2> signals_;
     // When the last transmission ended; long ago at start.
     qint64 lastTransmitEnd = std::numeric_limits<qint64>::min() / 2;
-    int hang = defaultHangMs;
+    int hang = minimumHangMs;
 };
 
 #endif // ZAREL_TRANSMITGUARD_H

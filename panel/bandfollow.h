@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/bandplan.h"
+#include "app/settingskeys.h"
 #include "connection/radiosource.h"
 #include "link/transmitguard.h"
 
@@ -45,16 +46,14 @@ struct BandSegment
 struct BandFollowConfig
 {
     RadioSourceSettings source;
-    bool remember = false; // a hand-picked antenna becomes the band's
-    bool holdManual = false; // the operator's own keys wait for the end of a transmission too
-    // How long every transmit signal must have said receive before a switch.
-    int txHangMs = TransmitGuard::defaultHangMs;
+    bool remember = settingskey::bandfollow::Remember.fallback;
+    bool holdManual = settingskey::bandfollow::HoldManual.fallback;
+    int txHangMs = settingskey::bandfollow::TxHangMs.fallback;
     std::array<AntennaList, bandplan::BandCount> antennas {};
     std::array<BandOutputs, bandplan::BandCount> outputs {};
     // In the order the operator gave them: the first that fits wins.
     QVector<BandSegment> segments;
-    // A key onto an antenna in use elsewhere asks to be pressed again.
-    bool busyInterlock = false;
+    bool busyInterlock = settingskey::bandfollow::BusyInterlock.fallback;
 
     bool operator==(const BandFollowConfig& other) const;
     bool operator!=(const BandFollowConfig& other) const { return !(*this == other); }

@@ -109,7 +109,7 @@ private:
     std::function<Situation()> situation;
     RadioSource* source;
     BandFollower follower;
-    TransmitGuard guard;
+    TransmitGuard guard {settingskey::bandfollow::TxHangMs.fallback};
     QString settingsPath;
     BandFollowConfig stored; // as the file holds it
     QStringList unusableKeys; // keys whose values were ignored

@@ -93,12 +93,3 @@ QString colourStyleText(int red, int green, int blue)
         (onBlack >= onWhite ? QStringLiteral("); color:  rgb(0, 0, 0);")
                             : QStringLiteral("); color:  rgb(255, 255, 255);"));
 }
-
-Rgb defaultGpioColour(int entry)
-{
-    // Bright enough to stand out from the unlit grey by 3:1 or more, with
-    // black captions; neither red (alarms) nor white or pale yellow (the
-    // selected antenna, RTX, RX). Inputs and outputs differ so the two rows
-    // read apart at a glance: lime green for a GPI, amber for a GPO.
-    return entry < group::Gpis ? Rgb {50, 205, 50} : Rgb {255, 191, 0};
-}

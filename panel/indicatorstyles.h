@@ -33,16 +33,4 @@ const QString& powerStaleStyle();
 // whichever contrasts more with it (see the rule in the source).
 QString colourStyleText(int red, int green, int blue);
 
-// An sRGB colour, 0..255 per component.
-struct Rgb
-{
-    int red;
-    int green;
-    int blue;
-};
-
-// The colour of a GPIO entry (0..7 GPI, 8..15 GPO) never stored in the
-// settings file.
-Rgb defaultGpioColour(int entry);
-
 #endif // ZAREL_INDICATORSTYLES_H

@@ -108,7 +108,7 @@ void TestBandFollowing::receiveUntilSent(int antenna, int commands)
     // The device's SEND is a sample: the guard opens on one taken after the
     // hang time.
     deviceReports(antenna, false);
-    QTest::qWait(TransmitGuard::defaultHangMs + 20);
+    QTest::qWait(settingskey::bandfollow::TxHangMs.fallback + 20);
     deviceReports(antenna, false);
     QTRY_COMPARE(panel->sent.size(), commands);
 }

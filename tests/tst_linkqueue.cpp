@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "app/settingskeys.h"
 #include "commandsupport.h"
 #include "link/linkqueue.h"
 #include "link/transmitguard.h"
@@ -167,7 +168,7 @@ void TestLinkQueue::noSwitchUnderPower()
         return std::any_of(keyed.begin(), keyed.end(), [at](const auto& k) { return at >= k.first && at < k.second; });
     };
 
-    TransmitGuard guard;
+    TransmitGuard guard {settingskey::bandfollow::TxHangMs.fallback};
     guard.setHangMs(hangMs);
     guard.setPolled(TransmitGuard::Signal::RadioPtt, sampleMs > 0);
     QList<DeviceCommand> queue;
@@ -225,7 +226,7 @@ void TestLinkQueue::noSwitchUnderPower()
 // the hang time runs from then, as after a release.
 void TestLinkQueue::sourceLostWhileKeyed()
 {
-    TransmitGuard guard;
+    TransmitGuard guard {settingskey::bandfollow::TxHangMs.fallback};
     guard.setPolled(TransmitGuard::Signal::RadioPtt, false);
     guard.set(TransmitGuard::Signal::RadioPtt, true, 1000);
     QVERIFY(!guard.isOpen(1500));

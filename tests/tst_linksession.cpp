@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "app/settingskeys.h"
 #include "commandsupport.h"
 #include "link/command.h"
 #include "link/linkqueue.h"
@@ -66,7 +67,7 @@ public:
     // The device's SEND input.
     std::function<bool(qint64 at)> keyed = [](qint64) { return false; };
     // Fed the SEND of every report; holds guarded commands in the queue.
-    TransmitGuard guard;
+    TransmitGuard guard {settingskey::bandfollow::TxHangMs.fallback};
     int lossInPercent = 0; // datagrams towards the device
     int refusedAntenna = -1;
 
