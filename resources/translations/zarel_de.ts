@@ -39,6 +39,14 @@
         <source>Row %1 is not used yet</source>
         <translation>Zeile %1 wird noch nicht verwendet</translation>
     </message>
+    <message>
+        <source>Up to %1 segments</source>
+        <translation>Bis zu %1 Segmente</translation>
+    </message>
+    <message>
+        <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
+        <translation>„%1“ wurde nicht übernommen: Antennen 1 bis 12, etwa 4, 9, 2</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>

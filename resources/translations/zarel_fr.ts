@@ -39,6 +39,14 @@
         <source>Row %1 is not used yet</source>
         <translation>La ligne %1 n&apos;est pas encore utilisée</translation>
     </message>
+    <message>
+        <source>Up to %1 segments</source>
+        <translation>Jusqu&apos;à %1 segments</translation>
+    </message>
+    <message>
+        <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
+        <translation>« %1 » n&apos;a pas été utilisé : antennes 1 à 12, comme 4, 9, 2</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>

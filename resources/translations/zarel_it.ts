@@ -39,6 +39,14 @@
         <source>Row %1 is not used yet</source>
         <translation>La riga %1 non è ancora usata</translation>
     </message>
+    <message>
+        <source>Up to %1 segments</source>
+        <translation>Fino a %1 segmenti</translation>
+    </message>
+    <message>
+        <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
+        <translation>«%1» non è stato usato: antenne da 1 a 12, come 4, 9, 2</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>

@@ -39,6 +39,14 @@
         <source>Row %1 is not used yet</source>
         <translation>行 %1 はまだ使われていません</translation>
     </message>
+    <message>
+        <source>Up to %1 segments</source>
+        <translation>最大 %1 セグメント</translation>
+    </message>
+    <message>
+        <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
+        <translation>「%1」は使われませんでした: アンテナ 1〜12、例 4, 9, 2</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>

@@ -39,6 +39,14 @@
         <source>Row %1 is not used yet</source>
         <translation>A linha %1 ainda não é usada</translation>
     </message>
+    <message>
+        <source>Up to %1 segments</source>
+        <translation>Até %1 segmentos</translation>
+    </message>
+    <message>
+        <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
+        <translation>“%1” não foi usado: antenas 1 a 12, como 4, 9, 2</translation>
+    </message>
 </context>
 <context>
     <name>BandFollowing</name>
