@@ -94,7 +94,8 @@ constexpr TextKey RigHost {QLatin1String("BandFollow/RigHost"), QLatin1String("1
 constexpr NumberKey RigPort {QLatin1String("BandFollow/RigPort"), 4532, 1, 65535}; // rigctld's own
 constexpr NumberKey LoggerPort {QLatin1String("BandFollow/LoggerPort"), 12060, 1, 65535}; // loggers' broadcasts
 constexpr NumberKey LoggerRadio {QLatin1String("BandFollow/LoggerRadio"), 1, 1, 99}; // the logger's RadioNr
-constexpr QLatin1String LoggerHost("BandFollow/LoggerHost"); // empty: any host
+// Empty: any host. A logger source set up anew trusts this computer only.
+constexpr TextKey LoggerHost {QLatin1String("BandFollow/LoggerHost"), QLatin1String("127.0.0.1")};
 constexpr QLatin1String LoggerStation("BandFollow/LoggerStation"); // empty: any station
 // A hand-picked antenna becomes the band's first.
 constexpr FlagKey Remember {QLatin1String("BandFollow/Remember"), false};

@@ -206,9 +206,3 @@ bool LinkSession::figuresChanged(qint64 now, bool reportApplied)
     }
     return true;
 }
-
-QString LinkSession::figures(qint64 now)
-{
-    figuresChanged(now);
-    return figuresText;
-}

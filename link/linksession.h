@@ -104,7 +104,6 @@ public:
     bool figuresChanged(qint64 now, bool reportApplied = false);
     const QString& figures() const { return figuresText; }
     qint64 lastWrite() const { return lastWriteTime; }
-    QString figures(qint64 now);
     // The round trip in milliseconds, -1 before the first is measured.
     qint64 roundTrip() const { return ledger.roundTrip(); }
     // After this long without an answer the field says so.

@@ -94,7 +94,11 @@ void MainWindow::applyReport(const QString& res, qint64 at)
         return;
     }
     if (!report.valid) {
-        updateUI(this);
+        // While the watchdog has the panel of a silent device cleared, a
+        // stray datagram paints nothing old back.
+        if (!connected || paintCache.showsState) {
+            updateUI(this);
+        }
         return;
     }
     // An answer overtaken by a newer one shows a state the device has left.

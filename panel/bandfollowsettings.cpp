@@ -284,7 +284,7 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     take(key::LoggerRadio.name, number(key::LoggerRadio), [&](int n) { c.source.loggerRadio = n; });
     // Empty is a choice here: datagrams from any host, of any station.
     take(
-        key::LoggerHost,
+        key::LoggerHost.name,
         [](const QString& t) { return t.trimmed().isEmpty() ? std::optional<QString>(QString()) : hostFrom(t); },
         [&](const QString& host) { c.source.loggerHost = host; });
     take(
@@ -292,8 +292,8 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
         [&](const QString& station) { c.source.loggerStation = station; });
     // A logger source set up anew trusts this computer only; one set up
     // before the host could be named keeps taking any host, as it did.
-    if (!lookup(key::LoggerHost) && c.source.kind != Kind::Logger) {
-        c.source.loggerHost = QStringLiteral("127.0.0.1");
+    if (!lookup(key::LoggerHost.name) && c.source.kind != Kind::Logger) {
+        c.source.loggerHost = key::LoggerHost.fallback;
     }
     take(key::Remember.name, flag(key::Remember), [&](bool on) { c.remember = on; });
     take(key::HoldManual.name, flag(key::HoldManual), [&](bool on) { c.holdManual = on; });
@@ -356,8 +356,8 @@ QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const Ban
     add(key::LoggerRadio.name, QString::number(from.source.loggerRadio), QString::number(to.source.loggerRadio));
     // Stored with the logger source it was chosen with, default or not.
     const bool loggerChosen = to.source.kind == Kind::Logger && from.source.kind != Kind::Logger;
-    if (loggerChosen || from.source.loggerHost != to.source.loggerHost || rewrite.contains(key::LoggerHost)) {
-        list.append({key::LoggerHost, to.source.loggerHost});
+    if (loggerChosen || from.source.loggerHost != to.source.loggerHost || rewrite.contains(key::LoggerHost.name)) {
+        list.append({key::LoggerHost.name, to.source.loggerHost});
     }
     add(key::LoggerStation, from.source.loggerStation, to.source.loggerStation);
     add(key::Remember.name, flagText(from.remember), flagText(to.remember));

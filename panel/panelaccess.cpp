@@ -261,7 +261,7 @@ void PanelAccess::setCaptions(const std::array<QString, group::Antennas>& antenn
                               const std::array<QString, group::Gpis>& gpis,
                               const std::array<QString, group::Gpos>& gpos)
 {
-    if (shown.antennaCaptions == antennas && shown.gpiCaptions == gpis && shown.gpoCaptions == gpos) {
+    if (named && shown.antennaCaptions == antennas && shown.gpiCaptions == gpis && shown.gpoCaptions == gpos) {
         return;
     }
     shown.antennaCaptions = antennas;

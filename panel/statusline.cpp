@@ -33,7 +33,13 @@ StatusLine::StatusLine(QStatusBar* bar, PanelAccess* access)
     link = new QLabel(bar);
     link->setObjectName(QStringLiteral("labelPing"));
     bar->addPermanentWidget(link);
-    QObject::connect(bar, &QStatusBar::messageChanged, bar, [this](const QString& text) { fit(text); });
+    fitConnection = QObject::connect(bar, &QStatusBar::messageChanged, bar, [this](const QString& text) { fit(text); });
+}
+
+StatusLine::~StatusLine()
+{
+    // The bar outlives this line: no message may reach it afterwards.
+    QObject::disconnect(fitConnection);
 }
 
 void StatusLine::show(const QString& text)

@@ -6,6 +6,7 @@
 // radio's figures and the link's at the right, where no message pushes them
 // away; and which notice outlives which event.
 
+#include <QMetaObject>
 #include <QString>
 
 class PanelAccess;
@@ -16,6 +17,9 @@ class StatusLine
 {
 public:
     StatusLine(QStatusBar* bar, PanelAccess* access);
+    ~StatusLine();
+    StatusLine(const StatusLine&) = delete;
+    StatusLine& operator=(const StatusLine&) = delete;
 
     // Shows `text`; the same text again is said again all the same (the
     // operator who pressed again must hear it).
@@ -41,6 +45,7 @@ private:
     PanelAccess* access;
     QLabel* radio;
     QLabel* link;
+    QMetaObject::Connection fitConnection;
     bool fitting = false;
     // The link as the operator was last told: lost, or answering.
     bool linkLostTold = false;

@@ -61,6 +61,7 @@ private Q_SLOTS:
     void handlerAppliesReport();
     void handlerIgnoresBadReports_data();
     void handlerIgnoresBadReports();
+    void strayDatagramKeepsClearedPanel();
     void handlerKeepsUnconfirmedCommand_data();
     void handlerKeepsUnconfirmedCommand();
     void reportsFromTheDeviceOnly_data();
@@ -311,6 +312,24 @@ void TestStatusReport::handlerIgnoresBadReports()
     QCOMPARE(window->ui->botaoTecla8->styleSheet(), harness::selected);
     QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("before"));
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("labelPing"))->text(), QString());
+}
+
+// The watchdog cleared the panel of a silent device: a datagram that is no
+// report must not paint the old state back.
+void TestStatusReport::strayDatagramKeepsClearedPanel()
+{
+    window = new MainWindow;
+    connected = true;
+    window->deviceState.selectedAntenna = 7;
+    window->checkCOMTimeout(window);
+    const QString cleared = window->ui->botaoTecla8->styleSheet();
+    QVERIFY(cleared != harness::selected);
+
+    process(QStringLiteral("3.0.0.0.1.0.FE.1.FF.F.0.FF"));
+
+    connected = false;
+    QCOMPARE(window->ui->botaoTecla8->styleSheet(), cleared);
+    QVERIFY(!window->ui->botaoTecla8->accessibleName().contains(QLatin1String("selected")));
 }
 
 // The window between the wire and the panel: the writes and reports of a

@@ -15,6 +15,7 @@ there; with a LANGUAGE other than en the session runs without the checks
 """
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -65,13 +66,17 @@ def in_own_session():
         conf.write('AudioOutputMethod "libao"\nDefaultModule espeak-ng\n'
                    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n')
     xvfb, display = start_xvfb()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: stopped"))
     env = dict(os.environ, ZAREL_ORCA_SESSION=root, XDG_RUNTIME_DIR=runtime, HOME=home, DISPLAY=display,
                GSETTINGS_BACKEND="memory", LANG="C.UTF-8", LANGUAGE="")
     for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "SPEECHD_ADDRESS"):
         env.pop(name, None)
+    code = 1
     try:
         code = subprocess.call(["dbus-run-session", "--", sys.executable] + sys.argv, env=env)
     finally:
+        # speech-dispatcher leaves the process tree when it starts.
+        subprocess.run(["pkill", "-f", "speech-dispatcher.*" + runtime], check=False)
         xvfb.terminate()
         xvfb.wait(10)
         shutil.rmtree(root, ignore_errors=True)
@@ -180,10 +185,18 @@ def start_simulator(binary, send_file):
 
 
 def wait_for_line(stream, wanted):
+    """Waits, up to the time-out, for a line of the simulator's."""
     deadline = time.monotonic() + TIMEOUT
+    buffered = ""
     while time.monotonic() < deadline:
-        line = stream.readline()
-        if wanted in line:
+        ready, _, _ = select.select([stream], [], [], 0.1)
+        if not ready:
+            continue
+        chunk = os.read(stream.fileno(), 4096).decode(errors="replace")
+        if not chunk:
+            break
+        buffered += chunk
+        if wanted in buffered:
             return
     fail("merax-sim never said " + wanted)
 
@@ -267,7 +280,7 @@ def session(orca, sim, send_file, checking):
         else:
             fail("the state on request never said SEND, on")
     else:
-        orca.settle(1)
+        orca.settle(2)
     keys("F3")
     expect("Ant 3 waits for the end of the transmission", "a switch that waits")
     os.remove(send_file)
@@ -285,7 +298,7 @@ def session(orca, sim, send_file, checking):
 
 
     keys("alt+f", "l")
-    expect("ID", "the Labels dialog")
+    expect("ID:", "the Labels dialog")
     keys("Tab")
     expect("Ant 1 caption", "Tab to the first caption")
     keys("Tab")
