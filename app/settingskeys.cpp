@@ -2,16 +2,7 @@
 
 #include "app/bandplan.h"
 
-namespace settingskey {
-
-std::optional<int> NumberKey::read(const QString& text) const
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok && n >= lowest && n <= highest ? std::optional<int>(n) : std::nullopt;
-}
-
-std::optional<bool> FlagKey::read(const QString& text) const
+std::optional<bool> flagFromText(const QString& text)
 {
     const QString word = text.trimmed();
     if (word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || word == QLatin1String("1")) {
@@ -21,6 +12,15 @@ std::optional<bool> FlagKey::read(const QString& text) const
         return false;
     }
     return std::nullopt;
+}
+
+namespace settingskey {
+
+std::optional<int> NumberKey::read(const QString& text) const
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok && n >= lowest && n <= highest ? std::optional<int>(n) : std::nullopt;
 }
 
 QString antennaCaption(int number)

@@ -22,6 +22,10 @@ constexpr int Rotors = 8;
 constexpr int Colours = Gpis + Gpos;
 } // namespace group
 
+// The words a flag is written in, in the settings file and in a logger's
+// datagrams: "true" or "false" in any case, or 1 or 0; blanks around ignored.
+std::optional<bool> flagFromText(const QString& text);
+
 namespace settingskey {
 
 // A whole number: its key, the value a file without it gives, its range.
@@ -40,8 +44,7 @@ struct FlagKey
 {
     QLatin1String name;
     bool fallback;
-    // "true" or "false" in any case, or 1 or 0; blanks around ignored.
-    std::optional<bool> read(const QString& text) const;
+    std::optional<bool> read(const QString& text) const { return flagFromText(text); }
 };
 
 // A text with a default.

@@ -1,5 +1,7 @@
 #include "connection/radioinfo.h"
 
+#include "app/settingskeys.h"
+
 #include <QXmlStreamReader>
 
 namespace {
@@ -40,18 +42,6 @@ std::optional<qint64> frequencyFromText(const QString& text, qint64 unitHz)
         return std::nullopt;
     }
     return units * unitHz;
-}
-
-std::optional<bool> flagFromText(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("1")) {
-        return true;
-    }
-    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || t == QLatin1String("0")) {
-        return false;
-    }
-    return std::nullopt;
 }
 
 RadioMode radioModeFromText(const QString& text)

@@ -53,8 +53,4 @@ std::optional<qint64> frequencyFromText(const QString& text, qint64 unitHz);
 // empty text is Unknown, AM, FM and names not known are Other.
 RadioMode radioModeFromText(const QString& text);
 
-// A yes/no as loggers and hand-edited files write it: true, false (any
-// case), 1 or 0; anything else is none.
-std::optional<bool> flagFromText(const QString& text);
-
 #endif // ZAREL_RADIOINFO_H

@@ -25,28 +25,10 @@ import threading
 import time
 import tty
 
+from xsession import fail, start_xvfb
+
 TIMEOUT = 20.0
 PROFILE = "orca"
-
-
-def fail(message):
-    print("FAIL: " + message, flush=True)
-    sys.exit(1)
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
-                             "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            fail("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return xvfb, ":" + number.decode().strip()
 
 
 def in_own_session():
