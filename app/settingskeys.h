@@ -28,6 +28,14 @@ std::optional<bool> flagFromText(const QString& text);
 
 namespace settingskey {
 
+// A key's name, its length counted at compile time (clang does not count a
+// C string there).
+template<int N>
+constexpr QLatin1String keyName(const char (&name)[N])
+{
+    return QLatin1String(name, N - 1);
+}
+
 // A whole number: its key, the value a file without it gives, its range.
 struct NumberKey
 {
@@ -70,14 +78,14 @@ constexpr ColourDefault gpioColourDefault(int entry)
     return entry < group::Gpis ? ColourDefault {50, 205, 50} : ColourDefault {255, 191, 0};
 }
 
-constexpr QLatin1String Host("IP"); // host name or address of the device
-constexpr QLatin1String Port("PORT"); // UDP port of the device, as typed
-constexpr QLatin1String UseIpDirectly("IPdir");
-constexpr QLatin1String Connected("CONNECTED"); // 1 while the link is on; never read
-constexpr QLatin1String StationId("ID"); // the caption above the antenna keys
-constexpr QLatin1String ReleaseAll("RL");
-constexpr QLatin1String SkyrailView("SK");
-constexpr QLatin1String GpioView("GPI");
+constexpr QLatin1String Host = keyName("IP"); // host name or address of the device
+constexpr QLatin1String Port = keyName("PORT"); // UDP port of the device, as typed
+constexpr QLatin1String UseIpDirectly = keyName("IPdir");
+constexpr QLatin1String Connected = keyName("CONNECTED"); // 1 while the link is on; never read
+constexpr QLatin1String StationId = keyName("ID"); // the caption above the antenna keys
+constexpr QLatin1String ReleaseAll = keyName("RL");
+constexpr QLatin1String SkyrailView = keyName("SK");
+constexpr QLatin1String GpioView = keyName("GPI");
 
 // Captions of the buttons, numbered from 1: "K1".."K12", "GPI1".."GPI8",
 // "GPO1".."GPO8". The GPIO captions share their stem with the view key.
@@ -92,23 +100,23 @@ QString gpioColour(int entry, int component);
 // Band following lives in its own group, [BandFollow], so the top-level keys
 // stay as older versions wrote them.
 namespace bandfollow {
-constexpr QLatin1String Source("BandFollow/Source"); // off, rigctld or logger
-constexpr TextKey RigHost {QLatin1String("BandFollow/RigHost"), QLatin1String("127.0.0.1")};
-constexpr NumberKey RigPort {QLatin1String("BandFollow/RigPort"), 4532, 1, 65535}; // rigctld's own
-constexpr NumberKey LoggerPort {QLatin1String("BandFollow/LoggerPort"), 12060, 1, 65535}; // loggers' broadcasts
-constexpr NumberKey LoggerRadio {QLatin1String("BandFollow/LoggerRadio"), 1, 1, 99}; // the logger's RadioNr
+constexpr QLatin1String Source = keyName("BandFollow/Source"); // off, rigctld or logger
+constexpr TextKey RigHost {keyName("BandFollow/RigHost"), keyName("127.0.0.1")};
+constexpr NumberKey RigPort {keyName("BandFollow/RigPort"), 4532, 1, 65535}; // rigctld's own
+constexpr NumberKey LoggerPort {keyName("BandFollow/LoggerPort"), 12060, 1, 65535}; // loggers' broadcasts
+constexpr NumberKey LoggerRadio {keyName("BandFollow/LoggerRadio"), 1, 1, 99}; // the logger's RadioNr
 // Empty: any host. A logger source set up anew trusts this computer only.
-constexpr TextKey LoggerHost {QLatin1String("BandFollow/LoggerHost"), QLatin1String("127.0.0.1")};
-constexpr QLatin1String LoggerStation("BandFollow/LoggerStation"); // empty: any station
+constexpr TextKey LoggerHost {keyName("BandFollow/LoggerHost"), keyName("127.0.0.1")};
+constexpr QLatin1String LoggerStation = keyName("BandFollow/LoggerStation"); // empty: any station
 // A hand-picked antenna becomes the band's first.
-constexpr FlagKey Remember {QLatin1String("BandFollow/Remember"), false};
+constexpr FlagKey Remember {keyName("BandFollow/Remember"), false};
 // The operator's own keys wait for the end of a transmission too.
-constexpr FlagKey HoldManual {QLatin1String("BandFollow/HoldManual"), false};
+constexpr FlagKey HoldManual {keyName("BandFollow/HoldManual"), false};
 // How long every transmit signal must have said receive before a switch;
 // values under the transmit guard's floor are raised to it.
-constexpr NumberKey TxHangMs {QLatin1String("BandFollow/TxHangMs"), 300, 0, 5000};
+constexpr NumberKey TxHangMs {keyName("BandFollow/TxHangMs"), 300, 0, 5000};
 // A key onto an antenna in use elsewhere asks to be pressed again.
-constexpr FlagKey BusyInterlock {QLatin1String("BandFollow/BusyInterlock"), false};
+constexpr FlagKey BusyInterlock {keyName("BandFollow/BusyInterlock"), false};
 // The antennas and outputs of a band (0 is 2200 m): "BandFollow/2200m" .. "BandFollow/23cm".
 QString band(int index);
 // Band segments, numbered from 1: "BandFollow/Segment1" for index 0.
