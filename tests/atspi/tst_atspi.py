@@ -22,7 +22,7 @@ import sys
 import tempfile
 import time
 
-from xsession import fail, start_xvfb
+from xsession import fail, start_xvfb, stop_all
 
 if os.environ.get("ZAREL_ATSPI_SESSION"):
     import pyatspi
@@ -164,14 +164,7 @@ def main():
         started.append(panel)
         check(panel, dump_path, heard)
     finally:
-        for process in reversed(started):
-            process.terminate()
-            try:
-                process.wait(10)
-            except subprocess.TimeoutExpired:
-                process.kill()
-        if os.path.exists(settings):
-            os.remove(settings)
+        stop_all(started, settings)
 
 
 def check(panel, dump_path, heard):

@@ -25,7 +25,7 @@ import threading
 import time
 import tty
 
-from xsession import fail, start_xvfb
+from xsession import fail, start_xvfb, stop_all
 
 TIMEOUT = 20.0
 PROFILE = "orca"
@@ -219,14 +219,7 @@ def main():
         if orca is not None and os.environ.get("ZAREL_ORCA_TRANSCRIPT"):
             with open(os.environ["ZAREL_ORCA_TRANSCRIPT"], "w", encoding="utf-8") as out:
                 out.write("\n".join(orca.said()) + "\n")
-        for process in reversed(started):
-            process.terminate()
-            try:
-                process.wait(10)
-            except subprocess.TimeoutExpired:
-                process.kill()
-        if os.path.exists(settings):
-            os.remove(settings)
+        stop_all(started, settings)
 
 
 def session(orca, sim, send_file, checking):

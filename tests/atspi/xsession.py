@@ -24,3 +24,15 @@ def start_xvfb():
         number += chunk
     os.close(read_end)
     return xvfb, ":" + number.decode().strip()
+
+
+def stop_all(processes, settings):
+    """Stops what a test started, newest first, and removes its settings file."""
+    for process in reversed(processes):
+        process.terminate()
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+    if os.path.exists(settings):
+        os.remove(settings)
