@@ -194,7 +194,7 @@ QString MeraxDevice::report() const
     const QStringList fields {
         hex(s.antenna),
         QString::number(s.splitActive ? 1 : 0),
-        QString::number(s.sending ? 1 : 0),
+        QString::number(onAir() ? 1 : 0),
         hex(s.splitRxAntenna),
         QString::number(s.receiver == 0 ? 1 : 0),
         QString::number(s.receiver != 0 ? 1 : 0),

@@ -88,6 +88,14 @@ public:
 
     // Antenna index 0..11 whose antenna command is refused; < 0: none.
     void setRefusedAntenna(int index) { m_refusedAntenna = index; }
+    // GPO 1..8 wired to the radio's TX-inhibit input; 0: none. While it is
+    // on, the radio stays off the air whatever keys it.
+    void setInhibitGpo(int gpo) { m_inhibitGpo = gpo; }
+    // The radio transmits: keyed (state().sending) and not held off.
+    bool onAir() const
+    {
+        return m_state.sending && !(m_inhibitGpo > 0 && (m_state.gpoOn & (1u << (m_inhibitGpo - 1))));
+    }
 
     MeraxState& state() { return m_state; }
     const MeraxState& state() const { return m_state; }
@@ -103,6 +111,7 @@ private:
 
     MeraxState m_state;
     int m_refusedAntenna = -1;
+    int m_inhibitGpo = 0;
     quint64 m_requests = 0;
     quint64 m_commands = 0;
     quint64 m_malformed = 0;

@@ -76,6 +76,16 @@ void addSimOptions(QCommandLineParser& parser)
          "Antennas busy elsewhere at start, as a list: 4,9 (--activity changes them; \"busy 4,9\" with "
          "--stdin-commands sets them at run time, \"busy\" alone clears them).",
          "list"},
+        {"keyer",
+         "Key the SEND input in CW at this many words per minute, with standard Morse timing: the "
+         "--keyer-text call, then a --keyer-pause, over and over.",
+         "wpm"},
+        {"keyer-text", "The call the keyer sends (default \"CQ TEST DL1ABC DL1ABC TEST\").", "text"},
+        {"keyer-pause", "Milliseconds between the keyer's calls (default 1500).", "ms", "1500"},
+        {"inhibit-gpo",
+         "The GPO wired to the radio's TX-inhibit input (1 to 8): while it is on, the radio stays off "
+         "the air and SEND reads off, whatever keys it.",
+         "n"},
         {"quit-after", "Quit after this many seconds.", "seconds"},
         {"restart-down", "Seconds a \"restart\" keeps it silent (default 2).", "seconds"},
         {"stdin-commands",
@@ -109,7 +119,10 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
         !readSeconds(parser, "silent-after", o.silentAfterMs, error) ||
         !readSeconds(parser, "resume-after", o.resumeAfterMs, error) ||
         !readSeconds(parser, "restart-down", o.restartDownMs, error) ||
-        !readSeconds(parser, "quit-after", o.quitAfterMs, error)) {
+        !readSeconds(parser, "quit-after", o.quitAfterMs, error) ||
+        !readInt(parser, "keyer", 5, 60, o.keyerWpm, error) ||
+        !readInt(parser, "keyer-pause", 0, 60000, o.keyerPauseMs, error) ||
+        !readInt(parser, "inhibit-gpo", 1, 8, o.inhibitGpo, error)) {
         return false;
     }
     o.port = quint16(port);
@@ -121,6 +134,9 @@ bool readSimOptions(const QCommandLineParser& parser, SimOptions& options, QStri
     o.log = parser.isSet("log");
     o.stdinCommands = parser.isSet("stdin-commands");
     o.sendFile = parser.value("send-file");
+    if (parser.isSet("keyer-text")) {
+        o.keyerText = parser.value("keyer-text");
+    }
     if (parser.isSet("busy")) {
         const std::optional<quint16> busy = busyAntennasFrom(parser.value("busy"));
         if (!busy) {

@@ -32,6 +32,10 @@ struct SimOptions
     int refusedAntenna = -1; // index: 0..11, < 0 = none
     QString sendFile; // non-empty: SEND is on while this file exists
     quint16 busy = 0; // bit i: Ant i + 1 busy elsewhere at start
+    int keyerWpm = 0; // > 0: SEND keyed in CW at this speed
+    QString keyerText = QStringLiteral("CQ TEST DL1ABC DL1ABC TEST");
+    int keyerPauseMs = 1500; // between calls
+    int inhibitGpo = 0; // 1..8: SEND stays off while this GPO is on
 };
 
 // "4,9" (blanks allowed, empty for none) as bits: bit i is Ant i + 1; none

@@ -74,6 +74,12 @@ bool SimServer::start(QString& error)
         checkSendFile();
         m_sendFileTimer.start();
     }
+    m_device.setInhibitGpo(m_options.inhibitGpo);
+    if (m_options.keyerWpm > 0) {
+        m_keyer.emplace(m_options.keyerWpm, m_options.keyerText, m_options.keyerPauseMs);
+        m_keyerClock.start();
+        printLine(QStringLiteral("keying \"%1\" at %2 WPM").arg(m_options.keyerText).arg(m_options.keyerWpm));
+    }
     if (m_options.silent) {
         setSilent(true);
     } else if (m_options.silentAfterMs >= 0) {
@@ -171,6 +177,11 @@ void SimServer::handle(const QNetworkDatagram& datagram)
         }
         return;
     }
+    if (m_keyer) {
+        m_device.state().sending = m_keyer->keyDown(m_keyerClock.elapsed());
+    }
+    // On the air as the command arrives: what a switch must never meet.
+    const bool onAir = m_device.onAir();
     const MeraxDevice::Outcome outcome = m_device.handle(data);
     bool lost = false;
     if (!outcome.reply.isEmpty()) {
@@ -185,6 +196,12 @@ void SimServer::handle(const QNetworkDatagram& datagram)
         QString line = from + outcome.meaning;
         if (outcome.kind == MeraxDevice::Kind::Refused) {
             line += QStringLiteral(" (refused)");
+        }
+        // The inhibit itself may go out at any time.
+        const bool inhibit = m_options.inhibitGpo > 0 && data.size() == 5 && quint8(data.at(1)) == 4 &&
+            quint8(data.at(2)) == m_options.inhibitGpo - 1;
+        if (onAir && !inhibit && outcome.kind != MeraxDevice::Kind::StatusRequest) {
+            line += QStringLiteral(" (on air)");
         }
         if (lost) {
             line += QStringLiteral(" (report lost)");

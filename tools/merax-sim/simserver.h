@@ -1,11 +1,15 @@
 #ifndef MERAXSIM_SIMSERVER_H
 #define MERAXSIM_SIMSERVER_H
 
+#include <QElapsedTimer>
 #include <QObject>
+
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QUdpSocket>
+#include <optional>
 
+#include "keyer.h"
 #include "meraxdevice.h"
 #include "simoptions.h"
 
@@ -53,6 +57,8 @@ private:
     QTimer m_resumeTimer;
     QTimer m_sendFileTimer;
     QRandomGenerator m_random;
+    std::optional<Keyer> m_keyer;
+    QElapsedTimer m_keyerClock;
     int m_activityStep = 0;
     bool m_silent = false;
     bool m_sendFromFile = false;
