@@ -71,6 +71,7 @@ MainWindow::MainWindow(QWidget* parent)
     access = std::make_unique<PanelAccess>(ui, ui->statusBar);
     statusLine = std::make_unique<StatusLine>(ui->statusBar, access.get());
     createBandFollowing();
+    createInhibit();
 
     applySettings();
     registerAnchoredWidgets();

@@ -15,6 +15,7 @@
 #include "link/command.h"
 #include "link/devicestate.h"
 #include "link/linksession.h"
+#include "link/txinhibit.h"
 #include "panel/bandfollow.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
@@ -22,6 +23,7 @@
 class BandFollowing;
 class C4SAnchorLayout;
 class PanelForm;
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QNetworkAccessManager;
@@ -214,6 +216,29 @@ private:
     // Connect, and when settings are applied only for an address, so a box
     // ticked under a live link never sends to a host name.
     bool linkUsesIpDirectly = false;
+
+    /* transmit inhibit */
+    // The sequencer, the transmit guard's own word (steady clock) and the
+    // notice that tells the radio is held.
+    struct Inhibit
+    {
+        TxInhibit rule;
+        qint64 guardOpenAt = 0;
+        QTimer opens; // fires when the guard opens on a switch that waits for it
+        QString notice;
+        QString after; // what the bar says once the inhibit is down: "40 m: Ant 3"
+    } inhibit;
+    void createInhibit();
+    // After a command, a report or a guard change: raises or lowers the
+    // inhibit, then lets guarded commands through as it allows.
+    void checkInhibit();
+    void carryOut(const TxInhibit::Step& step);
+    void inhibitReported(quint8 outputs, bool sending);
+    // The link was lost, or Disconnect (`stopping`): the inhibit goes down.
+    void dropInhibit(bool stopping);
+    TxInhibit::Work inhibitWork() const;
+    // Closing with the radio held: the inhibit is lowered before the link goes.
+    void closeEvent(QCloseEvent* event) override;
 
     /* band following */
     void createBandFollowing();

@@ -115,6 +115,13 @@ constexpr FlagKey HoldManual {keyName("BandFollow/HoldManual"), false};
 // How long every transmit signal must have said receive before a switch;
 // values under the transmit guard's floor are raised to it.
 constexpr NumberKey TxHangMs {keyName("BandFollow/TxHangMs"), 300, 0, 5000};
+// The same while the radio is in CW, without an inhibit output: long
+// enough to bridge a word space down to 12 WPM (7 dits of 100 ms) and one
+// wire spacing.
+constexpr NumberKey TxHangCwMs {keyName("BandFollow/TxHangCwMs"), 790, 250, 5000};
+// The GPO wired to the radio's TX-inhibit input (1..8), raised around every
+// automatic switch; 0: none.
+constexpr NumberKey InhibitGpo {keyName("BandFollow/InhibitGpo"), 0, 0, 8};
 // A key onto an antenna in use elsewhere asks to be pressed again.
 constexpr FlagKey BusyInterlock {keyName("BandFollow/BusyInterlock"), false};
 // The antennas and outputs of a band (0 is 2200 m): "BandFollow/2200m" .. "BandFollow/23cm".

@@ -15,9 +15,17 @@
 //   logger-burst  Band changes from logger RadioInfo datagrams at 20 per
 //                 second, then a 2 s transmission: antenna commands written
 //                 during it.
+//   cw            CW calls keyed on the device's SEND input alone (merax-sim
+//                 --keyer WPM, rigctld's PTT stays 0, mode CW) while the radio
+//                 changes band every 2 to 4 s: antenna and output commands
+//                 the simulator carried out while on the air.
+//
+// With --inhibit-gpo N the panel raises GPO N around its switches and
+// merax-sim holds the radio off the air while it is on.
 //
 // Run: bench_bandfollow [--scenario NAME] [--changes N] [--cycles N] [--runs N]
-//                       [--seed S] [--hang-ms MS]
+//                       [--seed S] [--hang-ms MS] [--cw-hang-ms MS]
+//                       [--inhibit-gpo N] [--wpm W]
 // Needs rigctld (Debian package libhamlib-utils) and merax-sim beside the
 // build (or MERAX_SIM_BIN).
 #include <QAction>
@@ -241,6 +249,7 @@ struct SimLog
     qint64 sendChangedAt = 0;
     int antennaCommands = 0;
     int antennaCommandsWhileSending = 0;
+    int onAir = 0; // antenna and output commands carried out on the air
     QByteArray buffer;
 
     void take(const QByteArray& bytes)
@@ -254,7 +263,12 @@ struct SimLog
                 sending = line == "send on";
                 sendChangedAt = steadyNow();
                 ++sendChanges;
-            } else if (line.contains(" -> FE 02 ") || line.contains(" -> FE 03 ")) {
+            }
+            if (line.endsWith("(on air)") &&
+                (line.contains(" -> FE 02 ") || line.contains(" -> FE 03 ") || line.contains(" -> FE 04 "))) {
+                ++onAir;
+            }
+            if (line.contains(" -> FE 02 ") || line.contains(" -> FE 03 ")) {
                 ++antennaCommands;
                 if (sending) {
                     ++antennaCommandsWhileSending;
@@ -324,6 +338,27 @@ int latency(Bench& b, int changes)
                 latencies.size());
     std::printf("  median %.0f ms, p90 %.0f ms, max %.0f ms, min %.0f ms\n", percentile(latencies, 0.5),
                 percentile(latencies, 0.9), percentile(latencies, 1.0), percentile(latencies, 0.0));
+    return 0;
+}
+
+// Band changes between 40 m and 20 m during CW calls: every change must
+// reach the device, none of its commands on the air.
+int cw(Bench& b, int changes, int wpm)
+{
+    int missed = 0;
+    for (int i = 0; i < changes; ++i) {
+        const bool twenty = i % 2 == 0;
+        const Exchange tuned = b.rig->command("F " + QByteArray::number(frequencyIn(twenty, *b.random)));
+        if (!tuned.ok) {
+            return fail("rigctld did not take the frequency");
+        }
+        missed += b.waitForWrite(twenty ? ant4 : ant2, tuned.sentAt, 15000) ? 0 : 1;
+        pauseMs(2000 + int(b.random->bounded(2000)));
+    }
+    pauseMs(1500);
+    std::printf("CW at %d WPM keyed on SEND, %d band changes: %d antenna or output commands carried out on the "
+                "air, %d band changes not followed\n",
+                wpm, changes, b.simLog->onAir, missed);
     return 0;
 }
 
@@ -549,9 +584,12 @@ int main(int argc, char* argv[])
     parser.addOption({"runs", "Runs of the flap or burst pattern.", "n", "3"});
     parser.addOption({"seed", "Seed of the frequencies and pauses.", "s", "7"});
     parser.addOption({"hang-ms", "[BandFollow] TxHangMs; the panel's default when not given.", "ms"});
+    parser.addOption({"cw-hang-ms", "[BandFollow] TxHangCwMs; the panel's default when not given.", "ms"});
+    parser.addOption({"inhibit-gpo", "[BandFollow] InhibitGpo, and merax-sim's --inhibit-gpo.", "n"});
+    parser.addOption({"wpm", "Keying speed of the cw scenario.", "wpm", "20"});
     parser.process(benchpanel::argumentsOf(argc, argv));
     const QString scenario = parser.value("scenario");
-    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst"}.contains(scenario)) {
+    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst", "cw"}.contains(scenario)) {
         return fail("unknown scenario " + scenario);
     }
     const bool logger = scenario == "logger-burst";
@@ -574,6 +612,12 @@ int main(int argc, char* argv[])
     if (scenario == "flap-send") {
         simOptions << "--send-file" << sendFile << "--log";
     }
+    if (scenario == "cw") {
+        simOptions << "--keyer" << parser.value("wpm") << "--log";
+    }
+    if (parser.isSet("inhibit-gpo")) {
+        simOptions << "--inhibit-gpo" << parser.value("inhibit-gpo");
+    }
     QProcess sim;
     const quint16 simPort = benchpanel::startSimulator(sim, simOptions);
     if ((!logger && !rig.waitForStarted()) || simPort == 0) {
@@ -586,7 +630,7 @@ int main(int argc, char* argv[])
             return fail("rigctld does not accept connections");
         }
         // Start in 40 m.
-        if (!control.command("F 7050000").ok) {
+        if (!control.command("F 7050000").ok || (scenario == "cw" && !control.command("M CW 500").ok)) {
             return fail("rigctld did not take the frequency");
         }
     }
@@ -605,6 +649,12 @@ int main(int argc, char* argv[])
         s.setValue("BandFollow/40m", 2);
         if (parser.isSet("hang-ms")) {
             s.setValue("BandFollow/TxHangMs", parser.value("hang-ms"));
+        }
+        if (parser.isSet("cw-hang-ms")) {
+            s.setValue("BandFollow/TxHangCwMs", parser.value("cw-hang-ms"));
+        }
+        if (parser.isSet("inhibit-gpo")) {
+            s.setValue("BandFollow/InhibitGpo", parser.value("inhibit-gpo"));
         }
     }
 
@@ -630,8 +680,11 @@ int main(int argc, char* argv[])
                              }
                          });
         window.ui->actionConnect_to_Merax->trigger();
-        std::printf("platform %s, hang time %s ms\n", qPrintable(QGuiApplication::platformName()),
-                    parser.isSet("hang-ms") ? qPrintable(parser.value("hang-ms")) : "300 (default)");
+        std::printf("platform %s, hang time %s ms, CW %s ms, inhibit output %s\n",
+                    qPrintable(QGuiApplication::platformName()),
+                    parser.isSet("hang-ms") ? qPrintable(parser.value("hang-ms")) : "300 (default)",
+                    parser.isSet("cw-hang-ms") ? qPrintable(parser.value("cw-hang-ms")) : "790 (default)",
+                    parser.isSet("inhibit-gpo") ? qPrintable("GPO " + parser.value("inhibit-gpo")) : "none");
         if (!logger) {
             // Following, and on the band's antenna.
             if (!spinUntil(
@@ -646,6 +699,8 @@ int main(int argc, char* argv[])
         const int cycles = std::max(1, parser.value("cycles").toInt());
         if (scenario == "latency") {
             result = latency(b, parser.value("changes").toInt());
+        } else if (scenario == "cw") {
+            result = cw(b, parser.value("changes").toInt(), parser.value("wpm").toInt());
         } else if (scenario == "flap-ptt") {
             result = flap(
                 b, "PTT (rigctld T)", [&](bool on) { return control.command(on ? "T 1" : "T 0"); }, cycles, runs);

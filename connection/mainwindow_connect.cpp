@@ -49,6 +49,7 @@ void MainWindow::openCom()
     // A new session judges its reports afresh, with the settings in force now.
     linkUsesIpDirectly = useIpDirectly;
     linkSession.start(linkclock::steadyNow());
+    inhibit.rule.start();
     statusLine->linkStarted(linkclock::now());
     // No report of this session yet: POWER is not green on an earlier one's.
     lastReportTime = 0;
@@ -75,6 +76,7 @@ void MainWindow::closeCom()
     if (linkWorker) {
         linkWorker->clearQueue();
     }
+    dropInhibit(true);
     showLinkFigures(linkclock::steadyNow());
     bandLinkChanged();
     store.setValue(settingskey::Connected, 0);

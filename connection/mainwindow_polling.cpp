@@ -38,6 +38,7 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
         // What the device has is unknown until it answers again.
         w->bandDeviceSilent();
         w->linkSession.deviceSilent();
+        w->dropInhibit(false);
     }
     // The silence of the device counts up here, between reports.
     if (w->linkSession.isActive()) {

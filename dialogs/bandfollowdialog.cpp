@@ -8,6 +8,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/bandfollowform.h"
@@ -27,9 +29,24 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     ui->spinLoggerRadio->setRange(key::LoggerRadio.lowest, key::LoggerRadio.highest);
     // Below the floor a break-in gap could pass for the end of a transmission.
     ui->spinTxHangMs->setRange(TransmitGuard::minimumHangMs, key::TxHangMs.highest);
-    ui->spinTxHangMs->setToolTip(tr("Shorter waits cannot tell a break-in gap from the end of a transmission: "
-                                    "%1 ms is the least")
+    ui->spinTxHangMs->setToolTip(tr("Guards phone and data: shorter waits cannot tell a break-in or VOX gap from "
+                                    "the end of a transmission (%1 ms is the least). It does not make CW safe: a "
+                                    "word space can be longer")
                                      .arg(TransmitGuard::minimumHangMs));
+    ui->spinTxHangCwMs->setRange(key::TxHangCwMs.lowest, key::TxHangCwMs.highest);
+    ui->spinTxHangCwMs->setToolTip(tr("While the radio is in CW: longer than the longest gap of your keying (a word "
+                                      "space is 7 dits: 700 ms at 12 WPM). A gap longer than this still lets a "
+                                      "switch through; only the inhibit output makes CW safe"));
+    // How to wire it, where the operator chooses it and where a screen reader reads it.
+    ui->comboInhibitGpo->setToolTip(
+        tr("The GPO wired to the radio's TX-inhibit input: it holds the radio off the air for every automatic "
+           "switch, which makes switching safe whatever the keying. Without it, the waits guard phone and data, "
+           "and CW only while its gaps are shorter than the CW wait"));
+    ui->comboInhibitGpo->setAccessibleDescription(ui->comboInhibitGpo->toolTip());
+    ui->comboInhibitGpo->addItem(tr("None"));
+    for (int n = 1; n <= 8; ++n) {
+        ui->comboInhibitGpo->addItem(tr("GPO %1").arg(n));
+    }
     // Each field named by its band for screen readers, the label beside it
     // naming only the band.
     const auto outputsFormat = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[01-]{0,8}")), this);
@@ -62,7 +79,9 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     for (QLineEdit* edit : {ui->lineEditRigHost, ui->lineEditLoggerHost, ui->lineEditLoggerStation}) {
         connect(edit, &QLineEdit::editingFinished, this, &BandFollowDialog::apply);
     }
-    for (QSpinBox* spin : {ui->spinRigPort, ui->spinLoggerPort, ui->spinLoggerRadio, ui->spinTxHangMs}) {
+    connect(ui->comboInhibitGpo, QOverload<int>::of(&QComboBox::activated), this, &BandFollowDialog::apply);
+    for (QSpinBox* spin :
+         {ui->spinRigPort, ui->spinLoggerPort, ui->spinLoggerRadio, ui->spinTxHangMs, ui->spinTxHangCwMs}) {
         connect(spin, &QSpinBox::editingFinished, this, &BandFollowDialog::apply);
     }
     for (QComboBox* combo : ui->bandAntennas) {
@@ -104,6 +123,10 @@ void BandFollowDialog::load()
     ui->lineEditLoggerHost->setText(c.source.loggerHost);
     ui->lineEditLoggerStation->setText(c.source.loggerStation);
     ui->spinTxHangMs->setValue(c.txHangMs);
+    ui->spinTxHangCwMs->setValue(c.txHangCwMs);
+    ui->comboInhibitGpo->setCurrentIndex(c.inhibitGpo);
+    // With the inhibit the radio is held for every switch: the CW wait is not used.
+    ui->spinTxHangCwMs->setEnabled(c.inhibitGpo == 0);
     ui->checkRemember->setChecked(c.remember);
     ui->checkHoldManual->setChecked(c.holdManual);
     ui->checkBusyInterlock->setChecked(c.busyInterlock);
@@ -177,6 +200,8 @@ void BandFollowDialog::apply()
     }
     c.source.loggerStation = ui->lineEditLoggerStation->text().trimmed();
     c.txHangMs = ui->spinTxHangMs->value();
+    c.txHangCwMs = ui->spinTxHangCwMs->value();
+    c.inhibitGpo = std::max(0, ui->comboInhibitGpo->currentIndex());
     // An emptied or unusable field shows what is used instead.
     if (ui->lineEditRigHost->text() != c.source.rigHost) {
         ui->lineEditRigHost->setText(c.source.rigHost);

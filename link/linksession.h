@@ -90,6 +90,7 @@ public:
     // can, then shows what is still waiting on top of it.
     Verdicts reportApplied(DeviceState& state);
     int unconfirmed() const { return pending.count(); }
+    const PendingCommands& commands() const { return pending; }
     // Commands shown as made and not yet confirmed: what the panel shows is
     // not yet the device's word.
     bool showsUnconfirmed() const { return pending.shownUnconfirmed() > 0; }

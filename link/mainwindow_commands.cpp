@@ -9,16 +9,26 @@ void MainWindow::sendCommand(quint8 type, quint8 first, quint8 second, quint8 th
     sendCommand(deviceCommand(type, first, second, third));
 }
 
-void MainWindow::sendCommand(const DeviceCommand& command)
+void MainWindow::sendCommand(const DeviceCommand& given)
 {
     if (!connected) {
         return;
     }
     resolveHost();
+    DeviceCommand command = given;
+    // Behind the inhibit a switch waits for the radio to be held, which the
+    // inhibit's own notice tells.
+    if (command.guarded && inhibit.rule.enabled() && inhibit.rule.phase() != TxInhibit::Phase::Held) {
+        command.heldBefore = true;
+    }
     // The device's reports must confirm what the operator asked for.
     if (linkSession.commandGiven(command, deviceState, linkclock::steadyNow())) {
         enqueueCommand(command);
-        showLinkChanges();
+        if (command.guarded) {
+            checkInhibit();
+        } else {
+            showLinkChanges();
+        }
     }
 }
 

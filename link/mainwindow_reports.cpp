@@ -120,6 +120,8 @@ void MainWindow::applyReport(const QString& res, qint64 at)
     if (!verdicts.notConfirmed.isEmpty()) {
         showStatus(tr("%1 not confirmed by the Merax").arg(verdicts.notConfirmed.join(QStringLiteral(", "))));
     }
+    // The device's own outputs and SEND, before anything is shown over them.
+    inhibitReported(report.gpoStates, report.sendActive != 0);
 
     // Before the repaint: the renderer paints the rotors only while this
     // timer is stopped.

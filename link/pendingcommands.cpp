@@ -191,6 +191,24 @@ bool PendingCommands::holdGuarded()
     return held;
 }
 
+PendingCommands::Guarded PendingCommands::guarded() const
+{
+    Guarded g;
+    for (const Pending& command : pending) {
+        if (command.command.guarded) {
+            g.unconfirmed = true;
+            g.unwritten = g.unwritten || command.writtenSerial == 0;
+        }
+    }
+    return g;
+}
+
+bool PendingCommands::asks(const DeviceCommand& command) const
+{
+    return std::any_of(pending.begin(), pending.end(),
+                       [&command](const Pending& waiting) { return sameSubject(waiting.command, command); });
+}
+
 int PendingCommands::shownUnconfirmed() const
 {
     return static_cast<int>(

@@ -96,6 +96,16 @@ public:
     void overlay(DeviceState& state) const;
 
     int count() const { return static_cast<int>(pending.size()); }
+    // Guarded commands: whether any is not yet written, and whether any is
+    // not yet confirmed.
+    struct Guarded
+    {
+        bool unwritten = false;
+        bool unconfirmed = false;
+    };
+    Guarded guarded() const;
+    // Whether a command for the same thing as `command` awaits the device's word.
+    bool asks(const DeviceCommand& command) const;
     // Commands shown as made that the device has not confirmed yet.
     int shownUnconfirmed() const;
     void clear() { pending.clear(); }

@@ -226,28 +226,45 @@ void BandFollower::linkDown()
     pauseAnnounced = false;
     allBusyTold = false; // the notice would outlive what it tells of
     deviceAntenna = -1;
+    deviceKnown = false;
+    returned.reset();
+    cameBackDue = false;
     restoring = false;
     noAntennaDue = false;
 }
 
-void BandFollower::deviceShows(int antenna, bool afterSilence)
+void BandFollower::deviceShows(int antenna, quint8 outputs, bool afterSilence)
 {
-    const bool lost = deviceAntenna >= 0 && antenna < 0;
-    deviceAntenna = antenna;
-    if (!lost || releasedHere) {
+    const bool known = std::exchange(deviceKnown, true);
+    const int before = std::exchange(deviceAntenna, antenna);
+    const quint8 outputsBefore = std::exchange(deviceOutputs, outputs);
+    const bool lost = before >= 0 && antenna < 0;
+    // Only a device that came back (a restart) is given its antenna again:
+    // without a silence before, someone else may have switched or released it.
+    const bool moved = afterSilence && known && before >= 0 && antenna >= 0 && antenna != before;
+    const BandOutputs band = followed ? outputsOf(*followed) : BandOutputs();
+    const bool outputsMoved = afterSilence && known && ((outputs ^ outputsBefore) & band.mask) != 0;
+    if ((!lost && !moved && !outputsMoved) || releasedHere) {
         return;
     }
-    // Only a device that came back (a restart) is given its antenna again:
-    // without a silence before, someone else may have released it.
-    if (afterSilence && followed && !antennasOf(*followed).isEmpty()) {
-        due = true;
-        handPicked = false;
-        restoring = true;
-        // A restart turns the outputs off.
-        outputsDue = !outputsOf(*followed).isEmpty();
-    } else {
+    if (!afterSilence) {
+        noAntennaDue = lost;
+        return;
+    }
+    if (lost || moved) {
+        returned = CameBack {antenna, before};
+    }
+    if (followed && !antennasOf(*followed).isEmpty()) {
+        due = due || lost || moved;
+        handPicked = handPicked && !(lost || moved);
+        restoring = lost || moved;
+    } else if (moved) {
+        cameBackDue = true;
+    } else if (lost) {
         noAntennaDue = true;
     }
+    // A restart turns the outputs off.
+    outputsDue = outputsDue || !band.isEmpty();
 }
 
 bool BandFollower::holdsPress(int antenna, const Situation& situation)
@@ -381,6 +398,10 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     if (std::exchange(noAntennaDue, false)) {
         return {Action::NoAntenna, -1, {}};
     }
+    if (std::exchange(cameBackDue, false)) {
+        told = std::exchange(returned, std::nullopt).value_or(CameBack {});
+        return {Action::CameBack, -1, {}};
+    }
     // Taken elsewhere while it waited: the band's list is gone through again.
     if (held && heldByBand && *held != situation.selectedAntenna && busyElsewhere(*held, situation)) {
         clearHeld();
@@ -435,7 +456,11 @@ BandFollower::Step BandFollower::next(const Situation& situation)
         clearHeld();
         stepped.reset();
         due = false;
-        restoring = false;
+        // Back on the band's own antenna: only what it had is worth telling.
+        if (std::exchange(restoring, false) && returned) {
+            told = *std::exchange(returned, std::nullopt);
+            return withOutputs({Action::CameBack, *wanted, {}});
+        }
         return withOutputs({});
     }
     // The guard ends the wait, not the signals dropping: a break-in gap
@@ -457,5 +482,9 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     stepped.reset();
     due = false;
     releasedHere = false;
-    return withOutputs({std::exchange(restoring, false) ? Action::Restore : Action::Switch, *wanted, {}});
+    if (std::exchange(restoring, false) && returned) {
+        told = *std::exchange(returned, std::nullopt);
+        return withOutputs({Action::Restore, *wanted, {}});
+    }
+    return withOutputs({Action::Switch, *wanted, {}});
 }

@@ -49,6 +49,11 @@ struct BandFollowConfig
     bool remember = settingskey::bandfollow::Remember.fallback;
     bool holdManual = settingskey::bandfollow::HoldManual.fallback;
     int txHangMs = settingskey::bandfollow::TxHangMs.fallback;
+    int txHangCwMs = settingskey::bandfollow::TxHangCwMs.fallback;
+    int inhibitGpo = settingskey::bandfollow::InhibitGpo.fallback; // 0: none
+    // The hang the guard keeps for a radio in `mode`: the CW one only
+    // without an inhibit output, which makes any keying safe.
+    int hangFor(RadioMode mode) const { return inhibitGpo == 0 && mode == RadioMode::Cw ? txHangCwMs : txHangMs; }
     std::array<AntennaList, bandplan::BandCount> antennas {};
     std::array<BandOutputs, bandplan::BandCount> outputs {};
     // In the order the operator gave them: the first that fits wins.
@@ -119,6 +124,7 @@ public:
         // hang time. Switches wait for it, not for the signals to drop.
         bool receiving = true;
         quint16 busy = 0; // bit i: Ant i+1 is in use elsewhere
+        quint8 outputs = 0; // bit i: GPO i+1 is on
     };
     enum class Action {
         None,
@@ -126,9 +132,17 @@ public:
         Hold, // antenna waits for the end of the transmission (said once per antenna)
         Paused, // a switch is wanted, but split is in the way (said once per pause)
         Dropped, // antenna was waiting when the radio's source went away: not switched
-        Restore, // the device came back without an antenna: select the band's again
+        Restore, // the device came back without an antenna, or on another: select the band's again
+        CameBack, // the device came back on another antenna, and band following has none to give it
         NoAntenna, // the device reports no antenna the panel asked for (said once)
         AllBusy, // every antenna of the band is in use elsewhere (said once per band entry)
+    };
+    // The antenna a device that came back after a silence showed, and the
+    // one it had before (-1: none).
+    struct CameBack
+    {
+        int on = -1;
+        int had = -1;
     };
     struct Step
     {
@@ -137,6 +151,8 @@ public:
         // Outputs to set now, with the switch or alone; empty: none.
         BandOutputs outputs;
     };
+    // What the device came back on, for the last Restore or CameBack.
+    const CameBack& cameBackTold() const { return told; }
 
     const BandFollowConfig& config() const { return cfg; }
     // A change of the current band's antenna is acted on; a new source starts
@@ -171,9 +187,11 @@ public:
     void resume();
     // The link went down: nothing waits for it to come back.
     void linkDown();
-    // A report showed `antenna` (-1: none) on the device; `afterSilence`:
-    // the device had not answered for a while before it.
-    void deviceShows(int antenna, bool afterSilence);
+    // A report showed `antenna` (-1: none) and `outputs` on the device;
+    // `afterSilence`: the device had not answered for a while before it.
+    void deviceShows(int antenna, quint8 outputs, bool afterSilence);
+    // This panel wrote a switch to `antenna`: the device may show it next.
+    void antennaWritten(int antenna) { deviceAntenna = antenna; }
 
     // An antenna key or F-key: true when the press must wait for the end of
     // the transmission (the caller then leaves it to next()).
@@ -234,7 +252,12 @@ private:
     bool pauseAnnounced = false;
     bool radioTransmitting = false;
     bool deviceSending = false;
-    int deviceAntenna = -1; // as the last report showed it
+    int deviceAntenna = -1; // as the last report showed it, or as this panel wrote it since
+    quint8 deviceOutputs = 0;
+    bool deviceKnown = false;
+    std::optional<CameBack> returned; // told with the next Restore or CameBack
+    CameBack told;
+    bool cameBackDue = false;
     bool releasedHere = false; // RELEASE was this panel's latest choice
     bool restoring = false; // the band's antenna is due because the device lost it
     bool noAntennaDue = false;

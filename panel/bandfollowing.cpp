@@ -59,7 +59,7 @@ QString BandFollowing::load(const QString& path, const bandfollowsettings::Read&
     unusableKeys = read.ignoredKeys;
     segmentSlots = read.segmentSlots;
     follower.setConfig(read.config);
-    guard.setHangMs(read.config.txHangMs);
+    applyHang();
     guard.setPolled(TransmitGuard::Signal::RadioPtt, read.config.source.kind == RadioSourceSettings::Kind::Rigctld);
     guardMoved();
     // A new source announces itself through radioChanged.
@@ -75,10 +75,11 @@ void BandFollowing::setConfig(const BandFollowConfig& config)
 {
     if (config.source != follower.config().source) {
         pttUnknownShown = false;
+        mode = RadioMode::Unknown;
     }
     store(config);
     follower.setConfig(config);
-    guard.setHangMs(config.txHangMs);
+    applyHang();
     guard.setPolled(TransmitGuard::Signal::RadioPtt, config.source.kind == RadioSourceSettings::Kind::Rigctld);
     guardMoved();
     source->configure(config.source);
@@ -125,6 +126,13 @@ void BandFollowing::radioChanged()
     const BandFollowConfig before = follower.config();
     follower.setReading(reading);
     storeRemembered(before);
+    // A mode not read this time is taken as unchanged.
+    if (!reading.frequencyHz) {
+        mode = RadioMode::Unknown;
+    } else if (reading.mode != RadioMode::Unknown) {
+        mode = reading.mode;
+    }
+    applyHang();
     // A source that went away, or cannot read the PTT, tells nothing of it.
     if (reading.frequencyHz && reading.pttKnown) {
         guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
@@ -140,6 +148,11 @@ void BandFollowing::radioChanged()
         Q_EMIT statusMessage(tr("PTT unknown: only the Merax SEND input guards switching"));
     }
     follow();
+}
+
+void BandFollowing::applyHang()
+{
+    guard.setHangMs(follower.config().hangFor(mode));
 }
 
 void BandFollowing::guardMoved()
@@ -190,7 +203,7 @@ void BandFollowing::deviceReported(bool sending)
     }
     const Situation s = situation();
     if (!s.splitBusy) {
-        follower.deviceShows(s.selectedAntenna, afterSilence);
+        follower.deviceShows(s.selectedAntenna, s.outputs, afterSilence);
     }
     follow();
 }
@@ -289,9 +302,13 @@ void BandFollowing::follow()
     switch (step.action) {
     case BandFollower::Action::Switch:
     case BandFollower::Action::Restore:
-        if (step.action == BandFollower::Action::Restore) {
+        if (step.action == BandFollower::Action::Restore && follower.cameBackTold().on < 0) {
             Q_EMIT statusMessage(
                 tr("The Merax came back without an antenna: Ant %1 selected again").arg(step.antenna + 1));
+        } else if (step.action == BandFollower::Action::Restore) {
+            Q_EMIT statusMessage(tr("The Merax came back on Ant %1: Ant %2 selected again")
+                                     .arg(follower.cameBackTold().on + 1)
+                                     .arg(step.antenna + 1));
         }
         // The notice that a switch waits stands until the switch is on the wire.
         if (!holdNotice.isEmpty()) {
@@ -322,6 +339,13 @@ void BandFollowing::follow()
         awaitedAntenna = -1;
         Q_EMIT statusMessage(standingNotice);
         break;
+    case BandFollower::Action::CameBack:
+        if (follower.cameBackTold().had >= 0) {
+            Q_EMIT statusMessage(tr("The Merax came back on Ant %1 (it had Ant %2)")
+                                     .arg(follower.cameBackTold().on + 1)
+                                     .arg(follower.cameBackTold().had + 1));
+        }
+        break;
     case BandFollower::Action::NoAntenna:
         Q_EMIT statusMessage(tr("The Merax reports no antenna"));
         break;
@@ -349,6 +373,7 @@ void BandFollowing::follow()
 
 void BandFollowing::switchWritten(int antenna)
 {
+    follower.antennaWritten(antenna);
     if (standingNotice.isEmpty() || antenna != awaitedAntenna) {
         return;
     }

@@ -97,6 +97,8 @@ private:
     static constexpr int cameBackAfterMs = 1500;
 
     void radioChanged();
+    // The hang for the radio's mode as last read.
+    void applyHang();
     void storeRemembered(const BandFollowConfig& before);
     void store(const BandFollowConfig& config);
     void guardMoved();
@@ -125,6 +127,7 @@ private:
     bool reportSinceConnect = false;
     bool connected = false;
     bool pttUnknownShown = false; // said once per source
+    RadioMode mode = RadioMode::Unknown; // the radio's, as last read
     QTimer rememberFallback;
     QTimer closeWatch; // runs while the PTT is read closely
 };

@@ -19,8 +19,9 @@ bool BandSegment::operator==(const BandSegment& o) const
 bool BandFollowConfig::operator==(const BandFollowConfig& other) const
 {
     return source == other.source && remember == other.remember && holdManual == other.holdManual &&
-        txHangMs == other.txHangMs && antennas == other.antennas && outputs == other.outputs &&
-        segments == other.segments && busyInterlock == other.busyInterlock;
+        txHangMs == other.txHangMs && txHangCwMs == other.txHangCwMs && inhibitGpo == other.inhibitGpo &&
+        antennas == other.antennas && outputs == other.outputs && segments == other.segments &&
+        busyInterlock == other.busyInterlock;
 }
 
 namespace bandfollowsettings {
@@ -305,6 +306,8 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
         result.ignoredKeys << key::TxHangMs.name;
         c.txHangMs = TransmitGuard::minimumHangMs;
     }
+    take(key::TxHangCwMs.name, number(key::TxHangCwMs), [&](int n) { c.txHangCwMs = n; });
+    take(key::InhibitGpo.name, number(key::InhibitGpo), [&](int n) { c.inhibitGpo = n; });
     take(key::BusyInterlock.name, flag(key::BusyInterlock), [&](bool on) { c.busyInterlock = on; });
     for (int b = 0; b < bandplan::BandCount; ++b) {
         using Choice = std::pair<AntennaList, BandOutputs>;
@@ -363,6 +366,8 @@ QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const Ban
     add(key::Remember.name, flagText(from.remember), flagText(to.remember));
     add(key::HoldManual.name, flagText(from.holdManual), flagText(to.holdManual));
     add(key::TxHangMs.name, QString::number(from.txHangMs), QString::number(to.txHangMs));
+    add(key::TxHangCwMs.name, QString::number(from.txHangCwMs), QString::number(to.txHangCwMs));
+    add(key::InhibitGpo.name, QString::number(from.inhibitGpo), QString::number(to.inhibitGpo));
     add(key::BusyInterlock.name, flagText(from.busyInterlock), flagText(to.busyInterlock));
     for (int b = 0; b < bandplan::BandCount; ++b) {
         const std::size_t i = std::size_t(b);

@@ -17,12 +17,22 @@ void MainWindow::createBandFollowing()
     connect(bandFollowing, &BandFollowing::switchWanted, this,
             [this](int antenna, bool heldBefore) { switchTo(static_cast<signed char>(antenna), true, heldBefore); });
     connect(bandFollowing, &BandFollowing::outputsWanted, this, [this](quint8 mask, quint8 on) {
-        for (const DeviceCommand& command : bandOutputCommands(deviceState, mask, on)) {
+        // The inhibit output is the sequencer's, whatever a band names.
+        const quint8 bandMask = static_cast<quint8>(mask & ~inhibit.rule.bit());
+        for (const DeviceCommand& command : bandOutputCommands(deviceState, bandMask, on)) {
             sendCommand(command);
         }
     });
     connect(bandFollowing, &BandFollowing::statusMessage, this, &MainWindow::showStatus);
-    connect(bandFollowing, &BandFollowing::statusReplaced, this, &MainWindow::replaceStatus);
+    connect(bandFollowing, &BandFollowing::statusReplaced, this,
+            [this](const QString& text, const QString& replacement) {
+                // Said once the inhibit is down, in place of its notice.
+                if (!inhibit.notice.isEmpty() && ui->statusBar->currentMessage() == inhibit.notice) {
+                    inhibit.after = replacement;
+                } else {
+                    replaceStatus(text, replacement);
+                }
+            });
     // The held key's look follows the rule.
     connect(bandFollowing, &BandFollowing::heldChanged, this, [this] {
         if (paintCache.showsState) {
@@ -31,12 +41,10 @@ void MainWindow::createBandFollowing()
     });
     connect(bandFollowing, &BandFollowing::figuresChanged, this,
             [this](const QString& text) { statusLine->setRadioFigures(text); });
+    // Guarded commands leave through the inhibit's gate.
     connect(bandFollowing, &BandFollowing::guardChanged, this, [this](qint64 openAt) {
-        if (linkWorker != nullptr && linkWorker->window() == this) {
-            linkWorker->setGuardOpenAt(openAt);
-        }
-        linkSession.guardMoved(openAt, linkclock::steadyNow());
-        showLinkChanges();
+        inhibit.guardOpenAt = openAt;
+        checkInhibit();
     });
     connect(bandFollowing, &BandFollowing::configChanged, this, &MainWindow::bandFollowChanged);
     connect(bandFollowing, &BandFollowing::settingsNotSaved, this, &MainWindow::reportSettingsWriteFailure);
@@ -55,6 +63,11 @@ void MainWindow::setBandFollowConfig(const BandFollowConfig& config)
 void MainWindow::loadBandFollow(const bandfollowsettings::Read& read)
 {
     const QString notice = bandFollowing->load(settingsPath, read);
+    if (read.config.inhibitGpo != inhibit.rule.output()) {
+        dropInhibit(false);
+        inhibit.rule.setOutput(read.config.inhibitGpo);
+        checkInhibit();
+    }
     // Never over a complaint about the host.
     if (!notice.isEmpty() && ui->statusBar->currentMessage() != hostErrorText()) {
         showStatus(notice);
@@ -69,6 +82,7 @@ BandFollower::Situation MainWindow::bandSituation() const
     s.splitBusy = deviceState.splitActive != 0 || splitConfigPending;
     s.selectedAntenna = deviceState.selectedAntenna < group::Antennas ? deviceState.selectedAntenna : -1;
     s.busy = static_cast<quint16>(deviceState.busyMask1to8 | (deviceState.busyMask9to12 & 0x0F) << 8);
+    s.outputs = deviceState.gpoStates;
     return s;
 }
 

@@ -15,6 +15,10 @@ void MainWindow::toggleGpo(int index)
     if (!connected) {
         return;
     }
+    if (inhibit.rule.holds() && index == inhibit.rule.output() - 1) {
+        showStatus(tr("GPO %1 holds the radio off the air until the switch is confirmed").arg(index + 1));
+        return;
+    }
     sendCommand(gpoToggleCommand(deviceState, index));
 }
 

@@ -68,6 +68,7 @@ private Q_SLOTS:
     void remoteStationNeverShowsTheOldAntenna();
     void refusedAntennaIsNamed();
     void heldKeyThenAnotherKey();
+    void restartedDeviceGetsTheBandsAntenna_data();
     void restartedDeviceGetsTheBandsAntenna();
     void busyAntennaSkippedAndOutputsHeld();
 
@@ -390,18 +391,38 @@ void TestEndToEnd::heldKeyThenAnotherKey()
 
 // The device restarts (two seconds down, well inside the watchdog's time)
 // and comes back with no antenna: band following puts the band's back.
+// A device that restarts comes back on its power-on antenna (or none) with
+// its outputs off: band following gives it the band's antenna and outputs
+// again; without it the operator is told what it had.
+void TestEndToEnd::restartedDeviceGetsTheBandsAntenna_data()
+{
+    QTest::addColumn<QString>("powerOnAntenna");
+    QTest::addColumn<bool>("following");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<int>("switchesAfter");
+    QTest::newRow("back without an antenna")
+        << "0" << true << "The Merax came back without an antenna: Ant 4 selected again" << 2;
+    QTest::newRow("back on Ant 1, following")
+        << "1" << true << "The Merax came back on Ant 1: Ant 4 selected again" << 2;
+    QTest::newRow("back on Ant 1, not following") << "1" << false << "The Merax came back on Ant 1 (it had Ant 4)" << 1;
+}
+
 void TestEndToEnd::restartedDeviceGetsTheBandsAntenna()
 {
+    QFETCH(QString, powerOnAntenna);
+    QFETCH(bool, following);
+    QFETCH(QString, notice);
+    QFETCH(int, switchesAfter);
     const quint16 loggerPort = testsupport::freeLoopbackPort();
-    sim = std::make_unique<SimulatorProcess>(QStringList {"--log", "--initial-antenna", "0"});
+    sim = std::make_unique<SimulatorProcess>(QStringList {"--log", "--initial-antenna", powerOnAntenna});
     const quint16 port = sim->waitForPort();
     QVERIFY(port != 0);
     writeSettings(port);
     {
         QSettings settings(testsupport::profileSettingsPath(profile), QSettings::IniFormat);
-        settings.setValue("BandFollow/Source", "logger");
+        settings.setValue("BandFollow/Source", following ? "logger" : "off");
         settings.setValue("BandFollow/LoggerPort", loggerPort);
-        settings.setValue("BandFollow/20m", 4);
+        settings.setValue("BandFollow/20m", "4 --1-----");
     }
     window = std::make_unique<MainWindow>();
     window->show();
@@ -410,6 +431,10 @@ void TestEndToEnd::restartedDeviceGetsTheBandsAntenna()
     logger.writeDatagram(QByteArrayLiteral("<RadioInfo><RadioNr>1</RadioNr><Freq>1407400</Freq>"
                                            "<IsTransmitting>False</IsTransmitting></RadioInfo>"),
                          QHostAddress::LocalHost, loggerPort);
+    if (!following) {
+        QVERIFY(nextReportApplied());
+        QTest::mousePress(window->ui->botaoTecla4, Qt::LeftButton);
+    }
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
     QTRY_VERIFY(sim->output().count(QStringLiteral("FE 02 03 FD")) == 1);
     const int polls = sim->polls();
@@ -417,10 +442,12 @@ void TestEndToEnd::restartedDeviceGetsTheBandsAntenna()
 
     sim->restart();
     QVERIFY(sim->waitForOutput(QStringLiteral("answering again"), 5000));
-    QTRY_COMPARE_WITH_TIMEOUT(sim->output().count(QStringLiteral("FE 02 03 FD")), 2, 3000);
-    QTRY_COMPARE(window->ui->botaoTecla4->styleSheet(), harness::selected);
-    QCOMPARE(window->ui->statusBar->currentMessage(),
-             QStringLiteral("The Merax came back without an antenna: Ant 4 selected again"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->ui->statusBar->currentMessage(), notice, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(sim->output().count(QStringLiteral("FE 02 03 FD")), switchesAfter, 3000);
+    // The band's output comes back with its antenna.
+    QTRY_COMPARE_WITH_TIMEOUT(sim->output().count(QStringLiteral("FE 04 02 01 FD")), following ? 2 : 0, 3000);
+    // Only the device's state shows: Ant 1 stays lit when nothing selects Ant 4 again.
+    QTRY_COMPARE(window->ui->botaoTecla4->styleSheet(), following ? harness::selected : harness::idle);
 }
 
 // A band whose first antenna another station uses gets its second; a band's

@@ -103,6 +103,8 @@ private Q_SLOTS:
     void strayLinesWhileKeyed_data();
     void strayLinesWhileKeyed();
     void strayLineSwitchesNothingWhileKeyed();
+    void cwKeyedOnSendOnly_data();
+    void cwKeyedOnSendOnly();
     void floodIsCutOff_data();
     void floodIsCutOff();
 
@@ -406,6 +408,92 @@ void TestRigctld::strayLineSwitchesNothingWhileKeyed()
 // Far more than any daemon says, from the moment of connecting: the client
 // hangs up within a moment, says the peer is not rigctld, shows no frequency,
 // and the event loop keeps turning.
+// CW keyed by a keyer on the device's SEND input alone, as most stations
+// wire it: rigctld's PTT stays 0 (or says 2 or 3 for a data PTT). The radio
+// changes band during the calls; no antenna or output command may reach the
+// device while it is on the air, and every band's antenna is reached.
+void TestRigctld::cwKeyedOnSendOnly_data()
+{
+    QTest::addColumn<QStringList>("simOptions");
+    QTest::addColumn<QVariantMap>("settings");
+    QTest::addColumn<QByteArray>("ptt");
+    // The band changes come during a call. With the inhibit any call is
+    // safe. Without it only one whose gaps stay shorter than the CW wait even
+    // when a sample misses an element or two (polls stretch behind
+    // commands), with a pause longer than the wait: a switch released at the
+    // end of a pause would meet the next call on its way.
+    const QStringList keyer {"--keyer", "20", "--keyer-pause", "1500"};
+    QTest::newRow("inhibit output, shortest hang")
+        << keyer + QStringList {"--inhibit-gpo", "3"}
+        << QVariantMap {{"BandFollow/InhibitGpo", 3}, {"BandFollow/TxHangMs", 250}} << QByteArray("0");
+    QTest::newRow("no inhibit output, the file's CW wait")
+        << QStringList {"--keyer", "20", "--keyer-text", "CQ CQ", "--keyer-pause", "3000"}
+        << QVariantMap {{"BandFollow/TxHangCwMs", 1500}} << QByteArray("0");
+    QTest::newRow("data PTT 2, no keyer") << QStringList {} << QVariantMap {} << QByteArray("2");
+    QTest::newRow("data PTT 3, inhibit output")
+        << QStringList {"--inhibit-gpo", "3"} << QVariantMap {{"BandFollow/InhibitGpo", 3}} << QByteArray("3");
+}
+
+void TestRigctld::cwKeyedOnSendOnly()
+{
+    QFETCH(QStringList, simOptions);
+    QFETCH(QVariantMap, settings);
+    QFETCH(QByteArray, ptt);
+    rigPort = testsupport::freeLoopbackPort();
+    QVERIFY(startRig());
+    QVERIFY(rig("M CW 500"));
+    QVERIFY(rig("F 7025000"));
+    // On the 40 m antenna already: what is counted is band changes, not Connect.
+    sim = std::make_unique<SimulatorProcess>(QStringList {"--log", "--initial-antenna", "2"} + simOptions);
+    const quint16 simPort = sim->waitForPort();
+    QVERIFY(simPort != 0);
+    testsupport::writeLoopbackDevice(profile, simPort);
+    settings.insert("BandFollow/Source", "rigctld");
+    settings.insert("BandFollow/RigPort", rigPort);
+    settings.insert("BandFollow/40m", "2");
+    settings.insert("BandFollow/20m", "4 01------");
+    settings.insert("BandFollow/80m", "1");
+    settings.insert("BandFollow/15m", "5 -1------");
+    testsupport::writeSettings(testsupport::profileSettingsPath(profile), settings);
+    lastReportTime = QDateTime::currentMSecsSinceEpoch();
+    window = std::make_unique<MainWindow>();
+    window->show();
+    window->ui->actionConnect_to_Merax->trigger();
+    QVERIFY(connected);
+    QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel*>(QStringLiteral("labelBand"))->text(),
+                              QStringLiteral("7.025 MHz · 40 m"), 10000);
+    const bool keyed = ptt != "0";
+    if (keyed) {
+        QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
+        QVERIFY(rig("T " + ptt));
+    }
+    for (const auto& [hz, command] : {std::pair {"14025000", "FE 02 03 FD"}, std::pair {"3525000", "FE 02 00 FD"},
+                                      std::pair {"21025000", "FE 02 04 FD"}}) {
+        // During a call: the switch waits for its end.
+        if (!keyed) {
+            QTRY_VERIFY_WITH_TIMEOUT(window->deviceState.sendActive != 0, 10000);
+        }
+        QVERIFY(rig(QByteArray("F ") + hz));
+        if (keyed) {
+            // Held while the radio says it sends, whatever its PTT's kind.
+            const int polls = sim->polls();
+            QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 6, 3000);
+            QVERIFY2(!sim->output().contains(command), hz);
+            QVERIFY(rig("T 0"));
+        }
+        QTRY_VERIFY2_WITH_TIMEOUT(sim->output().contains(command), hz, 15000);
+        if (keyed) {
+            QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
+            QVERIFY(rig("T " + ptt));
+        }
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
+    const QStringList onAir = sim->output().split('\n').filter(QStringLiteral("(on air)"));
+    QVERIFY2(onAir.isEmpty(), qPrintable(onAir.join('\n')));
+    // The inhibit is down again and was never taken for a band output.
+    QCOMPARE(window->deviceState.gpoStates & 0x04, 0);
+}
+
 void TestRigctld::floodIsCutOff_data()
 {
     constexpr int size = 4 << 20;
