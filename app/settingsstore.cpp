@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -486,9 +487,15 @@ SettingsStore::Written SettingsStore::fail(Failure why, const QString& reason)
         notice = QCoreApplication::translate("MainWindow", "Settings NOT saved: %1 is read-only or the disk is full.")
                      .arg(name);
     }
-    // The system's own words, when it gave some.
-    if (!reason.isEmpty() && reason != QLatin1String("Unknown error")) {
-        notice += QStringLiteral(" (") + reason + QLatin1Char(')');
+    // The system's own words, when it gave some; else what the disk has left
+    // when that cannot hold the file.
+    QString detail = reason == QLatin1String("Unknown error") ? QString() : reason;
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (why == Failure::Unwritable && detail.isEmpty() && disk.bytesAvailable() < QFileInfo(path).size() + 4096) {
+        detail = QStringLiteral("%1 kB free").arg(disk.bytesAvailable() / 1024);
+    }
+    if (!detail.isEmpty()) {
+        notice += QStringLiteral(" (") + detail + QLatin1Char(')');
     }
     return {why, notice};
 }
