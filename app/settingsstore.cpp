@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStorageInfo>
@@ -168,16 +169,13 @@ QByteArray prepared(const QByteArray& file)
     Line line;
     while (nextLine(data, pos, line)) {
         const int end = line.start + line.size;
-        if (data.at(line.start) == '[') {
-            out += data.mid(copied, end - copied);
-            if (!QByteArray::fromRawData(data.constData() + line.start, line.size).contains(']')) {
-                out += ']';
-            }
-        } else if (line.equals >= 0) {
-            out += data.mid(copied, line.equals + 1 - copied);
-            out += preparedValue(data.mid(line.equals + 1, end - line.equals - 1));
-        } else {
-            out += data.mid(copied, end - copied);
+        const bool section = data.at(line.start) == '[';
+        const int value = section || line.equals < 0 ? end : line.equals + 1;
+        out += data.mid(copied, value - copied);
+        if (value < end || (!section && line.equals >= 0)) {
+            out += preparedValue(data.mid(value, end - value));
+        } else if (section && !QByteArray::fromRawData(data.constData() + line.start, line.size).contains(']')) {
+            out += ']';
         }
         copied = end;
     }
@@ -187,22 +185,16 @@ QByteArray prepared(const QByteArray& file)
 // A value QSettings would decode (@ByteArray and @String hold a text).
 bool decodedByQSettings(QString& text)
 {
-    if (text.startsWith(QLatin1String("@@"))) {
+    static const QRegularExpression marker(
+        QStringLiteral("^@(ByteArray|String|Variant|DateTime|Rect|Size|Point|Invalid)\\("));
+    const QString kind = text.endsWith(QLatin1Char(')')) ? marker.match(text).captured(1) : QString();
+    const bool holdsText = kind == QLatin1String("ByteArray") || kind == QLatin1String("String");
+    if (holdsText) {
+        text = text.mid(kind.size() + 2).chopped(1);
+    } else if (kind.isEmpty() && text.startsWith(QLatin1String("@@"))) {
         text.remove(0, 1);
-        return false;
     }
-    if (!text.startsWith(QLatin1Char('@')) || !text.endsWith(QLatin1Char(')'))) {
-        return false;
-    }
-    for (const char* holder : {"@ByteArray(", "@String("}) {
-        if (text.startsWith(QLatin1String(holder))) {
-            text = text.mid(int(qstrlen(holder))).chopped(1);
-            return false;
-        }
-    }
-    const char* decoded[] = {"@Variant(", "@DateTime(", "@Rect(", "@Size(", "@Point(", "@Invalid()"};
-    return std::any_of(std::begin(decoded), std::end(decoded),
-                       [&text](const char* marker) { return text.startsWith(QLatin1String(marker)); });
+    return !kind.isEmpty() && !holdsText && (kind != QLatin1String("Invalid") || text == QLatin1String("@Invalid()"));
 }
 
 // A text that reads back the same written as a list is written as one:
@@ -467,25 +459,15 @@ SettingsStore::Written SettingsStore::fail(Failure why, const QString& reason)
 {
     failed = why;
     const QString name = QDir::toNativeSeparators(path);
-    QString notice;
-    switch (why) {
-    case Failure::Busy:
-        notice =
-            QCoreApplication::translate("MainWindow", "Settings NOT saved: another Zarel is writing %1. Try again.")
-                .arg(name);
-        break;
-    case Failure::TooLong:
-        notice = QCoreApplication::translate("MainWindow", "Settings NOT saved: a text is longer than %1 characters.")
-                     .arg(MaxValueChars);
-        break;
-    case Failure::TooLarge:
-        notice = QCoreApplication::translate("MainWindow", "Settings NOT saved: %1 is larger than %2 MB.")
-                     .arg(name)
-                     .arg(MaxFileBytes / (1024 * 1024));
-        break;
-    default:
-        notice = QCoreApplication::translate("MainWindow", "Settings NOT saved: %1 is read-only or the disk is full.")
-                     .arg(name);
+    static const char* const notices[] = {
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: %1 is read-only or the disk is full."),
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: another Zarel is writing %1. Try again."),
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: a text is longer than %1 characters."),
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: %1 is larger than %2 MB.")};
+    QString notice = QCoreApplication::translate("MainWindow", notices[qMax(0, int(why) - 1)]);
+    notice = why == Failure::TooLong ? notice.arg(MaxValueChars) : notice.arg(name);
+    if (why == Failure::TooLarge) {
+        notice = notice.arg(MaxFileBytes / (1024 * 1024));
     }
     // The system's own words, when it gave some; else what the disk has left
     // when that cannot hold the file.

@@ -11,27 +11,22 @@
 
 // One short-lived view of the settings file (INI format: top-level keys and
 // the [BandFollow] group). Reads pass an empty default. QSettings reads and
-// writes the text; around it, what Qt 5.15 gets wrong is guarded:
-// - a change writes its own keys over the file as it stands when written,
-//   under the file's lock, so what another copy of the program wrote in the
-//   meantime stays; a lock another copy holds is waited for a moment only,
-//   one left by a copy that died (or empty) is taken over at once;
-// - QSettings writes to a scratch file, which is read back and compared; the
-//   old file is replaced only once all of the new one is on disk (written,
-//   flushed, synced, its size checked): a full disk leaves the old file;
-// - a file marked read-only is left alone (even for root, who could write it);
-// - other than ASCII goes to disk as escapes, which QSettings writes for
-//   every character; a hand-edited UTF-8 file reads right, and a value whose
-//   bytes are not UTF-8 (saved as Latin-1) is read as Latin-1, alone;
-// - a value reads as typed: an unquoted comma makes no list;
-// - values QSettings would decode (@Variant, @Rect, ...) are never decoded:
-//   a crafted one could exhaust memory. Zarel stores texts, numbers and
-//   flags only, so such a value is unusable; @ByteArray gives its text.
-// Comments in a hand-edited file are not kept.
-//
-// Values no use needs are refused, so a hostile file cannot stall the panel:
-// a value longer than MaxValueChars reads as missing, a file larger than
-// MaxFileBytes is neither read nor written.
+// writes the text, guarded where Qt 5.15 fails:
+// - a change writes its own keys over the file as it stands, under the
+//   file's lock, so another copy's changes stay; a live lock is waited for
+//   LockWaitMs at most, a dead copy's (or an empty one) taken over at once;
+// - QSettings writes a scratch file, read back and compared; the old file is
+//   replaced only once all of the new one is on disk, so a full disk or a
+//   read-only file (even for root) leaves it whole;
+// - other than ASCII goes to disk as escapes (QSettings' UTF-8 drops what
+//   lies beyond the BMP); a hand-edited UTF-8 file reads right, a value
+//   whose bytes are not UTF-8 is read as Latin-1, alone;
+// - a value reads as typed (an unquoted comma makes no list), and what
+//   QSettings would decode (@Variant, @Rect, ...) is never decoded, as a
+//   crafted one exhausts memory: Zarel stores only texts, numbers and flags.
+// Comments in a hand-edited file are not kept. A value longer than
+// MaxValueChars reads as missing; a file larger than MaxFileBytes is neither
+// read nor written.
 //
 // A file not there yet may have a source (settings left beside a program
 // now installed where it cannot write): it is read from the source, and
