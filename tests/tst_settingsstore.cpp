@@ -57,8 +57,8 @@ private Q_SLOTS:
     void handTypedText_data();
     void handTypedText();
     void olderFileKeepsItsBytes();
-    void unusableValues_data();
-    void unusableValues();
+    void whatReadingFinds_data();
+    void whatReadingFinds();
     void fullDiskLeavesOldFile_data();
     void fullDiskLeavesOldFile();
     void twoCopiesKeepEachOthersKeys_data();
@@ -288,39 +288,50 @@ void TestSettingsStore::olderFileKeepsItsBytes()
     }
 }
 
-void TestSettingsStore::unusableValues_data()
+void TestSettingsStore::whatReadingFinds_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("text"); // K1
-    QTest::addColumn<QStringList>("unusable");
-    QTest::addColumn<QStringList>("tooLong");
+    QTest::addColumn<QString>("finding"); // what reading names: unusable, too long, Latin-1
+    QTest::addColumn<QStringList>("keys"); // the keys it names
     const QByteArray longest(SettingsStore::MaxValueChars, 'x');
-    QTest::newRow("longest value") << "K1=" + longest << QString::fromLatin1(longest) << QStringList() << QStringList();
+    QTest::newRow("longest value") << "K1=" + longest << QString::fromLatin1(longest) << "" << QStringList();
     QTest::newRow("value too long") << "K1=" + longest + "x"
-                                    << "" << QStringList() << QStringList {"K1"};
+                                    << ""
+                                    << "too long" << QStringList {"K1"};
+    QTest::newRow("Latin-1 beside UTF-8")
+        << QByteArray("ID=\xe5\xb1\x80\nK1=S\xfc\x64") << QString::fromUtf8("Süd") << "Latin-1" << QStringList {"K1"};
+    QTest::newRow("cut UTF-8 sequence") << QByteArray("K1=S\xc3") << QString::fromLatin1("S\xc3") << "Latin-1"
+                                        << QStringList {"K1"};
     // Decoded, a list of two thousand million entries: std::bad_alloc.
     QTest::newRow("crafted @Variant") << QByteArray(
                                              "K1=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\nK2=a, @Rect(1 2 3 4)")
-                                      << "" << QStringList {"K1"} << QStringList();
-    QTest::newRow("escaped @Variant in quotes")
-        << QByteArray("K1=\"\\x40Variant(\\0\\0\\0\\x2)\"") << "" << QStringList {"K1"} << QStringList();
-    QTest::newRow("@Rect") << QByteArray("K1=@Rect(1 2 3 4)") << "" << QStringList {"K1"} << QStringList();
-    QTest::newRow("@ByteArray holds a text")
-        << QByteArray("K1=@ByteArray(Yagi)") << "Yagi" << QStringList() << QStringList();
-    QTest::newRow("@@ is one @") << QByteArray("K1=@@home") << "@home" << QStringList() << QStringList();
+                                      << ""
+                                      << "unusable" << QStringList {"K1"};
+    QTest::newRow("escaped @Variant in quotes") << QByteArray("K1=\"\\x40Variant(\\0\\0\\0\\x2)\"") << ""
+                                                << "unusable" << QStringList {"K1"};
+    QTest::newRow("@Rect") << QByteArray("K1=@Rect(1 2 3 4)") << ""
+                           << "unusable" << QStringList {"K1"};
+    QTest::newRow("@ByteArray holds a text") << QByteArray("K1=@ByteArray(Yagi)") << "Yagi"
+                                             << "" << QStringList();
+    QTest::newRow("@@ is one @") << QByteArray("K1=@@home") << "@home"
+                                 << "" << QStringList();
 }
 
-void TestSettingsStore::unusableValues()
+void TestSettingsStore::whatReadingFinds()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, text);
-    const QString name = path("unusable.ini");
+    QFETCH(QString, finding);
+    QFETCH(QStringList, keys);
+    const QString name = path("findings.ini");
     writeAll(name, file);
     const SettingsStore store(name);
     QCOMPARE(store.text(QStringLiteral("K1")), text);
     QCOMPARE(store.contains(QStringLiteral("K1")), !text.isEmpty());
-    QTEST(store.unusableKeys(), "unusable");
-    QTEST(store.tooLongKeys(), "tooLong");
+    QCOMPARE(store.unusableKeys(), finding == QLatin1String("unusable") ? keys : QStringList());
+    QCOMPARE(store.tooLongKeys(), finding == QLatin1String("too long") ? keys : QStringList());
+    QCOMPARE(store.latin1Keys(), finding == QLatin1String("Latin-1") ? keys : QStringList());
 }
 
 void TestSettingsStore::fullDiskLeavesOldFile_data()
