@@ -127,8 +127,7 @@ void MainWindow::setDeviceAddress(const QString& address)
     }
 }
 
-void MainWindow::reportSettingsWriteFailure()
+void MainWindow::reportSettingsWriteFailure(const QString& notice)
 {
-    // Why the last write failed: read-only or full, another copy busy, too long.
-    ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
+    ui->statusBar->showMessage(notice);
 }

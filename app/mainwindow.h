@@ -65,8 +65,8 @@ public:
     /* colours */
     void saveGpioColors();
 
-    // Status-bar notice that the settings file could not be written.
-    void reportSettingsWriteFailure();
+    // Status-bar notice that the settings file could not be written, and why.
+    void reportSettingsWriteFailure(const QString& notice);
 
     /* band following */
     const BandFollowConfig& bandFollowConfig() const;

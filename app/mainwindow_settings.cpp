@@ -33,6 +33,11 @@ QString readingNotice(const SettingsStore& settings)
                        .arg(tooLong.join(QStringLiteral(", ")))
                        .arg(SettingsStore::MaxValueChars);
     }
+    const QStringList unusable = settings.unusableKeys();
+    if (!unusable.isEmpty()) {
+        notices << MainWindow::tr("Settings ignore %1: not a text, number or flag")
+                       .arg(unusable.join(QStringLiteral(", ")));
+    }
     const QStringList latin1 = settings.latin1Keys();
     if (!latin1.isEmpty() && !toldLatin1.contains(settings.filePath())) {
         toldLatin1.insert(settings.filePath());
@@ -148,7 +153,7 @@ void MainWindow::setUseIpDirectly(bool useDirectly)
     useIpDirectly = useDirectly;
     SettingsStore settings(settingsPath);
     settings.setValue(settingskey::UseIpDirectly, useDirectly);
-    if (!settings.sync()) {
-        ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
+    if (const auto written = settings.sync(); !written) {
+        ui->statusBar->showMessage(written.notice);
     }
 }

@@ -7,11 +7,15 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
-#include <QSet>
+#include <QSettings>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
+#include <cctype>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -19,74 +23,218 @@
 #include <io.h>
 #endif
 
-#include "app/settingskeys.h"
-
 namespace {
 
 // Looks at the permission bits rather than asking the system, which says yes
 // to root for any file: an operator who marks the file read-only means it.
 bool markedReadOnly(const QString& path)
 {
-    if (!QFileInfo::exists(path)) {
-        return false;
-    }
     // Not WriteUser: Qt fills that one in by asking the system.
     const QFileDevice::Permissions writeBits =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return (QFile::permissions(path) & writeBits) == 0;
+    return QFileInfo::exists(path) && (QFile::permissions(path) & writeBits) == 0;
 }
 
 // A missing file holds nothing; false for one there that cannot be read.
-bool readBytes(const QString& path, QByteArray* bytes)
+bool readBytes(const QString& path, QByteArray* bytes, QString* reason = nullptr)
 {
     bytes->clear();
     QFile file(path);
     if (!file.exists()) {
         return true;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+    if (file.open(QIODevice::ReadOnly)) {
+        *bytes = file.readAll();
     }
-    *bytes = file.readAll();
+    if (reason != nullptr) {
+        *reason = file.errorString();
+    }
     return file.error() == QFileDevice::NoError;
 }
 
-bool isList(const QVariant& value)
+bool isBlank(char ch)
 {
-    return value.userType() == QMetaType::QStringList || value.userType() == QMetaType::QVariantList;
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
 }
 
-// The keys the program reads as text. A flag or a number typed with a comma
-// is left alone: stored as text it would read otherwise.
-QStringList textKeys()
+bool isLineEnd(char ch)
 {
-    QStringList keys {settingskey::Host, settingskey::Port, settingskey::StationId};
-    for (int n = 1; n <= group::Antennas; ++n) {
-        keys.append(settingskey::antennaCaption(n));
-    }
-    for (int n = 1; n <= group::Gpis; ++n) {
-        keys.append(settingskey::gpiCaption(n));
-    }
-    for (int n = 1; n <= group::Gpos; ++n) {
-        keys.append(settingskey::gpoCaption(n));
-    }
-    return keys;
+    return ch == '\n' || ch == '\r';
 }
 
-// An entry's value as the operator typed it: a list joined as in the file.
-QString typedText(const inifile::Document& document, const inifile::Entry& entry)
+// The next line as QSettings' reader takes it (quotes and a backslash carry
+// it over line ends, ';' ends it, a ';' opening it makes a comment): from
+// `start`, `size` bytes long, its first '=' outside quotes at `equals`.
+struct Line
 {
-    if (!isList(entry.value)) {
-        return entry.value.toString();
+    int start = 0;
+    int size = 0;
+    int equals = -1;
+};
+
+bool nextLine(const QByteArray& data, int& pos, Line& line)
+{
+    const int size = data.size();
+    bool quoted = false;
+    line.equals = -1;
+    line.start = pos;
+    while (line.start < size && isBlank(data.at(line.start))) {
+        ++line.start;
     }
-    return inifile::joinAsTyped(entry.value.toStringList(),
-                                document.data().mid(entry.rawStart, entry.rawEnd - entry.rawStart));
+    int i = line.start;
+    while (i < size) {
+        const char ch = data.at(i++);
+        if (ch == '=' && !quoted && line.equals < 0) {
+            line.equals = i - 1;
+        } else if (isLineEnd(ch) && i == line.start + 1) {
+            ++line.start;
+        } else if (ch == '\\' && i < size) {
+            const char next = data.at(i++);
+            if (i < size && isLineEnd(next) && isLineEnd(data.at(i)) && next != data.at(i)) {
+                ++i;
+            }
+        } else if (ch == '"') {
+            quoted = !quoted;
+        } else if (ch == ';' && i == line.start + 1) {
+            while (i < size && !isLineEnd(data.at(i))) {
+                ++i;
+            }
+            while (i < size && isBlank(data.at(i))) {
+                ++i;
+            }
+            line.start = i;
+        } else if ((ch == ';' || isLineEnd(ch)) && !quoted) {
+            --i;
+            break;
+        }
+    }
+    pos = i;
+    line.size = i - line.start;
+    return line.size > 0;
 }
 
-bool hasChange(const QVector<inifile::Change>& changes, const QString& key)
+void addEscape(QByteArray& out, uint code)
 {
-    return std::any_of(changes.begin(), changes.end(),
-                       [&key](const inifile::Change& change) { return change.first == key; });
+    out += "\\x" + QByteArray::number(code, 16);
+}
+
+// A value QSettings reads as the text typed, never as a list nor as
+// something to decode: other than ASCII and unquoted commas as escapes (a
+// hex digit after one escaped too), and a mark in front, \a for UTF-8 or \b
+// for Latin-1, so no value starts with '@'.
+QByteArray preparedValue(const QByteArray& raw)
+{
+    const bool utf8 = QString::fromUtf8(raw).toUtf8() == raw;
+    const QString value = utf8 ? QString::fromUtf8(raw) : QString::fromLatin1(raw);
+    QByteArray out;
+    int i = 0;
+    while (i < value.size() && (value.at(i) == QLatin1Char(' ') || value.at(i) == QLatin1Char('\t'))) {
+        out += char(value.at(i++).unicode());
+    }
+    out += utf8 ? "\\a" : "\\b";
+    bool quoted = false;
+    bool afterEscape = false;
+    for (; i < value.size(); ++i) {
+        const uint ch = value.at(i).unicode();
+        const bool hexDigit = ch < 0x80 && std::isxdigit(int(ch));
+        if (ch >= 0x80 || (afterEscape && hexDigit) || (ch == ',' && !quoted)) {
+            addEscape(out, ch);
+            afterEscape = true;
+            continue;
+        }
+        afterEscape = false;
+        out += char(ch);
+        if (ch == '"') {
+            quoted = !quoted;
+        } else if (ch == '\\' && i + 1 < value.size() && value.at(i + 1).unicode() < 0x80) {
+            out += char(value.at(++i).unicode());
+        } else if (ch == '\\' && i + 1 < value.size()) {
+            out.chop(1); // an escape of nothing QSettings knows: dropped
+        }
+    }
+    return out;
+}
+
+// The file as QSettings reads it safely: no byte order mark (it would make
+// QSettings write UTF-8, which drops characters beyond the BMP), each value
+// prepared, and a section header without ']' closed, as QSettings would
+// otherwise look for one to the end of the file.
+QByteArray prepared(const QByteArray& file)
+{
+    const QByteArray data = file.startsWith("\xef\xbb\xbf") ? file.mid(3) : file;
+    QByteArray out;
+    out.reserve(data.size() + data.size() / 8);
+    int pos = 0;
+    int copied = 0;
+    Line line;
+    while (nextLine(data, pos, line)) {
+        const int end = line.start + line.size;
+        const bool section = data.at(line.start) == '[';
+        const int value = section || line.equals < 0 ? end : line.equals + 1;
+        out += data.mid(copied, value - copied);
+        if (value < end || (!section && line.equals >= 0)) {
+            out += preparedValue(data.mid(value, end - value));
+        } else if (section && !QByteArray::fromRawData(data.constData() + line.start, line.size).contains(']')) {
+            out += ']';
+        }
+        copied = end;
+    }
+    return out + data.mid(copied);
+}
+
+// A value QSettings would decode (@ByteArray and @String hold a text).
+bool decodedByQSettings(QString& text)
+{
+    static const QRegularExpression marker(
+        QStringLiteral("^@(ByteArray|String|Variant|DateTime|Rect|Size|Point|Invalid)\\("));
+    const QString kind = text.endsWith(QLatin1Char(')')) ? marker.match(text).captured(1) : QString();
+    const bool holdsText = kind == QLatin1String("ByteArray") || kind == QLatin1String("String");
+    if (holdsText) {
+        text = text.mid(kind.size() + 2).chopped(1);
+    } else if (kind.isEmpty() && text.startsWith(QLatin1String("@@"))) {
+        text.remove(0, 1);
+    }
+    return !kind.isEmpty() && !holdsText && (kind != QLatin1String("Invalid") || text == QLatin1String("@Invalid()"));
+}
+
+// A text that reads back the same written as a list is written as one:
+// "20m=4, 9, 2", the way a person types it, not quoted.
+QVariant asWritten(const QString& text)
+{
+    const QStringList parts = text.split(QStringLiteral(", "));
+    const bool plain = parts.size() > 1 && std::all_of(parts.begin(), parts.end(), [](const QString& part) {
+                           return !part.isEmpty() && part.at(0) > QLatin1Char(' ') && part.at(0) != QLatin1Char('@') &&
+                               part.back() > QLatin1Char(' ');
+                       });
+    return plain ? QVariant(parts) : QVariant(text);
+}
+
+QString asText(const QVariant& value)
+{
+    const bool list = value.userType() == QMetaType::QStringList || value.userType() == QMetaType::QVariantList;
+    return list ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
+}
+
+// The file QSettings writes for these values; null when it fails.
+QByteArray writtenByQSettings(const QMap<QString, QString>& values)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("settings.ini"));
+    QByteArray bytes;
+    if (!dir.isValid()) {
+        return bytes;
+    }
+    {
+        QSettings settings(name, QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            settings.setValue(it.key(), asWritten(it.value()));
+        }
+        settings.sync();
+        if (settings.status() != QSettings::NoError || !readBytes(name, &bytes)) {
+            return QByteArray();
+        }
+    }
+    return bytes.isNull() ? QByteArray("") : bytes;
 }
 
 // Settings files and where they come from until they exist. GUI thread only.
@@ -108,14 +256,8 @@ SettingsWriter& replacementWriter()
     return writer;
 }
 
-SettingsStore::Failure& lastFailure()
-{
-    static SettingsStore::Failure failure = SettingsStore::Failure::None;
-    return failure;
-}
-
 // The lock QSettings takes to write the file, so older versions of the
-// program respect it too.
+// program respect it too; QSettings itself would wait for it for 30 s.
 bool takeLock(QLockFile& lock)
 {
     QElapsedTimer waited;
@@ -144,10 +286,11 @@ bool takeLock(QLockFile& lock)
 
 // Replaces the file only once the whole text is on disk. A write into the
 // buffer succeeds on a full disk; the flush, the sync and the size tell.
-bool writeWhole(const QString& path, const QByteArray& text)
+bool writeWhole(const QString& path, const QByteArray& text, QString* reason)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
         return false;
     }
     const SettingsWriter& writer = replacementWriter();
@@ -159,6 +302,7 @@ bool writeWhole(const QString& path, const QByteArray& text)
     whole = whole && ::_commit(file.handle()) == 0;
 #endif
     whole = whole && file.size() == text.size();
+    *reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
     if (!whole) {
         file.cancelWriting();
         return false;
@@ -177,7 +321,12 @@ SettingsStore::SettingsStore(const QString& path)
     : path(path)
     , readOnly(markedReadOnly(path))
 {
-    read(sourceOf(path));
+    const QString from = sourceOf(path);
+    oversized = QFileInfo(from).size() > MaxFileBytes;
+    QByteArray bytes;
+    if (!oversized && readBytes(from, &bytes)) {
+        file = read(bytes);
+    }
 }
 
 void SettingsStore::copyOnFirstWrite(const QString& path, const QString& source)
@@ -189,201 +338,146 @@ void SettingsStore::copyOnFirstWrite(const QString& path, const QString& source)
     }
 }
 
-void SettingsStore::read(const QString& file)
+SettingsStore::Reading SettingsStore::read(const QByteArray& bytes)
 {
-    readFrom = file;
-    oversized = QFileInfo(file).size() > MaxFileBytes;
-    QByteArray bytes;
-    if (!oversized && !readBytes(file, &bytes)) {
-        bytes.clear();
+    Reading reading;
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("settings.ini"));
+    const QByteArray text = prepared(bytes);
+    QFile copy(name);
+    if (!dir.isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(text) != text.size() || !copy.flush()) {
+        return reading;
     }
-    document = inifile::Document(bytes);
-}
-
-const inifile::Document& SettingsStore::view() const
-{
-    if (unread) {
-        document = inifile::Document(written);
-        written.clear();
-        unread = false;
-    }
-    return document;
-}
-
-const inifile::Entry* SettingsStore::usable(const QString& key) const
-{
-    const inifile::Entry* entry = view().find(key);
-    return entry != nullptr && entry->chars <= MaxValueChars ? entry : nullptr;
-}
-
-QVariant SettingsStore::value(const QString& key) const
-{
-    for (auto change = changes.crbegin(); change != changes.crend(); ++change) {
-        if (change->first == key) {
-            return change->second;
+    copy.close();
+    const QSettings settings(name, QSettings::IniFormat);
+    for (const QString& key : settings.allKeys()) {
+        const QVariant value = settings.value(key);
+        QString text = value.toString();
+        // Every value carries the mark; one without was read otherwise.
+        const bool marked = value.userType() == QMetaType::QString &&
+            (text.startsWith(QLatin1Char('\a')) || text.startsWith(QLatin1Char('\b')));
+        if (marked && text.at(0) == QLatin1Char('\b')) {
+            reading.latin1.append(key);
         }
+        text.remove(0, marked ? 1 : 0);
+        if (!marked || decodedByQSettings(text)) {
+            reading.unusable.append(key);
+        }
+        reading.values.insert(key, text);
     }
-    const inifile::Entry* entry = usable(key);
-    return entry != nullptr ? entry->value : QVariant(QString());
+    return reading;
 }
 
 QString SettingsStore::text(const QString& key) const
 {
-    const inifile::Entry* entry = hasChange(changes, key) ? nullptr : usable(key);
-    if (entry != nullptr) {
-        return typedText(view(), *entry);
+    const auto change = changes.constFind(key);
+    if (change != changes.cend()) {
+        return *change;
     }
-    const QVariant set = value(key);
-    return isList(set) ? set.toStringList().join(QStringLiteral(", ")) : set.toString();
+    return contains(key) ? file.values.value(key) : QString();
 }
 
 bool SettingsStore::contains(const QString& key) const
 {
-    return hasChange(changes, key) || usable(key) != nullptr;
-}
-
-void SettingsStore::setValue(const QString& key, const QVariant& value)
-{
-    if (readOnly) {
-        fail(Failure::Unwritable);
-        return;
-    }
-    if (oversized) {
-        fail(Failure::TooLarge);
-        return;
-    }
-    const QString given = isList(value) ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
-    if (given.size() > MaxValueChars) {
-        fail(Failure::TooLong);
-        return;
-    }
-    // Rewritten, an older file's \x escapes would turn into UTF-8.
-    if (contains(key) && inifile::writtenAsText(value) && text(key) == value.toString()) {
-        return;
-    }
-    changes.append({key, value});
-}
-
-void SettingsStore::fail(Failure why)
-{
-    failed = why;
-    lastFailure() = why;
-}
-
-bool SettingsStore::sync()
-{
-    if (failed != Failure::None) {
-        lastFailure() = failed;
-        return false;
-    }
-    if (changes.isEmpty()) {
-        return true;
-    }
-    const QString file = QFileInfo(path).absoluteFilePath();
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
-        fail(Failure::Unwritable);
-        return false;
-    }
-    QLockFile lock(file + QStringLiteral(".lock"));
-    if (!takeLock(lock)) {
-        fail(lock.error() == QLockFile::LockFailedError ? Failure::Busy : Failure::Unwritable);
-        return false;
-    }
-    // The file as it is now: another copy may have written since it was read.
-    const QString from = sourceOf(path);
-    if (QFileInfo(from).size() > MaxFileBytes) {
-        fail(Failure::TooLarge);
-        return false;
-    }
-    QByteArray bytes;
-    if (!readBytes(from, &bytes)) {
-        fail(Failure::Unwritable);
-        return false;
-    }
-    // Read again only when it changed: a large file takes a while.
-    const inifile::Document now = from == readFrom && bytes == view().data() ? view() : inifile::Document(bytes);
-    QVector<inifile::Change> writes;
-    for (const inifile::Change& change : changes) {
-        const inifile::Entry* entry = now.find(change.first);
-        if (entry == nullptr || !inifile::writtenAsText(change.second) ||
-            typedText(now, *entry) != change.second.toString()) {
-            writes.append(change);
-        }
-    }
-    if (writes.isEmpty()) {
-        changes.clear();
-        readFrom = from;
-        document = now;
-        return true;
-    }
-    // What older versions wrote as escapes, or an editor saved as Latin-1,
-    // goes out as UTF-8 with the same text. Listed before the changes, so a
-    // key spelled in another case (Windows) still takes the new value.
-    QSet<QString> changed;
-    for (const inifile::Change& change : writes) {
-        changed.insert(inifile::keyAsCompared(change.first));
-    }
-    QVector<inifile::Change> reencoded;
-    for (const inifile::Entry* entry : now.entries()) {
-        if ((entry->latin1 || entry->escapedBeyondAscii) && !changed.contains(inifile::keyAsCompared(entry->key))) {
-            const bool asText = isList(entry->value) && textKeys().contains(entry->key);
-            reencoded.append({entry->key, asText ? QVariant(typedText(now, *entry)) : entry->value});
-        }
-    }
-    const QByteArray text = now.edited(reencoded + writes);
-    if (text.size() > MaxFileBytes) {
-        fail(Failure::TooLarge);
-        return false;
-    }
-    if (!writeWhole(file, text)) {
-        fail(Failure::Unwritable);
-        return false;
-    }
-    changes.clear();
-    readFrom = path;
-    written = text;
-    unread = true;
-    return true;
-}
-
-QString SettingsStore::failureNotice(const QString& path)
-{
-    const QString file = QDir::toNativeSeparators(path);
-    switch (lastFailure()) {
-    case Failure::Busy:
-        return QCoreApplication::translate("MainWindow", "Settings NOT saved: another Zarel is writing %1. Try again.")
-            .arg(file);
-    case Failure::TooLong:
-        return QCoreApplication::translate("MainWindow", "Settings NOT saved: a text is longer than %1 characters.")
-            .arg(MaxValueChars);
-    case Failure::TooLarge:
-        return QCoreApplication::translate("MainWindow", "Settings NOT saved: %1 is larger than %2 MB.")
-            .arg(file)
-            .arg(MaxFileBytes / (1024 * 1024));
-    default:
-        return QCoreApplication::translate("MainWindow", "Settings NOT saved: %1 is read-only or the disk is full.")
-            .arg(file);
-    }
+    const auto value = file.values.constFind(key);
+    return changes.contains(key) ||
+        (value != file.values.cend() && value->size() <= MaxValueChars && !file.unusable.contains(key));
 }
 
 QStringList SettingsStore::tooLongKeys() const
 {
     QStringList keys;
-    for (const inifile::Entry* entry : view().entries()) {
-        if (entry->chars > MaxValueChars) {
-            keys.append(entry->key);
+    for (auto it = file.values.cbegin(); it != file.values.cend(); ++it) {
+        if (it->size() > MaxValueChars) {
+            keys.append(it.key());
         }
     }
     return keys;
 }
 
-QStringList SettingsStore::latin1Keys() const
+void SettingsStore::setValue(const QString& key, const QVariant& value)
 {
-    QStringList keys;
-    for (const inifile::Entry* entry : view().entries()) {
-        if (entry->latin1 && entry->chars <= MaxValueChars) {
-            keys.append(entry->key);
+    const QString given = asText(value);
+    if (readOnly || oversized || given.size() > MaxValueChars) {
+        failed = readOnly ? Failure::Unwritable : oversized ? Failure::TooLarge : Failure::TooLong;
+        return;
+    }
+    changes.insert(key, given);
+}
+
+SettingsStore::Written SettingsStore::sync()
+{
+    if (failed != Failure::None) {
+        return fail(failed);
+    }
+    if (changes.isEmpty()) {
+        return {};
+    }
+    const QString target = QFileInfo(path).absoluteFilePath();
+    if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
+        return fail(Failure::Unwritable);
+    }
+    QLockFile lock(target + QStringLiteral(".lock"));
+    if (!takeLock(lock)) {
+        return fail(lock.error() == QLockFile::LockFailedError ? Failure::Busy : Failure::Unwritable);
+    }
+    // The file as it is now: another copy may have written since it was read.
+    const QString from = sourceOf(path);
+    QByteArray bytes;
+    QString reason;
+    if (QFileInfo(from).size() > MaxFileBytes) {
+        return fail(Failure::TooLarge);
+    }
+    if (!readBytes(from, &bytes, &reason)) {
+        return fail(Failure::Unwritable, reason);
+    }
+    Reading now = read(bytes);
+    QMap<QString, QString> merged = now.values;
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        merged.insert(it.key(), it.value());
+    }
+    if (merged != now.values) {
+        const QByteArray text = writtenByQSettings(merged);
+        if (text.size() > MaxFileBytes) {
+            return fail(Failure::TooLarge);
+        }
+        // QSettings says nothing of a file it could not write whole.
+        now = read(text);
+        if (text.isNull() || now.values != merged) {
+            return fail(Failure::Unwritable, QStringLiteral("the file written did not read back the same"));
+        }
+        if (!writeWhole(target, text, &reason)) {
+            return fail(Failure::Unwritable, reason);
         }
     }
-    return keys;
+    changes.clear();
+    file = now;
+    return {};
+}
+
+SettingsStore::Written SettingsStore::fail(Failure why, const QString& reason)
+{
+    failed = why;
+    const QString name = QDir::toNativeSeparators(path);
+    static const char* const notices[] = {
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: %1 is read-only or the disk is full."),
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: another Zarel is writing %1. Try again."),
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: a text is longer than %1 characters."),
+        QT_TRANSLATE_NOOP("MainWindow", "Settings NOT saved: %1 is larger than %2 MB.")};
+    QString notice = QCoreApplication::translate("MainWindow", notices[qMax(0, int(why) - 1)]);
+    notice = why == Failure::TooLong ? notice.arg(MaxValueChars) : notice.arg(name);
+    if (why == Failure::TooLarge) {
+        notice = notice.arg(MaxFileBytes / (1024 * 1024));
+    }
+    // The system's own words, when it gave some; else what the disk has left
+    // when that cannot hold the file.
+    QString detail = reason == QLatin1String("Unknown error") ? QString() : reason;
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (why == Failure::Unwritable && detail.isEmpty() && disk.bytesAvailable() < QFileInfo(path).size() + 4096) {
+        detail = QStringLiteral("%1 kB free").arg(disk.bytesAvailable() / 1024);
+    }
+    if (!detail.isEmpty()) {
+        notice += QStringLiteral(" (") + detail + QLatin1Char(')');
+    }
+    return {why, notice};
 }

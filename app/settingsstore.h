@@ -1,39 +1,32 @@
 #ifndef ZAREL_SETTINGSSTORE_H
 #define ZAREL_SETTINGSSTORE_H
 
-#include <QByteArray>
 #include <QIODevice>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <QVector>
 
 #include <functional>
 
-#include "app/inifile.h"
-
 // One short-lived view of the settings file (INI format: top-level keys and
-// the [BandFollow] group). Reads pass an empty default.
-//
-// Writes never damage the operator's file:
-// - a change writes its own keys over the file as it stands when written,
-//   under the file's lock, so what another copy of the program wrote in the
-//   meantime stays; every other line stays as it is, unknown keys included;
-// - the new text goes to a temporary file that replaces the old one only once
-//   all of it is on disk (written, flushed, its size checked): a full disk
-//   leaves the old file, and sync() says so;
-// - a file marked read-only is left alone (even for root, who could write it);
-// - a lock another copy holds is waited for a moment only; one left by a
-//   copy that died is taken over at once.
-//
-// The file is UTF-8, as editors save it. Older versions wrote only ASCII
-// (other characters as \x escapes), which reads the same; a value that is not
-// UTF-8 was saved by hand as Latin-1 and is read so, alone. Both are written
-// out as UTF-8 at the next change to the file.
-//
-// Values no use needs are refused, so a hostile file cannot stall the panel:
-// a value longer than MaxValueChars reads as missing, a file larger than
-// MaxFileBytes is neither read nor written.
+// the [BandFollow] group). Reads pass an empty default. QSettings reads and
+// writes the text, guarded where Qt 5.15 fails:
+// - a change writes its own keys over the file as it stands, under the
+//   file's lock, so another copy's changes stay; a live lock is waited for
+//   LockWaitMs at most, a dead copy's (or an empty one) taken over at once;
+// - QSettings writes a scratch file, read back and compared; the old file is
+//   replaced only once all of the new one is on disk, so a full disk or a
+//   read-only file (even for root) leaves it whole;
+// - other than ASCII goes to disk as escapes (QSettings' UTF-8 drops what
+//   lies beyond the BMP); a hand-edited UTF-8 file reads right, a value
+//   whose bytes are not UTF-8 is read as Latin-1, alone;
+// - a value reads as typed (an unquoted comma makes no list), and what
+//   QSettings would decode (@Variant, @Rect, ...) is never decoded, as a
+//   crafted one exhausts memory: Zarel stores only texts, numbers and flags.
+// Comments in a hand-edited file are not kept. A value longer than
+// MaxValueChars reads as missing; a file larger than MaxFileBytes is neither
+// read nor written.
 //
 // A file not there yet may have a source (settings left beside a program
 // now installed where it cannot write): it is read from the source, and
@@ -48,6 +41,14 @@ public:
 
     enum class Failure { None, Unwritable, Busy, TooLong, TooLarge };
 
+    // What a write came to; true when the file holds the changes.
+    struct Written
+    {
+        Failure failure = Failure::None;
+        QString notice; // for the operator, when it failed
+        explicit operator bool() const { return failure == Failure::None; }
+    };
+
     explicit SettingsStore(const QString& path);
     QString filePath() const { return path; }
 
@@ -55,40 +56,41 @@ public:
     // `source`. An empty source forgets it.
     static void copyOnFirstWrite(const QString& path, const QString& source);
 
-    QVariant value(const QString& key) const;
-    // The value as the operator typed it. An unquoted comma makes QSettings
-    // read a list, which converts to no text at all.
+    // Always a text: as typed in the file, or as set.
+    QVariant value(const QString& key) const { return text(key); }
     QString text(const QString& key) const;
     bool contains(const QString& key) const;
-    // A value the file already holds is not written again, so a file nobody
-    // changed stays as it is, byte for byte.
+    // Every key the file holds, usable or not.
+    QStringList keys() const { return file.values.keys(); }
     void setValue(const QString& key, const QVariant& value);
 
-    // Writes what is pending; false when the file could not be written.
-    bool sync();
+    // Writes what is pending. A file that already holds it is not written.
+    Written sync();
     Failure failure() const { return failed; }
-    // The operator's notice for the last write that failed in this program.
-    static QString failureNotice(const QString& path);
 
-    // What reading found: keys whose values are too long to be used, keys
-    // whose values were read as Latin-1, a file too large to be read.
+    // What reading found: keys whose values are too long to be used, that
+    // QSettings would have decoded, that were read as Latin-1; a file too
+    // large to be read.
     QStringList tooLongKeys() const;
-    QStringList latin1Keys() const;
+    QStringList unusableKeys() const { return file.unusable; }
+    QStringList latin1Keys() const { return file.latin1; }
     bool tooLarge() const { return oversized; }
 
+    // A file's values as this store reads them.
+    struct Reading
+    {
+        QMap<QString, QString> values;
+        QStringList unusable;
+        QStringList latin1;
+    };
+    static Reading read(const QByteArray& bytes);
+
 private:
-    void read(const QString& file);
-    // The file as last read or written.
-    const inifile::Document& view() const;
-    const inifile::Entry* usable(const QString& key) const;
-    void fail(Failure why);
+    Written fail(Failure why, const QString& reason = QString());
 
     QString path;
-    QString readFrom; // path, or the source it is copied from
-    mutable inifile::Document document;
-    mutable QByteArray written; // read only when asked for
-    mutable bool unread = false;
-    QVector<inifile::Change> changes;
+    Reading file;
+    QMap<QString, QString> changes;
     bool readOnly;
     bool oversized = false;
     Failure failed = Failure::None;

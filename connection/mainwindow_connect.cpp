@@ -60,8 +60,8 @@ void MainWindow::openCom()
     access->linkShown(PanelSpeechInput::Link::Silent, -1);
     ui->actionLAN_Settings->setEnabled(false);
     // The link does not depend on the file: connected either way.
-    if (!store.sync()) {
-        reportSettingsWriteFailure();
+    if (const auto written = store.sync(); !written) {
+        reportSettingsWriteFailure(written.notice);
     }
 }
 
@@ -84,8 +84,8 @@ void MainWindow::closeCom()
     ui->actionLAN_Settings->setEnabled(true);
     ui->statusBar->showMessage(tr("Disconnected"));
     access->linkShown(PanelSpeechInput::Link::Off, -1);
-    if (!store.sync()) {
-        reportSettingsWriteFailure();
+    if (const auto written = store.sync(); !written) {
+        reportSettingsWriteFailure(written.notice);
     }
 }
 

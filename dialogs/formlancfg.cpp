@@ -67,8 +67,8 @@ bool formLanCFG::saveSettings()
     // Stored as typed; the "http://" prefix goes only when applied.
     settings.setValue(settingskey::Host, ui->lineEditIP->text());
     settings.setValue(settingskey::Port, ui->lineEditPort->text());
-    if (!settings.sync()) {
-        mainWindow->reportSettingsWriteFailure();
+    if (const auto written = settings.sync(); !written) {
+        mainWindow->reportSettingsWriteFailure(written.notice);
         return false;
     }
     mainWindow->applySettings();

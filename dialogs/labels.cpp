@@ -56,8 +56,8 @@ bool labels::saveSettings()
         settings.setValue(settingskey::gpoCaption(n), ui->gpoEditors[n - 1]->toPlainText());
     }
     settings.setValue(settingskey::StationId, ui->lineEditID->text());
-    if (!settings.sync()) {
-        mainWindow->reportSettingsWriteFailure();
+    if (const auto written = settings.sync(); !written) {
+        mainWindow->reportSettingsWriteFailure(written.notice);
         return false;
     }
     mainWindow->applySettings();

@@ -112,8 +112,8 @@ void BandFollowing::store(const BandFollowConfig& config)
         const QStringList parts = change.second.split(QStringLiteral(", "));
         settings.setValue(change.first, parts.size() > 1 ? QVariant(parts) : QVariant(change.second));
     }
-    if (!settings.sync()) {
-        Q_EMIT settingsNotSaved();
+    if (const auto written = settings.sync(); !written) {
+        Q_EMIT settingsNotSaved(written.notice);
         return;
     }
     stored = config;

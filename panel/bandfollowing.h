@@ -85,7 +85,7 @@ Q_SIGNALS:
     void guardChanged(qint64 openAt);
     // The setting changed (in the dialog, or by "remember").
     void configChanged();
-    void settingsNotSaved();
+    void settingsNotSaved(const QString& notice);
 
 private:
     // How long a press with "remember" waits for the next reading.

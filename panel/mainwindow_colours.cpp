@@ -16,7 +16,7 @@ namespace {
 
 // Only the picked button's keys: another copy's picks for other buttons, and
 // the colours this one read before they were made, are not written back.
-bool storeColour(const QString& path, int entry, const QColor& colour)
+SettingsStore::Written storeColour(const QString& path, int entry, const QColor& colour)
 {
     SettingsStore store(path);
     const int components[] = {colour.red(), colour.green(), colour.blue()};
@@ -59,8 +59,8 @@ void MainWindow::auxEFGPIOsColors(QObject* object, QEvent* e, QPushButton* b, QC
     const QColor chosen = pickColour(Qt::white);
     if (chosen.isValid()) {
         *c = chosen;
-        if (!storeColour(settingsPath, static_cast<int>(c - gpioColors), chosen)) {
-            ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
+        if (const auto written = storeColour(settingsPath, static_cast<int>(c - gpioColors), chosen); !written) {
+            ui->statusBar->showMessage(written.notice);
         }
     }
 }
@@ -76,7 +76,7 @@ void MainWindow::saveGpioColors()
             store.setValue(settingskey::gpioColour(k, component), components[component]);
         }
     }
-    if (!store.sync()) {
-        ui->statusBar->showMessage(SettingsStore::failureNotice(settingsPath));
+    if (const auto written = store.sync(); !written) {
+        ui->statusBar->showMessage(written.notice);
     }
 }

@@ -63,8 +63,8 @@ void MainWindow::toggleView(bool checked, QWidget* frame, const QString& key)
     updateUISize();
     SettingsStore store(settingsPath);
     store.setValue(key, checked);
-    if (!store.sync()) {
-        reportSettingsWriteFailure();
+    if (const auto written = store.sync(); !written) {
+        reportSettingsWriteFailure(written.notice);
     }
 }
 

@@ -190,8 +190,7 @@ void TestConnection::readOnlySettingsDoNotBlockTheLink()
     QVERIFY(!window->ui->actionConnect_to_Merax->isEnabled());
     const QString notice = window->ui->statusBar->currentMessage();
     QVERIFY(notice != QStringLiteral("LAN enabled"));
-    window->reportSettingsWriteFailure();
-    QCOMPARE(notice, window->ui->statusBar->currentMessage());
+    QVERIFY2(notice.startsWith(QLatin1String("Settings NOT saved")), qPrintable(notice));
 
     QVERIFY(QMetaObject::invokeMethod(window, "closeCom"));
     QVERIFY(!connected);

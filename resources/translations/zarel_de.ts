@@ -209,6 +209,10 @@
         <translation>Einstellungen ignorieren %1: länger als %2 Zeichen</translation>
     </message>
     <message>
+        <source>Settings ignore %1: not a text, number or flag</source>
+        <translation>Einstellungen ignorieren %1: kein Text, keine Zahl, kein Schalter</translation>
+    </message>
+    <message>
         <source>Settings: %1 read as Latin-1, not UTF-8</source>
         <translation>Einstellungen: %1 als Latin-1 gelesen, nicht als UTF-8</translation>
     </message>

@@ -209,6 +209,10 @@
         <translation>La configuración ignora %1: más de %2 caracteres</translation>
     </message>
     <message>
+        <source>Settings ignore %1: not a text, number or flag</source>
+        <translation>La configuración ignora %1: no es un texto, un número ni un indicador</translation>
+    </message>
+    <message>
         <source>Settings: %1 read as Latin-1, not UTF-8</source>
         <translation>Configuración: %1 leído como Latin-1, no como UTF-8</translation>
     </message>

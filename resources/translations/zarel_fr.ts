@@ -209,6 +209,10 @@
         <translation>Réglages ignorés pour %1 : plus de %2 caractères</translation>
     </message>
     <message>
+        <source>Settings ignore %1: not a text, number or flag</source>
+        <translation>Les réglages ignorent %1 : ni texte, ni nombre, ni indicateur</translation>
+    </message>
+    <message>
         <source>Settings: %1 read as Latin-1, not UTF-8</source>
         <translation>Réglages : %1 lu en Latin-1, pas en UTF-8</translation>
     </message>

@@ -209,6 +209,10 @@
         <translation>Le impostazioni ignorano %1: più di %2 caratteri</translation>
     </message>
     <message>
+        <source>Settings ignore %1: not a text, number or flag</source>
+        <translation>Le impostazioni ignorano %1: non è un testo, un numero o un indicatore</translation>
+    </message>
+    <message>
         <source>Settings: %1 read as Latin-1, not UTF-8</source>
         <translation>Impostazioni: %1 letto come Latin-1, non UTF-8</translation>
     </message>

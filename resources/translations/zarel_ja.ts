@@ -209,6 +209,10 @@
         <translation>設定 %1 を無視しました: %2 文字を超えています</translation>
     </message>
     <message>
+        <source>Settings ignore %1: not a text, number or flag</source>
+        <translation>設定 %1 を無視しました: テキスト・数値・フラグではありません</translation>
+    </message>
+    <message>
         <source>Settings: %1 read as Latin-1, not UTF-8</source>
         <translation>設定: %1 を UTF-8 ではなく Latin-1 として読み込みました</translation>
     </message>

@@ -209,6 +209,10 @@
         <translation>As configurações ignoram %1: mais de %2 caracteres</translation>
     </message>
     <message>
+        <source>Settings ignore %1: not a text, number or flag</source>
+        <translation>As configurações ignoram %1: não é texto, número nem indicador</translation>
+    </message>
+    <message>
         <source>Settings: %1 read as Latin-1, not UTF-8</source>
         <translation>Configurações: %1 lido como Latin-1, não UTF-8</translation>
     </message>
