@@ -690,7 +690,7 @@ int main(int argc, char* argv[])
             if (!spinUntil(
                     [&] { return window.findChild<QLabel*>(QStringLiteral("labelBand"))->text().contains("MHz"); },
                     10000) ||
-                !b.waitForWrite(ant2, 0, 5000)) {
+                !b.waitForWrite(ant2, 0, scenario == "cw" ? 20000 : 5000)) {
                 return fail("the panel does not follow rigctld");
             }
             pauseMs(1000);
