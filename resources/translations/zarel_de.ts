@@ -16,10 +16,6 @@
         <translation>Ant %1 · %2</translation>
     </message>
     <message>
-        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
-        <translation>Kürzere Wartezeiten können eine Break-in-Pause nicht vom Sendeende unterscheiden: mindestens %1 ms</translation>
-    </message>
-    <message>
         <source>%1 antennas</source>
         <translation>Antennen %1</translation>
     </message>
@@ -46,6 +42,22 @@
     <message>
         <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
         <translation>„%1“ wurde nicht übernommen: Antennen 1 bis 12, etwa 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>Guards phone and data: shorter waits cannot tell a break-in or VOX gap from the end of a transmission (%1 ms is the least). It does not make CW safe: a word space can be longer</source>
+        <translation>Schützt Sprach- und Datenbetrieb: Kürzere Wartezeiten können eine Break-in- oder VOX-Pause nicht vom Sendeende unterscheiden (Minimum %1 ms). CW wird dadurch nicht sicher: Ein Wortabstand kann länger sein</translation>
+    </message>
+    <message>
+        <source>While the radio is in CW: longer than the longest gap of your keying (a word space is 7 dits: 700 ms at 12 WPM). A gap longer than this still lets a switch through; only the inhibit output makes CW safe</source>
+        <translation>Während das Funkgerät in CW ist: länger als die längste Pause Ihrer Tastung (ein Wortabstand sind 7 Punktlängen: 700 ms bei 12 WPM). Eine längere Pause lässt trotzdem eine Umschaltung durch; nur der Sperrausgang macht CW sicher</translation>
+    </message>
+    <message>
+        <source>The GPO wired to the radio&apos;s TX-inhibit input: it holds the radio off the air for every automatic switch, which makes switching safe whatever the keying. Without it, the waits guard phone and data, and CW only while its gaps are shorter than the CW wait</source>
+        <translation>Der GPO-Ausgang am TX-Sperreingang des Funkgeräts: Er hält das Funkgerät bei jeder automatischen Umschaltung vom Senden ab und macht das Umschalten so unabhängig von der Tastung sicher. Ohne ihn schützen die Wartezeiten Sprach- und Datenbetrieb, CW aber nur, solange dessen Pausen kürzer als die CW-Wartezeit sind</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
     </message>
 </context>
 <context>
@@ -117,6 +129,14 @@
     <message>
         <source>%1: %2 in use elsewhere</source>
         <translation>%1: %2 anderswo in Benutzung</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1: Ant %2 selected again</source>
+        <translation>Der Merax ist auf Ant %1 zurück: Ant %2 wieder gewählt</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1 (it had Ant %2)</source>
+        <translation>Der Merax ist auf Ant %1 zurück (vorher Ant %2)</translation>
     </message>
 </context>
 <context>
@@ -235,6 +255,26 @@
     <message>
         <source>About Qt</source>
         <translation>Über Qt</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the switch to Ant %1</source>
+        <translation>TX gesperrt für die Umschaltung auf Ant %1</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the band outputs</source>
+        <translation>TX gesperrt für die Bandausgänge</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) not confirmed by the Merax: switching waits</source>
+        <translation>GPO %1 (TX-Sperre) vom Merax nicht bestätigt: Umschaltung wartet</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) was left on: lowered</source>
+        <translation>GPO %1 (TX-Sperre) war noch ein: ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
+        <translation>GPO %1 hält das Funkgerät vom Senden ab, bis die Umschaltung bestätigt ist</translation>
     </message>
 </context>
 <context>
@@ -667,6 +707,22 @@
     <message>
         <source>Ask again before taking an antenna in use elsewhere</source>
         <translation>Erneut fragen, bevor eine anderswo benutzte Antenne übernommen wird</translation>
+    </message>
+    <message>
+        <source>in CW</source>
+        <translation>bei CW</translation>
+    </message>
+    <message>
+        <source>In CW, without an inhibit output, switch only after receiving for</source>
+        <translation>Mindest-Empfangszeit vor dem Umschalten bei CW ohne Sperrausgang</translation>
+    </message>
+    <message>
+        <source>TX inhibit</source>
+        <translation>TX-Sperre</translation>
+    </message>
+    <message>
+        <source>TX inhibit output</source>
+        <translation>TX-Sperrausgang</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Ant %1 · %2</translation>
     </message>
     <message>
-        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
-        <translation>Esperas más cortas no distinguen una pausa de break-in del fin de la transmisión: %1 ms como mínimo</translation>
-    </message>
-    <message>
         <source>%1 antennas</source>
         <translation>Antenas de %1</translation>
     </message>
@@ -46,6 +42,22 @@
     <message>
         <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
         <translation>«%1» no se usó: antenas 1 a 12, como 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>Guards phone and data: shorter waits cannot tell a break-in or VOX gap from the end of a transmission (%1 ms is the least). It does not make CW safe: a word space can be longer</source>
+        <translation>Protege fonía y datos: esperas más cortas no distinguen una pausa de break-in o VOX del fin de la transmisión (mínimo %1 ms). No hace segura la CW: un espacio entre palabras puede ser más largo</translation>
+    </message>
+    <message>
+        <source>While the radio is in CW: longer than the longest gap of your keying (a word space is 7 dits: 700 ms at 12 WPM). A gap longer than this still lets a switch through; only the inhibit output makes CW safe</source>
+        <translation>Con la radio en CW: más larga que la pausa más larga de su manipulación (un espacio entre palabras son 7 puntos: 700 ms a 12 WPM). Una pausa más larga aún deja pasar una conmutación; solo la salida de inhibición hace segura la CW</translation>
+    </message>
+    <message>
+        <source>The GPO wired to the radio&apos;s TX-inhibit input: it holds the radio off the air for every automatic switch, which makes switching safe whatever the keying. Without it, the waits guard phone and data, and CW only while its gaps are shorter than the CW wait</source>
+        <translation>La salida GPO conectada a la entrada de inhibición de TX de la radio: impide transmitir a la radio en cada conmutación automática, lo que hace segura la conmutación sea cual sea la manipulación. Sin ella, las esperas protegen fonía y datos, y la CW solo mientras sus pausas sean más cortas que la espera de CW</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
     </message>
 </context>
 <context>
@@ -117,6 +129,14 @@
     <message>
         <source>%1: %2 in use elsewhere</source>
         <translation>%1: %2 en uso en otra estación</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1: Ant %2 selected again</source>
+        <translation>El Merax volvió en Ant %1: Ant %2 seleccionada de nuevo</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1 (it had Ant %2)</source>
+        <translation>El Merax volvió en Ant %1 (tenía Ant %2)</translation>
     </message>
 </context>
 <context>
@@ -235,6 +255,26 @@
     <message>
         <source>About Qt</source>
         <translation>Acerca de Qt</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the switch to Ant %1</source>
+        <translation>TX inhibida para la conmutación a Ant %1</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the band outputs</source>
+        <translation>TX inhibida para las salidas de banda</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) not confirmed by the Merax: switching waits</source>
+        <translation>El Merax no confirmó GPO %1 (inhibición de TX): la conmutación espera</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) was left on: lowered</source>
+        <translation>GPO %1 (inhibición de TX) había quedado encendida: apagada</translation>
+    </message>
+    <message>
+        <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
+        <translation>GPO %1 impide transmitir a la radio hasta que se confirme la conmutación</translation>
     </message>
 </context>
 <context>
@@ -667,6 +707,22 @@
     <message>
         <source>Ask again before taking an antenna in use elsewhere</source>
         <translation>Preguntar de nuevo antes de tomar una antena en uso en otra estación</translation>
+    </message>
+    <message>
+        <source>in CW</source>
+        <translation>en CW</translation>
+    </message>
+    <message>
+        <source>In CW, without an inhibit output, switch only after receiving for</source>
+        <translation>En CW, sin salida de inhibición, conmutar solo tras recibir durante</translation>
+    </message>
+    <message>
+        <source>TX inhibit</source>
+        <translation>Inhibición de TX</translation>
+    </message>
+    <message>
+        <source>TX inhibit output</source>
+        <translation>Salida de inhibición de TX</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Ant %1 · %2</translation>
     </message>
     <message>
-        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
-        <translation>Une attente plus courte ne distingue pas une pause de break-in de la fin de l&apos;émission : %1 ms au moins</translation>
-    </message>
-    <message>
         <source>%1 antennas</source>
         <translation>Antennes %1</translation>
     </message>
@@ -46,6 +42,22 @@
     <message>
         <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
         <translation>« %1 » n&apos;a pas été utilisé : antennes 1 à 12, comme 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>Guards phone and data: shorter waits cannot tell a break-in or VOX gap from the end of a transmission (%1 ms is the least). It does not make CW safe: a word space can be longer</source>
+        <translation>Protège la phonie et les données : une attente plus courte ne distingue pas une pause de break-in ou de VOX de la fin de l&apos;émission (%1 ms au minimum). Ne sécurise pas la CW : un espace entre mots peut être plus long</translation>
+    </message>
+    <message>
+        <source>While the radio is in CW: longer than the longest gap of your keying (a word space is 7 dits: 700 ms at 12 WPM). A gap longer than this still lets a switch through; only the inhibit output makes CW safe</source>
+        <translation>Quand la radio est en CW : plus longue que la plus longue pause de votre manipulation (un espace entre mots vaut 7 points : 700 ms à 12 WPM). Une pause plus longue laisse encore passer une commutation ; seule la sortie d&apos;inhibition sécurise la CW</translation>
+    </message>
+    <message>
+        <source>The GPO wired to the radio&apos;s TX-inhibit input: it holds the radio off the air for every automatic switch, which makes switching safe whatever the keying. Without it, the waits guard phone and data, and CW only while its gaps are shorter than the CW wait</source>
+        <translation>La sortie GPO reliée à l&apos;entrée d&apos;inhibition TX de la radio : elle empêche la radio d&apos;émettre à chaque commutation automatique, ce qui sécurise la commutation quelle que soit la manipulation. Sans elle, les attentes protègent la phonie et les données, et la CW seulement tant que ses pauses sont plus courtes que l&apos;attente CW</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
     </message>
 </context>
 <context>
@@ -117,6 +129,14 @@
     <message>
         <source>%1: %2 in use elsewhere</source>
         <translation>%1 : %2 utilisées par une autre station</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1: Ant %2 selected again</source>
+        <translation>Le Merax est revenu sur Ant %1 : Ant %2 de nouveau sélectionnée</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1 (it had Ant %2)</source>
+        <translation>Le Merax est revenu sur Ant %1 (il avait Ant %2)</translation>
     </message>
 </context>
 <context>
@@ -235,6 +255,26 @@
     <message>
         <source>About Qt</source>
         <translation>À propos de Qt</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the switch to Ant %1</source>
+        <translation>Émission inhibée pour la commutation vers Ant %1</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the band outputs</source>
+        <translation>Émission inhibée pour les sorties de bande</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) not confirmed by the Merax: switching waits</source>
+        <translation>GPO %1 (inhibition TX) non confirmée par le Merax : la commutation attend</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) was left on: lowered</source>
+        <translation>GPO %1 (inhibition TX) était restée allumée : éteinte</translation>
+    </message>
+    <message>
+        <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
+        <translation>GPO %1 empêche la radio d&apos;émettre jusqu&apos;à la confirmation de la commutation</translation>
     </message>
 </context>
 <context>
@@ -667,6 +707,22 @@
     <message>
         <source>Ask again before taking an antenna in use elsewhere</source>
         <translation>Redemander avant de prendre une antenne utilisée par une autre station</translation>
+    </message>
+    <message>
+        <source>in CW</source>
+        <translation>en CW</translation>
+    </message>
+    <message>
+        <source>In CW, without an inhibit output, switch only after receiving for</source>
+        <translation>En CW, sans sortie d&apos;inhibition, commuter seulement après une réception de</translation>
+    </message>
+    <message>
+        <source>TX inhibit</source>
+        <translation>Inhibition TX</translation>
+    </message>
+    <message>
+        <source>TX inhibit output</source>
+        <translation>Sortie d&apos;inhibition TX</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Ant %1 · %2</translation>
     </message>
     <message>
-        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
-        <translation>Attese più brevi non distinguono una pausa di break-in dalla fine della trasmissione: almeno %1 ms</translation>
-    </message>
-    <message>
         <source>%1 antennas</source>
         <translation>Antenne %1</translation>
     </message>
@@ -46,6 +42,22 @@
     <message>
         <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
         <translation>«%1» non è stato usato: antenne da 1 a 12, come 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>Guards phone and data: shorter waits cannot tell a break-in or VOX gap from the end of a transmission (%1 ms is the least). It does not make CW safe: a word space can be longer</source>
+        <translation>Protegge fonia e dati: attese più brevi non distinguono una pausa di break-in o VOX dalla fine della trasmissione (minimo %1 ms). Non rende sicuro il CW: uno spazio tra parole può essere più lungo</translation>
+    </message>
+    <message>
+        <source>While the radio is in CW: longer than the longest gap of your keying (a word space is 7 dits: 700 ms at 12 WPM). A gap longer than this still lets a switch through; only the inhibit output makes CW safe</source>
+        <translation>Con la radio in CW: più lunga della pausa più lunga della tua manipolazione (uno spazio tra parole è di 7 punti: 700 ms a 12 WPM). Una pausa più lunga lascia comunque passare una commutazione; solo l&apos;uscita di inibizione rende sicuro il CW</translation>
+    </message>
+    <message>
+        <source>The GPO wired to the radio&apos;s TX-inhibit input: it holds the radio off the air for every automatic switch, which makes switching safe whatever the keying. Without it, the waits guard phone and data, and CW only while its gaps are shorter than the CW wait</source>
+        <translation>L&apos;uscita GPO collegata all&apos;ingresso di inibizione TX della radio: impedisce alla radio di trasmettere a ogni commutazione automatica, rendendo sicura la commutazione qualunque sia la manipolazione. Senza di essa, le attese proteggono fonia e dati, e il CW solo finché le sue pause sono più brevi dell&apos;attesa CW</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
     </message>
 </context>
 <context>
@@ -117,6 +129,14 @@
     <message>
         <source>%1: %2 in use elsewhere</source>
         <translation>%1: %2 in uso altrove</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1: Ant %2 selected again</source>
+        <translation>Il Merax è tornato su Ant %1: Ant %2 di nuovo selezionata</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1 (it had Ant %2)</source>
+        <translation>Il Merax è tornato su Ant %1 (aveva Ant %2)</translation>
     </message>
 </context>
 <context>
@@ -235,6 +255,26 @@
     <message>
         <source>About Qt</source>
         <translation>Informazioni su Qt</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the switch to Ant %1</source>
+        <translation>Trasmissione inibita per la commutazione su Ant %1</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the band outputs</source>
+        <translation>Trasmissione inibita per le uscite di banda</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) not confirmed by the Merax: switching waits</source>
+        <translation>GPO %1 (inibizione TX) non confermata dal Merax: la commutazione attende</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) was left on: lowered</source>
+        <translation>GPO %1 (inibizione TX) era rimasta accesa: spenta</translation>
+    </message>
+    <message>
+        <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
+        <translation>GPO %1 impedisce alla radio di trasmettere finché la commutazione non è confermata</translation>
     </message>
 </context>
 <context>
@@ -667,6 +707,22 @@
     <message>
         <source>Ask again before taking an antenna in use elsewhere</source>
         <translation>Chiedere di nuovo prima di prendere un&apos;antenna in uso altrove</translation>
+    </message>
+    <message>
+        <source>in CW</source>
+        <translation>in CW</translation>
+    </message>
+    <message>
+        <source>In CW, without an inhibit output, switch only after receiving for</source>
+        <translation>In CW, senza uscita di inibizione, commuta solo dopo ricezione per</translation>
+    </message>
+    <message>
+        <source>TX inhibit</source>
+        <translation>Inibizione TX</translation>
+    </message>
+    <message>
+        <source>TX inhibit output</source>
+        <translation>Uscita di inibizione TX</translation>
     </message>
 </context>
 <context>

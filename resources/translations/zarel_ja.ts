@@ -16,10 +16,6 @@
         <translation>Ant %1 · %2</translation>
     </message>
     <message>
-        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
-        <translation>これより短い待ち時間ではブレークインの間と送信終了を区別できません: 最短 %1 ms</translation>
-    </message>
-    <message>
         <source>%1 antennas</source>
         <translation>%1 のアンテナ</translation>
     </message>
@@ -46,6 +42,22 @@
     <message>
         <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
         <translation>「%1」は使われませんでした: アンテナ 1〜12、例 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>Guards phone and data: shorter waits cannot tell a break-in or VOX gap from the end of a transmission (%1 ms is the least). It does not make CW safe: a word space can be longer</source>
+        <translation>音声とデータを保護します。これより短い待ち時間では、ブレークインや VOX の途切れと送信終了を区別できません (最小 %1 ms)。CW は安全になりません: 語間スペースの方が長いことがあります</translation>
+    </message>
+    <message>
+        <source>While the radio is in CW: longer than the longest gap of your keying (a word space is 7 dits: 700 ms at 12 WPM). A gap longer than this still lets a switch through; only the inhibit output makes CW safe</source>
+        <translation>無線機が CW のとき: キーイングの最長の間隔より長くします (語間スペースは 7 短点: 12 WPM で 700 ms)。これより長い間隔では切替が通ってしまいます。CW を安全にできるのは TX 禁止出力だけです</translation>
+    </message>
+    <message>
+        <source>The GPO wired to the radio&apos;s TX-inhibit input: it holds the radio off the air for every automatic switch, which makes switching safe whatever the keying. Without it, the waits guard phone and data, and CW only while its gaps are shorter than the CW wait</source>
+        <translation>無線機の TX 禁止入力に配線した GPO: 自動切替のたびに無線機の送信を止めるため、キーイングに関係なく安全に切り替えられます。これがない場合、待ち時間で保護できるのは音声とデータで、CW は間隔が CW 待ち時間より短いときだけです</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
     </message>
 </context>
 <context>
@@ -117,6 +129,14 @@
     <message>
         <source>%1: %2 in use elsewhere</source>
         <translation>%1: %2 は他で使用中</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1: Ant %2 selected again</source>
+        <translation>Merax が Ant %1 で復帰しました: Ant %2 を再選択</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1 (it had Ant %2)</source>
+        <translation>Merax が Ant %1 で復帰しました (以前は Ant %2)</translation>
     </message>
 </context>
 <context>
@@ -235,6 +255,26 @@
     <message>
         <source>About Qt</source>
         <translation>Qt について</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the switch to Ant %1</source>
+        <translation>Ant %1 への切替のため TX 禁止中</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the band outputs</source>
+        <translation>バンド出力の切替のため TX 禁止中</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) not confirmed by the Merax: switching waits</source>
+        <translation>Merax が GPO %1 (TX 禁止) を確認しませんでした: 切替は待機中</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) was left on: lowered</source>
+        <translation>GPO %1 (TX 禁止) がオンのままでした: オフにしました</translation>
+    </message>
+    <message>
+        <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
+        <translation>切替が確認されるまで GPO %1 が無線機の送信を止めます</translation>
     </message>
 </context>
 <context>
@@ -667,6 +707,22 @@
     <message>
         <source>Ask again before taking an antenna in use elsewhere</source>
         <translation>他で使用中のアンテナを使う前に確認する</translation>
+    </message>
+    <message>
+        <source>in CW</source>
+        <translation>CW 時</translation>
+    </message>
+    <message>
+        <source>In CW, without an inhibit output, switch only after receiving for</source>
+        <translation>CW 時の切替前の受信待ち時間 (TX 禁止出力なし)</translation>
+    </message>
+    <message>
+        <source>TX inhibit</source>
+        <translation>TX 禁止</translation>
+    </message>
+    <message>
+        <source>TX inhibit output</source>
+        <translation>TX 禁止出力</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Ant %1 · %2</translation>
     </message>
     <message>
-        <source>Shorter waits cannot tell a break-in gap from the end of a transmission: %1 ms is the least</source>
-        <translation>Esperas mais curtas não distinguem uma pausa de break-in do fim da transmissão: no mínimo %1 ms</translation>
-    </message>
-    <message>
         <source>%1 antennas</source>
         <translation>Antenas de %1</translation>
     </message>
@@ -46,6 +42,22 @@
     <message>
         <source>“%1” was not used: antennas 1 to 12, as 4, 9, 2</source>
         <translation>“%1” não foi usado: antenas 1 a 12, como 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>Guards phone and data: shorter waits cannot tell a break-in or VOX gap from the end of a transmission (%1 ms is the least). It does not make CW safe: a word space can be longer</source>
+        <translation>Protege fonia e dados: esperas mais curtas não distinguem uma pausa de break-in ou VOX do fim da transmissão (mínimo de %1 ms). Não torna o CW seguro: um espaço entre palavras pode ser mais longo</translation>
+    </message>
+    <message>
+        <source>While the radio is in CW: longer than the longest gap of your keying (a word space is 7 dits: 700 ms at 12 WPM). A gap longer than this still lets a switch through; only the inhibit output makes CW safe</source>
+        <translation>Com o rádio em CW: mais longa que a maior pausa da sua manipulação (um espaço entre palavras são 7 pontos: 700 ms a 12 WPM). Uma pausa mais longa ainda deixa passar uma comutação; só a saída de inibição torna o CW seguro</translation>
+    </message>
+    <message>
+        <source>The GPO wired to the radio&apos;s TX-inhibit input: it holds the radio off the air for every automatic switch, which makes switching safe whatever the keying. Without it, the waits guard phone and data, and CW only while its gaps are shorter than the CW wait</source>
+        <translation>A saída GPO ligada à entrada de inibição de TX do rádio: impede o rádio de transmitir em cada comutação automática, o que torna a comutação segura seja qual for a manipulação. Sem ela, as esperas protegem fonia e dados, e o CW só enquanto suas pausas forem mais curtas que a espera de CW</translation>
+    </message>
+    <message>
+        <source>GPO %1</source>
+        <translation>GPO %1</translation>
     </message>
 </context>
 <context>
@@ -117,6 +129,14 @@
     <message>
         <source>%1: %2 in use elsewhere</source>
         <translation>%1: %2 em uso em outra estação</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1: Ant %2 selected again</source>
+        <translation>O Merax voltou na Ant %1: Ant %2 selecionada de novo</translation>
+    </message>
+    <message>
+        <source>The Merax came back on Ant %1 (it had Ant %2)</source>
+        <translation>O Merax voltou na Ant %1 (estava na Ant %2)</translation>
     </message>
 </context>
 <context>
@@ -235,6 +255,26 @@
     <message>
         <source>About Qt</source>
         <translation>Sobre o Qt</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the switch to Ant %1</source>
+        <translation>TX inibido para comutar para Ant %1</translation>
+    </message>
+    <message>
+        <source>TX inhibited for the band outputs</source>
+        <translation>TX inibido para as saídas de banda</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) not confirmed by the Merax: switching waits</source>
+        <translation>GPO %1 (inibição de TX) sem confirmação do Merax: a comutação aguarda</translation>
+    </message>
+    <message>
+        <source>GPO %1 (TX inhibit) was left on: lowered</source>
+        <translation>GPO %1 (inibição de TX) tinha ficado ligada: desligada</translation>
+    </message>
+    <message>
+        <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
+        <translation>GPO %1 impede o rádio de transmitir até a comutação ser confirmada</translation>
     </message>
 </context>
 <context>
@@ -667,6 +707,22 @@
     <message>
         <source>Ask again before taking an antenna in use elsewhere</source>
         <translation>Perguntar de novo antes de usar uma antena em uso em outra estação</translation>
+    </message>
+    <message>
+        <source>in CW</source>
+        <translation>em CW</translation>
+    </message>
+    <message>
+        <source>In CW, without an inhibit output, switch only after receiving for</source>
+        <translation>Em CW, sem saída de inibição, comutar só após receber por</translation>
+    </message>
+    <message>
+        <source>TX inhibit</source>
+        <translation>Inibição de TX</translation>
+    </message>
+    <message>
+        <source>TX inhibit output</source>
+        <translation>Saída de inibição de TX</translation>
     </message>
 </context>
 <context>
