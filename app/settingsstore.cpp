@@ -346,6 +346,7 @@ SettingsStore::Reading SettingsStore::read(const QByteArray& bytes)
     const QByteArray text = prepared(bytes);
     QFile copy(name);
     if (!dir.isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(text) != text.size() || !copy.flush()) {
+        reading.ok = false;
         return reading;
     }
     copy.close();
@@ -432,6 +433,10 @@ SettingsStore::Written SettingsStore::sync()
         return fail(Failure::Unwritable, reason);
     }
     Reading now = read(bytes);
+    // Unread, the file's other keys would be written away with it.
+    if (!now.ok) {
+        return fail(Failure::Unwritable, QStringLiteral("the file could not be read back"));
+    }
     QMap<QString, QString> merged = now.values;
     for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
         merged.insert(it.key(), it.value());

@@ -82,6 +82,7 @@ public:
         QMap<QString, QString> values;
         QStringList unusable;
         QStringList latin1;
+        bool ok = true; // false: the scratch copy QSettings reads could not be made
     };
     static Reading read(const QByteArray& bytes);
 

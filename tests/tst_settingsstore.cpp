@@ -53,6 +53,7 @@ private Q_SLOTS:
     void readOnlyFileIsLeftAlone();
     void readOnlyFileStillReads();
     void unwritableLocationReportsFailure();
+    void noScratchSpaceLosesNothing();
     void flawedFileIsWrittenAndReportedSaved();
     void handTypedText_data();
     void handTypedText();
@@ -186,6 +187,24 @@ void TestSettingsStore::unwritableLocationReportsFailure()
     SettingsStore store(blocker + QStringLiteral("/settings.ini"));
     store.setValue(QStringLiteral("K1"), QStringLiteral("New"));
     QVERIFY(!store.sync());
+}
+
+// With no scratch space (a full disk) nothing is written: not the change
+// alone in place of the file's other keys.
+void TestSettingsStore::noScratchSpaceLosesNothing()
+{
+    const QString file = path("scratch.ini");
+    writeAll(file, "[General]\nK1=Old\nK2=Kept\n");
+    SettingsStore store(file);
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const QString blocker = path("no-tmp");
+    writeAll(blocker, "not a directory");
+    qputenv("TMPDIR", blocker.toLocal8Bit());
+    store.setValue(QStringLiteral("K1"), QStringLiteral("New"));
+    const bool written = bool(store.sync());
+    tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+    QVERIFY(!written);
+    QCOMPARE(readAll(file), QByteArray("[General]\nK1=Old\nK2=Kept\n"));
 }
 
 void TestSettingsStore::flawedFileIsWrittenAndReportedSaved()
