@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
