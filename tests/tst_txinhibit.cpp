@@ -113,7 +113,7 @@ struct Bench
                 DeviceState state;
                 state.selectedAntenna = antenna;
                 state.gpoStates = gpo;
-                state.sendActive = keyed && !(gpo & (1u << (inhibitGpo - 1))) ? 1 : 0;
+                state.sendActive = onAir() ? 1 : 0;
                 answers.append({now + 30, state});
             } else if (!silent) {
                 execute(c);
