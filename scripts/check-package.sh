@@ -90,8 +90,10 @@ chmod 700 "$home/run"
 chmod 755 "$tmp"
 cp "$deb" "$tmp/"
 chmod 644 "$tmp/$(basename "$deb")"
+# In its own home: the checkout may sit in a folder only root can enter
+# (mktemp -d makes it 0700), and lintian stops on a working folder it cannot read.
 # A plain command, not a function: run in the background, $! is the panel.
-as_user=(setpriv --reuid="$user" --regid="$user" --init-groups env -i PATH=/usr/bin:/bin HOME="$home"
+as_user=(setpriv --reuid="$user" --regid="$user" --init-groups env -i -C "$home" PATH=/usr/bin:/bin HOME="$home"
     XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/run"
     QT_QPA_PLATFORM=offscreen)
 
