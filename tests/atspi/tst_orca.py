@@ -76,7 +76,8 @@ class Orca:
         self.output = []
         self.lock = threading.Lock()
         threading.Thread(target=self._read, daemon=True).start()
-        self.process = subprocess.Popen(["orca", "--replace", "--debug-file=" + os.ttyname(self.slave)],
+        # Its own D-Bus session holds no other screen reader to replace.
+        self.process = subprocess.Popen(["orca", "--debug-file=" + os.ttyname(self.slave)],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.mark = 0
 
@@ -104,6 +105,16 @@ class Orca:
         if not self.heard(wanted, TIMEOUT):
             fail("%s: Orca never said %r; it said %r" % (what, wanted, self.said()[self.mark:]))
         print("PASS: " + what, flush=True)
+
+    def ready(self):
+        """Waits until Orca has finished starting: a window that appears
+        before it listens for window events is never said."""
+        deadline = time.monotonic() + TIMEOUT
+        while "Startup complete" not in self.text():
+            if time.monotonic() > deadline or self.process.poll() is not None:
+                fail("Orca did not finish starting")
+            time.sleep(0.1)
+        print("PASS: Orca ready", flush=True)
 
     def heard(self, wanted, seconds):
         """Whether Orca says something with `wanted` in it within `seconds`."""
@@ -201,6 +212,7 @@ def main():
         orca = Orca()
         started.append(orca.process)
         orca.expect("Screen reader on", "Orca started")
+        orca.ready()
         sim, port = start_simulator(sim_bin, send_file)
         started.append(sim)
         with open(settings, "w", encoding="utf-8") as ini:
