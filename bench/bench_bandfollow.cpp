@@ -673,7 +673,7 @@ int main(int argc, char* argv[])
                              b.writes.push_back({command, at});
                          });
         QObject::connect(linkWorker, &ThreadCOM::datagramReceived, &window,
-                         [&](const QByteArray& bytes, const QHostAddress&, qint64 at) {
+                         [&](const QByteArray& bytes, const QHostAddress&, quint16, qint64 at) {
                              const QList<QByteArray> fields = bytes.split('.');
                              if (fields.size() >= 3) {
                                  b.reports.emplace_back(at, fields.at(2).toInt(nullptr, 16) != 0);
