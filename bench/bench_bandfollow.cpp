@@ -19,13 +19,21 @@
 //                 --keyer WPM, rigctld's PTT stays 0, mode CW) while the radio
 //                 changes band every 2 to 4 s: antenna and output commands
 //                 the simulator carried out while on the air.
+//   soak          For --minutes M (10): the station keys for 1.5 s every 3 s,
+//                 on the radio's PTT (rigctld T) and the device's SEND in
+//                 turn, while the radio changes between 20 m and 40 m every
+//                 5 s; each band sets an output too. Band changes, switches
+//                 carried out, and antenna or output commands that reached
+//                 the device while keyed: for PTT by the time of the write
+//                 (and of merax-sim's log line) against the keyed spells,
+//                 for SEND by the simulator's own log.
 //
 // With --inhibit-gpo N the panel raises GPO N around its switches and
 // merax-sim holds the radio off the air while it is on.
 //
 // Run: bench_bandfollow [--scenario NAME] [--changes N] [--cycles N] [--runs N]
 //                       [--seed S] [--hang-ms MS] [--cw-hang-ms MS]
-//                       [--inhibit-gpo N] [--wpm W]
+//                       [--inhibit-gpo N] [--wpm W] [--minutes M]
 // Needs rigctld (Debian package libhamlib-utils) and merax-sim beside the
 // build (or MERAX_SIM_BIN).
 #include <QAction>
@@ -249,7 +257,14 @@ struct SimLog
     qint64 sendChangedAt = 0;
     int antennaCommands = 0;
     int antennaCommandsWhileSending = 0;
+    int outputCommands = 0; // GPO commands but the inhibit output's own
+    int outputCommandsWhileSending = 0;
     int onAir = 0; // antenna and output commands carried out on the air
+    // When the line of each antenna or output command was read: the device
+    // carried it out a moment before.
+    std::vector<qint64> carriedOutAt;
+    // " -> FE 04 0n " of the inhibit output, which may go out at any time.
+    QByteArray inhibitTag;
     QByteArray buffer;
 
     void take(const QByteArray& bytes)
@@ -264,15 +279,27 @@ struct SimLog
                 sendChangedAt = steadyNow();
                 ++sendChanges;
             }
+            // Datagrams the device never took change nothing on it.
+            if (line.endsWith("(silent, ignored)") || line.endsWith("(lost on the way in)") ||
+                line.endsWith("(refused)")) {
+                continue;
+            }
             if (line.endsWith("(on air)") &&
                 (line.contains(" -> FE 02 ") || line.contains(" -> FE 03 ") || line.contains(" -> FE 04 "))) {
                 ++onAir;
             }
-            if (line.contains(" -> FE 02 ") || line.contains(" -> FE 03 ")) {
+            const bool antenna = line.contains(" -> FE 02 ") || line.contains(" -> FE 03 ");
+            const bool output = line.contains(" -> FE 04 ") && (inhibitTag.isEmpty() || !line.contains(inhibitTag));
+            if (antenna) {
                 ++antennaCommands;
-                if (sending) {
-                    ++antennaCommandsWhileSending;
-                }
+                antennaCommandsWhileSending += sending ? 1 : 0;
+            }
+            if (output) {
+                ++outputCommands;
+                outputCommandsWhileSending += sending ? 1 : 0;
+            }
+            if (antenna || output) {
+                carriedOutAt.push_back(steadyNow());
             }
         }
     }
@@ -563,6 +590,152 @@ int loggerBurst(Bench& b, quint16 loggerPort, int runs)
     return 0;
 }
 
+// A keyed spell: from the key sent to its release known, when the station
+// may be on the air, and from the key known to the release sent, when it
+// surely is.
+struct Spell
+{
+    qint64 from;
+    qint64 to;
+    qint64 surelyFrom;
+    qint64 surelyTo;
+};
+
+Spell spellOf(const Exchange& on, const Exchange& off)
+{
+    return {on.sentAt, off.doneAt, on.doneAt, off.sentAt};
+}
+
+// The spell `at` falls in, or null.
+const Spell* spellAt(qint64 at, const std::vector<Spell>& spells, bool surely = false)
+{
+    for (const Spell& s : spells) {
+        if (surely ? at >= s.surelyFrom && at <= s.surelyTo : at >= s.from && at <= s.to) {
+            return &s;
+        }
+    }
+    return nullptr;
+}
+
+// Antenna and output commands, but the inhibit output's own: what must not
+// meet a transmission.
+bool mattersOnAir(const DeviceCommand& c, int inhibitGpo)
+{
+    return switchesAntenna(c) || (c.type == DeviceCommand::Gpo && c.first != inhibitGpo - 1);
+}
+
+// Hours of operating in minutes: the station keys every 3 s for 1.5 s, on
+// the radio's PTT and the device's SEND in turn, while the radio changes
+// band every 5 s, so changes fall early, late and between spells.
+int soak(Bench& b, int minutes, const Keyer& ptt, const Keyer& send, int inhibitGpo)
+{
+    constexpr qint64 keyEveryMs = 3000;
+    constexpr qint64 keyedMs = 1500;
+    constexpr qint64 qsyEveryMs = 5000;
+    const qint64 start = steadyNow();
+    const qint64 end = start + qint64(minutes) * 60000;
+    const SimLog before = *b.simLog;
+    std::vector<Spell> pttSpells;
+    std::vector<Spell> sendSpells;
+    std::vector<std::pair<qint64, QByteArray>> qsys; // sent at, the band's antenna command
+    int spells = 0;
+    bool keyed = false;
+    Exchange on;
+    for (;;) {
+        const qint64 keyAt = keyed ? start + (spells - 1) * keyEveryMs + keyedMs : start + spells * keyEveryMs;
+        const qint64 qsyAt = start + 500 + qint64(qsys.size()) * qsyEveryMs;
+        if (qsyAt < keyAt && qsyAt < end) {
+            pauseUntil(qsyAt);
+            const bool twenty = qsys.size() % 2 == 0;
+            const Exchange tuned = b.rig->command("F " + QByteArray::number(frequencyIn(twenty, *b.random)));
+            if (!tuned.ok) {
+                return fail("rigctld did not take the frequency");
+            }
+            qsys.emplace_back(tuned.sentAt, twenty ? ant4 : ant2);
+            continue;
+        }
+        if (!keyed && keyAt >= end) {
+            break;
+        }
+        pauseUntil(keyAt);
+        const bool onPtt = (keyed ? spells - 1 : spells) % 2 == 0;
+        const Keyer& keyer = onPtt ? ptt : send;
+        if (!keyed) {
+            on = keyer(true);
+            if (!on.ok) {
+                return fail("could not key");
+            }
+            ++spells;
+        } else {
+            const Exchange off = keyer(false);
+            if (!off.ok) {
+                return fail("could not release");
+            }
+            (onPtt ? pttSpells : sendSpells).push_back(spellOf(on, off));
+        }
+        keyed = !keyed;
+    }
+    if (!qsys.empty()) {
+        b.waitForWrite(qsys.back().second, qsys.back().first, 5000);
+    }
+    pauseMs(1000);
+
+    int followed = 0;
+    for (std::size_t i = 0; i < qsys.size(); ++i) {
+        const qint64 at = b.firstWrite(qsys[i].second, qsys[i].first);
+        followed += at >= 0 && (i + 1 == qsys.size() || at < qsys[i + 1].first) ? 1 : 0;
+    }
+    // The inhibit output as the device has it: the writes reach it in order.
+    bool inhibited = false;
+    int inhibits = 0;
+    int pttWritten = 0;
+    int pttSurely = 0;
+    int pttUninhibited = 0;
+    for (const Written& w : b.writes) {
+        const DeviceCommand& c = w.command;
+        if (inhibitGpo > 0 && c.type == DeviceCommand::Gpo && c.first == inhibitGpo - 1) {
+            inhibited = c.second == 1;
+            inhibits += inhibited && w.at >= start ? 1 : 0;
+        }
+        const Spell* spell = w.at >= start ? spellAt(w.at, pttSpells) : nullptr;
+        if (spell == nullptr || !mattersOnAir(c, inhibitGpo)) {
+            continue;
+        }
+        ++pttWritten;
+        pttSurely += spellAt(w.at, pttSpells, true) != nullptr ? 1 : 0;
+        pttUninhibited += inhibited ? 0 : 1;
+        if (pttWritten <= 10) {
+            std::printf("  %s written %lld ms into the soak, %lld ms into a PTT spell%s\n",
+                        frameCommand(c).toHex(' ').constData(), static_cast<long long>(w.at - start),
+                        static_cast<long long>(w.at - spell->from), inhibited ? ", inhibit on" : "");
+        }
+    }
+    int pttCarriedOut = 0;
+    for (std::size_t i = before.carriedOutAt.size(); i < b.simLog->carriedOutAt.size(); ++i) {
+        pttCarriedOut += spellAt(b.simLog->carriedOutAt[i], pttSpells) != nullptr ? 1 : 0;
+    }
+    const SimLog& after = *b.simLog;
+    std::printf("soak, %d min: %d keyed spells of 1.5 s every 3 s (%zu on PTT, %zu on SEND), %zu band changes every "
+                "5 s (%d followed before the next)\n",
+                minutes, spells, pttSpells.size(), sendSpells.size(), qsys.size(), followed);
+    std::printf("  carried out by merax-sim: %d antenna commands, %d output commands",
+                after.antennaCommands - before.antennaCommands, after.outputCommands - before.outputCommands);
+    if (inhibitGpo > 0) {
+        std::printf("; inhibit output raised %d times", inhibits);
+    }
+    std::printf("\n");
+    std::printf("  PTT keyed: antenna or output commands written %d (surely keyed %d", pttWritten, pttSurely);
+    if (inhibitGpo > 0) {
+        std::printf(", with the inhibit output off %d", pttUninhibited);
+    }
+    std::printf("), carried out by merax-sim %d (by the time its log line was read)\n", pttCarriedOut);
+    std::printf("  SEND on: antenna or output commands merax-sim carried out while its SEND was on %d, on the air %d\n",
+                after.antennaCommandsWhileSending + after.outputCommandsWhileSending -
+                    before.antennaCommandsWhileSending - before.outputCommandsWhileSending,
+                after.onAir - before.onAir);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -578,7 +751,8 @@ int main(int argc, char* argv[])
     qRegisterMetaType<MainWindow*>("MainWindow*");
 
     QCommandLineParser parser;
-    parser.addOption({"scenario", "latency (default), flap-ptt, flap-send or logger-burst.", "name", "latency"});
+    parser.addOption(
+        {"scenario", "latency (default), flap-ptt, flap-send, logger-burst, cw or soak.", "name", "latency"});
     parser.addOption({"changes", "Frequency changes to time (latency).", "n", "40"});
     parser.addOption({"cycles", "Key and release cycles per run (flap-ptt, flap-send).", "n", "20"});
     parser.addOption({"runs", "Runs of the flap or burst pattern.", "n", "3"});
@@ -587,12 +761,14 @@ int main(int argc, char* argv[])
     parser.addOption({"cw-hang-ms", "[BandFollow] TxHangCwMs; the panel's default when not given.", "ms"});
     parser.addOption({"inhibit-gpo", "[BandFollow] InhibitGpo, and merax-sim's --inhibit-gpo.", "n"});
     parser.addOption({"wpm", "Keying speed of the cw scenario.", "wpm", "20"});
+    parser.addOption({"minutes", "How long the soak runs.", "m", "10"});
     parser.process(benchpanel::argumentsOf(argc, argv));
     const QString scenario = parser.value("scenario");
-    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst", "cw"}.contains(scenario)) {
+    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst", "cw", "soak"}.contains(scenario)) {
         return fail("unknown scenario " + scenario);
     }
     const bool logger = scenario == "logger-burst";
+    const int inhibitGpo = parser.isSet("inhibit-gpo") ? parser.value("inhibit-gpo").toInt() : 0;
     QRandomGenerator random(parser.value("seed").toUInt());
 
     const QString rigctld = QStandardPaths::findExecutable("rigctld");
@@ -609,7 +785,7 @@ int main(int argc, char* argv[])
     const QString sendFile =
         QDir::temp().filePath(QStringLiteral("bench_bandfollow_send_%1").arg(app.applicationPid()));
     QFile::remove(sendFile);
-    if (scenario == "flap-send") {
+    if (scenario == "flap-send" || scenario == "soak") {
         simOptions << "--send-file" << sendFile << "--log";
     }
     if (scenario == "cw") {
@@ -622,6 +798,9 @@ int main(int argc, char* argv[])
     const quint16 simPort = benchpanel::startSimulator(sim, simOptions);
     if ((!logger && !rig.waitForStarted()) || simPort == 0) {
         return fail("could not start rigctld and merax-sim");
+    }
+    if (inhibitGpo > 0) {
+        simLog.inhibitTag = " -> FE 04 " + QByteArray::number(inhibitGpo - 1, 16).rightJustified(2, '0') + ' ';
     }
     QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&] { simLog.take(sim.readAllStandardOutput()); });
     RigControl control;
@@ -645,8 +824,20 @@ int main(int argc, char* argv[])
         s.setValue("BandFollow/Source", logger ? "logger" : "rigctld");
         s.setValue("BandFollow/RigPort", logger ? rigPort : tapPort);
         s.setValue("BandFollow/LoggerPort", loggerPort);
-        s.setValue("BandFollow/20m", 4);
-        s.setValue("BandFollow/40m", 2);
+        if (scenario == "soak") {
+            // An output that goes with the band (a filter, an amplifier's
+            // band input): output commands to meet the keying too.
+            const int gpo = inhibitGpo == 2 ? 3 : 2;
+            QString on(8, '-');
+            QString off(8, '-');
+            on[gpo - 1] = '1';
+            off[gpo - 1] = '0';
+            s.setValue("BandFollow/20m", "4 " + on);
+            s.setValue("BandFollow/40m", "2 " + off);
+        } else {
+            s.setValue("BandFollow/20m", 4);
+            s.setValue("BandFollow/40m", 2);
+        }
         if (parser.isSet("hang-ms")) {
             s.setValue("BandFollow/TxHangMs", parser.value("hang-ms"));
         }
@@ -697,30 +888,32 @@ int main(int argc, char* argv[])
         }
         const int runs = std::max(1, parser.value("runs").toInt());
         const int cycles = std::max(1, parser.value("cycles").toInt());
+        const Keyer ptt = [&](bool on) { return control.command(on ? "T 1" : "T 0"); };
+        const Keyer send = [&](bool on) {
+            Exchange e;
+            const int before = simLog.sendChanges;
+            e.sentAt = steadyNow();
+            if (on) {
+                QFile file(sendFile);
+                file.open(QIODevice::WriteOnly);
+            } else {
+                QFile::remove(sendFile);
+            }
+            e.ok = spinUntil([&] { return simLog.sendChanges > before && simLog.sending == on; }, 2000);
+            e.doneAt = simLog.sendChangedAt;
+            return e;
+        };
         if (scenario == "latency") {
             result = latency(b, parser.value("changes").toInt());
         } else if (scenario == "cw") {
             result = cw(b, parser.value("changes").toInt(), parser.value("wpm").toInt());
         } else if (scenario == "flap-ptt") {
-            result = flap(
-                b, "PTT (rigctld T)", [&](bool on) { return control.command(on ? "T 1" : "T 0"); }, cycles, runs);
+            result = flap(b, "PTT (rigctld T)", ptt, cycles, runs);
         } else if (scenario == "flap-send") {
             b.sendFile = sendFile;
-            const Keyer send = [&](bool on) {
-                Exchange e;
-                const int before = simLog.sendChanges;
-                e.sentAt = steadyNow();
-                if (on) {
-                    QFile file(sendFile);
-                    file.open(QIODevice::WriteOnly);
-                } else {
-                    QFile::remove(sendFile);
-                }
-                e.ok = spinUntil([&] { return simLog.sendChanges > before && simLog.sending == on; }, 2000);
-                e.doneAt = simLog.sendChangedAt;
-                return e;
-            };
             result = flap(b, "SEND (merax-sim --send-file)", send, cycles, runs);
+        } else if (scenario == "soak") {
+            result = soak(b, std::max(1, parser.value("minutes").toInt()), ptt, send, inhibitGpo);
         } else {
             result = loggerBurst(b, loggerPort, runs);
         }
