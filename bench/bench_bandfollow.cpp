@@ -27,6 +27,9 @@
 //                 the device while keyed: for PTT by the time of the write
 //                 (and of merax-sim's log line) against the keyed spells,
 //                 for SEND by the simulator's own log.
+//   slow-rigctld  Every rigctld answer reaches the panel --delay-ms MS
+//                 (1000) late; each QSY is followed 150 ms later by PTT held
+//                 2 s: antenna commands written and carried out while keyed.
 //
 // With --inhibit-gpo N the panel raises GPO N around its switches and
 // merax-sim holds the radio off the air while it is on.
@@ -34,6 +37,7 @@
 // Run: bench_bandfollow [--scenario NAME] [--changes N] [--cycles N] [--runs N]
 //                       [--seed S] [--hang-ms MS] [--cw-hang-ms MS]
 //                       [--inhibit-gpo N] [--wpm W] [--minutes M]
+//                       [--delay-ms MS]
 // Needs rigctld (Debian package libhamlib-utils) and merax-sim beside the
 // build (or MERAX_SIM_BIN).
 #include <QAction>
@@ -198,7 +202,9 @@ private:
 };
 
 // Sits between the panel and rigctld and notes each PTT answer the panel
-// gets, with the time it passed: what the panel knew, and when.
+// gets, with the time it passed: what the panel knew, and when. With a
+// delay it holds every answer that long, as a rigctld on a slow link or a
+// busy radio would.
 class RigTap
 {
 public:
@@ -208,6 +214,7 @@ public:
         bool transmitting;
     };
     std::vector<Ptt> answers;
+    int delayMs = 0;
 
     quint16 listen(quint16 rigPort)
     {
@@ -224,18 +231,27 @@ public:
             });
             QObject::connect(rig, &QTcpSocket::readyRead, panel, [this, panel, rig] {
                 const QByteArray bytes = rig->readAll();
-                buffer += bytes;
-                int end;
-                while ((end = buffer.indexOf('\n')) >= 0) {
-                    const QByteArray line = buffer.left(end).trimmed();
-                    buffer.remove(0, end + 1);
-                    // Answers name their question: "PTT: 1".
-                    if (line.startsWith("PTT: ")) {
-                        answers.push_back({steadyNow(), line.mid(5).toInt() != 0});
+                const auto pass = [this, panel, bytes] {
+                    buffer += bytes;
+                    int end;
+                    while ((end = buffer.indexOf('\n')) >= 0) {
+                        const QByteArray line = buffer.left(end).trimmed();
+                        buffer.remove(0, end + 1);
+                        // Answers name their question: "PTT: 1".
+                        if (line.startsWith("PTT: ")) {
+                            answers.push_back({steadyNow(), line.mid(5).toInt() != 0});
+                        }
                     }
+                    panel->write(bytes);
+                    panel->flush();
+                };
+                // Timers of one length fire in the order they were started:
+                // the answers keep theirs.
+                if (delayMs > 0) {
+                    QTimer::singleShot(delayMs, Qt::PreciseTimer, panel, pass);
+                } else {
+                    pass();
                 }
-                panel->write(bytes);
-                panel->flush();
             });
             QObject::connect(panel, &QTcpSocket::disconnected, panel, &QObject::deleteLater);
         });
@@ -736,6 +752,64 @@ int soak(Bench& b, int minutes, const Keyer& ptt, const Keyer& send, int inhibit
     return 0;
 }
 
+// rigctld's answers held up: the panel hears of a QSY late, and of the PTT
+// keyed 150 ms after it later still.
+int slowRig(Bench& b, int changes, int delayMs)
+{
+    const qint64 start = steadyNow();
+    const std::size_t linesBefore = b.simLog->carriedOutAt.size();
+    std::vector<Spell> spells;
+    std::vector<qint64> qsyToSwitch;
+    int unfollowed = 0;
+    for (int i = 0; i < changes; ++i) {
+        const bool twenty = i % 2 == 0;
+        const QByteArray wanted = twenty ? ant4 : ant2;
+        const Exchange tuned = b.rig->command("F " + QByteArray::number(frequencyIn(twenty, *b.random)));
+        if (!tuned.ok) {
+            return fail("rigctld did not take the frequency");
+        }
+        pauseUntil(tuned.doneAt + 150);
+        const Exchange on = b.rig->command("T 1");
+        pauseUntil(on.doneAt + 2000);
+        const Exchange off = b.rig->command("T 0");
+        if (!on.ok || !off.ok) {
+            return fail("could not key");
+        }
+        spells.push_back(spellOf(on, off));
+        // Each answer is late by the delay, and the panel asks one at a time.
+        if (b.waitForWrite(wanted, tuned.sentAt, 4 * delayMs + 3000)) {
+            qsyToSwitch.push_back(b.firstWrite(wanted, tuned.sentAt) - tuned.doneAt);
+        } else {
+            ++unfollowed;
+        }
+        pauseMs(1000 + int(b.random->bounded(1000)));
+    }
+    pauseMs(500);
+    int written = 0;
+    int surely = 0;
+    for (const Written& w : b.writes) {
+        const Spell* spell = w.at >= start && switchesAntenna(w.command) ? spellAt(w.at, spells) : nullptr;
+        if (spell == nullptr) {
+            continue;
+        }
+        ++written;
+        surely += spellAt(w.at, spells, true) != nullptr ? 1 : 0;
+        std::printf("  %s written %lld ms into a PTT spell\n", frameCommand(w.command).toHex(' ').constData(),
+                    static_cast<long long>(w.at - spell->from));
+    }
+    int carriedOut = 0;
+    for (std::size_t i = linesBefore; i < b.simLog->carriedOutAt.size(); ++i) {
+        carriedOut += spellAt(b.simLog->carriedOutAt[i], spells) != nullptr ? 1 : 0;
+    }
+    std::printf("rigctld answers %d ms late, %d QSYs each followed 150 ms later by PTT held 2 s:\n", delayMs, changes);
+    std::printf("  switches while keyed: written %d (surely keyed %d), carried out by merax-sim %d; band changes not "
+                "followed %d\n",
+                written, surely, carriedOut, unfollowed);
+    std::printf("  QSY -> switch: median %.0f ms, min %.0f ms, max %.0f ms\n", percentile(qsyToSwitch, 0.5),
+                percentile(qsyToSwitch, 0.0), percentile(qsyToSwitch, 1.0));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -751,9 +825,9 @@ int main(int argc, char* argv[])
     qRegisterMetaType<MainWindow*>("MainWindow*");
 
     QCommandLineParser parser;
-    parser.addOption(
-        {"scenario", "latency (default), flap-ptt, flap-send, logger-burst, cw or soak.", "name", "latency"});
-    parser.addOption({"changes", "Frequency changes to time (latency).", "n", "40"});
+    parser.addOption({"scenario", "latency (default), flap-ptt, flap-send, logger-burst, cw, soak or slow-rigctld.",
+                      "name", "latency"});
+    parser.addOption({"changes", "Frequency changes (latency, cw: 40; slow-rigctld: 10).", "n", "40"});
     parser.addOption({"cycles", "Key and release cycles per run (flap-ptt, flap-send).", "n", "20"});
     parser.addOption({"runs", "Runs of the flap or burst pattern.", "n", "3"});
     parser.addOption({"seed", "Seed of the frequencies and pauses.", "s", "7"});
@@ -762,9 +836,11 @@ int main(int argc, char* argv[])
     parser.addOption({"inhibit-gpo", "[BandFollow] InhibitGpo, and merax-sim's --inhibit-gpo.", "n"});
     parser.addOption({"wpm", "Keying speed of the cw scenario.", "wpm", "20"});
     parser.addOption({"minutes", "How long the soak runs.", "m", "10"});
+    parser.addOption({"delay-ms", "How late rigctld's answers reach the panel (slow-rigctld).", "ms", "1000"});
     parser.process(benchpanel::argumentsOf(argc, argv));
     const QString scenario = parser.value("scenario");
-    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst", "cw", "soak"}.contains(scenario)) {
+    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst", "cw", "soak", "slow-rigctld"}.contains(
+            scenario)) {
         return fail("unknown scenario " + scenario);
     }
     const bool logger = scenario == "logger-burst";
@@ -787,6 +863,9 @@ int main(int argc, char* argv[])
     QFile::remove(sendFile);
     if (scenario == "flap-send" || scenario == "soak") {
         simOptions << "--send-file" << sendFile << "--log";
+    }
+    if (scenario == "slow-rigctld") {
+        simOptions << "--log";
     }
     if (scenario == "cw") {
         simOptions << "--keyer" << parser.value("wpm") << "--log";
@@ -816,6 +895,9 @@ int main(int argc, char* argv[])
 
     // The panel talks to rigctld through the tap.
     RigTap tap;
+    if (scenario == "slow-rigctld") {
+        tap.delayMs = std::max(0, parser.value("delay-ms").toInt());
+    }
     const quint16 tapPort = logger ? 0 : tap.listen(rigPort);
     const QString settingsPath = benchpanel::writeDeviceSettings(profile, simPort);
     const quint16 loggerPort = freeUdpPort();
@@ -880,8 +962,8 @@ int main(int argc, char* argv[])
             // Following, and on the band's antenna.
             if (!spinUntil(
                     [&] { return window.findChild<QLabel*>(QStringLiteral("labelBand"))->text().contains("MHz"); },
-                    10000) ||
-                !b.waitForWrite(ant2, 0, scenario == "cw" ? 20000 : 5000)) {
+                    10000 + 4 * tap.delayMs) ||
+                !b.waitForWrite(ant2, 0, (scenario == "cw" ? 20000 : 5000) + 4 * tap.delayMs)) {
                 return fail("the panel does not follow rigctld");
             }
             pauseMs(1000);
@@ -914,6 +996,9 @@ int main(int argc, char* argv[])
             result = flap(b, "SEND (merax-sim --send-file)", send, cycles, runs);
         } else if (scenario == "soak") {
             result = soak(b, std::max(1, parser.value("minutes").toInt()), ptt, send, inhibitGpo);
+        } else if (scenario == "slow-rigctld") {
+            result =
+                slowRig(b, parser.isSet("changes") ? std::max(1, parser.value("changes").toInt()) : 10, tap.delayMs);
         } else {
             result = loggerBurst(b, loggerPort, runs);
         }
