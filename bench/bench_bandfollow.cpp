@@ -27,6 +27,16 @@
 //                 the device while keyed: for PTT by the time of the write
 //                 (and of merax-sim's log line) against the keyed spells,
 //                 for SEND by the simulator's own log.
+//   spoof         A peer on 127.0.0.1 but another port sends well-formed
+//                 reports of Ant 1 to the panel's port every --spoof-ms MS
+//                 (160; 10 floods) while the device sits on Ant 7. The panel
+//                 is sampled every 100 ms: samples lighting the spoofer's
+//                 antenna, the device's, none, and POWER. --case start: the
+//                 device is silent from Connect on; mid: it answers, falls
+//                 silent for 10 s, then answers again; other-port: no
+//                 spoofer, the device answers from another port than the
+//                 one it is asked on (a relay in the bench), and whether
+//                 and when the panel shows its antenna.
 //   slow-rigctld  Every rigctld answer reaches the panel --delay-ms MS
 //                 (1000) late; each QSY is followed 150 ms later by PTT held
 //                 2 s: antenna commands written and carried out while keyed.
@@ -37,6 +47,7 @@
 // Run: bench_bandfollow [--scenario NAME] [--changes N] [--cycles N] [--runs N]
 //                       [--seed S] [--hang-ms MS] [--cw-hang-ms MS]
 //                       [--inhibit-gpo N] [--wpm W] [--minutes M]
+//                       [--case start|mid|other-port] [--spoof-ms MS]
 //                       [--delay-ms MS]
 // Needs rigctld (Debian package libhamlib-utils) and merax-sim beside the
 // build (or MERAX_SIM_BIN).
@@ -45,10 +56,13 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
+#include <QNetworkDatagram>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -57,6 +71,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #include "app/mainwindow.h"
@@ -64,8 +79,10 @@
 #include "benchpanel.h"
 #include "forms/panelform.h"
 #include "link/command.h"
+#include "link/devicestate.h"
 #include "link/linkclock.h"
 #include "link/threadcom.h"
+#include "panel/indicatorstyles.h"
 
 namespace {
 
@@ -347,6 +364,7 @@ struct Bench
     QString sendFile;
     QRandomGenerator* random = nullptr;
     std::vector<Written> writes;
+    qint64 connectedAt = 0;
 
     // The first write of `frame` at or after `from`; -1 when none.
     qint64 firstWrite(const QByteArray& frame, qint64 from) const
@@ -810,6 +828,194 @@ int slowRig(Bench& b, int changes, int delayMs)
     return 0;
 }
 
+// A peer on the device's address but another port that sends well-formed
+// reports of an antenna the device does not have, unasked, at its own pace.
+class Spoofer
+{
+public:
+    int sent = 0;
+
+    void start(quint16 panelPort, int periodMs, int antenna)
+    {
+        socket.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        // As merax-sim words it: the antenna, RTX, nothing active or busy.
+        const QByteArray report = QByteArray::number(antenna, 16).toUpper() + ".0.0.0.1.0.FF.0.FF.F.0.0.FF";
+        QObject::connect(&timer, &QTimer::timeout, [this, report, panelPort] {
+            if (socket.writeDatagram(report, QHostAddress(QHostAddress::LocalHost), panelPort) == report.size()) {
+                ++sent;
+            }
+        });
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.start(periodMs);
+    }
+    quint16 port() const { return socket.localPort(); }
+
+private:
+    QUdpSocket socket;
+    QTimer timer;
+};
+
+// A device that answers from another port than the one it is asked on: the
+// panel's datagrams go in on one socket and on to merax-sim, its answers go
+// back to the panel out of a third.
+class Relay
+{
+public:
+    quint16 listen(quint16 simPort)
+    {
+        front.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        back.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        answers.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        QObject::connect(&front, &QUdpSocket::readyRead, [this, simPort] {
+            while (front.hasPendingDatagrams()) {
+                const QNetworkDatagram d = front.receiveDatagram();
+                panelHost = d.senderAddress();
+                panelPort = quint16(d.senderPort());
+                back.writeDatagram(d.data(), QHostAddress(QHostAddress::LocalHost), simPort);
+            }
+        });
+        QObject::connect(&back, &QUdpSocket::readyRead, [this] {
+            while (back.hasPendingDatagrams()) {
+                answers.writeDatagram(back.receiveDatagram().data(), panelHost, panelPort);
+            }
+        });
+        return front.localPort();
+    }
+    quint16 answerPort() const { return answers.localPort(); }
+
+private:
+    QUdpSocket front;
+    QUdpSocket back;
+    QUdpSocket answers;
+    QHostAddress panelHost;
+    quint16 panelPort = 0;
+};
+
+// What the panel shows at one moment.
+struct Sample
+{
+    int lit = -1; // the antenna key lit as the one in use
+    int state = -1; // deviceState's antenna, while the panel shows a state
+    bool power = false; // POWER green: the link is up
+};
+
+Sample sampleOf(const MainWindow& w)
+{
+    Sample s;
+    for (int i = 0; i < int(std::size(w.ui->antennaButtons)); ++i) {
+        if (w.ui->antennaButtons[i]->styleSheet() == panelSelectedStyle()) {
+            s.lit = i;
+            break;
+        }
+    }
+    // The state of a panel never shown, or cleared, reads Ant 1 and means nothing.
+    s.state = w.paintCache.showsState ? antennaIndex(w.deviceState.selectedAntenna) : -1;
+    s.power = w.ui->botaoPower->styleSheet() == powerFreshStyle();
+    return s;
+}
+
+struct Tally
+{
+    int samples = 0;
+    int spoofed = 0;
+    int device = 0;
+    int none = 0;
+    int stateSpoofed = 0;
+    int power = 0;
+    int powerSpoofed = 0;
+    qint64 firstDevice = -1; // ms from `from` to the first sample lighting the device's antenna
+};
+
+// Samples the panel every 100 ms for `ms`.
+Tally sampleFor(const MainWindow& w, int ms, int spoofed, int device, qint64 from)
+{
+    Tally t;
+    const qint64 begin = steadyNow();
+    for (int i = 0; i * 100 < ms; ++i) {
+        pauseUntil(begin + i * 100);
+        const Sample s = sampleOf(w);
+        ++t.samples;
+        t.spoofed += s.lit == spoofed ? 1 : 0;
+        t.device += s.lit == device ? 1 : 0;
+        t.none += s.lit < 0 ? 1 : 0;
+        t.stateSpoofed += s.state == spoofed ? 1 : 0;
+        t.power += s.power ? 1 : 0;
+        t.powerSpoofed += s.power && s.lit == spoofed ? 1 : 0;
+        if (s.lit == device && t.firstDevice < 0) {
+            t.firstDevice = steadyNow() - from;
+        }
+    }
+    return t;
+}
+
+void printTally(const char* phase, const Tally& t, int spoofed, int device, bool spoofer = true)
+{
+    const char* whose = spoofer ? " (spoofer's)" : "";
+    std::printf("  %s: %d samples; lit Ant %d%s %d, Ant %d (device's) %d, none %d; deviceState on Ant %d%s %d; POWER "
+                "lit %d (%d of them with Ant %d)\n",
+                phase, t.samples, spoofed + 1, whose, t.spoofed, device + 1, t.device, t.none, spoofed + 1, whose,
+                t.stateSpoofed, t.power, t.powerSpoofed, spoofed + 1);
+}
+
+// The device sits on Ant 7; the spoofer claims Ant 1.
+constexpr int spoofedAntenna = 0;
+constexpr int deviceAntenna = 6;
+
+int spoof(Bench& b, QProcess& sim, const QString& which, int periodMs, const Relay& relay)
+{
+    QStringList notices;
+    QObject::connect(b.window->ui->statusBar, &QStatusBar::messageChanged, b.window, [&](const QString& text) {
+        if (text.contains("port") && !notices.contains(text)) {
+            notices << text;
+        }
+    });
+    if (!spinUntil([] { return linkWorker != nullptr && linkWorker->localPort() != 0; }, 5000)) {
+        return fail("the link worker has no port");
+    }
+    const quint16 panelPort = linkWorker->localPort();
+    if (which == "other-port") {
+        const Tally t = sampleFor(*b.window, 10000, spoofedAntenna, deviceAntenna, b.connectedAt);
+        std::printf("device answering from port %u, asked on another (panel's port %u), 10 s from Connect:\n",
+                    relay.answerPort(), panelPort);
+        printTally("answering", t, spoofedAntenna, deviceAntenna, false);
+        std::printf("  device's antenna first shown %s ms after Connect\n",
+                    t.firstDevice >= 0 ? qPrintable(QString::number(t.firstDevice)) : "never");
+    } else {
+        if (which == "mid" &&
+            !spinUntil(
+                [&] {
+                    const Sample s = sampleOf(*b.window);
+                    return s.lit == deviceAntenna && s.power;
+                },
+                10000)) {
+            return fail("the panel does not show the device");
+        }
+        Spoofer spoofer;
+        spoofer.start(panelPort, periodMs, spoofedAntenna);
+        std::printf("spoofer on 127.0.0.1:%u claiming Ant %d every %d ms to the panel's port %u, device on Ant %d:\n",
+                    spoofer.port(), spoofedAntenna + 1, periodMs, panelPort, deviceAntenna + 1);
+        if (which == "start") {
+            printTally("device silent from Connect on, 10 s",
+                       sampleFor(*b.window, 10000, spoofedAntenna, deviceAntenna, b.connectedAt), spoofedAntenna,
+                       deviceAntenna);
+        } else {
+            printTally("device answering, 5 s", sampleFor(*b.window, 5000, spoofedAntenna, deviceAntenna, 0),
+                       spoofedAntenna, deviceAntenna);
+            sim.write("silence\n");
+            printTally("device silent, 10 s", sampleFor(*b.window, 10000, spoofedAntenna, deviceAntenna, 0),
+                       spoofedAntenna, deviceAntenna);
+            sim.write("silence\n");
+            printTally("device answering again, 8 s", sampleFor(*b.window, 8000, spoofedAntenna, deviceAntenna, 0),
+                       spoofedAntenna, deviceAntenna);
+        }
+        std::printf("  spoofer sent %d reports\n", spoofer.sent);
+    }
+    for (const QString& notice : notices) {
+        std::printf("  notice: %s\n", qPrintable(notice));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -825,8 +1031,9 @@ int main(int argc, char* argv[])
     qRegisterMetaType<MainWindow*>("MainWindow*");
 
     QCommandLineParser parser;
-    parser.addOption({"scenario", "latency (default), flap-ptt, flap-send, logger-burst, cw, soak or slow-rigctld.",
-                      "name", "latency"});
+    parser.addOption({"scenario",
+                      "latency (default), flap-ptt, flap-send, logger-burst, cw, soak, spoof or slow-rigctld.", "name",
+                      "latency"});
     parser.addOption({"changes", "Frequency changes (latency, cw: 40; slow-rigctld: 10).", "n", "40"});
     parser.addOption({"cycles", "Key and release cycles per run (flap-ptt, flap-send).", "n", "20"});
     parser.addOption({"runs", "Runs of the flap or burst pattern.", "n", "3"});
@@ -836,14 +1043,23 @@ int main(int argc, char* argv[])
     parser.addOption({"inhibit-gpo", "[BandFollow] InhibitGpo, and merax-sim's --inhibit-gpo.", "n"});
     parser.addOption({"wpm", "Keying speed of the cw scenario.", "wpm", "20"});
     parser.addOption({"minutes", "How long the soak runs.", "m", "10"});
+    parser.addOption({"case", "spoof: start (default), mid or other-port.", "name", "start"});
+    parser.addOption({"spoof-ms", "The spoofer's period; 10 floods.", "ms", "160"});
     parser.addOption({"delay-ms", "How late rigctld's answers reach the panel (slow-rigctld).", "ms", "1000"});
     parser.process(benchpanel::argumentsOf(argc, argv));
     const QString scenario = parser.value("scenario");
-    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst", "cw", "soak", "slow-rigctld"}.contains(
-            scenario)) {
+    if (!QStringList {"latency", "flap-ptt", "flap-send", "logger-burst", "cw", "soak", "spoof", "slow-rigctld"}
+             .contains(scenario)) {
         return fail("unknown scenario " + scenario);
     }
+    const QString spoofCase = parser.value("case");
+    if (scenario == "spoof" && !QStringList {"start", "mid", "other-port"}.contains(spoofCase)) {
+        return fail("unknown case " + spoofCase);
+    }
     const bool logger = scenario == "logger-burst";
+    const bool spoofing = scenario == "spoof";
+    // The spoof scenario watches the link alone: no radio, no band following.
+    const bool usesRig = !logger && !spoofing;
     const int inhibitGpo = parser.isSet("inhibit-gpo") ? parser.value("inhibit-gpo").toInt() : 0;
     QRandomGenerator random(parser.value("seed").toUInt());
 
@@ -853,7 +1069,7 @@ int main(int argc, char* argv[])
     }
     const quint16 rigPort = freeTcpPort();
     QProcess rig;
-    if (!logger) {
+    if (usesRig) {
         rig.start(rigctld, {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
     }
     SimLog simLog;
@@ -867,6 +1083,14 @@ int main(int argc, char* argv[])
     if (scenario == "slow-rigctld") {
         simOptions << "--log";
     }
+    if (spoofing) {
+        simOptions << "--initial-antenna" << QString::number(deviceAntenna + 1);
+        if (spoofCase == "start") {
+            simOptions << "--silent";
+        } else if (spoofCase == "mid") {
+            simOptions << "--stdin-commands";
+        }
+    }
     if (scenario == "cw") {
         simOptions << "--keyer" << parser.value("wpm") << "--log";
     }
@@ -875,7 +1099,7 @@ int main(int argc, char* argv[])
     }
     QProcess sim;
     const quint16 simPort = benchpanel::startSimulator(sim, simOptions);
-    if ((!logger && !rig.waitForStarted()) || simPort == 0) {
+    if ((usesRig && !rig.waitForStarted()) || simPort == 0) {
         return fail("could not start rigctld and merax-sim");
     }
     if (inhibitGpo > 0) {
@@ -883,7 +1107,7 @@ int main(int argc, char* argv[])
     }
     QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&] { simLog.take(sim.readAllStandardOutput()); });
     RigControl control;
-    if (!logger) {
+    if (usesRig) {
         if (!control.open(rigPort)) {
             return fail("rigctld does not accept connections");
         }
@@ -898,12 +1122,15 @@ int main(int argc, char* argv[])
     if (scenario == "slow-rigctld") {
         tap.delayMs = std::max(0, parser.value("delay-ms").toInt());
     }
-    const quint16 tapPort = logger ? 0 : tap.listen(rigPort);
-    const QString settingsPath = benchpanel::writeDeviceSettings(profile, simPort);
+    const quint16 tapPort = usesRig ? tap.listen(rigPort) : 0;
+    // other-port: the panel asks the relay, which answers from elsewhere.
+    Relay relay;
+    const quint16 devicePort = spoofing && spoofCase == "other-port" ? relay.listen(simPort) : simPort;
+    const QString settingsPath = benchpanel::writeDeviceSettings(profile, devicePort);
     const quint16 loggerPort = freeUdpPort();
     {
         QSettings s(settingsPath, QSettings::IniFormat);
-        s.setValue("BandFollow/Source", logger ? "logger" : "rigctld");
+        s.setValue("BandFollow/Source", spoofing ? "off" : logger ? "logger" : "rigctld");
         s.setValue("BandFollow/RigPort", logger ? rigPort : tapPort);
         s.setValue("BandFollow/LoggerPort", loggerPort);
         if (scenario == "soak") {
@@ -952,13 +1179,14 @@ int main(int argc, char* argv[])
                                  b.reports.emplace_back(at, fields.at(2).toInt(nullptr, 16) != 0);
                              }
                          });
+        b.connectedAt = steadyNow();
         window.ui->actionConnect_to_Merax->trigger();
         std::printf("platform %s, hang time %s ms, CW %s ms, inhibit output %s\n",
                     qPrintable(QGuiApplication::platformName()),
                     parser.isSet("hang-ms") ? qPrintable(parser.value("hang-ms")) : "300 (default)",
                     parser.isSet("cw-hang-ms") ? qPrintable(parser.value("cw-hang-ms")) : "790 (default)",
                     parser.isSet("inhibit-gpo") ? qPrintable("GPO " + parser.value("inhibit-gpo")) : "none");
-        if (!logger) {
+        if (usesRig) {
             // Following, and on the band's antenna.
             if (!spinUntil(
                     [&] { return window.findChild<QLabel*>(QStringLiteral("labelBand"))->text().contains("MHz"); },
@@ -999,6 +1227,8 @@ int main(int argc, char* argv[])
         } else if (scenario == "slow-rigctld") {
             result =
                 slowRig(b, parser.isSet("changes") ? std::max(1, parser.value("changes").toInt()) : 10, tap.delayMs);
+        } else if (spoofing) {
+            result = spoof(b, sim, spoofCase, std::max(1, parser.value("spoof-ms").toInt()), relay);
         } else {
             result = loggerBurst(b, loggerPort, runs);
         }
@@ -1007,7 +1237,7 @@ int main(int argc, char* argv[])
     }
     sim.terminate();
     sim.waitForFinished();
-    if (!logger) {
+    if (usesRig) {
         rig.terminate();
         rig.waitForFinished();
     }
