@@ -275,6 +275,8 @@ private:
     void showStatus(const QString& text);
     // `text`, if the bar still shows it, gives way to `replacement` (empty: none).
     void replaceStatus(const QString& text, const QString& replacement);
+    // "The Merax answers from port 5555".
+    static QString answerPortText(quint16 port);
     void selectReceiver(quint8 receiver);
 
     /* accessibility and the status line */

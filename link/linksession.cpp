@@ -11,7 +11,9 @@ void LinkSession::start(qint64 now)
     ledger.clear();
     pending.clear();
     strangerShown = false;
-    answerPort = 0;
+    answerPort.clear();
+    givenUp = 0;
+    matchedAhead.reset();
     answeredOnDevicePort = false;
     answer = {};
     active = true;
@@ -40,23 +42,49 @@ LinkSession::Sender LinkSession::classify(const QHostAddress& sender, quint16 po
     if (isDeviceAddress(sender)) {
         if (port == devicePort) {
             answeredOnDevicePort = true;
+            givenUp = answerPort.polledPortAnswered();
+            return givenUp != 0 ? Sender::DevicePortAgain : Sender::Device;
+        }
+        if (port != 0 && port == answerPort.port()) {
             return Sender::Device;
         }
         // Another program on the device's host cannot pass for it, once the
         // device has shown which port it answers from.
-        if (!answeredOnDevicePort && answerPort == 0 && port != 0) {
+        if (!answeredOnDevicePort && port != 0) {
             return Sender::NewDevicePort;
         }
-        if (!answeredOnDevicePort && port == answerPort) {
-            return Sender::Device;
-        }
     }
+    return stranger();
+}
+
+LinkSession::Sender LinkSession::stranger()
+{
     ++ignoredCount;
     if (strangerShown) {
         return Sender::Stranger;
     }
     strangerShown = true;
     return Sender::FirstStranger;
+}
+
+LinkSession::Sender LinkSession::answerFromNewPort(quint16 port, qint64 at)
+{
+    if (!answerPort.learns()) {
+        return stranger();
+    }
+    // The ledger paces the polls on these answers as on the device's own.
+    const LinkLedger::Answer match = ledger.recordReport(at);
+    switch (answerPort.heard(port, match, at)) {
+    case AnswerPort::Verdict::Believed:
+        matchedAhead = match;
+        return Sender::PortLearnt;
+    case AnswerPort::Verdict::Learning:
+        ++ignoredCount;
+        return Sender::Learning;
+    case AnswerPort::Verdict::Refused:
+        break;
+    }
+    return stranger();
 }
 
 bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state, qint64 now)
@@ -78,16 +106,9 @@ bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state,
     return true;
 }
 
-void LinkSession::adoptAnswerPort(quint16 port)
-{
-    answerPort = port;
-}
-
 void LinkSession::deviceSilent()
 {
-    // A device that restarts may answer from another port: learnt afresh.
-    answerPort = 0;
-    answeredOnDevicePort = false;
+    answerPort.deviceSilent();
 }
 
 void LinkSession::showReported(DeviceState& state) const
@@ -155,13 +176,14 @@ quint64 LinkSession::wrote(const DeviceCommand& command, qint64 at)
 
 bool LinkSession::pollDue(qint64 now)
 {
-    return ledger.pollDue(now);
+    return ledger.pollDue(now) && answerPort.pollDue();
 }
 
 bool LinkSession::reportArrived(qint64 at)
 {
     lastAnswerAt = at;
-    answer = ledger.recordReport(at);
+    answerPort.deviceHeard();
+    answer = matchedAhead ? *std::exchange(matchedAhead, std::nullopt) : ledger.recordReport(at);
     return !answer.stale;
 }
 

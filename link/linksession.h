@@ -13,6 +13,7 @@
 
 #include <optional>
 
+#include "link/answerport.h"
 #include "link/command.h"
 #include "link/devicestate.h"
 #include "link/linkclock.h"
@@ -32,18 +33,27 @@ public:
     // port commands go to.
     void setDevice(const QString& addressText, quint16 port = 0);
 
-    enum class Sender { Device, NewDevicePort, Stranger, FirstStranger };
+    enum class Sender {
+        Device,
+        DevicePortAgain, // the device, back on the polled port: the other port is given up
+        NewDevicePort, // another port of the device's address: see answerFromNewPort
+        PortLearnt, // that port is the device's from now on, worth a notice
+        Learning, // it may be: ignored until it has answered enough polls
+        Stranger,
+        FirstStranger, // the first of a session, worth a notice
+    };
     // Only the device's datagrams are believed: from its address, and from
     // the port commands go to or, for a device that answers from another
-    // one, the port its first report of the session came from
-    // (NewDevicePort: adopted by adoptAnswerPort when it holds a well-formed
-    // report, worth a notice). Once the device has answered from the
-    // port commands go to, no other port counts. The first stranger of a
-    // session is worth a notice.
+    // one, the port learnt from its answers (link/answerport.h). Once the
+    // device has answered from the port commands go to, no other port counts.
     Sender classify(const QHostAddress& sender, quint16 port);
-    // A well-formed report came from the NewDevicePort: it is the device's.
-    void adoptAnswerPort(quint16 port);
-    // The watchdog found the device silent: its port is learnt again.
+    // A well-formed report from the NewDevicePort `port` came in at `at`;
+    // with PortLearnt it is to be applied.
+    Sender answerFromNewPort(quint16 port, qint64 at);
+    // The port given up by the last DevicePortAgain.
+    quint16 portGivenUp() const { return givenUp; }
+    // The watchdog found the device silent: no port is learnt until it
+    // answers again.
     void deviceSilent();
     // A datagram from the device that is not a well-formed report.
     void malformedReport() { ++ignoredCount; }
@@ -79,8 +89,10 @@ public:
         QString withdrawn; // the notice of a wait that ended
     };
     Shown refresh(DeviceState& state);
-    // Whether a status request may go out now.
+    // Whether a status request may go out now; asked once per poll period.
     bool pollDue(qint64 now);
+    // Seeds the uneven polling while a port is being learnt.
+    void seedPolls(quint32 value) { answerPort.seed(value); }
 
     using Verdicts = PendingCommands::Verdicts;
     // A valid report from the device came in at `at`. Returns false for a
@@ -116,13 +128,17 @@ public:
     static QString waitText(int antenna);
 
 private:
+    Sender stranger();
     void showReported(DeviceState& state) const;
 
     LinkLedger ledger;
     PendingCommands pending;
     QHostAddress device;
     quint16 devicePort = 0;
-    quint16 answerPort = 0; // another port the device answers from; 0: none
+    AnswerPort answerPort;
+    quint16 givenUp = 0;
+    // The ledger's match of the report that taught the port, for reportArrived.
+    std::optional<LinkLedger::Answer> matchedAhead;
     bool answeredOnDevicePort = false;
     bool active = false;
     bool strangerShown = false;

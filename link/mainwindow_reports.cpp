@@ -53,17 +53,25 @@ void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sende
     // Another host on the network must not light lamps or keep the watchdog
     // green.
     const QString from = plainAddress(sender).toString();
-    switch (linkSession.classify(sender, senderPort)) {
-    case LinkSession::Sender::NewDevicePort:
+    LinkSession::Sender verdict = linkSession.classify(sender, senderPort);
+    if (verdict == LinkSession::Sender::NewDevicePort) {
         // Only a report teaches the port: junk from that host does not.
         if (parseStatusReport(datagramText(bytes)).valid) {
-            linkSession.adoptAnswerPort(senderPort);
-            showStatus(tr("The Merax answers from port %1").arg(senderPort));
-            applyReport(datagramText(bytes), at);
-            return;
+            verdict = linkSession.answerFromNewPort(senderPort, at);
+        } else {
+            linkSession.malformedReport();
         }
-        linkSession.malformedReport();
-        break;
+    }
+    switch (verdict) {
+    case LinkSession::Sender::PortLearnt:
+        showStatus(answerPortText(senderPort));
+        applyReport(datagramText(bytes), at);
+        return;
+    case LinkSession::Sender::DevicePortAgain:
+        // What the bar said of the other port is no longer true.
+        replaceStatus(answerPortText(linkSession.portGivenUp()), QString());
+        applyReport(datagramText(bytes), at);
+        return;
     case LinkSession::Sender::Device:
         applyReport(datagramText(bytes), at);
         return;
@@ -73,10 +81,17 @@ void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sende
             tr("Ignored a status report from %1")
                 .arg(linkSession.isDeviceAddress(sender) ? QStringLiteral("%1:%2").arg(from).arg(senderPort) : from));
         break;
+    case LinkSession::Sender::NewDevicePort:
+    case LinkSession::Sender::Learning:
     case LinkSession::Sender::Stranger:
         break;
     }
     qCInfo(lcLink).noquote() << "ignored a datagram from" << from << "port" << senderPort;
+}
+
+QString MainWindow::answerPortText(quint16 port)
+{
+    return tr("The Merax answers from port %1").arg(port);
 }
 
 void MainWindow::processaPDRLan(MainWindow* w, QString res)

@@ -45,6 +45,11 @@ public:
     }
 
     quint16 port() const { return socket.localPort(); }
+    // A report unasked, from the port the panel sends to.
+    void send(const QByteArray& data, quint16 to)
+    {
+        socket.writeDatagram(data, QHostAddress(QHostAddress::LocalHost), to);
+    }
 
     QList<Arrival> arrivals;
     QByteArray answer;
@@ -347,10 +352,8 @@ void TestLink::reportsFromAnotherAddressAreIgnored()
     QCOMPARE(int(window->deviceState.selectedAntenna), 0);
     QCOMPARE(lastReportTime, qint64(0));
 
-    // The device's address is believed, the text read up to the zero byte.
-    QUdpSocket device;
-    QVERIFY(device.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    device.writeDatagram(report, QHostAddress(QHostAddress::LocalHost), port);
+    // The device is believed, the text read up to the zero byte.
+    peer->send(report, port);
     QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 7, 2000);
     QCOMPARE(int(window->deviceState.gpoStates), 3);
     QCOMPARE(int(window->deviceState.rxActive), 1);
@@ -362,8 +365,6 @@ void TestLink::burstIsReadCompletely()
     QVERIFY(port != 0);
     QUdpSocket stranger;
     // Every one of them is counted as ignored: all of them must be read.
-    QUdpSocket device;
-    QVERIFY(device.bind(QHostAddress(QHostAddress::LocalHost), 0));
     if (!stranger.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0)) {
         QSKIP("127.0.0.2 is not available here");
     }
@@ -375,7 +376,7 @@ void TestLink::burstIsReadCompletely()
     }
     QTRY_COMPARE_WITH_TIMEOUT(window->session().ignoredReports(), burst, 3000);
     QCOMPARE(int(window->deviceState.selectedAntenna), 0);
-    device.writeDatagram(QByteArray("5.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
+    peer->send(QByteArray("5.0.0.0.0.0.FF.0.FF.F.0.0.FF"), port);
     QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 5, 2000);
 }
 
@@ -383,7 +384,7 @@ void TestLink::garbageFloodDoesNotStall()
 {
     const quint16 port = workerPort();
     QVERIFY(port != 0);
-    // Sent from the device's own address, so the last report is believed.
+    // Sent from the device's own host; the last report from the device itself.
     connected = true;
     QUdpSocket stranger;
     QVERIFY(stranger.bind(QHostAddress(QHostAddress::LocalHost), 0));
@@ -407,7 +408,7 @@ void TestLink::garbageFloodDoesNotStall()
     // The kernel may drop any datagram while its buffer is full: the good
     // report is repeated until the panel has read it.
     for (int i = 0; i < 50 && window->deviceState.selectedAntenna != 10; ++i) {
-        stranger.writeDatagram(QByteArray("A.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
+        peer->send(QByteArray("A.0.0.0.0.0.FF.0.FF.F.0.0.FF"), port);
         QTest::qWait(100);
     }
     QCOMPARE(int(window->deviceState.selectedAntenna), 10);
@@ -431,9 +432,7 @@ void TestLink::writeToClosedPortKeepsReceiving()
     }
     QTRY_COMPARE_WITH_TIMEOUT(linkWorker->queuedDatagramCount(), 0, 2000);
     connected = true;
-    QUdpSocket stranger;
-    QVERIFY(stranger.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    stranger.writeDatagram(QByteArray("6.0.0.0.0.0.FF.0.FF.F.0.0.FF"), QHostAddress(QHostAddress::LocalHost), port);
+    peer->send(QByteArray("6.0.0.0.0.0.FF.0.FF.F.0.0.FF"), port);
     QTRY_COMPARE_WITH_TIMEOUT(int(window->deviceState.selectedAntenna), 6, 2000);
 }
 

@@ -1,3 +1,4 @@
+#include <QHostAddress>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void remoteStation();
     void heldSwitchLooksHeld_data();
     void heldSwitchLooksHeld();
+    void answerPortLearntFromAnswersOnly_data();
+    void answerPortLearntFromAnswersOnly();
 };
 
 namespace {
@@ -499,6 +502,167 @@ void TestLinkSession::heldSwitchLooksHeld()
     QCOMPARE(int(station.device.antenna), ant3);
     QCOMPARE(int(station.panel.selectedAntenna), ant3);
     QVERIFY(!station.session.waitingAntenna());
+}
+
+namespace {
+
+// Who answers from where, and when, on the device's host.
+struct Voice
+{
+    quint16 port = 0; // 0: silent
+    qint64 until = 0; // this voice holds up to here
+};
+
+// The device at 4001 answers each poll it gets after `roundTrip`, from the
+// port its voice gives at that time; a sender on port 6666 of its host
+// talks every `period` ms from `talksFrom` on (-1: it sees the polls and
+// answers each after 5 ms, as one on the path would). The watchdog finds the device
+// silent 7 s after its last believed answer.
+struct PortRun
+{
+    std::vector<Voice> device;
+    int roundTrip = 20;
+    int period = 0;
+    qint64 talksFrom = 0;
+
+    static constexpr quint16 polled = 4001;
+    static constexpr quint16 sender = 6666;
+    int senderBelieved = 0;
+    int senderHeard = 0;
+    qint64 deviceFirstBelieved = -1;
+    int deviceIgnoredAfter = 0; // after the first believed
+    int portsGivenUp = 0;
+    int ignored = 0;
+
+    void run(quint32 seed, qint64 end)
+    {
+        LinkSession session;
+        session.setDevice(QStringLiteral("127.0.0.1"), polled);
+        session.start(0);
+        session.seedPolls(seed);
+        DeviceState state;
+        std::multimap<qint64, quint16> answers; // when, from which port
+        qint64 lastBelieved = 0;
+        const auto receive = [&](quint16 port, qint64 at, bool device) {
+            LinkSession::Sender sender = session.classify(QHostAddress::LocalHost, port);
+            if (sender == LinkSession::Sender::NewDevicePort) {
+                sender = session.answerFromNewPort(port, at);
+            }
+            portsGivenUp += sender == LinkSession::Sender::DevicePortAgain;
+            const bool believed = sender == LinkSession::Sender::Device ||
+                sender == LinkSession::Sender::DevicePortAgain || sender == LinkSession::Sender::PortLearnt;
+            if (believed && session.reportArrived(at)) {
+                session.reportApplied(state);
+                lastBelieved = at;
+            }
+            if (device && believed && deviceFirstBelieved < 0) {
+                deviceFirstBelieved = at;
+            } else if (device && !believed && deviceFirstBelieved >= 0) {
+                ++deviceIgnoredAfter;
+            }
+            senderBelieved += !device && believed;
+        };
+        for (qint64 now = 0; now < end; ++now) {
+            if (now % 160 == 0 && session.pollDue(now)) {
+                session.wrote(deviceCommand(1), now);
+                const quint16 from = voiceAt(now + roundTrip);
+                if (from != 0) {
+                    answers.emplace(now + roundTrip, from);
+                }
+                if (period < 0 && now >= talksFrom) {
+                    answers.emplace(now + 5, sender);
+                }
+            }
+            for (auto due = answers.begin(); due != answers.end() && due->first <= now; due = answers.erase(due)) {
+                senderHeard += due->second == sender;
+                receive(due->second, now, due->second != sender);
+            }
+            if (period > 0 && now >= talksFrom && (now - talksFrom) % period == 0) {
+                ++senderHeard;
+                receive(sender, now, false);
+            }
+            if (now % 80 == 0 && now - lastBelieved > 7000) {
+                session.deviceSilent();
+            }
+        }
+        ignored += session.ignoredReports();
+    }
+
+private:
+    quint16 voiceAt(qint64 at) const
+    {
+        for (const Voice& v : device) {
+            if (at < v.until) {
+                return v.port;
+            }
+        }
+        return 0;
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<Voice>)
+
+// A port of the device's host other than the polled one is believed only
+// once it has answered the polls themselves; whoever talks at a pace of its
+// own, or while the watchdog finds the device silent, never lights a key.
+void TestLinkSession::answerPortLearntFromAnswersOnly_data()
+{
+    QTest::addColumn<std::vector<Voice>>("device");
+    QTest::addColumn<int>("roundTrip");
+    QTest::addColumn<int>("period"); // the sender's; 0: none
+    QTest::addColumn<int>("talksFrom");
+    QTest::addColumn<int>("learntBy"); // when the device is first believed; -1: never
+    QTest::addColumn<int>("givenUp"); // ports given up for the polled one
+
+    const quint16 other = 5555;
+    const std::vector<Voice> silent {{0, 30000}};
+    const std::vector<Voice> restarts {{PortRun::polled, 3000}, {0, 15000}, {PortRun::polled, 30000}};
+    // In step with the polls, at the poll period and ten times as fast.
+    QTest::newRow("silent device, sender at the poll period") << silent << 20 << 160 << 5 << -1 << 0;
+    QTest::newRow("silent device, flooding sender") << silent << 20 << 10 << 0 << -1 << 0;
+    QTest::newRow("silent device, sender out of step") << silent << 20 << 230 << 7 << -1 << 0;
+    QTest::newRow("silent device, sender after the watchdog") << silent << 20 << 160 << 7500 << -1 << 0;
+    QTest::newRow("restart, sender in the silence") << restarts << 20 << 160 << 3000 << 20 << 0;
+    QTest::newRow("silent device, after the watchdog a sender on the path answers the polls")
+        << silent << 20 << -1 << 7100 << -1 << 0;
+    QTest::newRow("device from another port") << std::vector<Voice> {{other, 30000}} << 20 << 0 << 0 << 3500 << 0;
+    QTest::newRow("remote device from another port")
+        << std::vector<Voice> {{other, 30000}} << 400 << 0 << 0 << 6000 << 0;
+    QTest::newRow("another port, then the polled one")
+        << std::vector<Voice> {{other, 8000}, {PortRun::polled, 30000}} << 20 << 0 << 0 << 3500 << 1;
+    QTest::newRow("another port, silent, back on it")
+        << std::vector<Voice> {{other, 8000}, {0, 18000}, {other, 30000}} << 20 << 0 << 0 << 3500 << 0;
+    QTest::newRow("another port, a sender beside it")
+        << std::vector<Voice> {{other, 30000}} << 20 << 160 << 5000 << 3500 << 0;
+}
+
+void TestLinkSession::answerPortLearntFromAnswersOnly()
+{
+    QFETCH(std::vector<Voice>, device);
+    QFETCH(int, roundTrip);
+    QFETCH(int, period);
+    QFETCH(int, talksFrom);
+    QFETCH(int, learntBy);
+    QFETCH(int, givenUp);
+
+    // The polls' uneven gaps are drawn at random: every draw must hold.
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        PortRun run {device, roundTrip, period, talksFrom};
+        run.run(seed, 30000);
+        QCOMPARE(run.senderBelieved, 0);
+        QVERIFY(run.ignored >= run.senderHeard);
+        if (learntBy < 0) {
+            QCOMPARE(run.deviceFirstBelieved, qint64(-1));
+        } else {
+            QVERIFY2(run.deviceFirstBelieved >= 0 && run.deviceFirstBelieved <= learntBy,
+                     qPrintable(QString::number(run.deviceFirstBelieved)));
+            // Once believed, the device is followed through all that comes.
+            QCOMPARE(run.deviceIgnoredAfter, 0);
+        }
+        QCOMPARE(run.portsGivenUp, givenUp);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLinkSession)

@@ -414,12 +414,25 @@ void TestStatusReport::reportsFromTheDeviceOnly_data()
     QTest::newRow("another port of the device's host")
         << QStringList {"127.0.0.1 D " + ant4, "127.0.0.1 5555 " + ant6, "127.0.0.1 5556 " + ant6} << 3 << 2
         << "Ignored a status report from 127.0.0.1:5555";
-    QTest::newRow("a device answering from another port")
-        << QStringList {"127.0.0.1 5555 " + ant6} << 5 << 0 << "The Merax answers from port 5555";
-    QTest::newRow("then a third port") << QStringList {"127.0.0.1 5555 " + ant6, "127.0.0.1 5556 " + ant4} << 5 << 1
+    // "P" is a poll written: another port is learnt from answers to six.
+    const auto times = [](const QStringList& list, int n) {
+        QStringList all;
+        for (int i = 0; i < n; ++i) {
+            all += list;
+        }
+        return all;
+    };
+    const QStringList answering = times({"P", "127.0.0.1 5555 " + ant6}, 6);
+    QTest::newRow("a device answering from another port") << answering << 5 << 5 << "The Merax answers from port 5555";
+    QTest::newRow("another port, unasked")
+        << times({"127.0.0.1 5555 " + ant6}, 6) << 0 << 6 << "Ignored a status report from 127.0.0.1:5555";
+    QTest::newRow("then a third port") << answering + QStringList {"127.0.0.1 5556 " + ant4} << 5 << 6
                                        << "Ignored a status report from 127.0.0.1:5556";
-    QTest::newRow("its own port wins over one taken before")
-        << QStringList {"127.0.0.1 5555 " + ant6, "127.0.0.1 D " + ant4, "127.0.0.1 5555 " + ant6} << 3 << 1
+    // The port notice is withdrawn: it is no longer true.
+    QTest::newRow("its own port wins over one learnt before")
+        << answering + QStringList {"P", "127.0.0.1 D " + ant4} << 3 << 5 << "";
+    QTest::newRow("and the other port counts no more")
+        << answering + QStringList {"P", "127.0.0.1 D " + ant4, "127.0.0.1 5555 " + ant6} << 3 << 6
         << "Ignored a status report from 127.0.0.1:5555";
     QTest::newRow("letters in fields") << QStringList {"127.0.0.1 D " + ant4,
                                                        "127.0.0.1 D ZZ.0.0.0.1.0.FE.1.FF.F.0.0.FF"}
@@ -450,6 +463,10 @@ void TestStatusReport::reportsFromTheDeviceOnly()
     window->ui->statusBar->clearMessage();
     qint64 at = 100;
     for (const QString& datagram : datagrams) {
+        if (datagram == QLatin1String("P")) {
+            window->linkWrote(deviceCommand(1), at += 100);
+            continue;
+        }
         const QStringList parts = datagram.split(QLatin1Char(' '));
         const quint16 from = parts[1] == QLatin1String("D") ? port : quint16(parts[1].toUInt());
         window->linkReceived(parts[2].toLatin1(), QHostAddress(parts[0]), from, at += 100);
