@@ -224,6 +224,7 @@ private:
     {
         TxInhibit rule;
         qint64 guardOpenAt = 0;
+        qint64 guardClosesAt = TransmitGuard::never;
         QTimer opens; // fires when the guard opens on a switch that waits for it
         QString notice;
         QString after; // what the bar says once the inhibit is down: "40 m: Ant 3"

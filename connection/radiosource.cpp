@@ -147,6 +147,11 @@ void RadioSource::lookUpLoggerHost()
     });
 }
 
+qint64 RadioSource::takenAt() const
+{
+    return current.kind == RadioSourceSettings::Kind::Rigctld ? rig.roundAskedAt() : linkclock::steadyNow();
+}
+
 void RadioSource::take(const RadioReading& reading)
 {
     if (reading != now) {

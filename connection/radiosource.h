@@ -76,6 +76,10 @@ public:
     // Restarts only when something changed.
     void configure(const RadioSourceSettings& settings);
     const RadioReading& reading() const { return now; }
+    // When the radio was last asked (rigctld: the answer may come much
+    // later) or last told of (a logger), on the link's steady clock: the
+    // age of what reading() says.
+    qint64 takenAt() const;
 
     // Reads the radio's PTT more often while on (rigctld only: a logger
     // says every change itself).

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "connection/radioinfo.h"
+#include "link/linkclock.h"
 #include "link/linklog.h"
 
 RigctldClient::RigctldClient(QObject* parent)
@@ -167,6 +168,7 @@ void RigctldClient::poll()
         return;
     }
     roundBytes = 0;
+    askedAt = linkclock::steadyNow();
     frequencyRead = false;
     ptt.reset();
     mode.clear();

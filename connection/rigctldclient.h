@@ -68,6 +68,9 @@ public:
 
     void start(const QString& host, quint16 port);
     void stop();
+    // When the last round of questions left: what its answers tell was
+    // true then, not when they came.
+    qint64 roundAskedAt() const { return askedAt; }
     // Polls every closePollMs instead of pollMs while on.
     void pollClosely(bool on);
     State state() const { return current; }
@@ -87,6 +90,7 @@ Q_SIGNALS:
     void troubleChanged(RigctldClient::Trouble trouble);
 
 private:
+    qint64 askedAt = 0;
     enum class Question { Frequency, Mode, Ptt, Split, TxFrequency };
     // One answer as the daemon ended it with "RPRT n".
     struct Answer

@@ -95,7 +95,8 @@ bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state,
     }
     // A command queued behind a held switch it depends on (split after an
     // antenna) leaves only after it, so it waits as well.
-    const bool waits = (command.guarded && (command.heldBefore || now < guardOpenAt)) || pending.waitsBehind(command);
+    const bool waits = (command.guarded && (command.heldBefore || now < guardOpenAt || now >= guardClosesAt)) ||
+        pending.waitsBehind(command);
     pending.add(command, splitOn, waits);
     if (waits) {
         shownChanged = true;
@@ -121,9 +122,10 @@ void LinkSession::showReported(DeviceState& state) const
     }
 }
 
-void LinkSession::guardMoved(qint64 openAt, qint64 now)
+void LinkSession::guardMoved(qint64 openAt, qint64 now, qint64 closesAt)
 {
     guardOpenAt = openAt;
+    guardClosesAt = closesAt;
     if (openAt > now && pending.holdGuarded()) {
         shownChanged = true;
     }

@@ -19,6 +19,7 @@
 #include "link/linkclock.h"
 #include "link/linkledger.h"
 #include "link/pendingcommands.h"
+#include "link/transmitguard.h"
 
 class LinkSession
 {
@@ -77,7 +78,8 @@ public:
 
     // Guarded switches may leave from openAt on (link/transmitguard.h); while
     // it lies ahead, those not yet written wait.
-    void guardMoved(qint64 openAt, qint64 now);
+    // until closesAt, when the reading it rests on is too old.
+    void guardMoved(qint64 openAt, qint64 now, qint64 closesAt = TransmitGuard::never);
     // The antenna key (0 is Ant 1) of a switch held back, if any.
     std::optional<int> waitingAntenna() const { return pending.waitingAntenna(); }
     // After a command, a write or a guard change: shows on `state` the
@@ -159,6 +161,7 @@ private:
     QString figuresText;
     LinkLedger::Answer answer;
     qint64 guardOpenAt = 0;
+    qint64 guardClosesAt = TransmitGuard::never;
     std::optional<DeviceState> reported; // the last applied report, as the device sent it
     bool shownChanged = false;
     std::optional<int> waitTold; // the antenna whose wait the last notice told

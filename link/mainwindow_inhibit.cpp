@@ -41,7 +41,7 @@ void MainWindow::checkInhibit()
 {
     const qint64 now = linkclock::steadyNow();
     if (connected && linkSession.isActive()) {
-        carryOut(inhibit.rule.update(inhibitWork(), now >= inhibit.guardOpenAt));
+        carryOut(inhibit.rule.update(inhibitWork(), now >= inhibit.guardOpenAt && now < inhibit.guardClosesAt));
     }
     // Without a report to wake it, a guard that opens later is waited for.
     if (inhibit.rule.phase() == TxInhibit::Phase::Idle && inhibit.guardOpenAt > now &&
@@ -49,10 +49,12 @@ void MainWindow::checkInhibit()
         inhibit.opens.start(static_cast<int>(qMin<qint64>(inhibit.guardOpenAt - now, 60000)));
     }
     const qint64 gate = inhibit.rule.gate(inhibit.guardOpenAt);
+    // A radio held off the air cannot have keyed since the last reading.
+    const qint64 closes = inhibit.rule.phase() == TxInhibit::Phase::Held ? TransmitGuard::never : inhibit.guardClosesAt;
     if (linkWorker != nullptr && linkWorker->window() == this) {
-        linkWorker->setGuardOpenAt(gate);
+        linkWorker->setGuardOpenAt(gate, closes);
     }
-    linkSession.guardMoved(gate, now);
+    linkSession.guardMoved(gate, now, closes);
     showLinkChanges();
 }
 

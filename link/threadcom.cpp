@@ -84,10 +84,13 @@ int ThreadCOM::queuedDatagramCount()
     return datagramQueue.size();
 }
 
-void ThreadCOM::setGuardOpenAt(qint64 at)
+void ThreadCOM::setGuardOpenAt(qint64 at, qint64 closesAt)
 {
     LinkLocker lock(&queueMutex);
-    if (guardOpenAt.exchange(at) != at) {
+    // A newer reading after the last one aged may let a held command go.
+    const qint64 before = guardClosesAt.exchange(closesAt);
+    const bool reopened = closesAt > before && before <= linkclock::steadyNow();
+    if (guardOpenAt.exchange(at) != at || reopened) {
         wake();
     }
 }
@@ -179,9 +182,12 @@ void ThreadCOM::writeDue()
         // command was queued.
         const qint64 openAt = guardOpenAt;
         const qint64 nowMs = nowNs / nsPerMs;
-        const int index = nextToWrite(datagramQueue, nowMs >= openAt);
+        // A reading too old by now says nothing of the station: the next
+        // word (setGuardOpenAt again) lets the command go.
+        const int index = nextToWrite(datagramQueue, nowMs >= openAt && nowMs < guardClosesAt);
         if (index < 0) {
-            if (openAt != TransmitGuard::never) {
+            // Past the reading's age only a new word opens it again.
+            if (openAt != TransmitGuard::never && openAt > nowMs) {
                 guardTimer->start(static_cast<int>(qBound<qint64>(1, openAt - nowMs, 60000)));
             }
             return;

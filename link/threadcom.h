@@ -9,6 +9,7 @@
 #include <atomic>
 
 #include "link/command.h"
+#include "link/transmitguard.h"
 
 // Handed from the worker thread to the window with each datagram received.
 Q_DECLARE_METATYPE(QHostAddress)
@@ -59,9 +60,9 @@ public:
     // The local port replies come back to; 0 until the thread has bound it.
     quint16 localPort() const { return boundPort; }
 
-    // From when (steady clock, ms) guarded commands may leave; checked as
-    // each datagram is about to be written. Any thread.
-    void setGuardOpenAt(qint64 at);
+    // From when and until when (steady clock, ms) guarded commands may
+    // leave; checked as each datagram is about to be written. Any thread.
+    void setGuardOpenAt(qint64 at, qint64 closesAt = TransmitGuard::never);
 
     // The smallest spacing of two datagrams on the wire.
     static constexpr int pacingMs = 90;
@@ -100,6 +101,7 @@ private:
     std::atomic<bool> stopRequested {false};
     std::atomic<quint16> boundPort {0};
     std::atomic<qint64> guardOpenAt {0};
+    std::atomic<qint64> guardClosesAt {TransmitGuard::never};
 
     // Worker thread only. Spacing is kept in nanoseconds: whole milliseconds
     // would let a gap come out up to 1 ms short.

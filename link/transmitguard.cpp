@@ -17,6 +17,11 @@ void TransmitGuard::setPolled(Signal signal, bool polled)
     state(signal).polled = polled;
 }
 
+void TransmitGuard::setPeriod(Signal signal, int periodMs)
+{
+    state(signal).maxAge = periodMs > 0 ? periodMs + ageMarginMs : 0;
+}
+
 void TransmitGuard::set(Signal signal, bool transmitting, qint64 now)
 {
     State& s = state(signal);
@@ -34,7 +39,7 @@ void TransmitGuard::forget(Signal signal, qint64 now)
     if (s.transmitting) {
         lastTransmitEnd = std::max(lastTransmitEnd, now);
     }
-    s = State {false, s.polled, false, 0};
+    s = State {false, s.polled, false, 0, s.maxAge};
 }
 
 bool TransmitGuard::transmitting() const
@@ -52,4 +57,15 @@ qint64 TransmitGuard::openAt() const
         return !s.polled || !s.heard || s.lastWord >= earliest;
     });
     return sampledSince ? earliest : never;
+}
+
+qint64 TransmitGuard::closesAt() const
+{
+    qint64 closes = never;
+    for (const State& s : signals_) {
+        if (s.polled && s.heard && s.maxAge > 0) {
+            closes = std::min(closes, s.lastWord + s.maxAge);
+        }
+    }
+    return closes;
 }

@@ -35,7 +35,8 @@ public:
     // still wait up to one wire spacing (90 ms) before it leaves: a release
     // shorter than a sample period plus the spacing cannot be told from a
     // break-in gap, so no setting goes below it.
-    static constexpr int minimumHangMs = 160 + 90;
+    static constexpr int reportPeriodMs = 160;
+    static constexpr int minimumHangMs = reportPeriodMs + 90;
 
     // The hang time as the settings give it; values under minimumHangMs are
     // raised to it.
@@ -44,6 +45,11 @@ public:
     int hangMs() const { return hang; }
     // Whether the signal is polled (the default) or pushed on every change.
     void setPolled(Signal signal, bool polled);
+    // A polled signal's word counts for its source's period and a margin
+    // (0: until the next word). An older one is unknown: the radio may have
+    // keyed since, so it holds switching until the next word.
+    void setPeriod(Signal signal, int periodMs);
+    static constexpr int ageMarginMs = 100;
 
     // A signal said transmit or receive at `now`.
     void set(Signal signal, bool transmitting, qint64 now);
@@ -55,7 +61,10 @@ public:
     // From when switching is allowed: never while a signal says transmit,
     // nor while a polled one has not said receive since the hang time ran out.
     qint64 openAt() const;
-    bool isOpen(qint64 now) const { return now >= openAt(); }
+    // Until when switching stays allowed with no newer word: when the
+    // oldest word of a polled signal becomes too old; never if none ages.
+    qint64 closesAt() const;
+    bool isOpen(qint64 now) const { return now >= openAt() && now < closesAt(); }
 
 private:
     struct State
@@ -64,6 +73,7 @@ private:
         bool polled = true;
         bool heard = false; // has said something since it was last forgotten
         qint64 lastWord = 0;
+        int maxAge = 0; // 0: no limit
     };
     State& state(Signal signal) { return signals_[signal == Signal::DeviceSend ? 0 : 1]; }
 

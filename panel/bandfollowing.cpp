@@ -3,6 +3,7 @@
 #include "app/bandplan.h"
 #include "app/settingsstore.h"
 #include "connection/radiosource.h"
+#include "connection/rigctldclient.h"
 #include "link/linkclock.h"
 
 #include <utility>
@@ -12,13 +13,16 @@ BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* pare
     , situation(std::move(situation))
     , source(new RadioSource(this))
 {
+    // A reading older than its source's period tells nothing of now.
+    guard.setPeriod(TransmitGuard::Signal::DeviceSend, TransmitGuard::reportPeriodMs);
+    guard.setPeriod(TransmitGuard::Signal::RadioPtt, RigctldClient::pollMs);
     connect(source, &RadioSource::changed, this, &BandFollowing::radioChanged);
     connect(source, &RadioSource::notice, this, &BandFollowing::statusMessage);
     // Each poll is a fresh word of the PTT, changed or not.
     connect(source, &RadioSource::polled, this, [this] {
         const RadioReading& reading = source->reading();
         if (reading.frequencyHz && reading.pttKnown) {
-            guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
+            guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, source->takenAt());
             guardMoved();
         }
     });
@@ -29,6 +33,7 @@ BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* pare
             closeWatch.start();
         } else {
             source->watchPttClosely(false);
+            guard.setPeriod(TransmitGuard::Signal::RadioPtt, RigctldClient::pollMs);
         }
     });
     guardRelease.setSingleShot(true);
@@ -135,7 +140,7 @@ void BandFollowing::radioChanged()
     applyHang();
     // A source that went away, or cannot read the PTT, tells nothing of it.
     if (reading.frequencyHz && reading.pttKnown) {
-        guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, linkclock::steadyNow());
+        guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, source->takenAt());
     } else {
         guard.forget(TransmitGuard::Signal::RadioPtt, linkclock::steadyNow());
     }
@@ -162,11 +167,12 @@ void BandFollowing::guardMoved()
     if (guard.transmitting()) {
         if (!closeWatch.isActive()) {
             source->watchPttClosely(true);
+            guard.setPeriod(TransmitGuard::Signal::RadioPtt, RigctldClient::closePollMs);
         }
         closeWatch.start();
     }
     const qint64 openAt = guard.openAt();
-    Q_EMIT guardChanged(openAt);
+    Q_EMIT guardChanged(openAt, guard.closesAt());
     // A held switch goes when the guard opens, not when the signals drop.
     if ((!follower.heldAntenna() && !follower.outputsWaiting()) || openAt == TransmitGuard::never) {
         guardRelease.stop();

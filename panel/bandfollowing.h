@@ -81,8 +81,9 @@ Q_SIGNALS:
     // An antenna began or stopped waiting for the end of a transmission.
     void heldChanged();
     void figuresChanged(const QString& text);
-    // Guarded switches may leave from openAt on.
-    void guardChanged(qint64 openAt);
+    // Guarded switches may leave from openAt on, until closesAt unless a
+    // newer reading comes.
+    void guardChanged(qint64 openAt, qint64 closesAt);
     // The setting changed (in the dialog, or by "remember").
     void configChanged();
     void settingsNotSaved(const QString& notice);

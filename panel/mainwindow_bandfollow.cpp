@@ -42,8 +42,9 @@ void MainWindow::createBandFollowing()
     connect(bandFollowing, &BandFollowing::figuresChanged, this,
             [this](const QString& text) { statusLine->setRadioFigures(text); });
     // Guarded commands leave through the inhibit's gate.
-    connect(bandFollowing, &BandFollowing::guardChanged, this, [this](qint64 openAt) {
+    connect(bandFollowing, &BandFollowing::guardChanged, this, [this](qint64 openAt, qint64 closesAt) {
         inhibit.guardOpenAt = openAt;
+        inhibit.guardClosesAt = closesAt;
         checkInhibit();
     });
     connect(bandFollowing, &BandFollowing::configChanged, this, &MainWindow::bandFollowChanged);

@@ -54,7 +54,8 @@ const QByteArray noSplit = answer("get_split_vfo", "Split: 0\nTX VFO: VFOA\n");
 
 // A daemon on a free loopback port that answers each round of questions
 // ("+f\n+t\n+s\n", asked at once) with what `round` gives for its number,
-// counted from 1; `greeting` is sent to each connection first.
+// counted from 1, `answerMs` after it was asked; `greeting` is sent to each
+// connection first.
 class FakeDaemon : public QObject
 {
 public:
@@ -70,7 +71,8 @@ public:
                 int end;
                 while ((end = asked.indexOf("+s\n")) >= 0) {
                     asked.remove(0, end + 3);
-                    peer->write(round(++rounds));
+                    const QByteArray said = round(++rounds);
+                    QTimer::singleShot(answerMs, peer, [peer, said] { peer->write(said); });
                 }
             });
             peer->write(greeting);
@@ -84,6 +86,7 @@ public:
     QByteArray asked;
     int rounds = 0;
     int connections = 0;
+    int answerMs = 0;
 };
 
 } // namespace
@@ -103,6 +106,7 @@ private Q_SLOTS:
     void strayLinesWhileKeyed_data();
     void strayLinesWhileKeyed();
     void strayLineSwitchesNothingWhileKeyed();
+    void lateReadingHoldsTheSwitch();
     void cwKeyedOnSendOnly_data();
     void cwKeyedOnSendOnly();
     void floodIsCutOff_data();
@@ -402,6 +406,38 @@ void TestRigctld::strayLineSwitchesNothingWhileKeyed()
     QCOMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
     QCOMPARE(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text(), QStringLiteral("7.074 MHz · 40 m · TX"));
     keyed = false;
+    QTRY_COMPARE(p.sent, QList<QByteArray>({harness::bytes("fe0203fd"), harness::bytes("fe0201fd")}));
+}
+
+// A radio that answers a second after it was asked: its "receive" was true
+// then, and it may have keyed since. The band's antenna waits until a reading
+// young enough says receive.
+void TestRigctld::lateReadingHoldsTheSwitch()
+{
+    FakeDaemon daemon;
+    bool on40 = false;
+    daemon.round = [&on40](int) { return frequency(on40 ? "7074000" : "14074000") + ptt(0) + noSplit; };
+    harness::Panel& p = makePanel({{"IP", "127.0.0.1"},
+                                   {"BandFollow/Source", "rigctld"},
+                                   {"BandFollow/RigPort", daemon.port()},
+                                   {"BandFollow/20m", 4},
+                                   {"BandFollow/40m", 2}});
+    connected = true;
+    int antenna = 0;
+    QTimer device;
+    connect(&device, &QTimer::timeout, this,
+            [&] { p.w().processaPDRLan(&p.w(), QStringLiteral("%1.0.0.0.1.0.FF.0.FF.F.0.0.FF").arg(antenna, 0, 16)); });
+    device.start(160);
+    QTRY_COMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
+    antenna = 3;
+    daemon.answerMs = 1000;
+    on40 = true;
+    // Three late readings of 40 m, each saying "receive".
+    QTRY_VERIFY_WITH_TIMEOUT(p.w().findChild<QLabel*>(QStringLiteral("labelBand"))->text().startsWith("7.074"), 5000);
+    const int from = daemon.rounds;
+    QTRY_VERIFY_WITH_TIMEOUT(daemon.rounds >= from + 2, 5000);
+    QCOMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
+    daemon.answerMs = 0;
     QTRY_COMPARE(p.sent, QList<QByteArray>({harness::bytes("fe0203fd"), harness::bytes("fe0201fd")}));
 }
 
