@@ -56,7 +56,7 @@ void MainWindow::openCom()
     connected = true;
     bandLinkChanged();
     store.setValue(settingskey::Connected, 1);
-    ui->statusBar->showMessage(tr("LAN enabled"));
+    statusLine->showLink(tr("LAN enabled"));
     access->linkShown(PanelSpeechInput::Link::Silent, -1);
     ui->actionLAN_Settings->setEnabled(false);
     // The link does not depend on the file: connected either way.
@@ -82,7 +82,7 @@ void MainWindow::closeCom()
     store.setValue(settingskey::Connected, 0);
     ui->actionConnect_to_Merax->setEnabled(true);
     ui->actionLAN_Settings->setEnabled(true);
-    ui->statusBar->showMessage(tr("Disconnected"));
+    statusLine->showLink(tr("Disconnected"));
     access->linkShown(PanelSpeechInput::Link::Off, -1);
     if (const auto written = store.sync(); !written) {
         reportSettingsWriteFailure(written.notice);

@@ -64,7 +64,7 @@ void MainWindow::linkReceived(const QByteArray& bytes, const QHostAddress& sende
     }
     switch (verdict) {
     case LinkSession::Sender::PortLearnt:
-        showStatus(answerPortText(senderPort));
+        statusLine->showLink(answerPortText(senderPort));
         applyReport(datagramText(bytes), at);
         return;
     case LinkSession::Sender::DevicePortAgain:

@@ -79,7 +79,6 @@ QString BandFollowing::load(const QString& path, const bandfollowsettings::Read&
 void BandFollowing::setConfig(const BandFollowConfig& config)
 {
     if (config.source != follower.config().source) {
-        pttUnknownShown = false;
         mode = RadioMode::Unknown;
     }
     store(config);
@@ -147,10 +146,11 @@ void BandFollowing::radioChanged()
     guardMoved();
     Q_EMIT figuresChanged(figures());
     // A radio that cannot tell its PTT leaves the device's SEND input as
-    // the only guard: the operator is told once, and the mark stays.
-    if (reading.frequencyHz && !reading.pttKnown && !pttUnknownShown) {
-        pttUnknownShown = true;
-        Q_EMIT statusMessage(tr("PTT unknown: only the Merax SEND input guards switching"));
+    // the only guard: the operator is told, and it stands while true.
+    const bool pttUnknown = reading.frequencyHz && !reading.pttKnown;
+    if (pttUnknown != pttUnknownTold) {
+        pttUnknownTold = pttUnknown;
+        Q_EMIT guardWeakened(pttUnknown ? tr("PTT unknown: only the Merax SEND input guards switching") : QString());
     }
     follow();
 }

@@ -72,6 +72,9 @@ Q_SIGNALS:
     // is known to receive; `heldBefore`: it waited for that already.
     void switchWanted(int antenna, bool heldBefore);
     void statusMessage(const QString& text);
+    // The guard is weaker than configured, and why (stands until it is
+    // not: empty).
+    void guardWeakened(const QString& text);
     // Set the outputs named (bit i: GPO i+1) as `on` says, once the station
     // is known to receive; sent after the antenna switch, if any.
     void outputsWanted(quint8 mask, quint8 on);
@@ -127,7 +130,7 @@ private:
     QTimer guardRelease; // fires when the guard opens on a held switch
     bool reportSinceConnect = false;
     bool connected = false;
-    bool pttUnknownShown = false; // said once per source
+    bool pttUnknownTold = false; // the standing notice is up
     RadioMode mode = RadioMode::Unknown; // the radio's, as last read
     QTimer rememberFallback;
     QTimer closeWatch; // runs while the PTT is read closely

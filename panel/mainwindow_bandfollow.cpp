@@ -24,6 +24,8 @@ void MainWindow::createBandFollowing()
         }
     });
     connect(bandFollowing, &BandFollowing::statusMessage, this, &MainWindow::showStatus);
+    connect(bandFollowing, &BandFollowing::guardWeakened, this,
+            [this](const QString& text) { statusLine->setStanding(text); });
     connect(bandFollowing, &BandFollowing::statusReplaced, this,
             [this](const QString& text, const QString& replacement) {
                 // Said once the inhibit is down, in place of its notice.

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <utility>
+
 #include "connection/watchdog.h"
 #include "link/linklog.h"
 #include "panel/panelaccess.h"
@@ -55,10 +57,34 @@ void StatusLine::replace(const QString& text, const QString& replacement)
     if (text.isEmpty() || bar->currentMessage() != text) {
         return;
     }
-    if (replacement.isEmpty()) {
-        bar->clearMessage();
-    } else {
+    if (!replacement.isEmpty()) {
         show(replacement);
+    } else if (!standing.isEmpty()) {
+        show(standing);
+    } else {
+        bar->clearMessage();
+    }
+}
+
+void StatusLine::setStanding(const QString& text)
+{
+    if (text == standing) {
+        return;
+    }
+    const QString before = std::exchange(standing, text);
+    if (!text.isEmpty()) {
+        show(text);
+    } else if (bar->currentMessage() == before) {
+        bar->clearMessage();
+    }
+}
+
+void StatusLine::showLink(const QString& text)
+{
+    if (standing.isEmpty()) {
+        show(text);
+    } else {
+        access->announce(text);
     }
 }
 
@@ -83,7 +109,7 @@ void StatusLine::linkChecked(bool connected, bool fresh, qint64 now)
     const bool aboutTheLink = shown.isEmpty() || shown == Text::tr("LAN enabled") ||
         shown == Text::tr("No answer from the Merax") || shown == Text::tr("The Merax answers again");
     if (aboutTheLink) {
-        show(text);
+        showLink(text);
     } else {
         access->announce(text);
     }

@@ -24,8 +24,16 @@ public:
     // Shows `text`; the same text again is said again all the same (the
     // operator who pressed again must hear it).
     void show(const QString& text);
-    // `text`, if the bar still shows it, gives way to `replacement` (empty: none).
+    // `text`, if the bar still shows it, gives way to `replacement` (empty:
+    // the standing notice, if any).
     void replace(const QString& text, const QString& replacement);
+    // A notice that the guard is weaker than the settings make it ("PTT
+    // unknown: ..."): it stands until it is no longer true (empty). Other
+    // notices may cover it and it comes back when they give way; the link's
+    // own notices are heard but leave it on the bar.
+    void setStanding(const QString& text);
+    // A notice of the link's ("LAN enabled", "Disconnected", a port).
+    void showLink(const QString& text);
 
     // Connect: a device silent from the start is told of after the
     // watchdog's time as well.
@@ -49,6 +57,7 @@ private:
     bool fitting = false;
     // The link as the operator was last told: lost, or answering.
     bool linkLostTold = false;
+    QString standing;
     qint64 connectedAt = 0;
 };
 
