@@ -37,7 +37,10 @@ void MainWindow::checkCOMTimeout(MainWindow* w)
         w->clearUI(w);
         // What the device has is unknown until it answers again.
         w->bandDeviceSilent();
-        w->linkSession.deviceSilent();
+        // A session still waiting for its first answer is not silent yet.
+        if (!reportIsFresh(w->linkSession.silentFor(linkclock::steadyNow()))) {
+            w->linkSession.deviceSilent();
+        }
         w->dropInhibit(false);
     }
     // The silence of the device counts up here, between reports.

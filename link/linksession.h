@@ -56,6 +56,8 @@ public:
     // The watchdog found the device silent: no port is learnt until it
     // answers again.
     void deviceSilent();
+    // How long since the device last answered, or the session started.
+    qint64 silentFor(qint64 now) const { return now - lastAnswerAt; }
     // A datagram from the device that is not a well-formed report.
     void malformedReport() { ++ignoredCount; }
     int ignoredReports() const { return ignoredCount; }
