@@ -25,6 +25,12 @@ BandFollowing::BandFollowing(std::function<Situation()> situation, QObject* pare
             guard.set(TransmitGuard::Signal::RadioPtt, reading.transmitting, source->takenAt());
             guardMoved();
         }
+        // Older than the ordinary period on arrival: no reading can ever
+        // let a switch go.
+        const bool late =
+            linkclock::steadyNow() - source->takenAt() > RigctldClient::pollMs + TransmitGuard::ageMarginMs;
+        lateReadings = late ? lateReadings + 1 : 0;
+        tellGuard();
     });
     closeWatch.setSingleShot(true);
     closeWatch.setInterval(closeWatchMs);
@@ -145,14 +151,26 @@ void BandFollowing::radioChanged()
     }
     guardMoved();
     Q_EMIT figuresChanged(figures());
-    // A radio that cannot tell its PTT leaves the device's SEND input as
-    // the only guard: the operator is told, and it stands while true.
-    const bool pttUnknown = reading.frequencyHz && !reading.pttKnown;
-    if (pttUnknown != pttUnknownTold) {
-        pttUnknownTold = pttUnknown;
-        Q_EMIT guardWeakened(pttUnknown ? tr("PTT unknown: only the Merax SEND input guards switching") : QString());
-    }
+    tellGuard();
     follow();
+}
+
+void BandFollowing::tellGuard()
+{
+    // What makes the guard other than the settings say stands on the bar
+    // while it is true.
+    const RadioReading& reading = source->reading();
+    QString text;
+    if (reading.frequencyHz && !reading.pttKnown) {
+        // The device's SEND input is the only guard.
+        text = tr("PTT unknown: only the Merax SEND input guards switching");
+    } else if (reading.frequencyHz && lateReadings >= 2 && follower.config().inhibitGpo == 0) {
+        text = tr("rigctld answers too late to tell the PTT: switching waits");
+    }
+    if (text != guardTold) {
+        guardTold = text;
+        Q_EMIT guardNotice(text);
+    }
 }
 
 void BandFollowing::applyHang()

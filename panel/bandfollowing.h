@@ -72,9 +72,9 @@ Q_SIGNALS:
     // is known to receive; `heldBefore`: it waited for that already.
     void switchWanted(int antenna, bool heldBefore);
     void statusMessage(const QString& text);
-    // The guard is weaker than configured, and why (stands until it is
-    // not: empty).
-    void guardWeakened(const QString& text);
+    // The guard is not what the settings make it, and why (stands until it
+    // is: empty).
+    void guardNotice(const QString& text);
     // Set the outputs named (bit i: GPO i+1) as `on` says, once the station
     // is known to receive; sent after the antenna switch, if any.
     void outputsWanted(quint8 mask, quint8 on);
@@ -106,6 +106,7 @@ private:
     void storeRemembered(const BandFollowConfig& before);
     void store(const BandFollowConfig& config);
     void guardMoved();
+    void tellGuard();
     void dropStandingWait();
     // "20 m: Ant 4 and Ant 9 in use elsewhere"
     QString allBusyText() const;
@@ -130,7 +131,8 @@ private:
     QTimer guardRelease; // fires when the guard opens on a held switch
     bool reportSinceConnect = false;
     bool connected = false;
-    bool pttUnknownTold = false; // the standing notice is up
+    QString guardTold; // the standing notice, if any
+    int lateReadings = 0; // rigctld's, in a row
     RadioMode mode = RadioMode::Unknown; // the radio's, as last read
     QTimer rememberFallback;
     QTimer closeWatch; // runs while the PTT is read closely

@@ -24,7 +24,7 @@ void MainWindow::createBandFollowing()
         }
     });
     connect(bandFollowing, &BandFollowing::statusMessage, this, &MainWindow::showStatus);
-    connect(bandFollowing, &BandFollowing::guardWeakened, this,
+    connect(bandFollowing, &BandFollowing::guardNotice, this,
             [this](const QString& text) { statusLine->setStanding(text); });
     connect(bandFollowing, &BandFollowing::statusReplaced, this,
             [this](const QString& text, const QString& replacement) {

@@ -437,8 +437,12 @@ void TestRigctld::lateReadingHoldsTheSwitch()
     const int from = daemon.rounds;
     QTRY_VERIFY_WITH_TIMEOUT(daemon.rounds >= from + 2, 5000);
     QCOMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
+    // The operator learns why nothing switches, until it does.
+    const QString late = QStringLiteral("rigctld answers too late to tell the PTT: switching waits");
+    QCOMPARE(p.w().ui->statusBar->currentMessage(), late);
     daemon.answerMs = 0;
     QTRY_COMPARE(p.sent, QList<QByteArray>({harness::bytes("fe0203fd"), harness::bytes("fe0201fd")}));
+    QTRY_VERIFY(p.w().ui->statusBar->currentMessage() != late);
 }
 
 // Far more than any daemon says, from the moment of connecting: the client
