@@ -75,6 +75,10 @@
         <translation>PTT unbekannt: Nur der SEND-Eingang des Merax sichert das Umschalten ab</translation>
     </message>
     <message>
+        <source>rigctld answers too late to tell the PTT: switching waits</source>
+        <translation>rigctld antwortet zu spät, um die PTT zu erkennen: Das Umschalten wartet</translation>
+    </message>
+    <message>
         <source>Ant %1 waits for the end of the transmission</source>
         <translation>Ant %1 wartet auf das Sendeende</translation>
     </message>

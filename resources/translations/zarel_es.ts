@@ -75,6 +75,10 @@
         <translation>PTT desconocido: solo la entrada SEND del Merax protege la conmutación</translation>
     </message>
     <message>
+        <source>rigctld answers too late to tell the PTT: switching waits</source>
+        <translation>rigctld responde demasiado tarde para conocer el PTT: la conmutación espera</translation>
+    </message>
+    <message>
         <source>Ant %1 waits for the end of the transmission</source>
         <translation>Ant %1 espera el fin de la transmisión</translation>
     </message>

@@ -75,6 +75,10 @@
         <translation>PTT inconnu : seule l&apos;entrée SEND du Merax protège la commutation</translation>
     </message>
     <message>
+        <source>rigctld answers too late to tell the PTT: switching waits</source>
+        <translation>rigctld répond trop tard pour connaître le PTT : la commutation attend</translation>
+    </message>
+    <message>
         <source>Ant %1 waits for the end of the transmission</source>
         <translation>Ant %1 attend la fin de l&apos;émission</translation>
     </message>

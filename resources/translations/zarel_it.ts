@@ -75,6 +75,10 @@
         <translation>PTT sconosciuto: solo l&apos;ingresso SEND del Merax protegge la commutazione</translation>
     </message>
     <message>
+        <source>rigctld answers too late to tell the PTT: switching waits</source>
+        <translation>rigctld risponde troppo tardi per conoscere il PTT: la commutazione attende</translation>
+    </message>
+    <message>
         <source>Ant %1 waits for the end of the transmission</source>
         <translation>Ant %1 attende la fine della trasmissione</translation>
     </message>

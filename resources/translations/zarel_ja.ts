@@ -75,6 +75,10 @@
         <translation>PTT 不明: 切替の保護は Merax の SEND 入力のみです</translation>
     </message>
     <message>
+        <source>rigctld answers too late to tell the PTT: switching waits</source>
+        <translation>rigctld の応答が遅すぎて PTT を判断できません: 切替は待機します</translation>
+    </message>
+    <message>
         <source>Ant %1 waits for the end of the transmission</source>
         <translation>Ant %1 は送信終了を待っています</translation>
     </message>

@@ -75,6 +75,10 @@
         <translation>PTT desconhecido: só a entrada SEND do Merax protege a comutação</translation>
     </message>
     <message>
+        <source>rigctld answers too late to tell the PTT: switching waits</source>
+        <translation>O rigctld responde tarde demais para saber o PTT: a comutação aguarda</translation>
+    </message>
+    <message>
         <source>Ant %1 waits for the end of the transmission</source>
         <translation>Ant %1 aguarda o fim da transmissão</translation>
     </message>
