@@ -426,6 +426,9 @@ void TestStatusReport::reportsFromTheDeviceOnly_data()
     QTest::newRow("a device answering from another port") << answering << 5 << 5 << "The Merax answers from port 5555";
     QTest::newRow("another port, unasked")
         << times({"127.0.0.1 5555 " + ant6}, 6) << 0 << 6 << "Ignored a status report from 127.0.0.1:5555";
+    // Only reports teach it: junk in step with the polls does not.
+    QTest::newRow("another port, junk in step")
+        << times({"P", "127.0.0.1 5555 hello"}, 6) + QStringList {"P", "127.0.0.1 5555 " + ant6} << 0 << 7 << "";
     QTest::newRow("then a third port") << answering + QStringList {"127.0.0.1 5556 " + ant4} << 5 << 6
                                        << "Ignored a status report from 127.0.0.1:5556";
     // The port notice is withdrawn: it is no longer true.
