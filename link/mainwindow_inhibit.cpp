@@ -41,7 +41,8 @@ void MainWindow::checkInhibit()
 {
     const qint64 now = linkclock::steadyNow();
     if (connected && linkSession.isActive()) {
-        carryOut(inhibit.rule.update(inhibitWork(), now >= inhibit.guardOpenAt && now < inhibit.guardClosesAt));
+        // Raised on an old reading too: once it holds the radio, age does not matter.
+        carryOut(inhibit.rule.update(inhibitWork(), now >= inhibit.guardOpenAt));
     }
     // Without a report to wake it, a guard that opens later is waited for.
     if (inhibit.rule.phase() == TxInhibit::Phase::Idle && inhibit.guardOpenAt > now &&

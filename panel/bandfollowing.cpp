@@ -202,7 +202,10 @@ void BandFollowing::guardMoved()
 BandFollower::Situation BandFollowing::now() const
 {
     Situation s = situation();
-    s.receiving = guard.isOpen(linkclock::steadyNow());
+    const qint64 at = linkclock::steadyNow();
+    // With a TX-inhibit output the radio is held off the air before anything
+    // switches, so a reading's age does not matter.
+    s.receiving = follower.config().inhibitGpo != 0 ? at >= guard.openAt() : guard.isOpen(at);
     return s;
 }
 
