@@ -49,8 +49,9 @@ LinkSession::Sender LinkSession::classify(const QHostAddress& sender, quint16 po
             return Sender::Device;
         }
         // Another program on the device's host cannot pass for it, once the
-        // device has shown which port it answers from.
-        if (!answeredOnDevicePort && port != 0) {
+        // device has shown which port it answers from (nor use up the polls
+        // its answers are matched to).
+        if (!answeredOnDevicePort && answerPort.port() == 0 && port != 0) {
             return Sender::NewDevicePort;
         }
     }

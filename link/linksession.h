@@ -46,7 +46,7 @@ public:
     // Only the device's datagrams are believed: from its address, and from
     // the port commands go to or, for a device that answers from another
     // one, the port learnt from its answers (link/answerport.h). Once the
-    // device has answered from the port commands go to, no other port counts.
+    // device has answered from either, no other port counts.
     Sender classify(const QHostAddress& sender, quint16 port);
     // A well-formed report from the NewDevicePort `port` came in at `at`;
     // with PortLearnt it is to be applied.
