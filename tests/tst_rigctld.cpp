@@ -113,6 +113,10 @@ private Q_SLOTS:
     void floodIsCutOff();
 
 private:
+    // A panel following `daemon` (20 m: Ant 4, 40 m: Ant 2), connected to a
+    // device that reports `antenna` every 160 ms, once it has switched to
+    // 20 m; `antenna` is the 20 m one then.
+    harness::Panel& followingPanel(FakeDaemon& daemon, int& antenna, QTimer& device);
     bool startRig();
     // Sends one rigctld command on the second connection; true on "RPRT 0".
     bool rig(const QByteArray& command);
@@ -387,20 +391,9 @@ void TestRigctld::strayLineSwitchesNothingWhileKeyed()
         }
         return keyed ? frequency("7074000") + "0\n" + ptt(1) + noSplit : frequency("7074000") + ptt(0) + noSplit;
     };
-    harness::Panel& p = makePanel({{"IP", "127.0.0.1"},
-                                   {"BandFollow/Source", "rigctld"},
-                                   {"BandFollow/RigPort", daemon.port()},
-                                   {"BandFollow/20m", 4},
-                                   {"BandFollow/40m", 2}});
-    connected = true;
-    // The device reports as often as it is polled, the antenna it was told.
     int antenna = 0;
     QTimer device;
-    connect(&device, &QTimer::timeout, this,
-            [&] { p.w().processaPDRLan(&p.w(), QStringLiteral("%1.0.0.0.1.0.FF.0.FF.F.0.0.FF").arg(antenna, 0, 16)); });
-    device.start(160);
-    QTRY_COMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
-    antenna = 3;
+    harness::Panel& p = followingPanel(daemon, antenna, device);
     const int from = daemon.rounds;
     QTRY_VERIFY(daemon.rounds >= from + 8);
     QCOMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
@@ -417,19 +410,9 @@ void TestRigctld::lateReadingHoldsTheSwitch()
     FakeDaemon daemon;
     bool on40 = false;
     daemon.round = [&on40](int) { return frequency(on40 ? "7074000" : "14074000") + ptt(0) + noSplit; };
-    harness::Panel& p = makePanel({{"IP", "127.0.0.1"},
-                                   {"BandFollow/Source", "rigctld"},
-                                   {"BandFollow/RigPort", daemon.port()},
-                                   {"BandFollow/20m", 4},
-                                   {"BandFollow/40m", 2}});
-    connected = true;
     int antenna = 0;
     QTimer device;
-    connect(&device, &QTimer::timeout, this,
-            [&] { p.w().processaPDRLan(&p.w(), QStringLiteral("%1.0.0.0.1.0.FF.0.FF.F.0.0.FF").arg(antenna, 0, 16)); });
-    device.start(160);
-    QTRY_COMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});
-    antenna = 3;
+    harness::Panel& p = followingPanel(daemon, antenna, device);
     daemon.answerMs = 1000;
     on40 = true;
     // Three late readings of 40 m, each saying "receive".
@@ -443,6 +426,25 @@ void TestRigctld::lateReadingHoldsTheSwitch()
     daemon.answerMs = 0;
     QTRY_COMPARE(p.sent, QList<QByteArray>({harness::bytes("fe0203fd"), harness::bytes("fe0201fd")}));
     QTRY_VERIFY(p.w().ui->statusBar->currentMessage() != late);
+}
+
+harness::Panel& TestRigctld::followingPanel(FakeDaemon& daemon, int& antenna, QTimer& device)
+{
+    harness::Panel& p = makePanel({{"IP", "127.0.0.1"},
+                                   {"BandFollow/Source", "rigctld"},
+                                   {"BandFollow/RigPort", daemon.port()},
+                                   {"BandFollow/20m", 4},
+                                   {"BandFollow/40m", 2}});
+    connected = true;
+    // The device reports as often as it is polled, the antenna it was told.
+    connect(&device, &QTimer::timeout, this, [&p, &antenna] {
+        p.w().processaPDRLan(&p.w(), QStringLiteral("%1.0.0.0.1.0.FF.0.FF.F.0.0.FF").arg(antenna, 0, 16));
+    });
+    device.start(160);
+    if (QTest::qWaitFor([&p] { return p.sent == QList<QByteArray> {harness::bytes("fe0203fd")}; }, 5000)) {
+        antenna = 3;
+    }
+    return p;
 }
 
 // Far more than any daemon says, from the moment of connecting: the client
