@@ -15,13 +15,6 @@ void AnswerPort::clear()
 
 AnswerPort::Verdict AnswerPort::heard(quint16 port, const LinkLedger::Answer& match, qint64 at)
 {
-    if (port != 0 && port == learnt) {
-        return Verdict::Believed;
-    }
-    if (silent || port == 0) {
-        candidate = 0;
-        return Verdict::Refused;
-    }
     if (port != candidate) {
         candidate = port;
         inARow = 0;

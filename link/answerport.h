@@ -38,10 +38,11 @@ public:
     enum class Verdict {
         Believed, // the port is the device's: the report is applied
         Learning, // it may be: ignored until it has answered enough polls
-        Refused, // it spoke where no poll was, or while the device is silent
+        Refused, // it spoke where no poll was
     };
     // A well-formed report from another port of the device's address, as
-    // the ledger matched it to a poll.
+    // the ledger matched it to a poll; asked only while no port is learnt
+    // and the device is not silent (learns()).
     Verdict heard(quint16 port, const LinkLedger::Answer& match, qint64 at);
     quint16 port() const { return learnt; }
 
