@@ -49,10 +49,43 @@ AntennaList& BandFollower::antennasOf(const Place& at)
 
 BandOutputs BandFollower::outputsOf(const Place& at) const
 {
-    if (at.segment >= 0 && !cfg.segments.at(at.segment).outputs.isEmpty()) {
-        return cfg.segments.at(at.segment).outputs;
+    BandOutputs own = cfg.outputs[std::size_t(at.band)];
+    if (at.segment >= 0) {
+        own = own.overlaid(cfg.segments.at(at.segment).outputs);
     }
-    return cfg.outputs[std::size_t(at.band)];
+    // An output is the band's that set it: on another band it is off.
+    const quint8 followed = cfg.followedOutputs();
+    return {followed, quint8(own.on & own.mask & followed)};
+}
+
+int BandFollower::receiveOf(const Place& at) const
+{
+    if (at.segment >= 0 && cfg.segments.at(at.segment).receive > 0) {
+        return cfg.segments.at(at.segment).receive - 1;
+    }
+    return cfg.receive[std::size_t(at.band)] - 1;
+}
+
+bool BandFollower::splitByHand(const Situation& s) const
+{
+    return s.splitBusy && !(ownSplit && s.splitRx == ownSplit->second && s.selectedAntenna == ownSplit->first) &&
+        !bandsSplit(s);
+}
+
+bool BandFollower::bandsSplit(const Situation& s) const
+{
+    return followed && s.splitRx >= 0 && s.splitRx == receiveOf(*followed) &&
+        antennasOf(*followed).contains(s.selectedAntenna + 1);
+}
+
+BandFollower::Split BandFollower::splitFor(int antenna, const Situation& s) const
+{
+    const int receive = followed ? receiveOf(*followed) : -1;
+    if (receive >= 0 && receive != antenna) {
+        return s.splitRx == receive && s.selectedAntenna == antenna ? Split::Keep : Split::On;
+    }
+    // Ours may still be on its way to the device.
+    return ownSplit && (s.splitRx >= 0 || !ownSplitShown) ? Split::Off : Split::Keep;
 }
 
 AntennaList BandFollower::currentAntennas() const
@@ -390,17 +423,26 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     if (dropped) {
         const int antenna = *dropped;
         dropped.reset();
-        return {Action::Dropped, antenna, {}};
+        return {Action::Dropped, antenna};
     }
     if (!situation.connected || !situation.stateKnown) {
         return {};
     }
+    if (!ownSplit && bandsSplit(situation)) {
+        // Found as the band has it (set before this panel started): ours.
+        ownSplit = qMakePair(situation.selectedAntenna, situation.splitRx);
+    }
+    if (ownSplit && situation.splitRx == ownSplit->second && situation.selectedAntenna == ownSplit->first) {
+        ownSplitShown = true;
+    } else if (ownSplit && ownSplitShown && situation.splitRx < 0) {
+        ownSplit.reset(); // taken off elsewhere, or by SPLIT
+    }
     if (std::exchange(noAntennaDue, false)) {
-        return {Action::NoAntenna, -1, {}};
+        return {Action::NoAntenna, -1};
     }
     if (std::exchange(cameBackDue, false)) {
         told = std::exchange(returned, std::nullopt).value_or(CameBack {});
-        return {Action::CameBack, -1, {}};
+        return {Action::CameBack, -1};
     }
     // Taken elsewhere while it waited: the band's list is gone through again.
     if (held && heldByBand && *held != situation.selectedAntenna && busyElsewhere(*held, situation)) {
@@ -410,7 +452,8 @@ BandFollower::Step BandFollower::next(const Situation& situation)
     if (stepped && busyElsewhere(*stepped, situation)) {
         stepped.reset();
     }
-    const bool mayGo = !transmitting() && situation.receiving && !situation.splitBusy;
+    const bool byHand = splitByHand(situation);
+    const bool mayGo = !transmitting() && situation.receiving && !byHand;
     // Band outputs go with the switch, or alone once nothing is to switch.
     const auto withOutputs = [&](Step step) {
         if (outputsDue && mayGo && followed) {
@@ -420,6 +463,8 @@ BandFollower::Step BandFollower::next(const Situation& situation)
         return step;
     };
     std::optional<int> wanted = held ? held : stepped;
+    // The operator's own key under power leaves split as it is.
+    const bool bandsChoice = !held || heldByBand;
     bool allBusy = false;
     if (!wanted && due && followed) {
         const AntennaList& antennas = antennasOf(*followed);
@@ -442,24 +487,25 @@ BandFollower::Step BandFollower::next(const Situation& situation)
         }
         return withOutputs(step);
     }
-    if (situation.splitBusy) {
+    if (byHand) {
         // Split picks its own pair of antennas; following waits until it ends.
         if (pauseAnnounced) {
             return {};
         }
         pauseAnnounced = true;
-        return {Action::Paused, *wanted, {}};
+        return {Action::Paused, *wanted};
     }
     pauseAnnounced = false;
     allBusyTold = false;
-    if (*wanted == situation.selectedAntenna) {
+    const Split split = bandsChoice ? splitFor(*wanted, situation) : Split::Keep;
+    if (*wanted == situation.selectedAntenna && split == Split::Keep) {
         clearHeld();
         stepped.reset();
         due = false;
         // Back on the band's own antenna: only what it had is worth telling.
         if (std::exchange(restoring, false) && returned) {
             told = *std::exchange(returned, std::nullopt);
-            return withOutputs({Action::CameBack, *wanted, {}});
+            return withOutputs({Action::CameBack, *wanted});
         }
         return withOutputs({});
     }
@@ -476,15 +522,24 @@ BandFollower::Step BandFollower::next(const Situation& situation)
             return {};
         }
         announcedHold = wanted;
-        return {Action::Hold, *wanted, {}};
+        return {Action::Hold, *wanted};
     }
     clearHeld();
     stepped.reset();
     due = false;
     releasedHere = false;
+    Step step {Action::Switch, *wanted};
+    step.split = split;
+    if (split == Split::On) {
+        step.receive = receiveOf(*followed);
+        ownSplit = qMakePair(*wanted, step.receive);
+        ownSplitShown = false;
+    } else if (split == Split::Off) {
+        ownSplit.reset();
+    }
     if (std::exchange(restoring, false) && returned) {
         told = *std::exchange(returned, std::nullopt);
-        return withOutputs({Action::Restore, *wanted, {}});
+        step.action = Action::Restore;
     }
-    return withOutputs({Action::Switch, *wanted, {}});
+    return withOutputs(step);
 }

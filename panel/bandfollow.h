@@ -19,12 +19,17 @@
 using AntennaList = QVector<int>;
 
 // The outputs a band sets: GPO i+1 is named when bit i of mask is set, and
-// then on when bit i of on is set too. Outputs not named are left alone.
+// then on when bit i of on is set too.
 struct BandOutputs
 {
     quint8 mask = 0;
     quint8 on = 0;
     bool isEmpty() const { return mask == 0; }
+    // `over` laid on this, output by output: what it leaves unnamed is ours.
+    BandOutputs overlaid(const BandOutputs& over) const
+    {
+        return {quint8(mask | over.mask), quint8((over.on & over.mask) | (on & mask & ~over.mask))};
+    }
     bool operator==(const BandOutputs& o) const { return mask == o.mask && on == o.on; }
     bool operator!=(const BandOutputs& o) const { return !(*this == o); }
 };
@@ -37,6 +42,7 @@ struct BandSegment
     qint64 highHz = 0;
     RadioMode mode = RadioMode::Unknown; // Unknown: any mode
     AntennaList antennas;
+    int receive = 0; // Ant 1..12 to receive on in split; 0: the band's
     BandOutputs outputs;
     bool operator==(const BandSegment& o) const;
     bool operator!=(const BandSegment& o) const { return !(*this == o); }
@@ -56,6 +62,11 @@ struct BandFollowConfig
     int hangFor(RadioMode mode) const { return inhibitGpo == 0 && mode == RadioMode::Cw ? txHangCwMs : txHangMs; }
     std::array<AntennaList, bandplan::BandCount> antennas {};
     std::array<BandOutputs, bandplan::BandCount> outputs {};
+    // The antenna (1..12) a band receives on, in split with its own for
+    // transmit; 0: none, split off.
+    std::array<int, bandplan::BandCount> receive {};
+    // Every output a band or segment names belongs to band following.
+    quint8 followedOutputs() const;
     // In the order the operator gave them: the first that fits wins.
     QVector<BandSegment> segments;
     bool busyInterlock = settingskey::bandfollow::BusyInterlock.fallback;
@@ -84,14 +95,17 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
 
 // How the file writes them, and back; none for text that is no such thing.
 // Antennas: "4, 9, 2", "0" for none. Outputs: one character per GPO from
-// GPO 1, 1 on, 0 off, - left alone: "1-0-----". A band's value is its
-// antennas, then its outputs if any: "4, 9, 2 1-0-----". A segment's is its
-// range in kHz, its mode if any (CW, SSB, DATA), its antennas and outputs:
-// "3500-3600 CW 2, 5", "14070-14099 DATA 0 --1-----". A segment must lie
-// inside one band.
+// GPO 1, 1 on, 0 off, - not named by this band: "1-0-----". A band's value
+// is its antennas, its receive antenna if any, then its outputs if any:
+// "4, 9, 2 rx 8 1-0-----". A segment's is its range in kHz, its mode if any
+// (CW, SSB, DATA), its antennas and outputs: "3500-3600 CW 2, 5",
+// "14070-14099 DATA 0 rx 8 --1-----". A segment must lie inside one band.
 std::optional<AntennaList> antennasFrom(const QString& text);
 std::optional<BandOutputs> outputsFrom(const QString& text);
 QString antennasText(const AntennaList& antennas);
+// Antennas with a receive antenna (0: none) as one field: "1 rx 8".
+std::optional<QPair<AntennaList, int>> antennasWithReceiveFrom(const QString& text);
+QString antennasWithReceiveText(const AntennaList& antennas, int receive);
 QString outputsText(const BandOutputs& outputs);
 std::optional<BandSegment> segmentFrom(const QString& text);
 QString segmentText(const BandSegment& segment);
@@ -119,12 +133,13 @@ public:
         bool connected = false;
         bool stateKnown = false; // a report has shown the device's antenna since Connect
         bool splitBusy = false; // split on or being set up
-        int selectedAntenna = -1;
+        int selectedAntenna = -1; // while split is on, the transmit antenna
         // The transmit guard is open: the station has received for the
         // hang time. Switches wait for it, not for the signals to drop.
         bool receiving = true;
         quint16 busy = 0; // bit i: Ant i+1 is in use elsewhere
         quint8 outputs = 0; // bit i: GPO i+1 is on
+        int splitRx = -1; // the receive antenna while the device shows split on
     };
     enum class Action {
         None,
@@ -144,10 +159,21 @@ public:
         int on = -1;
         int had = -1;
     };
+    // What a Switch or Restore does to split: a band with a receive antenna
+    // puts split on (antenna for transmit, receive for receive); leaving it
+    // takes the split band following made off again.
+    enum class Split { Keep, On, Off };
     struct Step
     {
+        Step(Action action = Action::None, int antenna = -1)
+            : action(action)
+            , antenna(antenna)
+        {
+        }
         Action action = Action::None;
         int antenna = -1;
+        Split split = Split::Keep;
+        int receive = -1; // with Split::On
         // Outputs to set now, with the switch or alone; empty: none.
         BandOutputs outputs;
     };
@@ -178,7 +204,8 @@ public:
     Stepped stepNext(const Situation& situation);
     // With the busy interlock, a key onto an antenna in use elsewhere goes
     // only when pressed again within interlockMs; false: tell the operator.
-    static constexpr int interlockMs = 2000;
+    // Long enough for a screen reader to say the prompt first.
+    static constexpr int interlockMs = 5000;
     bool busyPressGoes(int antenna, const Situation& situation, qint64 now);
 
     // Following starts again (after Connect, when split ends, when the
@@ -208,6 +235,8 @@ public:
     void settleRemembered();
 
     Step next(const Situation& situation);
+    // Split is on, or being set up, not as band following made it.
+    bool splitByHand(const Situation& situation) const;
 
 private:
     // A band, and the segment of it that applies (-1: none).
@@ -221,7 +250,16 @@ private:
     Place placeAt(qint64 hz, RadioMode mode) const;
     const AntennaList& antennasOf(const Place& place) const;
     AntennaList& antennasOf(const Place& place);
+    // The band's pattern with its segment's laid over it, extended to every
+    // output band following owns: one no pattern here names is off.
     BandOutputs outputsOf(const Place& place) const;
+    // The receive antenna (0 is Ant 1; -1: none).
+    int receiveOf(const Place& place) const;
+    // What the split is to be for transmitting on `antenna` in the band
+    // followed, against what the device shows; Keep when it is that already.
+    Split splitFor(int antenna, const Situation& situation) const;
+    // The device's split is one of the band's antennas with its receive one.
+    bool bandsSplit(const Situation& situation) const;
     std::optional<int> firstFree(const AntennaList& antennas, const Situation& situation) const;
     void entered(const Place& place);
     void remember(int antenna);
@@ -261,6 +299,10 @@ private:
     bool releasedHere = false; // RELEASE was this panel's latest choice
     bool restoring = false; // the band's antenna is due because the device lost it
     bool noAntennaDue = false;
+    // The split band following asked for (transmit, receive), until it is
+    // taken off; shown: the device has reported it.
+    std::optional<QPair<int, int>> ownSplit;
+    bool ownSplitShown = false;
 };
 
 #endif // ZAREL_BANDFOLLOW_H

@@ -101,6 +101,10 @@ QString BandFollowing::figures() const
 {
     const RadioReading& reading = source->reading();
     QString text = source->statusText();
+    // Seen where the band is read, not only in a notice that gives way.
+    if (follower.waitingForFree() && !text.isEmpty()) {
+        text += tr(": no free antenna");
+    }
     if (reading.frequencyHz && !reading.pttKnown) {
         text += tr(" \u00b7 PTT unknown");
     }
@@ -229,7 +233,7 @@ void BandFollowing::deviceReported(bool sending)
         follower.resume();
     }
     const Situation s = situation();
-    if (!s.splitBusy) {
+    if (!follower.splitByHand(s)) {
         follower.deviceShows(s.selectedAntenna, s.outputs, afterSilence);
     }
     follow();
@@ -344,7 +348,17 @@ void BandFollowing::follow()
             standingNotice = std::exchange(busyNotice, QString());
         }
         awaitedAntenna = standingNotice.isEmpty() ? -1 : step.antenna;
-        Q_EMIT switchWanted(step.antenna, wasHeld);
+        if (step.split == BandFollower::Split::On) {
+            Q_EMIT splitWanted(step.antenna, step.receive, wasHeld);
+            Q_EMIT statusMessage(tr("%1: split on, receiving on Ant %2")
+                                     .arg(bandplan::bandLabel(follower.currentBand().value_or(0)))
+                                     .arg(step.receive + 1));
+        } else if (step.split == BandFollower::Split::Off) {
+            Q_EMIT splitEndWanted(step.antenna, wasHeld);
+            Q_EMIT statusMessage(tr("%1: split off").arg(bandplan::bandLabel(follower.currentBand().value_or(0))));
+        } else {
+            Q_EMIT switchWanted(step.antenna, wasHeld);
+        }
         break;
     case BandFollower::Action::AllBusy:
         busyNotice = allBusyText();
@@ -389,6 +403,11 @@ void BandFollowing::follow()
     if (!busyNotice.isEmpty() && !follower.waitingForFree()) {
         Q_EMIT statusReplaced(std::exchange(busyNotice, QString()), QString());
     }
+    if (freeWaitShown != follower.waitingForFree()) {
+        freeWaitShown = follower.waitingForFree();
+        Q_EMIT figuresChanged(figures());
+    }
+    withdrawMade();
     if (heldShown != follower.heldAntenna()) {
         heldShown = follower.heldAntenna();
         guardMoved();
@@ -409,4 +428,23 @@ void BandFollowing::switchWritten(int antenna)
                               : tr("Ant %1 selected").arg(antenna + 1);
     Q_EMIT statusReplaced(std::exchange(standingNotice, QString()), made);
     awaitedAntenna = -1;
+    madeNotice = made;
+    madeBand = band.value_or(-1);
+    madeAntenna = antenna;
+    madeShown = false;
+}
+
+void BandFollowing::withdrawMade()
+{
+    if (madeNotice.isEmpty()) {
+        return;
+    }
+    // Until the device shows the switch, its old antenna says nothing.
+    const Situation s = situation();
+    const bool shows = s.connected && s.stateKnown && s.selectedAntenna == madeAntenna;
+    madeShown = madeShown || shows;
+    const bool otherBand = madeBand >= 0 && follower.currentBand() != madeBand;
+    if (otherBand || !connected || (madeShown && !shows)) {
+        Q_EMIT statusReplaced(std::exchange(madeNotice, QString()), QString());
+    }
 }

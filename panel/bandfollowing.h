@@ -71,6 +71,11 @@ Q_SIGNALS:
     // Select the antenna (0 is Ant 1) as its key would, once the station
     // is known to receive; `heldBefore`: it waited for that already.
     void switchWanted(int antenna, bool heldBefore);
+    // Split on, transmitting on `antenna`, receiving on `receive`, as
+    // switchWanted goes.
+    void splitWanted(int antenna, int receive, bool heldBefore);
+    // Split off (the one band following made), then `antenna` selected.
+    void splitEndWanted(int antenna, bool heldBefore);
     void statusMessage(const QString& text);
     // The guard is not what the settings make it, and why (stands until it
     // is: empty).
@@ -123,6 +128,14 @@ private:
     int segmentSlots = 0; // the highest SegmentN the file held when read
     QString holdNotice; // the status text saying a switch waits
     QString busyNotice; // the status text saying the band's antennas are all in use
+    // "40 m: Ant 3" once written: it gives way when the device is on
+    // another band or antenna.
+    QString madeNotice;
+    int madeBand = -1;
+    int madeAntenna = -1;
+    bool madeShown = false; // a report has shown madeAntenna
+    bool freeWaitShown = false; // as figures() last told it
+    void withdrawMade();
     // A notice that stands until the switch to awaitedAntenna is written.
     QString standingNotice;
     int awaitedAntenna = -1;

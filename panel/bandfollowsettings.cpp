@@ -13,15 +13,28 @@
 
 bool BandSegment::operator==(const BandSegment& o) const
 {
-    return lowHz == o.lowHz && highHz == o.highHz && mode == o.mode && antennas == o.antennas && outputs == o.outputs;
+    return lowHz == o.lowHz && highHz == o.highHz && mode == o.mode && antennas == o.antennas && receive == o.receive &&
+        outputs == o.outputs;
+}
+
+quint8 BandFollowConfig::followedOutputs() const
+{
+    quint8 mask = 0;
+    for (const BandOutputs& band : outputs) {
+        mask = quint8(mask | band.mask);
+    }
+    for (const BandSegment& segment : segments) {
+        mask = quint8(mask | segment.outputs.mask);
+    }
+    return mask;
 }
 
 bool BandFollowConfig::operator==(const BandFollowConfig& other) const
 {
     return source == other.source && remember == other.remember && holdManual == other.holdManual &&
         txHangMs == other.txHangMs && txHangCwMs == other.txHangCwMs && inhibitGpo == other.inhibitGpo &&
-        antennas == other.antennas && outputs == other.outputs && segments == other.segments &&
-        busyInterlock == other.busyInterlock;
+        antennas == other.antennas && outputs == other.outputs && receive == other.receive &&
+        segments == other.segments && busyInterlock == other.busyInterlock;
 }
 
 namespace bandfollowsettings {
@@ -81,15 +94,29 @@ bool looksLikeOutputs(const QString& word)
         std::all_of(word.begin(), word.end(), [](QChar c) { return QStringLiteral("01-").contains(c); });
 }
 
-// Antennas, then outputs, each at most once; whatever is left out is empty.
-bool takeChoice(QStringList words, AntennaList& antennas, BandOutputs& outputs)
+bool isReceiveWord(const QString& word)
 {
-    if (!words.isEmpty() && !looksLikeOutputs(words.first())) {
+    return word.compare(QLatin1String("rx"), Qt::CaseInsensitive) == 0;
+}
+
+// Antennas, a receive antenna ("rx 8"), then outputs, each at most once;
+// whatever is left out is empty.
+bool takeChoice(QStringList words, AntennaList& antennas, int& receive, BandOutputs& outputs)
+{
+    if (!words.isEmpty() && !looksLikeOutputs(words.first()) && !isReceiveWord(words.first())) {
         const std::optional<AntennaList> list = antennasFrom(words.takeFirst());
         if (!list) {
             return false;
         }
         antennas = *list;
+    }
+    if (!words.isEmpty() && isReceiveWord(words.first())) {
+        words.removeFirst();
+        const std::optional<int> n = words.isEmpty() ? std::nullopt : numberFrom(words.takeFirst(), 1, 12);
+        if (!n) {
+            return false;
+        }
+        receive = *n;
     }
     if (!words.isEmpty()) {
         const std::optional<BandOutputs> set = outputsFrom(words.takeFirst());
@@ -101,10 +128,10 @@ bool takeChoice(QStringList words, AntennaList& antennas, BandOutputs& outputs)
     return words.isEmpty();
 }
 
-QString choiceText(const AntennaList& antennas, const BandOutputs& outputs)
+QString choiceText(const AntennaList& antennas, int receive, const BandOutputs& outputs)
 {
-    return outputs.isEmpty() ? antennasText(antennas)
-                             : antennasText(antennas) + QLatin1Char(' ') + outputsText(outputs);
+    const QString text = antennasWithReceiveText(antennas, receive);
+    return outputs.isEmpty() ? text : text + QLatin1Char(' ') + outputsText(outputs);
 }
 
 // "3500", "3573.5": kilohertz to the hertz.
@@ -137,6 +164,26 @@ std::optional<AntennaList> antennasFrom(const QString& text)
         }
     }
     return list;
+}
+
+std::optional<QPair<AntennaList, int>> antennasWithReceiveFrom(const QString& text)
+{
+    QPair<AntennaList, int> choice {{}, 0};
+    BandOutputs outputs;
+    const QStringList words = wordsOf(text);
+    // Outputs have a field of their own.
+    if (!words.isEmpty() &&
+        (looksLikeOutputs(words.first()) || !takeChoice(words, choice.first, choice.second, outputs) ||
+         !outputs.isEmpty())) {
+        return std::nullopt;
+    }
+    return choice;
+}
+
+QString antennasWithReceiveText(const AntennaList& antennas, int receive)
+{
+    return receive > 0 ? antennasText(antennas) + QStringLiteral(" rx ") + QString::number(receive)
+                       : antennasText(antennas);
 }
 
 std::optional<BandOutputs> outputsFrom(const QString& text)
@@ -221,7 +268,7 @@ std::optional<BandSegment> segmentFrom(const QString& text)
             break;
         }
     }
-    if (!takeChoice(words, segment.antennas, segment.outputs)) {
+    if (!takeChoice(words, segment.antennas, segment.receive, segment.outputs)) {
         return std::nullopt;
     }
     return segment;
@@ -233,7 +280,7 @@ QString segmentText(const BandSegment& segment)
     if (segment.mode != RadioMode::Unknown) {
         text += QLatin1Char(' ') + modeText(segment.mode);
     }
-    return text + QLatin1Char(' ') + choiceText(segment.antennas, segment.outputs);
+    return text + QLatin1Char(' ') + choiceText(segment.antennas, segment.receive, segment.outputs);
 }
 
 QString kilohertzText(qint64 hz)
@@ -310,17 +357,24 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
     take(key::InhibitGpo.name, number(key::InhibitGpo), [&](int n) { c.inhibitGpo = n; });
     take(key::BusyInterlock.name, flag(key::BusyInterlock), [&](bool on) { c.busyInterlock = on; });
     for (int b = 0; b < bandplan::BandCount; ++b) {
-        using Choice = std::pair<AntennaList, BandOutputs>;
+        struct Choice
+        {
+            AntennaList antennas;
+            int receive = 0;
+            BandOutputs outputs;
+        };
         take(
             key::band(b),
             [](const QString& t) {
                 Choice choice;
-                return takeChoice(wordsOf(t), choice.first, choice.second) ? std::optional<Choice>(choice)
-                                                                           : std::nullopt;
+                return takeChoice(wordsOf(t), choice.antennas, choice.receive, choice.outputs)
+                    ? std::optional<Choice>(choice)
+                    : std::nullopt;
             },
             [&](const Choice& choice) {
-                c.antennas[std::size_t(b)] = choice.first;
-                c.outputs[std::size_t(b)] = choice.second;
+                c.antennas[std::size_t(b)] = choice.antennas;
+                c.receive[std::size_t(b)] = choice.receive;
+                c.outputs[std::size_t(b)] = choice.outputs;
             });
     }
     // Segment1, Segment2, ...: gaps close up, an empty one is none. Lines
@@ -371,7 +425,8 @@ QVector<QPair<QString, QString>> changes(const BandFollowConfig& from, const Ban
     add(key::BusyInterlock.name, flagText(from.busyInterlock), flagText(to.busyInterlock));
     for (int b = 0; b < bandplan::BandCount; ++b) {
         const std::size_t i = std::size_t(b);
-        add(key::band(b), choiceText(from.antennas[i], from.outputs[i]), choiceText(to.antennas[i], to.outputs[i]));
+        add(key::band(b), choiceText(from.antennas[i], from.receive[i], from.outputs[i]),
+            choiceText(to.antennas[i], to.receive[i], to.outputs[i]));
     }
     // The file's numbers need not match the list's (gaps, unusable lines
     // closed up): on any change all are written from 1, the rest emptied.

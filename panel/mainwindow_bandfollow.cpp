@@ -16,6 +16,23 @@ void MainWindow::createBandFollowing()
     bandFollowing = new BandFollowing([this] { return bandSituation(); }, this);
     connect(bandFollowing, &BandFollowing::switchWanted, this,
             [this](int antenna, bool heldBefore) { switchTo(static_cast<signed char>(antenna), true, heldBefore); });
+    connect(bandFollowing, &BandFollowing::splitWanted, this, [this](int antenna, int receive, bool heldBefore) {
+        DeviceCommand command = DeviceCommand::splitOn(static_cast<quint8>(receive), static_cast<quint8>(antenna));
+        command.guarded = true;
+        command.heldBefore = heldBefore;
+        sendCommand(command);
+    });
+    connect(bandFollowing, &BandFollowing::splitEndWanted, this, [this](int antenna, bool heldBefore) {
+        DeviceCommand command = DeviceCommand::splitOff();
+        command.guarded = true;
+        command.heldBefore = heldBefore;
+        // As SPLIT does: the antenna that follows is no receive antenna.
+        deviceState.splitActive = 0;
+        sendCommand(command);
+        if (antenna != deviceState.selectedAntenna) {
+            switchTo(static_cast<signed char>(antenna), true, heldBefore);
+        }
+    });
     connect(bandFollowing, &BandFollowing::outputsWanted, this, [this](quint8 mask, quint8 on) {
         // The inhibit output is the sequencer's, whatever a band names.
         const quint8 bandMask = static_cast<quint8>(mask & ~inhibit.rule.bit());
@@ -28,9 +45,12 @@ void MainWindow::createBandFollowing()
             [this](const QString& text) { statusLine->setStanding(text); });
     connect(bandFollowing, &BandFollowing::statusReplaced, this,
             [this](const QString& text, const QString& replacement) {
-                // Said once the inhibit is down, in place of its notice.
+                // Said once the inhibit is down, in place of its notice; a
+                // notice withdrawn is only taken from there if it waits there.
                 if (!inhibit.notice.isEmpty() && ui->statusBar->currentMessage() == inhibit.notice) {
-                    inhibit.after = replacement;
+                    if (!replacement.isEmpty() || inhibit.after == text) {
+                        inhibit.after = replacement;
+                    }
                 } else {
                     replaceStatus(text, replacement);
                 }
@@ -86,6 +106,8 @@ BandFollower::Situation MainWindow::bandSituation() const
     s.selectedAntenna = deviceState.selectedAntenna < group::Antennas ? deviceState.selectedAntenna : -1;
     s.busy = static_cast<quint16>(deviceState.busyMask1to8 | (deviceState.busyMask9to12 & 0x0F) << 8);
     s.outputs = deviceState.gpoStates;
+    s.splitRx =
+        deviceState.splitActive != 0 && deviceState.splitRxAntenna < group::Antennas ? deviceState.splitRxAntenna : -1;
     return s;
 }
 

@@ -85,6 +85,8 @@ private Q_SLOTS:
     void segmentsByMode();
     void outputsLeaveOthersAlone_data();
     void outputsLeaveOthersAlone();
+    void outputsAndSplitFollowTheBand_data();
+    void outputsAndSplitFollowTheBand();
 };
 
 void TestBandFollow::bandPlan_data()
@@ -804,6 +806,117 @@ void TestBandFollow::outputsLeaveOthersAlone()
         sent << QString::fromLatin1(frameCommand(command).toHex(' '));
     }
     QTEST(sent, "sent");
+}
+
+void TestBandFollow::outputsAndSplitFollowTheBand_data()
+{
+    // Steps: a frequency in kHz with its mode ("14074:DATA"), or the device
+    // put in split by hand ("split:6/10", transmit/receive). The device
+    // starts on Ant 12 with GPO 8 on by hand; the result is what it shows.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("device");
+
+    QTest::newRow("40 m sets its filter") << "7074"
+                                          << "Ant 2, GPO 1 8";
+    QTest::newRow("leaving 40 m turns its filter off") << "7074 3573"
+                                                       << "Ant 3, GPO 8";
+    QTest::newRow("20 m: its own on, 40 m's off") << "7074 14200"
+                                                  << "Ant 4, GPO 2 8";
+    QTest::newRow("a segment laid over its band") << "14200 14074:DATA"
+                                                  << "Ant 4, GPO 2 3 8";
+    QTest::newRow("a segment's 0 over its band's 1") << "14200 14030:CW"
+                                                     << "Ant 4, GPO 8";
+    QTest::newRow("out of the segment: the band's again") << "14074:DATA 14074:SSB"
+                                                          << "Ant 4, GPO 2 8";
+    QTest::newRow("off every band nothing changes") << "7074 9000"
+                                                    << "Ant 2, GPO 1 8";
+    QTest::newRow("a receive antenna sets split") << "3573 1900"
+                                                  << "Ant 1 rx 8, GPO 8";
+    QTest::newRow("a segment's receive antenna") << "1830:CW"
+                                                 << "Ant 1 rx 9, GPO 8";
+    QTest::newRow("from one receive antenna to another") << "1900 1830:CW"
+                                                         << "Ant 1 rx 9, GPO 8";
+    QTest::newRow("leaving it takes split off") << "1900 7074"
+                                                << "Ant 2, GPO 1 8";
+    QTest::newRow("a split found as the band has it is followed on") << "split:1/8 1900 7074"
+                                                                     << "Ant 2, GPO 1 8";
+    QTest::newRow("a hand-made split left alone") << "split:6/10 1900 7074"
+                                                  << "Ant 6 rx 10, GPO 8";
+    QTest::newRow("a receive antenna moved by hand left alone") << "1900 split:1/11 7074"
+                                                                << "Ant 1 rx 11, GPO 8";
+}
+
+// Band outputs belong to the band that names them, segments lay theirs over
+// their band's, and a receive antenna puts split on and off; what band
+// following did not set stays as the operator left it.
+void TestBandFollow::outputsAndSplitFollowTheBand()
+{
+    const QVariantMap file {{"BandFollow/Source", "rigctld"},
+                            {"BandFollow/160m", "1 rx 8"},
+                            {"BandFollow/80m", "3"},
+                            {"BandFollow/40m", "2 1-------"},
+                            {"BandFollow/20m", "4, 5 -1------"},
+                            {"BandFollow/Segment1", "14070-14099 DATA 0 --1-----"},
+                            {"BandFollow/Segment3", "14000-14060 CW 0 -0------"},
+                            {"BandFollow/Segment2", "1800-1850 CW 0 rx 9"}};
+    const bandfollowsettings::Read read = bandfollowsettings::read([&file](const QString& key) {
+        return file.contains(key) ? std::optional<QString>(file.value(key).toString()) : std::nullopt;
+    });
+    QCOMPARE(read.ignored, QStringList());
+    BandFollower f;
+    f.setConfig(read.config);
+    int selected = 11;
+    int receive = -1;
+    quint8 gpo = 0x80;
+    QFETCH(QString, steps);
+    for (const QString& word : steps.split(' ')) {
+        if (word.startsWith("split:")) {
+            selected = word.section(':', 1).section('/', 0, 0).toInt() - 1;
+            receive = word.section('/', 1).toInt() - 1;
+            continue;
+        }
+        RadioReading reading;
+        reading.frequencyHz = word.section(':', 0, 0).toLongLong() * 1000;
+        const QString mode = word.section(':', 1);
+        reading.mode = mode == "CW" ? RadioMode::Cw
+            : mode == "DATA"        ? RadioMode::Data
+            : mode == "SSB"         ? RadioMode::Ssb
+                                    : RadioMode::Unknown;
+        f.setReading(reading);
+        // The device does what it is told, as the window would tell it.
+        for (int round = 0; round < 3; ++round) {
+            BandFollower::Situation s = linkUp(selected, receive >= 0);
+            s.splitRx = receive;
+            s.outputs = gpo;
+            const BandFollower::Step step = f.next(s);
+            if (step.action == Action::Switch || step.action == Action::Restore) {
+                selected = step.antenna;
+                receive = step.split == BandFollower::Split::On ? step.receive
+                    : step.split == BandFollower::Split::Off    ? -1
+                                                                : receive;
+            }
+            gpo = quint8((gpo & ~step.outputs.mask) | (step.outputs.on & step.outputs.mask));
+        }
+    }
+    QString device = QString("Ant %1").arg(selected + 1);
+    if (receive >= 0) {
+        device += QString(" rx %1").arg(receive + 1);
+    }
+    device += ", GPO";
+    for (int i = 0; i < 8; ++i) {
+        if (gpo & (1u << i)) {
+            device += QString(" %1").arg(i + 1);
+        }
+    }
+    QTEST(device, "device");
+    // What was read is written back the same.
+    QVariantMap written;
+    for (const auto& change : bandfollowsettings::changes(BandFollowConfig(), read.config)) {
+        written.insert(change.first, change.second);
+    }
+    for (auto it = file.begin(); it != file.end(); ++it) {
+        QCOMPARE(written.value(it.key()), it.value());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBandFollow)

@@ -63,6 +63,18 @@
 <context>
     <name>BandFollowing</name>
     <message>
+        <source>: no free antenna</source>
+        <translation>: keine freie Antenne</translation>
+    </message>
+    <message>
+        <source>%1: split off</source>
+        <translation>%1: Split aus</translation>
+    </message>
+    <message>
+        <source>%1: split on, receiving on Ant %2</source>
+        <translation>%1: Split ein, Empfang auf Ant %2</translation>
+    </message>
+    <message>
         <source>Band following ignores %1</source>
         <translation>Automatische Bandumschaltung ignoriert %1</translation>
     </message>

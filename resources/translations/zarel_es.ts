@@ -63,6 +63,18 @@
 <context>
     <name>BandFollowing</name>
     <message>
+        <source>: no free antenna</source>
+        <translation>: ninguna antena libre</translation>
+    </message>
+    <message>
+        <source>%1: split off</source>
+        <translation>%1: split desactivado</translation>
+    </message>
+    <message>
+        <source>%1: split on, receiving on Ant %2</source>
+        <translation>%1: split activado, recepción en Ant %2</translation>
+    </message>
+    <message>
         <source>Band following ignores %1</source>
         <translation>El seguimiento de banda ignora %1</translation>
     </message>

@@ -63,6 +63,18 @@
 <context>
     <name>BandFollowing</name>
     <message>
+        <source>: no free antenna</source>
+        <translation> : aucune antenne libre</translation>
+    </message>
+    <message>
+        <source>%1: split off</source>
+        <translation>%1 : split désactivé</translation>
+    </message>
+    <message>
+        <source>%1: split on, receiving on Ant %2</source>
+        <translation>%1 : split activé, réception sur Ant %2</translation>
+    </message>
+    <message>
         <source>Band following ignores %1</source>
         <translation>Le suivi de bande ignore %1</translation>
     </message>

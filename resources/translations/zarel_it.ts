@@ -63,6 +63,18 @@
 <context>
     <name>BandFollowing</name>
     <message>
+        <source>: no free antenna</source>
+        <translation>: nessuna antenna libera</translation>
+    </message>
+    <message>
+        <source>%1: split off</source>
+        <translation>%1: split disattivato</translation>
+    </message>
+    <message>
+        <source>%1: split on, receiving on Ant %2</source>
+        <translation>%1: split attivo, ricezione su Ant %2</translation>
+    </message>
+    <message>
         <source>Band following ignores %1</source>
         <translation>Il cambio antenna per banda ignora %1</translation>
     </message>

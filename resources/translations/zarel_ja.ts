@@ -63,6 +63,18 @@
 <context>
     <name>BandFollowing</name>
     <message>
+        <source>: no free antenna</source>
+        <translation>: 空きアンテナなし</translation>
+    </message>
+    <message>
+        <source>%1: split off</source>
+        <translation>%1: スプリット オフ</translation>
+    </message>
+    <message>
+        <source>%1: split on, receiving on Ant %2</source>
+        <translation>%1: スプリット オン、受信は Ant %2</translation>
+    </message>
+    <message>
         <source>Band following ignores %1</source>
         <translation>バンド追従: %1 は無視されます</translation>
     </message>

@@ -63,6 +63,18 @@
 <context>
     <name>BandFollowing</name>
     <message>
+        <source>: no free antenna</source>
+        <translation>: nenhuma antena livre</translation>
+    </message>
+    <message>
+        <source>%1: split off</source>
+        <translation>%1: split desligado</translation>
+    </message>
+    <message>
+        <source>%1: split on, receiving on Ant %2</source>
+        <translation>%1: split ligado, recepção na Ant %2</translation>
+    </message>
+    <message>
         <source>Band following ignores %1</source>
         <translation>O seleção automática por banda ignora %1</translation>
     </message>
