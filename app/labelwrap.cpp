@@ -48,9 +48,8 @@ QString wrapLabelText(const QString& text)
             for (int k = lineStart; k < wordStart && !textBefore; ++k) {
                 textBefore = !isSpace(wrapped.at(k));
             }
-            // The word goes to the next line, as the Labels dialog's editor
-            // shows it; one that fills its line from the start is longer than
-            // a line and is cut where the line is full.
+            // The word goes to the next line whole; one that fills its line
+            // from the start is longer than a line and is cut where it is full.
             if (textBefore) {
                 cut = wordStart;
             }
