@@ -75,6 +75,11 @@ MainWindow::MainWindow(QWidget* parent)
 
     applySettings();
     registerAnchoredWidgets();
+    // Once the event loop runs, so the window is up before any warning and
+    // a window closed at once connects nothing.
+    if (ui->actionConnectAtStart->isChecked()) {
+        QMetaObject::invokeMethod(this, &MainWindow::openCom, Qt::QueuedConnection);
+    }
     // Once, beside any complaint about the host that applySettings made: the
     // operator who lost a host may well be looking for the settings.
     const QString notice = settingsNotice(settingsLocation, QCoreApplication::applicationDirPath());

@@ -190,6 +190,8 @@ private Q_SLOTS:
     void on_actionLAN_Settings_triggered();
     void on_actionBand_Following_triggered();
     void on_actionNext_Antenna_triggered();
+    void on_actionKeys_triggered();
+    void on_actionConnectAtStart_triggered();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -264,7 +266,8 @@ private:
     // one at a time, so a dead name server does not pile lookups up.
     int pendingHostLookup = -1;
     void cancelHostLookup();
-    static const QString& hostErrorText();
+    // The complaint for the host as set now: none yet, or not found.
+    QString hostErrorText() const;
     void showHostError();
 
     /* rendering */

@@ -76,6 +76,8 @@ void MainWindow::applySettings()
     ui->actionRelease_ALL->setChecked(settings.value(settingskey::ReleaseAll).toBool());
     ui->actionSkyrail_WF->setChecked(settings.value(settingskey::SkyrailView).toBool());
     ui->actionGPIO->setChecked(settings.value(settingskey::GpioView).toBool());
+    ui->actionConnectAtStart->setChecked(settingskey::ConnectAtStart.read(text(settingskey::ConnectAtStart.name))
+                                             .value_or(settingskey::ConnectAtStart.fallback));
     useIpDirectly = settings.value(settingskey::UseIpDirectly).toBool();
     if (connected) {
         ui->actionConnect_to_Merax->setEnabled(false);
@@ -101,7 +103,7 @@ void MainWindow::applySettings()
     const QString address = addressFromLookup(QHostInfo::fromName(hostText));
     if (address == unresolvedAddress) {
         showHostError();
-    } else if (ui->statusBar->currentMessage() == hostErrorText()) {
+    } else if (isHostComplaint(ui->statusBar->currentMessage())) {
         // A corrected host must not leave the old complaint standing.
         ui->statusBar->clearMessage();
     }

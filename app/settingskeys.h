@@ -82,6 +82,8 @@ constexpr QLatin1String Host = keyName("IP"); // host name or address of the dev
 constexpr QLatin1String Port = keyName("PORT"); // UDP port of the device, as typed
 constexpr QLatin1String UseIpDirectly = keyName("IPdir");
 constexpr QLatin1String Connected = keyName("CONNECTED"); // 1 while the link is on; never read
+// File > Connect at Start: connects as the window opens, as File > Connect would.
+constexpr FlagKey ConnectAtStart {keyName("ConnectAtStart"), false};
 constexpr QLatin1String StationId = keyName("ID"); // the caption above the antenna keys
 constexpr QLatin1String ReleaseAll = keyName("RL");
 constexpr QLatin1String SkyrailView = keyName("SK");

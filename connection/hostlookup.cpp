@@ -33,6 +33,27 @@ QString directIpProblem(const QString& host)
         .arg(host);
 }
 
+namespace {
+
+QString noHostText()
+{
+    return QCoreApplication::translate("MainWindow", "No Merax set: File \u203a LAN Settings");
+}
+
+const QString hostNotFoundText = QStringLiteral("HOST error: check LAN Settings!");
+
+} // namespace
+
+QString hostComplaint(const QString& host)
+{
+    return host.trimmed().isEmpty() ? noHostText() : hostNotFoundText;
+}
+
+bool isHostComplaint(const QString& message)
+{
+    return message == hostNotFoundText || message == noHostText();
+}
+
 QHostAddress plainAddress(const QHostAddress& address)
 {
     bool isV4 = false;

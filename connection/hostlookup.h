@@ -27,6 +27,12 @@ QHostAddress plainAddress(const QHostAddress& address);
 // Why a host cannot be used with "Directly use IP" ticked.
 QString directIpProblem(const QString& host);
 
+// What the status bar says while `host` gives no address: that none is set
+// yet (a first start), or that it was not found.
+QString hostComplaint(const QString& host);
+// True for either complaint, whichever host it was made for.
+bool isHostComplaint(const QString& message);
+
 // Asynchronous host lookups that resolveHost has started since the program
 // began; for diagnostics and tests.
 int hostLookupsStarted();

@@ -27,6 +27,11 @@ int hostLookupsStarted()
 
 void MainWindow::openCom()
 {
+    // A first start: where to set the host says more than a failed lookup.
+    if (hostText.trimmed().isEmpty()) {
+        showStatus(hostErrorText());
+        return;
+    }
     if (deviceAddress == unresolvedAddress) {
         messages::warning(this, tr("Zarel"), tr("Could not find host address. Check LAN Settings!"));
         return;
@@ -89,6 +94,15 @@ void MainWindow::closeCom()
     }
 }
 
+void MainWindow::on_actionConnectAtStart_triggered()
+{
+    SettingsStore store(settingsPath);
+    store.setValue(settingskey::ConnectAtStart.name, ui->actionConnectAtStart->isChecked());
+    if (const auto written = store.sync(); !written) {
+        reportSettingsWriteFailure(written.notice);
+    }
+}
+
 void MainWindow::resolveHost()
 {
     if (linkUsesIpDirectly) {
@@ -119,7 +133,7 @@ void MainWindow::hostInfoResults(QHostInfo host)
         return;
     }
     // The host is found again: the complaint it replaced no longer holds.
-    if (ui->statusBar->currentMessage() == hostErrorText()) {
+    if (isHostComplaint(ui->statusBar->currentMessage())) {
         ui->statusBar->clearMessage();
     }
     qCDebug(lcConnection).noquote() << "Traduzida SLOT" << address;
@@ -133,10 +147,9 @@ void MainWindow::cancelHostLookup()
     }
 }
 
-const QString& MainWindow::hostErrorText()
+QString MainWindow::hostErrorText() const
 {
-    static const QString text = QStringLiteral("HOST error: check LAN Settings!");
-    return text;
+    return hostComplaint(hostText);
 }
 
 void MainWindow::showHostError()

@@ -24,6 +24,12 @@ void LabelsForm::build(QDialog* dialog)
         editor->setTabChangesFocus(true);
         //: The name a screen reader gives a caption field, "Ant 1 caption".
         editor->setAccessibleName(QCoreApplication::translate("labels", "%1 caption").arg(key));
+        // A screen reader reads a field by its wrapped lines, so a caption
+        // would be heard only up to its first: the description holds it whole.
+        const auto describe = [editor] {
+            editor->setAccessibleDescription(editor->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        };
+        QObject::connect(editor, &QTextEdit::textChanged, editor, describe);
         QWidget::setTabOrder(previous, editor);
         previous = editor;
     };

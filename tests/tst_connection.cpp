@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -59,6 +60,10 @@ private Q_SLOTS:
     void overtakenLookupIsIgnored();
     void lookupResults_data();
     void lookupResults();
+    void withoutHost_data();
+    void withoutHost();
+    void connectAtStart_data();
+    void connectAtStart();
 
 private:
     MainWindow* window = nullptr;
@@ -334,6 +339,83 @@ void TestConnection::lookupResults()
     QVERIFY(QMetaObject::invokeMethod(window, "hostInfoResults", Q_ARG(QHostInfo, result)));
     QCOMPARE(testsupport::linkAddressOf(window), address);
     QCOMPARE(window->ui->statusBar->currentMessage(), status);
+}
+
+void TestConnection::withoutHost_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("complaint");
+    QTest::addColumn<bool>("warned");
+    const QString noHost = QStringLiteral("No Merax set: File \u203a LAN Settings");
+    QTest::newRow("first start") << "" << noHost << false;
+    QTest::newRow("blanks") << "   " << noHost << false;
+    QTest::newRow("prefix only") << "http://" << noHost << false;
+    QTest::newRow("host not found") << "x http://127.0.0.1"
+                                    << "HOST error: check LAN Settings!" << true;
+}
+
+// A newcomer is told where the host is set, at start and on Connect; a host
+// that is set but not found keeps its complaint and the refusal box.
+void TestConnection::withoutHost()
+{
+    QFETCH(QString, host);
+    QFETCH(QString, complaint);
+    QFETCH(bool, warned);
+    delete window;
+    testsupport::writeSettings(testsupport::profileSettingsPath(profile), {{"IP", host}, {"IPdir", false}});
+    window = new MainWindow;
+    QCOMPARE(window->ui->statusBar->currentMessage(), complaint);
+
+    window->ui->statusBar->showMessage(QStringLiteral("before"));
+    window->ui->actionConnect_to_Merax->trigger();
+    QVERIFY(!connected);
+    QCOMPARE(warnings.size(), warned ? 1 : 0);
+    QCOMPARE(window->ui->statusBar->currentMessage(), warned ? QStringLiteral("before") : complaint);
+}
+
+void TestConnection::connectAtStart_data()
+{
+    QTest::addColumn<QVariant>("stored"); // invalid: key missing
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("connects");
+    QTest::newRow("off by default") << QVariant() << "127.0.0.1" << false;
+    QTest::newRow("off") << QVariant("false") << "127.0.0.1" << false;
+    QTest::newRow("on") << QVariant("true") << "127.0.0.1" << true;
+    QTest::newRow("on, no host yet") << QVariant("true") << "" << false;
+}
+
+void TestConnection::connectAtStart()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, host);
+    QFETCH(bool, connects);
+    delete window;
+    QVariantMap values {{"IP", host}};
+    if (stored.isValid()) {
+        values.insert(QStringLiteral("ConnectAtStart"), stored);
+    }
+    testsupport::writeSettings(testsupport::profileSettingsPath(profile), values);
+    window = new MainWindow;
+    const bool on = stored.toString() == QLatin1String("true");
+    QCOMPARE(window->ui->actionConnectAtStart->isChecked(), on);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(bool(connected), connects);
+    QVERIFY(warnings.isEmpty());
+    if (connects) {
+        QCOMPARE(window->ui->statusBar->currentMessage(), QStringLiteral("LAN enabled"));
+        // Alt+F then Enter must not drop the link it just made.
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(window->ui->menuArquivo->isVisible());
+        QVERIFY(window->ui->menuArquivo->activeAction() != window->ui->actionDisconnect);
+        QTest::keyClick(window->ui->menuArquivo, Qt::Key_Escape);
+        QVERIFY(connected);
+    }
+
+    // The menu item stores what it shows, for the next start.
+    window->ui->actionConnectAtStart->trigger();
+    QCOMPARE(storedValue(QStringLiteral("ConnectAtStart")).toString(),
+             on ? QStringLiteral("false") : QStringLiteral("true"));
 }
 
 ZAREL_TEST_MAIN(TestConnection, profile)

@@ -51,6 +51,26 @@ void TestLabelWrap::wrap_data()
     // After the last own line feed only one further cut is made.
     QTest::newRow("long text after a late line feed") << "ABCDEFGH\nIJKLMNOPQRSTU"
                                                       << "ABCDE\nFGH\nIJKLM\nNOPQRSTU";
+    // Words that fit a line move to the next one whole; the spaces at the
+    // cut stay at the line's end, where a centred key does not show them.
+    QTest::newRow("words that fit") << "20M YAGI"
+                                    << "20M \nYAGI";
+    QTest::newRow("space where the line is full") << "ABCDE FGH"
+                                                  << "ABCDE \nFGH";
+    QTest::newRow("several spaces") << "20M   YAGI"
+                                    << "20M   \nYAGI";
+    QTest::newRow("spaces to the end") << "ABCDE    "
+                                       << "ABCDE    ";
+    QTest::newRow("still two cuts, then the rest") << "80M 40M 20M 15M"
+                                                   << "80M \n40M \n20M 15M";
+    QTest::newRow("word too long after another") << "20M ANTENNA"
+                                                 << "20M \nANTEN\nNA";
+    QTest::newRow("word too long, then words") << "DIPOLES 40"
+                                               << "DIPOL\nES 40";
+    QTest::newRow("after an own line feed") << "AB\n40M 4SQ"
+                                            << "AB\n40M \n4SQ";
+    QTest::newRow("leading spaces") << "  20M YAGI"
+                                    << "  20M \nYAGI";
     QTest::newRow("only line feeds") << "\n\n\n"
                                      << "\n\n\n";
 }

@@ -299,10 +299,10 @@ void TestPanelForm::menus()
     }
     QCOMPARE(titles, QStringList({"File", "View", "Help"}));
     QCOMPARE(menuItems(window->ui->menuArquivo),
-             QStringList({"Connect to Merax", "Disconnect", "Labels", "LAN Settings", "Band Following...",
-                          "Next Antenna on This Band"}));
+             QStringList({"Connect to Merax", "Labels", "Disconnect", "LAN Settings", "Band Following...",
+                          "Next Antenna on This Band", "-", "Connect at Start"}));
     QCOMPARE(menuItems(window->ui->menuView), QStringList({"GPIO", "Skyrail WF"}));
-    QCOMPARE(menuItems(window->ui->menuTools), QStringList({"-", "About Qt", "About Quorvan"}));
+    QCOMPARE(menuItems(window->ui->menuTools), QStringList({"Keys", "-", "About Qt", "About Quorvan"}));
     QCOMPARE(window->ui->menuArquivo->parent(), bar);
     QCOMPARE(window->ui->menuTools->objectName(), QStringLiteral("menuTools"));
 
@@ -385,7 +385,7 @@ void TestPanelForm::existingObjectNameKept()
     for (const QAction* action : unnamed.findChildren<QAction*>()) {
         named += action->objectName().startsWith(QLatin1String("action")) ? 1 : 0;
     }
-    QCOMPARE(named, 22);
+    QCOMPARE(named, 24);
 }
 
 void TestPanelForm::drawnWeight_data()

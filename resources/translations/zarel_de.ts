@@ -292,6 +292,30 @@
         <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
         <translation>GPO %1 hält das Funkgerät vom Senden ab, bis die Umschaltung bestätigt ist</translation>
     </message>
+    <message>
+        <source>No Merax set: File › LAN Settings</source>
+        <translation>Kein Merax eingestellt: Datei › LAN-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>%1: says the whole state</source>
+        <translation>%1: sagt den ganzen Zustand</translation>
+    </message>
+    <message>
+        <source>%1 or the menu key on a GPI or GPO key: picks its colour</source>
+        <translation>%1 oder die Menütaste auf einer GPI- oder GPO-Taste: wählt ihre Farbe</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous key; Space presses it</source>
+        <translation>Tab, Umschalt+Tab: die nächste oder vorige Taste; die Leertaste drückt sie</translation>
+    </message>
+    <message>
+        <source>Alt and a menu&apos;s underlined letter: the menus</source>
+        <translation>Alt und der unterstrichene Buchstabe eines Menüs: die Menüs</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
@@ -873,6 +897,14 @@
     <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Connect at &amp;Start</source>
+        <translation>Beim &amp;Start verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
     </message>
 </context>
 </TS>

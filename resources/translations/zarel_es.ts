@@ -292,6 +292,30 @@
         <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
         <translation>GPO %1 impide transmitir a la radio hasta que se confirme la conmutación</translation>
     </message>
+    <message>
+        <source>No Merax set: File › LAN Settings</source>
+        <translation>No hay ningún Merax configurado: Archivo › Configuración LAN</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>%1: says the whole state</source>
+        <translation>%1: dice todo el estado</translation>
+    </message>
+    <message>
+        <source>%1 or the menu key on a GPI or GPO key: picks its colour</source>
+        <translation>%1 o la tecla de menú sobre una tecla GPI o GPO: elige su color</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous key; Space presses it</source>
+        <translation>Tab, Mayús+Tab: la tecla siguiente o la anterior; Espacio la pulsa</translation>
+    </message>
+    <message>
+        <source>Alt and a menu&apos;s underlined letter: the menus</source>
+        <translation>Alt y la letra subrayada de un menú: los menús</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
@@ -873,6 +897,14 @@
     <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Connect at &amp;Start</source>
+        <translation>Conectar al &amp;iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Teclas</translation>
     </message>
 </context>
 </TS>

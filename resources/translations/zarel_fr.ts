@@ -292,6 +292,30 @@
         <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
         <translation>GPO %1 empêche la radio d&apos;émettre jusqu&apos;à la confirmation de la commutation</translation>
     </message>
+    <message>
+        <source>No Merax set: File › LAN Settings</source>
+        <translation>Aucun Merax défini : Fichier › Paramètres LAN</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>%1: says the whole state</source>
+        <translation>%1 : dit tout l&apos;état</translation>
+    </message>
+    <message>
+        <source>%1 or the menu key on a GPI or GPO key: picks its colour</source>
+        <translation>%1 ou la touche menu sur une touche GPI ou GPO : choisit sa couleur</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous key; Space presses it</source>
+        <translation>Tab, Maj+Tab : la touche suivante ou précédente ; Espace l&apos;active</translation>
+    </message>
+    <message>
+        <source>Alt and a menu&apos;s underlined letter: the menus</source>
+        <translation>Alt et la lettre soulignée d&apos;un menu : les menus</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
@@ -873,6 +897,14 @@
     <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Connect at &amp;Start</source>
+        <translation>Connexion au dé&amp;marrage</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,30 @@
         <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
         <translation>GPO %1 impedisce alla radio di trasmettere finché la commutazione non è confermata</translation>
     </message>
+    <message>
+        <source>No Merax set: File › LAN Settings</source>
+        <translation>Nessun Merax impostato: File › Impostazioni LAN</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>%1: says the whole state</source>
+        <translation>%1: dice tutto lo stato</translation>
+    </message>
+    <message>
+        <source>%1 or the menu key on a GPI or GPO key: picks its colour</source>
+        <translation>%1 o il tasto menu su un tasto GPI o GPO: ne sceglie il colore</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous key; Space presses it</source>
+        <translation>Tab, Maiusc+Tab: il tasto successivo o il precedente; Spazio lo preme</translation>
+    </message>
+    <message>
+        <source>Alt and a menu&apos;s underlined letter: the menus</source>
+        <translation>Alt e la lettera sottolineata di un menu: i menu</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
@@ -873,6 +897,14 @@
     <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Connect at &amp;Start</source>
+        <translation>Connetti all&apos;a&amp;vvio</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasti</translation>
     </message>
 </context>
 </TS>

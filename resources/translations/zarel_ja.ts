@@ -292,6 +292,30 @@
         <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
         <translation>切替が確認されるまで GPO %1 が無線機の送信を止めます</translation>
     </message>
+    <message>
+        <source>No Merax set: File › LAN Settings</source>
+        <translation>Merax が未設定です: ファイル › LAN 設定</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>%1: says the whole state</source>
+        <translation>%1: 状態をすべて読み上げる</translation>
+    </message>
+    <message>
+        <source>%1 or the menu key on a GPI or GPO key: picks its colour</source>
+        <translation>%1 または GPI / GPO キー上のメニューキー: 色を選ぶ</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous key; Space presses it</source>
+        <translation>Tab、Shift+Tab: 次または前のキー。Space で押す</translation>
+    </message>
+    <message>
+        <source>Alt and a menu&apos;s underlined letter: the menus</source>
+        <translation>Alt とメニューの括弧内の文字: メニュー</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
@@ -873,6 +897,14 @@
     <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Connect at &amp;Start</source>
+        <translation>起動時に接続(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>キー(&amp;K)</translation>
     </message>
 </context>
 </TS>

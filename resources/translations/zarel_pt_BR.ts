@@ -292,6 +292,30 @@
         <source>GPO %1 holds the radio off the air until the switch is confirmed</source>
         <translation>GPO %1 impede o rádio de transmitir até a comutação ser confirmada</translation>
     </message>
+    <message>
+        <source>No Merax set: File › LAN Settings</source>
+        <translation>Nenhum Merax definido: Arquivo › Configurações de LAN</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>%1: says the whole state</source>
+        <translation>%1: diz todo o estado</translation>
+    </message>
+    <message>
+        <source>%1 or the menu key on a GPI or GPO key: picks its colour</source>
+        <translation>%1 ou a tecla de menu sobre uma tecla GPI ou GPO: escolhe sua cor</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous key; Space presses it</source>
+        <translation>Tab, Shift+Tab: a tecla seguinte ou a anterior; Espaço a pressiona</translation>
+    </message>
+    <message>
+        <source>Alt and a menu&apos;s underlined letter: the menus</source>
+        <translation>Alt e a letra sublinhada de um menu: os menus</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
@@ -873,6 +897,14 @@
     <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Connect at &amp;Start</source>
+        <translation>Conectar ao &amp;iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Teclas</translation>
     </message>
 </context>
 </TS>
