@@ -134,13 +134,15 @@ void BandFollowDialog::load()
     showAntennaNames();
     for (int b = 0; b < bandplan::BandCount; ++b) {
         const AntennaList& antennas = c.antennas[std::size_t(b)];
+        const int receive = c.receive[std::size_t(b)];
         QComboBox* combo = ui->bandAntennas[b];
-        // One antenna shows with its caption; a list as typed.
-        if (antennas.size() <= 1) {
+        // One antenna shows with its caption; a list, or one with a receive
+        // antenna, as typed.
+        if (antennas.size() <= 1 && receive == 0) {
             combo->setCurrentIndex(antennas.value(0, 0));
         } else {
             combo->setCurrentIndex(-1);
-            combo->setEditText(bandfollowsettings::antennasText(antennas));
+            combo->setEditText(bandfollowsettings::antennasWithReceiveText(antennas, receive));
         }
         const BandOutputs& outputs = c.outputs[std::size_t(b)];
         ui->bandOutputs[b]->setText(outputs.isEmpty() ? QString() : bandfollowsettings::outputsText(outputs));
@@ -219,9 +221,9 @@ void BandFollowDialog::apply()
     for (int b = 0; b < bandplan::BandCount; ++b) {
         QComboBox* combo = ui->bandAntennas[b];
         const int item = combo->findText(combo->currentText());
-        const std::optional<AntennaList> typed = item >= 0
-            ? std::optional<AntennaList>(item == 0 ? AntennaList() : AntennaList {item})
-            : bandfollowsettings::antennasFrom(combo->currentText());
+        const std::optional<QPair<AntennaList, int>> typed = item >= 0
+            ? std::optional<QPair<AntennaList, int>>({item == 0 ? AntennaList() : AntennaList {item}, 0})
+            : bandfollowsettings::antennasWithReceiveFrom(combo->currentText());
         // What cannot be used is shown back as it stands, and the field
         // says why, to the eye and to a screen reader.
         shownAgain = shownAgain || !typed;
@@ -232,7 +234,10 @@ void BandFollowDialog::apply()
             combo->setToolTip(hint);
             combo->setAccessibleDescription(typed ? QString() : hint);
         }
-        c.antennas[std::size_t(b)] = typed.value_or(c.antennas[std::size_t(b)]);
+        if (typed) {
+            c.antennas[std::size_t(b)] = typed->first;
+            c.receive[std::size_t(b)] = typed->second;
+        }
         const QString pattern = ui->bandOutputs[b]->text().leftJustified(8, QLatin1Char('-'));
         c.outputs[std::size_t(b)] = bandfollowsettings::outputsFrom(pattern).value_or(BandOutputs());
     }
@@ -290,7 +295,8 @@ void BandFollowDialog::showSegments(const QVector<BandSegment>& segments)
             bandfollowsettings::kilohertzText(s.lowHz),
             bandfollowsettings::kilohertzText(s.highHz),
             bandfollowsettings::modeText(s.mode),
-            s.antennas.isEmpty() ? QString() : bandfollowsettings::antennasText(s.antennas),
+            s.antennas.isEmpty() && s.receive == 0 ? QString()
+                                                   : bandfollowsettings::antennasWithReceiveText(s.antennas, s.receive),
             s.outputs.isEmpty() ? QString() : bandfollowsettings::outputsText(s.outputs),
         };
         for (int column = 0; column < Columns; ++column) {

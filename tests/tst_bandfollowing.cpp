@@ -263,7 +263,10 @@ void TestBandFollowing::badValuesAreNamed()
 
 void TestBandFollowing::dialogAppliesAtOnce()
 {
-    Panel& p = loggerPanel({{"BandFollow/Remember", "true"}, {"K4", "Yagi\n20m"}});
+    Panel& p = loggerPanel({{"BandFollow/Remember", "true"},
+                            {"K4", "Yagi\n20m"},
+                            {"BandFollow/160m", "1 rx 8"},
+                            {"BandFollow/Segment1", "1800-1850 CW 0 rx 9"}});
     p.ui().actionBand_Following->trigger();
     auto* dialog = p.w().findChild<BandFollowDialog*>();
     QVERIFY(dialog);
@@ -279,6 +282,10 @@ void TestBandFollowing::dialogAppliesAtOnce()
     QSettings file(p.settingsFile, QSettings::IniFormat);
     QCOMPARE(file.value("BandFollow/6m").toString(), QStringLiteral("11"));
     QCOMPARE(file.value("BandFollow/HoldManual").toString(), QStringLiteral("true"));
+    // Receive antennas the dialog shows survive a change made in it.
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("combo160m"))->currentText(), QStringLiteral("1 rx 8"));
+    QCOMPARE(file.value("BandFollow/160m").toString(), QStringLiteral("1 rx 8"));
+    QCOMPARE(p.w().bandFollowConfig().segments.value(0).receive, 9);
 
     // A band remembered meanwhile shows in the open dialog. The device
     // reports again first: its SEND of the panel's start is too old by now.
