@@ -832,8 +832,6 @@ void TestBandFollow::outputsAndSplitFollowTheBand_data()
                                                     << "Ant 2, GPO 1 8";
     QTest::newRow("a receive antenna sets split") << "3573 1900"
                                                   << "Ant 1 rx 8, GPO 8";
-    QTest::newRow("a segment's receive antenna") << "1830:CW"
-                                                 << "Ant 1 rx 9, GPO 8";
     QTest::newRow("from one receive antenna to another") << "1900 1830:CW"
                                                          << "Ant 1 rx 9, GPO 8";
     QTest::newRow("leaving it takes split off") << "1900 7074"

@@ -348,7 +348,6 @@ void TestConnection::withoutHost_data()
     QTest::addColumn<bool>("warned");
     const QString noHost = QStringLiteral("No Merax set: File \u203a LAN Settings");
     QTest::newRow("first start") << "" << noHost << false;
-    QTest::newRow("blanks") << "   " << noHost << false;
     QTest::newRow("prefix only") << "http://" << noHost << false;
     QTest::newRow("host not found") << "x http://127.0.0.1"
                                     << "HOST error: check LAN Settings!" << true;
@@ -379,7 +378,6 @@ void TestConnection::connectAtStart_data()
     QTest::addColumn<QString>("host");
     QTest::addColumn<bool>("connects");
     QTest::newRow("off by default") << QVariant() << "127.0.0.1" << false;
-    QTest::newRow("off") << QVariant("false") << "127.0.0.1" << false;
     QTest::newRow("on") << QVariant("true") << "127.0.0.1" << true;
     QTest::newRow("on, no host yet") << QVariant("true") << "" << false;
 }

@@ -55,8 +55,6 @@ void TestLabelWrap::wrap_data()
     // cut stay at the line's end, where a centred key does not show them.
     QTest::newRow("words that fit") << "20M YAGI"
                                     << "20M \nYAGI";
-    QTest::newRow("space where the line is full") << "ABCDE FGH"
-                                                  << "ABCDE \nFGH";
     QTest::newRow("several spaces") << "20M   YAGI"
                                     << "20M   \nYAGI";
     QTest::newRow("spaces to the end") << "ABCDE    "
