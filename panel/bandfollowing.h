@@ -113,6 +113,8 @@ private:
     void guardMoved();
     void tellGuard();
     void dropStandingWait();
+    // "40 m: Ant 3" gives way once it no longer holds.
+    void withdrawMade();
     // "20 m: Ant 4 and Ant 9 in use elsewhere"
     QString allBusyText() const;
     // The window's situation, with the guard's word on whether switching may go.
@@ -135,7 +137,6 @@ private:
     int madeAntenna = -1;
     bool madeShown = false; // a report has shown madeAntenna
     bool freeWaitShown = false; // as figures() last told it
-    void withdrawMade();
     // A notice that stands until the switch to awaitedAntenna is written.
     QString standingNotice;
     int awaitedAntenna = -1;
