@@ -273,6 +273,8 @@ void PanelAccess::setCaptions(const std::array<QString, group::Antennas>& antenn
 
 void PanelAccess::panelShown(const DeviceState& state, bool known, const PanelFlags& flags, bool confirmed)
 {
+    // Disconnected, the panel knows nothing of the device, whatever it still paints.
+    known = known && shown.link != PanelSpeechInput::Link::Off;
     if (named && shown.state == state && shown.stateKnown == known && shown.flags == flags &&
         shown.confirmed == confirmed) {
         return;
@@ -294,6 +296,9 @@ void PanelAccess::linkShown(PanelSpeechInput::Link link, qint64 roundTripMs)
     }
     shown.link = link;
     shown.roundTripMs = said;
+    if (link == PanelSpeechInput::Link::Off) {
+        shown.stateKnown = false;
+    }
     named = false;
     follow();
 }

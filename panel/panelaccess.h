@@ -31,7 +31,8 @@ public:
     void setCaptions(const std::array<QString, group::Antennas>& antennas, const std::array<QString, group::Gpis>& gpis,
                      const std::array<QString, group::Gpos>& gpos);
 
-    // What the panel shows of the device (`known` false: cleared), and
+    // What the panel shows of the device (`known` false: cleared; nothing is
+    // known while the link is off), and
     // whether a command shown is still unconfirmed.
     void panelShown(const DeviceState& state, bool known, const PanelFlags& flags, bool confirmed);
 

@@ -191,6 +191,23 @@ QString outputPhrase(const PanelSpeechInput& in, int i)
         {QStringLiteral("GPO %1").arg(i + 1), spokenCaption(in.gpoCaptions[i]), on ? Text::tr("on") : Text::tr("off")});
 }
 
+// "Ant 4 and Ant 9 in use elsewhere"; empty when none is.
+QString busyPhrase(const DeviceState& s)
+{
+    QStringList names;
+    for (int i = 0; i < group::Antennas; ++i) {
+        if (antennaBusy(s, i)) {
+            names << QStringLiteral("Ant %1").arg(i + 1);
+        }
+    }
+    if (names.isEmpty()) {
+        return QString();
+    }
+    const QString last = names.takeLast();
+    const QString all = names.isEmpty() ? last : Text::tr("%1 and %2").arg(names.join(Text::tr(", ")), last);
+    return Text::tr("%1 in use elsewhere").arg(all);
+}
+
 } // namespace
 
 QString spokenTogether(const QStringList& parts)
@@ -260,6 +277,14 @@ PanelChange panelChange(const PanelSpeechInput& before, const PanelSpeechInput& 
             }
         }
     }
+    // The antenna in use taken by another station as well: its BUSY lamp
+    // alone would go unheard.
+    for (int i : {tx, rx}) {
+        if (!first && i >= 0 && antennaBusy(a, i) && !antennaBusy(b, i)) {
+            parts << Text::tr("Ant %1 is now in use elsewhere too").arg(i + 1);
+            tell(i);
+        }
+    }
     for (int i = 0; i < group::Gpos; ++i) {
         // Coming to know the device: only the outputs that are on.
         const bool on = bit(a.gpoStates, i);
@@ -283,6 +308,10 @@ QString panelSummary(const PanelSpeechInput& in, const QString& radio)
         }
         if (in.flags.waitingAntenna >= 0) {
             parts << LinkSession::waitText(in.flags.waitingAntenna);
+        }
+        const QString busy = busyPhrase(s);
+        if (!busy.isEmpty()) {
+            parts << busy;
         }
         parts << joined({QStringLiteral("SEND"), s.sendActive == 1 ? Text::tr("on") : Text::tr("off")});
         const QString path = receivePhrase(receivePath(s));

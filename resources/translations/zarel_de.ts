@@ -367,6 +367,18 @@
 <context>
     <name>PanelSpeech</name>
     <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 in use elsewhere</source>
+        <translation>%1 anderswo in Benutzung</translation>
+    </message>
+    <message>
+        <source>Ant %1 is now in use elsewhere too</source>
+        <translation>Ant %1 wird jetzt auch anderswo benutzt</translation>
+    </message>
+    <message>
         <source>on</source>
         <translation>ein</translation>
     </message>

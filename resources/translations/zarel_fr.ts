@@ -367,6 +367,18 @@
 <context>
     <name>PanelSpeech</name>
     <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 in use elsewhere</source>
+        <translation>Utilisées par une autre station : %1</translation>
+    </message>
+    <message>
+        <source>Ant %1 is now in use elsewhere too</source>
+        <translation>Ant %1 est maintenant aussi utilisée par une autre station</translation>
+    </message>
+    <message>
         <source>on</source>
         <translation>allumé</translation>
     </message>

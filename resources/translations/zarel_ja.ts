@@ -367,6 +367,18 @@
 <context>
     <name>PanelSpeech</name>
     <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>%1 in use elsewhere</source>
+        <translation>%1 は他で使用中</translation>
+    </message>
+    <message>
+        <source>Ant %1 is now in use elsewhere too</source>
+        <translation>Ant %1 は他でも使用中になりました</translation>
+    </message>
+    <message>
         <source>on</source>
         <translation>オン</translation>
     </message>

@@ -367,6 +367,18 @@
 <context>
     <name>PanelSpeech</name>
     <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 in use elsewhere</source>
+        <translation>%1 em uso em outra estação</translation>
+    </message>
+    <message>
+        <source>Ant %1 is now in use elsewhere too</source>
+        <translation>Ant %1 agora também está em uso em outra estação</translation>
+    </message>
+    <message>
         <source>on</source>
         <translation>ligado</translation>
     </message>

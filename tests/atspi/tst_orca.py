@@ -226,7 +226,7 @@ def main():
         started.append(sim)
         with open(settings, "w", encoding="utf-8") as ini:
             ini.write("[General]\nIP=127.0.0.1\nPORT=%d\nIPdir=true\nK1=160M DIPOL\nK3=40M DIPOLE\nK4=20M YAGI\n"
-                      "[BandFollow]\nHoldManual=true\n" % port)
+                      "[BandFollow]\nHoldManual=true\nBusyInterlock=true\n" % port)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         panel = subprocess.Popen([zarel_bin, "--lang", language, PROFILE], env=env)
         started.append(panel)
@@ -298,6 +298,38 @@ def session(orca, sim, send_file, checking):
     keys("ctrl+i")
     expect("Ant 3, 40M DIPOLE. SPLIT, off. SEND, off", "the state on request")
 
+    # Another station takes the antenna in use, then a second one.
+    sim.stdin.write("busy 3\n")
+    sim.stdin.flush()
+    expect("Ant 3 is now in use elsewhere too", "the antenna in use turning busy")
+    sim.stdin.write("busy 3,9\n")
+    sim.stdin.flush()
+    wait_for_line(sim.stdout, "busy 3,9")
+    keys("ctrl+i")
+    expect("Ant 3 and Ant 9 in use elsewhere", "the state on request names the busy antennas")
+    # A busy antenna is taken by a second press once the prompt was heard.
+    keys("F9")
+    expect("Ant 9 is in use elsewhere: press again to take it", "the busy prompt")
+    orca.settle(2.5)
+    keys("F9")
+    expect("Ant 9", "the busy antenna taken by a second press")
+    if checking and "press again" in orca.said()[orca.mark - 1]:
+        fail("the second press was refused")
+
+    # Disconnected, no key's name keeps the device's state: the focus comes
+    # back from the menu onto the key at once, before the panel clears.
+    for _ in range(12):
+        keys("Tab")
+        if orca.heard("Ant 9, selected", 1.5):
+            break
+    else:
+        if checking:
+            fail("Tab never reached Ant 9")
+    keys("alt+f", "d")
+    expect("Ant 9", "the focus back on Ant 9 after Disconnect")
+    if checking and re.search("selected|busy", orca.said()[orca.mark - 1]):
+        fail("Ant 9 keeps its state after Disconnect: %r" % orca.said()[orca.mark - 1])
+    expect("Disconnected", "Disconnect")
 
     keys("alt+f", "l")
     expect("ID:", "the Labels dialog")
