@@ -90,7 +90,9 @@ LinkSession::Sender LinkSession::answerFromNewPort(quint16 port, qint64 at)
 
 bool LinkSession::commandGiven(const DeviceCommand& command, DeviceState& state, qint64 now)
 {
-    const bool splitOn = state.splitActive == 1;
+    // Split off held with the antenna behind it: the antenna is the
+    // transmit one when it arrives, whatever the panel shows meanwhile.
+    const bool splitOn = pending.splitOnArrival(state.splitActive == 1);
     if (pending.alreadyAsked(command, splitOn)) {
         return false;
     }

@@ -161,6 +161,16 @@ bool PendingCommands::alreadyAsked(const DeviceCommand& command, bool splitOn) c
            });
 }
 
+bool PendingCommands::splitOnArrival(bool shownSplitOn) const
+{
+    for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
+        if (it->command.type == DeviceCommand::Split && it->expectation.splitActive) {
+            return *it->expectation.splitActive == 1;
+        }
+    }
+    return shownSplitOn;
+}
+
 bool PendingCommands::recordWrite(const DeviceCommand& command, quint64 serial)
 {
     for (Pending& waiting : pending) {

@@ -95,6 +95,11 @@ public:
     // Shows what is still waiting on top of `state`.
     void overlay(DeviceState& state) const;
 
+    // Split as the device will have it when a command given now arrives:
+    // a split command still waiting or unconfirmed decides it, else
+    // `shownSplitOn`. The device reads an antenna command by it.
+    bool splitOnArrival(bool shownSplitOn) const;
+
     int count() const { return static_cast<int>(pending.size()); }
     // Guarded commands: whether any is not yet written, and whether any is
     // not yet confirmed.

@@ -25,7 +25,9 @@ void TransmitGuard::setPeriod(Signal signal, int periodMs)
 void TransmitGuard::set(Signal signal, bool transmitting, qint64 now)
 {
     State& s = state(signal);
-    if (s.transmitting && !transmitting) {
+    // A sample's first word of receive may fall in a gap of a CW call that
+    // was on before it was heard: the hang runs from it.
+    if ((s.transmitting || (s.polled && !s.heard)) && !transmitting) {
         lastTransmitEnd = std::max(lastTransmitEnd, now);
     }
     s.transmitting = transmitting;

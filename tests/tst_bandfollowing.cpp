@@ -89,6 +89,13 @@ Panel& TestBandFollowing::loggerPanel(const QVariantMap& more)
     }
     Panel& p = makePanel(stored);
     connected = true;
+    // The first report's SEND may fall in a gap of a CW call: the device
+    // must say receive again after the hang.
+    // (No polls meanwhile: this panel's reports answer none.)
+    deviceReports(0, false);
+    connected = false;
+    QTest::qWait(settingskey::bandfollow::TxHangMs.fallback + 20);
+    connected = true;
     deviceReports(0, false);
     return p;
 }

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void noSwitchUnderPower_data();
     void noSwitchUnderPower();
     void sourceLostWhileKeyed();
+    void firstWordStartsTheHang_data();
+    void firstWordStartsTheHang();
 };
 
 namespace {
@@ -233,6 +235,36 @@ void TestLinkQueue::sourceLostWhileKeyed()
     guard.forget(TransmitGuard::Signal::RadioPtt, 2000);
     QVERIFY(!guard.isOpen(2000 + guard.hangMs() - 1));
     QVERIFY(guard.isOpen(2000 + guard.hangMs()));
+}
+
+// A sampled signal's first word of receive may fall in a gap of a CW call
+// already on: the hang runs from it. A pushed one told every change.
+void TestLinkQueue::firstWordStartsTheHang_data()
+{
+    QTest::addColumn<bool>("polled");
+    QTest::addColumn<bool>("forgottenFirst");
+    QTest::addColumn<bool>("openAtOnce");
+    QTest::newRow("SEND at Connect") << true << false << false;
+    QTest::newRow("SEND back after its source went away") << true << true << false;
+    QTest::newRow("a logger's flag") << false << false << true;
+}
+
+void TestLinkQueue::firstWordStartsTheHang()
+{
+    QFETCH(bool, polled);
+    QFETCH(bool, forgottenFirst);
+    QFETCH(bool, openAtOnce);
+    TransmitGuard guard {settingskey::bandfollow::TxHangMs.fallback};
+    const auto signal = TransmitGuard::Signal::DeviceSend;
+    guard.setPolled(signal, polled);
+    if (forgottenFirst) {
+        guard.set(signal, false, 0);
+        guard.forget(signal, 10);
+    }
+    guard.set(signal, false, 1000);
+    QCOMPARE(guard.isOpen(1000), openAtOnce);
+    guard.set(signal, false, 1000 + guard.hangMs());
+    QVERIFY(guard.isOpen(1000 + guard.hangMs()));
 }
 
 QTEST_APPLESS_MAIN(TestLinkQueue)

@@ -261,6 +261,10 @@ void TestLinkSession::splitOnTheWay_data()
     QTest::newRow("split off before split on is reported") << QStringList {"1000 split 4", "1005 off"};
     QTest::newRow("antennas before and after split on is reported")
         << QStringList {"1000 split 4", "1005 ant 2", "1400 ant 5", "1410 ant 2"};
+    // Band following leaves split under power: both wait, and the antenna
+    // is the transmit one when it arrives.
+    QTest::newRow("split off and antenna held together")
+        << QStringList {"200 split 8", "1000 key 2500", "1500 held off", "1505 held ant 3"};
 }
 
 void TestLinkSession::splitOnTheWay()
@@ -269,15 +273,28 @@ void TestLinkSession::splitOnTheWay()
 
     Station station(20, 0);
     for (const QString& line : script) {
-        const QStringList words = line.split(QLatin1Char(' '));
+        QStringList words = line.split(QLatin1Char(' '));
         station.runUntil(words.at(0).toInt());
-        const auto position = static_cast<signed char>(words.value(2).toInt() - 1);
-        if (words.at(1) == QLatin1String("off")) {
-            station.panel.splitActive = 0;
-            station.give(deviceCommand(3, 0, 0, 0));
-        } else {
-            station.give(chooseAntenna(station.panel, words.at(1) == QLatin1String("split"), position).command);
+        if (words.at(1) == QLatin1String("key")) {
+            const qint64 from = station.now;
+            const qint64 to = words.at(2).toInt();
+            station.keyed = [from, to](qint64 at) { return at >= from && at < to; };
+            continue;
         }
+        // Held by the guard: not shown until written.
+        const bool guarded = words.at(1) == QLatin1String("held");
+        if (guarded) {
+            words.removeAt(1);
+        }
+        const auto position = static_cast<signed char>(words.value(2).toInt() - 1);
+        DeviceCommand command = deviceCommand(3, 0, 0, 0);
+        if (words.at(1) != QLatin1String("off")) {
+            command = chooseAntenna(station.panel, words.at(1) == QLatin1String("split"), position).command;
+        } else if (!guarded) {
+            station.panel.splitActive = 0;
+        }
+        command.guarded = guarded;
+        station.give(command);
     }
     station.runUntil(station.now + 5000);
     QCOMPARE(station.session.unconfirmed(), 0);

@@ -385,8 +385,10 @@ void TestRigctld::strayLineSwitchesNothingWhileKeyed()
 {
     FakeDaemon daemon;
     bool keyed = true;
-    daemon.round = [&keyed](int round) {
-        if (round <= 2) {
+    // On 20 m until its antenna went (the first words start the hang), then keyed on 40 m.
+    const harness::Panel* panel = nullptr;
+    daemon.round = [&keyed, &panel](int) {
+        if (panel == nullptr || panel->sent.isEmpty()) {
             return frequency("14074000") + ptt(0) + noSplit;
         }
         return keyed ? frequency("7074000") + "0\n" + ptt(1) + noSplit : frequency("7074000") + ptt(0) + noSplit;
@@ -394,6 +396,8 @@ void TestRigctld::strayLineSwitchesNothingWhileKeyed()
     int antenna = 0;
     QTimer device;
     harness::Panel& p = followingPanel(daemon, antenna, device);
+    panel = &p;
+    QTRY_VERIFY(!p.sent.isEmpty());
     const int from = daemon.rounds;
     QTRY_VERIFY(daemon.rounds >= from + 8);
     QCOMPARE(p.sent, QList<QByteArray> {harness::bytes("fe0203fd")});

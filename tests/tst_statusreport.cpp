@@ -4,9 +4,12 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "app/settingskeys.h"
 #include "forms/panelform.h"
+#include "link/linkclock.h"
 #include "link/statusreport.h"
 #include "link/threadcom.h"
+#include "panel/bandfollowing.h"
 #include "panelharness.h"
 #include "seams.h"
 #include "testsupport.h"
@@ -363,8 +366,10 @@ void TestStatusReport::handlerKeepsUnconfirmedCommand()
     const ScopedCommandTap tap([&queued](const QByteArray& payload) { queued.append(payload); });
     const DeviceCommand poll = deviceCommand(1);
     const DeviceCommand ant2 = deviceCommand(2, 1);
-    qint64 now = 1000;
-
+    // Heard receiving for the hang time before the press: a resend may leave.
+    window->bandFollow()->deviceSends(false);
+    QTest::qWait(settingskey::bandfollow::TxHangMs.fallback + 20);
+    qint64 now = linkclock::steadyNow();
     window->linkWrote(poll, now); // its answer is still on the way
     QVERIFY(QMetaObject::invokeMethod(window, "on_botaoTecla2_pressed"));
     QCOMPARE(window->ui->botaoTecla2->styleSheet(), harness::selected);
