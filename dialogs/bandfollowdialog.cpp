@@ -13,6 +13,7 @@
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/bandfollowform.h"
+#include "forms/screenroom.h"
 #include "panel/bandfollowing.h"
 
 BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, const QString& settingsPath)
@@ -101,6 +102,7 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     // A field still being edited when the dialog closes counts too.
     connect(this, &QDialog::finished, this, &BandFollowDialog::apply);
     connect(following, &BandFollowing::configChanged, this, &BandFollowDialog::load);
+    fitToScreen(this, ui->scrollSettings);
 }
 
 BandFollowDialog::~BandFollowDialog()
