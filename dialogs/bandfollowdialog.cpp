@@ -103,6 +103,9 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     connect(this, &QDialog::finished, this, &BandFollowDialog::apply);
     connect(following, &BandFollowing::configChanged, this, &BandFollowDialog::load);
     fitToScreen(this, ui->scrollSettings);
+    // Not on the radio's source, where a stray Space or arrow changes it:
+    // on the first band's antennas, where stray text is shown back unused.
+    ui->combo2200m->setFocus();
 }
 
 BandFollowDialog::~BandFollowDialog()
