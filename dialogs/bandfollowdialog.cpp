@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -417,6 +418,7 @@ void BandFollowDialog::showSegmentProblems(const QVector<RowProblem>& problems)
     for (const QString& text : named) {
         if (!segmentProblemsTold.contains(text)) {
             Q_EMIT announcement(text);
+            ui->scrollSettings->ensureWidgetVisible(ui->labelSegmentProblem);
         }
     }
     segmentProblemsTold = named;
@@ -472,6 +474,8 @@ void BandFollowDialog::addSegment()
     }
     loading = false;
     enableAddSegment();
+    // The new row and what is said of it in sight.
+    ui->scrollSettings->ensureWidgetVisible(ui->groupSegments);
     table->setFocus();
     table->setCurrentCell(row, From);
     table->editItem(table->item(row, From));
