@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <QHeaderView>
@@ -13,6 +15,7 @@
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/bandfollowform.h"
+#include "forms/screenroom.h"
 #include "panel/bandfollowing.h"
 
 BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, const QString& settingsPath)
@@ -61,6 +64,10 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
         ui->bandOutputs[b]->setValidator(outputsFormat);
     }
     ui->tableSegments->horizontalHeader()->setStretchLastSection(true);
+    // A screen reader reads the table's description each time the focus
+    // comes back from a cell's editor: the whole help until the operator
+    // has been in the table, then the keys.
+    ui->tableSegments->installEventFilter(this);
     ui->tableSegments->verticalHeader()->setVisible(false);
     ui->buttonAddSegment->setToolTip(tr("Up to %1 segments").arg(bandfollowsettings::MaxSegments));
     load();
@@ -101,6 +108,10 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
     // A field still being edited when the dialog closes counts too.
     connect(this, &QDialog::finished, this, &BandFollowDialog::apply);
     connect(following, &BandFollowing::configChanged, this, &BandFollowDialog::load);
+    fitToScreen(this, ui->scrollSettings);
+    // Not on the radio's source, where a stray Space or arrow changes it:
+    // on the first band's antennas, where stray text is shown back unused.
+    ui->combo2200m->setFocus();
 }
 
 BandFollowDialog::~BandFollowDialog()
@@ -241,9 +252,9 @@ void BandFollowDialog::apply()
         const QString pattern = ui->bandOutputs[b]->text().leftJustified(8, QLatin1Char('-'));
         c.outputs[std::size_t(b)] = bandfollowsettings::outputsFrom(pattern).value_or(BandOutputs());
     }
-    int unusable = 0;
-    c.segments = tableSegments(&unusable);
-    ui->labelSegmentProblem->setText(unusable > 0 ? tr("Row %1 is not used yet").arg(unusable) : QString());
+    QVector<RowProblem> problems;
+    c.segments = tableSegments(&problems);
+    showSegmentProblems(problems);
     enableSourceFields();
     if (shownAgain) {
         following->setConfig(c);
@@ -262,6 +273,19 @@ void BandFollowDialog::keyPressEvent(QKeyEvent* event)
         load();
     }
     QDialog::keyPressEvent(event);
+}
+
+bool BandFollowDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key the editor passes on (Enter) is not one pressed in the table.
+    if (watched == ui->tableSegments && event->type() == QEvent::KeyPress && ui->tableSegments->hasFocus()) {
+        // Set again, it would be said again.
+        const QString keys = tr("F2 edits a cell, Enter keeps it");
+        if (ui->tableSegments->accessibleDescription() != keys) {
+            ui->tableSegments->setAccessibleDescription(keys);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void BandFollowDialog::enableSourceFields()
@@ -305,6 +329,99 @@ void BandFollowDialog::showSegments(const QVector<BandSegment>& segments)
     }
     enableAddSegment();
     loading = wasLoading;
+    QVector<RowProblem> problems;
+    tableSegments(&problems);
+    showSegmentProblems(problems);
+}
+
+QString BandFollowDialog::segmentReason(const bandfollowsettings::SegmentProblem& problem)
+{
+    using Kind = bandfollowsettings::SegmentProblem::Kind;
+    switch (problem.kind) {
+    case Kind::NotKilohertz:
+        return tr("%1 is not a frequency in kHz").arg(problem.word);
+    case Kind::LooksLikeMegahertz:
+        return tr("%1 looks like MHz: the range is in kHz").arg(problem.word);
+    case Kind::NoBand:
+        return tr("%1 kHz is in no band").arg(problem.word);
+    case Kind::Reversed:
+        return tr("%1 is above %2: From is the lower edge").arg(problem.word, problem.other);
+    case Kind::TwoBands:
+        return tr("%1 and %2 kHz are not in one band").arg(problem.word, problem.other);
+    case Kind::NotAMode:
+        return tr("%1 is not a mode here: CW, SSB or DATA").arg(problem.word);
+    case Kind::NotAntennas:
+        return tr("%1 is not an antenna list: 1 to 12, as 4, 9, 2").arg(problem.word);
+    case Kind::NotReceive:
+        return tr("rx needs one antenna, 1 to 12: rx 8");
+    case Kind::NotOutputs:
+        return tr("%1 is not 8 outputs of 1, 0 or -").arg(problem.word);
+    case Kind::SecondAntennas:
+        return tr("%1 is a second antenna list: one list, as 4, 9, 2").arg(problem.word);
+    case Kind::LeftOver:
+        return tr("%1 is left over after the outputs").arg(problem.word);
+    case Kind::Incomplete:
+    case Kind::None:
+        break;
+    }
+    return tr("The row needs From and To, in kHz");
+}
+
+void BandFollowDialog::showSegmentProblems(const QVector<RowProblem>& problems)
+{
+    using Kind = bandfollowsettings::SegmentProblem::Kind;
+    QTableWidget* table = ui->tableSegments;
+    const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    // Marking a cell changes it: not a change of the operator's.
+    const bool wasLoading = loading;
+    loading = true;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const auto found =
+            std::find_if(problems.begin(), problems.end(), [row](const RowProblem& p) { return p.row == row; });
+        for (int column = 0; column < Columns; ++column) {
+            QTableWidgetItem* item = table->item(row, column);
+            if (item == nullptr) {
+                continue;
+            }
+            bool atFault = false;
+            if (found != problems.end()) {
+                const bandfollowsettings::SegmentProblem& p = found->problem;
+                const QString text = item->text().trimmed();
+                const bool edge = column == From || column == To;
+                const bool rangeFault = p.kind == Kind::NotKilohertz || p.kind == Kind::LooksLikeMegahertz ||
+                    p.kind == Kind::NoBand || p.kind == Kind::Reversed || p.kind == Kind::TwoBands;
+                if (p.kind == Kind::Incomplete) {
+                    atFault = edge && text.isEmpty();
+                } else if (edge == rangeFault && !text.isEmpty()) {
+                    const QStringList words = bandfollowsettings::wordsOf(text);
+                    atFault = text == p.word || words.contains(p.word) || (!p.other.isEmpty() && text == p.other);
+                }
+            }
+            const QString reason = atFault ? segmentReason(found->problem) : QString();
+            if (item->toolTip() != reason) {
+                item->setToolTip(reason);
+                item->setData(Qt::AccessibleDescriptionRole, reason);
+                item->setIcon(atFault ? mark : QIcon());
+            }
+        }
+    }
+    loading = wasLoading;
+    // Named under the table, the first row first; said once when a row
+    // turns unusable for a reason (a row put right and spoilt again is
+    // said again).
+    QStringList named;
+    for (const RowProblem& p : problems) {
+        named << (p.problem.kind == Kind::Incomplete ? tr("Row %1 is not used yet").arg(p.row + 1)
+                                                     : tr("Row %1: %2").arg(p.row + 1).arg(segmentReason(p.problem)));
+    }
+    ui->labelSegmentProblem->setText(named.value(0));
+    for (const QString& text : named) {
+        if (!segmentProblemsTold.contains(text)) {
+            Q_EMIT announcement(text);
+            ui->scrollSettings->ensureWidgetVisible(ui->labelSegmentProblem);
+        }
+    }
+    segmentProblemsTold = named;
 }
 
 void BandFollowDialog::enableAddSegment()
@@ -318,7 +435,7 @@ QString BandFollowDialog::antennasHint()
     return tr("One antenna, or several tried in this order: 4, 9, 2");
 }
 
-QVector<BandSegment> BandFollowDialog::tableSegments(int* unusableRow) const
+QVector<BandSegment> BandFollowDialog::tableSegments(QVector<RowProblem>* problems) const
 {
     QVector<BandSegment> segments;
     const QTableWidget* table = ui->tableSegments;
@@ -330,10 +447,14 @@ QVector<BandSegment> BandFollowDialog::tableSegments(int* unusableRow) const
         // The file's own form, so the table and the file accept the same.
         const QString text = cell(From) + QLatin1Char('-') + cell(To) + QLatin1Char(' ') + cell(Mode) +
             QLatin1Char(' ') + cell(Antennas) + QLatin1Char(' ') + cell(Outputs);
-        if (const std::optional<BandSegment> segment = bandfollowsettings::segmentFrom(text)) {
+        // Without an edge the next cell's word would pass for it.
+        bandfollowsettings::SegmentProblem problem {bandfollowsettings::SegmentProblem::Kind::Incomplete, {}, {}};
+        const bool ranged = !cell(From).isEmpty() && !cell(To).isEmpty();
+        if (const std::optional<BandSegment> segment =
+                ranged ? bandfollowsettings::segmentFrom(text, &problem) : std::nullopt) {
             segments.append(*segment);
-        } else if (unusableRow && *unusableRow == 0) {
-            *unusableRow = row + 1;
+        } else if (problems != nullptr) {
+            problems->append({row, problem});
         }
     }
     return segments;
@@ -353,6 +474,8 @@ void BandFollowDialog::addSegment()
     }
     loading = false;
     enableAddSegment();
+    // The new row and what is said of it in sight.
+    ui->scrollSettings->ensureWidgetVisible(ui->groupSegments);
     table->setFocus();
     table->setCurrentCell(row, From);
     table->editItem(table->item(row, From));

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-struct BandSegment;
+#include "panel/bandfollow.h"
 
 class BandFollowForm;
 class BandFollowing;
@@ -26,8 +26,14 @@ public:
     // The operator's own names for the antennas, kept current while open.
     void showAntennaNames();
 
+Q_SIGNALS:
+    // For a screen reader, said as a notification: a segment row that
+    // became unusable, once for each reason.
+    void announcement(const QString& text);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Shows the window's setting and the antennas' captions.
@@ -36,9 +42,17 @@ private:
     void apply();
     void enableSourceFields();
     // The segment table: rows from the setting, and the usable rows back
-    // (unusableRow: the first row that is not, 0 for none).
+    // (problems: why each row that is not cannot be used, by row from 0).
+    struct RowProblem
+    {
+        int row = 0;
+        bandfollowsettings::SegmentProblem problem;
+    };
     void showSegments(const QVector<BandSegment>& segments);
-    QVector<BandSegment> tableSegments(int* unusableRow = nullptr) const;
+    QVector<BandSegment> tableSegments(QVector<RowProblem>* problems = nullptr) const;
+    // Marks the cells at fault and names the first such row under the table.
+    void showSegmentProblems(const QVector<RowProblem>& problems);
+    static QString segmentReason(const bandfollowsettings::SegmentProblem& problem);
     void addSegment();
     void removeSegment();
     void enableAddSegment();
@@ -48,6 +62,8 @@ private:
     BandFollowing* following;
     QString settingsPath;
     bool loading = false;
+    // What the screen reader was told of the rows that stay unusable.
+    QStringList segmentProblemsTold;
 };
 
 #endif // ZAREL_BANDFOLLOWDIALOG_H

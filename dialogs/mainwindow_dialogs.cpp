@@ -15,6 +15,7 @@
 #include "dialogs/labels.h"
 #include "forms/panelform.h"
 #include "forms/theme.h"
+#include "panel/panelaccess.h"
 
 namespace {
 
@@ -117,5 +118,6 @@ void MainWindow::on_actionBand_Following_triggered()
     auto* dialog = new BandFollowDialog(this, bandFollowing, settingsPath);
     // Antennas renamed in Labels show while it is open.
     connect(this, &MainWindow::settingsApplied, dialog, &BandFollowDialog::showAntennaNames);
+    connect(dialog, &BandFollowDialog::announcement, this, [this](const QString& text) { access->announce(text); });
     dialog->show();
 }

@@ -107,7 +107,33 @@ QString antennasText(const AntennaList& antennas);
 std::optional<QPair<AntennaList, int>> antennasWithReceiveFrom(const QString& text);
 QString antennasWithReceiveText(const AntennaList& antennas, int receive);
 QString outputsText(const BandOutputs& outputs);
-std::optional<BandSegment> segmentFrom(const QString& text);
+// Why a segment's text cannot be used, and the words at fault as the text
+// holds them (`word`, and for a range the other edge in `other`).
+struct SegmentProblem
+{
+    enum class Kind {
+        None,
+        Incomplete, // an edge of the range missing
+        NotKilohertz, // "14,070": an edge that is no number of kHz
+        LooksLikeMegahertz, // "14.070": in no band as kHz, in one as MHz
+        NoBand, // an edge outside every band
+        Reversed, // `word`, the lower edge, above `other`
+        TwoBands, // `word` and `other` in different bands
+        NotAMode, // "USB": a word where the mode goes
+        NotAntennas, // "13", "4;9"
+        NotReceive, // "rx" without an antenna 1 to 12 after it (`word` is "rx")
+        NotOutputs, // "1-0": not one of 1, 0, - for each of the 8 outputs
+        SecondAntennas, // "4 9": a second antenna list where the outputs go
+        LeftOver, // a word after the outputs
+    };
+    Kind kind = Kind::None;
+    QString word;
+    QString other;
+};
+std::optional<BandSegment> segmentFrom(const QString& text, SegmentProblem* problem = nullptr);
+// The words of a value as the parsing above reads them: blanks around commas
+// taken out, "4, 9, 2 1-0-----" gives "4,9,2" and "1-0-----".
+QStringList wordsOf(const QString& text);
 QString segmentText(const BandSegment& segment);
 QString modeText(RadioMode mode); // "CW"; empty for Unknown
 QString kilohertzText(qint64 hz); // "3500", "3573.5"

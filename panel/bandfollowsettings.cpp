@@ -39,7 +39,17 @@ bool BandFollowConfig::operator==(const BandFollowConfig& other) const
 
 namespace bandfollowsettings {
 
+QStringList wordsOf(const QString& text)
+{
+    QString joined = text.simplified();
+    joined.replace(QStringLiteral(", "), QStringLiteral(","));
+    joined.replace(QStringLiteral(" ,"), QStringLiteral(","));
+    return joined.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 namespace {
+
+using Problem = SegmentProblem::Kind;
 
 using Kind = RadioSourceSettings::Kind;
 
@@ -78,20 +88,14 @@ QString flagText(bool on)
     return on ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-// The words of a value, with the blanks around commas taken out: "4, 9, 2
-// 1-0-----" gives "4,9,2" and "1-0-----".
-QStringList wordsOf(const QString& text)
+bool ofOutputCharacters(const QString& word)
 {
-    QString joined = text.simplified();
-    joined.replace(QStringLiteral(", "), QStringLiteral(","));
-    joined.replace(QStringLiteral(" ,"), QStringLiteral(","));
-    return joined.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::all_of(word.begin(), word.end(), [](QChar c) { return QStringLiteral("01-").contains(c); });
 }
 
 bool looksLikeOutputs(const QString& word)
 {
-    return word.size() == 8 &&
-        std::all_of(word.begin(), word.end(), [](QChar c) { return QStringLiteral("01-").contains(c); });
+    return word.size() == 8 && ofOutputCharacters(word);
 }
 
 bool isReceiveWord(const QString& word)
@@ -100,32 +104,43 @@ bool isReceiveWord(const QString& word)
 }
 
 // Antennas, a receive antenna ("rx 8"), then outputs, each at most once;
-// whatever is left out is empty.
-bool takeChoice(QStringList words, AntennaList& antennas, int& receive, BandOutputs& outputs)
+// whatever is left out is empty. What stops it goes to `problem`, if given.
+bool takeChoice(QStringList words, AntennaList& antennas, int& receive, BandOutputs& outputs,
+                SegmentProblem* problem = nullptr)
 {
+    const auto fail = [problem](Problem kind, const QString& word) {
+        if (problem != nullptr) {
+            *problem = {kind, word, {}};
+        }
+        return false;
+    };
     if (!words.isEmpty() && !looksLikeOutputs(words.first()) && !isReceiveWord(words.first())) {
-        const std::optional<AntennaList> list = antennasFrom(words.takeFirst());
+        const QString word = words.takeFirst();
+        const std::optional<AntennaList> list = antennasFrom(word);
         if (!list) {
-            return false;
+            // Outputs too short or too long, with no antennas before them.
+            const bool pattern = word.contains(QLatin1Char('-')) && ofOutputCharacters(word);
+            return fail(pattern ? Problem::NotOutputs : Problem::NotAntennas, word);
         }
         antennas = *list;
     }
     if (!words.isEmpty() && isReceiveWord(words.first())) {
-        words.removeFirst();
+        const QString rx = words.takeFirst();
         const std::optional<int> n = words.isEmpty() ? std::nullopt : numberFrom(words.takeFirst(), 1, 12);
         if (!n) {
-            return false;
+            return fail(Problem::NotReceive, rx);
         }
         receive = *n;
     }
     if (!words.isEmpty()) {
-        const std::optional<BandOutputs> set = outputsFrom(words.takeFirst());
+        const QString word = words.takeFirst();
+        const std::optional<BandOutputs> set = outputsFrom(word);
         if (!set) {
-            return false;
+            return fail(antennasFrom(word) ? Problem::SecondAntennas : Problem::NotOutputs, word);
         }
         outputs = *set;
     }
-    return words.isEmpty();
+    return words.isEmpty() || fail(Problem::LeftOver, words.first());
 }
 
 QString choiceText(const AntennaList& antennas, int receive, const BandOutputs& outputs)
@@ -143,6 +158,19 @@ std::optional<qint64> kilohertzFrom(const QString& text)
     }
     const QString hz = point < 0 ? text : text.left(point) + text.mid(point + 1).leftJustified(3, QLatin1Char('0'));
     return point < 0 ? frequencyFromText(hz, 1000) : frequencyFromText(hz, 1);
+}
+
+// The same digits read as MHz, written in kHz: "14.070" gives "14070",
+// "3.5" gives "3500".
+QString megahertzAsKilohertz(const QString& text)
+{
+    const int point = text.indexOf(QLatin1Char('.'));
+    if (point < 0) {
+        return text + QStringLiteral("000");
+    }
+    const QString fraction = text.mid(point + 1);
+    const QString whole = text.left(point) + fraction.left(3).leftJustified(3, QLatin1Char('0'));
+    return fraction.size() > 3 ? whole + QLatin1Char('.') + fraction.mid(3) : whole;
 }
 
 } // namespace
@@ -242,33 +270,63 @@ QString modeText(RadioMode mode)
     return QString();
 }
 
-std::optional<BandSegment> segmentFrom(const QString& text)
+std::optional<BandSegment> segmentFrom(const QString& text, SegmentProblem* problem)
 {
-    // The range first, blanks around its dash allowed: "3570 - 3590".
-    static const QRegularExpression rangeFormat(QStringLiteral("^\\s*([0-9.]+)\\s*-\\s*([0-9.]+)(\\s|$)"));
-    const QRegularExpressionMatch range = rangeFormat.match(text);
-    if (!range.hasMatch()) {
+    SegmentProblem unused;
+    SegmentProblem& why = problem != nullptr ? *problem : unused;
+    why = {};
+    const auto fail = [&why](Problem kind, const QString& word = {},
+                             const QString& other = {}) -> std::optional<BandSegment> {
+        why = {kind, word, other};
         return std::nullopt;
+    };
+    // The range first, blanks around its dash allowed: "3570 - 3590". Its
+    // edges are taken as typed here and read as kHz below.
+    static const QRegularExpression rangeFormat(QStringLiteral("^\\s*([^-]*?)\\s*-\\s*([^\\s-]*)(\\s|$)"));
+    const QRegularExpressionMatch range = rangeFormat.match(text);
+    if (!range.hasMatch() || range.capturedLength(1) == 0 || range.capturedLength(2) == 0) {
+        return fail(Problem::Incomplete);
+    }
+    // Inside one band, or it could never be told which band it serves.
+    std::optional<qint64> edges[2];
+    for (int i : {1, 2}) {
+        const QString edge = range.captured(i);
+        edges[i - 1] = kilohertzFrom(edge);
+        if (!edges[i - 1] || !bandplan::bandAt(*edges[i - 1])) {
+            const std::optional<qint64> asMegahertz = kilohertzFrom(megahertzAsKilohertz(edge));
+            if (asMegahertz && bandplan::bandAt(*asMegahertz)) {
+                return fail(Problem::LooksLikeMegahertz, edge);
+            }
+            return fail(edges[i - 1] ? Problem::NoBand : Problem::NotKilohertz, edge);
+        }
+    }
+    BandSegment segment;
+    segment.lowHz = *edges[0];
+    segment.highHz = *edges[1];
+    if (segment.lowHz > segment.highHz) {
+        return fail(Problem::Reversed, range.captured(1), range.captured(2));
+    }
+    if (bandplan::bandAt(segment.lowHz) != bandplan::bandAt(segment.highHz)) {
+        return fail(Problem::TwoBands, range.captured(1), range.captured(2));
     }
     QStringList words = wordsOf(text.mid(range.capturedEnd(2)));
-    BandSegment segment;
-    const std::optional<qint64> low = kilohertzFrom(range.captured(1));
-    const std::optional<qint64> high = kilohertzFrom(range.captured(2));
-    // Inside one band, or it could never be told which band it serves.
-    if (!low || !high || *low > *high || !bandplan::bandAt(*low) || bandplan::bandAt(*low) != bandplan::bandAt(*high)) {
-        return std::nullopt;
-    }
-    segment.lowHz = *low;
-    segment.highHz = *high;
     // One mode at most: a second mode word is no antenna list either.
+    bool modeGiven = false;
     for (RadioMode mode : {RadioMode::Cw, RadioMode::Ssb, RadioMode::Data}) {
         if (!words.isEmpty() && words.first().compare(modeText(mode), Qt::CaseInsensitive) == 0) {
             segment.mode = mode;
             words.removeFirst();
+            modeGiven = true;
             break;
         }
     }
-    if (!takeChoice(words, segment.antennas, segment.receive, segment.outputs)) {
+    // A word of letters where the mode goes is a mode not known here: the
+    // radio's own (USB), a typo.
+    if (!modeGiven && !words.isEmpty() && !isReceiveWord(words.first()) &&
+        std::all_of(words.first().begin(), words.first().end(), [](QChar c) { return c.isLetter(); })) {
+        return fail(Problem::NotAMode, words.first());
+    }
+    if (!takeChoice(words, segment.antennas, segment.receive, segment.outputs, &why)) {
         return std::nullopt;
     }
     return segment;
@@ -391,7 +449,9 @@ Read read(const std::function<std::optional<QString>(const QString& key)>& looku
             result.ignoredKeys << key::segment(i);
             continue;
         }
-        take(key::segment(i), segmentFrom, [&](const BandSegment& segment) { c.segments.append(segment); });
+        take(
+            key::segment(i), [](const QString& t) { return segmentFrom(t); },
+            [&](const BandSegment& segment) { c.segments.append(segment); });
     }
     return result;
 }

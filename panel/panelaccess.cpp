@@ -254,6 +254,10 @@ PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
         notice->setFocusPolicy(Qt::NoFocus);
         notice->setGeometry(0, 0, 0, 0);
         notice->hide();
+        // Its screen-reader id taken now: one taken at its first notice can
+        // be that of an object just gone (a table's cell editor), which a
+        // screen reader still knows as that object, and does not speak.
+        QAccessible::queryAccessibleInterface(notice);
     }
 }
 

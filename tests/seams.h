@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/messages.h"
+#include "forms/screenroom.h"
 #include "link/command.h"
 #include "link/linkclock.h"
 #include "panel/colourpicker.h"
@@ -30,5 +31,6 @@ using ScopedClock = seams::Scoped<std::function<qint64()>, &linkclock::setNow>;
 using ScopedWarningHandler = seams::Scoped<messages::WarningHandler, &messages::setWarningHandler>;
 using ScopedColourPicker = seams::Scoped<ColourPicker, &setColourPicker>;
 using ScopedCommandTap = seams::Scoped<CommandTap, &setCommandTap>;
+using ScopedScreenRoom = seams::Scoped<ScreenRoom, &setScreenRoom>;
 
 #endif // ZAREL_SEAMS_H

@@ -3,10 +3,13 @@
 // and multi-line captions (at its design size and scaled up by the window),
 // and the four dialogs. The scale factor is fixed when Qt starts, so the same
 // checks also run in a child process at 125 % and 150 % (QT_SCALE_FACTOR).
+// The Band Following dialog, the tallest, also keeps every control within
+// reach on a laptop's screen.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +17,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTextDocument>
@@ -215,6 +220,7 @@ private Q_SLOTS:
     void wholeAtScaleFactor();
     void wholeInEveryLanguage_data();
     void wholeInEveryLanguage();
+    void bandFollowingReachable();
     void menusReachableByLetter();
     void themeColoursReadable_data();
     void themeColoursReadable();
@@ -302,7 +308,8 @@ void TestTextFit::wholeAtScaleFactor()
         QSKIP("this is the run at a scale factor");
     }
     QFETCH(QString, factor);
-    const QString failure = runChild(QStringLiteral("QT_SCALE_FACTOR"), factor, {QStringLiteral("everyTextWhole")});
+    const QString failure = runChild(QStringLiteral("QT_SCALE_FACTOR"), factor,
+                                     {QStringLiteral("everyTextWhole"), QStringLiteral("bandFollowingReachable")});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
@@ -322,8 +329,60 @@ void TestTextFit::wholeInEveryLanguage()
     }
     QFETCH(QString, language);
     const QString failure = runChild(QStringLiteral("ZAREL_TEXTFIT_LANGUAGE"), language,
-                                     {QStringLiteral("everyTextWhole"), QStringLiteral("menusReachableByLetter")});
+                                     {QStringLiteral("everyTextWhole"), QStringLiteral("menusReachableByLetter"),
+                                      QStringLiteral("bandFollowingReachable")});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+// Opened from the menu on a laptop's screen, 1280x720 (at 150 %: 1920x1080)
+// or 1920x1080 at 125 %, less a taskbar: the dialog fits it, scrolls only
+// when the screen is full and only up and down, and every control and text
+// in it can be scrolled into sight, with Close always in sight.
+void TestTextFit::bandFollowingReachable()
+{
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    const QSize screen = factor > 1 ? QSize(1920, 1080) : QSize(1280, 720);
+    const QRect room(0, 0, qFloor(screen.width() / factor), qFloor(screen.height() / factor) - 40);
+    ScopedScreenRoom laptop([room](const QWidget*) { return room; });
+    harness::Panel panel(hardCaptions());
+    panel.w().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel.w()));
+    panel.ui().actionBand_Following->trigger();
+    auto* dialog = panel.w().findChild<BandFollowDialog*>();
+    QVERIFY(dialog != nullptr && QTest::qWaitForWindowExposed(dialog));
+    const QSize size = dialog->frameGeometry().size();
+    const QString figures = QStringLiteral("%1x%2, least %3x%4, on %5x%6")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(dialog->minimumSizeHint().width())
+                                .arg(dialog->minimumSizeHint().height())
+                                .arg(room.width())
+                                .arg(room.height());
+    QVERIFY2(size.width() <= room.width() && size.height() <= room.height(), qPrintable(figures));
+    auto* scroll = dialog->findChild<QScrollArea*>();
+    if (scroll != nullptr) {
+        QVERIFY2(scroll->verticalScrollBar()->maximum() == 0 || size.height() == room.height(), qPrintable(figures));
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!scroll->isAncestorOf(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)));
+    }
+    QStringList unreachable;
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        const bool takesFocus = (control->focusPolicy() & Qt::TabFocus) && control->focusProxy() == nullptr;
+        if (!control->isVisibleTo(dialog) || control == scroll || !(label ? !label->text().isEmpty() : takesFocus)) {
+            continue;
+        }
+        QWidget* seenIn = dialog;
+        if (scroll != nullptr && scroll->widget()->isAncestorOf(control)) {
+            scroll->ensureWidgetVisible(control, 0, 0);
+            seenIn = scroll->viewport();
+        }
+        if (!seenIn->rect().contains(QRect(control->mapTo(seenIn, QPoint()), control->size()))) {
+            unreachable << control->objectName();
+        }
+    }
+    QVERIFY2(unreachable.isEmpty(),
+             qPrintable(figures + QStringLiteral(": ") + unreachable.join(QStringLiteral(", "))));
 }
 
 // Alt and a letter opens each menu, and the letter picks each item: one

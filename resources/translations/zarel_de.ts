@@ -4,6 +4,62 @@
 <context>
     <name>BandFollowDialog</name>
     <message>
+        <source>F2 edits a cell, Enter keeps it</source>
+        <translation>F2 bearbeitet eine Zelle, Eingabe übernimmt sie</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The row needs From and To, in kHz</source>
+        <translation>Die Zeile braucht Von und Bis, in kHz</translation>
+    </message>
+    <message>
+        <source>%1 is left over after the outputs</source>
+        <translation>%1 bleibt nach den Ausgängen übrig</translation>
+    </message>
+    <message>
+        <source>%1 is a second antenna list: one list, as 4, 9, 2</source>
+        <translation>%1 ist eine zweite Antennenliste: eine Liste, etwa 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not 8 outputs of 1, 0 or -</source>
+        <translation>%1 sind nicht 8 Ausgänge aus 1, 0 oder -</translation>
+    </message>
+    <message>
+        <source>rx needs one antenna, 1 to 12: rx 8</source>
+        <translation>rx braucht eine Antenne, 1 bis 12: rx 8</translation>
+    </message>
+    <message>
+        <source>%1 is not an antenna list: 1 to 12, as 4, 9, 2</source>
+        <translation>%1 ist keine Antennenliste: 1 bis 12, etwa 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not a mode here: CW, SSB or DATA</source>
+        <translation>%1 ist hier keine Betriebsart: CW, SSB oder DATA</translation>
+    </message>
+    <message>
+        <source>%1 and %2 kHz are not in one band</source>
+        <translation>%1 und %2 kHz liegen nicht in einem Band</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: From is the lower edge</source>
+        <translation>%1 liegt über %2: Von ist die untere Grenze</translation>
+    </message>
+    <message>
+        <source>%1 kHz is in no band</source>
+        <translation>%1 kHz liegt in keinem Band</translation>
+    </message>
+    <message>
+        <source>%1 looks like MHz: the range is in kHz</source>
+        <translation>%1 sieht nach MHz aus: der Bereich ist in kHz</translation>
+    </message>
+    <message>
+        <source>%1 is not a frequency in kHz</source>
+        <translation>%1 ist keine Frequenz in kHz</translation>
+    </message>
+    <message>
         <source>None</source>
         <translation>Keine</translation>
     </message>

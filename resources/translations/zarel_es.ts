@@ -4,6 +4,62 @@
 <context>
     <name>BandFollowDialog</name>
     <message>
+        <source>F2 edits a cell, Enter keeps it</source>
+        <translation>F2 edita una celda, Intro la guarda</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Fila %1: %2</translation>
+    </message>
+    <message>
+        <source>The row needs From and To, in kHz</source>
+        <translation>La fila necesita Desde y Hasta, en kHz</translation>
+    </message>
+    <message>
+        <source>%1 is left over after the outputs</source>
+        <translation>%1 sobra después de las salidas</translation>
+    </message>
+    <message>
+        <source>%1 is a second antenna list: one list, as 4, 9, 2</source>
+        <translation>%1 es una segunda lista de antenas: una sola lista, como 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not 8 outputs of 1, 0 or -</source>
+        <translation>%1 no son 8 salidas de 1, 0 o -</translation>
+    </message>
+    <message>
+        <source>rx needs one antenna, 1 to 12: rx 8</source>
+        <translation>rx necesita una antena, 1 a 12: rx 8</translation>
+    </message>
+    <message>
+        <source>%1 is not an antenna list: 1 to 12, as 4, 9, 2</source>
+        <translation>%1 no es una lista de antenas: 1 a 12, como 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not a mode here: CW, SSB or DATA</source>
+        <translation>%1 no es un modo aquí: CW, SSB o DATA</translation>
+    </message>
+    <message>
+        <source>%1 and %2 kHz are not in one band</source>
+        <translation>%1 y %2 kHz no están en una misma banda</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: From is the lower edge</source>
+        <translation>%1 está por encima de %2: Desde es el límite inferior</translation>
+    </message>
+    <message>
+        <source>%1 kHz is in no band</source>
+        <translation>%1 kHz no está en ninguna banda</translation>
+    </message>
+    <message>
+        <source>%1 looks like MHz: the range is in kHz</source>
+        <translation>%1 parece MHz: el rango va en kHz</translation>
+    </message>
+    <message>
+        <source>%1 is not a frequency in kHz</source>
+        <translation>%1 no es una frecuencia en kHz</translation>
+    </message>
+    <message>
         <source>None</source>
         <translation>Ninguna</translation>
     </message>

@@ -4,6 +4,62 @@
 <context>
     <name>BandFollowDialog</name>
     <message>
+        <source>F2 edits a cell, Enter keeps it</source>
+        <translation>F2 modifie une cellule, Entrée la garde</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The row needs From and To, in kHz</source>
+        <translation>La ligne demande De et À, en kHz</translation>
+    </message>
+    <message>
+        <source>%1 is left over after the outputs</source>
+        <translation>%1 est en trop après les sorties</translation>
+    </message>
+    <message>
+        <source>%1 is a second antenna list: one list, as 4, 9, 2</source>
+        <translation>%1 est une seconde liste d&apos;antennes : une seule liste, comme 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not 8 outputs of 1, 0 or -</source>
+        <translation>%1 n&apos;est pas 8 sorties de 1, 0 ou -</translation>
+    </message>
+    <message>
+        <source>rx needs one antenna, 1 to 12: rx 8</source>
+        <translation>rx demande une antenne, 1 à 12 : rx 8</translation>
+    </message>
+    <message>
+        <source>%1 is not an antenna list: 1 to 12, as 4, 9, 2</source>
+        <translation>%1 n&apos;est pas une liste d&apos;antennes : 1 à 12, comme 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not a mode here: CW, SSB or DATA</source>
+        <translation>%1 n&apos;est pas un mode ici : CW, SSB ou DATA</translation>
+    </message>
+    <message>
+        <source>%1 and %2 kHz are not in one band</source>
+        <translation>%1 et %2 kHz ne sont pas dans une même bande</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: From is the lower edge</source>
+        <translation>%1 est au-dessus de %2 : De est la limite basse</translation>
+    </message>
+    <message>
+        <source>%1 kHz is in no band</source>
+        <translation>%1 kHz n&apos;est dans aucune bande</translation>
+    </message>
+    <message>
+        <source>%1 looks like MHz: the range is in kHz</source>
+        <translation>%1 ressemble à des MHz : la plage est en kHz</translation>
+    </message>
+    <message>
+        <source>%1 is not a frequency in kHz</source>
+        <translation>%1 n&apos;est pas une fréquence en kHz</translation>
+    </message>
+    <message>
         <source>None</source>
         <translation>Aucune</translation>
     </message>

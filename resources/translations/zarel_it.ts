@@ -4,6 +4,62 @@
 <context>
     <name>BandFollowDialog</name>
     <message>
+        <source>F2 edits a cell, Enter keeps it</source>
+        <translation>F2 modifica una cella, Invio la conferma</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>The row needs From and To, in kHz</source>
+        <translation>La riga vuole Da e A, in kHz</translation>
+    </message>
+    <message>
+        <source>%1 is left over after the outputs</source>
+        <translation>%1 avanza dopo le uscite</translation>
+    </message>
+    <message>
+        <source>%1 is a second antenna list: one list, as 4, 9, 2</source>
+        <translation>%1 è un secondo elenco di antenne: un solo elenco, come 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not 8 outputs of 1, 0 or -</source>
+        <translation>%1 non sono 8 uscite di 1, 0 o -</translation>
+    </message>
+    <message>
+        <source>rx needs one antenna, 1 to 12: rx 8</source>
+        <translation>rx vuole un&apos;antenna, da 1 a 12: rx 8</translation>
+    </message>
+    <message>
+        <source>%1 is not an antenna list: 1 to 12, as 4, 9, 2</source>
+        <translation>%1 non è un elenco di antenne: da 1 a 12, come 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not a mode here: CW, SSB or DATA</source>
+        <translation>%1 non è un modo qui: CW, SSB o DATA</translation>
+    </message>
+    <message>
+        <source>%1 and %2 kHz are not in one band</source>
+        <translation>%1 e %2 kHz non sono nella stessa banda</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: From is the lower edge</source>
+        <translation>%1 è sopra %2: Da è il limite inferiore</translation>
+    </message>
+    <message>
+        <source>%1 kHz is in no band</source>
+        <translation>%1 kHz non è in nessuna banda</translation>
+    </message>
+    <message>
+        <source>%1 looks like MHz: the range is in kHz</source>
+        <translation>%1 sembra in MHz: l&apos;intervallo è in kHz</translation>
+    </message>
+    <message>
+        <source>%1 is not a frequency in kHz</source>
+        <translation>%1 non è una frequenza in kHz</translation>
+    </message>
+    <message>
         <source>None</source>
         <translation>Nessuna</translation>
     </message>

@@ -4,6 +4,62 @@
 <context>
     <name>BandFollowDialog</name>
     <message>
+        <source>F2 edits a cell, Enter keeps it</source>
+        <translation>F2 でセルを編集、Enter で確定</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>行 %1: %2</translation>
+    </message>
+    <message>
+        <source>The row needs From and To, in kHz</source>
+        <translation>この行には開始と終了 (kHz) が必要です</translation>
+    </message>
+    <message>
+        <source>%1 is left over after the outputs</source>
+        <translation>%1 は出力の後に余っています</translation>
+    </message>
+    <message>
+        <source>%1 is a second antenna list: one list, as 4, 9, 2</source>
+        <translation>%1 は 2 つ目のアンテナの並びです: 1 つにまとめます、例 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not 8 outputs of 1, 0 or -</source>
+        <translation>%1 は 1、0、- による 8 出力ではありません</translation>
+    </message>
+    <message>
+        <source>rx needs one antenna, 1 to 12: rx 8</source>
+        <translation>rx にはアンテナが 1 本必要です (1〜12): rx 8</translation>
+    </message>
+    <message>
+        <source>%1 is not an antenna list: 1 to 12, as 4, 9, 2</source>
+        <translation>%1 はアンテナの並びではありません: 1〜12、例 4, 9, 2</translation>
+    </message>
+    <message>
+        <source>%1 is not a mode here: CW, SSB or DATA</source>
+        <translation>%1 はここではモードではありません: CW、SSB、DATA</translation>
+    </message>
+    <message>
+        <source>%1 and %2 kHz are not in one band</source>
+        <translation>%1 と %2 kHz は同じバンドにありません</translation>
+    </message>
+    <message>
+        <source>%1 is above %2: From is the lower edge</source>
+        <translation>%1 は %2 より上です: 開始が下限です</translation>
+    </message>
+    <message>
+        <source>%1 kHz is in no band</source>
+        <translation>%1 kHz はどのバンドにもありません</translation>
+    </message>
+    <message>
+        <source>%1 looks like MHz: the range is in kHz</source>
+        <translation>%1 は MHz のようです: 範囲は kHz です</translation>
+    </message>
+    <message>
+        <source>%1 is not a frequency in kHz</source>
+        <translation>%1 は kHz の周波数ではありません</translation>
+    </message>
+    <message>
         <source>None</source>
         <translation>なし</translation>
     </message>
