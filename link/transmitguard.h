@@ -15,7 +15,9 @@
 // said receive once more after the hang time ran out, so a switch leaves on
 // a word younger than the hang, not on one a whole poll old that missed the
 // radio keying again; a signal pushed on every change (a logger's
-// IsTransmitting) needs no fresh word.
+// IsTransmitting) needs no fresh word. A polled signal's first word, at the
+// start or after it was forgotten (a device silent, a source gone), counts
+// as a release: it may fall in a gap of a call keyed meanwhile.
 //
 // Times are milliseconds on the link's steady clock.
 

@@ -215,7 +215,12 @@ BandFollower::Situation BandFollowing::now() const
 
 void BandFollowing::deviceSends(bool sending)
 {
-    guard.set(TransmitGuard::Signal::DeviceSend, sending, linkclock::steadyNow());
+    const qint64 at = linkclock::steadyNow();
+    // Back after a silence (a restart): what SEND did meanwhile is unknown.
+    if (reportSinceConnect && at - lastReportAt >= cameBackAfterMs) {
+        guard.forget(TransmitGuard::Signal::DeviceSend, at);
+    }
+    guard.set(TransmitGuard::Signal::DeviceSend, sending, at);
     guardMoved();
 }
 
@@ -242,6 +247,9 @@ void BandFollowing::deviceReported(bool sending)
 void BandFollowing::deviceSilent()
 {
     reportSinceConnect = false;
+    // Its next report may fall in a gap of a CW call: the hang runs from it.
+    guard.forget(TransmitGuard::Signal::DeviceSend, linkclock::steadyNow());
+    guardMoved();
 }
 
 void BandFollowing::linkChanged(bool nowConnected)

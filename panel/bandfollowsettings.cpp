@@ -320,10 +320,10 @@ std::optional<BandSegment> segmentFrom(const QString& text, SegmentProblem* prob
             break;
         }
     }
-    // A word of letters where the mode goes is a mode not known here: the
-    // radio's own (USB), a typo.
-    if (!modeGiven && !words.isEmpty() && !isReceiveWord(words.first()) &&
-        std::all_of(words.first().begin(), words.first().end(), [](QChar c) { return c.isLetter(); })) {
+    // A word that starts with a letter where the mode goes is a mode not
+    // known here: the radio's own (USB, FT8), a typo. Antennas and outputs
+    // start with a digit or a dash.
+    if (!modeGiven && !words.isEmpty() && !isReceiveWord(words.first()) && words.first().front().isLetter()) {
         return fail(Problem::NotAMode, words.first());
     }
     if (!takeChoice(words, segment.antennas, segment.receive, segment.outputs, &why)) {

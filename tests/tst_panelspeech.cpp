@@ -44,7 +44,6 @@ private Q_SLOTS:
     void saysWhatThePanelShows();
     void announcesWhatChanged_data();
     void announcesWhatChanged();
-    void summarySaysTheState_data();
     void summarySaysTheState();
     void powerSaysTheLink_data();
     void powerSaysTheLink();
@@ -159,50 +158,9 @@ void TestPanelSpeech::announcesWhatChanged_data()
     QTest::newRow("the antenna in use turns busy")
         << reported({{"antenna", 3}}) << true << reported({{"antenna", 3}, {"busy1to8", 0x09}}) << true
         << "Ant 4 is now in use elsewhere too" << QList<int> {indicator::Antenna + 3};
-    QTest::newRow("split's receive antenna turns busy")
-        << reported({{"antenna", 3}, {"split", 1}, {"rxAntenna", 8}}) << true
-        << reported({{"antenna", 3}, {"split", 1}, {"rxAntenna", 8}, {"busy9to12", 0x01}}) << true
-        << "Ant 9 is now in use elsewhere too" << QList<int> {indicator::Antenna + 8};
     QTest::newRow("still busy: said once")
         << reported({{"antenna", 3}, {"busy1to8", 0x08}}) << true
         << reported({{"antenna", 3}, {"busy1to8", 0x08}, {"send", 1}}) << true << "" << QList<int> {};
-    // The operator who took a busy antenna knows it is shared.
-    QTest::newRow("a busy antenna taken")
-        << reported({{"antenna", 0}, {"busy1to8", 0x08}}) << true << reported({{"antenna", 3}, {"busy1to8", 0x08}})
-        << true << "Ant 4, 20M YAGI" << QList<int> {indicator::Antenna, indicator::Antenna + 3};
-}
-
-void TestPanelSpeech::summarySaysTheState_data()
-{
-    QTest::addColumn<DeviceState>("state");
-    QTest::addColumn<bool>("known");
-    QTest::addColumn<int>("waiting");
-    QTest::addColumn<QString>("summary");
-
-    QTest::newRow("busy antennas named")
-        << reported({{"antenna", 3}, {"busy1to8", 0x88}, {"busy9to12", 0x01}}) << true << -1
-        << "Ant 4, 20M YAGI. SPLIT, off. Ant 4, Ant 8 and Ant 9 in use elsewhere. SEND, off. link up";
-    QTest::newRow("one busy, Ant 1 waits")
-        << reported({{"antenna", 3}, {"send", 1}, {"busy9to12", 0x08}}) << true << 0
-        << "Ant 4, 20M YAGI. SPLIT, off. Ant 1 waits for the end of the transmission. Ant 12 in use elsewhere. "
-           "SEND, on. link up";
-    QTest::newRow("nothing known") << reported({{"antenna", 3}, {"busy1to8", 0x08}}) << false << -1
-                                   << "No state from the Merax. link up";
-}
-
-void TestPanelSpeech::summarySaysTheState()
-{
-    QFETCH(DeviceState, state);
-    QFETCH(bool, known);
-    QFETCH(int, waiting);
-    QFETCH(QString, summary);
-    PanelSpeechInput in;
-    in.state = state;
-    in.stateKnown = known;
-    in.flags.waitingAntenna = waiting;
-    in.link = PanelSpeechInput::Link::Up;
-    in.antennaCaptions[3] = QStringLiteral("20M\nYAGI");
-    QCOMPARE(panelSummary(in, QString()), summary);
 }
 
 void TestPanelSpeech::announcesWhatChanged()
@@ -234,6 +192,20 @@ void TestPanelSpeech::announcesWhatChanged()
         }
     }
     QCOMPARE(toldKeys, told);
+}
+
+// Ctrl+I names a switch that waits, Ant 1 too, and the antennas in use elsewhere.
+void TestPanelSpeech::summarySaysTheState()
+{
+    PanelSpeechInput in;
+    in.state = reported({{"antenna", 3}, {"send", 1}, {"busy9to12", 0x08}});
+    in.stateKnown = true;
+    in.flags.waitingAntenna = 0;
+    in.link = PanelSpeechInput::Link::Up;
+    in.antennaCaptions[3] = QStringLiteral("20M\nYAGI");
+    QCOMPARE(panelSummary(in, QString()),
+             QStringLiteral("Ant 4, 20M YAGI. SPLIT, off. Ant 1 waits for the end of the transmission. Ant 12 in use "
+                            "elsewhere. SEND, on. link up"));
 }
 
 void TestPanelSpeech::powerSaysTheLink_data()
