@@ -6,10 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QUdpSocket>
 
 #include "dialogs/bandfollowdialog.h"
@@ -60,8 +58,6 @@ private Q_SLOTS:
     void rememberAndUntouchedFiles();
     void badValuesAreNamed();
     void dialogAppliesAtOnce();
-    void segmentRowSaysWhy_data();
-    void segmentRowSaysWhy();
 
 private:
     // A connected panel following logger radio 1; 20 m names Ant 4, 40 m Ant 2.
@@ -325,44 +321,6 @@ void TestBandFollowing::dialogAppliesAtOnce()
     dialog->findChild<QSpinBox*>(QStringLiteral("spinRigPort"))->setValue(4600);
     dialog->close();
     QCOMPARE(int(p.w().bandFollowConfig().source.rigPort), 4600);
-}
-
-void TestBandFollowing::segmentRowSaysWhy_data()
-{
-    QTest::addColumn<QStringList>("cells"); // From, To, Mode, Antennas, Outputs
-    QTest::addColumn<QString>("reason"); // under the table
-    QTest::addColumn<QList<int>>("faults"); // the cells marked
-    QTest::newRow("the radio's mode") << QStringList {"14000", "14070", "USB", "4", ""}
-                                      << "Row 2: USB is not a mode here: CW, SSB or DATA" << QList<int> {2};
-    QTest::newRow("a mode with digits") << QStringList {"14074", "14078", "FT8", "4", ""}
-                                        << "Row 2: FT8 is not a mode here: CW, SSB or DATA" << QList<int> {2};
-    QTest::newRow("upper edge in MHz") << QStringList {"14070", "14.099", "", "", ""}
-                                       << "Row 2: 14.099 looks like MHz: the range is in kHz" << QList<int> {1};
-    QTest::newRow("half a range") << QStringList {"14000", "", "DATA", "", ""} << "Row 2 is not used yet"
-                                  << QList<int> {1};
-    QTest::newRow("usable") << QStringList {"14000", "14070", "ssb", "4, 9 rx 8", "--1-----"} << "" << QList<int> {};
-}
-
-// Typed into a new row, as the operator commits each cell: the reason under
-// the table, and on the cell at fault only.
-void TestBandFollowing::segmentRowSaysWhy()
-{
-    QFETCH(QStringList, cells);
-    QFETCH(QString, reason);
-    QFETCH(QList<int>, faults);
-    Panel& p = makePanel({{"BandFollow/Segment1", "14000-14070 CW 4"}});
-    p.ui().actionBand_Following->trigger();
-    auto* dialog = p.w().findChild<BandFollowDialog*>();
-    dialog->findChild<QPushButton*>(QStringLiteral("buttonAddSegment"))->click();
-    auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("tableSegments"));
-    for (int column = 0; column < cells.size(); ++column) {
-        table->item(1, column)->setText(cells.at(column));
-    }
-    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("labelSegmentProblem"))->text(), reason);
-    for (int column = 0; column < cells.size(); ++column) {
-        QCOMPARE(!table->item(1, column)->toolTip().isEmpty(), faults.contains(column));
-    }
-    QCOMPARE(p.w().bandFollowConfig().segments.size(), faults.isEmpty() ? 2 : 1);
 }
 
 ZAREL_TEST_MAIN(TestBandFollowing, "bandfollowing")
