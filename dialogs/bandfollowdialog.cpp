@@ -116,6 +116,11 @@ BandFollowDialog::BandFollowDialog(QWidget* parent, BandFollowing* following, co
 
 BandFollowDialog::~BandFollowDialog()
 {
+    // Going, the dialog moves the focus out of its field, whose
+    // editingFinished must not reach a dialog already half destroyed.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
     delete ui;
 }
 
