@@ -155,7 +155,28 @@ def activate_again(name):
     for window in found.stdout.split()[:1]:
         subprocess.run(["xdotool", "windowminimize", window], check=False, timeout=10)
         time.sleep(0.5)
-        subprocess.run(["xdotool", "windowactivate", window], check=False, timeout=10)
+        activated = subprocess.run(["xdotool", "windowactivate", window], check=False, timeout=10)
+        if activated.returncode != 0:
+            # No window manager to ask: map it and give it the focus directly.
+            subprocess.run(["xdotool", "windowmap", window], check=False, timeout=10)
+            subprocess.run(["xdotool", "windowfocus", window], check=False, timeout=10)
+
+
+def start_window_manager(log_path):
+    """Starts openbox and waits until it manages the screen: a window mapped
+    before that is never activated, and Orca never says it."""
+    with open(log_path, "w") as log:
+        wm = subprocess.Popen(["openbox"], stdout=log, stderr=subprocess.STDOUT)
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
+        if "window id" in check.stdout:
+            return wm
+        if wm.poll() is not None:
+            break
+        time.sleep(0.1)
+    with open(log_path) as log:
+        fail("openbox did not start: %s" % log.read().strip())
 
 
 def start_accessibility_bus():
@@ -216,7 +237,7 @@ def main():
     orca = None
     try:
         if shutil.which("openbox"):
-            started.append(subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            started.append(start_window_manager(os.path.join(root, "openbox.log")))
         start_accessibility_bus()
         orca = Orca()
         started.append(orca.process)
