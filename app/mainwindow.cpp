@@ -22,15 +22,7 @@
 #include "panel/panelaccess.h"
 #include "panel/statusline.h"
 
-std::atomic<bool> connected {false};
-// Fresh at load time, so the watchdog starts green.
-// No report yet: long ago, so POWER is not green before the first one (a lit
-// POWER tells the operator the link is up).
-qint64 lastReportTime = 0;
-bool splitConfigPending = false;
 QNetworkAccessManager* networkManager = nullptr;
-ThreadLeitura* pollingThread = nullptr;
-ThreadCOM* linkWorker = nullptr;
 
 QString settingsPathFor(const QString& applicationDir, const QStringList& arguments)
 {
@@ -39,8 +31,14 @@ QString settingsPathFor(const QString& applicationDir, const QStringList& argume
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , station(std::make_unique<Station>())
+    , hostText(station->link().hostText)
+    , deviceAddress(station->link().deviceAddress)
+    , devicePort(station->link().devicePort)
+    , useIpDirectly(station->link().useIpDirectly)
+    , ui(std::make_unique<PanelForm>())
+    , deviceState(station->state())
 {
-    ui = new PanelForm;
     ui->build(this);
 
     networkManager = new QNetworkAccessManager(this);
@@ -53,25 +51,21 @@ MainWindow::MainWindow(QWidget* parent)
     const SettingsLocation settingsLocation = settingsLocationForProgram(arguments);
     settingsPath = settingsLocation.path;
     SettingsStore::copyOnFirstWrite(settingsPath, settingsLocation.copiedFrom);
+    station->setSettingsPath(settingsPath);
 
     // One pair of threads per process: a second window takes them over.
-    stopThreads();
-    pollingThread = new ThreadLeitura(this);
-    linkWorker = new ThreadCOM(this);
-    connect(linkWorker, &ThreadCOM::datagramWritten, this, &MainWindow::linkWrote);
-    connect(linkWorker, &ThreadCOM::datagramReceived, this, &MainWindow::linkReceived);
+    station->startThreads();
 
     resize(1015, 293);
-    anchorLayout = new C4SAnchorLayout(this);
+    anchorLayout = std::make_unique<C4SAnchorLayout>(this);
     QCoreApplication::instance()->installEventFilter(this);
     setEnabled(true);
     connect(ui->actionConnect_to_Merax, &QAction::triggered, this, &MainWindow::openCom);
     connect(ui->actionDisconnect, &QAction::triggered, this, &MainWindow::closeCom);
 
-    access = std::make_unique<PanelAccess>(ui, ui->statusBar);
+    access = std::make_unique<PanelAccess>(ui.get(), ui->statusBar);
     statusLine = std::make_unique<StatusLine>(ui->statusBar, access.get());
-    createBandFollowing();
-    createInhibit();
+    connectStation();
 
     applySettings();
     registerAnchoredWidgets();
@@ -82,57 +76,33 @@ MainWindow::MainWindow(QWidget* parent)
     }
     // Once, beside any complaint about the host that applySettings made: the
     // operator who lost a host may well be looking for the settings.
-    const QString notice = settingsNotice(settingsLocation, QCoreApplication::applicationDirPath());
-    if (!notice.isEmpty()) {
-        const QString shown = ui->statusBar->currentMessage();
-        ui->statusBar->showMessage(shown.isEmpty() ? notice : shown + QStringLiteral("  \u00b7  ") + notice);
-    }
+    station->notices().append(settingsNotice(settingsLocation, QCoreApplication::applicationDirPath()));
 }
 
 MainWindow::~MainWindow()
 {
     // Normally main() has stopped the threads already; a window destroyed any
     // other way must not outlive its threads, nor stop another window's.
-    if ((pollingThread != nullptr && pollingThread->window() == this) ||
-        (linkWorker != nullptr && linkWorker->window() == this)) {
+    if (station->link().ownsThreads()) {
         stopThreads();
     }
     QCoreApplication::instance()->removeEventFilter(this);
-    delete ui;
-    ui = nullptr;
-    delete anchorLayout;
-    anchorLayout = nullptr;
+    // The station's signals reach widgets: none after this.
+    station->disconnect(this);
+    station->notices().disconnect(this);
 }
 
 void MainWindow::stopThreads()
 {
-    // The polling thread first: it feeds the worker's queue through callEnviar.
-    // Each pointer is cleared before its thread is joined, so a late queued
-    // poll finds no worker and is dropped.
-    ThreadLeitura* polling = pollingThread;
-    pollingThread = nullptr;
-    delete polling;
-    ThreadCOM* worker = linkWorker;
-    linkWorker = nullptr;
-    delete worker;
-}
-
-// A later window takes the link worker over; this one then speaks for none.
-static ThreadCOM* workerOf(const MainWindow* window)
-{
-    return linkWorker != nullptr && linkWorker->window() == window ? linkWorker : nullptr;
+    DeviceLink::stopThreads();
 }
 
 void MainWindow::setDeviceAddress(const QString& address)
 {
-    deviceAddress = address;
-    linkSession.setDevice(address, commandPort(devicePort));
-    if (ThreadCOM* worker = workerOf(this)) {
-        worker->setEndpoint(deviceAddress, commandPort(devicePort));
-    }
+    station->link().setDeviceAddress(address);
 }
 
 void MainWindow::reportSettingsWriteFailure(const QString& notice)
 {
-    ui->statusBar->showMessage(notice);
+    station->notices().show(notice);
 }

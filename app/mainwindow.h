@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "app/settingskeys.h"
+#include "app/station.h"
 #include "link/command.h"
 #include "link/devicestate.h"
 #include "link/linksession.h"
-#include "link/txinhibit.h"
 #include "panel/bandfollow.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
@@ -30,13 +30,12 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QPushButton;
 class QResizeEvent;
-class ThreadCOM;
-class ThreadLeitura;
 
-// The panel window and hub of the program. Its members are defined in the
-// folder of their concern: app/ (life cycle, settings), connection/ (connect,
-// polling, watchdog), link/ (commands, reports), panel/ (switching, split,
-// GPIO, rendering, colours, scaling), dialogs/ (the menu slots that open them).
+// The panel window and hub of the program, and a view of the station
+// (app/station.h), which does the station's work: the window's slots hand
+// it on. Its members are defined in the folder of their concern: app/ (life
+// cycle, settings, the station's side), panel/ (keys, split, GPIO,
+// rendering, colours, scaling), dialogs/ (the menu slots that open them).
 class PanelAccess;
 class StatusLine;
 
@@ -57,13 +56,10 @@ public:
     void sendCommand(quint8 type, quint8 first = 0, quint8 second = 0, quint8 third = 0);
     void sendCommand(const DeviceCommand& command);
     // The link's session: what was written, what the device confirmed.
-    const LinkSession& session() const { return linkSession; }
+    const LinkSession& session() const { return station->session(); }
     void resolveHost();
     // Sets deviceAddress and hands it, with devicePort, to the link worker.
     void setDeviceAddress(const QString& address);
-
-    /* colours */
-    void saveGpioColors();
 
     // Status-bar notice that the settings file could not be written, and why.
     void reportSettingsWriteFailure(const QString& notice);
@@ -73,7 +69,9 @@ public:
     // Stores what changed and follows the new setting at once.
     void setBandFollowConfig(const BandFollowConfig& config);
     // The antenna following the radio's band: its source, rule and settings.
-    BandFollowing* bandFollow() const { return bandFollowing; }
+    BandFollowing* bandFollow() const { return station->bandFollowing(); }
+    // What the window shows and hands its keys to.
+    Station& core() { return *station; }
 
     /* rendering helpers */
     void setRingStyle(QWidget* widget);
@@ -83,18 +81,24 @@ public:
     // theirs reaches this window afterwards. Safe to call more than once.
     static void stopThreads();
 
-    QString hostText;
-    QString deviceAddress;
-    QString devicePort;
-    bool useIpDirectly = false;
+private:
+    // First: the members below that name the station's parts refer to it.
+    std::unique_ptr<Station> station;
+
+public:
+    // The station's, by their names in the window.
+    QString& hostText;
+    QString& deviceAddress;
+    QString& devicePort;
+    bool& useIpDirectly;
     QTimer splitBlinkTimer;
     QTimer busyRotBlinkTimer;
     QColor gpioColors[group::Colours];
-    C4SAnchorLayout* anchorLayout = nullptr;
-    PanelForm* ui = nullptr;
+    std::unique_ptr<C4SAnchorLayout> anchorLayout;
+    std::unique_ptr<PanelForm> ui;
     QString settingsPath;
 
-    DeviceState deviceState;
+    DeviceState& deviceState;
     PaintCache paintCache;
 
 Q_SIGNALS:
@@ -203,72 +207,12 @@ private:
     void toggleGpo(int index);
     void toggleView(bool checked, QWidget* frame, const QString& key);
 
-    /* link */
-    void enqueueCommand(const DeviceCommand& command);
-    // The session's figures; `reportApplied`: a report was just applied,
-    // so before any round trip is known the time since the last write shows.
-    void showLinkFigures(qint64 now, bool reportApplied = false);
-    // Paints and tells what the session now shows: a switch that began or
-    // stopped waiting for the end of a transmission.
-    void showLinkChanges();
-    LinkSession linkSession;
-    // Applies a report that arrived at `at` (steady clock).
-    void applyReport(const QString& res, qint64 at);
-    // "Directly use IP" as the link uses it: taken from the setting at
-    // Connect, and when settings are applied only for an address, so a box
-    // ticked under a live link never sends to a host name.
-    bool linkUsesIpDirectly = false;
-
-    /* transmit inhibit */
-    // The sequencer, the transmit guard's own word (steady clock) and the
-    // notice that tells the radio is held.
-    struct Inhibit
-    {
-        TxInhibit rule;
-        qint64 guardOpenAt = 0;
-        qint64 guardClosesAt = TransmitGuard::never;
-        QTimer opens; // fires when the guard opens on a switch that waits for it
-        QString notice;
-        QString after; // what the bar says once the inhibit is down: "40 m: Ant 3"
-    } inhibit;
-    void createInhibit();
-    // After a command, a report or a guard change: raises or lowers the
-    // inhibit, then lets guarded commands through as it allows.
-    void checkInhibit();
-    void carryOut(const TxInhibit::Step& step);
-    void inhibitReported(quint8 outputs, bool sending);
-    // The link was lost, or Disconnect (`stopping`): the inhibit goes down.
-    void dropInhibit(bool stopping);
-    TxInhibit::Work inhibitWork() const;
+    // The station's signals to the window's keys, lamps and status bar.
+    void connectStation();
+    // An antenna key or F-key.
+    void operatorPicksAntenna(int antenna, Asker::Kind kind = Asker::Kind::Key);
     // Closing with the radio held: the inhibit is lowered before the link goes.
     void closeEvent(QCloseEvent* event) override;
-
-    /* band following */
-    void createBandFollowing();
-    void loadBandFollow(const bandfollowsettings::Read& read);
-    // The device's report tells whether the station sends.
-    void bandReportApplied();
-    // Connect or Disconnect: following waits for the device's first report.
-    void bandLinkChanged();
-    // The watchdog cleared the panel: following waits for the next report.
-    void bandDeviceSilent();
-    // An antenna key or F-key: may wait for the end of a transmission.
-    void operatorPicksAntenna(int antenna);
-    // As the key would; `whenReceiving`: the command leaves only while the
-    // station is known to receive.
-    // `heldBefore`: it waited for the end of a transmission already.
-    void switchTo(signed char pos, bool whenReceiving, bool heldBefore = false);
-    BandFollower::Situation bandSituation() const;
-    BandFollowing* bandFollowing = nullptr;
-
-    /* connection */
-    // The host lookup that resolveHost started and that has not answered yet:
-    // one at a time, so a dead name server does not pile lookups up.
-    int pendingHostLookup = -1;
-    void cancelHostLookup();
-    // The complaint for the host as set now: none yet, or not found.
-    QString hostErrorText() const;
-    void showHostError();
 
     /* rendering */
     // Every panel style change goes through here: Qt re-polishes a widget on
@@ -277,10 +221,6 @@ private:
     void paintLooks(const PanelLooks& looks);
     PanelFlags panelFlags() const;
     void showStatus(const QString& text);
-    // `text`, if the bar still shows it, gives way to `replacement` (empty: none).
-    void replaceStatus(const QString& text, const QString& replacement);
-    // "The Merax answers from port 5555".
-    static QString answerPortText(quint16 port);
     void selectReceiver(quint8 receiver);
 
     /* accessibility and the status line */
@@ -295,12 +235,7 @@ QString settingsPathFor(const QString& applicationDir, const QStringList& argume
 // Sets a widget's font to a pixel size, keeping family, weight and the rest.
 void setFontPixelSize(QWidget* widget, int size);
 
-/* globals, one per process */
-extern std::atomic<bool> connected;
-extern qint64 lastReportTime;
-extern bool splitConfigPending;
+/* globals, one per process (the station's are in app/station.h) */
 extern QNetworkAccessManager* networkManager;
-extern ThreadLeitura* pollingThread;
-extern ThreadCOM* linkWorker;
 
 #endif // ZAREL_MAINWINDOW_H

@@ -1,7 +1,6 @@
 // The settings file and how it is applied to the panel.
 #include <QAction>
 #include <QFrame>
-#include <QHostInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -11,7 +10,6 @@
 #include "app/mainwindow.h"
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
-#include "connection/hostlookup.h"
 #include "forms/panelform.h"
 #include "panel/panelaccess.h"
 
@@ -50,7 +48,8 @@ QString readingNotice(const SettingsStore& settings)
 
 void MainWindow::applySettings()
 {
-    const QString shownBefore = ui->statusBar->currentMessage();
+    Notices& notices = station->notices();
+    const QString shownBefore = notices.current();
     SettingsStore settings(settingsPath);
     const auto text = [&settings](const QString& key) { return settings.text(key); };
 
@@ -78,7 +77,6 @@ void MainWindow::applySettings()
     ui->actionGPIO->setChecked(settings.value(settingskey::GpioView).toBool());
     ui->actionConnectAtStart->setChecked(settingskey::ConnectAtStart.read(text(settingskey::ConnectAtStart.name))
                                              .value_or(settingskey::ConnectAtStart.fallback));
-    useIpDirectly = settings.value(settingskey::UseIpDirectly).toBool();
     if (connected) {
         ui->actionConnect_to_Merax->setEnabled(false);
     }
@@ -92,24 +90,6 @@ void MainWindow::applySettings()
     updateUISize();
     // New captions may not fit their keys at the size the window gave them.
     resizeAllTexts(baseTextSize(width()));
-
-    hostText = hostFromSetting(text(settingskey::Host));
-    // A host name is never taken for an address; Connect refuses the pair.
-    linkUsesIpDirectly = useIpDirectly && isIpAddress(hostText);
-    // A lookup still running for the old host must not overwrite this one.
-    cancelHostLookup();
-    // Resolved even when the host is to be used directly, so a bad entry
-    // shows up at once. Blocks; an address literal returns at once.
-    const QString address = addressFromLookup(QHostInfo::fromName(hostText));
-    if (address == unresolvedAddress) {
-        showHostError();
-    } else if (isHostComplaint(ui->statusBar->currentMessage())) {
-        // A corrected host must not leave the old complaint standing.
-        ui->statusBar->clearMessage();
-    }
-    devicePort = text(settingskey::Port);
-    // Address and port together: the link worker gets both at once.
-    setDeviceAddress(address);
 
     // GPI 1..8 then GPO 1..8. An entry with none of its three keys was never
     // stored: it gets a visible default rather than black, which would paint a
@@ -130,22 +110,19 @@ void MainWindow::applySettings()
         gpioColors[i].setRgb(red, green, blue, 255);
     }
 
-    loadBandFollow(bandfollowsettings::read([&settings](const QString& key) -> std::optional<QString> {
-        if (!settings.contains(key)) {
-            return std::nullopt;
-        }
-        // An unquoted comma reads as a list; it is shown back as typed.
-        const QVariant value = settings.value(key);
-        return value.type() == QVariant::StringList ? value.toStringList().join(QStringLiteral(", "))
-                                                    : value.toString();
-    }));
+    // The host, the port and band following.
+    station->applySettings(settings);
 
     const QString notice = readingNotice(settings);
     if (!notice.isEmpty()) {
         // Beside what this reading put up, the host error above all.
-        const QString shown = ui->statusBar->currentMessage();
-        const bool fresh = !shown.isEmpty() && (shown != shownBefore || shown == hostErrorText());
-        ui->statusBar->showMessage(fresh ? shown + QStringLiteral("  \u00b7  ") + notice : notice);
+        const QString shown = notices.current();
+        const bool fresh = !shown.isEmpty() && (shown != shownBefore || shown == station->hostErrorText());
+        if (fresh) {
+            notices.append(notice);
+        } else {
+            notices.show(notice);
+        }
     }
     emit settingsApplied();
 }
@@ -156,6 +133,6 @@ void MainWindow::setUseIpDirectly(bool useDirectly)
     SettingsStore settings(settingsPath);
     settings.setValue(settingskey::UseIpDirectly, useDirectly);
     if (const auto written = settings.sync(); !written) {
-        ui->statusBar->showMessage(written.notice);
+        reportSettingsWriteFailure(written.notice);
     }
 }

@@ -2,18 +2,19 @@
 
 #include <QDateTime>
 
-#include "app/mainwindow.h"
 #include "link/crossthreadcall.h"
+#include "link/devicelink.h"
 #include "link/linklock.h"
 
-ThreadLeitura::ThreadLeitura(MainWindow* ownerWindow, Timing cycleTiming)
+ThreadLeitura::ThreadLeitura(const QObject* owner, std::function<void()> poll, std::function<void()> watchdog,
+                             Timing cycleTiming)
     : QThread(nullptr)
-    , owner(ownerWindow)
+    , ownedBy(owner)
     , timing(std::move(cycleTiming))
 {
-    // Built here, on the window's thread, where both requests are to run.
-    pollRequest = std::make_unique<CrossThreadCall>([window = owner] { window->callEnviar(); });
-    watchdogRequest = std::make_unique<CrossThreadCall>([window = owner] { window->checkCOMTimeout(window); });
+    // Built here, on the owner's thread, where both requests are to run.
+    pollRequest = std::make_unique<CrossThreadCall>(std::move(poll));
+    watchdogRequest = std::make_unique<CrossThreadCall>(std::move(watchdog));
     start(QThread::InheritPriority);
 }
 

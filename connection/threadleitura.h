@@ -8,12 +8,12 @@
 #include <memory>
 
 class CrossThreadCall;
-class MainWindow;
+class QObject;
 
-// The polling thread: asks the window for a status request about every
+// The polling thread: asks the station for a status request about every
 // 160 ms while connected, and for a watchdog check on every 80 ms cycle.
-// It touches no widget and no socket; both requests are queued invocations
-// that run on the GUI thread.
+// It touches no socket and no state of the station's; both requests are
+// queued invocations that run on the owner's thread.
 class ThreadLeitura : public QThread
 {
 public:
@@ -26,11 +26,11 @@ public:
         std::function<void(unsigned long ms)> sleep;
     };
 
-    explicit ThreadLeitura(MainWindow* owner, Timing timing = {});
+    ThreadLeitura(const QObject* owner, std::function<void()> poll, std::function<void()> watchdog, Timing timing = {});
     // Returns once run() has ended; its last cycle posts nothing more.
     ~ThreadLeitura() override;
 
-    MainWindow* window() const { return owner; }
+    const QObject* owner() const { return ownedBy; }
 
 protected:
     void run() override;
@@ -39,9 +39,9 @@ private:
     qint64 lastPollTime = 0;
     qint64 currentTime = 0;
     std::atomic<bool> stopRequested {false};
-    MainWindow* owner;
+    const QObject* ownedBy;
     const Timing timing;
-    // The two requests, run on the GUI thread.
+    // The two requests, run on the owner's thread.
     std::unique_ptr<CrossThreadCall> pollRequest;
     std::unique_ptr<CrossThreadCall> watchdogRequest;
 };

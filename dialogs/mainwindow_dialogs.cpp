@@ -115,7 +115,7 @@ void MainWindow::on_actionBand_Following_triggered()
         open->activateWindow();
         return;
     }
-    auto* dialog = new BandFollowDialog(this, bandFollowing, settingsPath);
+    auto* dialog = new BandFollowDialog(this, bandFollow(), settingsPath);
     // Antennas renamed in Labels show while it is open.
     connect(this, &MainWindow::settingsApplied, dialog, &BandFollowDialog::showAntennaNames);
     connect(dialog, &BandFollowDialog::announcement, this, [this](const QString& text) { access->announce(text); });

@@ -9,7 +9,6 @@
 
 #include <limits>
 
-#include "app/mainwindow.h"
 #include "connection/hostlookup.h"
 #include "link/crossthreadcall.h"
 #include "link/linkclock.h"
@@ -25,10 +24,10 @@ constexpr qint64 nsPerMs = 1000000;
 
 } // namespace
 
-ThreadCOM::ThreadCOM(MainWindow* w)
+ThreadCOM::ThreadCOM(const QObject* owner)
     : QThread(nullptr)
     , lastSendTime(QDateTime::currentMSecsSinceEpoch())
-    , mainWindow(w)
+    , ownedBy(owner)
 {
     qRegisterMetaType<DeviceCommand>();
     qRegisterMetaType<QHostAddress>();
@@ -54,7 +53,7 @@ void ThreadCOM::enqueueCommand(const DeviceCommand& command)
 void ThreadCOM::setEndpoint(const QString& address, quint16 port)
 {
     LinkLocker lock(&queueMutex);
-    // The window hands the endpoint over on every send; the same one again
+    // The station hands the endpoint over on every send; the same one again
     // changes nothing and needs no wake-up.
     if (address == deviceAddress && port == devicePort) {
         return;
@@ -245,7 +244,7 @@ void ThreadCOM::recebeRespostaLAN(QNetworkReply* rep)
     qCDebug(lcLink) << "Recebe Resposta LAN";
     const qint64 size = rep->size();
     if (size >= 27 && size <= 29) {
-        mainWindow->processaPDRLan(mainWindow, datagramText(rep->read(size)));
+        emit reportReplied(datagramText(rep->read(size)));
     }
     rep->deleteLater();
 }

@@ -11,11 +11,10 @@
 #include "link/command.h"
 #include "link/transmitguard.h"
 
-// Handed from the worker thread to the window with each datagram received.
+// Handed from the worker thread to the station with each datagram received.
 Q_DECLARE_METATYPE(QHostAddress)
 
 class CrossThreadCall;
-class MainWindow;
 class QNetworkReply;
 class QObject;
 class QTimer;
@@ -26,16 +25,16 @@ class QUdpSocket;
 //
 // The socket lives in the worker thread and is used there only: run() binds
 // it, writes the queue and reads what comes back, then hands each write and
-// each datagram received to the window by signal (queued, in wire order). A
+// each datagram received to the station by signal (queued, in wire order). A
 // datagram whose predecessor left 90 ms ago or more leaves at once; the next
-// one waits out the rest of the 90 ms. The window tells the worker where the
-// device is (setEndpoint); the worker never reads the window's members.
+// one waits out the rest of the 90 ms. The station tells the worker where the
+// device is (setEndpoint); the worker never reads the station's members.
 class ThreadCOM : public QThread
 {
     Q_OBJECT
 
 public:
-    explicit ThreadCOM(MainWindow* w);
+    explicit ThreadCOM(const QObject* owner);
     ~ThreadCOM() override;
 
     // Queues a command under the replacement rule (link/linkqueue.h). It is
@@ -51,7 +50,7 @@ public:
     // Wall-clock time of the last write (ms since the epoch).
     qint64 lastSendTimeLocked();
 
-    MainWindow* window() const { return mainWindow; }
+    const QObject* owner() const { return ownedBy; }
     // Commands waiting to be written.
     int queuedDatagramCount();
     // Drops what waits: a command given before Disconnect must not reach the
@@ -73,6 +72,8 @@ Q_SIGNALS:
     void datagramWritten(const DeviceCommand& command, qint64 at);
     // A datagram came in from `sender`, read at `at` (steady clock).
     void datagramReceived(const QByteArray& bytes, const QHostAddress& sender, quint16 senderPort, qint64 at);
+    // A report that came as a network reply.
+    void reportReplied(const QString& text);
 
 public Q_SLOTS:
     void receiveUDP();
@@ -97,7 +98,7 @@ private:
     // Guards the queue, the endpoint, the last send time and wakeTarget.
     QMutex queueMutex;
 
-    MainWindow* mainWindow;
+    const QObject* ownedBy;
     std::atomic<bool> stopRequested {false};
     std::atomic<quint16> boundPort {0};
     std::atomic<qint64> guardOpenAt {0};

@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStatusBar>
 
 #include "app/mainwindow.h"
 #include "app/settingskeys.h"
@@ -60,23 +59,7 @@ void MainWindow::auxEFGPIOsColors(QObject* object, QEvent* e, QPushButton* b, QC
     if (chosen.isValid()) {
         *c = chosen;
         if (const auto written = storeColour(settingsPath, static_cast<int>(c - gpioColors), chosen); !written) {
-            ui->statusBar->showMessage(written.notice);
+            reportSettingsWriteFailure(written.notice);
         }
-    }
-}
-
-// The whole table as this window holds it, over any other copy's picks; a
-// pick stores its own button only.
-void MainWindow::saveGpioColors()
-{
-    SettingsStore store(settingsPath);
-    for (int k = 0; k < group::Colours; ++k) {
-        const int components[] = {gpioColors[k].red(), gpioColors[k].green(), gpioColors[k].blue()};
-        for (int component = 0; component < 3; ++component) {
-            store.setValue(settingskey::gpioColour(k, component), components[component]);
-        }
-    }
-    if (const auto written = store.sync(); !written) {
-        ui->statusBar->showMessage(written.notice);
     }
 }

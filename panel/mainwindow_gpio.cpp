@@ -6,20 +6,10 @@
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/panelform.h"
-#include "panel/switchlogic.h"
 
-// The device's report is the only record of an output: nothing changes here
-// until it reports the new state.
 void MainWindow::toggleGpo(int index)
 {
-    if (!connected) {
-        return;
-    }
-    if (inhibit.rule.holds() && index == inhibit.rule.output() - 1) {
-        showStatus(tr("GPO %1 holds the radio off the air until the switch is confirmed").arg(index + 1));
-        return;
-    }
-    sendCommand(gpoToggleCommand(deviceState, index));
+    station->toggleGpo(index, {Asker::Kind::Key, QString()});
 }
 
 void MainWindow::on_botaoGPO1_pressed()

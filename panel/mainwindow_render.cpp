@@ -16,7 +16,6 @@
 #include "forms/panelform.h"
 #include "link/linkclock.h"
 #include "link/linklog.h"
-#include "panel/bandfollowing.h"
 #include "panel/indicatorstyles.h"
 #include "panel/panelaccess.h"
 #include "panel/statusline.h"
@@ -48,15 +47,7 @@ PanelFlags MainWindow::panelFlags() const
     flags.splitConfigPending = splitConfigPending;
     flags.rotorBlinkRunning = busyRotBlinkTimer.isActive();
     flags.rotorBlinkLit = paintCache.rotorBlinkLit;
-    if (connected) {
-        // A switch held by the rule (the newest wish), or one given that
-        // waits in the link.
-        std::optional<int> waiting = bandFollowing != nullptr ? bandFollowing->heldAntenna() : std::nullopt;
-        if (!waiting) {
-            waiting = linkSession.waitingAntenna();
-        }
-        flags.waitingAntenna = waiting.value_or(-1);
-    }
+    flags.waitingAntenna = station->waitingAntenna();
     return flags;
 }
 
@@ -79,7 +70,7 @@ void MainWindow::updateUI(MainWindow* w)
         qCDebug(lcLink) << "waiting look on" << flags.waitingAntenna;
     }
     target->paintCache.showsState = true;
-    target->access->panelShown(target->deviceState, true, flags, !target->linkSession.showsUnconfirmed());
+    target->access->panelShown(target->deviceState, true, flags, !target->station->session().showsUnconfirmed());
     if (!connected) {
         target->ui->actionConnect_to_Merax->setEnabled(true);
         target->ui->actionLAN_Settings->setEnabled(true);
@@ -104,10 +95,5 @@ void MainWindow::setColourStyle(QWidget* widget, const QColor& colour)
 
 void MainWindow::showStatus(const QString& text)
 {
-    statusLine->show(text);
-}
-
-void MainWindow::replaceStatus(const QString& text, const QString& replacement)
-{
-    statusLine->replace(text, replacement);
+    station->notices().show(text);
 }

@@ -5,30 +5,21 @@
 #include "app/mainwindow.h"
 #include "forms/panelform.h"
 #include "panel/indicatorstyles.h"
-#include "panel/switchlogic.h"
 
 void MainWindow::on_botaoSplit_clicked()
 {
-    switch (splitClickAction(deviceState, splitConfigPending)) {
+    switch (station->splitPressed({Asker::Kind::Key, QString()})) {
     case SplitClick::TurnOff:
         // SPLIT keeps its red look until the next repaint.
         splitBlinkTimer.stop();
-        splitConfigPending = false;
-        deviceState.splitActive = 0;
-        sendCommand(DeviceCommand::splitOff());
-        showStatus(tr("Split disabled"));
         break;
     case SplitClick::BeginSetup:
         splitBlinkTimer.start(400);
-        splitConfigPending = true;
-        showStatus(tr("Choose the RX position:"));
         setRingStyle(ui->botaoSplit);
         break;
     case SplitClick::CancelSetup:
         // The last blink look stays until the next repaint makes SPLIT idle.
-        splitConfigPending = false;
         splitBlinkTimer.stop();
-        showStatus(tr("Split config cancelled!"));
         break;
     }
 }

@@ -2,32 +2,16 @@
 #include <QKeyEvent>
 
 #include "app/mainwindow.h"
-#include "panel/bandfollowing.h"
-#include "panel/switchlogic.h"
 
-// Every antenna choice, by button, RELEASE or F-key, ends here. The panel's
-// copy of the state changes at once, even while the link is down; only the
-// command waits for the link.
+// Every antenna choice, by button, RELEASE or F-key, ends in the station.
 void MainWindow::enviaComutacao(signed char pos)
 {
-    switchTo(pos, false);
+    station->switchTo(pos, false);
 }
 
-void MainWindow::switchTo(signed char pos, bool whenReceiving, bool heldBefore)
+void MainWindow::operatorPicksAntenna(int antenna, Asker::Kind kind)
 {
-    const AntennaChoice choice = chooseAntenna(deviceState, splitConfigPending, pos);
-    DeviceCommand command = choice.command;
-    command.guarded = whenReceiving && switchesAntenna(command);
-    command.heldBefore = command.guarded && heldBefore;
-    sendCommand(command);
-    if (choice.completesSplitSetup) {
-        showStatus(tr("Split configured succesfuly!"));
-        splitConfigPending = false;
-        splitBlinkTimer.stop();
-    }
-    if (choice.repaint) {
-        updateUI(this);
-    }
+    station->pickAntenna(antenna, {kind, QString()});
 }
 
 void MainWindow::on_botaoTecla1_pressed()
@@ -80,9 +64,7 @@ void MainWindow::on_botaoTecla12_pressed()
 }
 void MainWindow::on_botaoRelease_pressed()
 {
-    bandFollowing->operatorReleases();
-    enviaComutacao(DeviceCommand::NoAntenna);
-    bandFollowing->follow();
+    station->release({Asker::Kind::Key, QString()});
 }
 
 // The press has already acted.
@@ -92,18 +74,12 @@ void MainWindow::on_botaoTecla1_clicked() { }
 // repainted here.
 void MainWindow::on_botaoTeclaRTX_pressed()
 {
-    if (connected) {
-        sendCommand(DeviceCommand::rtx());
-    }
+    station->rtx({Asker::Kind::Key, QString()});
 }
 
 void MainWindow::selectReceiver(quint8 receiver)
 {
-    if (!connected) {
-        return;
-    }
-    sendCommand(DeviceCommand::receiver(receiver));
-    deviceState.selectedRx = receiver;
+    station->selectReceiver(receiver, {Asker::Kind::Key, QString()});
 }
 
 void MainWindow::on_botaoTeclaRX1_pressed()
@@ -134,7 +110,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12 && modifiers == Qt::NoModifier) {
         if (!event->isAutoRepeat()) {
-            operatorPicksAntenna(key - Qt::Key_F1);
+            operatorPicksAntenna(key - Qt::Key_F1, Asker::Kind::FunctionKey);
         }
         return;
     }

@@ -5,20 +5,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include <utility>
-
-#include "connection/watchdog.h"
 #include "link/linklog.h"
 #include "panel/panelaccess.h"
-
-namespace {
-
-class Text
-{
-    Q_DECLARE_TR_FUNCTIONS(MainWindow)
-};
-
-} // namespace
 
 StatusLine::StatusLine(QStatusBar* bar, PanelAccess* access)
     : bar(bar)
@@ -44,75 +32,18 @@ StatusLine::~StatusLine()
     QObject::disconnect(fitConnection);
 }
 
-void StatusLine::show(const QString& text)
+void StatusLine::shown(const QString& text)
 {
-    if (text == bar->currentMessage()) {
-        access->announce(text);
-    }
-    bar->showMessage(text, 0);
-}
-
-void StatusLine::replace(const QString& text, const QString& replacement)
-{
-    if (text.isEmpty() || bar->currentMessage() != text) {
-        return;
-    }
-    if (!replacement.isEmpty()) {
-        show(replacement);
-    } else if (!standing.isEmpty()) {
-        show(standing);
-    } else {
+    if (text.isEmpty()) {
         bar->clearMessage();
-    }
-}
-
-void StatusLine::setStanding(const QString& text)
-{
-    if (text == standing) {
-        return;
-    }
-    const QString before = std::exchange(standing, text);
-    if (!text.isEmpty()) {
-        show(text);
-    } else if (bar->currentMessage() == before) {
-        bar->clearMessage();
-    }
-}
-
-void StatusLine::showLink(const QString& text)
-{
-    if (standing.isEmpty()) {
-        show(text);
     } else {
-        access->announce(text);
+        bar->showMessage(text, 0);
     }
 }
 
-void StatusLine::linkStarted(qint64 now)
+void StatusLine::heard(const QString& text)
 {
-    linkLostTold = false;
-    connectedAt = now;
-}
-
-void StatusLine::linkChecked(bool connected, bool fresh, qint64 now)
-{
-    // Silent since Connect counts once the watchdog's time has passed.
-    const bool lost = !fresh && !reportIsFresh(now - connectedAt);
-    if (!connected || lost == linkLostTold || (!lost && !fresh)) {
-        return;
-    }
-    linkLostTold = lost;
-    const QString text = lost ? Text::tr("No answer from the Merax") : Text::tr("The Merax answers again");
-    // What the bar said of the link no longer holds: it gives way. Other
-    // notices stand, and the change is heard all the same.
-    const QString shown = bar->currentMessage();
-    const bool aboutTheLink = shown.isEmpty() || shown == Text::tr("LAN enabled") ||
-        shown == Text::tr("No answer from the Merax") || shown == Text::tr("The Merax answers again");
-    if (aboutTheLink) {
-        showLink(text);
-    } else {
-        access->announce(text);
-    }
+    access->announce(text);
 }
 
 void StatusLine::setLinkFigures(const QString& text)

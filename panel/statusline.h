@@ -1,10 +1,10 @@
 #ifndef ZAREL_STATUSLINE_H
 #define ZAREL_STATUSLINE_H
 
-// The status bar as the operator reads it: a message at the left, shortened
-// where it no longer fits (whole in the tooltip and to a screen reader); the
-// radio's figures and the link's at the right, where no message pushes them
-// away; and which notice outlives which event.
+// The status bar as the operator reads it: the station's notice at the left
+// (link/notices.h), shortened where it no longer fits (whole in the tooltip
+// and to a screen reader); the radio's figures and the link's at the right,
+// where no message pushes them away.
 
 #include <QMetaObject>
 #include <QString>
@@ -21,26 +21,10 @@ public:
     StatusLine(const StatusLine&) = delete;
     StatusLine& operator=(const StatusLine&) = delete;
 
-    // Shows `text`; the same text again is said again all the same (the
-    // operator who pressed again must hear it).
-    void show(const QString& text);
-    // `text`, if the bar still shows it, gives way to `replacement` (empty:
-    // the standing notice, if any).
-    void replace(const QString& text, const QString& replacement);
-    // A notice that the guard is weaker than the settings make it ("PTT
-    // unknown: ..."): it stands until it is no longer true (empty). Other
-    // notices may cover it and it comes back when they give way; the link's
-    // own notices are heard but leave it on the bar.
-    void setStanding(const QString& text);
-    // A notice of the link's ("LAN enabled", "Disconnected", a port).
-    void showLink(const QString& text);
-
-    // Connect: a device silent from the start is told of after the
-    // watchdog's time as well.
-    void linkStarted(qint64 now);
-    // The watchdog's verdict (`fresh`: a report in time) at `now`: a link
-    // that goes quiet or answers again is told once.
-    void linkChecked(bool connected, bool fresh, qint64 now);
+    // What stands now (empty: nothing), as the station's notices tell it.
+    void shown(const QString& text);
+    // Said again, or said without standing on the bar.
+    void heard(const QString& text);
 
     // The round trip and loss field; the radio's figures (hidden when empty).
     void setLinkFigures(const QString& text);
@@ -55,10 +39,6 @@ private:
     QLabel* link;
     QMetaObject::Connection fitConnection;
     bool fitting = false;
-    // The link as the operator was last told: lost, or answering.
-    bool linkLostTold = false;
-    QString standing;
-    qint64 connectedAt = 0;
 };
 
 #endif // ZAREL_STATUSLINE_H

@@ -26,8 +26,8 @@ namespace testsupport {
 // Where the window's link worker sends: the address text it was last given.
 inline QString linkAddressOf(MainWindow* window)
 {
-    return linkWorker != nullptr && linkWorker->window() == window ? linkWorker->endpointAddress()
-                                                                   : window->deviceAddress;
+    ThreadCOM* worker = window->core().link().worker();
+    return worker != nullptr ? worker->endpointAddress() : window->deviceAddress;
 }
 
 inline quint16 freeLoopbackPort()

@@ -98,7 +98,7 @@ void TestConnection::cleanup()
 void TestConnection::refusedWhileHostUnresolved()
 {
     window->setDeviceAddress(QStringLiteral("error"));
-    window->ui->statusBar->showMessage(QStringLiteral("before"));
+    window->core().notices().show(QStringLiteral("before"));
     QVERIFY(QMetaObject::invokeMethod(window, "openCom"));
 
     QCOMPARE(warnings.size(), 1);
@@ -335,7 +335,7 @@ void TestConnection::lookupResults()
     QFETCH(QHostInfo, result);
     QFETCH(QString, address);
     QFETCH(QString, status);
-    window->ui->statusBar->showMessage(QStringLiteral("before"));
+    window->core().notices().show(QStringLiteral("before"));
     QVERIFY(QMetaObject::invokeMethod(window, "hostInfoResults", Q_ARG(QHostInfo, result)));
     QCOMPARE(testsupport::linkAddressOf(window), address);
     QCOMPARE(window->ui->statusBar->currentMessage(), status);
@@ -365,7 +365,7 @@ void TestConnection::withoutHost()
     window = new MainWindow;
     QCOMPARE(window->ui->statusBar->currentMessage(), complaint);
 
-    window->ui->statusBar->showMessage(QStringLiteral("before"));
+    window->core().notices().show(QStringLiteral("before"));
     window->ui->actionConnect_to_Merax->trigger();
     QVERIFY(!connected);
     QCOMPARE(warnings.size(), warned ? 1 : 0);

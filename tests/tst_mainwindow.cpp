@@ -242,7 +242,7 @@ void TestMainWindow::updateUISizeRestoresDesign()
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QList<QWidget*> widgets = anchoredWidgets(w.ui);
+    const QList<QWidget*> widgets = anchoredWidgets(w.ui.get());
     QCOMPARE(widgets.size(), 92); // all registered widgets but the logo
     QList<QRect> design;
     for (QWidget* widget : widgets) {

@@ -246,7 +246,7 @@ void TestPanelForm::stackingOrder()
 
 void TestPanelForm::recordPointsAtEveryObject()
 {
-    PanelForm* ui = window->ui;
+    PanelForm* ui = window->ui.get();
     QCOMPARE(ui->botaoTecla7, window->findChild<QPushButton*>("botaoTecla7"));
     QCOMPARE(ui->labelAnt12, window->findChild<QLabel*>("labelAnt12"));
     QCOMPARE(ui->statusBar, window->statusBar());

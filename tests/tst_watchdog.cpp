@@ -198,7 +198,9 @@ void TestWatchdog::pollCadenceOnSimulatedTime()
         }
         QThread::usleep(300);
     };
-    ThreadLeitura polling(window, timing);
+    Station& station = window->core();
+    ThreadLeitura polling(
+        &station.link(), [&station] { station.pollTick(); }, [&station] { station.watchdogTick(); }, timing);
     QTRY_COMPARE_WITH_TIMEOUT(cycles.load(), tenSeconds, 10000);
     // Every request asked for has reached the window; time stands still now.
     QTRY_COMPARE(tapped.count(frameCommand(1)), tenSeconds / 2);
