@@ -536,20 +536,26 @@ int Station::waitingAntenna() const
 void Station::createBandFollowing()
 {
     following = new BandFollowing([this] { return bandSituation(); }, this);
-    const Asker band {Asker::Kind::BandFollowing, QString()};
+    // Band following's switches, Ctrl+N's and those for a device that came back.
+    const auto band = [this] {
+        if (currentAsker.kind == Asker::Kind::NextAntenna) {
+            return currentAsker;
+        }
+        return Asker {following->restoring() ? Asker::Kind::DeviceBack : Asker::Kind::BandFollowing, QString()};
+    };
     connect(following, &BandFollowing::switchWanted, this, [this, band](int antenna, bool heldBefore) {
-        const Asking asking(this, currentAsker.kind == Asker::Kind::NextAntenna ? currentAsker : band);
+        const Asking asking(this, band());
         switchTo(static_cast<signed char>(antenna), true, heldBefore);
     });
     connect(following, &BandFollowing::splitWanted, this, [this, band](int antenna, int receive, bool heldBefore) {
-        const Asking asking(this, band);
+        const Asking asking(this, band());
         DeviceCommand command = DeviceCommand::splitOn(static_cast<quint8>(receive), static_cast<quint8>(antenna));
         command.guarded = true;
         command.heldBefore = heldBefore;
         sendCommand(command);
     });
     connect(following, &BandFollowing::splitEndWanted, this, [this, band](int antenna, bool heldBefore) {
-        const Asking asking(this, band);
+        const Asking asking(this, band());
         DeviceCommand command = DeviceCommand::splitOff();
         command.guarded = true;
         command.heldBefore = heldBefore;
@@ -561,7 +567,7 @@ void Station::createBandFollowing()
         }
     });
     connect(following, &BandFollowing::outputsWanted, this, [this, band](quint8 mask, quint8 on) {
-        const Asking asking(this, band);
+        const Asking asking(this, band());
         // The inhibit output is the sequencer's, whatever a band names.
         const quint8 bandMask = static_cast<quint8>(mask & ~inhibit.rule.bit());
         for (const DeviceCommand& command : bandOutputCommands(deviceState, bandMask, on)) {

@@ -356,6 +356,7 @@ void BandFollowing::follow()
             standingNotice = std::exchange(busyNotice, QString());
         }
         awaitedAntenna = standingNotice.isEmpty() ? -1 : step.antenna;
+        restoringNow = step.action == BandFollower::Action::Restore;
         if (step.split == BandFollower::Split::On) {
             Q_EMIT splitWanted(step.antenna, step.receive, wasHeld);
             Q_EMIT statusMessage(tr("%1: split on, receiving on Ant %2")
@@ -367,6 +368,7 @@ void BandFollowing::follow()
         } else {
             Q_EMIT switchWanted(step.antenna, wasHeld);
         }
+        restoringNow = false;
         break;
     case BandFollower::Action::AllBusy:
         busyNotice = allBusyText();

@@ -66,6 +66,9 @@ public:
     void nextAntenna();
     // The antenna key (0 is Ant 1) that waits for the end of a transmission.
     std::optional<int> heldAntenna() const { return follower.heldAntenna(); }
+    // While a switch is wanted: it selects again what a device that came
+    // back lost.
+    bool restoring() const { return restoringNow; }
 
 Q_SIGNALS:
     // Select the antenna (0 is Ant 1) as its key would, once the station
@@ -144,6 +147,7 @@ private:
     qint64 lastReportAt = 0; // steady clock
     QTimer guardRelease; // fires when the guard opens on a held switch
     bool reportSinceConnect = false;
+    bool restoringNow = false;
     bool connected = false;
     QString guardTold; // the standing notice, if any
     int lateReadings = 0; // rigctld's, in a row
