@@ -29,7 +29,7 @@ QString settingsPath()
 
 } // namespace
 
-class TestStation : public QObject
+class TestZarelStation : public QObject
 {
     Q_OBJECT
 
@@ -55,7 +55,7 @@ private:
     QString stationErrors;
 };
 
-void TestStation::cleanup()
+void TestZarelStation::cleanup()
 {
     if (station.state() != QProcess::NotRunning) {
         station.kill();
@@ -69,7 +69,7 @@ void TestStation::cleanup()
     QFile::remove(settingsPath());
 }
 
-bool TestStation::startRig()
+bool TestZarelStation::startRig()
 {
     rigPort = 0;
     for (int attempt = 0; attempt < 100 && rigPort == 0; ++attempt) {
@@ -93,7 +93,7 @@ bool TestStation::startRig()
     return false;
 }
 
-bool TestStation::rig(const QByteArray& command)
+bool TestZarelStation::rig(const QByteArray& command)
 {
     control.write(command + '\n');
     QByteArray answer;
@@ -105,7 +105,7 @@ bool TestStation::rig(const QByteArray& command)
     return answer.trimmed() == "RPRT 0";
 }
 
-bool TestStation::waitForStderr(const QString& text, int ms)
+bool TestZarelStation::waitForStderr(const QString& text, int ms)
 {
     QDeadlineTimer deadline(ms);
     while (!stationErrors.contains(text)) {
@@ -119,7 +119,7 @@ bool TestStation::waitForStderr(const QString& text, int ms)
     return true;
 }
 
-void TestStation::followsTheBandAndEndsOnSigterm()
+void TestZarelStation::followsTheBandAndEndsOnSigterm()
 {
 #ifndef Q_OS_UNIX
     QSKIP("SIGTERM and rigctld are tested on Linux");
@@ -201,7 +201,7 @@ void TestStation::followsTheBandAndEndsOnSigterm()
 }
 
 // The headless station must start where no Qt Gui is installed.
-void TestStation::linksNoWindowLibraries()
+void TestZarelStation::linksNoWindowLibraries()
 {
     const QString ldd = QStandardPaths::findExecutable(QStringLiteral("ldd"));
     if (ldd.isEmpty() || qEnvironmentVariableIsEmpty("ZAREL_STATION_BIN")) {
@@ -216,5 +216,5 @@ void TestStation::linksNoWindowLibraries()
     QVERIFY2(!libraries.contains(QStringLiteral("libQt5Widgets")), qPrintable(libraries));
 }
 
-QTEST_GUILESS_MAIN(TestStation)
-#include "tst_station.moc"
+QTEST_GUILESS_MAIN(TestZarelStation)
+#include "tst_zarelstation.moc"
