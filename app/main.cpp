@@ -32,7 +32,9 @@ int answerCommandLine(int argc, char* argv[], CommandLineRequest request, const 
     QCoreApplication app(argc, argv);
     const QString text = request == CommandLineRequest::Version
         ? QStringLiteral("zarel " ZAREL_VERSION "\n")
-        : usageText(QCoreApplication::applicationDirPath(),
+        : usageText(QStringLiteral("zarel"),
+                    QStringLiteral("Zarel is the remote-control panel of the Merax network antenna switch."),
+                    QCoreApplication::applicationDirPath(),
                     QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
@@ -45,25 +47,9 @@ int main(int argc, char* argv[])
     // Names the configuration folder: ~/.config/zarel, with no organisation.
     QCoreApplication::setApplicationName(QStringLiteral("zarel"));
 
-    // Read without --lang, so the profile stays the first argument. Qt gets
-    // the line as it was: on Windows it reads the profile from the wide one.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << decodeArgument(argv[i]);
-    }
-#ifdef Q_OS_UNIX
-    // Qt would read an argument not in the system's encoding as replacement
-    // characters, and two such profiles would share one file: it gets the
-    // argument as read here. Kept until the application is gone.
+    // Read without --lang, so the profile stays the first argument.
     std::vector<QByteArray> recoded;
-    recoded.reserve(static_cast<size_t>(argc));
-    for (int i = 0; i < argc; ++i) {
-        recoded.push_back(arguments.at(i).toLocal8Bit());
-        if (recoded.back() != argv[i]) {
-            argv[i] = recoded.back().data();
-        }
-    }
-#endif
+    QStringList arguments = readArguments(argc, argv, recoded);
     const languages::Option language = languages::takeOption(arguments);
     if (language.given && (language.code.isEmpty() || language.code.startsWith(QLatin1Char('-')))) {
         attachToParentConsole();

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSet>
 #include <QStatusBar>
 
 #include "app/labelwrap.h"
@@ -12,39 +11,6 @@
 #include "app/settingsstore.h"
 #include "forms/panelform.h"
 #include "panel/panelaccess.h"
-
-namespace {
-
-// What the operator should know of how the file was read: what could not be
-// used, and, once per file, values read as Latin-1.
-QString readingNotice(const SettingsStore& settings)
-{
-    static QSet<QString> toldLatin1;
-    QStringList notices;
-    if (settings.tooLarge()) {
-        notices << MainWindow::tr("Settings not read: the file is larger than %1 MB")
-                       .arg(SettingsStore::MaxFileBytes / (1024 * 1024));
-    }
-    const QStringList tooLong = settings.tooLongKeys();
-    if (!tooLong.isEmpty()) {
-        notices << MainWindow::tr("Settings ignore %1: longer than %2 characters")
-                       .arg(tooLong.join(QStringLiteral(", ")))
-                       .arg(SettingsStore::MaxValueChars);
-    }
-    const QStringList unusable = settings.unusableKeys();
-    if (!unusable.isEmpty()) {
-        notices << MainWindow::tr("Settings ignore %1: not a text, number or flag")
-                       .arg(unusable.join(QStringLiteral(", ")));
-    }
-    const QStringList latin1 = settings.latin1Keys();
-    if (!latin1.isEmpty() && !toldLatin1.contains(settings.filePath())) {
-        toldLatin1.insert(settings.filePath());
-        notices << MainWindow::tr("Settings: %1 read as Latin-1, not UTF-8").arg(latin1.join(QStringLiteral(", ")));
-    }
-    return notices.join(QStringLiteral("  \u00b7  "));
-}
-
-} // namespace
 
 void MainWindow::applySettings()
 {
@@ -113,7 +79,7 @@ void MainWindow::applySettings()
     // The host, the port and band following.
     station->applySettings(settings);
 
-    const QString notice = readingNotice(settings);
+    const QString notice = settingsReadingNotice(settings);
     if (!notice.isEmpty()) {
         // Beside what this reading put up, the host error above all.
         const QString shown = notices.current();

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include "app/settingslocation.h"
+
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 
@@ -41,3 +43,24 @@ void attachToParentConsole()
 #else
 void attachToParentConsole() { }
 #endif
+
+QStringList readArguments(int argc, char* argv[], std::vector<QByteArray>& recoded)
+{
+    // Qt gets the line as it was on Windows: it reads the wide one there.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << decodeArgument(argv[i]);
+    }
+#ifdef Q_OS_UNIX
+    recoded.reserve(static_cast<size_t>(argc));
+    for (int i = 0; i < argc; ++i) {
+        recoded.push_back(arguments.at(i).toLocal8Bit());
+        if (recoded.back() != argv[i]) {
+            argv[i] = recoded.back().data();
+        }
+    }
+#else
+    Q_UNUSED(recoded)
+#endif
+    return arguments;
+}

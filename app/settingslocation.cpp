@@ -193,7 +193,7 @@ CommandLineRequest commandLineRequest(const QStringList& arguments)
     return profileFits(first) ? CommandLineRequest::Run : CommandLineRequest::ProfileTooLong;
 }
 
-QString usageText(const QString& programDir, const QString& configDir)
+QString usageText(const QString& program, const QString& summary, const QString& programDir, const QString& configDir)
 {
     const SettingsLocation location = settingsLocation(programDir, configDir, QString());
     QString used = QDir::toNativeSeparators(location.path);
@@ -206,10 +206,10 @@ QString usageText(const QString& programDir, const QString& configDir)
 #else
     const QString installFolders = QStringLiteral("/usr, /opt");
 #endif
-    return QStringLiteral("Usage: zarel [--lang CODE] [PROFILE]\n"
-                          "       zarel --help | --version\n"
+    return QStringLiteral("Usage: %5 [--lang CODE] [PROFILE]\n"
+                          "       %5 --help | --version\n"
                           "\n"
-                          "Zarel is the remote-control panel of the Merax network antenna switch.\n"
+                          "%6\n"
                           "\n"
                           "  PROFILE      keep the settings in settings<PROFILE>.ini instead of settings.ini;\n"
                           "               it does not start with '-', and characters a file name cannot\n"
@@ -225,5 +225,6 @@ QString usageText(const QString& programDir, const QString& configDir)
                           "A file left beside the program is then read, and copied there at the\n"
                           "first change. Without a PROFILE the settings are in\n"
                           "%3\n")
-        .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir), used, installFolders);
+        .arg(QDir::toNativeSeparators(programDir), QDir::toNativeSeparators(configDir), used, installFolders, program,
+             summary);
 }

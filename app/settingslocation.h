@@ -70,7 +70,8 @@ QString settingsNotice(const SettingsLocation& location, const QString& programD
 enum class CommandLineRequest { Run, Help, Version, UnknownOption, ProfileTooLong };
 CommandLineRequest commandLineRequest(const QStringList& arguments);
 
-// --help: the rule, and the file a run without a profile would use.
-QString usageText(const QString& programDir, const QString& configDir);
+// --help of `program`: what it is (`summary`), the rule, and the file a run
+// without a profile would use.
+QString usageText(const QString& program, const QString& summary, const QString& programDir, const QString& configDir);
 
 #endif // ZAREL_SETTINGSLOCATION_H

@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QSettings>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -485,4 +486,33 @@ SettingsStore::Written SettingsStore::fail(Failure why, const QString& reason)
         notice += QStringLiteral(" (") + detail + QLatin1Char(')');
     }
     return {why, notice};
+}
+
+// Latin-1 is told once per file and process.
+QString settingsReadingNotice(const SettingsStore& settings)
+{
+    static QSet<QString> toldLatin1;
+    QStringList notices;
+    if (settings.tooLarge()) {
+        notices << QCoreApplication::translate("MainWindow", "Settings not read: the file is larger than %1 MB")
+                       .arg(SettingsStore::MaxFileBytes / (1024 * 1024));
+    }
+    const QStringList tooLong = settings.tooLongKeys();
+    if (!tooLong.isEmpty()) {
+        notices << QCoreApplication::translate("MainWindow", "Settings ignore %1: longer than %2 characters")
+                       .arg(tooLong.join(QStringLiteral(", ")))
+                       .arg(SettingsStore::MaxValueChars);
+    }
+    const QStringList unusable = settings.unusableKeys();
+    if (!unusable.isEmpty()) {
+        notices << QCoreApplication::translate("MainWindow", "Settings ignore %1: not a text, number or flag")
+                       .arg(unusable.join(QStringLiteral(", ")));
+    }
+    const QStringList latin1 = settings.latin1Keys();
+    if (!latin1.isEmpty() && !toldLatin1.contains(settings.filePath())) {
+        toldLatin1.insert(settings.filePath());
+        notices << QCoreApplication::translate("MainWindow", "Settings: %1 read as Latin-1, not UTF-8")
+                       .arg(latin1.join(QStringLiteral(", ")));
+    }
+    return notices.join(QStringLiteral("  \u00b7  "));
 }

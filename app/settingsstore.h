@@ -103,4 +103,8 @@ private:
 using SettingsWriter = std::function<qint64(QIODevice& file, const QByteArray& text)>;
 void setSettingsWriter(SettingsWriter writer);
 
+// What the operator should know of how the file was read: what could not be
+// used, and, once per file, values read as Latin-1. Empty: nothing.
+QString settingsReadingNotice(const SettingsStore& settings);
+
 #endif // ZAREL_SETTINGSSTORE_H

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows version on Debian, from Debian's archive alone: MinGW-w64
-# cross-builds zarel.exe and merax-sim.exe against a Qt for Windows that is
+# cross-builds zarel.exe, zarel-station.exe and merax-sim.exe against a Qt for Windows that is
 # built once from Debian's qtbase source package and kept in a cache folder
 # outside the clone ($ZAREL_WIN_CACHE, default ~/.cache/zarel-windows). Then
 # packs, in build-windows/ (package-windows.sh):

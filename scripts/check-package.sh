@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it: contents, dependencies, lintian,
-# the hardening of both programs, the copyright file and changelog, the
+# the hardening of the programs, the copyright file and changelog, the
 # desktop entry and AppStream data, and the installed panel started as an
 # ordinary user who cannot write beside the program. Whatever it creates (a
 # system user, temporary folders, the packages installed only for the check)
@@ -45,7 +45,7 @@ else
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAREL_WERROR=ON -DZAREL_TESTS=OFF >/dev/null
 fi
 # The package holds only the installed programs.
-cmake --build "$dir" -j "${ZAREL_JOBS:-$JOBS}" --target zarel merax-sim
+cmake --build "$dir" -j "${ZAREL_JOBS:-$JOBS}" --target zarel zarel-station merax-sim
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")"
 package_version="$(sed -n 's/^ZAREL_PACKAGE_VERSION:INTERNAL=//p' "$dir/CMakeCache.txt")"
 deb="$dir/zarel_${package_version}_$(dpkg --print-architecture).deb"
@@ -64,10 +64,11 @@ done
 grep -qx " Section: hamradio" <<<"$info" || fail "section is not hamradio"
 
 files="$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')"
-expected=(/usr/bin/zarel /usr/bin/merax-sim /usr/share/applications/zarel.desktop
+expected=(/usr/bin/zarel /usr/bin/zarel-station /usr/bin/merax-sim /usr/share/applications/zarel.desktop
     /usr/share/metainfo/example.zarel_radio.Zarel.metainfo.xml
     /usr/share/icons/hicolor/scalable/apps/zarel.svg
-    /usr/share/man/man1/zarel.1.gz /usr/share/man/man1/merax-sim.1.gz
+    /usr/share/man/man1/zarel.1.gz /usr/share/man/man1/zarel-station.1.gz /usr/share/man/man1/merax-sim.1.gz
+    /usr/lib/systemd/user/zarel-station@.service
     /usr/share/doc/zarel/copyright /usr/share/doc/zarel/changelog.gz)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/zarel.png")
@@ -75,9 +76,9 @@ done
 for path in "${expected[@]}"; do
     grep -qx "$path" <<<"$files" || fail "package lacks $path"
 done
-# Exactly the two programs: no test, benchmark, link check or snapshot tool.
+# Exactly the three programs: no test, benchmark, link check or snapshot tool.
 bins="$(grep '^/usr/bin/.' <<<"$files" | sort | tr '\n' ' ')"
-[ "$bins" = "/usr/bin/merax-sim /usr/bin/zarel " ] || fail "unexpected programs: $bins"
+[ "$bins" = "/usr/bin/merax-sim /usr/bin/zarel /usr/bin/zarel-station " ] || fail "unexpected programs: $bins"
 
 # An ordinary user for lintian and the installed panel, with a name of its
 # own per run so two checks at once do not share or remove each other's.
@@ -113,7 +114,15 @@ echo "== hardening-check"
 skip=()
 DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS | grep -q -- -fcf-protection ||
     skip+=(--nocfprotection)
-hardening-check "${skip[@]}" "$root/usr/bin/zarel" "$root/usr/bin/merax-sim" || fail "a program lacks hardening"
+hardening-check "${skip[@]}" "$root/usr/bin/zarel" "$root/usr/bin/zarel-station" "$root/usr/bin/merax-sim" ||
+    fail "a program lacks hardening"
+# The station runs where no display is: no Qt Gui or Widgets.
+if ldd "$root/usr/bin/zarel-station" | grep -E 'libQt5(Gui|Widgets)'; then
+    fail "zarel-station links a window library"
+fi
+unit="$root/usr/lib/systemd/user/zarel-station@.service"
+grep -qx 'ExecStart=/usr/bin/zarel-station %i' "$unit" || fail "the unit does not start zarel-station %i"
+grep -qx 'Restart=on-failure' "$unit" || fail "the unit is not restarted on failure"
 
 echo "== copyright and changelog"
 # The copyright file carries the notice the About box shows.
@@ -136,7 +145,7 @@ for size in 16 22 24 32 48 64 128 256; do
     [ "$(od -An -tx1 -j16 -N8 "$share/icons/hicolor/${size}x${size}/apps/zarel.png" | tr -d ' \n')" = \
         "$(printf '%08x%08x' "$size" "$size")" ] || fail "icon ${size}x${size} has another size"
 done
-gzip -t "$share/man/man1/zarel.1.gz" "$share/man/man1/merax-sim.1.gz"
+gzip -t "$share/man/man1/zarel.1.gz" "$share/man/man1/zarel-station.1.gz" "$share/man/man1/merax-sim.1.gz"
 
 # The installed panel, run by the user, who cannot write in /usr/bin.
 bin="$root/usr/bin"
@@ -148,6 +157,11 @@ grep -qF "$home/config/zarel" "$tmp/help" || fail "zarel --help does not name $h
 # The programs name the release; only the package's version carries the commit.
 [ "$("${as_user[@]}" "$bin/zarel" --version)" = "zarel $version" ] || fail "zarel --version is not 'zarel $version'"
 [ "$("${as_user[@]}" "$bin/merax-sim" --version)" = "merax-sim $version" ] || fail "merax-sim --version is wrong"
+[ "$("${as_user[@]}" "$bin/zarel-station" --version)" = "zarel-station $version" ] ||
+    fail "zarel-station --version is wrong"
+"${as_user[@]}" "$bin/zarel-station" --help >"$tmp/station-help"
+grep -q '^Usage: zarel-station' "$tmp/station-help" || fail "zarel-station --help prints no usage"
+grep -qF "$home/config/zarel" "$tmp/station-help" || fail "zarel-station --help does not name $home/config/zarel"
 
 echo "== zarel, stopped by SIGTERM after 2 s"
 "${as_user[@]}" "$bin/zarel" >"$tmp/panel.log" 2>&1 &

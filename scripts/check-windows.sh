@@ -60,6 +60,7 @@ check_pe() {
 check_pe "$folder/zarel.exe" 2
 check_pe "$folder/zarel.com" 3
 check_pe "$folder/merax-sim.exe" 3
+check_pe "$folder/zarel-station.exe" 3
 while IFS= read -r dll; do check_pe "$dll" -; done < <(find "$folder" -name '*.dll')
 check_pe "$setup" 2
 
@@ -124,7 +125,7 @@ check_manifest() {
         grep -q "supportedOS Id=\"{$id}\"" <<<"$manifest" || fail "$file: manifest lacks supportedOS $id"
     done
 }
-for program in zarel.exe zarel.com merax-sim.exe; do
+for program in zarel.exe zarel.com zarel-station.exe merax-sim.exe; do
     check_version "$folder/$program" "$program"
     check_manifest "$folder/$program"
     wrestool -l -t14 "$folder/$program" | grep -c group_icon >/dev/null || fail "$program: no icon"
@@ -167,7 +168,7 @@ env -u ZAREL_SIGN_PASSFILE -u ZAREL_SIGN_TIMESTAMP ZAREL_SIGN_CERT="$sign/cert.p
 signed_setup="$sign/zarel-$version-setup.exe"
 # (grep -c, not -q: a grep that stops early fails the pipe.)
 verify() { osslsigncode verify -CAfile "$sign/cert.pem" -in "$1" 2>&1 | grep -c '^Signature verification: ok' >/dev/null; }
-for file in zarel.exe zarel.com merax-sim.exe Qt5Core.dll Qt5Gui.dll Qt5Network.dll Qt5Widgets.dll \
+for file in zarel.exe zarel.com zarel-station.exe merax-sim.exe Qt5Core.dll Qt5Gui.dll Qt5Network.dll Qt5Widgets.dll \
     platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
     verify "$sign/$name/$file" || fail "signed build: $file does not verify"
     ! verify "$folder/$file" || fail "$file is signed though no certificate was given"

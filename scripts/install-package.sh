@@ -8,7 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" dpkg-dev
 dir="${ZAREL_PACKAGE_BUILD:-$ROOT/build}"
-build "$dir" zarel merax-sim
+build "$dir" zarel zarel-station merax-sim
 version="$(sed -n 's/^ZAREL_PACKAGE_VERSION:INTERNAL=//p' "$dir/CMakeCache.txt")"
 deb="$dir/zarel_${version}_$(dpkg --print-architecture).deb"
 rm -f "$dir"/zarel_*.deb

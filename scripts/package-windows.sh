@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs a Windows cross-build into OUT:
-#   zarel-VERSION-win64/       the portable folder: both programs, the console
+#   zarel-VERSION-win64/       the portable folder: the programs, the console
 #                              companion zarel.com, the Qt and MinGW runtime
 #                              DLLs, the plugins the panel uses and the licences
 #   zarel-VERSION-win64.zip    that folder, zipped
@@ -33,7 +33,7 @@ name="zarel-$version-win64"
 folder="$OUT/$name"
 rm -rf "$folder" "$OUT"/zarel-*-win64.zip "$OUT"/zarel-*-setup.exe
 mkdir -p "$folder/platforms" "$folder/styles" "$folder/translations" "$folder/licences"
-cp "$BUILD/zarel.exe" "$BUILD/zarel.com" "$BUILD/tools/merax-sim/merax-sim.exe" "$folder/"
+cp "$BUILD/zarel.exe" "$BUILD/zarel.com" "$BUILD/zarel-station.exe" "$BUILD/tools/merax-sim/merax-sim.exe" "$folder/"
 for module in Core Gui Widgets Network; do
     cp "$QT/bin/Qt5$module.dll" "$folder/"
 done

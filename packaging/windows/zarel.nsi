@@ -89,6 +89,15 @@ Function ${UN}WaitWhileRunning
                 FileClose $R3
             ${EndIf}
         ${EndIf}
+        ${If} ${FileExists} "$INSTDIR\zarel-station.exe"
+            ClearErrors
+            FileOpen $R3 "$INSTDIR\zarel-station.exe" a
+            ${If} ${Errors}
+                StrCpy $R0 "zarel-station"
+            ${Else}
+                FileClose $R3
+            ${EndIf}
+        ${EndIf}
         ${If} ${FileExists} "$INSTDIR\merax-sim.exe"
             ClearErrors
             FileOpen $R3 "$INSTDIR\merax-sim.exe" a

@@ -1,0 +1,220 @@
+// zarel-station as a process, with no display: against merax-sim and
+// Hamlib's dummy radio (rigctld -m 1) on loopback ports, as a service
+// manager would run it.
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "simulatorprocess.h"
+
+namespace {
+
+// The station's settings file: beside the program, as `zarel station` keeps it.
+QString settingsPath()
+{
+    return QFileInfo(qEnvironmentVariable("ZAREL_STATION_BIN")).absolutePath() +
+        QStringLiteral("/settingsstationtest.ini");
+}
+
+} // namespace
+
+class TestZarelStation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void followsTheBandAndEndsOnSigterm();
+    void linksNoWindowLibraries();
+
+private:
+    bool startRig();
+    // One rigctld command on a connection of its own, as a logger sends it;
+    // true on "RPRT 0".
+    bool rig(const QByteArray& command);
+    // Whether the station has written `text` to standard error within ms.
+    bool waitForStderr(const QString& text, int ms);
+
+    QString rigctld;
+    quint16 rigPort = 0;
+    QProcess rigProcess;
+    QTcpSocket control;
+    std::unique_ptr<SimulatorProcess> sim;
+    QProcess station;
+    QString stationErrors;
+};
+
+void TestZarelStation::cleanup()
+{
+    if (station.state() != QProcess::NotRunning) {
+        station.kill();
+        station.waitForFinished(5000);
+    }
+    stationErrors.clear();
+    sim.reset();
+    control.abort();
+    rigProcess.kill();
+    rigProcess.waitForFinished(5000);
+    QFile::remove(settingsPath());
+}
+
+bool TestZarelStation::startRig()
+{
+    rigPort = 0;
+    for (int attempt = 0; attempt < 100 && rigPort == 0; ++attempt) {
+        const auto port = quint16(20000 + QRandomGenerator::global()->bounded(12000));
+        QTcpServer probe;
+        rigPort = probe.listen(QHostAddress(QHostAddress::LocalHost), port) ? port : 0;
+    }
+    rigProcess.start(rigctld, {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
+    if (!rigProcess.waitForStarted(5000)) {
+        return false;
+    }
+    QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        control.abort();
+        control.connectToHost(QHostAddress(QHostAddress::LocalHost), rigPort);
+        if (control.waitForConnected(500)) {
+            return true;
+        }
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+bool TestZarelStation::rig(const QByteArray& command)
+{
+    control.write(command + '\n');
+    QByteArray answer;
+    QDeadlineTimer deadline(5000);
+    while (!answer.contains('\n') && !deadline.hasExpired()) {
+        control.waitForReadyRead(100);
+        answer += control.readAll();
+    }
+    return answer.trimmed() == "RPRT 0";
+}
+
+bool TestZarelStation::waitForStderr(const QString& text, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!stationErrors.contains(text)) {
+        if (deadline.hasExpired() || station.state() == QProcess::NotRunning) {
+            stationErrors += QString::fromLocal8Bit(station.readAllStandardError());
+            return stationErrors.contains(text);
+        }
+        station.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+        stationErrors += QString::fromLocal8Bit(station.readAllStandardError());
+    }
+    return true;
+}
+
+void TestZarelStation::followsTheBandAndEndsOnSigterm()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("SIGTERM and rigctld are tested on Linux");
+#endif
+    rigctld = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
+    if (rigctld.isEmpty()) {
+        QSKIP("rigctld is not installed (Debian package libhamlib-utils)");
+    }
+    if (qEnvironmentVariableIsEmpty("MERAX_SIM_BIN") || qEnvironmentVariableIsEmpty("ZAREL_STATION_BIN")) {
+        QSKIP("MERAX_SIM_BIN or ZAREL_STATION_BIN is not set");
+    }
+    QVERIFY(startRig());
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString sendFile = dir.filePath(QStringLiteral("send"));
+    sim = std::make_unique<SimulatorProcess>(QStringList {"--log", "--send-file", sendFile});
+    const quint16 simPort = sim->waitForPort();
+    QVERIFY(simPort != 0);
+    {
+        QSettings settings(settingsPath(), QSettings::IniFormat);
+        settings.setValue("IP", "127.0.0.1");
+        settings.setValue("PORT", simPort);
+        settings.setValue("IPdir", true);
+        settings.setValue("BandFollow/Source", "rigctld");
+        settings.setValue("BandFollow/RigPort", rigPort);
+        settings.setValue("BandFollow/20m", 4);
+        settings.setValue("BandFollow/40m", 2);
+        settings.setValue("BandFollow/2m", 7);
+    }
+
+    // No display at all: a Gui library would not even be asked for one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    station.setProcessEnvironment(environment);
+    station.start(qEnvironmentVariable("ZAREL_STATION_BIN"), {"--lang", "en", "stationtest"});
+    QVERIFY(station.waitForStarted(5000));
+    QVERIFY2(waitForStderr(QStringLiteral("zarel-station: LAN enabled\n"), 5000), qPrintable(stationErrors));
+
+    // The dummy radio starts on 145 MHz: 2 m names Ant 7; then tuned by another program.
+    QVERIFY(sim->waitForOutput(QStringLiteral("FE 02 06 FD"), 10000));
+    QVERIFY(rig("F 14074000"));
+    QVERIFY(sim->waitForOutput(QStringLiteral("FE 02 03 FD"), 5000));
+
+    // SEND on at the device, then 40 m: the switch waits for the end of it.
+    {
+        QFile send(sendFile);
+        QVERIFY(send.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(sim->waitForOutput(QStringLiteral("send on"), 5000));
+    const int polls = sim->polls();
+    QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 3, 3000);
+    QVERIFY(rig("F 7074000"));
+    QVERIFY2(waitForStderr(QStringLiteral("zarel-station: Ant 2 waits for the end of the transmission\n"), 5000),
+             qPrintable(stationErrors));
+    const int pollsHeld = sim->polls();
+    QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > pollsHeld + 4, 3000);
+    QVERIFY(!sim->output().contains(QStringLiteral("FE 02 01 FD")));
+    QVERIFY(QFile::remove(sendFile));
+    QVERIFY(sim->waitForOutput(QStringLiteral("FE 02 01 FD"), 5000));
+
+    // Each notice once, on a line of its own.
+    const QStringList lines = stationErrors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.count(QStringLiteral("zarel-station: LAN enabled")), 1);
+    for (const QString& line : lines) {
+        QVERIFY2(line.startsWith(QStringLiteral("zarel-station: ")), qPrintable(line));
+    }
+
+    QElapsedTimer stopping;
+    stopping.start();
+    station.terminate();
+    QVERIFY(station.waitForFinished(1000));
+    QVERIFY2(stopping.elapsed() < 1000, qPrintable(QString::number(stopping.elapsed())));
+    QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(station.exitCode(), 0);
+    // Ending is not Disconnect: the operator's file still says connected.
+    QCOMPARE(QSettings(settingsPath(), QSettings::IniFormat).value("CONNECTED").toInt(), 1);
+}
+
+// The headless station must start where no Qt Gui is installed.
+void TestZarelStation::linksNoWindowLibraries()
+{
+    const QString ldd = QStandardPaths::findExecutable(QStringLiteral("ldd"));
+    if (ldd.isEmpty() || qEnvironmentVariableIsEmpty("ZAREL_STATION_BIN")) {
+        QSKIP("no ldd here, or ZAREL_STATION_BIN is not set");
+    }
+    QProcess process;
+    process.start(ldd, {qEnvironmentVariable("ZAREL_STATION_BIN")});
+    QVERIFY(process.waitForFinished(10000));
+    const QString libraries = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(libraries.contains(QStringLiteral("libQt5Core")), qPrintable(libraries));
+    QVERIFY2(!libraries.contains(QStringLiteral("libQt5Gui")), qPrintable(libraries));
+    QVERIFY2(!libraries.contains(QStringLiteral("libQt5Widgets")), qPrintable(libraries));
+}
+
+QTEST_GUILESS_MAIN(TestZarelStation)
+#include "tst_zarelstation.moc"
