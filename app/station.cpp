@@ -92,7 +92,7 @@ void Station::setHost(const QString& hostSetting, const QString& port, bool useD
     deviceLink.setHost(hostFromSetting(hostSetting), port, useDirectly);
     // Address and port together: the link worker gets both at once.
     if (!deviceLink.resolveNow()) {
-        noticeLine.show(hostErrorText());
+        showHostError();
     } else if (isHostComplaint(noticeLine.current())) {
         // A corrected host must not leave the old complaint standing.
         noticeLine.clear();
@@ -104,10 +104,19 @@ QString Station::hostErrorText() const
     return hostComplaint(deviceLink.hostText);
 }
 
+void Station::showHostError()
+{
+    // Each send looks the host up again: a complaint that stands is not said
+    // again for every lookup that fails.
+    if (noticeLine.current() != hostErrorText()) {
+        noticeLine.show(hostErrorText());
+    }
+}
+
 void Station::hostLookedUp(bool found)
 {
     if (!found) {
-        noticeLine.show(hostErrorText());
+        showHostError();
     } else if (isHostComplaint(noticeLine.current())) {
         // The host is found again: the complaint it replaced no longer holds.
         noticeLine.clear();

@@ -150,6 +150,7 @@ private:
     void showLinkChanges(bool repaint = true);
     void writeSettingsValue(const QString& key, const QVariant& value);
     void hostLookedUp(bool found);
+    void showHostError();
 
     /* transmit inhibit */
     void checkInhibit();
