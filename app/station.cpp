@@ -158,7 +158,6 @@ bool Station::connectLink()
                                 .arg(deviceLink.devicePort));
         return false;
     }
-    SettingsStore store(settingsPath);
     // A new session judges its reports afresh, with the settings in force now.
     deviceLink.startSession();
     linkSession.start(linkclock::steadyNow());
@@ -168,20 +167,16 @@ bool Station::connectLink()
     lastReportTime = 0;
     connected = true;
     following->linkChanged(true);
-    store.setValue(settingskey::Connected, 1);
     emit connectedChanged(true);
     noticeLine.showLink(Text::tr("LAN enabled"));
     emit linkShown(PanelSpeechInput::Link::Silent, -1);
     // The link does not depend on the file: connected either way.
-    if (const auto written = store.sync(); !written) {
-        noticeLine.show(written.notice);
-    }
+    writeSettingsValue(settingskey::Connected, 1);
     return true;
 }
 
 void Station::disconnectLink()
 {
-    SettingsStore store(settingsPath);
     connected = false;
     // Nothing will confirm the pending commands now; the panel keeps what it
     // shows, but no figure of a link that is off. What still waits to leave
@@ -191,13 +186,10 @@ void Station::disconnectLink()
     dropInhibit(true);
     showLinkFigures(linkclock::steadyNow());
     following->linkChanged(false);
-    store.setValue(settingskey::Connected, 0);
     emit connectedChanged(false);
     noticeLine.showLink(Text::tr("Disconnected"));
     emit linkShown(PanelSpeechInput::Link::Off, -1);
-    if (const auto written = store.sync(); !written) {
-        noticeLine.show(written.notice);
-    }
+    writeSettingsValue(settingskey::Connected, 0);
 }
 
 void Station::closing()
