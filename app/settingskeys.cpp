@@ -55,4 +55,19 @@ QString bandfollow::segment(int index)
     return QStringLiteral("BandFollow/Segment") + QString::number(index + 1);
 }
 
+QString rotators::rotor(int index)
+{
+    return QStringLiteral("Rotators/Rotor") + QString::number(index + 1);
+}
+
+QString rotators::antennas(int index)
+{
+    return rotor(index) + QStringLiteral("Antennas");
+}
+
+QString rotators::name(int index)
+{
+    return rotor(index) + QStringLiteral("Name");
+}
+
 } // namespace settingskey

@@ -2,6 +2,7 @@
 #define ZAREL_SETTINGSKEYS_H
 
 #include <QLatin1String>
+#include <QtGlobal>
 #include <QString>
 
 #include <optional>
@@ -131,6 +132,19 @@ QString band(int index);
 // Band segments, numbered from 1: "BandFollow/Segment1" for index 0.
 QString segment(int index);
 } // namespace bandfollow
+
+// Rotators, each a Hamlib rotctld, in [Rotators]: "Rotor1=127.0.0.1:4533",
+// "Rotor1Antennas=4, 5", "Rotor1Name=Tower", and the station's own
+// Maidenhead locator.
+namespace rotators {
+constexpr int Count = 4;
+constexpr quint16 DefaultPort = 4533; // rotctld's own
+constexpr QLatin1String Locator = keyName("Rotators/Locator");
+// Numbered from 1: "Rotators/Rotor1", "Rotators/Rotor1Antennas", "Rotators/Rotor1Name" for index 0.
+QString rotor(int index);
+QString antennas(int index);
+QString name(int index);
+} // namespace rotators
 
 } // namespace settingskey
 

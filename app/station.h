@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "app/asker.h"
 #include "link/command.h"
 #include "link/devicelink.h"
 #include "link/devicestate.h"
@@ -24,23 +25,6 @@ class SettingsStore;
 namespace bandfollowsettings {
 struct Read;
 }
-
-// Who asked for an operation, for the operator's record of it.
-struct Asker
-{
-    enum class Kind {
-        Key, // a key of this panel, by mouse or keyboard
-        FunctionKey, // F1..F12
-        Menu,
-        BandFollowing,
-        NextAntenna,
-        DeviceBack, // a device that came back, on another antenna
-        Remote, // a user of another front end, by name
-        Station // the station itself: the transmit inhibit, a poll
-    };
-    Kind kind = Kind::Key;
-    QString user;
-};
 
 // The station without a window: the link to the Merax, what the device
 // has, the transmit guard and band following, and every operation an
@@ -182,8 +166,6 @@ private:
         QString after; // what stands once the inhibit is down: "40 m: Ant 3"
     } inhibit;
 };
-
-Q_DECLARE_METATYPE(Asker)
 
 /* one per process */
 // Wall-clock time of the last report applied; 0: none this session.
