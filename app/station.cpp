@@ -55,6 +55,7 @@ Station::Station(QObject* parent)
     connect(&deviceLink, &DeviceLink::hostLookedUp, this, &Station::hostLookedUp);
     createBandFollowing();
     createInhibit();
+    connect(&rotatorSet, &Rotators::notice, &noticeLine, &Notices::show);
 }
 
 Station::~Station() = default;
@@ -85,6 +86,18 @@ void Station::applySettings(const SettingsStore& settings)
         return value.type() == QVariant::StringList ? value.toStringList().join(QStringLiteral(", "))
                                                     : value.toString();
     }));
+    QStringList problems;
+    rotatorSet.configure(RotatorsSettings::read(
+        [&settings](const QString& key) -> std::optional<QString> {
+            if (!settings.contains(key)) {
+                return std::nullopt;
+            }
+            return settings.text(key);
+        },
+        &problems));
+    if (!problems.isEmpty()) {
+        noticeLine.show(problems.join(QStringLiteral("; ")));
+    }
 }
 
 void Station::setHost(const QString& hostSetting, const QString& port, bool useDirectly)

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/asker.h"
+#include "connection/rotators.h"
 #include "link/command.h"
 #include "link/devicelink.h"
 #include "link/devicestate.h"
@@ -45,7 +46,7 @@ public:
 
     /* settings */
     // What the station takes from the settings file: the host, its port and
-    // "Directly use IP", and band following.
+    // "Directly use IP", band following and the rotators.
     void applySettings(const SettingsStore& settings);
     // The host as set, its port and "Directly use IP": resolved at once, so a
     // bad entry shows up at once.
@@ -92,6 +93,8 @@ public:
     DeviceLink& link() { return deviceLink; }
     BandFollowing* bandFollowing() const { return following; }
     Notices& notices() { return noticeLine; }
+    Rotators& rotators() { return rotatorSet; }
+    const Rotators& rotators() const { return rotatorSet; }
     // The antenna shown waiting: held by the rule, or given and waiting in
     // the link; none while disconnected.
     int waitingAntenna() const;
@@ -149,6 +152,7 @@ private:
     LinkSession linkSession;
     DeviceState deviceState;
     Notices noticeLine;
+    Rotators rotatorSet;
     BandFollowing* following = nullptr;
     // Who asked for what the operation under way sends.
     Asker currentAsker {Asker::Kind::Station, QString()};

@@ -160,9 +160,9 @@ void RadioSource::take(const RadioReading& reading)
     }
 }
 
-void RadioSource::rigStateChanged(RigctldClient::State state)
+void RadioSource::rigStateChanged(HamlibClient::State state)
 {
-    if (state != RigctldClient::State::Connected) {
+    if (state != HamlibClient::State::Connected) {
         // Whatever the radio did before the daemon went away is unknown now.
         now = RadioReading();
     }
@@ -322,7 +322,7 @@ QString RadioSource::statusText() const
     case RadioSourceSettings::Kind::Off:
         return QString();
     case RadioSourceSettings::Kind::Rigctld:
-        if (rig.state() == RigctldClient::State::Connected && now.frequencyHz) {
+        if (rig.state() == HamlibClient::State::Connected && now.frequencyHz) {
             break;
         }
         switch (rig.trouble()) {
@@ -341,7 +341,7 @@ QString RadioSource::statusText() const
         case RigctldClient::Trouble::Unreadable:
             return tr("rigctld: connected, unreadable answer");
         }
-        return rig.state() == RigctldClient::State::Connected ? tr("rigctld: connected") : tr("rigctld: not connected");
+        return rig.state() == HamlibClient::State::Connected ? tr("rigctld: connected") : tr("rigctld: not connected");
     case RadioSourceSettings::Kind::Logger:
         if (!listening) {
             return tr("logger: UDP port %1 unavailable").arg(current.loggerPort);

@@ -130,7 +130,7 @@ private:
     void loggersFellSilent();
     void watchSilence(qint64 now);
     int indexOf(const LoggerSender& sender) const;
-    void rigStateChanged(RigctldClient::State state);
+    void rigStateChanged(HamlibClient::State state);
     void forgetLogger();
     void lookUpLoggerHost();
 
