@@ -261,6 +261,20 @@ PanelAccess::PanelAccess(PanelForm* ui, QStatusBar* statusBar)
     }
 }
 
+void PanelAccess::setHeadings(const std::array<QString, group::Antennas>& headings)
+{
+    if (named && shown.antennaHeadings == headings) {
+        return;
+    }
+    shown.antennaHeadings = headings;
+    named = false;
+    // A heading that changes is told by the rotator's own notice, once, not
+    // again as the focused key's new name.
+    headingsOnly = true;
+    follow();
+    headingsOnly = false;
+}
+
 void PanelAccess::setCaptions(const std::array<QString, group::Antennas>& antennas,
                               const std::array<QString, group::Gpis>& gpis,
                               const std::array<QString, group::Gpos>& gpos)
@@ -321,7 +335,7 @@ void PanelAccess::follow()
         return true;
     };
     for (int k = 0; k < indicator::Count; ++k) {
-        if (name(indicators[k], speech.names[k]) && indicators[k] == focused) {
+        if (name(indicators[k], speech.names[k]) && indicators[k] == focused && !headingsOnly) {
             focusedRenamed = k;
         }
     }

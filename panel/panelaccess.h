@@ -31,6 +31,9 @@ public:
     void setCaptions(const std::array<QString, group::Antennas>& antennas, const std::array<QString, group::Gpis>& gpis,
                      const std::array<QString, group::Gpos>& gpos);
 
+    // Where the antennas on rotators point, as said.
+    void setHeadings(const std::array<QString, group::Antennas>& headings);
+
     // What the panel shows of the device (`known` false: cleared; nothing is
     // known while the link is off), and
     // whether a command shown is still unconfirmed.
@@ -69,6 +72,7 @@ private:
     bool named = false; // the names say what `shown` holds
     PanelSpeechInput told; // as the operator was last told of it
     int focusedRenamed = -1; // the focused key changed since it was told
+    bool headingsOnly = false; // follow() for new headings alone
     QString radio;
 };
 

@@ -110,7 +110,8 @@ PanelSpeech panelSpeech(const PanelSpeechInput& in)
         }
         const QString busy = known && antennaBusy(s, i) ? Text::tr("busy elsewhere") : QString();
         speech.names[indicator::Antenna + i] =
-            joined({QStringLiteral("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i]), state, busy});
+            joined({QStringLiteral("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i]), state, busy,
+                    in.antennaHeadings[i]});
         speech.names[indicator::Busy + i] =
             joined({QStringLiteral("BUSY %1").arg(i + 1), lit(known, antennaBusy(s, i))});
     }
@@ -152,7 +153,7 @@ QString antennaPhrase(const PanelSpeechInput& in, int i, bool inSplit = false)
     if (i < 0) {
         return inSplit ? Text::tr("no antenna") : Text::tr("No antenna");
     }
-    return joined({QStringLiteral("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i])});
+    return joined({QStringLiteral("Ant %1").arg(i + 1), spokenCaption(in.antennaCaptions[i]), in.antennaHeadings[i]});
 }
 
 // The antennas as the operator needs them: one, or the two roles of split.

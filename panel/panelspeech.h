@@ -23,6 +23,9 @@ struct PanelSpeechInput
     bool stateKnown = false;
     PanelFlags flags;
     std::array<QString, group::Antennas> antennaCaptions;
+    // Where an antenna on a rotator points, as said ("45°", "turning to
+    // 135°"); empty when it has none or the rotator does not tell.
+    std::array<QString, group::Antennas> antennaHeadings;
     std::array<QString, group::Gpis> gpiCaptions;
     std::array<QString, group::Gpos> gpoCaptions;
     // False while the panel shows a command the device has not confirmed.
