@@ -20,6 +20,7 @@
 #include "link/threadcom.h"
 #include "panel/anchorlayout.h"
 #include "panel/panelaccess.h"
+#include "panel/rotatorpanel.h"
 #include "panel/statusline.h"
 
 QNetworkAccessManager* networkManager = nullptr;
@@ -65,6 +66,18 @@ MainWindow::MainWindow(QWidget* parent)
 
     access = std::make_unique<PanelAccess>(ui.get(), ui->statusBar);
     statusLine = std::make_unique<StatusLine>(ui->statusBar, access.get());
+    rotators = std::make_unique<RotatorPanel>(this, ui.get(), *station, access.get(),
+                                              [this](const QList<QPair<QString, QString>>& keys) {
+                                                  SettingsStore store(settingsPath);
+                                                  for (const auto& key : keys) {
+                                                      store.setValue(key.first, key.second);
+                                                  }
+                                                  const SettingsStore::Written written = store.sync();
+                                                  if (!written) {
+                                                      reportSettingsWriteFailure(written.notice);
+                                                  }
+                                                  return bool(written);
+                                              });
     connectStation();
 
     applySettings();

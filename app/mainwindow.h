@@ -30,6 +30,7 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QPushButton;
 class QResizeEvent;
+class RotatorPanel;
 
 // The panel window and hub of the program, and a view of the station
 // (app/station.h), which does the station's work: the window's slots hand
@@ -196,6 +197,9 @@ private Q_SLOTS:
     void on_actionNext_Antenna_triggered();
     void on_actionKeys_triggered();
     void on_actionConnectAtStart_triggered();
+    void on_actionRotators_Setup_triggered();
+    void on_actionRotators_Window_triggered();
+    void on_actionTurn_Antenna_triggered();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -226,6 +230,7 @@ private:
     /* accessibility and the status line */
     std::unique_ptr<PanelAccess> access;
     std::unique_ptr<StatusLine> statusLine;
+    std::unique_ptr<RotatorPanel> rotators;
 };
 
 // The settings file in applicationDir: settings.ini, or the profile file the

@@ -11,6 +11,7 @@
 #include "app/settingsstore.h"
 #include "forms/panelform.h"
 #include "panel/panelaccess.h"
+#include "panel/rotatorpanel.h"
 
 void MainWindow::applySettings()
 {
@@ -37,6 +38,7 @@ void MainWindow::applySettings()
     ui->labelID->setText(text(settingskey::StationId));
     // Captions are part of what the keys are called.
     access->setCaptions(antennas, gpis, gpos);
+    rotators->setCaptions(antennas);
 
     ui->actionRelease_ALL->setChecked(settings.value(settingskey::ReleaseAll).toBool());
     ui->actionSkyrail_WF->setChecked(settings.value(settingskey::SkyrailView).toBool());

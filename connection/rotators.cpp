@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Rotators", text);
-}
-
 // Headings within this of each other are the same: rotctld prints two
 // decimals, and a controller's last step may stop short of the target.
 constexpr double sameHeading = 0.05;
@@ -125,7 +120,9 @@ RotatorsSettings RotatorsSettings::read(const Text& text, QStringList* problems)
         std::optional<RotatorSetting> rotor = rotatorAddress(address);
         if (!rotor) {
             if (problems) {
-                *problems << tr("Rotor%1: not an address: \"%2\"").arg(i + 1).arg(address);
+                *problems << QCoreApplication::translate("Rotators", "Rotor%1: not an address: \"%2\"")
+                                 .arg(i + 1)
+                                 .arg(address);
             }
             continue;
         }
@@ -133,7 +130,9 @@ RotatorsSettings RotatorsSettings::read(const Text& text, QStringList* problems)
         std::optional<QList<int>> numbers = rotatorAntennas(antennas);
         if (!numbers) {
             if (problems) {
-                *problems << tr("Rotor%1Antennas: not antenna numbers: \"%2\"").arg(i + 1).arg(antennas.trimmed());
+                *problems << QCoreApplication::translate("Rotators", "Rotor%1Antennas: not antenna numbers: \"%2\"")
+                                 .arg(i + 1)
+                                 .arg(antennas.trimmed());
             }
             numbers = QList<int>();
         }
@@ -141,7 +140,10 @@ RotatorsSettings RotatorsSettings::read(const Text& text, QStringList* problems)
         for (const int antenna : *numbers) {
             if (taken.contains(antenna)) {
                 if (problems) {
-                    *problems << tr("Rotor%1Antennas: Ant %2 is on another rotator").arg(i + 1).arg(antenna + 1);
+                    *problems << QCoreApplication::translate("Rotators",
+                                                             "Rotor%1Antennas: Ant %2 is on another rotator")
+                                     .arg(i + 1)
+                                     .arg(antenna + 1);
                 }
             } else {
                 taken.append(antenna);

@@ -16,6 +16,7 @@
 #include "forms/panelform.h"
 #include "forms/theme.h"
 #include "panel/panelaccess.h"
+#include "panel/rotatorpanel.h"
 
 namespace {
 
@@ -120,4 +121,21 @@ void MainWindow::on_actionBand_Following_triggered()
     connect(this, &MainWindow::settingsApplied, dialog, &BandFollowDialog::showAntennaNames);
     connect(dialog, &BandFollowDialog::announcement, this, [this](const QString& text) { access->announce(text); });
     dialog->show();
+}
+
+void MainWindow::on_actionRotators_Setup_triggered()
+{
+    rotators->openSettings();
+}
+
+void MainWindow::on_actionRotators_Window_triggered()
+{
+    rotators->openWindow();
+}
+
+void MainWindow::on_actionTurn_Antenna_triggered()
+{
+    // Only an antenna the panel shows as the device's.
+    const quint8 selected = deviceState.selectedAntenna;
+    rotators->turnSelected(paintCache.showsState && selected < group::Antennas ? selected : -1);
 }

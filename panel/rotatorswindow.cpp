@@ -282,6 +282,11 @@ void RotatorsWindow::follow(int rotor)
     setTextIfNew(g->heading, heading);
     g->compass->setHeading(view.heading);
     g->compass->setTarget(view.target);
+    // A model's name may take a second line: grow to show it rather than
+    // scroll, as far as the screen allows.
+    if (isVisible() && scroll->widget() && scroll->widget()->sizeHint().height() > scroll->viewport()->height()) {
+        fit();
+    }
 }
 
 QString RotatorsWindow::aimText(const locator::Aim& aim)
