@@ -2,8 +2,8 @@
 #define ZAREL_SETTINGSKEYS_H
 
 #include <QLatin1String>
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 

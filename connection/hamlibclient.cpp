@@ -225,6 +225,9 @@ void HamlibClient::write(const QByteArray& questions, bool newRound)
         roundBytes = 0;
     }
     socket.write(questions);
+    // Now, not once the event loop is back: a turn or a poll whose answer
+    // the caller waits for must not wait for the repaint it causes.
+    socket.flush();
 }
 
 void HamlibClient::readAnswers()

@@ -4,10 +4,12 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 // Hamlib's daemons (rigctld, rotctld) answer an extended question ("+f",
@@ -111,9 +113,30 @@ protected:
     void setTrouble(Trouble trouble, const QByteArray& error = QByteArray());
     // A whole round was answered: the daemon is worth a quick retry again.
     void answeredWell() { retryMs = firstRetryMs; }
-    // Counts hang-ups: a handler may hang up, and everything read with it
-    // is gone.
-    quint64 connectionCount() const { return connection; }
+    // Gives `answer` to the question it answers in `awaited` (by the command
+    // names in `commands`); the questions asked before it are given up
+    // first, as their answers will not come any more. False when nobody
+    // asked, or it was asked and answered already.
+    template<class Question, class Answered>
+    bool takeInOrder(QList<Question>& awaited, const QList<QPair<QByteArray, Question>>& commands,
+                     const HamlibAnswer& answer, Answered answered)
+    {
+        const auto known = std::find_if(commands.begin(), commands.end(),
+                                        [&answer](const auto& command) { return command.first == answer.command; });
+        if (known == commands.end() || !awaited.contains(known->second)) {
+            return false;
+        }
+        // A handler may hang up, and everything asked with it is gone.
+        const quint64 reading = connection;
+        while (awaited.first() != known->second) {
+            answered(awaited.takeFirst(), nullptr);
+            if (connection != reading) {
+                return true;
+            }
+        }
+        answered(awaited.takeFirst(), &answer);
+        return true;
+    }
     QTimer pollTimer;
     QTimer answerTimer;
 

@@ -94,22 +94,10 @@ void RigctldClient::matched(const HamlibAnswer& answer)
         {"get_split_vfo", Question::Split},
         {"get_split_freq", Question::TxFrequency},
     };
-    const auto known = std::find_if(commands.begin(), commands.end(),
-                                    [&answer](const auto& command) { return command.first == answer.command; });
-    const int at = known == commands.end() ? -1 : awaited.indexOf(known->second);
-    if (at < 0) {
+    if (!takeInOrder(awaited, commands, answer,
+                     [this](Question question, const HamlibAnswer* given) { answered(question, given); })) {
         stray(answer.command); // nobody asked, or asked and answered already
-        return;
     }
-    // The questions before it will not be answered any more.
-    const quint64 reading = connectionCount();
-    while (awaited.first() != known->second) {
-        answered(awaited.takeFirst(), nullptr);
-        if (connectionCount() != reading) {
-            return;
-        }
-    }
-    answered(awaited.takeFirst(), &answer);
 }
 
 void RigctldClient::stray(const QByteArray& /*text*/)

@@ -83,8 +83,7 @@ std::optional<double> degreesFrom(const std::optional<QByteArray>& text)
     }
     bool ok = false;
     const double value = text->toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < RotctldClient::lowestAzimuth ||
-        value > RotctldClient::highestAzimuth) {
+    if (!ok || !std::isfinite(value) || value < RotctldClient::lowestAzimuth || value > RotctldClient::highestAzimuth) {
         return std::nullopt;
     }
     return value;
@@ -100,22 +99,10 @@ void RotctldClient::matched(const HamlibAnswer& answer)
         {"set_pos", Question::Turn},
         {"stop", Question::Stop},
     };
-    const auto known = std::find_if(commands.begin(), commands.end(),
-                                    [&answer](const auto& command) { return command.first == answer.command; });
-    const int at = known == commands.end() ? -1 : awaited.indexOf(known->second);
-    if (at < 0) {
+    if (!takeInOrder(awaited, commands, answer,
+                     [this](Question question, const HamlibAnswer* given) { answered(question, given); })) {
         stray(answer.command); // nobody asked, or asked and answered already
-        return;
     }
-    // The questions before it will not be answered any more.
-    const quint64 reading = connectionCount();
-    while (awaited.first() != known->second) {
-        answered(awaited.takeFirst(), nullptr);
-        if (connectionCount() != reading) {
-            return;
-        }
-    }
-    answered(awaited.takeFirst(), &answer);
 }
 
 void RotctldClient::stray(const QByteArray& text)

@@ -68,9 +68,8 @@ void RotatorPanel::showHeadings()
             }
             // Heard: the heading while still, where to while turning; the
             // turn's end is told once by its notice.
-            said[i] = view.turning && view.target
-                ? tr("turning to %1").arg(headingText(*view.target))
-                : (view.turning ? tr("turning") : headingText(*view.heading));
+            said[i] = view.turning && view.target ? tr("turning to %1").arg(headingText(*view.target))
+                                                  : (view.turning ? tr("turning") : headingText(*view.heading));
         }
         if (key->text() != text) {
             key->setText(text);

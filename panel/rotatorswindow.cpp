@@ -349,8 +349,9 @@ void RotatorsWindow::turnToField(int rotor)
 
 void RotatorsWindow::turnTo(int rotor, double bearing, const QString& what)
 {
-    // A refusal is the rotators' to say, with its reason.
-    if (rotators.turn(rotor, bearing, Asker {Asker::Kind::Menu, {}})) {
+    // A refusal is the rotators' to say, with its reason, and so is the
+    // turn to a bearing; a locator's distance and path are told here.
+    if (rotators.turn(rotor, bearing, Asker {Asker::Kind::Menu, {}}) && what != headingText(bearing)) {
         announce(tr("%1 turning to %2").arg(rotators.view(rotor).name, what));
     }
 }

@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include <cmath>
-#include <limits>
 #include <functional>
+#include <limits>
 
 #include "connection/rotators.h"
 
@@ -191,13 +191,13 @@ void TestRotctld::peersThatAreNotRotctld_data()
     QTest::addColumn<double>("heading"); // NaN: none shown
     QTest::addColumn<QString>("trouble");
     constexpr double none = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("another server's greeting") << QByteArray("SSH-2.0-OpenSSH_9.2\r\n") << QByteArray() << none
-                                               << "rotctld: connected, unreadable answer";
+    QTest::newRow("another server's greeting")
+        << QByteArray("SSH-2.0-OpenSSH_9.2\r\n") << QByteArray() << none << "rotctld: connected, unreadable answer";
     QTest::newRow("not a number") << QByteArray() << position("nan") << none << "rotctld: connected, unreadable answer";
     QTest::newRow("beyond any rotator") << QByteArray() << position("99999.00") << none
                                         << "rotctld: connected, unreadable answer";
-    QTest::newRow("azimuth twice") << QByteArray() << QByteArray("get_pos:\nAzimuth: 10\nAzimuth: 20\nRPRT 0\n")
-                                   << none << "rotctld: connected, unreadable answer";
+    QTest::newRow("azimuth twice") << QByteArray() << QByteArray("get_pos:\nAzimuth: 10\nAzimuth: 20\nRPRT 0\n") << none
+                                   << "rotctld: connected, unreadable answer";
     QTest::newRow("refused") << QByteArray() << QByteArray("get_pos:\nRPRT -8\n") << none
                              << "rotctld: connected, error RPRT -8";
     QTest::newRow("an answer nobody asked for first")
