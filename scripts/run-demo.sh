@@ -7,7 +7,8 @@
 #
 # Beside it runs Hamlib's rigctld with its dummy radio, and the demo profile
 # follows it: retune the dummy with rigctl (the command is printed) and the
-# antenna follows the band.
+# antenna follows the band. rotctld's dummy rotator turns the beams, Ant 4 to
+# Ant 6 (View > Rotators, or Ctrl+T on one of them).
 #
 # Without a display (no DISPLAY or WAYLAND_DISPLAY) the same command runs the
 # demo on a virtual X display, connects by itself, lets the simulator's
@@ -29,7 +30,8 @@ simlog="$(mktemp)"
 "$ROOT/build/tools/merax-sim/merax-sim" --listen 127.0.0.1 --port 0 --activity >"$simlog" 2>&1 &
 simpid=$!
 rigpid=""
-trap 'kill "$simpid" $rigpid 2>/dev/null || true; wait "$simpid" $rigpid 2>/dev/null || true; rm -f "$simlog"' EXIT
+rotpid=""
+trap 'kill "$simpid" $rigpid $rotpid 2>/dev/null || true; wait "$simpid" $rigpid $rotpid 2>/dev/null || true; rm -f "$simlog"' EXIT
 port=""
 for _ in $(seq 1 100); do
     port="$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$simlog" | head -n 1)"
@@ -60,6 +62,13 @@ else
     echo "rigctld did not start: the demo runs without band following" >&2
     retune="true"
 fi
+
+# The dummy rotator, likewise from rotctld's usual 4533.
+rotport=4533
+while [ "$rotport" = "$rigport" ] || (exec 3<>"/dev/tcp/127.0.0.1/$rotport") 2>/dev/null; do rotport=$((rotport + 1)); done
+rotctld -m 1 -T 127.0.0.1 -t "$rotport" >/dev/null 2>&1 &
+rotpid=$!
+echo "rotctld (dummy rotator) on 127.0.0.1:$rotport"
 
 # The demo profile: captions and colours on first use; the address and port of
 # this run's simulator every time.
@@ -170,6 +179,19 @@ RigPort=$rigport
 INI
 else
     sed -i -e "s/^RigPort=.*/RigPort=$rigport/" "$profile"
+fi
+# The beams on one mast, on the dummy rotator.
+if ! grep -q '^\[Rotators\]' "$profile"; then
+    cat >>"$profile" <<INI
+
+[Rotators]
+Rotor1=127.0.0.1:$rotport
+Rotor1Antennas=4, 5, 6
+Rotor1Name=Tower
+Locator=JN58td
+INI
+else
+    sed -i -e "s/^Rotor1=.*/Rotor1=127.0.0.1:$rotport/" "$profile"
 fi
 # 80 m CW on the inverted V, 75 m phone on the dipole (the log-periodic
 # when another station has it); a profile from an older demo gets them too.
