@@ -264,11 +264,11 @@ void TestRigctld::failedAnswersKeepWhatWasRead()
 {
     FakeDaemon daemon;
     // Some rigctld versions give the frequency with decimals.
-    const QList<QByteArray> answers {frequency("14074000") + answer("get_ptt", "", "RPRT -11") +
-                                         answer("get_split_vfo", "", "RPRT -11"),
-                                     frequency("14074000") + ptt(1) + answer("get_split_vfo", "", "RPRT -11"),
-                                     answer("get_freq", "", "RPRT -5") + answer("get_ptt", "", "RPRT -5") + noSplit,
-                                     frequency("7074000.000000") + ptt(0) + answer("get_split_vfo", "", "RPRT -11")};
+    QList<QByteArray> answers {frequency("14074000") + answer("get_ptt", "", "RPRT -11") +
+                                   answer("get_split_vfo", "", "RPRT -11"),
+                               frequency("14074000") + ptt(1) + answer("get_split_vfo", "", "RPRT -11"),
+                               answer("get_freq", "", "RPRT -5") + answer("get_ptt", "", "RPRT -5") + noSplit,
+                               frequency("7074000.000000") + ptt(0) + answer("get_split_vfo", "", "RPRT -11")};
     daemon.round = [&answers](int round) { return answers.value(round - 1); };
     RigctldClient client;
     QList<QPair<qint64, bool>> readings;
@@ -283,6 +283,16 @@ void TestRigctld::failedAnswersKeepWhatWasRead()
     QCOMPARE(readings, expected);
     QCOMPARE(pttKnown, QList<bool>({false, true, true, true}));
     QCOMPARE(client.state(), RigctldClient::State::Connected);
+
+    // A daemon restarted with a radio whose PTT cannot be read: what the
+    // last connection could read says nothing of this one.
+    answers.append(frequency("7074000") + answer("get_ptt", "", "RPRT -11") + noSplit);
+    for (QTcpSocket* peer : daemon.server.findChildren<QTcpSocket*>()) {
+        peer->abort();
+    }
+    QTRY_VERIFY(daemon.connections == 2 && readings.size() >= 5);
+    QCOMPARE(readings.at(4), qMakePair(qint64(7074000), false));
+    QCOMPARE(pttKnown.at(4), false);
 }
 
 // The dummy radio split by another program: the transmit frequency is read
