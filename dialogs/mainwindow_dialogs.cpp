@@ -68,6 +68,7 @@ void MainWindow::on_actionKeys_triggered()
         QStringLiteral("%1: %2").arg(keyName(ui->actionNext_Antenna->shortcut()),
                                      ui->actionNext_Antenna->text().remove(QLatin1Char('&'))),
         tr("%1: says the whole state").arg(keyName(QKeySequence(Qt::CTRL + Qt::Key_I))),
+        tr("%1: turns the selected antenna's rotator").arg(keyName(ui->actionTurn_Antenna->shortcut())),
         tr("%1 or the menu key on a GPI or GPO key: picks its colour")
             .arg(keyName(QKeySequence(Qt::SHIFT + Qt::Key_F10))),
         tr("Tab, Shift+Tab: the next or the previous key; Space presses it"),

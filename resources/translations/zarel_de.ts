@@ -212,6 +212,53 @@
     </message>
 </context>
 <context>
+    <name>CompassRose</name>
+    <message>
+        <source>Compass</source>
+        <translation>Kompass</translation>
+    </message>
+    <message>
+        <source>%1 compass</source>
+        <translation>Kompass von %1</translation>
+    </message>
+    <message>
+        <source>heading %1</source>
+        <translation>Richtung %1</translation>
+    </message>
+    <message>
+        <source>heading not known</source>
+        <translation>Richtung unbekannt</translation>
+    </message>
+    <message>
+        <source>turning to %1</source>
+        <translation>dreht auf %1</translation>
+    </message>
+    <message>
+        <source>chosen %1</source>
+        <translation>gewählt %1</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+</context>
+<context>
     <name>LinkSession</name>
     <message>
         <source>no answer for %1 s</source>
@@ -371,6 +418,10 @@
     <message>
         <source>Alt and a menu&apos;s underlined letter: the menus</source>
         <translation>Alt und der unterstrichene Buchstabe eines Menüs: die Menüs</translation>
+    </message>
+    <message>
+        <source>%1: turns the selected antenna&apos;s rotator</source>
+        <translation>%1: dreht den Rotor der gewählten Antenne</translation>
     </message>
 </context>
 <context>
@@ -581,6 +632,282 @@
     <message>
         <source>%1 went quiet: following %2</source>
         <translation>%1 ist verstummt, verwendet wird %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorPanel</name>
+    <message>
+        <source>turning to %1</source>
+        <translation>dreht auf %1</translation>
+    </message>
+    <message>
+        <source>turning</source>
+        <translation>dreht</translation>
+    </message>
+    <message>
+        <source>No antenna is selected</source>
+        <translation>Keine Antenne gewählt</translation>
+    </message>
+    <message>
+        <source>Ant %1 is on no rotator</source>
+        <translation>Ant %1 ist an keinem Rotor</translation>
+    </message>
+</context>
+<context>
+    <name>Rotators</name>
+    <message>
+        <source>Set the station&apos;s locator to turn to a locator</source>
+        <translation>Zum Drehen auf einen Locator den Locator der Station eintragen</translation>
+    </message>
+    <message>
+        <source>Not a bearing or a locator: %1</source>
+        <translation>Weder Azimut noch Locator: %1</translation>
+    </message>
+    <message>
+        <source>Bearings go from 0° to 360°</source>
+        <translation>Azimute reichen von 0° bis 360°</translation>
+    </message>
+    <message>
+        <source>Rotor%1: not an address: &quot;%2&quot;</source>
+        <translation>Rotor%1: keine Adresse: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: not antenna numbers: &quot;%2&quot;</source>
+        <translation>Rotor%1Antennas: keine Antennennummern: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: Ant %2 is on another rotator</source>
+        <translation>Rotor%1Antennas: Ant %2 ist an einem anderen Rotor</translation>
+    </message>
+    <message>
+        <source>%1 stopped at %2</source>
+        <translation>%1 hat bei %2 angehalten</translation>
+    </message>
+    <message>
+        <source>%1: rotctld back</source>
+        <translation>%1: rotctld wieder erreichbar</translation>
+    </message>
+    <message>
+        <source>%1 refused the turn: %2</source>
+        <translation>%1 lehnt das Drehen ab: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused to stop: %2</source>
+        <translation>%1 lehnt das Anhalten ab: %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld lost</source>
+        <translation>%1: rotctld verloren</translation>
+    </message>
+    <message>
+        <source>Rotator %1</source>
+        <translation>Rotor %1</translation>
+    </message>
+    <message>
+        <source>rotctld: not connected</source>
+        <translation>rotctld: nicht verbunden</translation>
+    </message>
+    <message>
+        <source>rotctld: connected</source>
+        <translation>rotctld: verbunden</translation>
+    </message>
+    <message>
+        <source>rotctld: connection refused</source>
+        <translation>rotctld: Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>rotctld: unknown host</source>
+        <translation>rotctld: unbekannter Host</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, no answer</source>
+        <translation>rotctld: verbunden, keine Antwort</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, error %1</source>
+        <translation>rotctld: verbunden, Fehler %1</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, unreadable answer</source>
+        <translation>rotctld: verbunden, unlesbare Antwort</translation>
+    </message>
+    <message>
+        <source>%1, turning to %2</source>
+        <translation>%1, dreht auf %2</translation>
+    </message>
+    <message>
+        <source>%1, turning</source>
+        <translation>%1, dreht</translation>
+    </message>
+    <message>
+        <source>No rotator there</source>
+        <translation>Dort ist kein Rotor</translation>
+    </message>
+    <message>
+        <source>%1 cannot turn: %2</source>
+        <translation>%1 kann nicht drehen: %2</translation>
+    </message>
+    <message>
+        <source>%1 turns to %2</source>
+        <translation>%1 dreht auf %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot stop: %2</source>
+        <translation>%1 kann nicht anhalten: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsDialog</name>
+    <message>
+        <source>host:port of rotctld, as 127.0.0.1:4533 or [::1]:4533; without a port, %1. Empty: no rotator</source>
+        <translation>Host:Port von rotctld, etwa 127.0.0.1:4533 oder [::1]:4533; ohne Port %1. Leer: kein Rotor</translation>
+    </message>
+    <message>
+        <source>The antennas this rotator turns, 1 to 12: 4, 5</source>
+        <translation>Die Antennen, die dieser Rotor dreht, 1 bis 12: 4, 5</translation>
+    </message>
+    <message>
+        <source>As the panel says it; empty: Rotator %1</source>
+        <translation>Wie die Anzeige ihn nennt; leer: Rotor %1</translation>
+    </message>
+    <message>
+        <source>The station&apos;s Maidenhead locator, 4 or 6 characters: bearings and distances to a locator start here</source>
+        <translation>Der Maidenhead-Locator der Station, 4 oder 6 Zeichen: Azimute und Entfernungen zu einem Locator gehen von hier aus</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: needed for its antennas and name (empty them as well for no rotator)</source>
+        <translation>Adresse von Rotor %1: nötig für seine Antennen und seinen Namen (für keinen Rotor auch diese leeren)</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: “%2” is not host:port, as 127.0.0.1:4533</source>
+        <translation>Adresse von Rotor %1: „%2“ ist nicht Host:Port, etwa 127.0.0.1:4533</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: “%2” is not antennas 1 to 12, each once, as 4, 5</source>
+        <translation>Antennen von Rotor %1: „%2“ sind keine Antennen 1 bis 12, jede einmal, etwa 4, 5</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: Ant %2 is on Rotator %3 already; an antenna has one rotator</source>
+        <translation>Antennen von Rotor %1: Ant %2 ist schon an Rotor %3; eine Antenne hat nur einen Rotor</translation>
+    </message>
+    <message>
+        <source>Locator: “%1” is not a Maidenhead locator of 4 or 6 characters, as JN58td</source>
+        <translation>Locator: „%1“ ist kein Maidenhead-Locator mit 4 oder 6 Zeichen, etwa JN58td</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsWindow</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotoren</translation>
+    </message>
+    <message>
+        <source>No rotator is set up: File › Rotators…</source>
+        <translation>Kein Rotor eingerichtet: Datei › Rotoren…</translation>
+    </message>
+    <message>
+        <source>Heading %1, turning to %2</source>
+        <translation>Richtung %1, dreht auf %2</translation>
+    </message>
+    <message>
+        <source>Bearing or locator</source>
+        <translation>Azimut oder Locator</translation>
+    </message>
+    <message>
+        <source>Degrees from north, or a Maidenhead locator such as JN58td; Enter turns</source>
+        <translation>Grad ab Nord oder ein Maidenhead-Locator wie JN58td; Eingabe dreht</translation>
+    </message>
+    <message>
+        <source>135 or JN58td</source>
+        <translation>135 oder JN58td</translation>
+    </message>
+    <message>
+        <source>Long path</source>
+        <translation>Langer Weg</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Escape stops the rotator anywhere in this window</source>
+        <translation>Esc hält den Rotor überall in diesem Fenster an</translation>
+    </message>
+    <message>
+        <source>Stopping %1</source>
+        <translation>Anhalten: %1</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>turns no antenna</source>
+        <translation>dreht keine Antenne</translation>
+    </message>
+    <message>
+        <source>turns %1</source>
+        <translation>dreht %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Heading not known</source>
+        <translation>Richtung unbekannt</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Richtung %1</translation>
+    </message>
+    <message>
+        <source>%1 towards %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 km</source>
+        <translation>%1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1, long path</source>
+        <translation>%1, langer Weg</translation>
+    </message>
+    <message>
+        <source>%1, short path</source>
+        <translation>%1, kurzer Weg</translation>
+    </message>
+    <message>
+        <source>Type a bearing, 0 to 359, or a locator</source>
+        <translation>Azimut eingeben, 0 bis 359, oder einen Locator</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bearing or a locator</source>
+        <translation>„%1“ ist weder Azimut noch Locator</translation>
+    </message>
+    <message>
+        <source>%1 turning to %2</source>
+        <translation>%1 dreht auf %2</translation>
+    </message>
+    <message>
+        <source>&amp;Bearing or locator</source>
+        <translation>&amp;Azimut oder Locator</translation>
+    </message>
+    <message>
+        <source>&amp;Long path</source>
+        <translation>&amp;Langer Weg</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1300,117 @@
     <message>
         <source>&amp;Keys</source>
         <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Rotators</source>
+        <translation>&amp;Rotoren</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Antenna...</source>
+        <translation>Antenne &amp;drehen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tators...</source>
+        <translation>&amp;Rotoren...</translation>
+    </message>
+</context>
+<context>
+    <name>rotatorsDialog</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotoren</translation>
+    </message>
+    <message>
+        <source>Each rotator is a Hamlib rotctld, reached at host:port. An empty address: no rotator in that row.</source>
+        <translation>Jeder Rotor ist ein rotctld von Hamlib, erreichbar unter Host:Port. Eine leere Adresse: kein Rotor in dieser Zeile.</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress</source>
+        <translation>A&amp;dresse</translation>
+    </message>
+    <message>
+        <source>A&amp;ntennas</source>
+        <translation>A&amp;ntennen</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>Na&amp;me</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;1</source>
+        <translation>Rotor &amp;1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 address</source>
+        <translation>Adresse von Rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 antennas</source>
+        <translation>Antennen von Rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 name</source>
+        <translation>Name von Rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;2</source>
+        <translation>Rotor &amp;2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 address</source>
+        <translation>Adresse von Rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 antennas</source>
+        <translation>Antennen von Rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 name</source>
+        <translation>Name von Rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;3</source>
+        <translation>Rotor &amp;3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 address</source>
+        <translation>Adresse von Rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 antennas</source>
+        <translation>Antennen von Rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 name</source>
+        <translation>Name von Rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;4</source>
+        <translation>Rotor &amp;4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 address</source>
+        <translation>Adresse von Rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 antennas</source>
+        <translation>Antennen von Rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 name</source>
+        <translation>Name von Rotor 4</translation>
+    </message>
+    <message>
+        <source>Station &amp;locator</source>
+        <translation>&amp;Locator der Station</translation>
+    </message>
+    <message>
+        <source>Station locator</source>
+        <translation>Locator der Station</translation>
     </message>
 </context>
 </TS>

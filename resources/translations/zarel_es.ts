@@ -212,6 +212,53 @@
     </message>
 </context>
 <context>
+    <name>CompassRose</name>
+    <message>
+        <source>Compass</source>
+        <translation>Brújula</translation>
+    </message>
+    <message>
+        <source>%1 compass</source>
+        <translation>Brújula de %1</translation>
+    </message>
+    <message>
+        <source>heading %1</source>
+        <translation>orientación %1</translation>
+    </message>
+    <message>
+        <source>heading not known</source>
+        <translation>orientación desconocida</translation>
+    </message>
+    <message>
+        <source>turning to %1</source>
+        <translation>girando a %1</translation>
+    </message>
+    <message>
+        <source>chosen %1</source>
+        <translation>elegido %1</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
     <name>LinkSession</name>
     <message>
         <source>no answer for %1 s</source>
@@ -371,6 +418,10 @@
     <message>
         <source>Alt and a menu&apos;s underlined letter: the menus</source>
         <translation>Alt y la letra subrayada de un menú: los menús</translation>
+    </message>
+    <message>
+        <source>%1: turns the selected antenna&apos;s rotator</source>
+        <translation>%1: gira el rotor de la antena seleccionada</translation>
     </message>
 </context>
 <context>
@@ -581,6 +632,282 @@
     <message>
         <source>%1 went quiet: following %2</source>
         <translation>%1 dejó de emitir: se sigue a %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorPanel</name>
+    <message>
+        <source>turning to %1</source>
+        <translation>girando a %1</translation>
+    </message>
+    <message>
+        <source>turning</source>
+        <translation>girando</translation>
+    </message>
+    <message>
+        <source>No antenna is selected</source>
+        <translation>No hay ninguna antena seleccionada</translation>
+    </message>
+    <message>
+        <source>Ant %1 is on no rotator</source>
+        <translation>Ant %1 no está en ningún rotor</translation>
+    </message>
+</context>
+<context>
+    <name>Rotators</name>
+    <message>
+        <source>Set the station&apos;s locator to turn to a locator</source>
+        <translation>Configure el localizador de la estación para girar hacia un localizador</translation>
+    </message>
+    <message>
+        <source>Not a bearing or a locator: %1</source>
+        <translation>No es un rumbo ni un localizador: %1</translation>
+    </message>
+    <message>
+        <source>Bearings go from 0° to 360°</source>
+        <translation>Los rumbos van de 0° a 360°</translation>
+    </message>
+    <message>
+        <source>Rotor%1: not an address: &quot;%2&quot;</source>
+        <translation>Rotor%1: no es una dirección: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: not antenna numbers: &quot;%2&quot;</source>
+        <translation>Rotor%1Antennas: no son números de antena: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: Ant %2 is on another rotator</source>
+        <translation>Rotor%1Antennas: Ant %2 está en otro rotor</translation>
+    </message>
+    <message>
+        <source>%1 stopped at %2</source>
+        <translation>%1 se detuvo en %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld back</source>
+        <translation>%1: rotctld ha vuelto</translation>
+    </message>
+    <message>
+        <source>%1 refused the turn: %2</source>
+        <translation>%1 rechazó el giro: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused to stop: %2</source>
+        <translation>%1 se negó a detenerse: %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld lost</source>
+        <translation>%1: se perdió rotctld</translation>
+    </message>
+    <message>
+        <source>Rotator %1</source>
+        <translation>Rotor %1</translation>
+    </message>
+    <message>
+        <source>rotctld: not connected</source>
+        <translation>rotctld: no conectado</translation>
+    </message>
+    <message>
+        <source>rotctld: connected</source>
+        <translation>rotctld: conectado</translation>
+    </message>
+    <message>
+        <source>rotctld: connection refused</source>
+        <translation>rotctld: conexión rechazada</translation>
+    </message>
+    <message>
+        <source>rotctld: unknown host</source>
+        <translation>rotctld: host desconocido</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, no answer</source>
+        <translation>rotctld: conectado, sin respuesta</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, error %1</source>
+        <translation>rotctld: conectado, error %1</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, unreadable answer</source>
+        <translation>rotctld: conectado, respuesta ilegible</translation>
+    </message>
+    <message>
+        <source>%1, turning to %2</source>
+        <translation>%1, girando a %2</translation>
+    </message>
+    <message>
+        <source>%1, turning</source>
+        <translation>%1, girando</translation>
+    </message>
+    <message>
+        <source>No rotator there</source>
+        <translation>No hay ningún rotor ahí</translation>
+    </message>
+    <message>
+        <source>%1 cannot turn: %2</source>
+        <translation>%1 no puede girar: %2</translation>
+    </message>
+    <message>
+        <source>%1 turns to %2</source>
+        <translation>%1 gira a %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot stop: %2</source>
+        <translation>%1 no puede detenerse: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsDialog</name>
+    <message>
+        <source>host:port of rotctld, as 127.0.0.1:4533 or [::1]:4533; without a port, %1. Empty: no rotator</source>
+        <translation>host:puerto de rotctld, como 127.0.0.1:4533 o [::1]:4533; sin puerto, %1. Vacío: ningún rotor</translation>
+    </message>
+    <message>
+        <source>The antennas this rotator turns, 1 to 12: 4, 5</source>
+        <translation>Las antenas que gira este rotor, 1 a 12: 4, 5</translation>
+    </message>
+    <message>
+        <source>As the panel says it; empty: Rotator %1</source>
+        <translation>Como lo nombra el panel; vacío: Rotor %1</translation>
+    </message>
+    <message>
+        <source>The station&apos;s Maidenhead locator, 4 or 6 characters: bearings and distances to a locator start here</source>
+        <translation>El localizador Maidenhead de la estación, 4 o 6 caracteres: los rumbos y las distancias a un localizador parten de aquí</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: needed for its antennas and name (empty them as well for no rotator)</source>
+        <translation>Dirección del rotor %1: necesaria para sus antenas y su nombre (vacíelos también para no tener rotor)</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: “%2” is not host:port, as 127.0.0.1:4533</source>
+        <translation>Dirección del rotor %1: «%2» no es host:puerto, como 127.0.0.1:4533</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: “%2” is not antennas 1 to 12, each once, as 4, 5</source>
+        <translation>Antenas del rotor %1: «%2» no son antenas de 1 a 12, cada una una sola vez, como 4, 5</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: Ant %2 is on Rotator %3 already; an antenna has one rotator</source>
+        <translation>Antenas del rotor %1: Ant %2 ya está en el rotor %3; una antena tiene un solo rotor</translation>
+    </message>
+    <message>
+        <source>Locator: “%1” is not a Maidenhead locator of 4 or 6 characters, as JN58td</source>
+        <translation>Localizador: «%1» no es un localizador Maidenhead de 4 o 6 caracteres, como JN58td</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsWindow</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotores</translation>
+    </message>
+    <message>
+        <source>No rotator is set up: File › Rotators…</source>
+        <translation>No hay ningún rotor configurado: Archivo › Rotores…</translation>
+    </message>
+    <message>
+        <source>Heading %1, turning to %2</source>
+        <translation>Orientación %1, girando a %2</translation>
+    </message>
+    <message>
+        <source>Bearing or locator</source>
+        <translation>Rumbo o localizador</translation>
+    </message>
+    <message>
+        <source>Degrees from north, or a Maidenhead locator such as JN58td; Enter turns</source>
+        <translation>Grados desde el norte, o un localizador Maidenhead como JN58td; Intro gira</translation>
+    </message>
+    <message>
+        <source>135 or JN58td</source>
+        <translation>135 o JN58td</translation>
+    </message>
+    <message>
+        <source>Long path</source>
+        <translation>Camino largo</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Escape stops the rotator anywhere in this window</source>
+        <translation>Esc detiene el rotor desde cualquier parte de esta ventana</translation>
+    </message>
+    <message>
+        <source>Stopping %1</source>
+        <translation>Deteniendo %1</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>turns no antenna</source>
+        <translation>no gira ninguna antena</translation>
+    </message>
+    <message>
+        <source>turns %1</source>
+        <translation>gira %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Heading not known</source>
+        <translation>Orientación desconocida</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Orientación %1</translation>
+    </message>
+    <message>
+        <source>%1 towards %2</source>
+        <translation>%1 hacia %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 km</source>
+        <translation>%1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1, long path</source>
+        <translation>%1, camino largo</translation>
+    </message>
+    <message>
+        <source>%1, short path</source>
+        <translation>%1, camino corto</translation>
+    </message>
+    <message>
+        <source>Type a bearing, 0 to 359, or a locator</source>
+        <translation>Escriba un rumbo, de 0 a 359, o un localizador</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bearing or a locator</source>
+        <translation>«%1» no es un rumbo ni un localizador</translation>
+    </message>
+    <message>
+        <source>%1 turning to %2</source>
+        <translation>%1 girando a %2</translation>
+    </message>
+    <message>
+        <source>&amp;Bearing or locator</source>
+        <translation>&amp;Rumbo o localizador</translation>
+    </message>
+    <message>
+        <source>&amp;Long path</source>
+        <translation>Camino &amp;largo</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Girar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1300,117 @@
     <message>
         <source>&amp;Keys</source>
         <translation>&amp;Teclas</translation>
+    </message>
+    <message>
+        <source>&amp;Rotators</source>
+        <translation>&amp;Rotores</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Antenna...</source>
+        <translation>Girar la an&amp;tena...</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tators...</source>
+        <translation>&amp;Rotores...</translation>
+    </message>
+</context>
+<context>
+    <name>rotatorsDialog</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotores</translation>
+    </message>
+    <message>
+        <source>Each rotator is a Hamlib rotctld, reached at host:port. An empty address: no rotator in that row.</source>
+        <translation>Cada rotor es un rotctld de Hamlib, accesible en host:puerto. Una dirección vacía: ningún rotor en esa fila.</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress</source>
+        <translation>&amp;Dirección</translation>
+    </message>
+    <message>
+        <source>A&amp;ntennas</source>
+        <translation>A&amp;ntenas</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>No&amp;mbre</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;1</source>
+        <translation>Rotor &amp;1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 address</source>
+        <translation>Dirección del rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 antennas</source>
+        <translation>Antenas del rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 name</source>
+        <translation>Nombre del rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;2</source>
+        <translation>Rotor &amp;2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 address</source>
+        <translation>Dirección del rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 antennas</source>
+        <translation>Antenas del rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 name</source>
+        <translation>Nombre del rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;3</source>
+        <translation>Rotor &amp;3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 address</source>
+        <translation>Dirección del rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 antennas</source>
+        <translation>Antenas del rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 name</source>
+        <translation>Nombre del rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;4</source>
+        <translation>Rotor &amp;4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 address</source>
+        <translation>Dirección del rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 antennas</source>
+        <translation>Antenas del rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 name</source>
+        <translation>Nombre del rotor 4</translation>
+    </message>
+    <message>
+        <source>Station &amp;locator</source>
+        <translation>&amp;Localizador de la estación</translation>
+    </message>
+    <message>
+        <source>Station locator</source>
+        <translation>Localizador de la estación</translation>
     </message>
 </context>
 </TS>

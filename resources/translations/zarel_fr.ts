@@ -212,6 +212,53 @@
     </message>
 </context>
 <context>
+    <name>CompassRose</name>
+    <message>
+        <source>Compass</source>
+        <translation>Boussole</translation>
+    </message>
+    <message>
+        <source>%1 compass</source>
+        <translation>Boussole de %1</translation>
+    </message>
+    <message>
+        <source>heading %1</source>
+        <translation>orientation %1</translation>
+    </message>
+    <message>
+        <source>heading not known</source>
+        <translation>orientation inconnue</translation>
+    </message>
+    <message>
+        <source>turning to %1</source>
+        <translation>rotation vers %1</translation>
+    </message>
+    <message>
+        <source>chosen %1</source>
+        <translation>choisi %1</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
     <name>LinkSession</name>
     <message>
         <source>no answer for %1 s</source>
@@ -371,6 +418,10 @@
     <message>
         <source>Alt and a menu&apos;s underlined letter: the menus</source>
         <translation>Alt et la lettre soulignée d&apos;un menu : les menus</translation>
+    </message>
+    <message>
+        <source>%1: turns the selected antenna&apos;s rotator</source>
+        <translation>%1 : tourne le rotor de l&apos;antenne choisie</translation>
     </message>
 </context>
 <context>
@@ -581,6 +632,282 @@
     <message>
         <source>%1 went quiet: following %2</source>
         <translation>%1 s&apos;est tu : suivi de %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorPanel</name>
+    <message>
+        <source>turning to %1</source>
+        <translation>rotation vers %1</translation>
+    </message>
+    <message>
+        <source>turning</source>
+        <translation>rotation en cours</translation>
+    </message>
+    <message>
+        <source>No antenna is selected</source>
+        <translation>Aucune antenne n&apos;est sélectionnée</translation>
+    </message>
+    <message>
+        <source>Ant %1 is on no rotator</source>
+        <translation>Ant %1 n&apos;est sur aucun rotor</translation>
+    </message>
+</context>
+<context>
+    <name>Rotators</name>
+    <message>
+        <source>Set the station&apos;s locator to turn to a locator</source>
+        <translation>Définissez le locator de la station pour tourner vers un locator</translation>
+    </message>
+    <message>
+        <source>Not a bearing or a locator: %1</source>
+        <translation>Ni un azimut ni un locator : %1</translation>
+    </message>
+    <message>
+        <source>Bearings go from 0° to 360°</source>
+        <translation>Les azimuts vont de 0° à 360°</translation>
+    </message>
+    <message>
+        <source>Rotor%1: not an address: &quot;%2&quot;</source>
+        <translation>Rotor%1 : n&apos;est pas une adresse : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: not antenna numbers: &quot;%2&quot;</source>
+        <translation>Rotor%1Antennas : ne sont pas des numéros d&apos;antenne : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: Ant %2 is on another rotator</source>
+        <translation>Rotor%1Antennas : Ant %2 est sur un autre rotor</translation>
+    </message>
+    <message>
+        <source>%1 stopped at %2</source>
+        <translation>%1 arrêté à %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld back</source>
+        <translation>%1 : rotctld de retour</translation>
+    </message>
+    <message>
+        <source>%1 refused the turn: %2</source>
+        <translation>%1 a refusé la rotation : %2</translation>
+    </message>
+    <message>
+        <source>%1 refused to stop: %2</source>
+        <translation>%1 a refusé de s&apos;arrêter : %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld lost</source>
+        <translation>%1 : rotctld perdu</translation>
+    </message>
+    <message>
+        <source>Rotator %1</source>
+        <translation>Rotor %1</translation>
+    </message>
+    <message>
+        <source>rotctld: not connected</source>
+        <translation>rotctld : non connecté</translation>
+    </message>
+    <message>
+        <source>rotctld: connected</source>
+        <translation>rotctld : connecté</translation>
+    </message>
+    <message>
+        <source>rotctld: connection refused</source>
+        <translation>rotctld : connexion refusée</translation>
+    </message>
+    <message>
+        <source>rotctld: unknown host</source>
+        <translation>rotctld : hôte inconnu</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, no answer</source>
+        <translation>rotctld : connecté, pas de réponse</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, error %1</source>
+        <translation>rotctld : connecté, erreur %1</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, unreadable answer</source>
+        <translation>rotctld : connecté, réponse illisible</translation>
+    </message>
+    <message>
+        <source>%1, turning to %2</source>
+        <translation>%1, rotation vers %2</translation>
+    </message>
+    <message>
+        <source>%1, turning</source>
+        <translation>%1, rotation en cours</translation>
+    </message>
+    <message>
+        <source>No rotator there</source>
+        <translation>Aucun rotor à cet endroit</translation>
+    </message>
+    <message>
+        <source>%1 cannot turn: %2</source>
+        <translation>%1 ne peut pas tourner : %2</translation>
+    </message>
+    <message>
+        <source>%1 turns to %2</source>
+        <translation>%1 tourne vers %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot stop: %2</source>
+        <translation>%1 ne peut pas s&apos;arrêter : %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsDialog</name>
+    <message>
+        <source>host:port of rotctld, as 127.0.0.1:4533 or [::1]:4533; without a port, %1. Empty: no rotator</source>
+        <translation>hôte:port de rotctld, comme 127.0.0.1:4533 ou [::1]:4533 ; sans port, %1. Vide : aucun rotor</translation>
+    </message>
+    <message>
+        <source>The antennas this rotator turns, 1 to 12: 4, 5</source>
+        <translation>Les antennes que ce rotor fait tourner, 1 à 12 : 4, 5</translation>
+    </message>
+    <message>
+        <source>As the panel says it; empty: Rotator %1</source>
+        <translation>Tel que le panneau le nomme ; vide : Rotor %1</translation>
+    </message>
+    <message>
+        <source>The station&apos;s Maidenhead locator, 4 or 6 characters: bearings and distances to a locator start here</source>
+        <translation>Le locator Maidenhead de la station, 4 ou 6 caractères : les azimuts et distances vers un locator partent d&apos;ici</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: needed for its antennas and name (empty them as well for no rotator)</source>
+        <translation>Adresse du rotor %1 : nécessaire pour ses antennes et son nom (videz-les aussi pour n&apos;avoir aucun rotor)</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: “%2” is not host:port, as 127.0.0.1:4533</source>
+        <translation>Adresse du rotor %1 : « %2 » n&apos;est pas hôte:port, comme 127.0.0.1:4533</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: “%2” is not antennas 1 to 12, each once, as 4, 5</source>
+        <translation>Antennes du rotor %1 : « %2 » n&apos;est pas une liste d&apos;antennes 1 à 12, chacune une fois, comme 4, 5</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: Ant %2 is on Rotator %3 already; an antenna has one rotator</source>
+        <translation>Antennes du rotor %1 : Ant %2 est déjà sur le rotor %3 ; une antenne n&apos;a qu&apos;un seul rotor</translation>
+    </message>
+    <message>
+        <source>Locator: “%1” is not a Maidenhead locator of 4 or 6 characters, as JN58td</source>
+        <translation>Locator : « %1 » n&apos;est pas un locator Maidenhead de 4 ou 6 caractères, comme JN58td</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsWindow</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotors</translation>
+    </message>
+    <message>
+        <source>No rotator is set up: File › Rotators…</source>
+        <translation>Aucun rotor configuré : Fichier › Rotors…</translation>
+    </message>
+    <message>
+        <source>Heading %1, turning to %2</source>
+        <translation>Orientation %1, rotation vers %2</translation>
+    </message>
+    <message>
+        <source>Bearing or locator</source>
+        <translation>Azimut ou locator</translation>
+    </message>
+    <message>
+        <source>Degrees from north, or a Maidenhead locator such as JN58td; Enter turns</source>
+        <translation>Degrés depuis le nord, ou un locator Maidenhead comme JN58td ; Entrée lance la rotation</translation>
+    </message>
+    <message>
+        <source>135 or JN58td</source>
+        <translation>135 ou JN58td</translation>
+    </message>
+    <message>
+        <source>Long path</source>
+        <translation>Trajet long</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Escape stops the rotator anywhere in this window</source>
+        <translation>Échap arrête le rotor partout dans cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Stopping %1</source>
+        <translation>Arrêt de %1</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>turns no antenna</source>
+        <translation>ne tourne aucune antenne</translation>
+    </message>
+    <message>
+        <source>turns %1</source>
+        <translation>tourne %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Heading not known</source>
+        <translation>Orientation inconnue</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Orientation %1</translation>
+    </message>
+    <message>
+        <source>%1 towards %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 km</source>
+        <translation>%1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1, long path</source>
+        <translation>%1, trajet long</translation>
+    </message>
+    <message>
+        <source>%1, short path</source>
+        <translation>%1, trajet court</translation>
+    </message>
+    <message>
+        <source>Type a bearing, 0 to 359, or a locator</source>
+        <translation>Saisissez un azimut, de 0 à 359, ou un locator</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bearing or a locator</source>
+        <translation>« %1 » n&apos;est ni un azimut ni un locator</translation>
+    </message>
+    <message>
+        <source>%1 turning to %2</source>
+        <translation>%1 en rotation vers %2</translation>
+    </message>
+    <message>
+        <source>&amp;Bearing or locator</source>
+        <translation>&amp;Azimut ou locator</translation>
+    </message>
+    <message>
+        <source>&amp;Long path</source>
+        <translation>Trajet &amp;long</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Tourner</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>A&amp;rrêter</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1300,117 @@
     <message>
         <source>&amp;Keys</source>
         <translation>&amp;Touches</translation>
+    </message>
+    <message>
+        <source>&amp;Rotators</source>
+        <translation>&amp;Rotors</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Antenna...</source>
+        <translation>&amp;Tourner l&apos;antenne...</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tators...</source>
+        <translation>&amp;Rotors...</translation>
+    </message>
+</context>
+<context>
+    <name>rotatorsDialog</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotors</translation>
+    </message>
+    <message>
+        <source>Each rotator is a Hamlib rotctld, reached at host:port. An empty address: no rotator in that row.</source>
+        <translation>Chaque rotor est un rotctld de Hamlib, joint à hôte:port. Une adresse vide : aucun rotor sur cette ligne.</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress</source>
+        <translation>A&amp;dresse</translation>
+    </message>
+    <message>
+        <source>A&amp;ntennas</source>
+        <translation>A&amp;ntennes</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>No&amp;m</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;1</source>
+        <translation>Rotor &amp;1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 address</source>
+        <translation>Adresse du rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 antennas</source>
+        <translation>Antennes du rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 name</source>
+        <translation>Nom du rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;2</source>
+        <translation>Rotor &amp;2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 address</source>
+        <translation>Adresse du rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 antennas</source>
+        <translation>Antennes du rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 name</source>
+        <translation>Nom du rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;3</source>
+        <translation>Rotor &amp;3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 address</source>
+        <translation>Adresse du rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 antennas</source>
+        <translation>Antennes du rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 name</source>
+        <translation>Nom du rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;4</source>
+        <translation>Rotor &amp;4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 address</source>
+        <translation>Adresse du rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 antennas</source>
+        <translation>Antennes du rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 name</source>
+        <translation>Nom du rotor 4</translation>
+    </message>
+    <message>
+        <source>Station &amp;locator</source>
+        <translation>&amp;Locator de la station</translation>
+    </message>
+    <message>
+        <source>Station locator</source>
+        <translation>Locator de la station</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,53 @@
     </message>
 </context>
 <context>
+    <name>CompassRose</name>
+    <message>
+        <source>Compass</source>
+        <translation>Bussola</translation>
+    </message>
+    <message>
+        <source>%1 compass</source>
+        <translation>Bussola di %1</translation>
+    </message>
+    <message>
+        <source>heading %1</source>
+        <translation>direzione %1</translation>
+    </message>
+    <message>
+        <source>heading not known</source>
+        <translation>direzione sconosciuta</translation>
+    </message>
+    <message>
+        <source>turning to %1</source>
+        <translation>in rotazione verso %1</translation>
+    </message>
+    <message>
+        <source>chosen %1</source>
+        <translation>scelto %1</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
     <name>LinkSession</name>
     <message>
         <source>no answer for %1 s</source>
@@ -371,6 +418,10 @@
     <message>
         <source>Alt and a menu&apos;s underlined letter: the menus</source>
         <translation>Alt e la lettera sottolineata di un menu: i menu</translation>
+    </message>
+    <message>
+        <source>%1: turns the selected antenna&apos;s rotator</source>
+        <translation>%1: ruota il rotore dell&apos;antenna selezionata</translation>
     </message>
 </context>
 <context>
@@ -581,6 +632,282 @@
     <message>
         <source>%1 went quiet: following %2</source>
         <translation>%1 è silenzioso: si segue %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorPanel</name>
+    <message>
+        <source>turning to %1</source>
+        <translation>in rotazione verso %1</translation>
+    </message>
+    <message>
+        <source>turning</source>
+        <translation>in rotazione</translation>
+    </message>
+    <message>
+        <source>No antenna is selected</source>
+        <translation>Nessuna antenna selezionata</translation>
+    </message>
+    <message>
+        <source>Ant %1 is on no rotator</source>
+        <translation>Ant %1 non è su alcun rotore</translation>
+    </message>
+</context>
+<context>
+    <name>Rotators</name>
+    <message>
+        <source>Set the station&apos;s locator to turn to a locator</source>
+        <translation>Imposta il locatore della stazione per ruotare verso un locatore</translation>
+    </message>
+    <message>
+        <source>Not a bearing or a locator: %1</source>
+        <translation>Né un azimut né un locatore: %1</translation>
+    </message>
+    <message>
+        <source>Bearings go from 0° to 360°</source>
+        <translation>Gli azimut vanno da 0° a 360°</translation>
+    </message>
+    <message>
+        <source>Rotor%1: not an address: &quot;%2&quot;</source>
+        <translation>Rotor%1: non è un indirizzo: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: not antenna numbers: &quot;%2&quot;</source>
+        <translation>Rotor%1Antennas: non sono numeri di antenna: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: Ant %2 is on another rotator</source>
+        <translation>Rotor%1Antennas: Ant %2 è su un altro rotore</translation>
+    </message>
+    <message>
+        <source>%1 stopped at %2</source>
+        <translation>%1 fermato a %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld back</source>
+        <translation>%1: rotctld di nuovo raggiungibile</translation>
+    </message>
+    <message>
+        <source>%1 refused the turn: %2</source>
+        <translation>%1 ha rifiutato la rotazione: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused to stop: %2</source>
+        <translation>%1 ha rifiutato di fermarsi: %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld lost</source>
+        <translation>%1: rotctld perso</translation>
+    </message>
+    <message>
+        <source>Rotator %1</source>
+        <translation>Rotore %1</translation>
+    </message>
+    <message>
+        <source>rotctld: not connected</source>
+        <translation>rotctld: non connesso</translation>
+    </message>
+    <message>
+        <source>rotctld: connected</source>
+        <translation>rotctld: connesso</translation>
+    </message>
+    <message>
+        <source>rotctld: connection refused</source>
+        <translation>rotctld: connessione rifiutata</translation>
+    </message>
+    <message>
+        <source>rotctld: unknown host</source>
+        <translation>rotctld: host sconosciuto</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, no answer</source>
+        <translation>rotctld: connesso, nessuna risposta</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, error %1</source>
+        <translation>rotctld: connesso, errore %1</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, unreadable answer</source>
+        <translation>rotctld: connesso, risposta illeggibile</translation>
+    </message>
+    <message>
+        <source>%1, turning to %2</source>
+        <translation>%1, in rotazione verso %2</translation>
+    </message>
+    <message>
+        <source>%1, turning</source>
+        <translation>%1, in rotazione</translation>
+    </message>
+    <message>
+        <source>No rotator there</source>
+        <translation>Nessun rotore lì</translation>
+    </message>
+    <message>
+        <source>%1 cannot turn: %2</source>
+        <translation>%1 non può ruotare: %2</translation>
+    </message>
+    <message>
+        <source>%1 turns to %2</source>
+        <translation>%1 ruota verso %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot stop: %2</source>
+        <translation>%1 non può fermarsi: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsDialog</name>
+    <message>
+        <source>host:port of rotctld, as 127.0.0.1:4533 or [::1]:4533; without a port, %1. Empty: no rotator</source>
+        <translation>host:porta di rotctld, come 127.0.0.1:4533 o [::1]:4533; senza porta, %1. Vuoto: nessun rotore</translation>
+    </message>
+    <message>
+        <source>The antennas this rotator turns, 1 to 12: 4, 5</source>
+        <translation>Le antenne che questo rotore fa ruotare, da 1 a 12: 4, 5</translation>
+    </message>
+    <message>
+        <source>As the panel says it; empty: Rotator %1</source>
+        <translation>Come lo chiama il pannello; vuoto: Rotore %1</translation>
+    </message>
+    <message>
+        <source>The station&apos;s Maidenhead locator, 4 or 6 characters: bearings and distances to a locator start here</source>
+        <translation>Il locatore Maidenhead della stazione, 4 o 6 caratteri: azimut e distanze verso un locatore partono da qui</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: needed for its antennas and name (empty them as well for no rotator)</source>
+        <translation>Indirizzo del rotore %1: serve per le sue antenne e il suo nome (svuota anche quelli per non avere un rotore)</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: “%2” is not host:port, as 127.0.0.1:4533</source>
+        <translation>Indirizzo del rotore %1: «%2» non è host:porta, come 127.0.0.1:4533</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: “%2” is not antennas 1 to 12, each once, as 4, 5</source>
+        <translation>Antenne del rotore %1: «%2» non sono antenne da 1 a 12, ciascuna una volta, come 4, 5</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: Ant %2 is on Rotator %3 already; an antenna has one rotator</source>
+        <translation>Antenne del rotore %1: Ant %2 è già sul rotore %3; un&apos;antenna ha un solo rotore</translation>
+    </message>
+    <message>
+        <source>Locator: “%1” is not a Maidenhead locator of 4 or 6 characters, as JN58td</source>
+        <translation>Locatore: «%1» non è un locatore Maidenhead di 4 o 6 caratteri, come JN58td</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsWindow</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotori</translation>
+    </message>
+    <message>
+        <source>No rotator is set up: File › Rotators…</source>
+        <translation>Nessun rotore configurato: File › Rotori…</translation>
+    </message>
+    <message>
+        <source>Heading %1, turning to %2</source>
+        <translation>Direzione %1, in rotazione verso %2</translation>
+    </message>
+    <message>
+        <source>Bearing or locator</source>
+        <translation>Azimut o locatore</translation>
+    </message>
+    <message>
+        <source>Degrees from north, or a Maidenhead locator such as JN58td; Enter turns</source>
+        <translation>Gradi da nord, o un locatore Maidenhead come JN58td; Invio avvia la rotazione</translation>
+    </message>
+    <message>
+        <source>135 or JN58td</source>
+        <translation>135 o JN58td</translation>
+    </message>
+    <message>
+        <source>Long path</source>
+        <translation>Percorso lungo</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Escape stops the rotator anywhere in this window</source>
+        <translation>Esc ferma il rotore ovunque in questa finestra</translation>
+    </message>
+    <message>
+        <source>Stopping %1</source>
+        <translation>Arresto di %1</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>turns no antenna</source>
+        <translation>non ruota alcuna antenna</translation>
+    </message>
+    <message>
+        <source>turns %1</source>
+        <translation>ruota %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Heading not known</source>
+        <translation>Direzione sconosciuta</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Direzione %1</translation>
+    </message>
+    <message>
+        <source>%1 towards %2</source>
+        <translation>%1 verso %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 km</source>
+        <translation>%1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1, long path</source>
+        <translation>%1, percorso lungo</translation>
+    </message>
+    <message>
+        <source>%1, short path</source>
+        <translation>%1, percorso corto</translation>
+    </message>
+    <message>
+        <source>Type a bearing, 0 to 359, or a locator</source>
+        <translation>Scrivi un azimut, da 0 a 359, o un locatore</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bearing or a locator</source>
+        <translation>«%1» non è un azimut né un locatore</translation>
+    </message>
+    <message>
+        <source>%1 turning to %2</source>
+        <translation>%1 in rotazione verso %2</translation>
+    </message>
+    <message>
+        <source>&amp;Bearing or locator</source>
+        <translation>&amp;Azimut o locatore</translation>
+    </message>
+    <message>
+        <source>&amp;Long path</source>
+        <translation>Percorso &amp;lungo</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Ruota</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1300,117 @@
     <message>
         <source>&amp;Keys</source>
         <translation>&amp;Tasti</translation>
+    </message>
+    <message>
+        <source>&amp;Rotators</source>
+        <translation>&amp;Rotori</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Antenna...</source>
+        <translation>Ruota l&apos;an&amp;tenna...</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tators...</source>
+        <translation>&amp;Rotori...</translation>
+    </message>
+</context>
+<context>
+    <name>rotatorsDialog</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotori</translation>
+    </message>
+    <message>
+        <source>Each rotator is a Hamlib rotctld, reached at host:port. An empty address: no rotator in that row.</source>
+        <translation>Ogni rotore è un rotctld di Hamlib, raggiunto a host:porta. Un indirizzo vuoto: nessun rotore in quella riga.</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress</source>
+        <translation>In&amp;dirizzo</translation>
+    </message>
+    <message>
+        <source>A&amp;ntennas</source>
+        <translation>A&amp;ntenne</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>No&amp;me</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;1</source>
+        <translation>Rotore &amp;1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 address</source>
+        <translation>Indirizzo del rotore 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 antennas</source>
+        <translation>Antenne del rotore 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 name</source>
+        <translation>Nome del rotore 1</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;2</source>
+        <translation>Rotore &amp;2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 address</source>
+        <translation>Indirizzo del rotore 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 antennas</source>
+        <translation>Antenne del rotore 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 name</source>
+        <translation>Nome del rotore 2</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;3</source>
+        <translation>Rotore &amp;3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 address</source>
+        <translation>Indirizzo del rotore 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 antennas</source>
+        <translation>Antenne del rotore 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 name</source>
+        <translation>Nome del rotore 3</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;4</source>
+        <translation>Rotore &amp;4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 address</source>
+        <translation>Indirizzo del rotore 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 antennas</source>
+        <translation>Antenne del rotore 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 name</source>
+        <translation>Nome del rotore 4</translation>
+    </message>
+    <message>
+        <source>Station &amp;locator</source>
+        <translation>&amp;Locatore della stazione</translation>
+    </message>
+    <message>
+        <source>Station locator</source>
+        <translation>Locatore della stazione</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,53 @@
     </message>
 </context>
 <context>
+    <name>CompassRose</name>
+    <message>
+        <source>Compass</source>
+        <translation>コンパス</translation>
+    </message>
+    <message>
+        <source>%1 compass</source>
+        <translation>%1 のコンパス</translation>
+    </message>
+    <message>
+        <source>heading %1</source>
+        <translation>向き %1</translation>
+    </message>
+    <message>
+        <source>heading not known</source>
+        <translation>向き不明</translation>
+    </message>
+    <message>
+        <source>turning to %1</source>
+        <translation>%1 へ回転中</translation>
+    </message>
+    <message>
+        <source>chosen %1</source>
+        <translation>選択 %1</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>西</translation>
+    </message>
+</context>
+<context>
     <name>LinkSession</name>
     <message>
         <source>no answer for %1 s</source>
@@ -371,6 +418,10 @@
     <message>
         <source>Alt and a menu&apos;s underlined letter: the menus</source>
         <translation>Alt とメニューの括弧内の文字: メニュー</translation>
+    </message>
+    <message>
+        <source>%1: turns the selected antenna&apos;s rotator</source>
+        <translation>%1: 選択中のアンテナのローテーターを回す</translation>
     </message>
 </context>
 <context>
@@ -581,6 +632,282 @@
     <message>
         <source>%1 went quiet: following %2</source>
         <translation>%1 が沈黙しました: %2 に追従</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorPanel</name>
+    <message>
+        <source>turning to %1</source>
+        <translation>%1 へ回転中</translation>
+    </message>
+    <message>
+        <source>turning</source>
+        <translation>回転中</translation>
+    </message>
+    <message>
+        <source>No antenna is selected</source>
+        <translation>アンテナが選択されていません</translation>
+    </message>
+    <message>
+        <source>Ant %1 is on no rotator</source>
+        <translation>Ant %1 はどのローテーターにも属していません</translation>
+    </message>
+</context>
+<context>
+    <name>Rotators</name>
+    <message>
+        <source>Set the station&apos;s locator to turn to a locator</source>
+        <translation>ロケーターへ回すには自局のロケーターを設定してください</translation>
+    </message>
+    <message>
+        <source>Not a bearing or a locator: %1</source>
+        <translation>方位でもロケーターでもありません: %1</translation>
+    </message>
+    <message>
+        <source>Bearings go from 0° to 360°</source>
+        <translation>方位は 0° から 360° までです</translation>
+    </message>
+    <message>
+        <source>Rotor%1: not an address: &quot;%2&quot;</source>
+        <translation>Rotor%1: アドレスではありません: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: not antenna numbers: &quot;%2&quot;</source>
+        <translation>Rotor%1Antennas: アンテナ番号ではありません: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: Ant %2 is on another rotator</source>
+        <translation>Rotor%1Antennas: Ant %2 は別のローテーターに属しています</translation>
+    </message>
+    <message>
+        <source>%1 stopped at %2</source>
+        <translation>%1 は %2 で停止しました</translation>
+    </message>
+    <message>
+        <source>%1: rotctld back</source>
+        <translation>%1: rotctld が復帰しました</translation>
+    </message>
+    <message>
+        <source>%1 refused the turn: %2</source>
+        <translation>%1 が回転を拒否しました: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused to stop: %2</source>
+        <translation>%1 が停止を拒否しました: %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld lost</source>
+        <translation>%1: rotctld との接続が切れました</translation>
+    </message>
+    <message>
+        <source>Rotator %1</source>
+        <translation>ローテーター %1</translation>
+    </message>
+    <message>
+        <source>rotctld: not connected</source>
+        <translation>rotctld: 未接続</translation>
+    </message>
+    <message>
+        <source>rotctld: connected</source>
+        <translation>rotctld: 接続済み</translation>
+    </message>
+    <message>
+        <source>rotctld: connection refused</source>
+        <translation>rotctld: 接続が拒否されました</translation>
+    </message>
+    <message>
+        <source>rotctld: unknown host</source>
+        <translation>rotctld: 不明なホスト</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, no answer</source>
+        <translation>rotctld: 接続済み、応答なし</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, error %1</source>
+        <translation>rotctld: 接続済み、エラー %1</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, unreadable answer</source>
+        <translation>rotctld: 接続済み、応答を解読できません</translation>
+    </message>
+    <message>
+        <source>%1, turning to %2</source>
+        <translation>%1、%2 へ回転中</translation>
+    </message>
+    <message>
+        <source>%1, turning</source>
+        <translation>%1、回転中</translation>
+    </message>
+    <message>
+        <source>No rotator there</source>
+        <translation>そこにローテーターはありません</translation>
+    </message>
+    <message>
+        <source>%1 cannot turn: %2</source>
+        <translation>%1 は回転できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 turns to %2</source>
+        <translation>%1 を %2 へ回します</translation>
+    </message>
+    <message>
+        <source>%1 cannot stop: %2</source>
+        <translation>%1 は停止できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsDialog</name>
+    <message>
+        <source>host:port of rotctld, as 127.0.0.1:4533 or [::1]:4533; without a port, %1. Empty: no rotator</source>
+        <translation>rotctld のホスト:ポート、例 127.0.0.1:4533 または [::1]:4533。ポートを省略すると %1。空欄: ローテーターなし</translation>
+    </message>
+    <message>
+        <source>The antennas this rotator turns, 1 to 12: 4, 5</source>
+        <translation>このローテーターが回すアンテナ、1〜12: 4, 5</translation>
+    </message>
+    <message>
+        <source>As the panel says it; empty: Rotator %1</source>
+        <translation>パネルでの呼び名。空欄: ローテーター %1</translation>
+    </message>
+    <message>
+        <source>The station&apos;s Maidenhead locator, 4 or 6 characters: bearings and distances to a locator start here</source>
+        <translation>自局のメイデンヘッド ロケーター、4 または 6 文字: ロケーターへの方位と距離はここを起点にします</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: needed for its antennas and name (empty them as well for no rotator)</source>
+        <translation>ローテーター %1 のアドレス: アンテナと名前に必要です (ローテーターなしにするには、それらも空欄にしてください)</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: “%2” is not host:port, as 127.0.0.1:4533</source>
+        <translation>ローテーター %1 のアドレス: 「%2」はホスト:ポートではありません、例 127.0.0.1:4533</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: “%2” is not antennas 1 to 12, each once, as 4, 5</source>
+        <translation>ローテーター %1 のアンテナ: 「%2」は 1〜12 のアンテナを各 1 回ずつ並べたものではありません、例 4, 5</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: Ant %2 is on Rotator %3 already; an antenna has one rotator</source>
+        <translation>ローテーター %1 のアンテナ: Ant %2 はすでにローテーター %3 に属しています。1 本のアンテナに使えるローテーターは 1 台です</translation>
+    </message>
+    <message>
+        <source>Locator: “%1” is not a Maidenhead locator of 4 or 6 characters, as JN58td</source>
+        <translation>ロケーター: 「%1」は 4 または 6 文字のメイデンヘッド ロケーターではありません、例 JN58td</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsWindow</name>
+    <message>
+        <source>Rotators</source>
+        <translation>ローテーター</translation>
+    </message>
+    <message>
+        <source>No rotator is set up: File › Rotators…</source>
+        <translation>ローテーターが未設定です: ファイル › ローテーター…</translation>
+    </message>
+    <message>
+        <source>Heading %1, turning to %2</source>
+        <translation>向き %1、%2 へ回転中</translation>
+    </message>
+    <message>
+        <source>Bearing or locator</source>
+        <translation>方位またはロケーター</translation>
+    </message>
+    <message>
+        <source>Degrees from north, or a Maidenhead locator such as JN58td; Enter turns</source>
+        <translation>北からの角度、または JN58td のようなメイデンヘッド ロケーター。Enter で回転</translation>
+    </message>
+    <message>
+        <source>135 or JN58td</source>
+        <translation>135 または JN58td</translation>
+    </message>
+    <message>
+        <source>Long path</source>
+        <translation>ロングパス</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Escape stops the rotator anywhere in this window</source>
+        <translation>このウィンドウ内ならどこでも Esc でローテーターを停止</translation>
+    </message>
+    <message>
+        <source>Stopping %1</source>
+        <translation>%1 を停止中</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>turns no antenna</source>
+        <translation>回すアンテナなし</translation>
+    </message>
+    <message>
+        <source>turns %1</source>
+        <translation>%1 を回す</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>Heading not known</source>
+        <translation>向き不明</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>向き %1</translation>
+    </message>
+    <message>
+        <source>%1 towards %2</source>
+        <translation>%1 (%2 方向)</translation>
+    </message>
+    <message>
+        <source>%1, %2 km</source>
+        <translation>%1、%2 km</translation>
+    </message>
+    <message>
+        <source>%1, long path</source>
+        <translation>%1、ロングパス</translation>
+    </message>
+    <message>
+        <source>%1, short path</source>
+        <translation>%1、ショートパス</translation>
+    </message>
+    <message>
+        <source>Type a bearing, 0 to 359, or a locator</source>
+        <translation>方位 (0〜359) またはロケーターを入力してください</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bearing or a locator</source>
+        <translation>「%1」は方位でもロケーターでもありません</translation>
+    </message>
+    <message>
+        <source>%1 turning to %2</source>
+        <translation>%1 が %2 へ回転中</translation>
+    </message>
+    <message>
+        <source>&amp;Bearing or locator</source>
+        <translation>方位またはロケーター(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Long path</source>
+        <translation>ロングパス(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>回転(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1300,117 @@
     <message>
         <source>&amp;Keys</source>
         <translation>キー(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Rotators</source>
+        <translation>ローテーター(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Antenna...</source>
+        <translation>アンテナを回す(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tators...</source>
+        <translation>ローテーター(&amp;R)...</translation>
+    </message>
+</context>
+<context>
+    <name>rotatorsDialog</name>
+    <message>
+        <source>Rotators</source>
+        <translation>ローテーター</translation>
+    </message>
+    <message>
+        <source>Each rotator is a Hamlib rotctld, reached at host:port. An empty address: no rotator in that row.</source>
+        <translation>各ローテーターは Hamlib の rotctld で、ホスト:ポートで接続します。アドレスが空欄の行にはローテーターはありません。</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress</source>
+        <translation>アドレス(&amp;D)</translation>
+    </message>
+    <message>
+        <source>A&amp;ntennas</source>
+        <translation>アンテナ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>名前(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;1</source>
+        <translation>ローテーター 1(&amp;1)</translation>
+    </message>
+    <message>
+        <source>Rotator 1 address</source>
+        <translation>ローテーター 1 のアドレス</translation>
+    </message>
+    <message>
+        <source>Rotator 1 antennas</source>
+        <translation>ローテーター 1 のアンテナ</translation>
+    </message>
+    <message>
+        <source>Rotator 1 name</source>
+        <translation>ローテーター 1 の名前</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;2</source>
+        <translation>ローテーター 2(&amp;2)</translation>
+    </message>
+    <message>
+        <source>Rotator 2 address</source>
+        <translation>ローテーター 2 のアドレス</translation>
+    </message>
+    <message>
+        <source>Rotator 2 antennas</source>
+        <translation>ローテーター 2 のアンテナ</translation>
+    </message>
+    <message>
+        <source>Rotator 2 name</source>
+        <translation>ローテーター 2 の名前</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;3</source>
+        <translation>ローテーター 3(&amp;3)</translation>
+    </message>
+    <message>
+        <source>Rotator 3 address</source>
+        <translation>ローテーター 3 のアドレス</translation>
+    </message>
+    <message>
+        <source>Rotator 3 antennas</source>
+        <translation>ローテーター 3 のアンテナ</translation>
+    </message>
+    <message>
+        <source>Rotator 3 name</source>
+        <translation>ローテーター 3 の名前</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;4</source>
+        <translation>ローテーター 4(&amp;4)</translation>
+    </message>
+    <message>
+        <source>Rotator 4 address</source>
+        <translation>ローテーター 4 のアドレス</translation>
+    </message>
+    <message>
+        <source>Rotator 4 antennas</source>
+        <translation>ローテーター 4 のアンテナ</translation>
+    </message>
+    <message>
+        <source>Rotator 4 name</source>
+        <translation>ローテーター 4 の名前</translation>
+    </message>
+    <message>
+        <source>Station &amp;locator</source>
+        <translation>自局のロケーター(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Station locator</source>
+        <translation>自局のロケーター</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,53 @@
     </message>
 </context>
 <context>
+    <name>CompassRose</name>
+    <message>
+        <source>Compass</source>
+        <translation>Bússola</translation>
+    </message>
+    <message>
+        <source>%1 compass</source>
+        <translation>Bússola de %1</translation>
+    </message>
+    <message>
+        <source>heading %1</source>
+        <translation>direção %1</translation>
+    </message>
+    <message>
+        <source>heading not known</source>
+        <translation>direção desconhecida</translation>
+    </message>
+    <message>
+        <source>turning to %1</source>
+        <translation>girando para %1</translation>
+    </message>
+    <message>
+        <source>chosen %1</source>
+        <translation>escolhido %1</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
     <name>LinkSession</name>
     <message>
         <source>no answer for %1 s</source>
@@ -371,6 +418,10 @@
     <message>
         <source>Alt and a menu&apos;s underlined letter: the menus</source>
         <translation>Alt e a letra sublinhada de um menu: os menus</translation>
+    </message>
+    <message>
+        <source>%1: turns the selected antenna&apos;s rotator</source>
+        <translation>%1: gira o rotor da antena selecionada</translation>
     </message>
 </context>
 <context>
@@ -581,6 +632,282 @@
     <message>
         <source>%1 went quiet: following %2</source>
         <translation>%1 ficou em silêncio: seguindo %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorPanel</name>
+    <message>
+        <source>turning to %1</source>
+        <translation>girando para %1</translation>
+    </message>
+    <message>
+        <source>turning</source>
+        <translation>girando</translation>
+    </message>
+    <message>
+        <source>No antenna is selected</source>
+        <translation>Nenhuma antena selecionada</translation>
+    </message>
+    <message>
+        <source>Ant %1 is on no rotator</source>
+        <translation>Ant %1 não está em nenhum rotor</translation>
+    </message>
+</context>
+<context>
+    <name>Rotators</name>
+    <message>
+        <source>Set the station&apos;s locator to turn to a locator</source>
+        <translation>Defina o localizador da estação para girar até um localizador</translation>
+    </message>
+    <message>
+        <source>Not a bearing or a locator: %1</source>
+        <translation>Não é um azimute nem um localizador: %1</translation>
+    </message>
+    <message>
+        <source>Bearings go from 0° to 360°</source>
+        <translation>Os azimutes vão de 0° a 360°</translation>
+    </message>
+    <message>
+        <source>Rotor%1: not an address: &quot;%2&quot;</source>
+        <translation>Rotor%1: não é um endereço: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: not antenna numbers: &quot;%2&quot;</source>
+        <translation>Rotor%1Antennas: não são números de antena: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Rotor%1Antennas: Ant %2 is on another rotator</source>
+        <translation>Rotor%1Antennas: Ant %2 está em outro rotor</translation>
+    </message>
+    <message>
+        <source>%1 stopped at %2</source>
+        <translation>%1 parou em %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld back</source>
+        <translation>%1: rotctld de volta</translation>
+    </message>
+    <message>
+        <source>%1 refused the turn: %2</source>
+        <translation>%1 recusou o giro: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused to stop: %2</source>
+        <translation>%1 se recusou a parar: %2</translation>
+    </message>
+    <message>
+        <source>%1: rotctld lost</source>
+        <translation>%1: rotctld perdido</translation>
+    </message>
+    <message>
+        <source>Rotator %1</source>
+        <translation>Rotor %1</translation>
+    </message>
+    <message>
+        <source>rotctld: not connected</source>
+        <translation>rotctld: não conectado</translation>
+    </message>
+    <message>
+        <source>rotctld: connected</source>
+        <translation>rotctld: conectado</translation>
+    </message>
+    <message>
+        <source>rotctld: connection refused</source>
+        <translation>rotctld: conexão recusada</translation>
+    </message>
+    <message>
+        <source>rotctld: unknown host</source>
+        <translation>rotctld: host desconhecido</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, no answer</source>
+        <translation>rotctld: conectado, sem resposta</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, error %1</source>
+        <translation>rotctld: conectado, erro %1</translation>
+    </message>
+    <message>
+        <source>rotctld: connected, unreadable answer</source>
+        <translation>rotctld: conectado, resposta ilegível</translation>
+    </message>
+    <message>
+        <source>%1, turning to %2</source>
+        <translation>%1, girando para %2</translation>
+    </message>
+    <message>
+        <source>%1, turning</source>
+        <translation>%1, girando</translation>
+    </message>
+    <message>
+        <source>No rotator there</source>
+        <translation>Nenhum rotor ali</translation>
+    </message>
+    <message>
+        <source>%1 cannot turn: %2</source>
+        <translation>%1 não pode girar: %2</translation>
+    </message>
+    <message>
+        <source>%1 turns to %2</source>
+        <translation>%1 gira para %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot stop: %2</source>
+        <translation>%1 não pode parar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsDialog</name>
+    <message>
+        <source>host:port of rotctld, as 127.0.0.1:4533 or [::1]:4533; without a port, %1. Empty: no rotator</source>
+        <translation>host:porta do rotctld, como 127.0.0.1:4533 ou [::1]:4533; sem porta, %1. Vazio: nenhum rotor</translation>
+    </message>
+    <message>
+        <source>The antennas this rotator turns, 1 to 12: 4, 5</source>
+        <translation>As antenas que este rotor gira, 1 a 12: 4, 5</translation>
+    </message>
+    <message>
+        <source>As the panel says it; empty: Rotator %1</source>
+        <translation>Como o painel o chama; vazio: Rotor %1</translation>
+    </message>
+    <message>
+        <source>The station&apos;s Maidenhead locator, 4 or 6 characters: bearings and distances to a locator start here</source>
+        <translation>O localizador Maidenhead da estação, 4 ou 6 caracteres: azimutes e distâncias até um localizador partem daqui</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: needed for its antennas and name (empty them as well for no rotator)</source>
+        <translation>Endereço do rotor %1: necessário para suas antenas e seu nome (esvazie-os também para não ter rotor)</translation>
+    </message>
+    <message>
+        <source>Rotator %1 address: “%2” is not host:port, as 127.0.0.1:4533</source>
+        <translation>Endereço do rotor %1: “%2” não é host:porta, como 127.0.0.1:4533</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: “%2” is not antennas 1 to 12, each once, as 4, 5</source>
+        <translation>Antenas do rotor %1: “%2” não são antenas de 1 a 12, cada uma uma só vez, como 4, 5</translation>
+    </message>
+    <message>
+        <source>Rotator %1 antennas: Ant %2 is on Rotator %3 already; an antenna has one rotator</source>
+        <translation>Antenas do rotor %1: Ant %2 já está no rotor %3; uma antena tem um só rotor</translation>
+    </message>
+    <message>
+        <source>Locator: “%1” is not a Maidenhead locator of 4 or 6 characters, as JN58td</source>
+        <translation>Localizador: “%1” não é um localizador Maidenhead de 4 ou 6 caracteres, como JN58td</translation>
+    </message>
+</context>
+<context>
+    <name>RotatorsWindow</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotores</translation>
+    </message>
+    <message>
+        <source>No rotator is set up: File › Rotators…</source>
+        <translation>Nenhum rotor configurado: Arquivo › Rotores…</translation>
+    </message>
+    <message>
+        <source>Heading %1, turning to %2</source>
+        <translation>Direção %1, girando para %2</translation>
+    </message>
+    <message>
+        <source>Bearing or locator</source>
+        <translation>Azimute ou localizador</translation>
+    </message>
+    <message>
+        <source>Degrees from north, or a Maidenhead locator such as JN58td; Enter turns</source>
+        <translation>Graus a partir do norte, ou um localizador Maidenhead como JN58td; Enter gira</translation>
+    </message>
+    <message>
+        <source>135 or JN58td</source>
+        <translation>135 ou JN58td</translation>
+    </message>
+    <message>
+        <source>Long path</source>
+        <translation>Caminho longo</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Escape stops the rotator anywhere in this window</source>
+        <translation>Esc para o rotor em qualquer lugar desta janela</translation>
+    </message>
+    <message>
+        <source>Stopping %1</source>
+        <translation>Parando %1</translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation>Ant %1</translation>
+    </message>
+    <message>
+        <source>turns no antenna</source>
+        <translation>não gira nenhuma antena</translation>
+    </message>
+    <message>
+        <source>turns %1</source>
+        <translation>gira %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Heading not known</source>
+        <translation>Direção desconhecida</translation>
+    </message>
+    <message>
+        <source>Heading %1</source>
+        <translation>Direção %1</translation>
+    </message>
+    <message>
+        <source>%1 towards %2</source>
+        <translation>%1 em direção a %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 km</source>
+        <translation>%1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1, long path</source>
+        <translation>%1, caminho longo</translation>
+    </message>
+    <message>
+        <source>%1, short path</source>
+        <translation>%1, caminho curto</translation>
+    </message>
+    <message>
+        <source>Type a bearing, 0 to 359, or a locator</source>
+        <translation>Digite um azimute, de 0 a 359, ou um localizador</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bearing or a locator</source>
+        <translation>“%1” não é um azimute nem um localizador</translation>
+    </message>
+    <message>
+        <source>%1 turning to %2</source>
+        <translation>%1 girando para %2</translation>
+    </message>
+    <message>
+        <source>&amp;Bearing or locator</source>
+        <translation>&amp;Azimute ou localizador</translation>
+    </message>
+    <message>
+        <source>&amp;Long path</source>
+        <translation>Caminho &amp;longo</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Girar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1300,117 @@
     <message>
         <source>&amp;Keys</source>
         <translation>&amp;Teclas</translation>
+    </message>
+    <message>
+        <source>&amp;Rotators</source>
+        <translation>&amp;Rotores</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Antenna...</source>
+        <translation>Girar a an&amp;tena...</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tators...</source>
+        <translation>Ro&amp;tores...</translation>
+    </message>
+</context>
+<context>
+    <name>rotatorsDialog</name>
+    <message>
+        <source>Rotators</source>
+        <translation>Rotores</translation>
+    </message>
+    <message>
+        <source>Each rotator is a Hamlib rotctld, reached at host:port. An empty address: no rotator in that row.</source>
+        <translation>Cada rotor é um rotctld do Hamlib, acessado em host:porta. Um endereço vazio: nenhum rotor nessa linha.</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress</source>
+        <translation>&amp;Endereço</translation>
+    </message>
+    <message>
+        <source>A&amp;ntennas</source>
+        <translation>A&amp;ntenas</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <translation>No&amp;me</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;1</source>
+        <translation>Rotor &amp;1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 address</source>
+        <translation>Endereço do rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 antennas</source>
+        <translation>Antenas do rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator 1 name</source>
+        <translation>Nome do rotor 1</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;2</source>
+        <translation>Rotor &amp;2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 address</source>
+        <translation>Endereço do rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 antennas</source>
+        <translation>Antenas do rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator 2 name</source>
+        <translation>Nome do rotor 2</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;3</source>
+        <translation>Rotor &amp;3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 address</source>
+        <translation>Endereço do rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 antennas</source>
+        <translation>Antenas do rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator 3 name</source>
+        <translation>Nome do rotor 3</translation>
+    </message>
+    <message>
+        <source>Rotator &amp;4</source>
+        <translation>Rotor &amp;4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 address</source>
+        <translation>Endereço do rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 antennas</source>
+        <translation>Antenas do rotor 4</translation>
+    </message>
+    <message>
+        <source>Rotator 4 name</source>
+        <translation>Nome do rotor 4</translation>
+    </message>
+    <message>
+        <source>Station &amp;locator</source>
+        <translation>&amp;Localizador da estação</translation>
+    </message>
+    <message>
+        <source>Station locator</source>
+        <translation>Localizador da estação</translation>
     </message>
 </context>
 </TS>
