@@ -5,8 +5,9 @@
 #include <cmath>
 
 namespace {
+const double pi = 3.14159265358979323846; // M_PI is not standard C++: MinGW leaves it out
 const double none = qQNaN();
-const double arcKm = M_PI / 180 * 6371; // a degree of the great circle
+const double arcKm = pi / 180 * 6371; // a degree of the great circle
 const QString noHome = QStringLiteral("Set the station's locator to turn to a locator");
 
 // A text read as a locator (a published point in it, within half the square
@@ -83,7 +84,7 @@ private Q_SLOTS:
         // radian): LAX 33:57N 118:24W to JFK 40:38N 73:47W is 0.623585 rad with initial course
         // 1.150035 rad; LAX to D 34:30N 116:30W is 99.8665 nm (arc minutes) at 70.17°.
         const locator::Position lax {33 + 57 / 60., -(118 + 24 / 60.)}, jfk {40 + 38 / 60., -(73 + 47 / 60.)};
-        const double course = 1.150035 * 180 / M_PI, km = 0.623585 * 6371;
+        const double course = 1.150035 * 180 / pi, km = 0.623585 * 6371;
         QTest::newRow("LAX-JFK") << Way {lax, jfk, "", false, course, 1e-4, km, 0.01};
         QTest::newRow("LAX-JFK long") << Way {lax, jfk, "", true, course + 180, 1e-4, 360 * arcKm - km, 0.01};
         QTest::newRow("LAX-D") << Way {lax, {34.5, -116.5}, "", false, 70.17, 0.005, 99.8665 / 60 * arcKm, 0.01};
