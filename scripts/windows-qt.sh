@@ -8,10 +8,13 @@ WIN_TRIPLET=x86_64-w64-mingw32
 WIN_CACHE="${ZAREL_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zarel-windows}"
 
 # Only what the panel uses. Debian's "+dfsg" source has neither the wintab
-# headers nor sqlite, hence the two features switched off.
+# headers nor its own sqlite: tablet events are off, and the journal's SQLite
+# driver links a static SQLite built from Debian's sqlite3 source package.
 QT_WIN_CONFIGURE=(-release -shared -opensource -confirm-license -nomake examples -nomake tests
     -no-opengl -no-dbus -no-icu -no-openssl -no-vulkan -no-direct2d -qt-zlib -qt-libpng
-    -no-libjpeg -qt-pcre -qt-freetype -qt-harfbuzz -no-feature-tabletevent -no-feature-sql
+    -no-libjpeg -qt-pcre -qt-freetype -qt-harfbuzz -no-feature-tabletevent
+    -sql-sqlite -system-sqlite -no-sql-odbc -no-sql-psql -no-sql-mysql -no-sql-db2 -no-sql-ibase
+    -no-sql-oci -no-sql-tds -no-sql-sqlite2
     -no-feature-xml -no-feature-concurrent -no-feature-printer)
 
 # Qt's configure calls the plain ${WIN_TRIPLET}-gcc names; they must be the
@@ -60,11 +63,36 @@ windows_qt_source() {
 }
 
 windows_qt_key() {
-    local qtversion gccversion
-    # The source package apt-get source would fetch, by its file name.
+    local qtversion sqliteversion gccversion
+    # The source packages apt-get source would fetch, by their file names.
     qtversion="$(apt-get source --print-uris qtbase-opensource-src 2>/dev/null | grep -o "qtbase-opensource-src_[^ ']*\.dsc" | head -1)"
+    sqliteversion="$(apt-get source --print-uris sqlite3 2>/dev/null | grep -o "sqlite3_[^ ']*\.dsc" | head -1)"
     gccversion="$("$WIN_TRIPLET-g++-posix" -dumpfullversion 2>/dev/null || echo unknown)"
-    printf '%s\n' "$qtversion" "$gccversion" "${QT_WIN_CONFIGURE[@]}" | sha256sum | cut -c1-16
+    printf '%s\n' "$qtversion" "$sqliteversion" "$gccversion" "${QT_WIN_CONFIGURE[@]}" "$SQLITE_WIN_FLAGS" |
+        sha256sum | cut -c1-16
+}
+
+# SQLite's own build options for the journal: threads serialised by SQLite
+# itself; no extensions loaded from files.
+SQLITE_WIN_FLAGS="-O2 -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION"
+
+# Builds a static SQLite for Windows into $1 (include/, lib/): the amalgamation
+# is made on this machine from Debian's source (it needs tclsh), then
+# cross-compiled.
+windows_sqlite() {
+    local prefix=$1 work=$2
+    mkdir -p "$work/sqlite" "$prefix/include" "$prefix/lib"
+    (
+        cd "$work/sqlite"
+        apt-get source -qq sqlite3 2> >(grep -v 'unsandboxed' >&2) >/dev/null
+        cd sqlite3-*/
+        ./configure >"$work/sqlite-configure.log" 2>&1 || { tail -20 "$work/sqlite-configure.log"; exit 1; }
+        make sqlite3.c >"$work/sqlite-make.log" 2>&1 || { tail -20 "$work/sqlite-make.log"; exit 1; }
+        # shellcheck disable=SC2086
+        "$WIN_TRIPLET-gcc-posix" $SQLITE_WIN_FLAGS -c sqlite3.c -o sqlite3.o
+        "$WIN_TRIPLET-ar" rcs "$prefix/lib/libsqlite3.a" sqlite3.o
+        cp sqlite3.h sqlite3ext.h "$prefix/include/"
+    )
 }
 
 # Sets QT_WIN_PREFIX to a ready Qt for Windows, building it when the cache has
@@ -89,11 +117,13 @@ windows_qt() {
         cd "$work"
         # As root in a folder _apt cannot enter, apt warns that it downloads
         # unsandboxed: that is expected here.
+        windows_sqlite "$work/sqlite-win" "$work"
         apt-get source -qq qtbase-opensource-src 2> >(grep -v 'unsandboxed' >&2) >/dev/null
         cd qtbase-opensource-src-*/
         PATH="$toolbin:$PATH" ./configure -xplatform win32-g++ \
             -device-option CROSS_COMPILE="$WIN_TRIPLET-" -prefix "$QT_WIN_PREFIX" \
-            "${QT_WIN_CONFIGURE[@]}" >"$work/configure.log" 2>&1 ||
+            "${QT_WIN_CONFIGURE[@]}" -I "$work/sqlite-win/include" -L "$work/sqlite-win/lib" \
+            >"$work/configure.log" 2>&1 ||
             { tail -40 "$work/configure.log"; exit 1; }
         PATH="$toolbin:$PATH" make -j "$JOBS" >"$work/make.log" 2>&1 ||
             { tail -60 "$work/make.log"; exit 1; }

@@ -1,0 +1,76 @@
+#ifndef ZAREL_JOURNAL_H
+#define ZAREL_JOURNAL_H
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QVector>
+
+#include "app/journalevent.h"
+
+class JournalWriter;
+
+// The journal's file, journal.sqlite beside the settings file, in SQLite's
+// WAL mode so two copies on one profile both write and a crash loses at most
+// the last second. Rows are handed over at once and written in batches by a
+// thread of the journal's own, so a switch or a paint never waits for the
+// disk. A journal that cannot be written stops with one notice; the station
+// goes on without it.
+class Journal : public QObject
+{
+    Q_OBJECT
+
+public:
+    // settings.ini: journal.sqlite beside it; settingsNAME.ini: journalNAME.sqlite.
+    static QString pathFor(const QString& settingsPath);
+    static constexpr int defaultKeepDays = 365;
+    // How often the batch goes to the file.
+    static constexpr int flushMs = 250;
+
+    explicit Journal(QObject* parent = nullptr);
+    // Writes what is left.
+    ~Journal() override;
+
+    // Opens or makes the file and drops rows older than `keepDays` days.
+    // False when it cannot be written; stopped() has said why.
+    bool open(const QString& path, int keepDays = defaultKeepDays);
+    QString path() const { return filePath; }
+    bool isWriting() const;
+
+    // Taken now, written within flushMs.
+    void add(const JournalEvent& event);
+    // Waits until what was added is in the file (or the journal stopped).
+    void flush();
+
+    // For tests: the file may grow only to this many pages, as a full disk
+    // would let it (0: no limit). Set before open().
+    static void setPageLimit(int pages);
+
+Q_SIGNALS:
+    // The journal stopped writing, and why; said once.
+    void stopped(const QString& notice);
+    // Rows reached the file.
+    void written();
+
+private:
+    void writerStopped(const QString& notice);
+
+    QString filePath;
+    QThread thread;
+    JournalWriter* writer = nullptr;
+    bool stoppedTold = false;
+};
+
+namespace journalfile {
+
+// Rows with from <= at < to, newest first, read on a connection of the
+// caller's own; `error` names what went wrong (no file is no error).
+QVector<JournalEvent> read(const QString& path, qint64 from, qint64 to, QString* error = nullptr);
+// The UTC day [start, end) of the oldest and newest rows, for the day strip's
+// calendar; false when there are none.
+bool span(const QString& path, qint64* first, qint64* last);
+
+} // namespace journalfile
+
+#endif // ZAREL_JOURNAL_H
