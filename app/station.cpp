@@ -243,6 +243,8 @@ void Station::sendCommand(const DeviceCommand& given)
         } else {
             showLinkChanges();
         }
+    } else if (!command.isPoll()) {
+        emit askedAgain(command);
     }
 }
 
@@ -394,6 +396,7 @@ void Station::linkWrote(const DeviceCommand& command, qint64 at)
     linkSession.wrote(command, at);
     if (!command.isPoll()) {
         qCDebug(lcLink).noquote() << "wrote" << frameCommand(command).toHex(' ');
+        emit written(command);
     }
     // An antenna, or the transmit antenna of a split pair.
     if (command.type == DeviceCommand::Antenna || (command.type == DeviceCommand::Split && command.first == 1)) {
@@ -495,6 +498,7 @@ void Station::applyReport(const StatusReport& report, const QString& text, qint6
     following->deviceSends(report.sendActive != 0);
     applyStatusReport(deviceState, report);
     lastReportTime = linkclock::now();
+    emit reported(deviceState);
 
     // What the operator asked for and the device has not confirmed stays
     // shown, so reports still on their way do not paint the old state back.
@@ -502,6 +506,9 @@ void Station::applyReport(const StatusReport& report, const QString& text, qint6
     for (const DeviceCommand& command : verdicts.resend) {
         qCInfo(lcLink).noquote() << "sending again:" << frameCommand(command).toHex(' ');
         enqueueCommand(command);
+    }
+    if (!verdicts.confirmed.isEmpty() || !verdicts.notConfirmed.isEmpty()) {
+        emit judged(verdicts.confirmed, verdicts.notConfirmed);
     }
     if (!verdicts.notConfirmed.isEmpty()) {
         noticeLine.show(

@@ -98,6 +98,8 @@ public:
     // The antenna shown waiting: held by the rule, or given and waiting in
     // the link; none while disconnected.
     int waitingAntenna() const;
+    // Who asks for what is being sent now.
+    const Asker& asking() const { return currentAsker; }
     // "The Merax answers from port 5555".
     static QString answerPortText(quint16 port);
 
@@ -124,6 +126,15 @@ Q_SIGNALS:
     void bandFollowChanged();
     // A command given to the link (polls aside), and who asked for it.
     void asked(const DeviceCommand& command, const Asker& asker);
+    // It was not queued: the same request still waits for the device's word.
+    void askedAgain(const DeviceCommand& command);
+    // A command (polls aside) is on the wire.
+    void written(const DeviceCommand& command);
+    // A report's own word, before what waits is shown over it.
+    void reported(const DeviceState& device);
+    // What that report confirmed, and what the device did not take after
+    // the last try (by name: "Ant 4", "GPO 2").
+    void judged(const QStringList& confirmed, const QStringList& notConfirmed);
 
 private:
     void createBandFollowing();

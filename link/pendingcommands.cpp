@@ -255,6 +255,7 @@ PendingCommands::Verdicts PendingCommands::judge(DeviceState& state, std::option
             continue;
         }
         if (it->expectation.agreesWith(reported)) {
+            verdicts.confirmed.append(it->expectation.name);
             it = pending.erase(it);
         } else if (it->attempts < maxAttempts && !it->partial && !takenElsewhere(it->command, reported)) {
             ++it->attempts;

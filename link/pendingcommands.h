@@ -85,6 +85,7 @@ public:
     {
         QList<DeviceCommand> resend; // to be sent again, in this order
         QStringList notConfirmed; // names of commands the device refused
+        QStringList confirmed; // names of commands the device now shows
     };
     // A valid report was applied to `state`; `answeredSerial` is the serial
     // of the poll it answers (none: it cannot judge anything). Judges what it
