@@ -7,6 +7,9 @@
 #include <QThread>
 #include <QVector>
 
+#include <deque>
+#include <functional>
+
 #include "app/journalevent.h"
 
 class JournalWriter;
@@ -15,8 +18,9 @@ class JournalWriter;
 // WAL mode so two copies on one profile both write and a crash loses at most
 // the last second. Rows are handed over at once and written in batches by a
 // thread of the journal's own, so a switch or a paint never waits for the
-// disk. A journal that cannot be written stops with one notice; the station
-// goes on without it.
+// disk. A journal that cannot be written says so once and keeps what comes
+// meanwhile, up to a bound, trying again now and then; the station goes on
+// without it.
 class Journal : public QObject
 {
     Q_OBJECT
@@ -32,9 +36,9 @@ public:
     // Writes what is left.
     ~Journal() override;
 
-    // Opens or makes the file and drops rows older than `keepDays` days.
-    // False when it cannot be written; stopped() has said why.
-    bool open(const QString& path, int keepDays = defaultKeepDays);
+    // Opens or makes the file and drops rows older than `keepDays` days, in
+    // the journal's thread; stopped() tells when it cannot be written.
+    void open(const QString& path, int keepDays = defaultKeepDays);
     QString path() const { return filePath; }
     bool isWriting() const;
 
@@ -43,13 +47,15 @@ public:
     // Waits until what was added is in the file (or the journal stopped).
     void flush();
 
-    // For tests: the file may grow only to this many pages, as a full disk
-    // would let it (0: no limit). Set before open().
+    // For tests: the file may grow by only this many pages past what it has
+    // when opened, as a full disk would let it (0: no limit). Set before open().
     static void setPageLimit(int pages);
 
 Q_SIGNALS:
-    // The journal stopped writing, and why; said once.
+    // The journal stopped writing, and why; said once until it writes again.
     void stopped(const QString& notice);
+    // It writes again: what waited meanwhile is in the file.
+    void resumed();
     // Rows reached the file.
     void written();
 
@@ -59,6 +65,9 @@ private:
     QString filePath;
     QThread thread;
     JournalWriter* writer = nullptr;
+    // Handed over, not yet taken by the writer.
+    QMutex mutex;
+    std::deque<JournalEvent> queue;
     bool stoppedTold = false;
 };
 
@@ -67,6 +76,10 @@ namespace journalfile {
 // Rows with from <= at < to, newest first, read on a connection of the
 // caller's own; `error` names what went wrong (no file is no error).
 QVector<JournalEvent> read(const QString& path, qint64 from, qint64 to, QString* error = nullptr);
+// The same one row at a time, oldest first unless `newestFirst`, until
+// `row` returns false. False when the file could not be read.
+bool forEach(const QString& path, qint64 from, qint64 to, bool newestFirst,
+             const std::function<bool(const JournalEvent&)>& row, QString* error = nullptr);
 // The UTC day [start, end) of the oldest and newest rows, for the day strip's
 // calendar; false when there are none.
 bool span(const QString& path, qint64* first, qint64* last);

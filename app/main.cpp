@@ -10,6 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/platformsetup.h"
 #include "app/settingslocation.h"
+#include "app/stationjournal.h"
 #include "app/termination.h"
 #include "forms/theme.h"
 
@@ -57,6 +58,11 @@ int main(int argc, char* argv[])
         return 2;
     }
     const CommandLineRequest request = commandLineRequest(arguments);
+    if (request == CommandLineRequest::Journal) {
+        attachToParentConsole();
+        QCoreApplication app(argc, argv);
+        return printJournal("zarel", arguments.mid(2));
+    }
     if (request != CommandLineRequest::Run) {
         return answerCommandLine(argc, argv, request, arguments.value(1));
     }

@@ -146,6 +146,13 @@ QString antennas(int index);
 QString name(int index);
 } // namespace rotators
 
+// The journal, journal.sqlite beside the settings file, in [Journal].
+namespace journal {
+constexpr FlagKey Enabled {keyName("Journal/Enabled"), true};
+// Rows older than this many days go at start; 0 keeps everything.
+constexpr NumberKey KeepDays {keyName("Journal/KeepDays"), 365, 0, 36500};
+} // namespace journal
+
 } // namespace settingskey
 
 #endif // ZAREL_SETTINGSKEYS_H

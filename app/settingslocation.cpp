@@ -187,6 +187,9 @@ CommandLineRequest commandLineRequest(const QStringList& arguments)
         }
     }
     const QString first = arguments.value(1);
+    if (first == QLatin1String("--journal")) {
+        return CommandLineRequest::Journal;
+    }
     if (first.startsWith(QLatin1Char('-'))) {
         return CommandLineRequest::UnknownOption;
     }
@@ -207,6 +210,7 @@ QString usageText(const QString& program, const QString& summary, const QString&
     const QString installFolders = QStringLiteral("/usr, /opt");
 #endif
     return QStringLiteral("Usage: %5 [--lang CODE] [PROFILE]\n"
+                          "       %5 --journal [PROFILE] [--since DATE] [--csv]\n"
                           "       %5 --help | --version\n"
                           "\n"
                           "%6\n"
@@ -216,6 +220,10 @@ QString usageText(const QString& program, const QString& summary, const QString&
                           "               hold, such as '/', become '_'\n"
                           "  --lang CODE  speak this language (de, es, fr, it, ja, pt_BR, or en)\n"
                           "               instead of the system's\n"
+                          "  --journal    print the station's journal (journal<PROFILE>.sqlite beside\n"
+                          "               the settings file), oldest first; --since DATE from that UTC\n"
+                          "               date or time on (2026-12-09, 2026-12-09T18:00), --csv as CSV\n"
+                          "               with a header row\n"
                           "  -h, --help   show this text and quit\n"
                           "  --version    show the version and quit\n"
                           "\n"

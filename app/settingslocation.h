@@ -67,7 +67,8 @@ QString settingsNotice(const SettingsLocation& location, const QString& programD
 // an option the panel does not know is refused, rather than taken for a
 // profile and given a settings file of its own; so is a profile too long to
 // name a file.
-enum class CommandLineRequest { Run, Help, Version, UnknownOption, ProfileTooLong };
+// --journal first: the journal is printed (see printJournal).
+enum class CommandLineRequest { Run, Help, Version, UnknownOption, ProfileTooLong, Journal };
 CommandLineRequest commandLineRequest(const QStringList& arguments);
 
 // --help of `program`: what it is (`summary`), the rule, and the file a run

@@ -16,6 +16,7 @@
 #include "app/settingslocation.h"
 #include "app/settingsstore.h"
 #include "app/station.h"
+#include "app/stationjournal.h"
 #include "app/stopsignals.h"
 #include "connection/hostlookup.h"
 #include "link/devicelink.h"
@@ -147,6 +148,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     const CommandLineRequest request = commandLineRequest(arguments);
+    if (request == CommandLineRequest::Journal) {
+        QCoreApplication app(argc, argv);
+        return printJournal(program, arguments.mid(2));
+    }
     if (request != CommandLineRequest::Run) {
         return answerCommandLine(argc, argv, request, arguments.value(1));
     }
@@ -181,6 +186,9 @@ int main(int argc, char* argv[])
         station.startThreads();
 
         const SettingsStore settings(location.path);
+        // First, so what the settings lead to is in it.
+        StationJournal journal(station);
+        journal.start(location.path, settings);
         station.applySettings(settings);
         // Beside a complaint about the host, as the panel puts them.
         notices.append(settingsReadingNotice(settings));
@@ -197,6 +205,7 @@ int main(int argc, char* argv[])
         // Logging off on Windows ends the process right after this signal,
         // without returning from exec().
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &DeviceLink::stopThreads);
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &journal.store(), &Journal::flush);
         exitCode = app.exec();
         DeviceLink::stopThreads();
     }
