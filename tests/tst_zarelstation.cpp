@@ -6,16 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
+#include "rigctldprocess.h"
 #include "simulatorprocess.h"
 
 namespace {
@@ -38,17 +35,10 @@ private Q_SLOTS:
     void followsTheBandAndEndsOnSigterm();
 
 private:
-    bool startRig();
-    // One rigctld command on a connection of its own, as a logger sends it;
-    // true on "RPRT 0".
-    bool rig(const QByteArray& command);
     // Whether the station has written `text` to standard error within ms.
     bool waitForStderr(const QString& text, int ms);
 
-    QString rigctld;
-    quint16 rigPort = 0;
-    QProcess rigProcess;
-    QTcpSocket control;
+    std::unique_ptr<RigctldProcess> rig;
     std::unique_ptr<SimulatorProcess> sim;
     QProcess station;
     QString stationErrors;
@@ -62,46 +52,8 @@ void TestZarelStation::cleanup()
     }
     stationErrors.clear();
     sim.reset();
-    control.abort();
-    rigProcess.kill();
-    rigProcess.waitForFinished(5000);
+    rig.reset();
     QFile::remove(settingsPath());
-}
-
-bool TestZarelStation::startRig()
-{
-    rigPort = 0;
-    for (int attempt = 0; attempt < 100 && rigPort == 0; ++attempt) {
-        const auto port = quint16(20000 + QRandomGenerator::global()->bounded(12000));
-        QTcpServer probe;
-        rigPort = probe.listen(QHostAddress(QHostAddress::LocalHost), port) ? port : 0;
-    }
-    rigProcess.start(rigctld, {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
-    if (!rigProcess.waitForStarted(5000)) {
-        return false;
-    }
-    QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        control.abort();
-        control.connectToHost(QHostAddress(QHostAddress::LocalHost), rigPort);
-        if (control.waitForConnected(500)) {
-            return true;
-        }
-        QTest::qWait(50);
-    }
-    return false;
-}
-
-bool TestZarelStation::rig(const QByteArray& command)
-{
-    control.write(command + '\n');
-    QByteArray answer;
-    QDeadlineTimer deadline(5000);
-    while (!answer.contains('\n') && !deadline.hasExpired()) {
-        control.waitForReadyRead(100);
-        answer += control.readAll();
-    }
-    return answer.trimmed() == "RPRT 0";
 }
 
 bool TestZarelStation::waitForStderr(const QString& text, int ms)
@@ -123,14 +75,14 @@ void TestZarelStation::followsTheBandAndEndsOnSigterm()
 #ifndef Q_OS_UNIX
     QSKIP("SIGTERM and rigctld are tested on Linux");
 #endif
-    rigctld = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
-    if (rigctld.isEmpty()) {
+    if (RigctldProcess::program().isEmpty()) {
         QSKIP("rigctld is not installed (Debian package libhamlib-utils)");
     }
     if (qEnvironmentVariableIsEmpty("MERAX_SIM_BIN") || qEnvironmentVariableIsEmpty("ZAREL_STATION_BIN")) {
         QSKIP("MERAX_SIM_BIN or ZAREL_STATION_BIN is not set");
     }
-    QVERIFY(startRig());
+    rig = std::make_unique<RigctldProcess>();
+    QVERIFY(rig->start());
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString sendFile = dir.filePath(QStringLiteral("send"));
@@ -143,7 +95,7 @@ void TestZarelStation::followsTheBandAndEndsOnSigterm()
         settings.setValue("PORT", simPort);
         settings.setValue("IPdir", true);
         settings.setValue("BandFollow/Source", "rigctld");
-        settings.setValue("BandFollow/RigPort", rigPort);
+        settings.setValue("BandFollow/RigPort", rig->port);
         settings.setValue("BandFollow/20m", 4);
         settings.setValue("BandFollow/40m", 2);
         settings.setValue("BandFollow/2m", 7);
@@ -162,7 +114,7 @@ void TestZarelStation::followsTheBandAndEndsOnSigterm()
     // The dummy radio starts on 145 MHz: 2 m names Ant 7; then tuned by another program.
     QVERIFY2(sim->waitForOutput(QStringLiteral("FE 02 06 FD"), 10000),
              qPrintable(stationErrors + QString::fromLocal8Bit(station.readAllStandardError())));
-    QVERIFY(rig("F 14074000"));
+    QVERIFY(rig->command("F 14074000"));
     QVERIFY(sim->waitForOutput(QStringLiteral("FE 02 03 FD"), 5000));
 
     // SEND on at the device, then 40 m: the switch waits for the end of it.
@@ -173,7 +125,7 @@ void TestZarelStation::followsTheBandAndEndsOnSigterm()
     QVERIFY(sim->waitForOutput(QStringLiteral("send on"), 5000));
     const int polls = sim->polls();
     QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 3, 3000);
-    QVERIFY(rig("F 7074000"));
+    QVERIFY(rig->command("F 7074000"));
     QVERIFY2(waitForStderr(QStringLiteral("zarel-station: Ant 2 waits for the end of the transmission\n"), 5000),
              qPrintable(stationErrors));
     const int pollsHeld = sim->polls();
