@@ -24,7 +24,7 @@
 #include "forms/theme.h"
 #include "panel/daystrip.h"
 
-Q_LOGGING_CATEGORY(journalWindowLog, "zarel.journal.window")
+Q_LOGGING_CATEGORY(journalWindowLog, "zarel.journal.window", QtWarningMsg)
 
 namespace {
 
