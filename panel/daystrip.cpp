@@ -165,7 +165,7 @@ QString DayStrip::summary() const
     for (int antenna = 0; antenna < journalday::antennas; ++antenna) {
         const qint64 ms = day.inUseMs(antenna);
         if (ms > 0) {
-            used << tr("%1 %2").arg(laneName(antenna), durationText(ms));
+            used << tr("%1: %2").arg(laneName(antenna), durationText(ms));
         }
     }
     parts << (used.isEmpty() ? tr("No antenna in use") : tr("In use: %1").arg(used.join(QStringLiteral("; "))));
