@@ -17,6 +17,7 @@
 #include "link/devicestate.h"
 #include "link/linksession.h"
 #include "panel/bandfollow.h"
+#include "panel/journalwindow.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
 
@@ -199,6 +200,7 @@ private Q_SLOTS:
     void on_actionConnectAtStart_triggered();
     void on_actionRotators_Setup_triggered();
     void on_actionRotators_Window_triggered();
+    void on_actionJournal_triggered();
     void on_actionTurn_Antenna_triggered();
 
 protected:
@@ -231,6 +233,9 @@ private:
     std::unique_ptr<PanelAccess> access;
     std::unique_ptr<StatusLine> statusLine;
     std::unique_ptr<RotatorPanel> rotators;
+
+    /* journal */
+    std::unique_ptr<JournalWindow> journalWindow;
 };
 
 // The settings file in applicationDir: settings.ini, or the profile file the

@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "app/journal.h"
 #include "app/mainwindow.h"
+#include "app/settingsstore.h"
 #include "dialogs/about.h"
 #include "dialogs/bandfollowdialog.h"
 #include "dialogs/formlancfg.h"
@@ -132,6 +134,27 @@ void MainWindow::on_actionRotators_Setup_triggered()
 void MainWindow::on_actionRotators_Window_triggered()
 {
     rotators->openWindow();
+}
+
+void MainWindow::on_actionJournal_triggered()
+{
+    if (!journalWindow) {
+        const auto captions = [this] {
+            SettingsStore settings(settingsPath);
+            QStringList list;
+            for (int n = 1; n <= group::Antennas; ++n) {
+                list << settings.text(settingskey::antennaCaption(n));
+            }
+            return list;
+        };
+        journalWindow = std::make_unique<JournalWindow>(Journal::pathFor(settingsPath), captions(), this);
+        // Antennas renamed in Labels are named so on the day's picture.
+        connect(this, &MainWindow::settingsApplied, journalWindow.get(),
+                [this, captions] { journalWindow->setCaptions(captions()); });
+    }
+    journalWindow->show();
+    journalWindow->raise();
+    journalWindow->activateWindow();
 }
 
 void MainWindow::on_actionTurn_Antenna_triggered()

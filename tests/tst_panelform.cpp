@@ -302,7 +302,7 @@ void TestPanelForm::menus()
              QStringList({"Connect to Merax", "Labels", "Disconnect", "LAN Settings", "Band Following...",
                           "Rotators...", "Next Antenna on This Band", "-", "Connect at Start"}));
     QCOMPARE(menuItems(window->ui->menuView),
-             QStringList({"GPIO", "Skyrail WF", "-", "Rotators", "Turn the Antenna..."}));
+             QStringList({"GPIO", "Skyrail WF", "-", "Rotators", "Journal", "Turn the Antenna..."}));
     QCOMPARE(menuItems(window->ui->menuTools), QStringList({"Keys", "-", "About Qt", "About Quorvan"}));
     QCOMPARE(window->ui->menuArquivo->parent(), bar);
     QCOMPARE(window->ui->menuTools->objectName(), QStringLiteral("menuTools"));
@@ -386,7 +386,7 @@ void TestPanelForm::existingObjectNameKept()
     for (const QAction* action : unnamed.findChildren<QAction*>()) {
         named += action->objectName().startsWith(QLatin1String("action")) ? 1 : 0;
     }
-    QCOMPARE(named, 27);
+    QCOMPARE(named, 28);
 }
 
 void TestPanelForm::drawnWeight_data()
