@@ -19,6 +19,7 @@
 #include "link/command.h"
 #include "link/threadcom.h"
 #include "panel/anchorlayout.h"
+#include "panel/journalpanel.h"
 #include "panel/panelaccess.h"
 #include "panel/rotatorpanel.h"
 #include "panel/statusline.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
                                                   }
                                                   return bool(written);
                                               });
+    journal = std::make_unique<JournalPanel>(this, *station);
     connectStation();
 
     applySettings();

@@ -17,7 +17,6 @@
 #include "link/devicestate.h"
 #include "link/linksession.h"
 #include "panel/bandfollow.h"
-#include "panel/journalwindow.h"
 #include "panel/paintcache.h"
 #include "panel/scalemath.h"
 
@@ -31,6 +30,7 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QPushButton;
 class QResizeEvent;
+class JournalPanel;
 class RotatorPanel;
 
 // The panel window and hub of the program, and a view of the station
@@ -234,8 +234,7 @@ private:
     std::unique_ptr<StatusLine> statusLine;
     std::unique_ptr<RotatorPanel> rotators;
 
-    /* journal */
-    std::unique_ptr<JournalWindow> journalWindow;
+    std::unique_ptr<JournalPanel> journal;
 };
 
 // The settings file in applicationDir: settings.ini, or the profile file the

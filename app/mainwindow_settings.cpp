@@ -10,6 +10,7 @@
 #include "app/settingskeys.h"
 #include "app/settingsstore.h"
 #include "forms/panelform.h"
+#include "panel/journalpanel.h"
 #include "panel/panelaccess.h"
 #include "panel/rotatorpanel.h"
 
@@ -39,6 +40,7 @@ void MainWindow::applySettings()
     // Captions are part of what the keys are called.
     access->setCaptions(antennas, gpis, gpos);
     rotators->setCaptions(antennas);
+    journal->setCaptions(antennas);
 
     ui->actionRelease_ALL->setChecked(settings.value(settingskey::ReleaseAll).toBool());
     ui->actionSkyrail_WF->setChecked(settings.value(settingskey::SkyrailView).toBool());
@@ -78,6 +80,8 @@ void MainWindow::applySettings()
         gpioColors[i].setRgb(red, green, blue, 255);
     }
 
+    // First, so what the settings lead to is in it.
+    journal->start(settingsPath, settings);
     // The host, the port and band following.
     station->applySettings(settings);
 

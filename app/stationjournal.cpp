@@ -21,6 +21,8 @@ StationJournal::StationJournal(Station& station, QObject* parent)
     , station(station)
 {
     connect(&journal, &Journal::stopped, &station.notices(), &Notices::show);
+    // Logging off on Windows ends the process right after this signal.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &journal, &Journal::flush);
 }
 
 StationJournal::~StationJournal()

@@ -205,7 +205,6 @@ int main(int argc, char* argv[])
         // Logging off on Windows ends the process right after this signal,
         // without returning from exec().
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &DeviceLink::stopThreads);
-        QObject::connect(&app, &QCoreApplication::aboutToQuit, &journal.store(), &Journal::flush);
         exitCode = app.exec();
         DeviceLink::stopThreads();
     }

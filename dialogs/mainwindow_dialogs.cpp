@@ -8,15 +8,14 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/journal.h"
 #include "app/mainwindow.h"
-#include "app/settingsstore.h"
 #include "dialogs/about.h"
 #include "dialogs/bandfollowdialog.h"
 #include "dialogs/formlancfg.h"
 #include "dialogs/labels.h"
 #include "forms/panelform.h"
 #include "forms/theme.h"
+#include "panel/journalpanel.h"
 #include "panel/panelaccess.h"
 #include "panel/rotatorpanel.h"
 
@@ -138,23 +137,7 @@ void MainWindow::on_actionRotators_Window_triggered()
 
 void MainWindow::on_actionJournal_triggered()
 {
-    if (!journalWindow) {
-        const auto captions = [this] {
-            SettingsStore settings(settingsPath);
-            QStringList list;
-            for (int n = 1; n <= group::Antennas; ++n) {
-                list << settings.text(settingskey::antennaCaption(n));
-            }
-            return list;
-        };
-        journalWindow = std::make_unique<JournalWindow>(Journal::pathFor(settingsPath), captions(), this);
-        // Antennas renamed in Labels are named so on the day's picture.
-        connect(this, &MainWindow::settingsApplied, journalWindow.get(),
-                [this, captions] { journalWindow->setCaptions(captions()); });
-    }
-    journalWindow->show();
-    journalWindow->raise();
-    journalWindow->activateWindow();
+    journal->openWindow();
 }
 
 void MainWindow::on_actionTurn_Antenna_triggered()
