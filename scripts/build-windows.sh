@@ -30,7 +30,7 @@ for argument in "$@"; do
     esac
 done
 
-WIN_PACKAGES=(cmake make g++ perl python3 tcl g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis zip dpkg-dev
+WIN_PACKAGES=(cmake make g++ perl python3 tcl libsqlite3-0 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis zip dpkg-dev
     xz-utils qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n fonts-dejavu-core)
 # Signing, and the checks of what was built: PE headers and resources, the
 # setup's contents, installs under Wine.

@@ -58,7 +58,7 @@ info="$(dpkg-deb -I "$deb")"
 grep -E '^ (Package|Version|Section|Depends|Homepage):' <<<"$info"
 grep -qx " Version: $package_version" <<<"$info" || fail "the package's version is not $package_version"
 depends="$(sed -n 's/^ Depends: //p' <<<"$info")"
-for need in libqt5widgets5 libqt5network5 fonts-dejavu-core; do
+for need in libqt5widgets5 libqt5network5 libqt5sql5 libqt5sql5-sqlite fonts-dejavu-core; do
     grep -qE "(^|, )$need( |,|$)" <<<"$depends" || fail "Depends lacks $need"
 done
 grep -qx " Section: hamradio" <<<"$info" || fail "section is not hamradio"

@@ -141,7 +141,7 @@ setup_files="$(7z l -slt "$setup" | sed -n 's/^Path = //p' | grep -v -e '^\$PLUG
     fail "the setup's files differ from the zip's: $(diff <(echo "$zip_files") <(echo "$setup_files") | grep '^[<>]' | tr '\n' ' ')"
 for licence in copyright.txt licences/README.txt licences/LGPL-3.txt licences/GPL-3.txt \
     licences/GCC-RUNTIME-EXCEPTION.txt licences/Qt-copyright.txt licences/Qt-translations-copyright.txt \
-    licences/GCC-runtime-copyright.txt licences/mingw-w64-copyright.txt; do
+    licences/GCC-runtime-copyright.txt licences/mingw-w64-copyright.txt licences/SQLite-copyright.txt; do
     grep -qx "$licence" <<<"$zip_files" || fail "the zip lacks $licence"
 done
 # has FILE TEXT: the zipped file holds the text.
@@ -168,8 +168,8 @@ env -u ZAREL_SIGN_PASSFILE -u ZAREL_SIGN_TIMESTAMP ZAREL_SIGN_CERT="$sign/cert.p
 signed_setup="$sign/zarel-$version-setup.exe"
 # (grep -c, not -q: a grep that stops early fails the pipe.)
 verify() { osslsigncode verify -CAfile "$sign/cert.pem" -in "$1" 2>&1 | grep -c '^Signature verification: ok' >/dev/null; }
-for file in zarel.exe zarel.com zarel-station.exe merax-sim.exe Qt5Core.dll Qt5Gui.dll Qt5Network.dll Qt5Widgets.dll \
-    platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
+for file in zarel.exe zarel.com zarel-station.exe merax-sim.exe Qt5Core.dll Qt5Gui.dll Qt5Network.dll Qt5Sql.dll \
+    Qt5Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll sqldrivers/qsqlite.dll; do
     verify "$sign/$name/$file" || fail "signed build: $file does not verify"
     ! verify "$folder/$file" || fail "$file is signed though no certificate was given"
 done

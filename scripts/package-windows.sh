@@ -32,13 +32,15 @@ product_version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCac
 name="zarel-$version-win64"
 folder="$OUT/$name"
 rm -rf "$folder" "$OUT"/zarel-*-win64.zip "$OUT"/zarel-*-setup.exe
-mkdir -p "$folder/platforms" "$folder/styles" "$folder/translations" "$folder/licences"
+mkdir -p "$folder/platforms" "$folder/styles" "$folder/sqldrivers" "$folder/translations" "$folder/licences"
 cp "$BUILD/zarel.exe" "$BUILD/zarel.com" "$BUILD/zarel-station.exe" "$BUILD/tools/merax-sim/merax-sim.exe" "$folder/"
-for module in Core Gui Widgets Network; do
+for module in Core Gui Widgets Network Sql; do
     cp "$QT/bin/Qt5$module.dll" "$folder/"
 done
 cp "$QT/plugins/platforms/qwindows.dll" "$folder/platforms/"
 cp "$QT/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+# The journal's SQLite driver, with SQLite linked in.
+cp "$QT/plugins/sqldrivers/qsqlite.dll" "$folder/sqldrivers/"
 # Qt's own texts (buttons, the colour dialog) in the panel's languages: the
 # .qm files do not depend on the system, Debian's serve Windows too.
 for language in de es fr it ja pt_BR; do
@@ -79,6 +81,7 @@ copyright_of libqt5core5a "$licences/Qt-copyright.txt"
 copyright_of "$translations_package" "$licences/Qt-translations-copyright.txt"
 copyright_of "$gcc_package" "$licences/GCC-runtime-copyright.txt"
 copyright_of "$pthread_package" "$licences/mingw-w64-copyright.txt"
+copyright_of libsqlite3-0 "$licences/SQLite-copyright.txt"
 awk '/^GCC RUNTIME LIBRARY EXCEPTION/ { on = 1 } on { print } on && /requirements of the license of GCC\./ { exit }' \
     "/usr/share/doc/$gcc_package/copyright" | sed 's/$/\r/' >"$licences/GCC-RUNTIME-EXCEPTION.txt"
 grep -q 'No Weakening of GCC Copyleft' "$licences/GCC-RUNTIME-EXCEPTION.txt" ||
@@ -92,8 +95,8 @@ Zarel's own licence is in ..\\copyright.txt. The libraries it bundles come
 with their own licences, all of which allow them to be passed on with it:
 
 Qt $qt_upstream
-    Qt5Core.dll, Qt5Gui.dll, Qt5Network.dll, Qt5Widgets.dll,
-    platforms\\qwindows.dll, styles\\qwindowsvistastyle.dll
+    Qt5Core.dll, Qt5Gui.dll, Qt5Network.dll, Qt5Sql.dll, Qt5Widgets.dll,
+    platforms\\qwindows.dll, styles\\qwindowsvistastyle.dll, sqldrivers\\qsqlite.dll
   GNU Lesser General Public License, version 3 (LGPL-3.txt), which adds to
   the GNU General Public License, version 3 (GPL-3.txt). The DLLs may be
   replaced by other builds of Qt $qt_upstream. Qt-copyright.txt names the
@@ -105,6 +108,10 @@ Qt $qt_upstream
   configured with: ${QT_WIN_CONFIGURE[*]}
   translations\\qtbase_*.qm, the same licences: Qt-translations-copyright.txt.
   Source: Debian's $(source_of "$translations_package").
+
+SQLite $(upstream_of libsqlite3-0), inside sqldrivers\\qsqlite.dll
+  In the public domain: SQLite-copyright.txt.
+  Source: Debian's $(source_of libsqlite3-0), built with: $SQLITE_WIN_FLAGS
 
 GCC runtime libraries $(upstream_of "$gcc_package")
     libgcc_s_seh-1.dll, libstdc++-6.dll
