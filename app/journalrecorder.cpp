@@ -139,7 +139,9 @@ void JournalRecorder::asked(const DeviceCommand& command, const Asker& asker)
     entry.row.what = commandText(command, splitOn);
     // Band following's own hold is the journal's too, whoever it was for.
     const bool wasHeld = heldAntenna && command.type == DeviceCommand::Antenna && command.first == *heldAntenna;
-    entry.row.who = askerText(wasHeld && asker.kind == Asker::Kind::Station ? heldBy : asker, command);
+    // A key that waited for the end of a transmission is still the key.
+    const bool keyWaited = wasHeld && heldBy.kind != Asker::Kind::BandFollowing;
+    entry.row.who = askerText(keyWaited || (wasHeld && asker.kind == Asker::Kind::Station) ? heldBy : asker, command);
     if (wasHeld) {
         entry.ruleHeldMs = now() - heldSince;
         heldAntenna.reset();
@@ -360,6 +362,23 @@ void JournalRecorder::endTransmission(qint64 at)
 
 /* the link */
 
+void JournalRecorder::stationEnds()
+{
+    endTransmission(lastSendAt);
+    for (Open& entry : open) {
+        settle(entry,
+               entry.writtenAt == 0 ? Text::tr("not sent: the station stopped")
+                                    : Text::tr("not confirmed: the station stopped"),
+               entry.writtenAt != 0);
+    }
+    open.clear();
+    JournalEvent row;
+    row.kind = JournalEvent::Kind::Link;
+    row.what = Text::tr("the station stopped");
+    row.antenna = JournalEvent::unknownAntenna;
+    emitRow(row);
+}
+
 void JournalRecorder::connectedChanged(bool nowConnected)
 {
     if (nowConnected == connected) {
@@ -419,16 +438,18 @@ void JournalRecorder::powerChecked(bool nowFresh)
 
 void JournalRecorder::radioFigures(const QString& text)
 {
-    const bool reading = !text.isEmpty();
-    if (reading != radioKnown) {
+    const BandFollowing* following = station.bandFollowing();
+    const bool reading = following != nullptr && following->readsRadio();
+    // Told when the radio is read again or no longer, with the source's word.
+    if (reading != radioKnown && (reading || !radio.isEmpty())) {
         JournalEvent row;
         row.kind = JournalEvent::Kind::Link;
         row.what = reading ? Text::tr("radio read") : Text::tr("radio lost");
-        row.outcome = reading ? text : radio;
+        row.outcome = text;
         emitRow(row);
-        radioKnown = reading;
     }
-    radio = text;
+    radioKnown = reading;
+    radio = reading ? text : QString();
 }
 
 /* the rest */

@@ -28,6 +28,9 @@ class JournalRecorder : public QObject
 public:
     using Sink = std::function<void(const JournalEvent&)>;
     JournalRecorder(Station& station, Sink sink, QObject* parent = nullptr);
+    // The station ends: what it asked for has no outcome now, and what the
+    // device does from here on is not known.
+    void stationEnds();
 
     // After this long without SEND a transmission has ended: a CW over's
     // word spaces are not each a transmission.

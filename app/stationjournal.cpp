@@ -28,6 +28,9 @@ StationJournal::StationJournal(Station& station, QObject* parent)
 StationJournal::~StationJournal()
 {
     // The recorder goes first: nothing is handed over to a closed journal.
+    if (recorder) {
+        recorder->stationEnds();
+    }
     recorder.reset();
 }
 

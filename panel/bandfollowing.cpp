@@ -111,6 +111,11 @@ QString BandFollowing::figures() const
     return text;
 }
 
+bool BandFollowing::readsRadio() const
+{
+    return bool(source->reading().frequencyHz);
+}
+
 void BandFollowing::store(const BandFollowConfig& config)
 {
     // Keys holding values that could not be used are written over, so the

@@ -38,6 +38,8 @@ public:
 
     // The radio as its source reports it: "14.074 MHz · 20 m"; empty while off.
     QString figures() const;
+    // Whether the source tells the radio's frequency now.
+    bool readsRadio() const;
     // Whether the device has reported since Connect (or since it fell silent).
     bool deviceKnown() const { return reportSinceConnect; }
 

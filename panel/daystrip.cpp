@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -110,13 +111,55 @@ void DayStrip::setPicture(const journalday::Picture& picture)
 {
     const bool otherDay = picture.start != day.start;
     day = picture;
-    if (otherDay || cursorAt < day.start || cursorAt >= day.end) {
+    chooseView();
+    if (otherDay || cursorAt < viewFrom || cursorAt >= viewTo) {
         // Today's cursor starts at now, another day's at its beginning.
-        cursorAt = day.limit < day.end ? std::max(day.start, day.limit - 1) : day.start;
+        cursorAt = day.limit < day.end ? std::clamp(day.limit - 1, viewFrom, viewTo - 1) : viewFrom;
     }
     update();
     QAccessibleEvent described(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
+}
+
+void DayStrip::setWholeDay(bool whole)
+{
+    wholeDay = whole;
+    chooseView();
+    setCursorTime(cursorAt);
+    update();
+}
+
+void DayStrip::chooseView()
+{
+    viewFrom = day.start;
+    viewTo = std::max(day.end, day.start + 1);
+    if (wholeDay) {
+        return;
+    }
+    qint64 first = std::numeric_limits<qint64>::max();
+    qint64 last = std::numeric_limits<qint64>::min();
+    const auto take = [&first, &last](qint64 from, qint64 to) {
+        first = std::min(first, from);
+        last = std::max(last, to);
+    };
+    for (const QVector<journalday::Span>& spans : day.inUse) {
+        for (const journalday::Span& span : spans) {
+            take(span.from, span.to);
+        }
+    }
+    for (const journalday::Span& spell : day.transmits) {
+        take(spell.from, spell.to);
+    }
+    for (const journalday::Mark& mark : day.marks) {
+        take(mark.at, mark.at + 1);
+    }
+    if (first > last) {
+        return;
+    }
+    // Whole hours, or five minutes for a short session; a quarter at least.
+    const qint64 grain = last - first > 2 * hourMs ? hourMs : 5 * 60000;
+    viewFrom = std::max(day.start, day.start + (first - day.start) / grain * grain);
+    viewTo = std::min(day.end, viewFrom + std::max<qint64>(quarterMs, (last - viewFrom + grain - 1) / grain * grain));
 }
 
 void DayStrip::setCaptions(const QStringList& list)
@@ -134,7 +177,7 @@ QString DayStrip::laneName(int antenna) const
 
 void DayStrip::setCursorTime(qint64 at)
 {
-    at = std::clamp(at, day.start, day.end - 1);
+    at = std::clamp(at, viewFrom, viewTo - 1);
     if (at == cursorAt) {
         return;
     }
@@ -217,22 +260,24 @@ DayStrip::Geometry DayStrip::geometry() const
     g.axisHeight = fm.height() + 8;
     // The lanes share the height given, small screens included.
     g.laneHeight = std::max(6, (height() - g.axisHeight - 2) / lanes);
-    const int right = fm.horizontalAdvance(QStringLiteral("24")) / 2 + 4;
+    // Room for the last time on the axis, "24" or "22:35".
+    const int right = fm.horizontalAdvance(QStringLiteral("00:00")) / 2 + 4;
     g.plot = QRect(g.labelWidth, g.axisHeight, std::max(1, width() - g.labelWidth - right), g.laneHeight * lanes);
     return g;
 }
 
 int DayStrip::xOf(const Geometry& g, qint64 at) const
 {
-    const double length = double(std::max<qint64>(1, day.end - day.start));
-    return g.plot.left() + int(std::lround(double(at - day.start) * g.plot.width() / length));
+    const double length = double(std::max<qint64>(1, viewTo - viewFrom));
+    return g.plot.left() +
+        int(std::lround(double(std::clamp(at, viewFrom, viewTo) - viewFrom) * g.plot.width() / length));
 }
 
 qint64 DayStrip::timeAt(const Geometry& g, int x) const
 {
-    const double length = double(day.end - day.start);
+    const double length = double(viewTo - viewFrom);
     const double share = std::clamp(double(x - g.plot.left()) / std::max(1, g.plot.width()), 0.0, 1.0);
-    return std::clamp(day.start + qint64(std::llround(share * length)), day.start, day.end - 1);
+    return std::clamp(viewFrom + qint64(std::llround(share * length)), viewFrom, viewTo - 1);
 }
 
 QSize DayStrip::sizeHint() const
@@ -269,24 +314,29 @@ void DayStrip::paintEvent(QPaintEvent* event)
         painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, fm.elidedText(name, Qt::ElideRight, box.width()));
     }
 
-    // Hours: a tick each, a number as often as they fit.
-    const int hourWidth = g.plot.width() / 24;
-    const int numberWidth = fm.horizontalAdvance(QStringLiteral("00")) + 6;
-    int every = 1;
-    for (int step : {1, 2, 3, 4, 6, 12}) {
-        every = step;
-        if (hourWidth * step >= numberWidth) {
+    // Ticks as often as their times fit: hours over a long view, minutes
+    // over a short one.
+    const qint64 viewMs = std::max<qint64>(1, viewTo - viewFrom);
+    const bool hoursOnly = viewMs > 4 * hourMs;
+    const int numberWidth = fm.horizontalAdvance(hoursOnly ? QStringLiteral("00") : QStringLiteral("00:00")) + 8;
+    qint64 every = hourMs;
+    for (const qint64 minutes : {5, 10, 15, 30, 60, 120, 180, 240, 360, 720}) {
+        every = minutes * 60000;
+        if (double(every) * g.plot.width() / double(viewMs) >= numberWidth && (minutes >= 60 || !hoursOnly)) {
             break;
         }
     }
-    for (int hour = 0; hour <= 24; ++hour) {
-        const int x = xOf(g, day.start + hour * hourMs);
+    const qint64 tick = std::min<qint64>(every, hourMs);
+    for (qint64 at = viewFrom; at <= viewTo; at += tick) {
+        const int x = xOf(g, at);
         painter.setPen(gridColour);
         painter.drawLine(x, g.plot.top(), x, g.plot.bottom());
         painter.setPen(pal.color(QPalette::WindowText));
         painter.drawLine(x, g.axisHeight - 5, x, g.axisHeight - 1);
-        if (hour % every == 0) {
-            const QString number = QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
+        if ((at - day.start) % every == 0) {
+            const QString number = at == day.end ? QStringLiteral("24")
+                : hoursOnly ? QStringLiteral("%1").arg((at - day.start) / hourMs, 2, 10, QLatin1Char('0'))
+                            : clockText(at);
             const int w = fm.horizontalAdvance(number);
             painter.drawText(QRect(x - w / 2 - 1, 1, w + 2, fm.height()), Qt::AlignCenter, number);
         }
@@ -371,10 +421,10 @@ void DayStrip::keyPressEvent(QKeyEvent* event)
         setCursorTime(cursorAt + step);
         break;
     case Qt::Key_Home:
-        setCursorTime(day.start);
+        setCursorTime(viewFrom);
         break;
     case Qt::Key_End:
-        setCursorTime(day.end - 1);
+        setCursorTime(viewTo - 1);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

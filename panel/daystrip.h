@@ -25,6 +25,13 @@ public:
     void setCaptions(const QStringList& captions);
     QString laneName(int antenna) const;
 
+    // The hours the day was in use, rounded out to whole hours (five minutes
+    // for a short session), or the whole day: an evening of switching is
+    // read at a glance either way.
+    void setWholeDay(bool whole);
+    qint64 viewStart() const { return viewFrom; }
+    qint64 viewEnd() const { return viewTo; }
+
     qint64 cursorTime() const { return cursorAt; }
     void setCursorTime(qint64 at);
 
@@ -59,7 +66,12 @@ private:
     qint64 timeAt(const Geometry& g, int x) const;
     int naturalLaneHeight() const;
 
+    void chooseView();
+
     journalday::Picture day;
+    bool wholeDay = false;
+    qint64 viewFrom = 0;
+    qint64 viewTo = 0;
     QStringList captions;
     qint64 cursorAt = 0;
 };

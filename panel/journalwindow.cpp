@@ -1,6 +1,7 @@
 #include "panel/journalwindow.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
@@ -228,6 +229,12 @@ JournalWindow::JournalWindow(const QString& path, const QStringList& captions, Q
 
     strip = new DayStrip(this);
     strip->setCaptions(captions);
+    // The busy hours by default; the whole day on request.
+    auto* wholeDay = new QCheckBox(tr("W&hole day"), this);
+    wholeDay->setAccessibleDescription(tr("The picture spans the whole day, not only its busy hours"));
+    connect(wholeDay, &QCheckBox::toggled, strip, &DayStrip::setWholeDay);
+    choosers->addSpacing(12);
+    choosers->addWidget(wholeDay);
     layout->addWidget(strip);
 
     model = new JournalModel(this);
