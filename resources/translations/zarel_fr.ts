@@ -259,6 +259,267 @@
     </message>
 </context>
 <context>
+    <name>DayStrip</name>
+    <message>
+        <source>Day picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ant %1</source>
+        <translation type="unfinished">Ant %1</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UTC until %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>No antenna in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In use: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmissions: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches waited: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no antenna in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transmitting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UTC, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JournalModel</name>
+    <message>
+        <source>Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ✕ failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ▼ waited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JournalWindow</name>
+    <message>
+        <source>Journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Day (UTC):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit and rotators</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the rows whose what, who or outcome holds this text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in what, who or outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W&amp;hole day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture spans the whole day, not only its busy hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the rows shown to a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not exported: %1 could not be written (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 events exported to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LinkSession</name>
     <message>
         <source>no answer for %1 s</source>
@@ -422,6 +683,186 @@
     <message>
         <source>%1: turns the selected antenna&apos;s rotator</source>
         <translation>%1 : tourne le rotor de l&apos;antenne choisie</translation>
+    </message>
+    <message>
+        <source>no folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal cannot be written (%1): switching goes on without it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SPLIT off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SPLIT on: transmit %1, receive %2</source>
+        <translation type="unfinished">SPLIT allumé : émission %1 ; réception %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>GPO %1 on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPO %1 off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>function key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>band following</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>band following: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next antenna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device came back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browser: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transmit inhibit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>superseded by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent: the same switch still waits for the Merax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>confirmed after %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not confirmed by the Merax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busy elsewhere</source>
+        <translation type="unfinished">occupée par une autre station</translation>
+    </message>
+    <message>
+        <source>the radio&apos;s source is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no longer wanted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the device when it answered again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the device at Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switched elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SPLIT on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transmitting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent: the station stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not confirmed: the station stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the station stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent: disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not confirmed: disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>silent for %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radio read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radio lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stop</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1757,10 @@
     <message>
         <source>Ro&amp;tators...</source>
         <translation>&amp;Rotors...</translation>
+    </message>
+    <message>
+        <source>&amp;Journal</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
