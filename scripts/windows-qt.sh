@@ -73,8 +73,9 @@ windows_qt_key() {
 }
 
 # SQLite's own build options for the journal: threads serialised by SQLite
-# itself; no extensions loaded from files.
-SQLITE_WIN_FLAGS="-O2 -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION"
+# itself; no extensions loaded from files; the column metadata Qt's driver
+# asks for.
+SQLITE_WIN_FLAGS="-O2 -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_ENABLE_COLUMN_METADATA"
 
 # Builds a static SQLite for Windows into $1 (include/, lib/): the amalgamation
 # is made on this machine from Debian's source (it needs tclsh), then
