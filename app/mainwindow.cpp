@@ -79,7 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
                                                   }
                                                   return bool(written);
                                               });
-    journal = std::make_unique<JournalPanel>(this, *station);
+    journal = std::make_unique<JournalPanel>(this, *station, [this](const QString& text) { access->announce(text); });
     connectStation();
 
     applySettings();

@@ -1,7 +1,6 @@
 #include "panel/daystrip.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QDateTime>
 #include <QHelpEvent>
@@ -37,9 +36,10 @@ QString clockText(qint64 at)
     return QDateTime::fromMSecsSinceEpoch(at, Qt::UTC).toString(QStringLiteral("HH:mm"));
 }
 
-// A slider to screen readers: its value is the cursor's time with what was
-// on at that time; the description is the whole day in words.
-class DayStripAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+// A slider to screen readers, named with the cursor's time and what was on
+// then (read again as the cursor moves); the description is the whole day in
+// words. No numeric value: "616" says nothing to the operator.
+class DayStripAccessible : public QAccessibleWidget
 {
 public:
     explicit DayStripAccessible(DayStrip* strip)
@@ -47,17 +47,11 @@ public:
     {
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface) {
-            return static_cast<QAccessibleValueInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
+        case QAccessible::Name:
+            return DayStrip::tr("%1, %2").arg(strip()->accessibleName(), strip()->cursorText());
         case QAccessible::Description:
             return strip()->summary();
         case QAccessible::Value:
@@ -66,16 +60,6 @@ public:
             return QAccessibleWidget::text(t);
         }
     }
-
-    // Minutes into the day.
-    QVariant currentValue() const override { return int((strip()->cursorTime() - strip()->picture().start) / 60000); }
-    void setCurrentValue(const QVariant& value) override
-    {
-        strip()->setCursorTime(strip()->picture().start + qint64(value.toInt()) * 60000);
-    }
-    QVariant maximumValue() const override { return int(journalday::dayMs / 60000) - 1; }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 15; }
 
 private:
     DayStrip* strip() const { return static_cast<DayStrip*>(widget()); }
@@ -183,8 +167,9 @@ void DayStrip::setCursorTime(qint64 at)
     }
     cursorAt = at;
     update();
-    QAccessibleValueChangeEvent moved(this, int((cursorAt - day.start) / 60000));
+    QAccessibleEvent moved(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&moved);
+    Q_EMIT cursorMoved(cursorText());
 }
 
 QString DayStrip::durationText(qint64 ms)

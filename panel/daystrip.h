@@ -46,6 +46,8 @@ public:
 
 Q_SIGNALS:
     void timeChosen(qint64 at);
+    // The cursor moved: its time and what was on then, to be said.
+    void cursorMoved(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

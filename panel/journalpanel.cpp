@@ -3,9 +3,10 @@
 #include "app/journal.h"
 #include "panel/journalwindow.h"
 
-JournalPanel::JournalPanel(QWidget* window, Station& station)
+JournalPanel::JournalPanel(QWidget* window, Station& station, std::function<void(const QString&)> announce)
     : QObject(window)
     , window(window)
+    , announce(std::move(announce))
     , journal(station)
 {
     connect(&journal.store(), &Journal::written, this, [this] {
@@ -38,6 +39,7 @@ void JournalPanel::openWindow()
     if (!view) {
         // The file a disabled journal would have: an older journal is still read.
         view = std::make_unique<JournalWindow>(Journal::pathFor(settingsPath), captions, window);
+        view->setAnnouncer(announce);
     }
     view->show();
     view->raise();

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/settingskeys.h"
@@ -22,7 +23,8 @@ class JournalPanel : public QObject
     Q_OBJECT
 
 public:
-    JournalPanel(QWidget* window, Station& station);
+    // `announce`: says a text to the screen reader.
+    JournalPanel(QWidget* window, Station& station, std::function<void(const QString&)> announce);
     ~JournalPanel() override;
 
     // The journal of `settingsPath`, opened once, as [Journal] says.
@@ -33,6 +35,7 @@ public:
 
 private:
     QWidget* window;
+    std::function<void(const QString&)> announce;
     StationJournal journal;
     QString settingsPath;
     QStringList captions;

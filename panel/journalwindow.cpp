@@ -296,6 +296,12 @@ JournalWindow::JournalWindow(const QString& path, const QStringList& captions, Q
     connect(kinds, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { showRows(true); });
     connect(text, &QLineEdit::textChanged, this, [this] { showRows(true); });
     connect(strip, &DayStrip::timeChosen, this, &JournalWindow::chooseTime);
+    // A slider's new name goes unsaid by some screen readers: told as a notice.
+    connect(strip, &DayStrip::cursorMoved, this, [this](const QString& text) {
+        if (announcer && strip->hasFocus()) {
+            announcer(text);
+        }
+    });
     connect(exportButton, &QPushButton::clicked, this, &JournalWindow::exportCsv);
 
     followToday();
@@ -438,6 +444,11 @@ void JournalWindow::showRows(bool sameDay)
     }
     model->setRows(std::move(shown));
     const QVector<JournalEvent>& rows = model->rows();
+    // The list has a row in hand from the start, so the screen reader reads
+    // the newest one when the list takes the focus.
+    if (!list->currentIndex().isValid() && !rows.isEmpty()) {
+        list->selectionModel()->setCurrentIndex(model->index(0, 0), QItemSelectionModel::NoUpdate);
+    }
     for (int i = 0; i < rows.size() && (selectedId >= 0 || topId >= 0); ++i) {
         if (rows.at(i).id == selectedId) {
             list->selectionModel()->setCurrentIndex(model->index(i, 0),
@@ -457,6 +468,11 @@ void JournalWindow::showRows(bool sameDay)
     } else if (tellingReadTrouble) {
         tell(QString(), false);
     }
+}
+
+void JournalWindow::setAnnouncer(std::function<void(const QString&)> announce)
+{
+    announcer = std::move(announce);
 }
 
 void JournalWindow::chooseTime(qint64 at)

@@ -9,6 +9,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 #include "app/journalevent.h"
 #include "panel/journalday.h"
 
@@ -62,6 +64,8 @@ public:
     QDate day() const;
     void showDay(const QDate& day);
     void setCaptions(const QStringList& captions);
+    // Says a text to the screen reader: where the picture's cursor is.
+    void setAnnouncer(std::function<void(const QString&)> announce);
 
     // At most this often a read of the file.
     static constexpr int readGapMs = 500;
@@ -85,6 +89,7 @@ private:
     journalday::KindFilter kindFilter() const;
 
     QString filePath;
+    std::function<void(const QString&)> announcer;
     QDateEdit* dateEdit = nullptr;
     QPushButton* previousDay = nullptr;
     QPushButton* nextDay = nullptr;
