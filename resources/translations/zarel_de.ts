@@ -262,261 +262,261 @@
     <name>DayStrip</name>
     <message>
         <source>Day picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesübersicht</translation>
     </message>
     <message>
         <source>Ant %1</source>
-        <translation type="unfinished">Ant %1</translation>
+        <translation>Ant %1</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>unter einer Minute</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 UTC until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC bis %2</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antenne in Benutzung</translation>
     </message>
     <message>
         <source>In use: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Benutzung: %1</translation>
     </message>
     <message>
         <source>Transmissions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendedurchgänge: %1</translation>
     </message>
     <message>
         <source>Switches waited: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgeschobene Umschaltungen: %1</translation>
     </message>
     <message>
         <source>Switches failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagene Umschaltungen: %1</translation>
     </message>
     <message>
         <source>%1 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in Benutzung</translation>
     </message>
     <message>
         <source>no antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antenne in Benutzung</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>sendet</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>%1 UTC, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC, %2</translation>
     </message>
 </context>
 <context>
     <name>JournalModel</name>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschaltung</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Rotator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
     <message>
         <source>%1 ✕ failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ✕ fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1 ▼ waited</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ▼ aufgeschoben</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (UTC)</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser</translation>
     </message>
     <message>
         <source>Held (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufschub (ms)</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
 </context>
 <context>
     <name>JournalWindow</name>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>&amp;Day (UTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tag (UTC):</translation>
     </message>
     <message>
         <source>Day (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag (UTC)</translation>
     </message>
     <message>
         <source>&amp;Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriger Tag</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Tag</translation>
     </message>
     <message>
         <source>&amp;Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Tag</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Tag</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschaltungen</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
     <message>
         <source>Transmit and rotators</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden und Rotoren</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter:</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Shows the rows whose what, who or outcome holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Zeilen, deren Ereignis, Auslöser oder Ergebnis diesen Text enthält</translation>
     </message>
     <message>
         <source>Text in what, who or outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Text in Ereignis, Auslöser oder Ergebnis</translation>
     </message>
     <message>
         <source>W&amp;hole day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ganzer Tag</translation>
     </message>
     <message>
         <source>The picture spans the whole day, not only its busy hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übersicht umfasst den ganzen Tag, nicht nur die aktiven Stunden</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Writes the rows shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die angezeigten Zeilen in eine CSV-Datei</translation>
     </message>
     <message>
         <source>%1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse: %1</translation>
     </message>
     <message>
         <source>%1 of %2 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse: %1 von %2</translation>
     </message>
     <message>
         <source>The journal could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Not exported: %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht exportiert: %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>%1 events exported to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ereignisse nach %2 exportiert</translation>
     </message>
 </context>
 <context>
@@ -686,183 +686,183 @@
     </message>
     <message>
         <source>no folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ordner %1</translation>
     </message>
     <message>
         <source>The journal cannot be written (%1): switching goes on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll kann nicht geschrieben werden (%1): Das Umschalten läuft ohne Protokoll weiter</translation>
     </message>
     <message>
         <source>%1 to receive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 für Empfang</translation>
     </message>
     <message>
         <source>SPLIT off</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT aus</translation>
     </message>
     <message>
         <source>SPLIT on: transmit %1, receive %2</source>
-        <translation type="unfinished">SPLIT ein: Senden %1; Empfang %2 {1,?}</translation>
+        <translation>SPLIT ein: Senden %1, Empfang %2</translation>
     </message>
     <message>
         <source>GPO %1 on</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 ein</translation>
     </message>
     <message>
         <source>GPO %1 off</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 aus</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>function key</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionstaste</translation>
     </message>
     <message>
         <source>menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>band following</source>
-        <translation type="unfinished"></translation>
+        <translation>automatische Bandumschaltung</translation>
     </message>
     <message>
         <source>band following: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>automatische Bandumschaltung: %1</translation>
     </message>
     <message>
         <source>next antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>nächste Antenne</translation>
     </message>
     <message>
         <source>the device came back</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wieder erreichbar</translation>
     </message>
     <message>
         <source>browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: %1</translation>
     </message>
     <message>
         <source>transmit inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-Sperre</translation>
     </message>
     <message>
         <source>superseded by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ersetzt durch %1</translation>
     </message>
     <message>
         <source>not sent: the same switch still waits for the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gesendet: dieselbe Umschaltung wartet noch auf den Merax</translation>
     </message>
     <message>
         <source>confirmed after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>bestätigt nach %1 ms</translation>
     </message>
     <message>
         <source>not confirmed by the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>vom Merax nicht bestätigt</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>getrennt</translation>
     </message>
     <message>
         <source>busy elsewhere</source>
-        <translation type="unfinished">anderweitig belegt</translation>
+        <translation>anderweitig belegt</translation>
     </message>
     <message>
         <source>the radio&apos;s source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle des Funkgeräts weggefallen</translation>
     </message>
     <message>
         <source>no longer wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht mehr gewünscht</translation>
     </message>
     <message>
         <source>not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gesendet: %1</translation>
     </message>
     <message>
         <source>on the device when it answered again</source>
-        <translation type="unfinished"></translation>
+        <translation>am Gerät, als es wieder antwortete</translation>
     </message>
     <message>
         <source>on the device at Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>am Gerät beim Verbinden</translation>
     </message>
     <message>
         <source>switched elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>anderswo umgeschaltet</translation>
     </message>
     <message>
         <source>SPLIT on</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT ein</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>sendet</translation>
     </message>
     <message>
         <source>not sent: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gesendet: Station beendet</translation>
     </message>
     <message>
         <source>not confirmed: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bestätigt: Station beendet</translation>
     </message>
     <message>
         <source>the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Station beendet</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>not sent: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gesendet: getrennt</translation>
     </message>
     <message>
         <source>not confirmed: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bestätigt: getrennt</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennen</translation>
     </message>
     <message>
         <source>link lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung verloren</translation>
     </message>
     <message>
         <source>silent for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort seit %1 s</translation>
     </message>
     <message>
         <source>link back</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wiederhergestellt</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nach %1 s</translation>
     </message>
     <message>
         <source>radio read</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät wird gelesen</translation>
     </message>
     <message>
         <source>radio lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät verloren</translation>
     </message>
     <message>
         <source>%1 to %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2°</translation>
     </message>
     <message>
         <source>%1 stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anhalten</translation>
     </message>
 </context>
 <context>
@@ -1760,7 +1760,7 @@
     </message>
     <message>
         <source>&amp;Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokoll</translation>
     </message>
 </context>
 <context>

@@ -262,261 +262,261 @@
     <name>DayStrip</name>
     <message>
         <source>Day picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista del día</translation>
     </message>
     <message>
         <source>Ant %1</source>
-        <translation type="unfinished">Ant %1</translation>
+        <translation>Ant %1</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de un minuto</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 UTC until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC hasta las %2</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna antena en uso</translation>
     </message>
     <message>
         <source>In use: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En uso: %1</translation>
     </message>
     <message>
         <source>Transmissions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisiones: %1</translation>
     </message>
     <message>
         <source>Switches waited: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutaciones aplazadas: %1</translation>
     </message>
     <message>
         <source>Switches failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutaciones fallidas: %1</translation>
     </message>
     <message>
         <source>%1 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en uso</translation>
     </message>
     <message>
         <source>no antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna antena en uso</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>transmitiendo</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión</translation>
     </message>
     <message>
         <source>%1 UTC, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC, %2</translation>
     </message>
 </context>
 <context>
     <name>JournalModel</name>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutación</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión</translation>
     </message>
     <message>
         <source>Rotator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
     <message>
         <source>%1 ✕ failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ✕ fallida</translation>
     </message>
     <message>
         <source>%1 ▼ waited</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ▼ aplazada</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora (UTC)</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Held (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera (ms)</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
 </context>
 <context>
     <name>JournalWindow</name>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>&amp;Day (UTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Día (UTC):</translation>
     </message>
     <message>
         <source>Day (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día (UTC)</translation>
     </message>
     <message>
         <source>&amp;Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día &amp;anterior</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día anterior</translation>
     </message>
     <message>
         <source>&amp;Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día &amp;siguiente</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día siguiente</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutaciones</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos</translation>
     </message>
     <message>
         <source>Transmit and rotators</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión y rotores</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtro:</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Shows the rows whose what, who or outcome holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las filas cuyo evento, origen o resultado contiene este texto</translation>
     </message>
     <message>
         <source>Text in what, who or outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto en evento, origen o resultado</translation>
     </message>
     <message>
         <source>W&amp;hole day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día &amp;completo</translation>
     </message>
     <message>
         <source>The picture spans the whole day, not only its busy hours</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista abarca todo el día, no solo sus horas con actividad</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Writes the rows shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe las filas mostradas en un archivo CSV</translation>
     </message>
     <message>
         <source>%1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos: %1</translation>
     </message>
     <message>
         <source>%1 of %2 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos: %1 de %2</translation>
     </message>
     <message>
         <source>The journal could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el registro: %1</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Not exported: %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No exportado: no se pudo escribir %1 (%2)</translation>
     </message>
     <message>
         <source>%1 events exported to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eventos exportados a %2</translation>
     </message>
 </context>
 <context>
@@ -686,183 +686,183 @@
     </message>
     <message>
         <source>no folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la carpeta %1</translation>
     </message>
     <message>
         <source>The journal cannot be written (%1): switching goes on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el registro (%1): la conmutación sigue sin él</translation>
     </message>
     <message>
         <source>%1 to receive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 para recepción</translation>
     </message>
     <message>
         <source>SPLIT off</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT apagado</translation>
     </message>
     <message>
         <source>SPLIT on: transmit %1, receive %2</source>
-        <translation type="unfinished">SPLIT encendido: transmisión %1; recepción %2 {1,?}</translation>
+        <translation>SPLIT encendido: transmisión %1, recepción %2</translation>
     </message>
     <message>
         <source>GPO %1 on</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 encendida</translation>
     </message>
     <message>
         <source>GPO %1 off</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 apagada</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>tecla</translation>
     </message>
     <message>
         <source>function key</source>
-        <translation type="unfinished"></translation>
+        <translation>tecla de función</translation>
     </message>
     <message>
         <source>menu</source>
-        <translation type="unfinished"></translation>
+        <translation>menú</translation>
     </message>
     <message>
         <source>band following</source>
-        <translation type="unfinished"></translation>
+        <translation>seguimiento de banda</translation>
     </message>
     <message>
         <source>band following: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seguimiento de banda: %1</translation>
     </message>
     <message>
         <source>next antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>siguiente antena</translation>
     </message>
     <message>
         <source>the device came back</source>
-        <translation type="unfinished"></translation>
+        <translation>el dispositivo volvió</translation>
     </message>
     <message>
         <source>browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>navegador: %1</translation>
     </message>
     <message>
         <source>transmit inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>inhibición de TX</translation>
     </message>
     <message>
         <source>superseded by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sustituida por %1</translation>
     </message>
     <message>
         <source>not sent: the same switch still waits for the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>no enviada: la misma conmutación aún espera al Merax</translation>
     </message>
     <message>
         <source>confirmed after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>confirmada tras %1 ms</translation>
     </message>
     <message>
         <source>not confirmed by the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>no confirmada por el Merax</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectado</translation>
     </message>
     <message>
         <source>busy elsewhere</source>
-        <translation type="unfinished">ocupada por otra estación</translation>
+        <translation>ocupada por otra estación</translation>
     </message>
     <message>
         <source>the radio&apos;s source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>se perdió la fuente de la radio</translation>
     </message>
     <message>
         <source>no longer wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>ya no se necesita</translation>
     </message>
     <message>
         <source>not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no enviada: %1</translation>
     </message>
     <message>
         <source>on the device when it answered again</source>
-        <translation type="unfinished"></translation>
+        <translation>en el dispositivo cuando volvió a responder</translation>
     </message>
     <message>
         <source>on the device at Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>en el dispositivo al conectar</translation>
     </message>
     <message>
         <source>switched elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>conmutado desde otro lugar</translation>
     </message>
     <message>
         <source>SPLIT on</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT encendido</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>transmitiendo</translation>
     </message>
     <message>
         <source>not sent: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>no enviada: la estación se detuvo</translation>
     </message>
     <message>
         <source>not confirmed: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>no confirmada: la estación se detuvo</translation>
     </message>
     <message>
         <source>the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la estación se detuvo</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>not sent: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>no enviada: desconectado</translation>
     </message>
     <message>
         <source>not confirmed: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>no confirmada: desconectado</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconexión</translation>
     </message>
     <message>
         <source>link lost</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace perdido</translation>
     </message>
     <message>
         <source>silent for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta desde hace %1 s</translation>
     </message>
     <message>
         <source>link back</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace recuperado</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>tras %1 s</translation>
     </message>
     <message>
         <source>radio read</source>
-        <translation type="unfinished"></translation>
+        <translation>radio leída</translation>
     </message>
     <message>
         <source>radio lost</source>
-        <translation type="unfinished"></translation>
+        <translation>radio perdida</translation>
     </message>
     <message>
         <source>%1 to %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2°</translation>
     </message>
     <message>
         <source>%1 stop</source>
-        <translation type="unfinished"></translation>
+        <translation>detener %1</translation>
     </message>
 </context>
 <context>
@@ -1760,7 +1760,7 @@
     </message>
     <message>
         <source>&amp;Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;egistro</translation>
     </message>
 </context>
 <context>

@@ -262,261 +262,261 @@
     <name>DayStrip</name>
     <message>
         <source>Day picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue de la journée</translation>
     </message>
     <message>
         <source>Ant %1</source>
-        <translation type="unfinished">Ant %1</translation>
+        <translation>Ant %1</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>moins d&apos;une minute</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 UTC until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC jusqu&apos;à %2</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>No antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune antenne en service</translation>
     </message>
     <message>
         <source>In use: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1</translation>
     </message>
     <message>
         <source>Transmissions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Émissions : %1</translation>
     </message>
     <message>
         <source>Switches waited: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutations différées : %1</translation>
     </message>
     <message>
         <source>Switches failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutations échouées : %1</translation>
     </message>
     <message>
         <source>%1 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en service</translation>
     </message>
     <message>
         <source>no antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune antenne en service</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>en émission</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission</translation>
     </message>
     <message>
         <source>%1 UTC, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC, %2</translation>
     </message>
 </context>
 <context>
     <name>JournalModel</name>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutation</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission</translation>
     </message>
     <message>
         <source>Rotator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
     <message>
         <source>%1 ✕ failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ✕ échouée</translation>
     </message>
     <message>
         <source>%1 ▼ waited</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ▼ différée</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure (UTC)</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Held (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente (ms)</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>
     <name>JournalWindow</name>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>&amp;Day (UTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jour (UTC) :</translation>
     </message>
     <message>
         <source>Day (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour (UTC)</translation>
     </message>
     <message>
         <source>&amp;Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour &amp;précédent</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour précédent</translation>
     </message>
     <message>
         <source>&amp;Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour &amp;suivant</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour suivant</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutations</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison</translation>
     </message>
     <message>
         <source>Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
     <message>
         <source>Transmit and rotators</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission et rotors</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtre :</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Shows the rows whose what, who or outcome holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les lignes dont l&apos;événement, l&apos;origine ou le résultat contient ce texte</translation>
     </message>
     <message>
         <source>Text in what, who or outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte dans événement, origine ou résultat</translation>
     </message>
     <message>
         <source>W&amp;hole day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée &amp;entière</translation>
     </message>
     <message>
         <source>The picture spans the whole day, not only its busy hours</source>
-        <translation type="unfinished"></translation>
+        <translation>La vue couvre toute la journée, pas seulement ses heures actives</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en &amp;CSV...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Writes the rows shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les lignes affichées dans un fichier CSV</translation>
     </message>
     <message>
         <source>%1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements : %1</translation>
     </message>
     <message>
         <source>%1 of %2 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements : %1 sur %2</translation>
     </message>
     <message>
         <source>The journal could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Not exported: %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non exporté : impossible d&apos;écrire %1 (%2)</translation>
     </message>
     <message>
         <source>%1 events exported to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 événements exportés vers %2</translation>
     </message>
 </context>
 <context>
@@ -686,183 +686,183 @@
     </message>
     <message>
         <source>no folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de dossier %1</translation>
     </message>
     <message>
         <source>The journal cannot be written (%1): switching goes on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne peut pas être écrit (%1) : la commutation continue sans lui</translation>
     </message>
     <message>
         <source>%1 to receive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en réception</translation>
     </message>
     <message>
         <source>SPLIT off</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT éteint</translation>
     </message>
     <message>
         <source>SPLIT on: transmit %1, receive %2</source>
-        <translation type="unfinished">SPLIT allumé : émission %1 ; réception %2 {1,?}</translation>
+        <translation>SPLIT allumé : émission %1, réception %2</translation>
     </message>
     <message>
         <source>GPO %1 on</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 allumée</translation>
     </message>
     <message>
         <source>GPO %1 off</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 éteinte</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>touche</translation>
     </message>
     <message>
         <source>function key</source>
-        <translation type="unfinished"></translation>
+        <translation>touche de fonction</translation>
     </message>
     <message>
         <source>menu</source>
-        <translation type="unfinished"></translation>
+        <translation>menu</translation>
     </message>
     <message>
         <source>band following</source>
-        <translation type="unfinished"></translation>
+        <translation>suivi de bande</translation>
     </message>
     <message>
         <source>band following: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>suivi de bande : %1</translation>
     </message>
     <message>
         <source>next antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>antenne suivante</translation>
     </message>
     <message>
         <source>the device came back</source>
-        <translation type="unfinished"></translation>
+        <translation>retour de l&apos;appareil</translation>
     </message>
     <message>
         <source>browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>navigateur : %1</translation>
     </message>
     <message>
         <source>transmit inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>inhibition TX</translation>
     </message>
     <message>
         <source>superseded by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>remplacée par %1</translation>
     </message>
     <message>
         <source>not sent: the same switch still waits for the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>non envoyée : la même commutation attend encore le Merax</translation>
     </message>
     <message>
         <source>confirmed after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>confirmée après %1 ms</translation>
     </message>
     <message>
         <source>not confirmed by the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>non confirmée par le Merax</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>déconnecté</translation>
     </message>
     <message>
         <source>busy elsewhere</source>
-        <translation type="unfinished">occupée par une autre station</translation>
+        <translation>occupée par une autre station</translation>
     </message>
     <message>
         <source>the radio&apos;s source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>la source de la radio a disparu</translation>
     </message>
     <message>
         <source>no longer wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>plus demandée</translation>
     </message>
     <message>
         <source>not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non envoyée : %1</translation>
     </message>
     <message>
         <source>on the device when it answered again</source>
-        <translation type="unfinished"></translation>
+        <translation>sur l&apos;appareil quand il a répondu de nouveau</translation>
     </message>
     <message>
         <source>on the device at Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>sur l&apos;appareil à la connexion</translation>
     </message>
     <message>
         <source>switched elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>commuté ailleurs</translation>
     </message>
     <message>
         <source>SPLIT on</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT allumé</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>en émission</translation>
     </message>
     <message>
         <source>not sent: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>non envoyée : la station s&apos;est arrêtée</translation>
     </message>
     <message>
         <source>not confirmed: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>non confirmée : la station s&apos;est arrêtée</translation>
     </message>
     <message>
         <source>the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la station s&apos;est arrêtée</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>not sent: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>non envoyée : déconnecté</translation>
     </message>
     <message>
         <source>not confirmed: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>non confirmée : déconnecté</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnexion</translation>
     </message>
     <message>
         <source>link lost</source>
-        <translation type="unfinished"></translation>
+        <translation>liaison perdue</translation>
     </message>
     <message>
         <source>silent for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse depuis %1 s</translation>
     </message>
     <message>
         <source>link back</source>
-        <translation type="unfinished"></translation>
+        <translation>liaison rétablie</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>après %1 s</translation>
     </message>
     <message>
         <source>radio read</source>
-        <translation type="unfinished"></translation>
+        <translation>radio lue</translation>
     </message>
     <message>
         <source>radio lost</source>
-        <translation type="unfinished"></translation>
+        <translation>radio perdue</translation>
     </message>
     <message>
         <source>%1 to %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vers %2°</translation>
     </message>
     <message>
         <source>%1 stop</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêt de %1</translation>
     </message>
 </context>
 <context>
@@ -1760,7 +1760,7 @@
     </message>
     <message>
         <source>&amp;Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Journal</translation>
     </message>
 </context>
 <context>

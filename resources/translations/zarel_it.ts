@@ -262,261 +262,261 @@
     <name>DayStrip</name>
     <message>
         <source>Day picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista del giorno</translation>
     </message>
     <message>
         <source>Ant %1</source>
-        <translation type="unfinished">Ant %1</translation>
+        <translation>Ant %1</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>meno di un minuto</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 UTC until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC fino alle %2</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna antenna in uso</translation>
     </message>
     <message>
         <source>In use: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In uso: %1</translation>
     </message>
     <message>
         <source>Transmissions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissioni: %1</translation>
     </message>
     <message>
         <source>Switches waited: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutazioni rimandate: %1</translation>
     </message>
     <message>
         <source>Switches failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutazioni fallite: %1</translation>
     </message>
     <message>
         <source>%1 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in uso</translation>
     </message>
     <message>
         <source>no antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna antenna in uso</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>in trasmissione</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione</translation>
     </message>
     <message>
         <source>%1 UTC, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC, %2</translation>
     </message>
 </context>
 <context>
     <name>JournalModel</name>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutazione</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione</translation>
     </message>
     <message>
         <source>Rotator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotore</translation>
     </message>
     <message>
         <source>%1 ✕ failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ✕ fallita</translation>
     </message>
     <message>
         <source>%1 ▼ waited</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ▼ rimandata</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora (UTC)</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Held (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Attesa (ms)</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Esito</translation>
     </message>
 </context>
 <context>
     <name>JournalWindow</name>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>&amp;Day (UTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giorno (UTC):</translation>
     </message>
     <message>
         <source>Day (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno (UTC)</translation>
     </message>
     <message>
         <source>&amp;Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno &amp;precedente</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno precedente</translation>
     </message>
     <message>
         <source>&amp;Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno &amp;successivo</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno successivo</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutazioni</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento</translation>
     </message>
     <message>
         <source>Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisi</translation>
     </message>
     <message>
         <source>Transmit and rotators</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione e rotori</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtro:</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Shows the rows whose what, who or outcome holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le righe il cui evento, origine o esito contiene questo testo</translation>
     </message>
     <message>
         <source>Text in what, who or outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo in evento, origine o esito</translation>
     </message>
     <message>
         <source>W&amp;hole day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata &amp;intera</translation>
     </message>
     <message>
         <source>The picture spans the whole day, not only its busy hours</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista copre tutta la giornata, non solo le ore di attività</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta CSV...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV</translation>
     </message>
     <message>
         <source>Writes the rows shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive le righe mostrate in un file CSV</translation>
     </message>
     <message>
         <source>%1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi: %1</translation>
     </message>
     <message>
         <source>%1 of %2 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi: %1 di %2</translation>
     </message>
     <message>
         <source>The journal could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il registro: %1</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Not exported: %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esportato: impossibile scrivere %1 (%2)</translation>
     </message>
     <message>
         <source>%1 events exported to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eventi esportati in %2</translation>
     </message>
 </context>
 <context>
@@ -686,183 +686,183 @@
     </message>
     <message>
         <source>no folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cartella %1 inesistente</translation>
     </message>
     <message>
         <source>The journal cannot be written (%1): switching goes on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il registro (%1): la commutazione continua senza registro</translation>
     </message>
     <message>
         <source>%1 to receive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in ricezione</translation>
     </message>
     <message>
         <source>SPLIT off</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT spento</translation>
     </message>
     <message>
         <source>SPLIT on: transmit %1, receive %2</source>
-        <translation type="unfinished">SPLIT acceso: trasmissione %1; ricezione %2 {1,?}</translation>
+        <translation>SPLIT acceso: trasmissione %1, ricezione %2</translation>
     </message>
     <message>
         <source>GPO %1 on</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 accesa</translation>
     </message>
     <message>
         <source>GPO %1 off</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 spenta</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>tasto</translation>
     </message>
     <message>
         <source>function key</source>
-        <translation type="unfinished"></translation>
+        <translation>tasto funzione</translation>
     </message>
     <message>
         <source>menu</source>
-        <translation type="unfinished"></translation>
+        <translation>menu</translation>
     </message>
     <message>
         <source>band following</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio antenna per banda</translation>
     </message>
     <message>
         <source>band following: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio antenna per banda: %1</translation>
     </message>
     <message>
         <source>next antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>antenna successiva</translation>
     </message>
     <message>
         <source>the device came back</source>
-        <translation type="unfinished"></translation>
+        <translation>ritorno del dispositivo</translation>
     </message>
     <message>
         <source>browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>browser: %1</translation>
     </message>
     <message>
         <source>transmit inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>inibizione TX</translation>
     </message>
     <message>
         <source>superseded by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sostituita da %1</translation>
     </message>
     <message>
         <source>not sent: the same switch still waits for the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>non inviata: la stessa commutazione attende ancora il Merax</translation>
     </message>
     <message>
         <source>confirmed after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>confermata dopo %1 ms</translation>
     </message>
     <message>
         <source>not confirmed by the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>non confermata dal Merax</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>disconnesso</translation>
     </message>
     <message>
         <source>busy elsewhere</source>
-        <translation type="unfinished">occupata da un&apos;altra stazione</translation>
+        <translation>occupata da un&apos;altra stazione</translation>
     </message>
     <message>
         <source>the radio&apos;s source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>la sorgente della radio è sparita</translation>
     </message>
     <message>
         <source>no longer wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>non più richiesta</translation>
     </message>
     <message>
         <source>not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non inviata: %1</translation>
     </message>
     <message>
         <source>on the device when it answered again</source>
-        <translation type="unfinished"></translation>
+        <translation>sul dispositivo quando ha risposto di nuovo</translation>
     </message>
     <message>
         <source>on the device at Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>sul dispositivo alla connessione</translation>
     </message>
     <message>
         <source>switched elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>commutato altrove</translation>
     </message>
     <message>
         <source>SPLIT on</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT acceso</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>in trasmissione</translation>
     </message>
     <message>
         <source>not sent: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>non inviata: la stazione si è fermata</translation>
     </message>
     <message>
         <source>not confirmed: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>non confermata: la stazione si è fermata</translation>
     </message>
     <message>
         <source>the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la stazione si è fermata</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione</translation>
     </message>
     <message>
         <source>not sent: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>non inviata: disconnesso</translation>
     </message>
     <message>
         <source>not confirmed: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>non confermata: disconnesso</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnessione</translation>
     </message>
     <message>
         <source>link lost</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento perso</translation>
     </message>
     <message>
         <source>silent for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta da %1 s</translation>
     </message>
     <message>
         <source>link back</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento ripristinato</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo %1 s</translation>
     </message>
     <message>
         <source>radio read</source>
-        <translation type="unfinished"></translation>
+        <translation>radio letta</translation>
     </message>
     <message>
         <source>radio lost</source>
-        <translation type="unfinished"></translation>
+        <translation>radio persa</translation>
     </message>
     <message>
         <source>%1 to %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verso %2°</translation>
     </message>
     <message>
         <source>%1 stop</source>
-        <translation type="unfinished"></translation>
+        <translation>arresto di %1</translation>
     </message>
 </context>
 <context>
@@ -1760,7 +1760,7 @@
     </message>
     <message>
         <source>&amp;Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;egistro</translation>
     </message>
 </context>
 <context>

@@ -262,261 +262,261 @@
     <name>DayStrip</name>
     <message>
         <source>Day picture</source>
-        <translation type="unfinished"></translation>
+        <translation>1 日のタイムライン</translation>
     </message>
     <message>
         <source>Ant %1</source>
-        <translation type="unfinished">Ant %1</translation>
+        <translation>Ant %1</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 分未満</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 分</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 時間 %2 分</translation>
     </message>
     <message>
         <source>%1 UTC until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC (%2 まで)</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1、%2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のアンテナなし</translation>
     </message>
     <message>
         <source>In use: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>使用時間: %1</translation>
     </message>
     <message>
         <source>Transmissions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>送信回数: %1</translation>
     </message>
     <message>
         <source>Switches waited: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保留した切替: %1</translation>
     </message>
     <message>
         <source>Switches failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗した切替: %1</translation>
     </message>
     <message>
         <source>%1 in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を使用中</translation>
     </message>
     <message>
         <source>no antenna in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のアンテナなし</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>送信中</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>%1 UTC, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC、%2</translation>
     </message>
 </context>
 <context>
     <name>JournalModel</name>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>切替</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>機器</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>通信</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>通知</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Rotator</source>
-        <translation type="unfinished"></translation>
+        <translation>ローテーター</translation>
     </message>
     <message>
         <source>%1 ✕ failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ✕ 失敗</translation>
     </message>
     <message>
         <source>%1 ▼ waited</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ▼ 保留</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻 (UTC)</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>操作元</translation>
     </message>
     <message>
         <source>Held (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>保留 (ms)</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
 </context>
 <context>
     <name>JournalWindow</name>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
     <message>
         <source>&amp;Day (UTC):</source>
-        <translation type="unfinished"></translation>
+        <translation>日付 (UTC)(&amp;D):</translation>
     </message>
     <message>
         <source>Day (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>日付 (UTC)</translation>
     </message>
     <message>
         <source>&amp;Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>前日(&amp;P)</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>前日</translation>
     </message>
     <message>
         <source>&amp;Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>翌日(&amp;N)</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>翌日</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;K):</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>切替</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>通信</translation>
     </message>
     <message>
         <source>Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>通知</translation>
     </message>
     <message>
         <source>Transmit and rotators</source>
-        <translation type="unfinished"></translation>
+        <translation>送信とローテーター</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター(&amp;F):</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>Shows the rows whose what, who or outcome holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>内容・操作元・結果にこの文字列を含む行を表示します</translation>
     </message>
     <message>
         <source>Text in what, who or outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>内容・操作元・結果の文字列</translation>
     </message>
     <message>
         <source>W&amp;hole day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 日全体(&amp;H)</translation>
     </message>
     <message>
         <source>The picture spans the whole day, not only its busy hours</source>
-        <translation type="unfinished"></translation>
+        <translation>活動のある時間帯だけでなく 1 日全体を表示します</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV エクスポート(&amp;E)...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV エクスポート</translation>
     </message>
     <message>
         <source>Writes the rows shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>表示中の行を CSV ファイルに書き出します</translation>
     </message>
     <message>
         <source>%1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件</translation>
     </message>
     <message>
         <source>%1 of %2 events</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 件中 %1 件</translation>
     </message>
     <message>
         <source>The journal could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>記録を読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Not exported: %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートしていません: %1 に書き込めませんでした (%2)</translation>
     </message>
     <message>
         <source>%1 events exported to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件を %2 にエクスポートしました</translation>
     </message>
 </context>
 <context>
@@ -686,183 +686,183 @@
     </message>
     <message>
         <source>no folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 がありません</translation>
     </message>
     <message>
         <source>The journal cannot be written (%1): switching goes on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>記録を書き込めません (%1): 記録なしで切替を続けます</translation>
     </message>
     <message>
         <source>%1 to receive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 で受信</translation>
     </message>
     <message>
         <source>SPLIT off</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT オフ</translation>
     </message>
     <message>
         <source>SPLIT on: transmit %1, receive %2</source>
-        <translation type="unfinished">SPLIT オン: 送信 %1、受信 %2 {1,?}</translation>
+        <translation>SPLIT オン: 送信 %1、受信 %2</translation>
     </message>
     <message>
         <source>GPO %1 on</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 オン</translation>
     </message>
     <message>
         <source>GPO %1 off</source>
-        <translation type="unfinished"></translation>
+        <translation>GPO %1 オフ</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>function key</source>
-        <translation type="unfinished"></translation>
+        <translation>ファンクションキー</translation>
     </message>
     <message>
         <source>menu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー</translation>
     </message>
     <message>
         <source>band following</source>
-        <translation type="unfinished"></translation>
+        <translation>バンド追従</translation>
     </message>
     <message>
         <source>band following: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バンド追従: %1</translation>
     </message>
     <message>
         <source>next antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>次のアンテナ</translation>
     </message>
     <message>
         <source>the device came back</source>
-        <translation type="unfinished"></translation>
+        <translation>機器の復帰</translation>
     </message>
     <message>
         <source>browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー: %1</translation>
     </message>
     <message>
         <source>transmit inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>TX 禁止</translation>
     </message>
     <message>
         <source>superseded by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に置き換え</translation>
     </message>
     <message>
         <source>not sent: the same switch still waits for the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>未送信: 同じ切替が Merax の確認待ちです</translation>
     </message>
     <message>
         <source>confirmed after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms 後に確認</translation>
     </message>
     <message>
         <source>not confirmed by the Merax</source>
-        <translation type="unfinished"></translation>
+        <translation>Merax の確認なし</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>busy elsewhere</source>
-        <translation type="unfinished">他局が使用中</translation>
+        <translation>他局が使用中</translation>
     </message>
     <message>
         <source>the radio&apos;s source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の情報源が途絶えました</translation>
     </message>
     <message>
         <source>no longer wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>不要になりました</translation>
     </message>
     <message>
         <source>not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未送信: %1</translation>
     </message>
     <message>
         <source>on the device when it answered again</source>
-        <translation type="unfinished"></translation>
+        <translation>再応答時の機器の状態</translation>
     </message>
     <message>
         <source>on the device at Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続時の機器の状態</translation>
     </message>
     <message>
         <source>switched elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>他で切り替え</translation>
     </message>
     <message>
         <source>SPLIT on</source>
-        <translation type="unfinished"></translation>
+        <translation>SPLIT オン</translation>
     </message>
     <message>
         <source>transmitting</source>
-        <translation type="unfinished"></translation>
+        <translation>送信中</translation>
     </message>
     <message>
         <source>not sent: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>未送信: 自局が停止しました</translation>
     </message>
     <message>
         <source>not confirmed: the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>未確認: 自局が停止しました</translation>
     </message>
     <message>
         <source>the station stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>自局が停止しました</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>not sent: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>未送信: 切断</translation>
     </message>
     <message>
         <source>not confirmed: disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>未確認: 切断</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>link lost</source>
-        <translation type="unfinished"></translation>
+        <translation>通信断</translation>
     </message>
     <message>
         <source>silent for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒間応答なし</translation>
     </message>
     <message>
         <source>link back</source>
-        <translation type="unfinished"></translation>
+        <translation>通信復帰</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒後</translation>
     </message>
     <message>
         <source>radio read</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機を読み取り中</translation>
     </message>
     <message>
         <source>radio lost</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の情報が途絶</translation>
     </message>
     <message>
         <source>%1 to %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を %2° へ</translation>
     </message>
     <message>
         <source>%1 stop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を停止</translation>
     </message>
 </context>
 <context>
@@ -1760,7 +1760,7 @@
     </message>
     <message>
         <source>&amp;Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>記録(&amp;J)</translation>
     </message>
 </context>
 <context>
