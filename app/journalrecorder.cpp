@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #include "app/station.h"
 #include "link/linkclock.h"
 #include "panel/bandfollowing.h"
@@ -75,6 +77,12 @@ JournalRecorder::JournalRecorder(Station& station, Sink sink, QObject* parent)
     }
     transmitEnd.setSingleShot(true);
     connect(&transmitEnd, &QTimer::timeout, this, [this] { endTransmission(lastSendAt); });
+    // A station that ended without saying so (a crash) leaves nothing known.
+    JournalEvent row;
+    row.kind = JournalEvent::Kind::Link;
+    row.what = Text::tr("the station started");
+    row.antenna = JournalEvent::unknownAntenna;
+    emitRow(row);
 }
 
 qint64 JournalRecorder::now() const
@@ -138,18 +146,28 @@ void JournalRecorder::asked(const DeviceCommand& command, const Asker& asker)
     entry.row.kind = JournalEvent::Kind::Switch;
     entry.row.what = commandText(command, splitOn);
     // Band following's own hold is the journal's too, whoever it was for.
-    const bool wasHeld = heldAntenna && command.type == DeviceCommand::Antenna && command.first == *heldAntenna;
+    const bool wasHeld = heldAntenna &&
+        ((command.type == DeviceCommand::Antenna && command.first == *heldAntenna) ||
+         (command.type == DeviceCommand::Split && command.first == 1 && command.third == *heldAntenna));
     // A key that waited for the end of a transmission is still the key.
     const bool keyWaited = wasHeld && heldBy.kind != Asker::Kind::BandFollowing;
     entry.row.who = askerText(keyWaited || (wasHeld && asker.kind == Asker::Kind::Station) ? heldBy : asker, command);
     if (wasHeld) {
-        entry.ruleHeldMs = now() - heldSince;
+        entry.ruleHeldMs = steady - heldSince;
         heldAntenna.reset();
     }
-    // A newer switch of the same thing makes the older one pointless.
+    // A newer switch of the same thing makes the older one pointless; the
+    // link drops one that a newer one took over whole without a verdict.
+    const PendingCommands& pending = station.session().commands();
     for (auto it = open.begin(); it != open.end();) {
-        if (sameSubject(it->command, command) || (it->name == entry.name && !entry.name.isEmpty())) {
-            settle(*it, Text::tr("superseded by %1").arg(entry.row.what), false);
+        if (sameSubject(it->command, command)) {
+            settle(*it,
+                   it->writtenAt == 0 ? Text::tr("not sent: superseded by %1").arg(entry.row.what)
+                                      : Text::tr("sent, then replaced by %1").arg(entry.row.what),
+                   false);
+            it = open.erase(it);
+        } else if (!pending.asks(it->command)) {
+            settle(*it, Text::tr("taken over by %1").arg(entry.row.what), false);
             it = open.erase(it);
         } else {
             ++it;
@@ -161,25 +179,26 @@ void JournalRecorder::asked(const DeviceCommand& command, const Asker& asker)
 
 void JournalRecorder::askedAgain(const DeviceCommand& command)
 {
-    // The earlier request stands; this one is the same press again.
-    for (auto it = open.rbegin(); it != open.rend(); ++it) {
-        if (it->command == command && it->row.outcome.isEmpty()) {
-            settle(*it, Text::tr("not sent: the same switch still waits for the Merax"), false);
-            open.erase(std::next(it).base());
-            return;
-        }
-    }
+    // The earlier request stands and keeps its own row.
+    JournalEvent row;
+    row.ref = nextRef();
+    row.kind = JournalEvent::Kind::Switch;
+    row.what = commandText(command, station.state().splitActive != 0);
+    row.who = askerText(station.asking(), command);
+    row.outcome = Text::tr("not sent: the same switch still waits for the Merax");
+    row.at = now();
+    row.settled = row.at;
+    emitRow(row);
 }
 
-void JournalRecorder::written(const DeviceCommand& command)
+void JournalRecorder::written(const DeviceCommand& command, qint64 at)
 {
-    const qint64 steady = linkclock::steadyNow();
     for (Open& entry : open) {
         if (entry.command == command && entry.writtenAt == 0) {
-            entry.writtenAt = steady;
+            entry.writtenAt = at;
             // A guarded switch that left later than the link's own pace
             // was held for the end of a transmission.
-            const qint64 linkHeld = entry.guarded && steady - entry.askedAt > 250 ? steady - entry.askedAt : 0;
+            const qint64 linkHeld = entry.guarded && at - entry.askedAt > 250 ? at - entry.askedAt : 0;
             const qint64 held = entry.ruleHeldMs + linkHeld;
             if (held > 0) {
                 entry.row.heldMs = held;
@@ -257,18 +276,18 @@ void JournalRecorder::heldChanged()
         }
         JournalEvent row;
         row.ref = nextRef();
-        row.at = heldSince;
+        row.heldMs = linkclock::steadyNow() - heldSince;
+        row.at = now() - row.heldMs;
         row.kind = JournalEvent::Kind::Switch;
         row.what = antennaText(antenna);
         row.who = askerText(heldBy, DeviceCommand::antenna(static_cast<quint8>(antenna)));
-        row.heldMs = now() - heldSince;
         row.outcome = Text::tr("not sent: %1").arg(why);
         row.settled = now();
         emitRow(row);
     }
     heldAntenna = held;
     if (held) {
-        heldSince = now();
+        heldSince = linkclock::steadyNow();
         heldBy = station.asking();
         if (heldBy.kind == Asker::Kind::Station) {
             heldBy.kind = Asker::Kind::BandFollowing;
@@ -297,6 +316,7 @@ void JournalRecorder::reported(const DeviceState& device)
     const auto asked = [this, &device](DeviceCommand::Type type) {
         for (const Open& entry : open) {
             if (entry.writtenAt != 0 && (entry.command.type == type || switchesAntenna(entry.command)) &&
+                station.session().commands().asks(entry.command) &&
                 PendingCommands::expectationOf(entry.command, device.splitActive != 0)
                     .value_or(PendingCommands::Expectation())
                     .agreesWith(device)) {
@@ -364,6 +384,9 @@ void JournalRecorder::endTransmission(qint64 at)
 
 void JournalRecorder::stationEnds()
 {
+    if (std::exchange(ended, true)) {
+        return;
+    }
     endTransmission(lastSendAt);
     for (Open& entry : open) {
         settle(entry,
@@ -390,6 +413,8 @@ void JournalRecorder::connectedChanged(bool nowConnected)
     if (connected) {
         row.what = Text::tr("Connect");
         row.outcome = station.link().hostText;
+        // Nothing is known of the device until it answers.
+        row.antenna = JournalEvent::unknownAntenna;
         answered = false;
         fresh = false;
         lost = false;

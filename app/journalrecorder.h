@@ -50,7 +50,7 @@ private:
 
     void asked(const DeviceCommand& command, const Asker& asker);
     void askedAgain(const DeviceCommand& command);
-    void written(const DeviceCommand& command);
+    void written(const DeviceCommand& command, qint64 at);
     void reported(const DeviceState& device);
     void judged(const QStringList& confirmed, const QStringList& notConfirmed);
     void connectedChanged(bool connected);
@@ -85,12 +85,13 @@ private:
     bool radioKnown = false;
     // The antenna band following holds for the end of a transmission, since when, and who.
     std::optional<int> heldAntenna;
-    qint64 heldSince = 0;
+    qint64 heldSince = 0; // steady
     Asker heldBy;
     // A transmission under way: its start, and its last report with SEND.
     qint64 sendingSince = 0;
     qint64 lastSendAt = 0;
     QTimer transmitEnd;
+    bool ended = false;
 };
 
 #endif // ZAREL_JOURNALRECORDER_H

@@ -232,11 +232,11 @@ void Station::sendCommand(const DeviceCommand& given)
     if (command.guarded && inhibit.rule.enabled() && inhibit.rule.phase() != TxInhibit::Phase::Held) {
         command.heldBefore = true;
     }
-    if (!command.isPoll()) {
-        emit asked(command, currentAsker);
-    }
     // The device's reports must confirm what the operator asked for.
     if (linkSession.commandGiven(command, deviceState, linkclock::steadyNow())) {
+        if (!command.isPoll()) {
+            emit asked(command, currentAsker);
+        }
         enqueueCommand(command);
         if (command.guarded) {
             checkInhibit();
@@ -396,7 +396,7 @@ void Station::linkWrote(const DeviceCommand& command, qint64 at)
     linkSession.wrote(command, at);
     if (!command.isPoll()) {
         qCDebug(lcLink).noquote() << "wrote" << frameCommand(command).toHex(' ');
-        emit written(command);
+        emit written(command, at);
     }
     // An antenna, or the transmit antenna of a split pair.
     if (command.type == DeviceCommand::Antenna || (command.type == DeviceCommand::Split && command.first == 1)) {

@@ -124,12 +124,13 @@ Q_SIGNALS:
     // Split set-up ended by the receive antenna's choice.
     void splitSetupDone();
     void bandFollowChanged();
-    // A command given to the link (polls aside), and who asked for it.
+    // A command given to the link (polls aside), and who asked for it; told
+    // once the link has taken it, so what it replaced is gone already.
     void asked(const DeviceCommand& command, const Asker& asker);
-    // It was not queued: the same request still waits for the device's word.
+    // Not given: the same request still waits for the device's word.
     void askedAgain(const DeviceCommand& command);
-    // A command (polls aside) is on the wire.
-    void written(const DeviceCommand& command);
+    // A command (polls aside) is on the wire, since `at` (steady clock).
+    void written(const DeviceCommand& command, qint64 at);
     // A report's own word, before what waits is shown over it.
     void reported(const DeviceState& device);
     // What that report confirmed, and what the device did not take after

@@ -21,8 +21,14 @@ StationJournal::StationJournal(Station& station, QObject* parent)
     , station(station)
 {
     connect(&journal, &Journal::stopped, &station.notices(), &Notices::show);
-    // Logging off on Windows ends the process right after this signal.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &journal, &Journal::flush);
+    // Logging off on Windows ends the process right after this signal: the
+    // end is told and written now.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        if (recorder) {
+            recorder->stationEnds();
+        }
+        journal.flush();
+    });
 }
 
 StationJournal::~StationJournal()
