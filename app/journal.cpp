@@ -1,5 +1,7 @@
 #include "app/journal.h"
 
+#include "panel/journalday.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -98,6 +100,7 @@ public:
     // Rows waiting to be written, kept while the file cannot take them.
     static constexpr int keptAtMost = 20000;
     static constexpr int retryMs = 30000;
+    static constexpr std::size_t rowsPerWrite = 500;
 
     explicit JournalWriter(QMutex& mutex, std::deque<JournalEvent>& queue)
         : mutex(mutex)
@@ -112,7 +115,7 @@ public:
     {
         timer = new QTimer(this);
         timer->setInterval(Journal::flushMs);
-        connect(timer, &QTimer::timeout, this, &JournalWriter::write);
+        connect(timer, &QTimer::timeout, this, [this] { write(); });
         filePath = path;
         QString error;
         if (!connectNow(&error)) {
@@ -134,27 +137,25 @@ public:
     }
 
     // Runs in the journal's thread: what was handed over goes to the file.
-    void write()
+    // Runs in the journal's thread: what was handed over goes to the file.
+    // `now`: a last try, whenever the one before failed (the program ends).
+    void write(bool now = false)
     {
         std::deque<JournalEvent> batch;
         {
             QMutexLocker lock(&mutex);
             batch.swap(queue);
         }
-        if (!failed.isEmpty() && batch.empty() && failedRows.empty()) {
-            return;
-        }
         // Rows kept from a failed write go first, in their order.
         for (JournalEvent& event : batch) {
-            failedRows.push_back(std::move(event));
+            waiting.push_back(std::move(event));
         }
-        while (static_cast<int>(failedRows.size()) > keptAtMost) {
-            failedRows.pop_front();
+        if (static_cast<int>(waiting.size()) > keptAtMost) {
+            const auto over = waiting.size() - static_cast<std::size_t>(keptAtMost);
+            waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(over));
+            dropped += static_cast<qint64>(over);
         }
-        if (failedRows.empty()) {
-            return;
-        }
-        if (!failed.isEmpty() && retry.isValid() && retry.elapsed() < retryMs) {
+        if (waiting.empty() || (!now && !failed.isEmpty() && retry.isValid() && retry.elapsed() < retryMs)) {
             return;
         }
         QString error;
@@ -162,17 +163,36 @@ public:
             fail(error);
             return;
         }
-        if (!writeRows(&error)) {
-            fail(error);
-            return;
+        // A row says what could not be kept while the file took nothing.
+        if (dropped > 0) {
+            JournalEvent lost;
+            lost.at = QDateTime::currentMSecsSinceEpoch();
+            lost.kind = JournalEvent::Kind::Notice;
+            lost.what =
+                Text::tr("%n event(s) could not be kept while the journal could not be written", "", int(dropped));
+            waiting.push_front(lost);
         }
-        failedRows.clear();
+        // In parts, so a file short of room takes what it can.
+        while (!waiting.empty()) {
+            const std::size_t part = std::min<std::size_t>(waiting.size(), rowsPerWrite);
+            if (!writeRows(part, &error)) {
+                if (dropped > 0) {
+                    waiting.pop_front();
+                }
+                fail(error);
+                return;
+            }
+            waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(part));
+            dropped = 0;
+        }
         if (!failed.isEmpty()) {
             failed.clear();
             emit resumed();
         }
         emit written();
     }
+
+    void writeNow() { write(true); }
 
 Q_SIGNALS:
     void stopped(const QString& notice);
@@ -230,7 +250,8 @@ private:
         return true;
     }
 
-    bool writeRows(QString* error)
+    // The first `count` rows waiting, in one transaction.
+    bool writeRows(std::size_t count, QString* error)
     {
         QSqlDatabase database = db();
         if (!database.transaction()) {
@@ -239,7 +260,8 @@ private:
         }
         QSqlQuery insert(database);
         insert.prepare(QString::fromLatin1(insertRow));
-        for (const JournalEvent& event : failedRows) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const JournalEvent& event = waiting[i];
             insert.bindValue(0, event.ref.isEmpty() ? QVariant(QVariant::String) : QVariant(event.ref));
             insert.bindValue(1, event.at);
             insert.bindValue(2, JournalEvent::kindName(event.kind));
@@ -298,7 +320,9 @@ private:
     // Why the last write failed; empty while writing.
     QString failed;
     QElapsedTimer retry;
-    std::deque<JournalEvent> failedRows;
+    std::deque<JournalEvent> waiting;
+    // Rows given up while the file took nothing, for a row saying so.
+    qint64 dropped = 0;
 };
 
 QString Journal::pathFor(const QString& settingsPath)
@@ -328,7 +352,8 @@ Journal::Journal(QObject* parent)
 Journal::~Journal()
 {
     if (writer != nullptr) {
-        flush();
+        // A last try, even soon after a failed one.
+        QMetaObject::invokeMethod(writer, &JournalWriter::writeNow, Qt::BlockingQueuedConnection);
         // The connection is closed in the thread that used it.
         QMetaObject::invokeMethod(
             writer, [this] { delete writer; }, Qt::BlockingQueuedConnection);
@@ -375,7 +400,8 @@ void Journal::add(const JournalEvent& event)
 void Journal::flush()
 {
     if (writer != nullptr) {
-        QMetaObject::invokeMethod(writer, &JournalWriter::write, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            writer, [this] { writer->write(); }, Qt::BlockingQueuedConnection);
     }
 }
 
@@ -386,6 +412,47 @@ void Journal::writerStopped(const QString& notice)
     }
     stoppedTold = true;
     emit stopped(Text::tr("The journal cannot be written (%1): switching goes on without it").arg(notice));
+}
+
+JournalReader::JournalReader(QObject* parent)
+    : QObject(parent)
+{
+    thread.setObjectName(QStringLiteral("journal reader"));
+    worker = new QObject;
+    worker->moveToThread(&thread);
+    connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
+    thread.start();
+}
+
+JournalReader::~JournalReader()
+{
+    // Answers still on their way to this object are dropped with it.
+    thread.quit();
+    thread.wait();
+}
+
+void JournalReader::readDay(const QString& path, qint64 from, qint64 to)
+{
+    const quint64 serial = ++requested;
+    QMetaObject::invokeMethod(worker, [this, path, from, to, serial] {
+        constexpr qint64 hourMs = 3600000;
+        QString error;
+        QVector<JournalEvent> rows = journalfile::read(path, from, to, &error);
+        // The antenna in use when the day began: an hour back is usually enough.
+        QString beforeError;
+        QVector<JournalEvent> before = journalfile::read(path, from - hourMs, from, &beforeError);
+        if (beforeError.isEmpty() && journalday::antennaAt(before, from) == JournalEvent::noAntenna) {
+            before += journalfile::read(path, from - journalday::dayMs, from - hourMs, &beforeError);
+        }
+        if (error.isEmpty()) {
+            error = beforeError;
+        }
+        QMetaObject::invokeMethod(this, [this, serial, from, rows, before, error] {
+            if (serial == requested) {
+                emit dayRead(from, rows, before, error);
+            }
+        });
+    });
 }
 
 namespace journalfile {
@@ -465,8 +532,9 @@ bool span(const QString& path, qint64* first, qint64* last)
         database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
         if (database.open()) {
             QSqlQuery query(database);
-            if (query.exec(QStringLiteral("SELECT MIN(at), MAX(at), COUNT(*) FROM events")) && query.next() &&
-                query.value(2).toLongLong() > 0) {
+            // Both ends from the index; no count of a year of rows.
+            if (query.exec(QStringLiteral("SELECT MIN(at), MAX(at) FROM events")) && query.next() &&
+                !query.value(0).isNull()) {
                 *first = query.value(0).toLongLong();
                 *last = query.value(1).toLongLong();
                 found = true;

@@ -71,6 +71,31 @@ private:
     bool stoppedTold = false;
 };
 
+// Reads a day of the journal in a thread of its own, so a window never
+// waits on the file while rows are written.
+class JournalReader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit JournalReader(QObject* parent = nullptr);
+    ~JournalReader() override;
+
+    // The rows of [from, to), and those of the day before `from` that tell
+    // which antenna was in use as it began; told by dayRead, only for the
+    // newest request.
+    void readDay(const QString& path, qint64 from, qint64 to);
+
+Q_SIGNALS:
+    void dayRead(qint64 from, const QVector<JournalEvent>& rows, const QVector<JournalEvent>& before,
+                 const QString& error);
+
+private:
+    QThread thread;
+    QObject* worker = nullptr;
+    quint64 requested = 0;
+};
+
 namespace journalfile {
 
 // Rows with from <= at < to, newest first, read on a connection of the

@@ -5,8 +5,13 @@
 #include <QStandardPaths>
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <limits>
 #include <optional>
 
@@ -119,6 +124,16 @@ int printJournal(const char* program, const QStringList& arguments)
         settingsLocation(QCoreApplication::applicationDirPath(),
                          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), profile);
     const QString path = Journal::pathFor(location.path);
+    if (!QFileInfo::exists(path)) {
+        // A profile mistyped must not look like an empty evening.
+        std::fprintf(stderr, "%s: no journal at %s\n", program,
+                     QDir::toNativeSeparators(path).toLocal8Bit().constData());
+        return 1;
+    }
+#ifdef Q_OS_WIN
+    // CSV's CR LF as written, not CR CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     if (csv && !put(journaltext::csvHeader())) {
         return 1;
     }

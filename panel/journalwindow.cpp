@@ -33,8 +33,6 @@ namespace {
 const QColor failedRow(122, 31, 31);
 const QColor waitedRow(107, 78, 0);
 
-constexpr qint64 hourMs = 60 * 60 * 1000;
-
 qint64 startOf(const QDate& day)
 {
     return QDateTime(day, QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
@@ -296,6 +294,7 @@ JournalWindow::JournalWindow(const QString& path, const QStringList& captions, Q
     connect(kinds, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { showRows(true); });
     connect(text, &QLineEdit::textChanged, this, [this] { showRows(true); });
     connect(strip, &DayStrip::timeChosen, this, &JournalWindow::chooseTime);
+    connect(&reader, &JournalReader::dayRead, this, &JournalWindow::dayRead);
     // A slider's new name goes unsaid by some screen readers: told as a notice.
     connect(strip, &DayStrip::cursorMoved, this, [this](const QString& text) {
         if (announcer && strip->hasFocus()) {
@@ -371,23 +370,18 @@ void JournalWindow::readDay()
 {
     readTimer.stop();
     sinceRead.start();
-    QElapsedTimer took;
-    took.start();
+    const qint64 start = startOf(day());
+    reader.readDay(filePath, start, start + journalday::dayMs);
+}
+
+void JournalWindow::dayRead(qint64 start, QVector<JournalEvent> rows, const QVector<JournalEvent>& reaching,
+                            const QString& trouble)
+{
     const QDate shownDay = day();
-    const qint64 start = startOf(shownDay);
-    const qint64 end = start + journalday::dayMs;
-    QString trouble;
-    QVector<JournalEvent> rows = journalfile::read(filePath, start, end, &trouble);
-    // The antenna in use when the day began: an hour back is usually enough.
-    QString beforeTrouble;
-    before = journalfile::read(filePath, start - hourMs, start, &beforeTrouble);
-    if (beforeTrouble.isEmpty() && journalday::antennaAt(before, start) == JournalEvent::noAntenna) {
-        before += journalfile::read(filePath, start - journalday::dayMs, start - hourMs, &beforeTrouble);
+    if (start != startOf(shownDay)) {
+        return;
     }
-    if (trouble.isEmpty()) {
-        trouble = beforeTrouble;
-    }
-    const qint64 readMs = took.elapsed();
+    before = reaching;
     // Newest first, as the list and the nearest-row search take them.
     std::stable_sort(rows.begin(), rows.end(), [](const JournalEvent& a, const JournalEvent& b) {
         return a.at != b.at ? a.at > b.at : a.id > b.id;
@@ -398,8 +392,7 @@ void JournalWindow::readDay()
     readTrouble = trouble;
     drawPicture();
     showRows(sameDay);
-    qCDebug(journalWindowLog) << "read" << dayRows.size() << "rows in" << readMs << "ms, shown in" << took.elapsed()
-                              << "ms";
+    qCDebug(journalWindowLog) << "read" << dayRows.size() << "rows";
 }
 
 void JournalWindow::drawPicture()
@@ -497,7 +490,8 @@ void JournalWindow::exportCsv()
     }
     QSaveFile file(target);
     // Half a file is not left behind: it is written beside and then renamed.
-    const QByteArray bytes = journaltext::csv(model->rows()).toUtf8();
+    // With a byte order mark: spreadsheets read the file as UTF-8 then.
+    const QByteArray bytes = "\xEF\xBB\xBF" + journaltext::csv(model->rows()).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         tell(tr("Not exported: %1 could not be written (%2)").arg(QDir::toNativeSeparators(target), file.errorString()),
              true);

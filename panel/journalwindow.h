@@ -11,6 +11,7 @@
 
 #include <functional>
 
+#include "app/journal.h"
 #include "app/journalevent.h"
 #include "panel/journalday.h"
 
@@ -80,6 +81,8 @@ protected:
 private:
     void readSoon();
     void readDay();
+    void dayRead(qint64 start, QVector<JournalEvent> rows, const QVector<JournalEvent>& reaching,
+                 const QString& trouble);
     void showRows(bool sameDay);
     void drawPicture();
     void chooseTime(qint64 at);
@@ -89,6 +92,7 @@ private:
     journalday::KindFilter kindFilter() const;
 
     QString filePath;
+    JournalReader reader;
     std::function<void(const QString&)> announcer;
     QDateEdit* dateEdit = nullptr;
     QPushButton* previousDay = nullptr;
