@@ -332,6 +332,10 @@
         <source>%1 UTC, %2</source>
         <translation>%1 UTC, %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
@@ -863,6 +867,29 @@
     <message>
         <source>%1 stop</source>
         <translation>%1 anhalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s) could not be kept while the journal could not be written</source>
+        <translation>
+            <numerusform>%n Ereignis konnte nicht behalten werden, solange das Protokoll nicht geschrieben werden konnte</numerusform>
+            <numerusform>%n Ereignisse konnten nicht behalten werden, solange das Protokoll nicht geschrieben werden konnte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the station started</source>
+        <translation>Station gestartet</translation>
+    </message>
+    <message>
+        <source>not sent: superseded by %1</source>
+        <translation>nicht gesendet: ersetzt durch %1</translation>
+    </message>
+    <message>
+        <source>sent, then replaced by %1</source>
+        <translation>gesendet, dann ersetzt durch %1</translation>
+    </message>
+    <message>
+        <source>taken over by %1</source>
+        <translation>übernommen von %1</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,10 @@
         <source>%1 UTC, %2</source>
         <translation>%1 UTC, %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
@@ -863,6 +867,29 @@
     <message>
         <source>%1 stop</source>
         <translation>detener %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s) could not be kept while the journal could not be written</source>
+        <translation>
+            <numerusform>%n evento no se pudo conservar mientras no se podía escribir el registro</numerusform>
+            <numerusform>%n eventos no se pudieron conservar mientras no se podía escribir el registro</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the station started</source>
+        <translation>la estación arrancó</translation>
+    </message>
+    <message>
+        <source>not sent: superseded by %1</source>
+        <translation>no enviada: reemplazada por %1</translation>
+    </message>
+    <message>
+        <source>sent, then replaced by %1</source>
+        <translation>enviada, luego reemplazada por %1</translation>
+    </message>
+    <message>
+        <source>taken over by %1</source>
+        <translation>absorbida por %1</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,10 @@
         <source>%1 UTC, %2</source>
         <translation>%1 UTC, %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
@@ -863,6 +867,29 @@
     <message>
         <source>%1 stop</source>
         <translation>arrêt de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s) could not be kept while the journal could not be written</source>
+        <translation>
+            <numerusform>%n événement n&apos;a pas pu être gardé tant que le journal ne pouvait pas être écrit</numerusform>
+            <numerusform>%n événements n&apos;ont pas pu être gardés tant que le journal ne pouvait pas être écrit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the station started</source>
+        <translation>la station a démarré</translation>
+    </message>
+    <message>
+        <source>not sent: superseded by %1</source>
+        <translation>non envoyée : remplacée par %1</translation>
+    </message>
+    <message>
+        <source>sent, then replaced by %1</source>
+        <translation>envoyée, puis remplacée par %1</translation>
+    </message>
+    <message>
+        <source>taken over by %1</source>
+        <translation>reprise par %1</translation>
     </message>
 </context>
 <context>

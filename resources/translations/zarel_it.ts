@@ -332,6 +332,10 @@
         <source>%1 UTC, %2</source>
         <translation>%1 UTC, %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
@@ -863,6 +867,29 @@
     <message>
         <source>%1 stop</source>
         <translation>arresto di %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s) could not be kept while the journal could not be written</source>
+        <translation>
+            <numerusform>%n evento non è stato conservato mentre non si poteva scrivere il registro</numerusform>
+            <numerusform>%n eventi non sono stati conservati mentre non si poteva scrivere il registro</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the station started</source>
+        <translation>la stazione è partita</translation>
+    </message>
+    <message>
+        <source>not sent: superseded by %1</source>
+        <translation>non inviata: sostituita da %1</translation>
+    </message>
+    <message>
+        <source>sent, then replaced by %1</source>
+        <translation>inviata, poi sostituita da %1</translation>
+    </message>
+    <message>
+        <source>taken over by %1</source>
+        <translation>assorbita da %1</translation>
     </message>
 </context>
 <context>

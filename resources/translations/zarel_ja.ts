@@ -332,6 +332,10 @@
         <source>%1 UTC, %2</source>
         <translation>%1 UTC、%2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
@@ -863,6 +867,28 @@
     <message>
         <source>%1 stop</source>
         <translation>%1 を停止</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s) could not be kept while the journal could not be written</source>
+        <translation>
+            <numerusform>記録に書き込めない間に %n 件のイベントを保持できませんでした</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the station started</source>
+        <translation>自局が起動しました</translation>
+    </message>
+    <message>
+        <source>not sent: superseded by %1</source>
+        <translation>未送信: %1 に置き換え</translation>
+    </message>
+    <message>
+        <source>sent, then replaced by %1</source>
+        <translation>送信後 %1 に置き換え</translation>
+    </message>
+    <message>
+        <source>taken over by %1</source>
+        <translation>%1 に引き継ぎ</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,10 @@
         <source>%1 UTC, %2</source>
         <translation>%1 UTC, %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
@@ -863,6 +867,29 @@
     <message>
         <source>%1 stop</source>
         <translation>parar %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s) could not be kept while the journal could not be written</source>
+        <translation>
+            <numerusform>%n evento não pôde ser guardado enquanto o registro não podia ser gravado</numerusform>
+            <numerusform>%n eventos não puderam ser guardados enquanto o registro não podia ser gravado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the station started</source>
+        <translation>a estação iniciou</translation>
+    </message>
+    <message>
+        <source>not sent: superseded by %1</source>
+        <translation>não enviada: substituída por %1</translation>
+    </message>
+    <message>
+        <source>sent, then replaced by %1</source>
+        <translation>enviada, depois substituída por %1</translation>
+    </message>
+    <message>
+        <source>taken over by %1</source>
+        <translation>absorvida por %1</translation>
     </message>
 </context>
 <context>
