@@ -74,6 +74,14 @@ JournalRecorder::JournalRecorder(Station& station, Sink sink, QObject* parent)
     connect(&station.notices(), &Notices::heard, this, &JournalRecorder::notice);
     if (BandFollowing* following = station.bandFollowing()) {
         connect(following, &BandFollowing::heldChanged, this, &JournalRecorder::heldChanged);
+        // A standing notice comes back after every other one: recorded once
+        // each time it is set.
+        connect(following, &BandFollowing::guardNotice, this, [this](const QString& text) {
+            if (text != standing) {
+                standing = text;
+                noticeRow(text);
+            }
+        });
     }
     transmitEnd.setSingleShot(true);
     connect(&transmitEnd, &QTimer::timeout, this, [this] { endTransmission(lastSendAt); });
@@ -490,6 +498,13 @@ void JournalRecorder::rotatorAsked(int rotor, std::optional<double> bearing, con
 }
 
 void JournalRecorder::notice(const QString& text)
+{
+    if (text != standing) {
+        noticeRow(text);
+    }
+}
+
+void JournalRecorder::noticeRow(const QString& text)
 {
     if (text.isEmpty()) {
         return;

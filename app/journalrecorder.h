@@ -59,6 +59,7 @@ private:
     void heldChanged();
     void rotatorAsked(int rotor, std::optional<double> bearing, const Asker& asker);
     void notice(const QString& text);
+    void noticeRow(const QString& text);
 
     void settle(Open& open, const QString& outcome, bool failed, int antenna = JournalEvent::noAntenna);
     void deviceRow(const QString& what, const QString& outcome, int antenna);
@@ -82,6 +83,7 @@ private:
     qint64 lastReportAt = 0; // wall clock
     qint64 silentSince = 0;
     QString radio; // the radio's figures as last shown
+    QString standing; // the guard's standing notice, recorded when set
     bool radioKnown = false;
     // The antenna band following holds for the end of a transmission, since when, and who.
     std::optional<int> heldAntenna;
