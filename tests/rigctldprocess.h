@@ -24,9 +24,11 @@ public:
     // Where rigctld is installed; empty when it is not.
     static QString program() { return QStandardPaths::findExecutable(QStringLiteral("rigctld")); }
 
-    bool start()
+    // On `chosen`, or a free port when 0; true once it takes the control
+    // connection.
+    bool start(quint16 chosen = 0)
     {
-        port = 0;
+        port = chosen;
         for (int attempt = 0; attempt < 100 && port == 0; ++attempt) {
             const auto candidate = quint16(20000 + QRandomGenerator::global()->bounded(12000));
             QTcpServer probe;
@@ -59,6 +61,14 @@ public:
             answer += control.readAll();
         }
         return answer.trimmed() == "RPRT 0";
+    }
+
+    // Dies, as a daemon killed does.
+    bool kill()
+    {
+        control.abort();
+        process.kill();
+        return process.waitForFinished(5000);
     }
 
     quint16 port = 0;

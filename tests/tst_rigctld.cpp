@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -18,6 +17,7 @@
 #include "connection/rigctldclient.h"
 #include "forms/panelform.h"
 #include "panelharness.h"
+#include "rigctldprocess.h"
 #include "simulatorprocess.h"
 #include "testsupport.h"
 
@@ -117,14 +117,8 @@ private:
     // device that reports `antenna` every 160 ms, once it has switched to
     // 20 m; `antenna` is the 20 m one then.
     harness::Panel& followingPanel(FakeDaemon& daemon, int& antenna, QTimer& device);
-    bool startRig();
-    // Sends one rigctld command on the second connection; true on "RPRT 0".
-    bool rig(const QByteArray& command);
 
-    QString rigctld;
-    quint16 rigPort = 0;
-    QProcess rigProcess;
-    QTcpSocket control;
+    std::unique_ptr<RigctldProcess> radio;
     std::unique_ptr<SimulatorProcess> sim;
     std::unique_ptr<MainWindow> window;
 };
@@ -134,8 +128,7 @@ void TestRigctld::initTestCase()
 #ifdef Q_OS_WIN
     QSKIP("Debian builds rigctld for Linux only: the daemon is tested there");
 #endif
-    rigctld = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
-    if (rigctld.isEmpty()) {
+    if (RigctldProcess::program().isEmpty()) {
         QSKIP("rigctld is not installed (Debian package libhamlib-utils)");
     }
     if (qEnvironmentVariableIsEmpty("MERAX_SIM_BIN")) {
@@ -149,55 +142,22 @@ void TestRigctld::cleanup()
     MainWindow::stopThreads();
     window.reset();
     sim.reset();
-    control.abort();
-    rigProcess.kill();
-    rigProcess.waitForFinished(5000);
+    radio.reset();
     connected = false;
     QFile::remove(testsupport::profileSettingsPath(profile));
 }
 
-bool TestRigctld::startRig()
-{
-    rigProcess.start(rigctld, {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(rigPort)});
-    if (!rigProcess.waitForStarted(5000)) {
-        return false;
-    }
-    // Ready once it accepts the control connection.
-    QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        control.abort();
-        control.connectToHost(QHostAddress(QHostAddress::LocalHost), rigPort);
-        if (control.waitForConnected(500)) {
-            return true;
-        }
-        QTest::qWait(50);
-    }
-    return false;
-}
-
-bool TestRigctld::rig(const QByteArray& command)
-{
-    control.write(command + '\n');
-    QByteArray answer;
-    QDeadlineTimer deadline(5000);
-    while (!answer.contains('\n') && !deadline.hasExpired()) {
-        control.waitForReadyRead(100);
-        answer += control.readAll();
-    }
-    return answer.trimmed() == "RPRT 0";
-}
-
 void TestRigctld::antennaFollowsTheRadio()
 {
-    rigPort = testsupport::freeLoopbackPort();
-    QVERIFY(startRig());
+    radio = std::make_unique<RigctldProcess>();
+    QVERIFY(radio->start(testsupport::freeLoopbackPort()));
     sim = std::make_unique<SimulatorProcess>(QStringList {"--log"});
     const quint16 simPort = sim->waitForPort();
     QVERIFY(simPort != 0);
     testsupport::writeLoopbackDevice(profile, simPort);
     testsupport::writeSettings(testsupport::profileSettingsPath(profile),
                                {{"BandFollow/Source", "rigctld"},
-                                {"BandFollow/RigPort", rigPort},
+                                {"BandFollow/RigPort", radio->port},
                                 {"BandFollow/20m", 4},
                                 {"BandFollow/40m", 2},
                                 {"BandFollow/2m", 7}});
@@ -213,44 +173,43 @@ void TestRigctld::antennaFollowsTheRadio()
     QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 06 FD"), 5000);
 
     // Tuned by another program.
-    QVERIFY(rig("F 14074000"));
+    QVERIFY(radio->command("F 14074000"));
     QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 03 FD"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
 
     // Keyed, then moved to 40 m: the switch waits for PTT off.
-    QVERIFY(rig("T 1"));
+    QVERIFY(radio->command("T 1"));
     QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("14.074 MHz · 20 m · TX"), 5000);
-    QVERIFY(rig("F 7074000"));
+    QVERIFY(radio->command("F 7074000"));
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->statusBar->currentMessage(),
                               QStringLiteral("Ant 2 waits for the end of the transmission"), 5000);
     QVERIFY(!sim->output().contains("FE 02 01 FD"));
-    QVERIFY(rig("T 0"));
+    QVERIFY(radio->command("T 0"));
     QTRY_VERIFY_WITH_TIMEOUT(sim->output().contains("FE 02 01 FD"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla2->styleSheet(), harness::selected, 5000);
 
     // The daemon dies while the radio sends: the panel says so and stays
     // responsive.
-    QVERIFY(rig("T 1"));
+    QVERIFY(radio->command("T 1"));
     QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("7.074 MHz · 40 m · TX"), 5000);
-    rigProcess.kill();
-    QVERIFY(rigProcess.waitForFinished(5000));
+    QVERIFY(radio->kill());
     QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("rigctld: connection refused"), 5000);
     const int polls = sim->polls();
     QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 3, 5000);
 
     // Back on the same port, found again without help; the dummy radio starts
     // on 145 MHz again, so Ant 7 comes back.
-    QVERIFY(startRig());
+    QVERIFY(radio->start(radio->port));
     QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("145.000 MHz · 2 m"), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla7->styleSheet(), harness::selected, 5000);
-    QVERIFY(rig("F 14200000"));
+    QVERIFY(radio->command("F 14200000"));
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla4->styleSheet(), harness::selected, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
 
     // Split on the radio: listening on 20 m, sending on 40 m, the antenna
     // follows the transmit frequency.
-    QVERIFY(rig("S 1 VFOB"));
-    QVERIFY(rig("I 7074000"));
+    QVERIFY(radio->command("S 1 VFOB"));
+    QVERIFY(radio->command("I 7074000"));
     QTRY_COMPARE_WITH_TIMEOUT(band->text(), QStringLiteral("RX 14.200 · TX 7.074 MHz · 40 m"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(window->ui->botaoTecla2->styleSheet(), harness::selected, 5000);
 }
@@ -299,17 +258,17 @@ void TestRigctld::failedAnswersKeepWhatWasRead()
 // while split is on and forgotten when it is off.
 void TestRigctld::splitFromTheDummyRadio()
 {
-    rigPort = testsupport::freeLoopbackPort();
-    QVERIFY(startRig());
+    radio = std::make_unique<RigctldProcess>();
+    QVERIFY(radio->start(testsupport::freeLoopbackPort()));
     RadioSource source;
-    source.configure(rigAt(QStringLiteral("127.0.0.1"), rigPort));
-    QVERIFY(rig("F 14074000"));
-    QVERIFY(rig("S 1 VFOB"));
-    QVERIFY(rig("I 7074000"));
+    source.configure(rigAt(QStringLiteral("127.0.0.1"), radio->port));
+    QVERIFY(radio->command("F 14074000"));
+    QVERIFY(radio->command("S 1 VFOB"));
+    QVERIFY(radio->command("I 7074000"));
     QTRY_COMPARE_WITH_TIMEOUT(source.reading().txFrequencyHz, std::optional<qint64>(7074000), 5000);
     QCOMPARE(source.reading().frequencyHz, std::optional<qint64>(14074000));
     QVERIFY(source.reading().pttKnown);
-    QVERIFY(rig("S 0 VFOA"));
+    QVERIFY(radio->command("S 0 VFOA"));
     QTRY_COMPARE_WITH_TIMEOUT(source.reading().txFrequencyHz, std::optional<qint64>(), 5000);
     QCOMPARE(source.reading().frequencyHz, std::optional<qint64>(14074000));
 }
@@ -495,17 +454,17 @@ void TestRigctld::cwKeyedOnSendOnly()
     QFETCH(QStringList, simOptions);
     QFETCH(QVariantMap, settings);
     QFETCH(QByteArray, ptt);
-    rigPort = testsupport::freeLoopbackPort();
-    QVERIFY(startRig());
-    QVERIFY(rig("M CW 500"));
-    QVERIFY(rig("F 7025000"));
+    radio = std::make_unique<RigctldProcess>();
+    QVERIFY(radio->start(testsupport::freeLoopbackPort()));
+    QVERIFY(radio->command("M CW 500"));
+    QVERIFY(radio->command("F 7025000"));
     // On the 40 m antenna already: what is counted is band changes, not Connect.
     sim = std::make_unique<SimulatorProcess>(QStringList {"--log", "--initial-antenna", "2"} + simOptions);
     const quint16 simPort = sim->waitForPort();
     QVERIFY(simPort != 0);
     testsupport::writeLoopbackDevice(profile, simPort);
     settings.insert("BandFollow/Source", "rigctld");
-    settings.insert("BandFollow/RigPort", rigPort);
+    settings.insert("BandFollow/RigPort", radio->port);
     settings.insert("BandFollow/40m", "2");
     settings.insert("BandFollow/20m", "4 01------");
     settings.insert("BandFollow/80m", "1");
@@ -521,7 +480,7 @@ void TestRigctld::cwKeyedOnSendOnly()
     const bool keyed = ptt != "0";
     if (keyed) {
         QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
-        QVERIFY(rig("T " + ptt));
+        QVERIFY(radio->command("T " + ptt));
     }
     for (const auto& [hz, command] : {std::pair {"14025000", "FE 02 03 FD"}, std::pair {"3525000", "FE 02 00 FD"},
                                       std::pair {"21025000", "FE 02 04 FD"}}) {
@@ -529,18 +488,18 @@ void TestRigctld::cwKeyedOnSendOnly()
         if (!keyed) {
             QTRY_VERIFY_WITH_TIMEOUT(window->deviceState.sendActive != 0, 10000);
         }
-        QVERIFY(rig(QByteArray("F ") + hz));
+        QVERIFY(radio->command(QByteArray("F ") + hz));
         if (keyed) {
             // Held while the radio says it sends, whatever its PTT's kind.
             const int polls = sim->polls();
             QTRY_VERIFY_WITH_TIMEOUT(sim->polls() > polls + 6, 3000);
             QVERIFY2(!sim->output().contains(command), hz);
-            QVERIFY(rig("T 0"));
+            QVERIFY(radio->command("T 0"));
         }
         QTRY_VERIFY2_WITH_TIMEOUT(sim->output().contains(command), hz, 15000);
         if (keyed) {
             QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
-            QVERIFY(rig("T " + ptt));
+            QVERIFY(radio->command("T " + ptt));
         }
     }
     QTRY_COMPARE_WITH_TIMEOUT(window->session().unconfirmed(), 0, 5000);
