@@ -62,6 +62,7 @@ void TestConfirmation::verdicts()
 
     int sent = 0;
     QStringList notConfirmed;
+    QStringList confirmedNames;
     for (const QString& report : reports.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const bool isNew = report.at(0) == QLatin1Char('n');
         const quint64 answered = isNew ? write(deviceCommand(1)) : oldPoll;
@@ -69,6 +70,7 @@ void TestConfirmation::verdicts()
         state.busyMask1to8 = busy >= 0 ? quint8(1u << busy) : 0;
         const auto verdicts = pending.judge(state, answered);
         notConfirmed += verdicts.notConfirmed;
+        confirmedNames += verdicts.confirmed;
         // Whatever the report said, the panel shows Ant 5 until the device
         // has had its say three times.
         if (pending.count() > 0) {
@@ -76,6 +78,8 @@ void TestConfirmation::verdicts()
         }
         for (const DeviceCommand& resent : verdicts.resend) {
             QVERIFY(resent == command);
+            // Sent again on its own, a switch waits for the station to receive.
+            QVERIFY(resent.guarded);
             ++sent;
             write(resent);
         }
@@ -83,6 +87,9 @@ void TestConfirmation::verdicts()
     QCOMPARE(sent, resends);
     QCOMPARE(pending.count() == 0 && notConfirmed.isEmpty(), confirmed);
     QCOMPARE(notConfirmed.join(QLatin1Char(',')), refused);
+    // The journal's "confirmed after" rests on this.
+    QCOMPARE(confirmedNames.join(QLatin1Char(',')),
+             confirmed ? QString::fromLatin1(split ? "SPLIT" : "Ant 5") : QString());
 }
 
 void TestConfirmation::newerCommandTakesOverItsFields()
