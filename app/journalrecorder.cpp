@@ -506,9 +506,13 @@ void JournalRecorder::notice(const QString& text)
 
 void JournalRecorder::noticeRow(const QString& text)
 {
-    if (text.isEmpty()) {
+    // The guard's notice reaches the line and this recorder at one moment.
+    const qint64 steady = linkclock::steadyNow();
+    if (text.isEmpty() || (text == lastNotice && steady - lastNoticeAt < 50)) {
         return;
     }
+    lastNotice = text;
+    lastNoticeAt = steady;
     JournalEvent row;
     row.kind = JournalEvent::Kind::Notice;
     row.what = text;

@@ -84,6 +84,8 @@ private:
     qint64 silentSince = 0;
     QString radio; // the radio's figures as last shown
     QString standing; // the guard's standing notice, recorded when set
+    QString lastNotice;
+    qint64 lastNoticeAt = 0; // steady
     bool radioKnown = false;
     // The antenna band following holds for the end of a transmission, since when, and who.
     std::optional<int> heldAntenna;

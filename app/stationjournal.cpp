@@ -26,6 +26,8 @@ StationJournal::StationJournal(Station& station, QObject* parent)
     , station(station)
 {
     connect(&journal, &Journal::stopped, &station.notices(), &Notices::show);
+    connect(&journal, &Journal::resumed, &station.notices(),
+            [&station] { station.notices().show(tr("The journal is written again")); });
     // Logging off on Windows ends the process right after this signal: the
     // end is told and written now.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
