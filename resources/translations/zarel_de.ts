@@ -1379,6 +1379,13 @@
     </message>
 </context>
 <context>
+    <name>StationJournal</name>
+    <message>
+        <source>The journal is written again</source>
+        <translation>Das Protokoll wird wieder geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>About Quorvan</source>

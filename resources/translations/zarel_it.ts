@@ -1379,6 +1379,13 @@
     </message>
 </context>
 <context>
+    <name>StationJournal</name>
+    <message>
+        <source>The journal is written again</source>
+        <translation>Il registro viene di nuovo scritto</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>About Quorvan</source>

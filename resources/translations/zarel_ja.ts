@@ -1378,6 +1378,13 @@
     </message>
 </context>
 <context>
+    <name>StationJournal</name>
+    <message>
+        <source>The journal is written again</source>
+        <translation>記録への書き込みを再開しました</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>About Quorvan</source>
