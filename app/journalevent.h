@@ -1,6 +1,7 @@
 #ifndef ZAREL_JOURNALEVENT_H
 #define ZAREL_JOURNALEVENT_H
 
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -50,6 +51,8 @@ struct JournalEvent
     static QString kindName(Kind kind);
     static bool kindFromName(const QString& name, Kind* kind);
 };
+
+Q_DECLARE_METATYPE(JournalEvent)
 
 namespace journaltext {
 
