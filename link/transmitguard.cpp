@@ -12,6 +12,30 @@ void TransmitGuard::setHangMs(int hangMs)
     hang = std::max(minimumHangMs, hangMs);
 }
 
+void TransmitGuard::setKeyingHangMs(int hangMs)
+{
+    keyingHang = hangMs;
+}
+
+int TransmitGuard::hangNowMs() const
+{
+    const bool keying = lastSpellShort || (keyedBefore && lastTransmitEnd - previousTransmitEnd < keyingSpellMs);
+    return keying ? std::max(hang, keyingHang) : hang;
+}
+
+void TransmitGuard::ended(qint64 now, bool lengthKnown)
+{
+    if (now <= lastTransmitEnd) {
+        return;
+    }
+    keyedBefore = lastEndKeyed;
+    lastEndKeyed = lengthKnown;
+    previousTransmitEnd = lastTransmitEnd;
+    lastTransmitEnd = now;
+    // The first word of a signal ends no spell it saw.
+    lastSpellShort = lengthKnown && now - spellStart < keyingSpellMs;
+}
+
 void TransmitGuard::setPolled(Signal signal, bool polled)
 {
     state(signal).polled = polled;
@@ -25,10 +49,14 @@ void TransmitGuard::setPeriod(Signal signal, int periodMs)
 void TransmitGuard::set(Signal signal, bool transmitting, qint64 now)
 {
     State& s = state(signal);
+    const bool before = this->transmitting();
     // A sample's first word of receive may fall in a gap of a CW call that
     // was on before it was heard: the hang runs from it.
     if ((s.transmitting || (s.polled && !s.heard)) && !transmitting) {
-        lastTransmitEnd = std::max(lastTransmitEnd, now);
+        ended(now, s.transmitting && before);
+    }
+    if (!before && transmitting) {
+        spellStart = now;
     }
     s.transmitting = transmitting;
     s.heard = true;
@@ -39,7 +67,7 @@ void TransmitGuard::forget(Signal signal, qint64 now)
 {
     State& s = state(signal);
     if (s.transmitting) {
-        lastTransmitEnd = std::max(lastTransmitEnd, now);
+        ended(now, true);
     }
     s = State {false, s.polled, false, 0, s.maxAge};
 }
@@ -54,7 +82,7 @@ qint64 TransmitGuard::openAt() const
     if (transmitting()) {
         return never;
     }
-    const qint64 earliest = lastTransmitEnd + hang;
+    const qint64 earliest = lastTransmitEnd + hangNowMs();
     const bool sampledSince = std::all_of(signals_.begin(), signals_.end(), [earliest](const State& s) {
         return !s.polled || !s.heard || s.lastWord >= earliest;
     });

@@ -45,6 +45,14 @@ public:
     explicit TransmitGuard(int hangMs);
     void setHangMs(int hangMs);
     int hangMs() const { return hang; }
+    // The hang kept after keying: short spells, or spells close together,
+    // as CW on the device's SEND shows them whatever mode the radio reads.
+    // A word space is longer than a phone hang at 25 WPM and up; a sampled
+    // SEND cannot tell it from the end of the call. 0: the plain hang.
+    void setKeyingHangMs(int hangMs);
+    static constexpr int keyingSpellMs = 3000;
+    // The hang that counts after the last transmission.
+    int hangNowMs() const;
     // Whether the signal is polled (the default) or pushed on every change.
     void setPolled(Signal signal, bool polled);
     // A polled signal's word counts for its source's period and a margin
@@ -79,10 +87,19 @@ private:
     };
     State& state(Signal signal) { return signals_[signal == Signal::DeviceSend ? 0 : 1]; }
 
+    void ended(qint64 now, bool lengthKnown);
+
     std::array<State, 2> signals_;
     // When the last transmission ended; long ago at start.
     qint64 lastTransmitEnd = std::numeric_limits<qint64>::min() / 2;
+    qint64 previousTransmitEnd = std::numeric_limits<qint64>::min() / 2;
+    qint64 spellStart = 0;
+    bool lastSpellShort = false;
+    // The last two ends were of spells seen keyed, not first words.
+    bool lastEndKeyed = false;
+    bool keyedBefore = false;
     int hang = minimumHangMs;
+    int keyingHang = 0;
 };
 
 #endif // ZAREL_TRANSMITGUARD_H

@@ -184,7 +184,11 @@ void BandFollowing::tellGuard()
 
 void BandFollowing::applyHang()
 {
-    guard.setHangMs(follower.config().hangFor(mode));
+    const BandFollowConfig& config = follower.config();
+    guard.setHangMs(config.hangFor(mode));
+    // CW keyed on the device's SEND while the radio reads another mode
+    // (or none) has word spaces longer than a phone hang.
+    guard.setKeyingHangMs(config.inhibitGpo == 0 ? config.txHangCwMs : 0);
 }
 
 void BandFollowing::guardMoved()

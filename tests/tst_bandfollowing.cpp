@@ -113,9 +113,9 @@ void TestBandFollowing::deviceReports(int antenna, bool sending, bool split)
 void TestBandFollowing::receiveUntilSent(int antenna, int commands)
 {
     // The device's SEND is a sample: the guard opens on one taken after the
-    // hang time.
+    // hang time, the CW one after a spell as short as a keyed word.
     deviceReports(antenna, false);
-    QTest::qWait(settingskey::bandfollow::TxHangMs.fallback + 20);
+    QTest::qWait(settingskey::bandfollow::TxHangCwMs.fallback + 20);
     deviceReports(antenna, false);
     QTRY_COMPARE(panel->sent.size(), commands);
 }
