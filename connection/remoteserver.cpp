@@ -141,11 +141,13 @@ void RemoteServer::close()
 {
     listener->close();
     sessionCheck.stop();
-    for (Connection* connection : std::as_const(connections)) {
-        connection->socket->abort();
+    const QList<Connection*> open = connections;
+    for (Connection* connection : open) {
+        drop(connection);
     }
-    for (auto it = clients.begin(); it != clients.end(); ++it) {
-        it.key()->close(QWebSocketProtocol::CloseCodeGoingAway, QStringLiteral("the station stops serving"));
+    const QList<QWebSocket*> sockets = clients.keys();
+    for (QWebSocket* socket : sockets) {
+        socket->close(QWebSocketProtocol::CloseCodeGoingAway, QStringLiteral("the station stops serving"));
     }
 }
 
@@ -325,9 +327,11 @@ void RemoteServer::readRequest(Connection* connection)
     } else if (post && request.path == "/logout") {
         if (session) {
             sessions.close(token);
-            for (auto it = clients.begin(); it != clients.end(); ++it) {
-                if (it->token == token) {
-                    it.key()->close(QWebSocketProtocol::CloseCode(LoggedOut), QStringLiteral("logged out"));
+            // Closing a socket may take it out of the table at once.
+            const QList<QWebSocket*> sockets = clients.keys();
+            for (QWebSocket* socket : sockets) {
+                if (const auto it = clients.find(socket); it != clients.end() && it->token == token) {
+                    socket->close(QWebSocketProtocol::CloseCode(LoggedOut), QStringLiteral("logged out"));
                 }
             }
         }
@@ -371,7 +375,7 @@ void RemoteServer::answer(Connection* connection, const QByteArray& status, cons
            "frame-ancestors 'none'; form-action 'self'\r\n"
            "X-Content-Type-Options: nosniff\r\n"
            "X-Frame-Options: DENY\r\n"
-           "Referrer-Policy: no-referrer\r\n"
+           "Referrer-Policy: same-origin\r\n"
            "Cache-Control: no-store\r\n"
            "Strict-Transport-Security: max-age=31536000\r\n";
     for (const QByteArray& header : headers) {
