@@ -153,6 +153,17 @@ constexpr FlagKey Enabled {keyName("Journal/Enabled"), true};
 constexpr NumberKey KeepDays {keyName("Journal/KeepDays"), 365, 0, 36500};
 } // namespace journal
 
+// The browser panel served by the station.
+namespace remote {
+constexpr FlagKey Enabled {keyName("Remote/Enabled"), false};
+// Loopback unless the operator opens it to the network on purpose.
+constexpr TextKey Listen {keyName("Remote/Listen"), keyName("127.0.0.1")};
+constexpr NumberKey Port {keyName("Remote/Port"), 8443, 1, 65535};
+// PEM files; both empty: the station's own self-signed certificate.
+constexpr QLatin1String Certificate = keyName("Remote/Certificate");
+constexpr QLatin1String Key = keyName("Remote/Key");
+} // namespace remote
+
 } // namespace settingskey
 
 #endif // ZAREL_SETTINGSKEYS_H

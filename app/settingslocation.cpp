@@ -190,6 +190,13 @@ CommandLineRequest commandLineRequest(const QStringList& arguments)
     if (first == QLatin1String("--journal")) {
         return CommandLineRequest::Journal;
     }
+    const auto accountOption = [](const QString& argument) {
+        return argument == QLatin1String("--add-user") || argument == QLatin1String("--remove-user") ||
+            argument == QLatin1String("--list-users");
+    };
+    if (accountOption(first) || (!first.startsWith(QLatin1Char('-')) && accountOption(arguments.value(2)))) {
+        return CommandLineRequest::Accounts;
+    }
     if (first.startsWith(QLatin1Char('-'))) {
         return CommandLineRequest::UnknownOption;
     }
@@ -211,6 +218,7 @@ QString usageText(const QString& program, const QString& summary, const QString&
 #endif
     return QStringLiteral("Usage: %5 [--lang CODE] [PROFILE]\n"
                           "       %5 --journal [PROFILE] [--since DATE] [--csv]\n"
+                          "       %5 [PROFILE] --add-user NAME [--viewer] | --remove-user NAME | --list-users\n"
                           "       %5 --help | --version\n"
                           "\n"
                           "%6\n"
@@ -224,6 +232,11 @@ QString usageText(const QString& program, const QString& summary, const QString&
                           "               the settings file), oldest first; --since DATE from that UTC\n"
                           "               date or time on (2026-12-09, 2026-12-09T18:00), --csv as CSV\n"
                           "               with a header row\n"
+                          "  --add-user NAME  add a user of the browser panel (or set a new password),\n"
+                          "               an operator, or with --viewer one who sees and cannot switch;\n"
+                          "               the password is read from standard input (asked twice on a\n"
+                          "               terminal); kept as a salted PBKDF2 hash in users<PROFILE>.ini\n"
+                          "  --remove-user NAME, --list-users  remove a user, list them\n"
                           "  -h, --help   show this text and quit\n"
                           "  --version    show the version and quit\n"
                           "\n"

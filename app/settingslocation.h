@@ -67,8 +67,10 @@ QString settingsNotice(const SettingsLocation& location, const QString& programD
 // an option the panel does not know is refused, rather than taken for a
 // profile and given a settings file of its own; so is a profile too long to
 // name a file.
-// --journal first: the journal is printed (see printJournal).
-enum class CommandLineRequest { Run, Help, Version, UnknownOption, ProfileTooLong, Journal };
+// --journal first: the journal is printed (see printJournal). --add-user,
+// --remove-user or --list-users first or after the profile: the browser
+// panel's accounts are managed (see manageAccounts).
+enum class CommandLineRequest { Run, Help, Version, UnknownOption, ProfileTooLong, Journal, Accounts };
 CommandLineRequest commandLineRequest(const QStringList& arguments);
 
 // --help of `program`: what it is (`summary`), the rule, and the file a run

@@ -17,6 +17,7 @@
 #include "app/settingsstore.h"
 #include "app/station.h"
 #include "app/stationjournal.h"
+#include "app/stationremote.h"
 #include "app/stopsignals.h"
 #include "connection/hostlookup.h"
 #include "link/devicelink.h"
@@ -129,7 +130,13 @@ int answerCommandLine(int argc, char* argv[], CommandLineRequest request, const 
                                    "It reads the settings file of 'zarel PROFILE'; SIGTERM or Ctrl+C end it."),
                     QCoreApplication::applicationDirPath(),
                     QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    QString shown = text;
+    if (request == CommandLineRequest::Help) {
+        const QString first = QString::fromLocal8Bit(argc > 1 ? argv[1] : "");
+        const QStringList profile {QString(), first.startsWith(QLatin1Char('-')) ? QString() : first};
+        shown += QLatin1Char('\n') + remoteHelpText(settingsLocationForProgram(profile).path);
+    }
+    std::fputs(shown.toLocal8Bit().constData(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
@@ -151,6 +158,10 @@ int main(int argc, char* argv[])
     if (request == CommandLineRequest::Journal) {
         QCoreApplication app(argc, argv);
         return printJournal(program, arguments.mid(2));
+    }
+    if (request == CommandLineRequest::Accounts) {
+        QCoreApplication app(argc, argv);
+        return manageAccounts(program, arguments);
     }
     if (request != CommandLineRequest::Run) {
         return answerCommandLine(argc, argv, request, arguments.value(1));
@@ -190,6 +201,12 @@ int main(int argc, char* argv[])
         StationJournal journal(station);
         journal.start(location.path, settings);
         station.applySettings(settings);
+        StationRemote remote(station);
+        remote.start(location.path, settings);
+        if (remote.serving()) {
+            std::fprintf(stderr, "%s: the certificate's SHA-256 fingerprint: %s\n", program,
+                         remote.fingerprint().toLatin1().constData());
+        }
         // Beside a complaint about the host, as the panel puts them.
         notices.append(settingsReadingNotice(settings));
         notices.append(settingsNotice(location, QCoreApplication::applicationDirPath()));

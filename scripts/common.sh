@@ -1,6 +1,7 @@
 # Shared by the run and test scripts.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 libqt5sql5-sqlite fonts-dejavu-core
+BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libqt5test5 libqt5sql5-sqlite
+    libqt5websockets5-dev libssl-dev fonts-dejavu-core
     qttools5-dev-tools qttranslations5-l10n fonts-ipafont-gothic)
 # The screen-reader tests: a private X server and D-Bus session, the
 # accessibility bus and its Python client; Orca with its speech (into a null
