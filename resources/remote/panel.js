@@ -104,14 +104,18 @@
     return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? '#000' : '#fff';
   }
 
-  function paint(el, colour) {
-    const wanted = typeof colour === 'string' && /^#[0-9a-f]{6}$/i.test(colour) ? colour : '';
-    if (el.zarelColour === wanted) {
+  const HEX = /^#[0-9a-f]{6}$/i;
+
+  // The station's ink when it sends one, else the same rule here.
+  function paint(el, colour, ink) {
+    const wanted = typeof colour === 'string' && HEX.test(colour) ? colour : '';
+    const text = wanted ? (typeof ink === 'string' && HEX.test(ink) ? ink : captionColour(wanted)) : '';
+    if (el.zarelColour === wanted + text) {
       return;
     }
-    el.zarelColour = wanted;
+    el.zarelColour = wanted + text;
     el.style.backgroundColor = wanted;
-    el.style.color = wanted ? captionColour(wanted) : '';
+    el.style.color = text;
   }
 
   function caption(el) {
@@ -143,7 +147,7 @@
     const look = typeof k.look === 'string' ? k.look : id === 'power' ? 'stale' : 'idle';
     attr(el, 'data-look', look);
     attr(el, 'aria-label', typeof k.name === 'string' ? k.name : labels.get(id));
-    paint(el, look === 'colour' ? k.colour : null);
+    paint(el, look === 'colour' ? k.colour : null, k.ink);
     if (el.tagName === 'BUTTON') {
       // What the device confirmed, and only while the panel shows the device.
       attr(el, 'aria-pressed', known && typeof k.pressed === 'boolean' ? String(k.pressed) : null);
