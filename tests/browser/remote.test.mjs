@@ -217,7 +217,10 @@ async function start() {
   const port = await freePort();
   const ini = [
     '[General]', 'IP=127.0.0.1', `PORT=${simPort}`, 'IPdir=true', 'ConnectAtStart=true', 'ID=BROWSER TEST',
-    'K4=20M YAGI', 'K5=15M YAGI', 'GPO1=AMP',
+    ...['160M DIPOL', '80M INV-V', '40M VERT', '20M YAGI', '15M YAGI', '10M YAGI', 'RX LOOP', 'BEV NE', 'BEV SW',
+      'LOG PER', 'DUMMY LOAD', 'SPARE'].map((c, i) => `K${i + 1}=${c}`),
+    ...['DOOR', 'RAIN', 'LIMIT', 'PTT', 'ALARM', 'TEMP', 'WIND', 'MAINS'].map((c, i) => `GPI${i + 1}=${c}`),
+    ...['AMP', 'FAN', 'LIGHT', 'PRE AMP', 'TUNER', 'HEAT', 'BEEP', 'AUX'].map((c, i) => `GPO${i + 1}=${c}`),
     // The operator's own keys wait for the end of a transmission.
     '[BandFollow]', 'HoldManual=true',
     '[Remote]', 'Enabled=true', 'Listen=127.0.0.1', `Port=${port}`, '',
