@@ -1,6 +1,7 @@
 #include "forms/remoteaccessform.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 
 #include "forms/theme.h"
 
@@ -13,4 +14,11 @@ void RemoteAccessForm::build(QDialog* dialog)
     treeUsers->header()->setStretchLastSection(false);
     treeUsers->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     treeUsers->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Sized for the theme's bold buttons, not for the form's smaller font
+    // the grid rows were first measured with.
+    for (QPushButton* button :
+         {buttonBrowseCertificate, buttonBrowseKey, buttonCopy, buttonAddUser, buttonRemoveUser}) {
+        button->ensurePolished();
+        button->setMinimumHeight(button->sizeHint().height());
+    }
 }
