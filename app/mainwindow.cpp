@@ -21,6 +21,7 @@
 #include "panel/anchorlayout.h"
 #include "panel/journalpanel.h"
 #include "panel/panelaccess.h"
+#include "panel/remotepanel.h"
 #include "panel/rotatorpanel.h"
 #include "panel/statusline.h"
 
@@ -80,6 +81,17 @@ MainWindow::MainWindow(QWidget* parent)
                                                   return bool(written);
                                               });
     journal = std::make_unique<JournalPanel>(this, *station, [this](const QString& text) { access->announce(text); });
+    remote = std::make_unique<RemotePanel>(this, *station, [this](const QList<QPair<QString, QString>>& keys) {
+        SettingsStore store(settingsPath);
+        for (const auto& key : keys) {
+            store.setValue(key.first, key.second);
+        }
+        const SettingsStore::Written written = store.sync();
+        if (!written) {
+            reportSettingsWriteFailure(written.notice);
+        }
+        return written;
+    });
     connectStation();
 
     applySettings();

@@ -31,6 +31,7 @@ class QNetworkReply;
 class QPushButton;
 class QResizeEvent;
 class JournalPanel;
+class RemotePanel;
 class RotatorPanel;
 
 // The panel window and hub of the program, and a view of the station
@@ -201,6 +202,7 @@ private Q_SLOTS:
     void on_actionRotators_Setup_triggered();
     void on_actionRotators_Window_triggered();
     void on_actionJournal_triggered();
+    void on_actionRemote_Access_triggered();
     void on_actionTurn_Antenna_triggered();
 
 protected:
@@ -235,6 +237,7 @@ private:
     std::unique_ptr<RotatorPanel> rotators;
 
     std::unique_ptr<JournalPanel> journal;
+    std::unique_ptr<RemotePanel> remote;
 };
 
 // The settings file in applicationDir: settings.ini, or the profile file the

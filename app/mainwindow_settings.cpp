@@ -12,6 +12,7 @@
 #include "forms/panelform.h"
 #include "panel/journalpanel.h"
 #include "panel/panelaccess.h"
+#include "panel/remotepanel.h"
 #include "panel/rotatorpanel.h"
 
 void MainWindow::applySettings()
@@ -82,6 +83,8 @@ void MainWindow::applySettings()
 
     // First, so what the settings lead to is in it.
     journal->start(settingsPath, settings);
+    // Again at every reading: the browsers show the new captions too.
+    remote->start(settingsPath, settings);
     // The host, the port and band following.
     station->applySettings(settings);
 

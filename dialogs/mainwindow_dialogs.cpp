@@ -1,5 +1,6 @@
-// The Help and File menu items that open dialogs. The dialogs are modeless;
-// each releases itself when closed.
+// The Help and File menu items that open dialogs. The dialogs are modeless
+// but Remote Access, which holds the window while it is open; each releases
+// itself when closed.
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,6 +18,7 @@
 #include "forms/theme.h"
 #include "panel/journalpanel.h"
 #include "panel/panelaccess.h"
+#include "panel/remotepanel.h"
 #include "panel/rotatorpanel.h"
 
 namespace {
@@ -138,6 +140,11 @@ void MainWindow::on_actionRotators_Window_triggered()
 void MainWindow::on_actionJournal_triggered()
 {
     journal->openWindow();
+}
+
+void MainWindow::on_actionRemote_Access_triggered()
+{
+    remote->openDialog();
 }
 
 void MainWindow::on_actionTurn_Antenna_triggered()

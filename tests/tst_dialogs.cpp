@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,8 +9,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -16,9 +22,11 @@
 #include "app/labelwrap.h"
 #include "app/messages.h"
 #include "app/settingsstore.h"
+#include "connection/remotecertificate.h"
 #include "dialogs/about.h"
 #include "dialogs/formlancfg.h"
 #include "dialogs/labels.h"
+#include "dialogs/remoteaccessdialog.h"
 #include "forms/panelform.h"
 #include "forms/theme.h"
 #include "testsupport.h"
@@ -172,6 +180,9 @@ private Q_SLOTS:
     void lanRadioStoresAtOnce();
     void lanOkWhileConnected();
     void lanOkOnReadOnlyFile();
+
+    void remoteOkChecksThenStoresAndServes_data();
+    void remoteOkChecksThenStoresAndServes();
 
 private:
     QStringList warnings;
@@ -816,6 +827,87 @@ void TestDialogs::lanOkOnReadOnlyFile()
     QCOMPARE(w.devicePort, QStringLiteral("4000"));
     QVERIFY(!alive.isNull());
     QVERIFY(dialog->isVisible());
+}
+
+void TestDialogs::remoteOkChecksThenStoresAndServes_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("listen");
+    QTest::addColumn<QString>("certificate");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("accepted");
+    const QString missing = QDir::temp().filePath(QStringLiteral("zarel-no-such"));
+    QTest::newRow("host name") << true << "localhost"
+                               << ""
+                               << "" << false;
+    QTest::newRow("bad address while off") << false << "127.0.0.300"
+                                           << ""
+                                           << "" << false;
+    QTest::newRow("certificate without key") << false << "127.0.0.1" << missing + ".crt"
+                                             << "" << false;
+    QTest::newRow("key without certificate") << true << "127.0.0.1"
+                                             << "" << missing + ".key" << false;
+    QTest::newRow("files not there") << true << "127.0.0.1" << missing + ".crt" << missing + ".key" << false;
+    QTest::newRow("off, files kept") << false << " 127.0.0.2 " << missing + ".crt" << missing + ".key" << true;
+    QTest::newRow("served, own certificate") << true << "127.0.0.1"
+                                             << ""
+                                             << "" << true;
+}
+
+void TestDialogs::remoteOkChecksThenStoresAndServes()
+{
+    QFETCH(bool, enabled);
+    QFETCH(QString, listen);
+    QFETCH(QString, certificate);
+    QFETCH(QString, key);
+    QFETCH(bool, accepted);
+    const remotecertificate::Files own = remotecertificate::ownFilesFor(settingsFile());
+    const auto removeOwn = qScopeGuard([&] {
+        QFile::remove(own.certificate);
+        QFile::remove(own.key);
+    });
+    writeSettings({{"K2", "Loop"}, {"Remote/Port", "1"}});
+    const QByteArray before = fileBytes();
+    // A port free a moment ago.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+
+    MainWindow w;
+    RemoteAccessDialog* dialog = open<RemoteAccessDialog>(w, w.ui->actionRemote_Access);
+    QVERIFY(dialog != nullptr);
+    QPointer<RemoteAccessDialog> alive(dialog);
+    dialog->findChild<QCheckBox*>(QStringLiteral("checkEnabled"))->setChecked(enabled);
+    setEditorText(dialog, QStringLiteral("lineEditListen"), listen);
+    dialog->findChild<QSpinBox*>(QStringLiteral("spinPort"))->setValue(port);
+    setEditorText(dialog, QStringLiteral("lineEditCertificate"), certificate);
+    setEditorText(dialog, QStringLiteral("lineEditKey"), key);
+    QTest::mouseClick(lanButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    runDeferredDeletes();
+
+    QTcpSocket browser;
+    browser.connectToHost(QHostAddress::LocalHost, port);
+    const bool reached = browser.waitForConnected(2000);
+    if (!accepted) {
+        QVERIFY(!alive.isNull() && dialog->isVisible());
+        QVERIFY(!dialog->findChild<QLabel*>(QStringLiteral("labelProblem"))->text().isEmpty());
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(!reached);
+        return;
+    }
+    QVERIFY(alive.isNull());
+    QCOMPARE(reached, enabled);
+    QStringList keys = SettingsStore(settingsFile()).keys();
+    keys.sort();
+    QCOMPARE(keys,
+             QStringList({"K2", "Remote/Certificate", "Remote/Enabled", "Remote/Key", "Remote/Listen", "Remote/Port"}));
+    QCOMPARE(readBack(QStringLiteral("K2")), QStringLiteral("Loop"));
+    QCOMPARE(readBack(QStringLiteral("Remote/Enabled")), QVariant(enabled).toString());
+    QCOMPARE(readBack(QStringLiteral("Remote/Listen")), listen.trimmed());
+    QCOMPARE(readBack(QStringLiteral("Remote/Port")), QString::number(port));
+    QCOMPARE(readBack(QStringLiteral("Remote/Certificate")), certificate);
+    QCOMPARE(readBack(QStringLiteral("Remote/Key")), key);
 }
 
 ZAREL_TEST_MAIN(TestDialogs, "dialogtest")

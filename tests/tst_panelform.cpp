@@ -300,7 +300,7 @@ void TestPanelForm::menus()
     QCOMPARE(titles, QStringList({"File", "View", "Help"}));
     QCOMPARE(menuItems(window->ui->menuArquivo),
              QStringList({"Connect to Merax", "Labels", "Disconnect", "LAN Settings", "Band Following...",
-                          "Rotators...", "Next Antenna on This Band", "-", "Connect at Start"}));
+                          "Rotators...", "Remote Access...", "Next Antenna on This Band", "-", "Connect at Start"}));
     QCOMPARE(menuItems(window->ui->menuView),
              QStringList({"GPIO", "Skyrail WF", "-", "Rotators", "Journal", "Turn the Antenna..."}));
     QCOMPARE(menuItems(window->ui->menuTools), QStringList({"Keys", "-", "About Qt", "About Quorvan"}));
@@ -386,7 +386,7 @@ void TestPanelForm::existingObjectNameKept()
     for (const QAction* action : unnamed.findChildren<QAction*>()) {
         named += action->objectName().startsWith(QLatin1String("action")) ? 1 : 0;
     }
-    QCOMPARE(named, 28);
+    QCOMPARE(named, 29);
 }
 
 void TestPanelForm::drawnWeight_data()

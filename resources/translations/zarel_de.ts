@@ -1103,6 +1103,223 @@
     </message>
 </context>
 <context>
+    <name>Remote</name>
+    <message>
+        <source>Remote access: Listen=%1 is not an IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access cannot listen on %1 port %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1 has no users yet: add one to log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may log in to the browser panel as %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no key could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no random numbers for the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be written out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access needs both a Certificate and a Key, or neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate for remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate for remote access cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2 is not a PEM certificate and key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many failed logins from this address: try again in a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is busy: try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user or the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewers cannot switch: log in as an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAccessDialog</name>
+    <message>
+        <source>Not served now</source>
+        <translation>Derzeit nicht bereitgestellt</translation>
+    </message>
+    <message>
+        <source>None while not served</source>
+        <translation>Keiner, solange nicht bereitgestellt</translation>
+    </message>
+    <message>
+        <source>Certificate (PEM)</source>
+        <translation>Zertifikat (PEM)</translation>
+    </message>
+    <message>
+        <source>Key (PEM)</source>
+        <translation>Schlüssel (PEM)</translation>
+    </message>
+    <message>
+        <source>Browsers connected: %1</source>
+        <translation>Verbundene Browser: %1</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Zuschauer</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Listen address: “%1” is not an IP address, as 127.0.0.1 or 0.0.0.0</source>
+        <translation>Lauschadresse: „%1“ ist keine IP-Adresse wie 127.0.0.1 oder 0.0.0.0</translation>
+    </message>
+    <message>
+        <source>Port: a number from %1 to %2</source>
+        <translation>Port: eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Certificate and Key: both PEM files, or neither for the station&apos;s own certificate</source>
+        <translation>Zertifikat und Schlüssel: beide PEM-Dateien oder keine für das eigene Zertifikat der Station</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>PEM-Dateien (*.pem *.crt *.key);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Passwort wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Viewer: sees everything, switches nothing</source>
+        <translation>&amp;Zuschauer: sieht alles, schaltet nichts</translation>
+    </message>
+    <message>
+        <source>Viewer: sees everything, switches nothing</source>
+        <translation>Zuschauer: sieht alles, schaltet nichts</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>&amp;Passwort</translation>
+    </message>
+    <message>
+        <source>&amp;Again</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Type a password</source>
+        <translation>Geben Sie ein Passwort ein</translation>
+    </message>
+    <message>
+        <source>The two passwords differ: type the same one twice</source>
+        <translation>Die beiden Passwörter sind verschieden: geben Sie zweimal dasselbe ein</translation>
+    </message>
+    <message>
+        <source>There is a user %1 already. Give it this password and role?</source>
+        <translation>Es gibt schon einen Benutzer %1. Soll er dieses Passwort und diese Rolle erhalten?</translation>
+    </message>
+    <message>
+        <source>Adding %1…</source>
+        <translation>%1 wird hinzugefügt…</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>Benutzer entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1? Its browsers are logged out at once.</source>
+        <translation>%1 entfernen? Seine Browser werden sofort abgemeldet.</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePanel</name>
+    <message>
+        <source>Stored, but not served: %1</source>
+        <translation>Gespeichert, aber nicht bereitgestellt: %1</translation>
+    </message>
+</context>
+<context>
     <name>RotatorPanel</name>
     <message>
         <source>turning to %1</source>
@@ -1383,6 +1600,29 @@
     <message>
         <source>The journal is written again</source>
         <translation>Das Protokoll wird wieder geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>The password is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1795,6 +2035,153 @@
     <message>
         <source>&amp;Journal</source>
         <translation>&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>Remote &amp;Access...</source>
+        <translation>&amp;Fernzugriff...</translation>
+    </message>
+</context>
+<context>
+    <name>remoteAccessDialog</name>
+    <message>
+        <source>Remote Access</source>
+        <translation>Fernzugriff</translation>
+    </message>
+    <message>
+        <source>&amp;Serve the browser panel</source>
+        <translation>Browser-Panel &amp;bereitstellen</translation>
+    </message>
+    <message>
+        <source>Serve the browser panel</source>
+        <translation>Browser-Panel bereitstellen</translation>
+    </message>
+    <message>
+        <source>Browser panel</source>
+        <translation>Browser-Panel</translation>
+    </message>
+    <message>
+        <source>&amp;Listen address</source>
+        <translation>&amp;Lauschadresse</translation>
+    </message>
+    <message>
+        <source>Listen address</source>
+        <translation>Lauschadresse</translation>
+    </message>
+    <message>
+        <source>127.0.0.1: this computer only. 0.0.0.0: every network it is on.</source>
+        <translation>127.0.0.1: nur dieser Computer. 0.0.0.0: jedes Netz, in dem er ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate</source>
+        <translation>&amp;Zertifikat</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Zertifikatsdatei</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Browse for the certificate file</source>
+        <translation>Zertifikatsdatei suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Schlüssel</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Du&amp;rchsuchen...</translation>
+    </message>
+    <message>
+        <source>Browse for the key file</source>
+        <translation>Schlüsseldatei suchen</translation>
+    </message>
+    <message>
+        <source>PEM files. Both empty: the station&apos;s own self-signed certificate.</source>
+        <translation>PEM-Dateien. Beide leer: das selbst signierte Zertifikat der Station.</translation>
+    </message>
+    <message>
+        <source>Served &amp;at</source>
+        <translation>Bereitgestellt &amp;unter</translation>
+    </message>
+    <message>
+        <source>Served at</source>
+        <translation>Bereitgestellt unter</translation>
+    </message>
+    <message>
+        <source>&amp;Fingerprint</source>
+        <translation>&amp;Fingerabdruck</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint (SHA-256)</source>
+        <translation>Fingerabdruck des Zertifikats (SHA-256)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the fingerprint</source>
+        <translation>Fingerabdruck kopieren</translation>
+    </message>
+    <message>
+        <source>Browsers connected</source>
+        <translation>Verbundene Browser</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>&amp;Users</source>
+        <translation>Be&amp;nutzer</translation>
+    </message>
+    <message>
+        <source>Users</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>A&amp;dd user...</source>
+        <translation>Benutzer &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove user</source>
+        <translation>Benutzer &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Benutzer entfernen</translation>
+    </message>
+    <message>
+        <source>Users are added and removed at once, whether or not you press OK. A removed user is logged out of every browser.</source>
+        <translation>Benutzer werden sofort hinzugefügt und entfernt, ob Sie OK drücken oder nicht. Ein entfernter Benutzer wird in jedem Browser abgemeldet.</translation>
     </message>
 </context>
 <context>

@@ -1103,6 +1103,223 @@
     </message>
 </context>
 <context>
+    <name>Remote</name>
+    <message>
+        <source>Remote access: Listen=%1 is not an IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access cannot listen on %1 port %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1 has no users yet: add one to log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may log in to the browser panel as %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no key could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no random numbers for the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be written out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access needs both a Certificate and a Key, or neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate for remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate for remote access cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2 is not a PEM certificate and key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many failed logins from this address: try again in a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is busy: try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user or the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewers cannot switch: log in as an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAccessDialog</name>
+    <message>
+        <source>Not served now</source>
+        <translation>No se sirve ahora</translation>
+    </message>
+    <message>
+        <source>None while not served</source>
+        <translation>Ninguna mientras no se sirve</translation>
+    </message>
+    <message>
+        <source>Certificate (PEM)</source>
+        <translation>Certificado (PEM)</translation>
+    </message>
+    <message>
+        <source>Key (PEM)</source>
+        <translation>Clave (PEM)</translation>
+    </message>
+    <message>
+        <source>Browsers connected: %1</source>
+        <translation>Navegadores conectados: %1</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Espectador</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Listen address: “%1” is not an IP address, as 127.0.0.1 or 0.0.0.0</source>
+        <translation>Dirección de escucha: «%1» no es una dirección IP, como 127.0.0.1 o 0.0.0.0</translation>
+    </message>
+    <message>
+        <source>Port: a number from %1 to %2</source>
+        <translation>Puerto: un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Certificate and Key: both PEM files, or neither for the station&apos;s own certificate</source>
+        <translation>Certificado y clave: ambos archivos PEM, o ninguno para el certificado propio de la estación</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>Archivos PEM (*.pem *.crt *.key);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Añadir usuario</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Repetir la contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Viewer: sees everything, switches nothing</source>
+        <translation>&amp;Espectador: lo ve todo, no conmuta nada</translation>
+    </message>
+    <message>
+        <source>Viewer: sees everything, switches nothing</source>
+        <translation>Espectador: lo ve todo, no conmuta nada</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>&amp;Contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Again</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Type a password</source>
+        <translation>Escriba una contraseña</translation>
+    </message>
+    <message>
+        <source>The two passwords differ: type the same one twice</source>
+        <translation>Las dos contraseñas no coinciden: escriba la misma dos veces</translation>
+    </message>
+    <message>
+        <source>There is a user %1 already. Give it this password and role?</source>
+        <translation>Ya existe un usuario %1. ¿Darle esta contraseña y esta función?</translation>
+    </message>
+    <message>
+        <source>Adding %1…</source>
+        <translation>Añadiendo a %1…</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>Eliminar usuario</translation>
+    </message>
+    <message>
+        <source>Remove %1? Its browsers are logged out at once.</source>
+        <translation>¿Eliminar a %1? Sus navegadores quedan desconectados al instante.</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePanel</name>
+    <message>
+        <source>Stored, but not served: %1</source>
+        <translation>Guardado, pero no se sirve: %1</translation>
+    </message>
+</context>
+<context>
     <name>RotatorPanel</name>
     <message>
         <source>turning to %1</source>
@@ -1383,6 +1600,29 @@
     <message>
         <source>The journal is written again</source>
         <translation>El registro se escribe de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>The password is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1795,6 +2035,153 @@
     <message>
         <source>&amp;Journal</source>
         <translation>R&amp;egistro</translation>
+    </message>
+    <message>
+        <source>Remote &amp;Access...</source>
+        <translation>Acceso re&amp;moto...</translation>
+    </message>
+</context>
+<context>
+    <name>remoteAccessDialog</name>
+    <message>
+        <source>Remote Access</source>
+        <translation>Acceso remoto</translation>
+    </message>
+    <message>
+        <source>&amp;Serve the browser panel</source>
+        <translation>&amp;Servir el panel del navegador</translation>
+    </message>
+    <message>
+        <source>Serve the browser panel</source>
+        <translation>Servir el panel del navegador</translation>
+    </message>
+    <message>
+        <source>Browser panel</source>
+        <translation>Panel del navegador</translation>
+    </message>
+    <message>
+        <source>&amp;Listen address</source>
+        <translation>Dirección de &amp;escucha</translation>
+    </message>
+    <message>
+        <source>Listen address</source>
+        <translation>Dirección de escucha</translation>
+    </message>
+    <message>
+        <source>127.0.0.1: this computer only. 0.0.0.0: every network it is on.</source>
+        <translation>127.0.0.1: solo este ordenador. 0.0.0.0: todas las redes en las que está.</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Puerto</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate</source>
+        <translation>&amp;Certificado</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Archivo del certificado</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>Browse for the certificate file</source>
+        <translation>Buscar el archivo del certificado</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>C&amp;lave</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Archivo de la clave</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Exa&amp;minar...</translation>
+    </message>
+    <message>
+        <source>Browse for the key file</source>
+        <translation>Buscar el archivo de la clave</translation>
+    </message>
+    <message>
+        <source>PEM files. Both empty: the station&apos;s own self-signed certificate.</source>
+        <translation>Archivos PEM. Ambos vacíos: el certificado autofirmado de la propia estación.</translation>
+    </message>
+    <message>
+        <source>Served &amp;at</source>
+        <translation>Servido e&amp;n</translation>
+    </message>
+    <message>
+        <source>Served at</source>
+        <translation>Servido en</translation>
+    </message>
+    <message>
+        <source>&amp;Fingerprint</source>
+        <translation>&amp;Huella digital</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint (SHA-256)</source>
+        <translation>Huella digital del certificado (SHA-256)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <source>Copy the fingerprint</source>
+        <translation>Copiar la huella digital</translation>
+    </message>
+    <message>
+        <source>Browsers connected</source>
+        <translation>Navegadores conectados</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>&amp;Users</source>
+        <translation>&amp;Usuarios</translation>
+    </message>
+    <message>
+        <source>Users</source>
+        <translation>Usuarios</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>A&amp;dd user...</source>
+        <translation>&amp;Añadir usuario...</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>Añadir usuario</translation>
+    </message>
+    <message>
+        <source>&amp;Remove user</source>
+        <translation>Elimina&amp;r usuario</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Eliminar usuario</translation>
+    </message>
+    <message>
+        <source>Users are added and removed at once, whether or not you press OK. A removed user is logged out of every browser.</source>
+        <translation>Los usuarios se añaden y eliminan al instante, pulse o no Aceptar. Un usuario eliminado queda desconectado en todos los navegadores.</translation>
     </message>
 </context>
 <context>

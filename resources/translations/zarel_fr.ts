@@ -1103,6 +1103,223 @@
     </message>
 </context>
 <context>
+    <name>Remote</name>
+    <message>
+        <source>Remote access: Listen=%1 is not an IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access cannot listen on %1 port %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1 has no users yet: add one to log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may log in to the browser panel as %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no key could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no random numbers for the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be written out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access needs both a Certificate and a Key, or neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate for remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate for remote access cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2 is not a PEM certificate and key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many failed logins from this address: try again in a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is busy: try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user or the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewers cannot switch: log in as an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAccessDialog</name>
+    <message>
+        <source>Not served now</source>
+        <translation>Pas servi pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>None while not served</source>
+        <translation>Aucune tant que rien n&apos;est servi</translation>
+    </message>
+    <message>
+        <source>Certificate (PEM)</source>
+        <translation>Certificat (PEM)</translation>
+    </message>
+    <message>
+        <source>Key (PEM)</source>
+        <translation>Clé (PEM)</translation>
+    </message>
+    <message>
+        <source>Browsers connected: %1</source>
+        <translation>Navigateurs connectés : %1</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Observateur</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Listen address: “%1” is not an IP address, as 127.0.0.1 or 0.0.0.0</source>
+        <translation>Adresse d&apos;écoute : « %1 » n&apos;est pas une adresse IP, comme 127.0.0.1 ou 0.0.0.0</translation>
+    </message>
+    <message>
+        <source>Port: a number from %1 to %2</source>
+        <translation>Port : un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Certificate and Key: both PEM files, or neither for the station&apos;s own certificate</source>
+        <translation>Certificat et clé : les deux fichiers PEM, ou aucun pour le certificat propre de la station</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>Fichiers PEM (*.pem *.crt *.key);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Ajouter un utilisateur</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Confirmer le mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Viewer: sees everything, switches nothing</source>
+        <translation>&amp;Observateur : voit tout, ne commute rien</translation>
+    </message>
+    <message>
+        <source>Viewer: sees everything, switches nothing</source>
+        <translation>Observateur : voit tout, ne commute rien</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>&amp;Mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Again</source>
+        <translation>&amp;Répéter</translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Type a password</source>
+        <translation>Saisissez un mot de passe</translation>
+    </message>
+    <message>
+        <source>The two passwords differ: type the same one twice</source>
+        <translation>Les deux mots de passe diffèrent : saisissez deux fois le même</translation>
+    </message>
+    <message>
+        <source>There is a user %1 already. Give it this password and role?</source>
+        <translation>L&apos;utilisateur %1 existe déjà. Lui donner ce mot de passe et ce rôle ?</translation>
+    </message>
+    <message>
+        <source>Adding %1…</source>
+        <translation>Ajout de %1…</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>Supprimer l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Remove %1? Its browsers are logged out at once.</source>
+        <translation>Supprimer %1 ? Ses navigateurs sont déconnectés aussitôt.</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePanel</name>
+    <message>
+        <source>Stored, but not served: %1</source>
+        <translation>Enregistré, mais pas servi : %1</translation>
+    </message>
+</context>
+<context>
     <name>RotatorPanel</name>
     <message>
         <source>turning to %1</source>
@@ -1383,6 +1600,29 @@
     <message>
         <source>The journal is written again</source>
         <translation>Le journal est de nouveau écrit</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>The password is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1795,6 +2035,153 @@
     <message>
         <source>&amp;Journal</source>
         <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>Remote &amp;Access...</source>
+        <translation>Accès dis&amp;tant...</translation>
+    </message>
+</context>
+<context>
+    <name>remoteAccessDialog</name>
+    <message>
+        <source>Remote Access</source>
+        <translation>Accès distant</translation>
+    </message>
+    <message>
+        <source>&amp;Serve the browser panel</source>
+        <translation>&amp;Servir le panneau du navigateur</translation>
+    </message>
+    <message>
+        <source>Serve the browser panel</source>
+        <translation>Servir le panneau du navigateur</translation>
+    </message>
+    <message>
+        <source>Browser panel</source>
+        <translation>Panneau du navigateur</translation>
+    </message>
+    <message>
+        <source>&amp;Listen address</source>
+        <translation>Adresse d&apos;é&amp;coute</translation>
+    </message>
+    <message>
+        <source>Listen address</source>
+        <translation>Adresse d&apos;écoute</translation>
+    </message>
+    <message>
+        <source>127.0.0.1: this computer only. 0.0.0.0: every network it is on.</source>
+        <translation>127.0.0.1 : cet ordinateur seul. 0.0.0.0 : tous les réseaux où il se trouve.</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate</source>
+        <translation>C&amp;ertificat</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Fichier du certificat</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Parc&amp;ourir...</translation>
+    </message>
+    <message>
+        <source>Browse for the certificate file</source>
+        <translation>Chercher le fichier du certificat</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>C&amp;lé</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Fichier de la clé</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Parcour&amp;ir...</translation>
+    </message>
+    <message>
+        <source>Browse for the key file</source>
+        <translation>Chercher le fichier de la clé</translation>
+    </message>
+    <message>
+        <source>PEM files. Both empty: the station&apos;s own self-signed certificate.</source>
+        <translation>Fichiers PEM. Tous deux vides : le certificat auto-signé de la station.</translation>
+    </message>
+    <message>
+        <source>Served &amp;at</source>
+        <translation>Servi à l&apos;&amp;adresse</translation>
+    </message>
+    <message>
+        <source>Served at</source>
+        <translation>Servi à l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Fingerprint</source>
+        <translation>Emprei&amp;nte</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint (SHA-256)</source>
+        <translation>Empreinte du certificat (SHA-256)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>Copie&amp;r</translation>
+    </message>
+    <message>
+        <source>Copy the fingerprint</source>
+        <translation>Copier l&apos;empreinte</translation>
+    </message>
+    <message>
+        <source>Browsers connected</source>
+        <translation>Navigateurs connectés</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>&amp;Users</source>
+        <translation>&amp;Utilisateurs</translation>
+    </message>
+    <message>
+        <source>Users</source>
+        <translation>Utilisateurs</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>A&amp;dd user...</source>
+        <translation>A&amp;jouter un utilisateur...</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>Ajouter un utilisateur</translation>
+    </message>
+    <message>
+        <source>&amp;Remove user</source>
+        <translation>Supprimer l&apos;utilisa&amp;teur</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Supprimer l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Users are added and removed at once, whether or not you press OK. A removed user is logged out of every browser.</source>
+        <translation>Les utilisateurs sont ajoutés et supprimés aussitôt, que vous appuyiez sur OK ou non. Un utilisateur supprimé est déconnecté de tous les navigateurs.</translation>
     </message>
 </context>
 <context>

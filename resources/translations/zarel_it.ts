@@ -1103,6 +1103,223 @@
     </message>
 </context>
 <context>
+    <name>Remote</name>
+    <message>
+        <source>Remote access: Listen=%1 is not an IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access cannot listen on %1 port %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1 has no users yet: add one to log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may log in to the browser panel as %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no key could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no random numbers for the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be written out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access needs both a Certificate and a Key, or neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate for remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate for remote access cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2 is not a PEM certificate and key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many failed logins from this address: try again in a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is busy: try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user or the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewers cannot switch: log in as an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAccessDialog</name>
+    <message>
+        <source>Not served now</source>
+        <translation>Non servito ora</translation>
+    </message>
+    <message>
+        <source>None while not served</source>
+        <translation>Nessuna finché non servito</translation>
+    </message>
+    <message>
+        <source>Certificate (PEM)</source>
+        <translation>Certificato (PEM)</translation>
+    </message>
+    <message>
+        <source>Key (PEM)</source>
+        <translation>Chiave (PEM)</translation>
+    </message>
+    <message>
+        <source>Browsers connected: %1</source>
+        <translation>Browser collegati: %1</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Osservatore</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Listen address: “%1” is not an IP address, as 127.0.0.1 or 0.0.0.0</source>
+        <translation>Indirizzo di ascolto: «%1» non è un indirizzo IP, come 127.0.0.1 o 0.0.0.0</translation>
+    </message>
+    <message>
+        <source>Port: a number from %1 to %2</source>
+        <translation>Porta: un numero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Certificate and Key: both PEM files, or neither for the station&apos;s own certificate</source>
+        <translation>Certificato e chiave: entrambi i file PEM, o nessuno per il certificato proprio della stazione</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>File PEM (*.pem *.crt *.key);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Aggiungi utente</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>Letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Ripeti la password</translation>
+    </message>
+    <message>
+        <source>&amp;Viewer: sees everything, switches nothing</source>
+        <translation>&amp;Osservatore: vede tutto, non commuta nulla</translation>
+    </message>
+    <message>
+        <source>Viewer: sees everything, switches nothing</source>
+        <translation>Osservatore: vede tutto, non commuta nulla</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>&amp;Password</translation>
+    </message>
+    <message>
+        <source>&amp;Again</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Type a password</source>
+        <translation>Digita una password</translation>
+    </message>
+    <message>
+        <source>The two passwords differ: type the same one twice</source>
+        <translation>Le due password sono diverse: digita due volte la stessa</translation>
+    </message>
+    <message>
+        <source>There is a user %1 already. Give it this password and role?</source>
+        <translation>Esiste già un utente %1. Assegnargli questa password e questo ruolo?</translation>
+    </message>
+    <message>
+        <source>Adding %1…</source>
+        <translation>Aggiunta di %1…</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>Rimuovi utente</translation>
+    </message>
+    <message>
+        <source>Remove %1? Its browsers are logged out at once.</source>
+        <translation>Rimuovere %1? I suoi browser vengono disconnessi subito.</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePanel</name>
+    <message>
+        <source>Stored, but not served: %1</source>
+        <translation>Salvato, ma non servito: %1</translation>
+    </message>
+</context>
+<context>
     <name>RotatorPanel</name>
     <message>
         <source>turning to %1</source>
@@ -1383,6 +1600,29 @@
     <message>
         <source>The journal is written again</source>
         <translation>Il registro viene di nuovo scritto</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>The password is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1795,6 +2035,153 @@
     <message>
         <source>&amp;Journal</source>
         <translation>R&amp;egistro</translation>
+    </message>
+    <message>
+        <source>Remote &amp;Access...</source>
+        <translation>Accesso re&amp;moto...</translation>
+    </message>
+</context>
+<context>
+    <name>remoteAccessDialog</name>
+    <message>
+        <source>Remote Access</source>
+        <translation>Accesso remoto</translation>
+    </message>
+    <message>
+        <source>&amp;Serve the browser panel</source>
+        <translation>&amp;Servi il pannello del browser</translation>
+    </message>
+    <message>
+        <source>Serve the browser panel</source>
+        <translation>Servi il pannello del browser</translation>
+    </message>
+    <message>
+        <source>Browser panel</source>
+        <translation>Pannello del browser</translation>
+    </message>
+    <message>
+        <source>&amp;Listen address</source>
+        <translation>Indirizzo di &amp;ascolto</translation>
+    </message>
+    <message>
+        <source>Listen address</source>
+        <translation>Indirizzo di ascolto</translation>
+    </message>
+    <message>
+        <source>127.0.0.1: this computer only. 0.0.0.0: every network it is on.</source>
+        <translation>127.0.0.1: solo questo computer. 0.0.0.0: ogni rete a cui è collegato.</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Porta</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate</source>
+        <translation>&amp;Certificato</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>File del certificato</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>S&amp;foglia...</translation>
+    </message>
+    <message>
+        <source>Browse for the certificate file</source>
+        <translation>Cerca il file del certificato</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>C&amp;hiave</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>File della chiave</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Sfogl&amp;ia...</translation>
+    </message>
+    <message>
+        <source>Browse for the key file</source>
+        <translation>Cerca il file della chiave</translation>
+    </message>
+    <message>
+        <source>PEM files. Both empty: the station&apos;s own self-signed certificate.</source>
+        <translation>File PEM. Entrambi vuoti: il certificato autofirmato della stazione.</translation>
+    </message>
+    <message>
+        <source>Served &amp;at</source>
+        <translation>Servito all&apos;in&amp;dirizzo</translation>
+    </message>
+    <message>
+        <source>Served at</source>
+        <translation>Servito all&apos;indirizzo</translation>
+    </message>
+    <message>
+        <source>&amp;Fingerprint</source>
+        <translation>Imp&amp;ronta</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint (SHA-256)</source>
+        <translation>Impronta del certificato (SHA-256)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>C&amp;opia</translation>
+    </message>
+    <message>
+        <source>Copy the fingerprint</source>
+        <translation>Copia l&apos;impronta</translation>
+    </message>
+    <message>
+        <source>Browsers connected</source>
+        <translation>Browser collegati</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>&amp;Users</source>
+        <translation>&amp;Utenti</translation>
+    </message>
+    <message>
+        <source>Users</source>
+        <translation>Utenti</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Ruolo</translation>
+    </message>
+    <message>
+        <source>A&amp;dd user...</source>
+        <translation>A&amp;ggiungi utente...</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>Aggiungi utente</translation>
+    </message>
+    <message>
+        <source>&amp;Remove user</source>
+        <translation>Ri&amp;muovi utente</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Rimuovi utente</translation>
+    </message>
+    <message>
+        <source>Users are added and removed at once, whether or not you press OK. A removed user is logged out of every browser.</source>
+        <translation>Gli utenti vengono aggiunti e rimossi subito, che si prema OK o no. Un utente rimosso viene disconnesso da ogni browser.</translation>
     </message>
 </context>
 <context>

@@ -1102,6 +1102,223 @@
     </message>
 </context>
 <context>
+    <name>Remote</name>
+    <message>
+        <source>Remote access: Listen=%1 is not an IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access cannot listen on %1 port %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1 has no users yet: add one to log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may log in to the browser panel as %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no key could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no random numbers for the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be written out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access needs both a Certificate and a Key, or neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate for remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate for remote access cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2 is not a PEM certificate and key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many failed logins from this address: try again in a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is busy: try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user or the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewers cannot switch: log in as an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAccessDialog</name>
+    <message>
+        <source>Not served now</source>
+        <translation>現在は提供していません</translation>
+    </message>
+    <message>
+        <source>None while not served</source>
+        <translation>提供していない間はありません</translation>
+    </message>
+    <message>
+        <source>Certificate (PEM)</source>
+        <translation>証明書 (PEM)</translation>
+    </message>
+    <message>
+        <source>Key (PEM)</source>
+        <translation>鍵 (PEM)</translation>
+    </message>
+    <message>
+        <source>Browsers connected: %1</source>
+        <translation>接続中のブラウザー: %1</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>閲覧者</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>オペレーター</translation>
+    </message>
+    <message>
+        <source>Listen address: “%1” is not an IP address, as 127.0.0.1 or 0.0.0.0</source>
+        <translation>待ち受けアドレス: 「%1」は 127.0.0.1 や 0.0.0.0 のような IP アドレスではありません</translation>
+    </message>
+    <message>
+        <source>Port: a number from %1 to %2</source>
+        <translation>ポート: %1 から %2 までの数</translation>
+    </message>
+    <message>
+        <source>Certificate and Key: both PEM files, or neither for the station&apos;s own certificate</source>
+        <translation>証明書と鍵: 両方の PEM ファイルを指定するか、ステーション自身の証明書を使うなら両方とも空に</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>PEM ファイル (*.pem *.crt *.key);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>ユーザーを追加</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <source>Letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>パスワードの確認</translation>
+    </message>
+    <message>
+        <source>&amp;Viewer: sees everything, switches nothing</source>
+        <translation>閲覧者: すべて見えるが、何も切り替えない(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Viewer: sees everything, switches nothing</source>
+        <translation>閲覧者: すべて見えるが、何も切り替えない</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>名前(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>パスワード(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Again</source>
+        <translation>確認(&amp;A)</translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
+    </message>
+    <message>
+        <source>Type a password</source>
+        <translation>パスワードを入力してください</translation>
+    </message>
+    <message>
+        <source>The two passwords differ: type the same one twice</source>
+        <translation>2 つのパスワードが違います。同じものを 2 回入力してください</translation>
+    </message>
+    <message>
+        <source>There is a user %1 already. Give it this password and role?</source>
+        <translation>ユーザー %1 はすでにあります。このパスワードと役割にしますか?</translation>
+    </message>
+    <message>
+        <source>Adding %1…</source>
+        <translation>%1 を追加しています…</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>ユーザーを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1? Its browsers are logged out at once.</source>
+        <translation>%1 を削除しますか? そのブラウザーはすぐにログアウトされます。</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePanel</name>
+    <message>
+        <source>Stored, but not served: %1</source>
+        <translation>保存しましたが、提供していません: %1</translation>
+    </message>
+</context>
+<context>
     <name>RotatorPanel</name>
     <message>
         <source>turning to %1</source>
@@ -1382,6 +1599,29 @@
     <message>
         <source>The journal is written again</source>
         <translation>記録への書き込みを再開しました</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
+    </message>
+    <message>
+        <source>The password is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2034,153 @@
     <message>
         <source>&amp;Journal</source>
         <translation>記録(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Remote &amp;Access...</source>
+        <translation>リモートアクセス(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>remoteAccessDialog</name>
+    <message>
+        <source>Remote Access</source>
+        <translation>リモートアクセス</translation>
+    </message>
+    <message>
+        <source>&amp;Serve the browser panel</source>
+        <translation>ブラウザーパネルを提供する(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Serve the browser panel</source>
+        <translation>ブラウザーパネルを提供する</translation>
+    </message>
+    <message>
+        <source>Browser panel</source>
+        <translation>ブラウザーパネル</translation>
+    </message>
+    <message>
+        <source>&amp;Listen address</source>
+        <translation>待ち受けアドレス(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Listen address</source>
+        <translation>待ち受けアドレス</translation>
+    </message>
+    <message>
+        <source>127.0.0.1: this computer only. 0.0.0.0: every network it is on.</source>
+        <translation>127.0.0.1: このコンピューターのみ。0.0.0.0: 接続しているすべてのネットワーク。</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>ポート(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate</source>
+        <translation>証明書(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>証明書ファイル</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>参照(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Browse for the certificate file</source>
+        <translation>証明書ファイルを参照</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>鍵(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>鍵ファイル</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>参照(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Browse for the key file</source>
+        <translation>鍵ファイルを参照</translation>
+    </message>
+    <message>
+        <source>PEM files. Both empty: the station&apos;s own self-signed certificate.</source>
+        <translation>PEM ファイル。両方とも空: ステーション自身の自己署名証明書。</translation>
+    </message>
+    <message>
+        <source>Served &amp;at</source>
+        <translation>提供先(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Served at</source>
+        <translation>提供先</translation>
+    </message>
+    <message>
+        <source>&amp;Fingerprint</source>
+        <translation>フィンガープリント(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint (SHA-256)</source>
+        <translation>証明書のフィンガープリント (SHA-256)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>コピー(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Copy the fingerprint</source>
+        <translation>フィンガープリントをコピー</translation>
+    </message>
+    <message>
+        <source>Browsers connected</source>
+        <translation>接続中のブラウザー</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>&amp;Users</source>
+        <translation>ユーザー(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Users</source>
+        <translation>ユーザー</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>ユーザー</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>役割</translation>
+    </message>
+    <message>
+        <source>A&amp;dd user...</source>
+        <translation>ユーザーを追加(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>ユーザーを追加</translation>
+    </message>
+    <message>
+        <source>&amp;Remove user</source>
+        <translation>ユーザーを削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>ユーザーを削除</translation>
+    </message>
+    <message>
+        <source>Users are added and removed at once, whether or not you press OK. A removed user is logged out of every browser.</source>
+        <translation>ユーザーの追加と削除は、OK を押すかどうかに関係なく、すぐに反映されます。削除されたユーザーはすべてのブラウザーからログアウトされます。</translation>
     </message>
 </context>
 <context>

@@ -1103,6 +1103,223 @@
     </message>
 </context>
 <context>
+    <name>Remote</name>
+    <message>
+        <source>Remote access: Listen=%1 is not an IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access cannot listen on %1 port %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1 has no users yet: add one to log in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Um nome de usuário tem de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may log in to the browser panel as %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no key could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no random numbers for the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate could not be written out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote access needs both a Certificate and a Key, or neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No certificate for remote access: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate for remote access cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2 is not a PEM certificate and key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many failed logins from this address: try again in a minute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is busy: try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user or the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewers cannot switch: log in as an operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteAccessDialog</name>
+    <message>
+        <source>Not served now</source>
+        <translation>Não servido agora</translation>
+    </message>
+    <message>
+        <source>None while not served</source>
+        <translation>Nenhuma enquanto não servido</translation>
+    </message>
+    <message>
+        <source>Certificate (PEM)</source>
+        <translation>Certificado (PEM)</translation>
+    </message>
+    <message>
+        <source>Key (PEM)</source>
+        <translation>Chave (PEM)</translation>
+    </message>
+    <message>
+        <source>Browsers connected: %1</source>
+        <translation>Navegadores conectados: %1</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Visualizador</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Listen address: “%1” is not an IP address, as 127.0.0.1 or 0.0.0.0</source>
+        <translation>Endereço de escuta: “%1” não é um endereço IP, como 127.0.0.1 ou 0.0.0.0</translation>
+    </message>
+    <message>
+        <source>Port: a number from %1 to %2</source>
+        <translation>Porta: um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Certificate and Key: both PEM files, or neither for the station&apos;s own certificate</source>
+        <translation>Certificado e chave: os dois arquivos PEM, ou nenhum para o certificado próprio da estação</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>Arquivos PEM (*.pem *.crt *.key);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Adicionar usuário</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome de usuário</translation>
+    </message>
+    <message>
+        <source>Letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Letras, dígitos, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Password again</source>
+        <translation>Repetir a senha</translation>
+    </message>
+    <message>
+        <source>&amp;Viewer: sees everything, switches nothing</source>
+        <translation>&amp;Visualizador: vê tudo, não comuta nada</translation>
+    </message>
+    <message>
+        <source>Viewer: sees everything, switches nothing</source>
+        <translation>Visualizador: vê tudo, não comuta nada</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>&amp;Senha</translation>
+    </message>
+    <message>
+        <source>&amp;Again</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation>Um nome de usuário tem de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>Type a password</source>
+        <translation>Digite uma senha</translation>
+    </message>
+    <message>
+        <source>The two passwords differ: type the same one twice</source>
+        <translation>As duas senhas são diferentes: digite a mesma duas vezes</translation>
+    </message>
+    <message>
+        <source>There is a user %1 already. Give it this password and role?</source>
+        <translation>Já existe um usuário %1. Dar a ele esta senha e esta função?</translation>
+    </message>
+    <message>
+        <source>Adding %1…</source>
+        <translation>Adicionando %1…</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>Remover usuário</translation>
+    </message>
+    <message>
+        <source>Remove %1? Its browsers are logged out at once.</source>
+        <translation>Remover %1? Os navegadores dele são desconectados na hora.</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePanel</name>
+    <message>
+        <source>Stored, but not served: %1</source>
+        <translation>Salvo, mas não servido: %1</translation>
+    </message>
+</context>
+<context>
     <name>RotatorPanel</name>
     <message>
         <source>turning to %1</source>
@@ -1383,6 +1600,29 @@
     <message>
         <source>The journal is written again</source>
         <translation>O registro volta a ser gravado</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
+        <translation type="unfinished">Um nome de usuário tem de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>The password is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1795,6 +2035,153 @@
     <message>
         <source>&amp;Journal</source>
         <translation>R&amp;egistro</translation>
+    </message>
+    <message>
+        <source>Remote &amp;Access...</source>
+        <translation>Acesso re&amp;moto...</translation>
+    </message>
+</context>
+<context>
+    <name>remoteAccessDialog</name>
+    <message>
+        <source>Remote Access</source>
+        <translation>Acesso remoto</translation>
+    </message>
+    <message>
+        <source>&amp;Serve the browser panel</source>
+        <translation>&amp;Servir o painel do navegador</translation>
+    </message>
+    <message>
+        <source>Serve the browser panel</source>
+        <translation>Servir o painel do navegador</translation>
+    </message>
+    <message>
+        <source>Browser panel</source>
+        <translation>Painel do navegador</translation>
+    </message>
+    <message>
+        <source>&amp;Listen address</source>
+        <translation>Endereço de &amp;escuta</translation>
+    </message>
+    <message>
+        <source>Listen address</source>
+        <translation>Endereço de escuta</translation>
+    </message>
+    <message>
+        <source>127.0.0.1: this computer only. 0.0.0.0: every network it is on.</source>
+        <translation>127.0.0.1: só este computador. 0.0.0.0: todas as redes em que ele está.</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Porta</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate</source>
+        <translation>&amp;Certificado</translation>
+    </message>
+    <message>
+        <source>Certificate file</source>
+        <translation>Arquivo do certificado</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Procur&amp;ar...</translation>
+    </message>
+    <message>
+        <source>Browse for the certificate file</source>
+        <translation>Procurar o arquivo do certificado</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>C&amp;have</translation>
+    </message>
+    <message>
+        <source>Key file</source>
+        <translation>Arquivo da chave</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>P&amp;rocurar...</translation>
+    </message>
+    <message>
+        <source>Browse for the key file</source>
+        <translation>Procurar o arquivo da chave</translation>
+    </message>
+    <message>
+        <source>PEM files. Both empty: the station&apos;s own self-signed certificate.</source>
+        <translation>Arquivos PEM. Ambos vazios: o certificado autoassinado da própria estação.</translation>
+    </message>
+    <message>
+        <source>Served &amp;at</source>
+        <translation>Servido e&amp;m</translation>
+    </message>
+    <message>
+        <source>Served at</source>
+        <translation>Servido em</translation>
+    </message>
+    <message>
+        <source>&amp;Fingerprint</source>
+        <translation>&amp;Impressão digital</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint (SHA-256)</source>
+        <translation>Impressão digital do certificado (SHA-256)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <source>Copy the fingerprint</source>
+        <translation>Copiar a impressão digital</translation>
+    </message>
+    <message>
+        <source>Browsers connected</source>
+        <translation>Navegadores conectados</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>&amp;Users</source>
+        <translation>&amp;Usuários</translation>
+    </message>
+    <message>
+        <source>Users</source>
+        <translation>Usuários</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Função</translation>
+    </message>
+    <message>
+        <source>A&amp;dd user...</source>
+        <translation>A&amp;dicionar usuário...</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>Adicionar usuário</translation>
+    </message>
+    <message>
+        <source>&amp;Remove user</source>
+        <translation>Remo&amp;ver usuário</translation>
+    </message>
+    <message>
+        <source>Remove user</source>
+        <translation>Remover usuário</translation>
+    </message>
+    <message>
+        <source>Users are added and removed at once, whether or not you press OK. A removed user is logged out of every browser.</source>
+        <translation>Usuários são adicionados e removidos na hora, pressionando OK ou não. Um usuário removido é desconectado de todos os navegadores.</translation>
     </message>
 </context>
 <context>
