@@ -8,6 +8,16 @@ BUILD_PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5network5 libq
 # sink), a window manager and a keyboard driver.
 A11Y_TEST_PACKAGES=(xvfb x11-utils dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher
     speech-dispatcher-espeak-ng espeak-ng openbox xdotool)
+# The browser panel's test: Debian's Chromium, driven by puppeteer-core from
+# the npm registry (tests/browser/package-lock.json).
+BROWSER_TEST_PACKAGES=(chromium)
+# Node.js and npm, unless the machine has its own.
+browser_test_setup() {
+    if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+        bash "$ROOT/scripts/install-deps.sh" nodejs npm
+    fi
+    (cd "$ROOT/tests/browser" && npm ci --no-audit --no-fund --loglevel=error)
+}
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # build DIR [TARGET...]: configures (warnings are errors) and builds.

@@ -12,7 +12,9 @@
 # ZAREL_WINDOWS=0 to leave out the Windows build.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" "${A11Y_TEST_PACKAGES[@]}" clang-format libhamlib-utils
+bash "$ROOT/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" "${A11Y_TEST_PACKAGES[@]}" "${BROWSER_TEST_PACKAGES[@]}" \
+    clang-format libhamlib-utils
+browser_test_setup
 
 stage() {
     echo

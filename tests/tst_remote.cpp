@@ -75,15 +75,15 @@ void TestRemote::accounts_data()
     QTest::newRow("wrong password") << "anna" << QByteArray("s3cret pass") << QByteArray("s3cret pas") << false
                                     << QString() << false;
     QTest::newRow("password with a byte more")
-        << "anna" << QByteArray("abc") << QByteArray("abc\n") << false << QString() << false;
-    QTest::newRow("removed user") << "anna" << QByteArray("pw") << QByteArray("pw") << false << QStringLiteral("remove")
-                                  << false;
+        << "anna" << QByteArray("ab c!") << QByteArray("ab c!\n") << false << QString() << false;
+    QTest::newRow("removed user") << "anna" << QByteArray("pass word!") << QByteArray("pass word!") << false
+                                  << QStringLiteral("remove") << false;
     // Someone who can write the file but not read passwords lowers the
     // rounds to make it cheap to guess: such an entry counts as none.
     QTest::newRow("rounds lowered by hand")
-        << "anna" << QByteArray("pw") << QByteArray("pw") << false << QStringLiteral("weaken") << false;
+        << "anna" << QByteArray("pass word!") << QByteArray("pass word!") << false << QStringLiteral("weaken") << false;
     QTest::newRow("role edited to garbage")
-        << "anna" << QByteArray("pw") << QByteArray("pw") << false << QStringLiteral("role") << false;
+        << "anna" << QByteArray("pass word!") << QByteArray("pass word!") << false << QStringLiteral("role") << false;
 }
 
 void TestRemote::accounts()
