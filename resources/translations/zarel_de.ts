@@ -1106,95 +1106,95 @@
     <name>Remote</name>
     <message>
         <source>Remote access: Listen=%1 is not an IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernzugriff: Listen=%1 ist keine IP-Adresse</translation>
     </message>
     <message>
         <source>Remote access cannot listen on %1 port %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fernzugriff kann nicht auf %1 Port %2 lauschen: %3</translation>
     </message>
     <message>
         <source>Remote access at %1 has no users yet: add one to log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fernzugriff unter %1 hat noch keine Benutzer: Fügen Sie einen hinzu, um sich anzumelden</translation>
     </message>
     <message>
         <source>Remote access at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernzugriff unter %1</translation>
     </message>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
+        <translation>Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1: </translation>
     </message>
     <message>
         <source>No password given</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Passwort angegeben</translation>
     </message>
     <message>
         <source>The same again: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wiederholen: </translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passwörter sind verschieden: Es wurde nichts geändert</translation>
     </message>
     <message>
         <source>%1 may log in to the browser panel as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 darf sich als %2 am Browser-Panel anmelden (%3)</translation>
     </message>
     <message>
         <source>no key could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>es konnte kein Schlüssel erzeugt werden</translation>
     </message>
     <message>
         <source>no random numbers for the certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zufallszahlen für das Zertifikat</translation>
     </message>
     <message>
         <source>the certificate could not be signed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zertifikat konnte nicht signiert werden</translation>
     </message>
     <message>
         <source>the certificate could not be written out</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zertifikat konnte nicht ausgegeben werden</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Remote access needs both a Certificate and a Key, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fernzugriff braucht sowohl ein Zertifikat als auch einen Schlüssel oder keines von beiden</translation>
     </message>
     <message>
         <source>No certificate for remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zertifikat für den Fernzugriff: %1</translation>
     </message>
     <message>
         <source>The certificate for remote access cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat für den Fernzugriff kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>%1 or %2 is not a PEM certificate and key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2 ist kein PEM-Zertifikat bzw. kein PEM-Schlüssel</translation>
     </message>
     <message>
         <source>Too many failed logins from this address: try again in a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele fehlgeschlagene Anmeldungen von dieser Adresse: Versuchen Sie es in einer Minute erneut.</translation>
     </message>
     <message>
         <source>The station is busy: try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station ist ausgelastet: Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>The user or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer oder Passwort ist falsch.</translation>
     </message>
     <message>
         <source>Viewers cannot switch: log in as an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschauer können nicht umschalten: Melden Sie sich als Operator an</translation>
     </message>
 </context>
 <context>
@@ -1606,23 +1606,23 @@
     <name>Text</name>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
+        <translation>Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
     </message>
     <message>
         <source>The password is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist leer</translation>
     </message>
     <message>
         <source>The password is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist länger als %1 Bytes</translation>
     </message>
     <message>
         <source>There is no user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Benutzer %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -1106,95 +1106,95 @@
     <name>Remote</name>
     <message>
         <source>Remote access: Listen=%1 is not an IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso remoto: Listen=%1 no es una dirección IP</translation>
     </message>
     <message>
         <source>Remote access cannot listen on %1 port %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El acceso remoto no puede escuchar en %1, puerto %2: %3</translation>
     </message>
     <message>
         <source>Remote access at %1 has no users yet: add one to log in</source>
-        <translation type="unfinished"></translation>
+        <translation>El acceso remoto en %1 aún no tiene usuarios: añada uno para iniciar sesión</translation>
     </message>
     <message>
         <source>Remote access at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso remoto en %1</translation>
     </message>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+        <translation>Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de %1: </translation>
     </message>
     <message>
         <source>No password given</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó ninguna contraseña</translation>
     </message>
     <message>
         <source>The same again: </source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la contraseña: </translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Las dos contraseñas no coinciden: no se cambió nada</translation>
     </message>
     <message>
         <source>%1 may log in to the browser panel as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puede iniciar sesión en el panel del navegador como %2 (%3)</translation>
     </message>
     <message>
         <source>no key could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear ninguna clave</translation>
     </message>
     <message>
         <source>no random numbers for the certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay números aleatorios para el certificado</translation>
     </message>
     <message>
         <source>the certificate could not be signed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo firmar el certificado</translation>
     </message>
     <message>
         <source>the certificate could not be written out</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el certificado</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Remote access needs both a Certificate and a Key, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>El acceso remoto necesita un certificado y una clave, o ninguno de los dos</translation>
     </message>
     <message>
         <source>No certificate for remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay certificado para el acceso remoto: %1</translation>
     </message>
     <message>
         <source>The certificate for remote access cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el certificado para el acceso remoto: %1</translation>
     </message>
     <message>
         <source>%1 or %2 is not a PEM certificate and key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2 no es un certificado o una clave PEM</translation>
     </message>
     <message>
         <source>Too many failed logins from this address: try again in a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados inicios de sesión fallidos desde esta dirección: inténtelo de nuevo dentro de un minuto.</translation>
     </message>
     <message>
         <source>The station is busy: try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación está ocupada: inténtelo de nuevo en un momento.</translation>
     </message>
     <message>
         <source>The user or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>El usuario o la contraseña no son correctos.</translation>
     </message>
     <message>
         <source>Viewers cannot switch: log in as an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Los espectadores no pueden conmutar: inicie sesión como operador</translation>
     </message>
 </context>
 <context>
@@ -1606,23 +1606,23 @@
     <name>Text</name>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+        <translation>Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
     </message>
     <message>
         <source>The password is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña está vacía</translation>
     </message>
     <message>
         <source>The password is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña tiene más de %1 bytes</translation>
     </message>
     <message>
         <source>There is no user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el usuario %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>

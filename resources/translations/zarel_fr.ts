@@ -1106,95 +1106,95 @@
     <name>Remote</name>
     <message>
         <source>Remote access: Listen=%1 is not an IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès distant : Listen=%1 n&apos;est pas une adresse IP</translation>
     </message>
     <message>
         <source>Remote access cannot listen on %1 port %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès distant ne peut pas écouter sur %1 port %2 : %3</translation>
     </message>
     <message>
         <source>Remote access at %1 has no users yet: add one to log in</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès distant à %1 n&apos;a pas encore d&apos;utilisateur : ajoutez-en un pour vous connecter</translation>
     </message>
     <message>
         <source>Remote access at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès distant à %1</translation>
     </message>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+        <translation>Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe de %1 : </translation>
     </message>
     <message>
         <source>No password given</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot de passe saisi</translation>
     </message>
     <message>
         <source>The same again: </source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le mot de passe : </translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe diffèrent : rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>%1 may log in to the browser panel as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 peut se connecter au panneau du navigateur en tant que %2 (%3)</translation>
     </message>
     <message>
         <source>no key could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune clé n&apos;a pu être créée</translation>
     </message>
     <message>
         <source>no random numbers for the certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de nombres aléatoires pour le certificat</translation>
     </message>
     <message>
         <source>the certificate could not be signed</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat n&apos;a pas pu être signé</translation>
     </message>
     <message>
         <source>the certificate could not be written out</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>Remote access needs both a Certificate and a Key, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès distant demande à la fois un certificat et une clé, ou aucun des deux</translation>
     </message>
     <message>
         <source>No certificate for remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de certificat pour l&apos;accès distant : %1</translation>
     </message>
     <message>
         <source>The certificate for remote access cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat pour l&apos;accès distant ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>%1 or %2 is not a PEM certificate and key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2 n&apos;est pas un certificat ou une clé PEM</translation>
     </message>
     <message>
         <source>Too many failed logins from this address: try again in a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de connexions échouées depuis cette adresse : réessayez dans une minute.</translation>
     </message>
     <message>
         <source>The station is busy: try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La station est occupée : réessayez dans un instant.</translation>
     </message>
     <message>
         <source>The user or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisateur ou le mot de passe est incorrect.</translation>
     </message>
     <message>
         <source>Viewers cannot switch: log in as an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Les observateurs ne peuvent pas commuter : connectez-vous en tant qu&apos;opérateur</translation>
     </message>
 </context>
 <context>
@@ -1606,23 +1606,23 @@
     <name>Text</name>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
+        <translation>Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
     </message>
     <message>
         <source>The password is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe est vide</translation>
     </message>
     <message>
         <source>The password is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe dépasse %1 octets</translation>
     </message>
     <message>
         <source>There is no user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisateur %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -1106,95 +1106,95 @@
     <name>Remote</name>
     <message>
         <source>Remote access: Listen=%1 is not an IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso remoto: Listen=%1 non è un indirizzo IP</translation>
     </message>
     <message>
         <source>Remote access cannot listen on %1 port %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accesso remoto non può restare in ascolto su %1 porta %2: %3</translation>
     </message>
     <message>
         <source>Remote access at %1 has no users yet: add one to log in</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accesso remoto su %1 non ha ancora utenti: aggiungine uno per accedere</translation>
     </message>
     <message>
         <source>Remote access at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso remoto su %1</translation>
     </message>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+        <translation>Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Password di %1: </translation>
     </message>
     <message>
         <source>No password given</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna password indicata</translation>
     </message>
     <message>
         <source>The same again: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti la password: </translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le due password sono diverse: non è stato cambiato nulla</translation>
     </message>
     <message>
         <source>%1 may log in to the browser panel as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 può accedere al pannello del browser come %2 (%3)</translation>
     </message>
     <message>
         <source>no key could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare una chiave</translation>
     </message>
     <message>
         <source>no random numbers for the certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun numero casuale per il certificato</translation>
     </message>
     <message>
         <source>the certificate could not be signed</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile firmare il certificato</translation>
     </message>
     <message>
         <source>the certificate could not be written out</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere il certificato</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>Remote access needs both a Certificate and a Key, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accesso remoto richiede sia un certificato sia una chiave, o nessuno dei due</translation>
     </message>
     <message>
         <source>No certificate for remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun certificato per l&apos;accesso remoto: %1</translation>
     </message>
     <message>
         <source>The certificate for remote access cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il certificato per l&apos;accesso remoto: %1</translation>
     </message>
     <message>
         <source>%1 or %2 is not a PEM certificate and key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2 non è un certificato o una chiave PEM</translation>
     </message>
     <message>
         <source>Too many failed logins from this address: try again in a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi accessi non riusciti da questo indirizzo: riprova tra un minuto.</translation>
     </message>
     <message>
         <source>The station is busy: try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stazione è occupata: riprova tra un momento.</translation>
     </message>
     <message>
         <source>The user or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utente o la password non sono corretti.</translation>
     </message>
     <message>
         <source>Viewers cannot switch: log in as an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli osservatori non possono commutare: accedi come operatore</translation>
     </message>
 </context>
 <context>
@@ -1606,23 +1606,23 @@
     <name>Text</name>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
+        <translation>Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
     </message>
     <message>
         <source>The password is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La password è vuota</translation>
     </message>
     <message>
         <source>The password is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>La password supera i %1 byte</translation>
     </message>
     <message>
         <source>There is no user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste un utente %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>

@@ -1105,95 +1105,95 @@
     <name>Remote</name>
     <message>
         <source>Remote access: Listen=%1 is not an IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセス: Listen=%1 は IP アドレスではありません</translation>
     </message>
     <message>
         <source>Remote access cannot listen on %1 port %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセスは %1 のポート %2 で待ち受けできません: %3</translation>
     </message>
     <message>
         <source>Remote access at %1 has no users yet: add one to log in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のリモートアクセスにはまだユーザーがいません: ログインするにはユーザーを追加してください</translation>
     </message>
     <message>
         <source>Remote access at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセス: %1</translation>
     </message>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
+        <translation>ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のパスワード: </translation>
     </message>
     <message>
         <source>No password given</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが指定されていません</translation>
     </message>
     <message>
         <source>The same again: </source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードの確認: </translation>
     </message>
     <message>
         <source>The two passwords differ: nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つのパスワードが違います。何も変更していません</translation>
     </message>
     <message>
         <source>%1 may log in to the browser panel as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は %2 としてブラウザーパネルにログインできます (%3)</translation>
     </message>
     <message>
         <source>no key could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵を作成できませんでした</translation>
     </message>
     <message>
         <source>no random numbers for the certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書用の乱数を取得できませんでした</translation>
     </message>
     <message>
         <source>the certificate could not be signed</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書に署名できませんでした</translation>
     </message>
     <message>
         <source>the certificate could not be written out</source>
-        <translation type="unfinished"></translation>
+        <translation>証明書を書き出せませんでした</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません: %2</translation>
     </message>
     <message>
         <source>Remote access needs both a Certificate and a Key, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセスには証明書と鍵の両方が必要です。または両方とも空にしてください</translation>
     </message>
     <message>
         <source>No certificate for remote access: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセス用の証明書がありません: %1</translation>
     </message>
     <message>
         <source>The certificate for remote access cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>リモートアクセス用の証明書を読み込めません: %1</translation>
     </message>
     <message>
         <source>%1 or %2 is not a PEM certificate and key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 または %2 は PEM の証明書と鍵ではありません</translation>
     </message>
     <message>
         <source>Too many failed logins from this address: try again in a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアドレスからのログイン失敗が多すぎます。1 分後にもう一度お試しください。</translation>
     </message>
     <message>
         <source>The station is busy: try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>ステーションが混み合っています。しばらくしてからもう一度お試しください。</translation>
     </message>
     <message>
         <source>The user or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーまたはパスワードが違います。</translation>
     </message>
     <message>
         <source>Viewers cannot switch: log in as an operator</source>
-        <translation type="unfinished"></translation>
+        <translation>閲覧者は切り替えできません: オペレーターとしてログインしてください</translation>
     </message>
 </context>
 <context>
@@ -1605,23 +1605,23 @@
     <name>Text</name>
     <message>
         <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation type="unfinished">ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
+        <translation>ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
     </message>
     <message>
         <source>The password is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが空です</translation>
     </message>
     <message>
         <source>The password is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードが %1 バイトを超えています</translation>
     </message>
     <message>
         <source>There is no user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー %1 はありません</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません: %2</translation>
     </message>
 </context>
 <context>
