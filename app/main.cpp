@@ -11,6 +11,7 @@
 #include "app/platformsetup.h"
 #include "app/settingslocation.h"
 #include "app/stationjournal.h"
+#include "app/stationremote.h"
 #include "app/termination.h"
 #include "forms/theme.h"
 
@@ -62,6 +63,11 @@ int main(int argc, char* argv[])
         attachToParentConsole();
         QCoreApplication app(argc, argv);
         return printJournal("zarel", arguments.mid(2));
+    }
+    if (request == CommandLineRequest::Accounts) {
+        attachToParentConsole();
+        QCoreApplication app(argc, argv);
+        return manageAccounts("zarel", arguments);
     }
     if (request != CommandLineRequest::Run) {
         return answerCommandLine(argc, argv, request, arguments.value(1));

@@ -134,13 +134,13 @@ std::optional<Entry> Store::entry(const QString& name) const
 QString Store::add(const QString& name, const QByteArray& password, Role role)
 {
     if (!validName(name)) {
-        return Text::tr("A user name is 1 to %1 letters, digits, '.', '_' or '-'").arg(MaxNameLength);
+        return remoteaccounts::Text::tr("A user name is 1 to %1 letters, digits, '.', '_' or '-'").arg(MaxNameLength);
     }
     if (password.isEmpty()) {
-        return Text::tr("The password is empty");
+        return remoteaccounts::Text::tr("The password is empty");
     }
     if (password.size() > MaxPasswordBytes) {
-        return Text::tr("The password is longer than %1 bytes").arg(MaxPasswordBytes);
+        return remoteaccounts::Text::tr("The password is longer than %1 bytes").arg(MaxPasswordBytes);
     }
     return write(name, entryText(makeEntry(password, role)));
 }
@@ -148,7 +148,7 @@ QString Store::add(const QString& name, const QByteArray& password, Role role)
 QString Store::remove(const QString& name)
 {
     if (!entry(name)) {
-        return Text::tr("There is no user %1").arg(name);
+        return remoteaccounts::Text::tr("There is no user %1").arg(name);
     }
     // The store keeps keys: an empty entry is no account.
     return write(name, QString());
@@ -162,7 +162,7 @@ QString Store::write(const QString& name, const QString& value)
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
             !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            return Text::tr("%1 cannot be written: %2").arg(path, file.errorString());
+            return remoteaccounts::Text::tr("%1 cannot be written: %2").arg(path, file.errorString());
         }
     }
     SettingsStore store(path);

@@ -1196,6 +1196,18 @@
         <source>Viewers cannot switch: log in as an operator</source>
         <translation>Zuschauer können nicht umschalten: Melden Sie sich als Operator an</translation>
     </message>
+    <message>
+        <source>The password is empty</source>
+        <translation>Das Passwort ist leer</translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation>Das Passwort ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation>Es gibt keinen Benutzer %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteAccessDialog</name>
@@ -1600,29 +1612,6 @@
     <message>
         <source>The journal is written again</source>
         <translation>Das Protokoll wird wieder geschrieben</translation>
-    </message>
-</context>
-<context>
-    <name>Text</name>
-    <message>
-        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation>Ein Benutzername hat 1 bis %1 Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; oder &apos;-&apos;</translation>
-    </message>
-    <message>
-        <source>The password is empty</source>
-        <translation>Das Passwort ist leer</translation>
-    </message>
-    <message>
-        <source>The password is longer than %1 bytes</source>
-        <translation>Das Passwort ist länger als %1 Bytes</translation>
-    </message>
-    <message>
-        <source>There is no user %1</source>
-        <translation>Es gibt keinen Benutzer %1</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

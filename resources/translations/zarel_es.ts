@@ -1196,6 +1196,18 @@
         <source>Viewers cannot switch: log in as an operator</source>
         <translation>Los espectadores no pueden conmutar: inicie sesión como operador</translation>
     </message>
+    <message>
+        <source>The password is empty</source>
+        <translation>La contraseña está vacía</translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation>La contraseña tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation>No existe el usuario %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteAccessDialog</name>
@@ -1600,29 +1612,6 @@
     <message>
         <source>The journal is written again</source>
         <translation>El registro se escribe de nuevo</translation>
-    </message>
-</context>
-<context>
-    <name>Text</name>
-    <message>
-        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation>Un nombre de usuario tiene de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
-    </message>
-    <message>
-        <source>The password is empty</source>
-        <translation>La contraseña está vacía</translation>
-    </message>
-    <message>
-        <source>The password is longer than %1 bytes</source>
-        <translation>La contraseña tiene más de %1 bytes</translation>
-    </message>
-    <message>
-        <source>There is no user %1</source>
-        <translation>No existe el usuario %1</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>

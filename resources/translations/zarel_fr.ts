@@ -1196,6 +1196,18 @@
         <source>Viewers cannot switch: log in as an operator</source>
         <translation>Les observateurs ne peuvent pas commuter : connectez-vous en tant qu&apos;opérateur</translation>
     </message>
+    <message>
+        <source>The password is empty</source>
+        <translation>Le mot de passe est vide</translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation>Le mot de passe dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation>L&apos;utilisateur %1 n&apos;existe pas</translation>
+    </message>
 </context>
 <context>
     <name>RemoteAccessDialog</name>
@@ -1600,29 +1612,6 @@
     <message>
         <source>The journal is written again</source>
         <translation>Le journal est de nouveau écrit</translation>
-    </message>
-</context>
-<context>
-    <name>Text</name>
-    <message>
-        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation>Un nom d&apos;utilisateur compte de 1 à %1 lettres, chiffres, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
-    </message>
-    <message>
-        <source>The password is empty</source>
-        <translation>Le mot de passe est vide</translation>
-    </message>
-    <message>
-        <source>The password is longer than %1 bytes</source>
-        <translation>Le mot de passe dépasse %1 octets</translation>
-    </message>
-    <message>
-        <source>There is no user %1</source>
-        <translation>L&apos;utilisateur %1 n&apos;existe pas</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -1196,6 +1196,18 @@
         <source>Viewers cannot switch: log in as an operator</source>
         <translation>Gli osservatori non possono commutare: accedi come operatore</translation>
     </message>
+    <message>
+        <source>The password is empty</source>
+        <translation>La password è vuota</translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation>La password supera i %1 byte</translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation>Non esiste un utente %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteAccessDialog</name>
@@ -1600,29 +1612,6 @@
     <message>
         <source>The journal is written again</source>
         <translation>Il registro viene di nuovo scritto</translation>
-    </message>
-</context>
-<context>
-    <name>Text</name>
-    <message>
-        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation>Un nome utente ha da 1 a %1 lettere, cifre, &apos;.&apos;, &apos;_&apos; o &apos;-&apos;</translation>
-    </message>
-    <message>
-        <source>The password is empty</source>
-        <translation>La password è vuota</translation>
-    </message>
-    <message>
-        <source>The password is longer than %1 bytes</source>
-        <translation>La password supera i %1 byte</translation>
-    </message>
-    <message>
-        <source>There is no user %1</source>
-        <translation>Non esiste un utente %1</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>

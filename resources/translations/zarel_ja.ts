@@ -1195,6 +1195,18 @@
         <source>Viewers cannot switch: log in as an operator</source>
         <translation>閲覧者は切り替えできません: オペレーターとしてログインしてください</translation>
     </message>
+    <message>
+        <source>The password is empty</source>
+        <translation>パスワードが空です</translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation>パスワードが %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation>ユーザー %1 はありません</translation>
+    </message>
 </context>
 <context>
     <name>RemoteAccessDialog</name>
@@ -1599,29 +1611,6 @@
     <message>
         <source>The journal is written again</source>
         <translation>記録への書き込みを再開しました</translation>
-    </message>
-</context>
-<context>
-    <name>Text</name>
-    <message>
-        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation>ユーザー名は 1 ～ %1 文字の英字、数字、&apos;.&apos;、&apos;_&apos;、&apos;-&apos; です</translation>
-    </message>
-    <message>
-        <source>The password is empty</source>
-        <translation>パスワードが空です</translation>
-    </message>
-    <message>
-        <source>The password is longer than %1 bytes</source>
-        <translation>パスワードが %1 バイトを超えています</translation>
-    </message>
-    <message>
-        <source>There is no user %1</source>
-        <translation>ユーザー %1 はありません</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
     </message>
 </context>
 <context>

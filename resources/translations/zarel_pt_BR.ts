@@ -1196,6 +1196,18 @@
         <source>Viewers cannot switch: log in as an operator</source>
         <translation>Visualizadores não podem comutar: faça login como operador</translation>
     </message>
+    <message>
+        <source>The password is empty</source>
+        <translation>A senha está vazia</translation>
+    </message>
+    <message>
+        <source>The password is longer than %1 bytes</source>
+        <translation>A senha tem mais de %1 bytes</translation>
+    </message>
+    <message>
+        <source>There is no user %1</source>
+        <translation>Não existe o usuário %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteAccessDialog</name>
@@ -1600,29 +1612,6 @@
     <message>
         <source>The journal is written again</source>
         <translation>O registro volta a ser gravado</translation>
-    </message>
-</context>
-<context>
-    <name>Text</name>
-    <message>
-        <source>A user name is 1 to %1 letters, digits, &apos;.&apos;, &apos;_&apos; or &apos;-&apos;</source>
-        <translation>Um nome de usuário tem de 1 a %1 letras, dígitos, &apos;.&apos;, &apos;_&apos; ou &apos;-&apos;</translation>
-    </message>
-    <message>
-        <source>The password is empty</source>
-        <translation>A senha está vazia</translation>
-    </message>
-    <message>
-        <source>The password is longer than %1 bytes</source>
-        <translation>A senha tem mais de %1 bytes</translation>
-    </message>
-    <message>
-        <source>There is no user %1</source>
-        <translation>Não existe o usuário %1</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>Não é possível gravar %1: %2</translation>
     </message>
 </context>
 <context>
