@@ -1,6 +1,6 @@
 # Qt 5 for Windows, cross-built once from Debian's own source packages and
-# kept outside the clone: OpenSSL, qtbase linked to it, and QtWebSockets, all
-# in one prefix. Sourced by build-windows.sh and test-windows.sh.
+# kept outside the clone: OpenSSL, and qtbase linked to it, in one prefix.
+# Sourced by build-windows.sh and test-windows.sh.
 #
 # The cache is keyed by the source versions, the configure lines and the
 # MinGW compiler's version: change any of them and it is built again.
@@ -80,7 +80,7 @@ windows_qt_key() {
     local gccversion
     gccversion="$("$WIN_TRIPLET-g++-posix" -dumpfullversion 2>/dev/null || echo unknown)"
     printf '%s\n' "$WIN_CACHE_RECIPE" "$(windows_source_dsc qtbase-opensource-src)" "$(windows_source_dsc sqlite3)" \
-        "$(windows_source_dsc openssl)" "$(windows_source_dsc qtwebsockets-opensource-src)" "$gccversion" \
+        "$(windows_source_dsc openssl)" "$gccversion" \
         "${QT_WIN_CONFIGURE[@]}" "$SQLITE_WIN_FLAGS" "${OPENSSL_WIN_CONFIGURE[@]}" |
         sha256sum | cut -c1-16
 }
@@ -174,27 +174,6 @@ windows_openssl() {
     )
 }
 
-# QtWebSockets, built with the cross Qt's own qmake into its prefix $1.
-windows_websockets() {
-    local prefix=$1 work=$2 toolbin=$3
-    mkdir -p "$work/websockets"
-    (
-        cd "$work/websockets"
-        local version
-        version="$(windows_fetch_source qtwebsockets-opensource-src)"
-        echo "qtwebsockets-opensource-src $version" >>"$prefix/share/zarel/sources.txt"
-        cd qtwebsockets-opensource-src-*/
-        mkdir -p "$prefix/share/doc/qtwebsockets"
-        cp debian/copyright "$prefix/share/doc/qtwebsockets/copyright"
-        PATH="$toolbin:$PATH" "$prefix/bin/qmake" >"$work/websockets-qmake.log" 2>&1 ||
-            { tail -40 "$work/websockets-qmake.log"; exit 1; }
-        PATH="$toolbin:$PATH" make -j "$JOBS" >"$work/websockets-make.log" 2>&1 ||
-            { tail -60 "$work/websockets-make.log"; exit 1; }
-        PATH="$toolbin:$PATH" make install >"$work/websockets-install.log" 2>&1 ||
-            { tail -40 "$work/websockets-install.log"; exit 1; }
-    )
-}
-
 # Minutes and seconds since $1 (a value of SECONDS).
 windows_elapsed() { echo "$(((SECONDS - $1) / 60)) min $(((SECONDS - $1) % 60)) s"; }
 
@@ -215,7 +194,7 @@ windows_qt() {
     rm -rf "$work" "$QT_WIN_PREFIX"
     mkdir -p "$work" "$QT_WIN_PREFIX/share/zarel"
     local sources="$QT_WIN_PREFIX/share/zarel/sources.txt" times="$QT_WIN_PREFIX/share/zarel/build-times.txt"
-    echo "Building OpenSSL, Qt and QtWebSockets for Windows into $QT_WIN_PREFIX (about half an hour on two cores)"
+    echo "Building OpenSSL and Qt for Windows into $QT_WIN_PREFIX (about half an hour on two cores)"
     local started=$SECONDS part=$SECONDS
     windows_openssl "$QT_WIN_PREFIX" "$work" "$toolbin"
     echo "OpenSSL $(windows_elapsed "$part")" | tee -a "$times"
@@ -242,9 +221,6 @@ windows_qt() {
             { tail -40 "$work/install.log"; exit 1; }
     )
     echo "Qt $(windows_elapsed "$part")" | tee -a "$times"
-    part=$SECONDS
-    windows_websockets "$QT_WIN_PREFIX" "$work" "$toolbin"
-    echo "QtWebSockets $(windows_elapsed "$part")" | tee -a "$times"
     echo "Qt for Windows built in $(windows_elapsed "$started")" | tee -a "$times"
     touch "$QT_WIN_PREFIX/.complete"
     rm -rf "$work"
