@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Windows version on Debian, from Debian's archive alone: MinGW-w64
-# cross-builds zarel.exe, zarel-station.exe and merax-sim.exe against a Qt for Windows that is
-# built once from Debian's qtbase source package and kept in a cache folder
-# outside the clone ($ZAREL_WIN_CACHE, default ~/.cache/zarel-windows). Then
+# cross-builds zarel.exe, zarel-station.exe and merax-sim.exe against a Qt for Windows (with
+# OpenSSL) that is built once from Debian's source packages
+# and kept in a cache folder outside the clone ($ZAREL_WIN_CACHE, default
+# ~/.cache/zarel-windows; windows-qt.sh). Then
 # packs, in build-windows/ (package-windows.sh):
 #   zarel-VERSION-win64.zip    a portable folder: both programs, the console
-#                              companion, the Qt and MinGW runtime DLLs, the
+#                              companion, the Qt, OpenSSL and MinGW DLLs, the
 #                              plugins the panel uses and their licences
 #   zarel-VERSION-setup.exe    an installer (per user by default, no
 #                              administrator rights)
@@ -41,9 +42,11 @@ bash "$ROOT/scripts/install-deps.sh" "${WIN_PACKAGES[@]}"
 windows_qt
 
 BUILD="${ZAREL_WIN_BUILD:-$ROOT/build-windows}"
-# -U: a build folder made with an earlier Qt must not keep finding it.
-cmake -S "$ROOT" -B "$BUILD" -U 'Qt5*' -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DCMAKE_PREFIX_PATH="$QT_WIN_PREFIX" -DCMAKE_BUILD_TYPE=Release -DZAREL_WERROR=ON \
+# -U: a build folder made with an earlier Qt (and its OpenSSL, in the same
+# prefix) must not keep finding it.
+cmake -S "$ROOT" -B "$BUILD" -U 'Qt5*' -U 'OPENSSL_*' -U 'LIB_EAY*' -U 'SSL_EAY*' \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$QT_WIN_PREFIX" \
+    -DOPENSSL_ROOT_DIR="$QT_WIN_PREFIX" -DCMAKE_BUILD_TYPE=Release -DZAREL_WERROR=ON \
     -DZAREL_TESTS="$([ "$run_tests" = 1 ] && echo ON || echo OFF)" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/scripts/wine-run.sh" >/dev/null
 cmake --build "$BUILD" -j "$JOBS"

@@ -63,6 +63,11 @@ check_pe "$folder/merax-sim.exe" 3
 check_pe "$folder/zarel-station.exe" 3
 while IFS= read -r dll; do check_pe "$dll" -; done < <(find "$folder" -name '*.dll')
 check_pe "$setup" 2
+# Qt finds OpenSSL by linking, not by guessing DLL names at run time.
+network_imports="$("$WIN_TRIPLET-objdump" -p "$folder/Qt5Network.dll" | awk '/DLL Name:/ {print tolower($3)}')"
+for dll in libssl-3-x64.dll libcrypto-3-x64.dll; do
+    grep -qx "$dll" <<<"$network_imports" || fail "Qt5Network.dll does not import $dll"
+done
 
 # The version resource's strings and numbers, one "key=value" a line.
 version_fields() {
@@ -139,15 +144,19 @@ setup_files="$(7z l -slt "$setup" | sed -n 's/^Path = //p' | grep -v -e '^\$PLUG
     LC_ALL=C sort)"
 [ "$zip_files" = "$setup_files" ] ||
     fail "the setup's files differ from the zip's: $(diff <(echo "$zip_files") <(echo "$setup_files") | grep '^[<>]' | tr '\n' ' ')"
-for licence in copyright.txt licences/README.txt licences/LGPL-3.txt licences/GPL-3.txt \
+for file in copyright.txt licences/README.txt licences/LGPL-3.txt licences/GPL-3.txt \
     licences/GCC-RUNTIME-EXCEPTION.txt licences/Qt-copyright.txt licences/Qt-translations-copyright.txt \
-    licences/GCC-runtime-copyright.txt licences/mingw-w64-copyright.txt licences/SQLite-copyright.txt; do
-    grep -qx "$licence" <<<"$zip_files" || fail "the zip lacks $licence"
+    licences/GCC-runtime-copyright.txt licences/mingw-w64-copyright.txt licences/SQLite-copyright.txt \
+    licences/Apache-2.0.txt licences/OpenSSL-copyright.txt libssl-3-x64.dll libcrypto-3-x64.dll; do
+    grep -qx "$file" <<<"$zip_files" || fail "the zip lacks $file"
+    grep -qx "$file" <<<"$setup_files" || fail "the setup lacks $file"
 done
 # has FILE TEXT: the zipped file holds the text.
 has() { unzip -p "$zip" "$name/$1" | tr -d '\r' | grep -c -- "$2" >/dev/null; }
 has licences/LGPL-3.txt 'GNU LESSER GENERAL PUBLIC LICENSE' || fail "LGPL-3.txt is not the LGPL"
 has licences/GPL-3.txt 'Version 3, 29 June 2007' || fail "GPL-3.txt is not the GPL v3"
+has licences/Apache-2.0.txt 'Version 2.0, January 2004' || fail "Apache-2.0.txt is not the Apache License 2.0"
+has licences/OpenSSL-copyright.txt 'Apache-2.0' || fail "OpenSSL-copyright.txt does not name the Apache License"
 has licences/GCC-RUNTIME-EXCEPTION.txt 'Version 3.1' || fail "no GCC Runtime Library Exception 3.1"
 has licences/mingw-w64-copyright.txt 'winpthreads' || fail "mingw-w64-copyright.txt does not cover winpthreads"
 # A DLL added to the package without its licence noted fails here.
@@ -169,7 +178,7 @@ signed_setup="$sign/zarel-$version-setup.exe"
 # (grep -c, not -q: a grep that stops early fails the pipe.)
 verify() { osslsigncode verify -CAfile "$sign/cert.pem" -in "$1" 2>&1 | grep -c '^Signature verification: ok' >/dev/null; }
 for file in zarel.exe zarel.com zarel-station.exe merax-sim.exe Qt5Core.dll Qt5Gui.dll Qt5Network.dll Qt5Sql.dll \
-    Qt5Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll sqldrivers/qsqlite.dll; do
+    Qt5Widgets.dll libssl-3-x64.dll libcrypto-3-x64.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll sqldrivers/qsqlite.dll; do
     verify "$sign/$name/$file" || fail "signed build: $file does not verify"
     ! verify "$folder/$file" || fail "$file is signed though no certificate was given"
 done

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Packs a Windows cross-build into OUT:
 #   zarel-VERSION-win64/       the portable folder: the programs, the console
-#                              companion zarel.com, the Qt and MinGW runtime
-#                              DLLs, the plugins the panel uses and the licences
+#                              companion zarel.com, the Qt, OpenSSL and MinGW
+#                              runtime DLLs, the plugins the panel uses and the
+#                              licences
 #   zarel-VERSION-win64.zip    that folder, zipped
 #   zarel-VERSION-setup.exe    the installer
 # With ZAREL_SIGN_CERT and ZAREL_SIGN_KEY (see sign-windows.sh) the programs,
-# the DLLs built here (Qt's), the setup and its uninstaller are signed.
+# the DLLs built here (Qt's and OpenSSL's), the setup and its uninstaller are
+# signed.
 # --quick: no zip, and a faster compression of the setup (for the checks).
 # Usage: package-windows.sh BUILD QT OUT [--quick]
 set -euo pipefail
@@ -37,6 +39,8 @@ cp "$BUILD/zarel.exe" "$BUILD/zarel.com" "$BUILD/zarel-station.exe" "$BUILD/tool
 for module in Core Gui Widgets Network Sql; do
     cp "$QT/bin/Qt5$module.dll" "$folder/"
 done
+# Qt's network module is linked to them, and the panel uses libcrypto itself.
+cp "$QT/bin/libssl-3-x64.dll" "$QT/bin/libcrypto-3-x64.dll" "$folder/"
 cp "$QT/plugins/platforms/qwindows.dll" "$folder/platforms/"
 cp "$QT/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
 # The journal's SQLite driver, with SQLite linked in.
@@ -52,7 +56,8 @@ cp "${runtime[@]}" "$folder/"
 "$WIN_TRIPLET-strip" --strip-unneeded "$folder"/*.exe "$folder"/*.com "$folder"/*.dll "$folder"/*/*.dll
 if [ "$signing" = 1 ]; then
     # The MinGW runtime DLLs are Debian's, shipped as they come.
-    bash "$ROOT/scripts/sign-windows.sh" "$folder"/*.exe "$folder"/*.com "$folder"/Qt5*.dll "$folder"/*/*.dll
+    bash "$ROOT/scripts/sign-windows.sh" "$folder"/*.exe "$folder"/*.com "$folder"/Qt5*.dll "$folder"/lib*-3-x64.dll \
+        "$folder"/*/*.dll
 fi
 
 # Text files with Windows line ends.
@@ -74,6 +79,7 @@ package_of() { dpkg -S "$1" | cut -d: -f1 | head -1; }
 licences="$folder/licences"
 crlf /usr/share/common-licenses/LGPL-3 "$licences/LGPL-3.txt"
 crlf /usr/share/common-licenses/GPL-3 "$licences/GPL-3.txt"
+crlf /usr/share/common-licenses/Apache-2.0 "$licences/Apache-2.0.txt"
 gcc_package="$(package_of "$gcc_runtime/libstdc++-6.dll")"
 pthread_package="$(package_of "/usr/$WIN_TRIPLET/lib/libwinpthread-1.dll")"
 translations_package="$(package_of /usr/share/qt5/translations/qtbase_de.qm)"
@@ -82,14 +88,24 @@ copyright_of "$translations_package" "$licences/Qt-translations-copyright.txt"
 copyright_of "$gcc_package" "$licences/GCC-runtime-copyright.txt"
 copyright_of "$pthread_package" "$licences/mingw-w64-copyright.txt"
 copyright_of libsqlite3-0 "$licences/SQLite-copyright.txt"
+# OpenSSL: the copyright file of the very source package it was built from,
+# kept with the Qt for Windows.
+crlf "$QT/share/doc/openssl/copyright" "$licences/OpenSSL-copyright.txt"
 awk '/^GCC RUNTIME LIBRARY EXCEPTION/ { on = 1 } on { print } on && /requirements of the license of GCC\./ { exit }' \
     "/usr/share/doc/$gcc_package/copyright" | sed 's/$/\r/' >"$licences/GCC-RUNTIME-EXCEPTION.txt"
 grep -q 'No Weakening of GCC Copyleft' "$licences/GCC-RUNTIME-EXCEPTION.txt" ||
     { echo "package-windows.sh: the GCC Runtime Library Exception was not found" >&2; exit 1; }
-qt_source="$(windows_qt_source || true)"
-[ -n "$qt_source" ] ||
-    { echo "package-windows.sh: apt-get source does not name the qtbase source package Qt was built from" >&2; exit 1; }
+# The source versions the Qt for Windows was built from.
+built_from() {
+    local version
+    version="$(windows_source_of "$QT" "$1")"
+    [ -n "$version" ] || { echo "package-windows.sh: $QT does not say which $1 it was built from" >&2; exit 1; }
+    echo "$version"
+}
+qt_source="$(built_from qtbase-opensource-src)"
 qt_upstream="${qt_source%%+*}"
+openssl_source="$(built_from openssl)"
+sqlite_source="$(built_from sqlite3)"
 cat >"$licences/README.txt.in" <<EOF
 Zarel's own licence is in ..\\copyright.txt. The libraries it bundles come
 with their own licences, all of which allow them to be passed on with it:
@@ -109,9 +125,17 @@ Qt $qt_upstream
   translations\\qtbase_*.qm, the same licences: Qt-translations-copyright.txt.
   Source: Debian's $(source_of "$translations_package").
 
-SQLite $(upstream_of libsqlite3-0), inside sqldrivers\\qsqlite.dll
+OpenSSL ${openssl_source%%-*}
+    libssl-3-x64.dll, libcrypto-3-x64.dll
+  Apache License, version 2.0 (Apache-2.0.txt). OpenSSL-copyright.txt names
+  the authors and the licences of the parts inside.
+  Source: built unchanged from Debian's source package openssl $openssl_source:
+    https://snapshot.debian.org/package/openssl/$openssl_source/
+  configured with: ${OPENSSL_WIN_CONFIGURE[*]}
+
+SQLite ${sqlite_source%%-*}, inside sqldrivers\\qsqlite.dll
   In the public domain: SQLite-copyright.txt.
-  Source: Debian's $(source_of libsqlite3-0), built with: $SQLITE_WIN_FLAGS
+  Source: Debian's sqlite3 $sqlite_source, built with: $SQLITE_WIN_FLAGS
 
 GCC runtime libraries $(upstream_of "$gcc_package")
     libgcc_s_seh-1.dll, libstdc++-6.dll
@@ -127,7 +151,8 @@ mingw-w64 winpthreads $(upstream_of "$pthread_package")
   Source: Debian's $(source_of "$pthread_package").
 
 The copyright files are Debian's: where they point to
-/usr/share/common-licenses, LGPL-3.txt and GPL-3.txt here are those texts.
+/usr/share/common-licenses, LGPL-3.txt, GPL-3.txt and Apache-2.0.txt here are
+those texts.
 EOF
 crlf "$licences/README.txt.in" "$licences/README.txt"
 rm "$licences/README.txt.in"

@@ -7,7 +7,8 @@ build="${ZAREL_WIN_BUILD:-$(cd "$(dirname "$0")/.." && pwd)/build-windows}"
 export WINEPREFIX="${WINEPREFIX:-$build/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-# The Qt and MinGW runtime DLLs, found the way Windows finds them on PATH.
+# The Qt, OpenSSL (in Qt's bin/) and MinGW runtime DLLs, found the way
+# Windows finds them on PATH.
 if [ -z "${WINEPATH:-}" ] && [ -f "$build/winepath" ]; then
     WINEPATH="$(cat "$build/winepath")"
     export WINEPATH
