@@ -325,7 +325,6 @@ int main(int argc, char* argv[])
         SettingsStore store(settingsPath);
         store.setValue(QStringLiteral("Journal/Enabled"), QStringLiteral("false"));
         store.setValue(QStringLiteral("ConnectAtStart"), QStringLiteral("true"));
-        store.setValue(QStringLiteral("Remote/Enabled"), QStringLiteral("true"));
         store.setValue(QStringLiteral("Remote/Port"), QString::number(webPort));
         store.sync();
     }
@@ -339,13 +338,16 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "the panel did not connect\n");
         return 1;
     }
-    // The window's own remote access, when it has one, serves already.
-    StationRemote own(window.core());
-    StationRemote* remote = window.findChild<StationRemote*>();
-    if (remote == nullptr || !remote->serving()) {
-        own.start(settingsPath, SettingsStore(settingsPath));
-        remote = &own;
+    // Served on the window's station as the window serves it, by an object
+    // the bench can ask how many browsers it has.
+    {
+        SettingsStore store(settingsPath);
+        store.setValue(QStringLiteral("Remote/Enabled"), QStringLiteral("true"));
+        store.sync();
     }
+    StationRemote own(window.core());
+    own.start(settingsPath, SettingsStore(settingsPath));
+    StationRemote* remote = &own;
     const QString url = QStringLiteral("https://127.0.0.1:%1/").arg(webPort);
     const QByteArray cookie = logIn(url);
     if (cookie.isEmpty()) {

@@ -8,7 +8,9 @@
 #include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QTest>
+#if ZAREL_HAVE_WEBSOCKETS
 #include <QWebSocket>
+#endif
 
 #include "connection/remoteaccounts.h"
 #include "connection/remotecertificate.h"
@@ -30,8 +32,10 @@ private slots:
     void sessions();
     void throttle_data();
     void throttle();
+#if ZAREL_HAVE_WEBSOCKETS
     void hostileClients_data();
     void hostileClients();
+#endif
 };
 
 // Against OpenSSL's own PBKDF2 (`openssl kdf ... PBKDF2`).
@@ -229,6 +233,7 @@ void TestRemote::throttle()
     QCOMPARE(throttle.allowed(from, at), wait == 0);
 }
 
+#if ZAREL_HAVE_WEBSOCKETS
 namespace {
 
 // A station's server with one operator, on a free loopback port.
@@ -354,6 +359,8 @@ void TestRemote::hostileClients()
     QTRY_COMPARE(presses.count(), before + 1);
     QCOMPARE(presses.last().first().toString(), QStringLiteral("ant4"));
 }
+
+#endif
 
 QTEST_GUILESS_MAIN(TestRemote)
 #include "tst_remote.moc"
