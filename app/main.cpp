@@ -38,7 +38,9 @@ int answerCommandLine(int argc, char* argv[], CommandLineRequest request, const 
                     QStringLiteral("Zarel is the remote-control panel of the Merax network antenna switch."),
                     QCoreApplication::applicationDirPath(),
                     QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    const QString shown =
+        request == CommandLineRequest::Help ? text + QLatin1Char('\n') + remoteHelpText(argc, argv) : text;
+    std::fputs(shown.toLocal8Bit().constData(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

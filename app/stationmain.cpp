@@ -130,12 +130,8 @@ int answerCommandLine(int argc, char* argv[], CommandLineRequest request, const 
                                    "It reads the settings file of 'zarel PROFILE'; SIGTERM or Ctrl+C end it."),
                     QCoreApplication::applicationDirPath(),
                     QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    QString shown = text;
-    if (request == CommandLineRequest::Help) {
-        const QString first = QString::fromLocal8Bit(argc > 1 ? argv[1] : "");
-        const QStringList profile {QString(), first.startsWith(QLatin1Char('-')) ? QString() : first};
-        shown += QLatin1Char('\n') + remoteHelpText(settingsLocationForProgram(profile).path);
-    }
+    const QString shown =
+        request == CommandLineRequest::Help ? text + QLatin1Char('\n') + remoteHelpText(argc, argv) : text;
     std::fputs(shown.toLocal8Bit().constData(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -566,8 +566,11 @@ int manageAccounts(const char* program, const QStringList& arguments)
     return 0;
 }
 
-QString remoteHelpText(const QString& settingsPath)
+QString remoteHelpText(int argc, char* argv[])
 {
+    const QString first = QString::fromLocal8Bit(argc > 1 ? argv[1] : "");
+    const QString settingsPath =
+        settingsLocationForProgram({QString(), first.startsWith(QLatin1Char('-')) ? QString() : first}).path;
     const SettingsStore settings(settingsPath);
     QString certificate = settings.text(settingskey::remote::Certificate);
     if (certificate.isEmpty()) {

@@ -87,7 +87,7 @@ private:
 int manageAccounts(const char* program, const QStringList& arguments);
 
 // For --help: how the browser panel is reached and the certificate's
-// fingerprint, for the settings file at `settingsPath`.
-QString remoteHelpText(const QString& settingsPath);
+// fingerprint, for the profile the command line names.
+QString remoteHelpText(int argc, char* argv[]);
 
 #endif // ZAREL_STATIONREMOTE_H
