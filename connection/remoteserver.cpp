@@ -8,7 +8,6 @@
 #include <QLoggingCategory>
 #include <QSslConfiguration>
 #include <QSslSocket>
-#include <QThreadPool>
 #include <QUrlQuery>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -110,15 +109,23 @@ RemoteServer::RemoteServer(QObject* parent)
 {
     registerPage();
     connect(webSockets, &QWebSocketServer::newConnection, this, &RemoteServer::webSocketArrived);
-    hashing.setMaxThreadCount(2);
+    for (int i = 0; i < 2; ++i) {
+        hashers.emplace_back([this] { hash(); });
+    }
     sessionCheck.setInterval(30 * 1000);
     connect(&sessionCheck, &QTimer::timeout, this, &RemoteServer::checkSessions);
 }
 
 RemoteServer::~RemoteServer()
 {
-    // The hashing tasks call back into this object.
-    hashing.waitForDone();
+    {
+        const std::lock_guard<std::mutex> lock(hashLock);
+        stopHashing = true;
+    }
+    hashWanted.notify_all();
+    for (std::thread& hasher : hashers) {
+        hasher.join();
+    }
 }
 
 void RemoteServer::setCredentials(const QSslCertificate& c, const QSslKey& k)
@@ -418,33 +425,71 @@ void RemoteServer::login(Connection* connection, const QByteArray& body)
         accountsPath.isEmpty() ? std::nullopt : remoteaccounts::Store(accountsPath).entry(user);
     connection->waiting = true;
     ++hashingNow;
-    const QPointer<QObject> owner(connection);
-    const QString address = connection->address;
-    hashing.start([this, owner, connection, address, user, password, entry] {
-        const bool ok = remoteaccounts::matches(entry, password);
-        const remoteaccounts::Role role = entry ? entry->role : remoteaccounts::Role::Viewer;
-        QMetaObject::invokeMethod(
-            this, [=] { loggedIn(owner, connection, address, user, ok, role); }, Qt::QueuedConnection);
-    });
+    Login job;
+    job.owner = connection;
+    job.connection = connection;
+    job.address = connection->address;
+    job.user = user;
+    // Deep copies: the hashing thread owns its own.
+    job.password = QByteArray(password.constData(), password.size());
+    job.entry = entry;
+    {
+        const std::lock_guard<std::mutex> lock(hashLock);
+        toHash.push_back(std::move(job));
+    }
+    hashWanted.notify_one();
 }
 
-void RemoteServer::loggedIn(const QPointer<QObject>& owner, Connection* connection, const QString& address,
-                            const QString& user, bool ok, remoteaccounts::Role role)
+void RemoteServer::hash()
+{
+    std::unique_lock<std::mutex> lock(hashLock);
+    for (;;) {
+        hashWanted.wait(lock, [this] { return stopHashing || !toHash.empty(); });
+        if (stopHashing) {
+            return;
+        }
+        Login job = std::move(toHash.front());
+        toHash.pop_front();
+        lock.unlock();
+        job.ok = remoteaccounts::matches(job.entry, job.password);
+        lock.lock();
+        hashed.push_back(std::move(job));
+        // By name: nothing of this thread's making travels with the call.
+        QMetaObject::invokeMethod(this, "takeLogins", Qt::QueuedConnection);
+    }
+}
+
+void RemoteServer::takeLogins()
+{
+    std::vector<Login> done;
+    {
+        const std::lock_guard<std::mutex> lock(hashLock);
+        done.swap(hashed);
+    }
+    for (const Login& job : done) {
+        loggedIn(job);
+    }
+}
+
+void RemoteServer::loggedIn(const Login& job)
 {
     --hashingNow;
+    const bool ok = job.ok;
     if (!ok) {
         // Hanging up does not save a guess from counting.
-        throttle.failed(address, now());
-        qCWarning(lcRemote).noquote() << "failed login from" << address;
+        throttle.failed(job.address, now());
+        qCWarning(lcRemote).noquote() << "failed login from" << job.address;
     }
-    if (owner.isNull() || !connections.contains(connection)) {
+    Connection* connection = job.connection;
+    if (job.owner.isNull() || !connections.contains(connection)) {
         return;
     }
     connection->waiting = false;
     if (!ok) {
         loginPage(connection, "401 Unauthorized", Text::tr("The user or the password is wrong."));
     } else {
-        const QByteArray token = sessions.open(user, role, now());
+        const QByteArray token =
+            sessions.open(job.user, job.entry ? job.entry->role : remoteaccounts::Role::Viewer, now());
         answer(connection, "303 See Other", "text/plain", QByteArray(),
                {"Location: /",
                 "Set-Cookie: " + cookieName + "=" + token + "; Path=/; HttpOnly; Secure; SameSite=Strict; Max-Age=" +
@@ -538,14 +583,15 @@ void RemoteServer::message(Client& client, const QString& text)
 
 void RemoteServer::cut(Client& client, int code, const QString& why)
 {
-    const QString peer = peerOf(client.socket->peerAddress());
-    qCWarning(lcRemote).noquote() << "cut off" << client.user << "at" << peer << ":" << why;
-    emit cutOff(peer, why);
-    client.socket->close(QWebSocketProtocol::CloseCode(code), why);
-    // Whatever else it sent is not read.
-    client.socket->disconnect(this);
     QWebSocket* socket = client.socket;
+    const QString peer = peerOf(socket->peerAddress());
+    qCWarning(lcRemote).noquote() << "cut off" << client.user << "at" << peer << ":" << why;
+    // Whatever else it sent is not read; closing may tell `disconnected`
+    // at once, and `client` goes with the table's entry.
+    socket->disconnect(this);
     clients.remove(socket);
+    emit cutOff(peer, why);
+    socket->close(QWebSocketProtocol::CloseCode(code), why);
     socket->deleteLater();
 }
 

@@ -10,10 +10,14 @@
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QTcpServer>
-#include <QThreadPool>
 #include <QTimer>
 
+#include <condition_variable>
+#include <deque>
 #include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "connection/remoteaccounts.h"
 #include "connection/remotesessions.h"
@@ -95,8 +99,21 @@ private:
                 const QList<QByteArray>& headers = {});
     void loginPage(Connection* connection, const QByteArray& status, const QString& error);
     void login(Connection* connection, const QByteArray& body);
-    void loggedIn(const QPointer<QObject>& owner, Connection* connection, const QString& address, const QString& user,
-                  bool ok, remoteaccounts::Role role);
+    // A login checked in the pool.
+    struct Login
+    {
+        QPointer<QObject> owner;
+        Connection* connection = nullptr;
+        QString address;
+        QString user;
+        QByteArray password;
+        std::optional<remoteaccounts::Entry> entry;
+        bool ok = false;
+    };
+    void loggedIn(const Login& job);
+    // Runs in the hashing threads: takes logins and checks them.
+    void hash();
+    Q_INVOKABLE void takeLogins();
     void drop(Connection* connection);
     void upgrade(Connection* connection, const QByteArray& token, const remotesessions::Session& session);
     void webSocketArrived();
@@ -122,7 +139,14 @@ private:
     QHash<QString, QByteArray> handedOver;
     QByteArray panel;
     QTimer sessionCheck;
-    QThreadPool hashing;
+    // Logins waiting for their hash and those checked, under `hashLock`
+    // (a standard mutex, so the thread sanitizer sees the hand-over).
+    std::mutex hashLock;
+    std::condition_variable hashWanted;
+    std::deque<Login> toHash;
+    std::vector<Login> hashed;
+    bool stopHashing = false;
+    std::vector<std::thread> hashers;
     int hashingNow = 0;
 };
 
