@@ -93,6 +93,7 @@ struct RemoteServer::Connection : QObject
     QString address;
     QTimer timeout;
     bool waiting = false; // a login is being checked
+    bool closing = false; // answered for the last time
 };
 
 RemoteServer::RemoteServer(QObject* parent)
@@ -229,6 +230,14 @@ void RemoteServer::drop(Connection* connection)
     connection->deleteLater();
 }
 
+void RemoteServer::hangUp(Connection* connection)
+{
+    // The answer is written first: abort() would throw it away.
+    connection->closing = true;
+    connection->timeout.start(RequestTimeoutMs);
+    connection->socket->disconnectFromHost();
+}
+
 namespace {
 
 struct Request
@@ -284,7 +293,7 @@ std::optional<Request> parseRequest(const QByteArray& data)
 void RemoteServer::readRequest(Connection* connection)
 {
     QSslSocket* socket = connection->socket;
-    if (connection->waiting || !socket->isEncrypted()) {
+    if (connection->waiting || connection->closing || !socket->isEncrypted()) {
         return;
     }
     // Peeked, so a WebSocket's handshake is still there for its server.
@@ -294,14 +303,14 @@ void RemoteServer::readRequest(Connection* connection)
         if (data.size() >= MaxHeaderBytes) {
             answer(connection, "431 Request Header Fields Too Large", "text/plain", "Request too large\n",
                    {"Connection: close"});
-            drop(connection);
+            hangUp(connection);
         }
         return;
     }
     const Request& request = *parsed;
     if (request.method.isEmpty() || request.bodyBytes > MaxBodyBytes) {
         answer(connection, "400 Bad Request", "text/plain", "Bad request\n", {"Connection: close"});
-        drop(connection);
+        hangUp(connection);
         return;
     }
     if (data.size() < request.headerBytes + request.bodyBytes) {
@@ -318,7 +327,7 @@ void RemoteServer::readRequest(Connection* connection)
             qCWarning(lcRemote).noquote() << "WebSocket refused to" << connection->address
                                           << (session ? "from another origin" : "without a session");
             answer(connection, "403 Forbidden", "text/plain", "Forbidden\n", {"Connection: close"});
-            drop(connection);
+            hangUp(connection);
         }
         return;
     }
@@ -359,8 +368,8 @@ void RemoteServer::readRequest(Connection* connection)
         answer(connection, "404 Not Found", "text/plain", "Not found\n");
     }
     if (request.method == "HEAD") {
-        // answer() wrote the body; HEAD is rare enough to close after it.
-        drop(connection);
+        // answer() wrote a body; HEAD is rare enough to close after it.
+        hangUp(connection);
         return;
     }
     if (request.headers.value("connection").toLower() == "close" || request.version == "HTTP/1.0") {

@@ -115,6 +115,8 @@ private:
     void hash();
     Q_INVOKABLE void takeLogins();
     void drop(Connection* connection);
+    // Closes once the last answer is written.
+    void hangUp(Connection* connection);
     void upgrade(Connection* connection, const QByteArray& token, const remotesessions::Session& session);
     void webSocketArrived();
     void message(Client& client, const QString& text);
