@@ -69,29 +69,9 @@ MainWindow::MainWindow(QWidget* parent)
     access = std::make_unique<PanelAccess>(ui.get(), ui->statusBar);
     statusLine = std::make_unique<StatusLine>(ui->statusBar, access.get());
     rotators = std::make_unique<RotatorPanel>(this, ui.get(), *station, access.get(),
-                                              [this](const QList<QPair<QString, QString>>& keys) {
-                                                  SettingsStore store(settingsPath);
-                                                  for (const auto& key : keys) {
-                                                      store.setValue(key.first, key.second);
-                                                  }
-                                                  const SettingsStore::Written written = store.sync();
-                                                  if (!written) {
-                                                      reportSettingsWriteFailure(written.notice);
-                                                  }
-                                                  return bool(written);
-                                              });
+                                              [this](const KeyValues& keys) { return bool(storeKeys(keys)); });
     journal = std::make_unique<JournalPanel>(this, *station, [this](const QString& text) { access->announce(text); });
-    remote = std::make_unique<RemotePanel>(this, *station, [this](const QList<QPair<QString, QString>>& keys) {
-        SettingsStore store(settingsPath);
-        for (const auto& key : keys) {
-            store.setValue(key.first, key.second);
-        }
-        const SettingsStore::Written written = store.sync();
-        if (!written) {
-            reportSettingsWriteFailure(written.notice);
-        }
-        return written;
-    });
+    remote = std::make_unique<RemotePanel>(this, *station, [this](const KeyValues& keys) { return storeKeys(keys); });
     connectStation();
 
     applySettings();
@@ -132,4 +112,17 @@ void MainWindow::setDeviceAddress(const QString& address)
 void MainWindow::reportSettingsWriteFailure(const QString& notice)
 {
     station->notices().show(notice);
+}
+
+SettingsStore::Written MainWindow::storeKeys(const KeyValues& keys)
+{
+    SettingsStore store(settingsPath);
+    for (const auto& key : keys) {
+        store.setValue(key.first, key.second);
+    }
+    const SettingsStore::Written written = store.sync();
+    if (!written) {
+        reportSettingsWriteFailure(written.notice);
+    }
+    return written;
 }

@@ -3,8 +3,10 @@
 
 #include <QColor>
 #include <QHostInfo>
+#include <QList>
 #include <QMainWindow>
 #include <QNetworkRequest>
+#include <QPair>
 #include <QString>
 #include <QTimer>
 
@@ -12,6 +14,7 @@
 #include <memory>
 
 #include "app/settingskeys.h"
+#include "app/settingsstore.h"
 #include "app/station.h"
 #include "link/command.h"
 #include "link/devicestate.h"
@@ -66,6 +69,9 @@ public:
 
     // Status-bar notice that the settings file could not be written, and why.
     void reportSettingsWriteFailure(const QString& notice);
+    // Writes these keys to the settings file; a failure is told as above.
+    using KeyValues = QList<QPair<QString, QString>>;
+    SettingsStore::Written storeKeys(const KeyValues& keys);
 
     /* band following */
     const BandFollowConfig& bandFollowConfig() const;

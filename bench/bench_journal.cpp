@@ -31,90 +31,6 @@
 
 namespace {
 
-qint64 microsNow()
-{
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-// Between the panel and merax-sim: forwards both ways and stamps every
-// antenna command it passes on.
-class Relay : public QThread
-{
-public:
-    explicit Relay(quint16 simPort)
-        : simPort(simPort)
-    {
-    }
-    ~Relay() override
-    {
-        stopping = true;
-        wait();
-    }
-    bool open()
-    {
-        QUdpSocket probe;
-        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
-            return false;
-        }
-        port = probe.localPort();
-        probe.close();
-        start();
-        return QTest::qWaitFor([this] { return ready.load(); }, 2000);
-    }
-    // The time the next antenna command arrives after `since`, 0 if none yet.
-    qint64 arrivalAfter(qint64 since)
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        for (const qint64 at : arrivals) {
-            if (at >= since) {
-                return at;
-            }
-        }
-        return 0;
-    }
-    quint16 port = 0;
-
-protected:
-    void run() override
-    {
-        QUdpSocket socket;
-        socket.bind(QHostAddress(QHostAddress::LocalHost), port);
-        ready = true;
-        QHostAddress panel;
-        quint16 panelPort = 0;
-        while (!stopping) {
-            if (!socket.waitForReadyRead(5)) {
-                continue;
-            }
-            while (socket.hasPendingDatagrams()) {
-                QHostAddress from;
-                quint16 fromPort = 0;
-                QByteArray bytes(int(socket.pendingDatagramSize()), '\0');
-                socket.readDatagram(bytes.data(), bytes.size(), &from, &fromPort);
-                if (fromPort == simPort) {
-                    socket.writeDatagram(bytes, panel, panelPort);
-                    continue;
-                }
-                if (bytes.size() == 4 && quint8(bytes.at(1)) == DeviceCommand::Antenna) {
-                    const std::lock_guard<std::mutex> lock(mutex);
-                    arrivals.push_back(microsNow());
-                }
-                panel = from;
-                panelPort = fromPort;
-                socket.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), simPort);
-            }
-        }
-    }
-
-private:
-    const quint16 simPort;
-    std::atomic<bool> ready {false};
-    std::atomic<bool> stopping {false};
-    std::mutex mutex;
-    std::vector<qint64> arrivals;
-};
-
 struct Figures
 {
     double median = 0;
@@ -158,7 +74,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "merax-sim did not start\n");
         return 1;
     }
-    Relay relay(simPort);
+    benchpanel::Relay relay(simPort);
     if (!relay.open()) {
         std::fprintf(stderr, "the relay did not start\n");
         return 1;
@@ -201,12 +117,12 @@ int main(int argc, char* argv[])
             QTest::qWait(300 + QRandomGenerator::global()->bounded(300));
             const int shown = window.core().state().selectedAntenna;
             const int next = (shown + 1 + QRandomGenerator::global()->bounded(10)) % 12;
-            const qint64 pressedAt = microsNow();
+            const qint64 pressedAt = benchpanel::steadyMicros();
             QTest::mousePress(keys[next], Qt::LeftButton);
             QTest::mouseRelease(keys[next], Qt::LeftButton);
             qint64 arrived = 0;
             const qint64 deadline = pressedAt + 2000000;
-            while ((arrived = relay.arrivalAfter(pressedAt)) == 0 && microsNow() < deadline) {
+            while ((arrived = relay.arrivalAfter(pressedAt, false)) == 0 && benchpanel::steadyMicros() < deadline) {
                 QCoreApplication::processEvents();
             }
             if (arrived == 0) {

@@ -45,20 +45,6 @@
 
 namespace {
 
-qint64 steadyMicros()
-{
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-// The browser's click is stamped on the wall clock, the only one both
-// processes share.
-qint64 wallMicros()
-{
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
 double cpuSeconds()
 {
     rusage usage {};
@@ -66,101 +52,6 @@ double cpuSeconds()
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
         double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
-
-class Relay : public QThread
-{
-public:
-    struct Arrival
-    {
-        qint64 steady;
-        qint64 wall;
-    };
-
-    explicit Relay(quint16 simPort)
-        : simPort(simPort)
-    {
-    }
-    ~Relay() override
-    {
-        stopping = true;
-        wait();
-    }
-    bool open()
-    {
-        QUdpSocket probe;
-        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
-            return false;
-        }
-        port = probe.localPort();
-        probe.close();
-        start();
-        return QTest::qWaitFor([this] { return ready.load(); }, 2000);
-    }
-    // The next antenna command after `since` (on the clock `wall` names).
-    qint64 arrivalAfter(qint64 since, bool wall)
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        for (const Arrival& at : antennas) {
-            if ((wall ? at.wall : at.steady) >= since) {
-                return wall ? at.wall : at.steady;
-            }
-        }
-        return 0;
-    }
-    std::vector<qint64> pollsBetween(qint64 from, qint64 to)
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        std::vector<qint64> found;
-        std::copy_if(polls.begin(), polls.end(), std::back_inserter(found),
-                     [&](qint64 at) { return at >= from && at < to; });
-        return found;
-    }
-    quint16 port = 0;
-
-protected:
-    void run() override
-    {
-        QUdpSocket socket;
-        socket.bind(QHostAddress(QHostAddress::LocalHost), port);
-        ready = true;
-        QHostAddress panel;
-        quint16 panelPort = 0;
-        while (!stopping) {
-            if (!socket.waitForReadyRead(5)) {
-                continue;
-            }
-            while (socket.hasPendingDatagrams()) {
-                QHostAddress from;
-                quint16 fromPort = 0;
-                QByteArray bytes(int(socket.pendingDatagramSize()), '\0');
-                socket.readDatagram(bytes.data(), bytes.size(), &from, &fromPort);
-                if (fromPort == simPort) {
-                    socket.writeDatagram(bytes, panel, panelPort);
-                    continue;
-                }
-                {
-                    const std::lock_guard<std::mutex> lock(mutex);
-                    if (bytes.size() == 4 && quint8(bytes.at(1)) == DeviceCommand::Antenna) {
-                        antennas.push_back({steadyMicros(), wallMicros()});
-                    } else if (bytes == frameCommand(1)) {
-                        polls.push_back(steadyMicros());
-                    }
-                }
-                panel = from;
-                panelPort = fromPort;
-                socket.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), simPort);
-            }
-        }
-    }
-
-private:
-    const quint16 simPort;
-    std::atomic<bool> ready {false};
-    std::atomic<bool> stopping {false};
-    std::mutex mutex;
-    std::vector<Arrival> antennas;
-    std::vector<qint64> polls;
-};
 
 double quantile(std::vector<double> values, double q)
 {
@@ -240,7 +131,7 @@ struct Load
 
 // `seconds` of the panel at work: its poll intervals on the wire, how late
 // a 10 ms timer of its thread fires, and its CPU.
-Load measureLoad(Relay& relay, int seconds)
+Load measureLoad(benchpanel::Relay& relay, int seconds)
 {
     std::vector<double> lags;
     QElapsedTimer since;
@@ -254,13 +145,13 @@ Load measureLoad(Relay& relay, int seconds)
         }
         last = now;
     });
-    const qint64 from = steadyMicros();
+    const qint64 from = benchpanel::steadyMicros();
     const double cpuFrom = cpuSeconds();
     since.start();
     tick.start(10);
     QTest::qWait(seconds * 1000);
     tick.stop();
-    const qint64 to = steadyMicros();
+    const qint64 to = benchpanel::steadyMicros();
     const double cpu = cpuSeconds() - cpuFrom;
     const std::vector<qint64> polls = relay.pollsBetween(from, to);
     std::vector<double> gaps;
@@ -314,7 +205,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "merax-sim did not start\n");
         return 1;
     }
-    Relay relay(simPort);
+    benchpanel::Relay relay(simPort);
     if (!relay.open()) {
         std::fprintf(stderr, "the relay did not start\n");
         return 1;
@@ -387,7 +278,7 @@ int main(int argc, char* argv[])
             }
             pressedAt = browser.readLine().trimmed().split(' ').value(1).toLongLong();
         } else {
-            pressedAt = steadyMicros();
+            pressedAt = benchpanel::steadyMicros();
             QTest::mousePress(keys[std::size_t(next)], Qt::LeftButton);
             QTest::mouseRelease(keys[std::size_t(next)], Qt::LeftButton);
         }

@@ -8,6 +8,18 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
+#include <QTest>
+#include <QThread>
+#include <QUdpSocket>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <iterator>
+#include <mutex>
+#include <vector>
+
+#include "link/command.h"
 
 namespace benchpanel {
 
@@ -55,6 +67,117 @@ inline QString writeDeviceSettings(const char* profile, quint16 port)
     s.setValue("IPdir", true);
     return path;
 }
+
+// Between the panel and merax-sim, in a thread of its own: forwards both ways
+// and stamps every antenna command and poll it passes on.
+inline qint64 steadyMicros()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The browser's click is stamped on the wall clock, the only one both
+// processes share.
+inline qint64 wallMicros()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+class Relay : public QThread
+{
+public:
+    struct Arrival
+    {
+        qint64 steady;
+        qint64 wall;
+    };
+
+    explicit Relay(quint16 simPort)
+        : simPort(simPort)
+    {
+    }
+    ~Relay() override
+    {
+        stopping = true;
+        wait();
+    }
+    bool open()
+    {
+        QUdpSocket probe;
+        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
+            return false;
+        }
+        port = probe.localPort();
+        probe.close();
+        start();
+        return QTest::qWaitFor([this] { return ready.load(); }, 2000);
+    }
+    // The next antenna command after `since` (on the clock `wall` names).
+    qint64 arrivalAfter(qint64 since, bool wall)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        for (const Arrival& at : antennas) {
+            if ((wall ? at.wall : at.steady) >= since) {
+                return wall ? at.wall : at.steady;
+            }
+        }
+        return 0;
+    }
+    std::vector<qint64> pollsBetween(qint64 from, qint64 to)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        std::vector<qint64> found;
+        std::copy_if(polls.begin(), polls.end(), std::back_inserter(found),
+                     [&](qint64 at) { return at >= from && at < to; });
+        return found;
+    }
+    quint16 port = 0;
+
+protected:
+    void run() override
+    {
+        QUdpSocket socket;
+        socket.bind(QHostAddress(QHostAddress::LocalHost), port);
+        ready = true;
+        QHostAddress panel;
+        quint16 panelPort = 0;
+        while (!stopping) {
+            if (!socket.waitForReadyRead(5)) {
+                continue;
+            }
+            while (socket.hasPendingDatagrams()) {
+                QHostAddress from;
+                quint16 fromPort = 0;
+                QByteArray bytes(int(socket.pendingDatagramSize()), '\0');
+                socket.readDatagram(bytes.data(), bytes.size(), &from, &fromPort);
+                if (fromPort == simPort) {
+                    socket.writeDatagram(bytes, panel, panelPort);
+                    continue;
+                }
+                {
+                    const std::lock_guard<std::mutex> lock(mutex);
+                    if (bytes.size() == 4 && quint8(bytes.at(1)) == DeviceCommand::Antenna) {
+                        antennas.push_back({steadyMicros(), wallMicros()});
+                    } else if (bytes == frameCommand(1)) {
+                        polls.push_back(steadyMicros());
+                    }
+                }
+                panel = from;
+                panelPort = fromPort;
+                socket.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), simPort);
+            }
+        }
+    }
+
+private:
+    const quint16 simPort;
+    std::atomic<bool> ready {false};
+    std::atomic<bool> stopping {false};
+    std::mutex mutex;
+    std::vector<Arrival> antennas;
+    std::vector<qint64> polls;
+};
 
 } // namespace benchpanel
 
